@@ -1,0 +1,93 @@
+# Shared by scripts/run and scripts/test: installs what is missing, builds, and
+# prepares a private Wine prefix and (when there is no display) a private Xvfb.
+# shellcheck shell=bash
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${VELINDRA_BUILD:-$ROOT/build}"
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
+          cmake ninja-build googletest g++ fp-utils imagemagick x11-apps)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+install_missing() {
+  local missing=() p
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  log "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() {
+  log "building in $BUILD"
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+  cmake --build "$BUILD" -j "$(nproc)"
+}
+
+XVFB_PID=""
+stop_display() {
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+  fi
+}
+
+start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 90 130); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local i
+    for i in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.1
+    done
+    if kill -0 "$XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$n"
+      log "private display $DISPLAY (Xvfb pid $XVFB_PID)"
+      return 0
+    fi
+  done
+  log "could not start Xvfb"
+  return 1
+}
+
+prepare_wine() {
+  export WINEPREFIX="$BUILD/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  if [ ! -f "$WINEPREFIX/.velindra-ready" ]; then
+    log "creating Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager every hide of a managed window waits 2 s.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.velindra-ready"
+  fi
+  # Start the server and Wine's helpers outside of CTest, detached from our pipes.
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
+  "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+stop_wine() {
+  [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
+}
+
+cleanup() {
+  stop_wine
+  stop_display
+}

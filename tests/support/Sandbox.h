@@ -1,0 +1,39 @@
+#pragma once
+// Isolation for test processes: every test process runs with HKEY_CURRENT_USER
+// and HKEY_LOCAL_MACHINE redirected to keys of its own, emptied before every
+// test, and may ask for a temporary folder of its own.
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+// Empties the process's registry sandbox (both redirected roots).
+void ResetRegistrySandbox();
+
+// The real key under which this process's sandbox lives (for diagnostics).
+std::string RegistrySandboxPath();
+
+// A fresh, empty folder that is removed with everything in it on destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }  // ends without a backslash
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+    bool Write(const std::string& name, const std::string& contents) const;
+    std::string Read(const std::string& name) const;  // empty when missing
+    bool Exists(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Pumps this thread's messages until the queue is empty.
+void PumpMessages();
+
+}  // namespace testing_support
