@@ -1,0 +1,19 @@
+#pragma once
+// The kinds of control that translation knows, told apart by window class name
+// (without regard to case), and the test for texts that need no translation.
+#include <windows.h>
+
+#include "framework/Strings.h"
+
+// The window's class name; empty for a null or destroyed window.
+CString GetWindowClassName(HWND window);
+
+bool IsButton(HWND window);   // "Button": push buttons, check boxes, radios, group boxes
+bool IsStatic(HWND window);   // "Static": labels, pictures, links
+bool IsListView(HWND window); // "SysListView32"
+bool IsComboBox(HWND window); // "ComboBox"
+bool IsListBox(HWND window);  // "ListBox"
+
+// True when the text is empty or made only of digits, tab, blank and the
+// characters & _ - % > < . , (a lone "-", a row of points, "50%").
+bool HasNothingToTranslate(const CString& text);
