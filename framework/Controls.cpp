@@ -1,0 +1,66 @@
+#include "framework/Controls.h"
+
+#include <vector>
+
+std::string CListBox::GetText(int index) const
+{
+    LRESULT length = SendMessage(LB_GETTEXTLEN, index);
+    if (length == LB_ERR || length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    LRESULT copied = SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+    if (copied == LB_ERR)
+        return std::string();
+    return std::string(buffer.data(), static_cast<size_t>(copied));
+}
+
+int CListBox::ItemFromPoint(POINT point, bool& outside) const
+{
+    LRESULT answer = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    outside = HIWORD(answer) != 0;
+    return LOWORD(answer);
+}
+
+bool CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_DRAWITEM) {
+        DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        *result = TRUE;
+        return true;
+    }
+    if (message == WM_MEASUREITEM) {
+        MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        *result = TRUE;
+        return true;
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+std::string CComboBox::GetLBText(int index) const
+{
+    LRESULT length = SendMessage(CB_GETLBTEXTLEN, index);
+    if (length == CB_ERR || length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    LRESULT copied = SendMessage(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+    if (copied == CB_ERR)
+        return std::string();
+    return std::string(buffer.data(), static_cast<size_t>(copied));
+}
+
+bool CDateTimeCtrl::GetTime(COleDateTime& time) const
+{
+    SYSTEMTIME st{};
+    if (SendMessage(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID)
+        return false;
+    time = COleDateTime(st);
+    return time.GetStatus() == COleDateTime::valid;
+}
+
+bool CDateTimeCtrl::SetTime(const COleDateTime& time)
+{
+    SYSTEMTIME st{};
+    if (!time.GetAsSystemTime(st))
+        return false;
+    return SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st)) != 0;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Dialogs from templates of the program's resources: modal (DoModal, with a
+// message loop of our own so that PreTranslateMessage works inside it) and
+// modeless (Create).
+#include "framework/Wnd.h"
+
+class CDialog;
+
+// What DoDataExchange gets: the dialog whose controls are bound.
+struct CDataExchange {
+    CWnd* m_pDlgWnd;
+    bool m_bSaveAndValidate;
+};
+
+// Binds a control member to the dialog's control with that id.
+void DDX_Control(CDataExchange* exchange, int id, CWnd& control);
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog modally; without a parent the main window is the owner.
+    // Returns the EndDialog result, or -1 when the dialog could not be created.
+    virtual INT_PTR DoModal();
+    // Creates the dialog modeless (hidden unless its template is visible).
+    bool Create(UINT templateId = 0, CWnd* parent = nullptr);
+    void EndDialog(INT_PTR result);
+
+    UINT GetTemplateId() const { return templateId_; }
+    bool UpdateData(bool saveAndValidate = true);
+
+    BOOL PreTranslateMessage(MSG* message) override;
+
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    virtual void DoDataExchange(CDataExchange*) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Binding at WM_INITDIALOG, shared with property pages.
+    BOOL BindAndInit(HWND window);
+    static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+
+    UINT templateId_;
+    CWnd* parent_;
+
+private:
+    bool inModalLoop_ = false;
+    bool endModal_ = false;
+    INT_PTR modalResult_ = -1;
+};

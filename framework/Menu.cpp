@@ -1,0 +1,132 @@
+#include "framework/Menu.h"
+
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+// The popup menu being tracked: measuring requests name no menu.
+thread_local HMENU t_trackedMenu = nullptr;
+
+void SetMenuObject(HMENU menu, CMenu* object)
+{
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = reinterpret_cast<ULONG_PTR>(object);
+    ::SetMenuInfo(menu, &info);
+}
+
+// The menu of the tree that holds an item with this id and item data.
+HMENU FindHoldingMenu(HMENU menu, UINT id, ULONG_PTR data, int depth = 0)
+{
+    if (!menu || depth > 16)
+        return nullptr;
+    int count = ::GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_DATA | MIIM_SUBMENU;
+        if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info))
+            continue;
+        if (info.hSubMenu) {
+            if (HMENU found = FindHoldingMenu(info.hSubMenu, id, data, depth + 1))
+                return found;
+            if (id == UINT(-1) || id == 0xFFFF) {
+                if (info.dwItemData == data)
+                    return menu;
+            }
+        } else if (info.wID == id && info.dwItemData == data) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CMenu::~CMenu()
+{
+    DestroyMenu();
+}
+
+CMenu* CMenu::FromHandlePermanent(HMENU menu)
+{
+    if (!menu || !::IsMenu(menu))
+        return nullptr;
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    if (!::GetMenuInfo(menu, &info))
+        return nullptr;
+    return reinterpret_cast<CMenu*>(info.dwMenuData);
+}
+
+bool CMenu::Attach(HMENU menu)
+{
+    if (m_hMenu || !menu || !::IsMenu(menu))
+        return false;
+    m_hMenu = menu;
+    SetMenuObject(menu, this);
+    return true;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU menu = m_hMenu;
+    if (menu && ::IsMenu(menu) && FromHandlePermanent(menu) == this)
+        SetMenuObject(menu, nullptr);
+    m_hMenu = nullptr;
+    return menu;
+}
+
+bool CMenu::LoadMenu(UINT resourceId)
+{
+    if (m_hMenu)
+        return false;
+    return Attach(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId)));
+}
+
+bool CMenu::DestroyMenu()
+{
+    HMENU menu = Detach();
+    return menu && ::DestroyMenu(menu);
+}
+
+std::string CMenu::GetMenuString(UINT item, UINT flags) const
+{
+    char buffer[256] = "";
+    int copied = ::GetMenuStringA(m_hMenu, item, buffer, sizeof(buffer), flags);
+    return std::string(buffer, copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
+{
+    HMENU outer = t_trackedMenu;
+    t_trackedMenu = m_hMenu;
+    BOOL result =
+        ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner ? owner->m_hWnd : nullptr, nullptr);
+    t_trackedMenu = outer;
+    return result;
+}
+
+bool CMenuDispatch::Draw(const DRAWITEMSTRUCT* item, LRESULT* result)
+{
+    CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(item->hwndItem));
+    if (!menu)
+        return false;
+    menu->DrawItem(const_cast<DRAWITEMSTRUCT*>(item));
+    *result = TRUE;
+    return true;
+}
+
+bool CMenuDispatch::Measure(HWND window, MEASUREITEMSTRUCT* item, LRESULT* result)
+{
+    HMENU root = t_trackedMenu ? t_trackedMenu : ::GetMenu(window);
+    CMenu* menu = CMenu::FromHandlePermanent(FindHoldingMenu(root, item->itemID, item->itemData));
+    if (!menu)
+        return false;
+    menu->MeasureItem(item);
+    *result = TRUE;
+    return true;
+}

@@ -1,0 +1,96 @@
+#include "framework/WinApp.h"
+
+#include "framework/Wnd.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "")
+{
+    g_app = this;
+    m_hInstance = ::GetModuleHandleA(nullptr);
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+void CWinApp::SetRegistryKey(const char* key)
+{
+    m_registryKey = key ? key : "";
+    m_profileName = m_appName;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* message)
+{
+    HWND main = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    return WalkPreTranslateTree(main, message);
+}
+
+int CWinApp::Run()
+{
+    MSG message;
+    for (;;) {
+        BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1)
+            break;
+        if (PreTranslateMessage(&message))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    exitCode_ = static_cast<int>(message.wParam);
+    return ExitInstance();
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+int AfxWinMain()
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    if (!app->InitInstance())
+        return app->ExitInstance();
+    return app->Run();
+}
+
+bool RunModalLoop(HWND stop, const bool* done)
+{
+    MSG message;
+    while (!*done) {
+        BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got == -1)
+            return false;
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        if (WalkPreTranslateTree(stop, &message))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return true;
+}
