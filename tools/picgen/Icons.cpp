@@ -1,0 +1,122 @@
+#include "Icons.h"
+
+#include <cmath>
+
+namespace picgen {
+
+namespace {
+
+// Vertical gradient between two colours over [y0, y1].
+std::function<Color(float, float)> Vertical(Color top, Color bottom, float y0, float y1)
+{
+    return [=](float, float y) {
+        float t = std::fmin(1.0f, std::fmax(0.0f, (y - y0) / (y1 - y0)));
+        return Mix(top, bottom, t);
+    };
+}
+
+Shape Rect(float x0, float y0, float x1, float y1)
+{
+    return RoundRect(x0, y0, x1, y1, 0);
+}
+
+struct Sheet {
+    float x0, y0, x1, y1, radius, header; // pixels
+};
+
+// A calendar sheet: outline, paper, a coloured header and two binder rings.
+void DrawSheet(Layer& l, const Sheet& s, float k, Color outline, Color headTop, Color headBottom)
+{
+    const float o = 1.0f; // outline width in pixels
+    l.Paint(RoundRect(s.x0, s.y0, s.x1, s.y1, s.radius), outline);
+    Mask paper(l.Width(), l.Height());
+    paper.Add(RoundRect(s.x0 + o, s.y0 + o, s.x1 - o, s.y1 - o, s.radius - o));
+    l.Paint(paper, Vertical(Rgb(255, 255, 255), Rgb(226, 226, 230), s.header, s.y1));
+    Mask head = paper;
+    head.Keep(Rect(0, 0, float(l.Width()), s.header));
+    l.Paint(head, Vertical(headTop, headBottom, s.y0, s.header));
+    l.Paint(Rect(s.x0 + o, s.header, s.x1 - o, s.header + o), Mix(headBottom, outline, 0.5f));
+    float ringW = std::fmax(1.6f, 3.0f * k);
+    for (float rx : {s.x0 + (s.x1 - s.x0) * 0.27f, s.x1 - (s.x1 - s.x0) * 0.27f}) {
+        rx = std::round(rx) + 0.5f;
+        l.Paint(Capsule(rx, s.y0 - 2.5f * k, rx, s.y0 + 3.5f * k, ringW + 1), outline);
+        l.Paint(Capsule(rx, s.y0 - 2.0f * k, rx, s.y0 + 3.0f * k, ringW - 1), Rgb(236, 236, 236));
+    }
+}
+
+void DrawDrop(Layer& l, float cx, float top, float bottom, float radius, Color outline, Color light,
+              Color dark, bool highlight)
+{
+    l.Paint(Drop(cx, top, bottom, radius), outline);
+    l.Paint(Drop(cx, top + 1.6f, bottom - 1, radius - 1), [=](float x, float y) {
+        float t =
+            std::fmin(1.0f, std::hypot(x - (cx - radius * 0.4f), y - (bottom - radius * 1.2f)) /
+                                (radius * 1.8f));
+        return Mix(light, dark, t);
+    });
+    if (highlight) {
+        float hx = cx - radius * 0.42f, hy = bottom - radius * 1.05f;
+        l.Paint(Ellipse(hx, hy, radius * 0.2f, radius * 0.36f), Rgb(255, 255, 255, 0.85f));
+    }
+}
+
+} // namespace
+
+Layer ProgramIcon(int size, Tone tone)
+{
+    float k = size / 32.0f;
+    Layer l(size, size);
+    bool pink = tone == Tone::Pink;
+    Color outline = pink ? Rgb(122, 22, 66) : Rgb(28, 28, 28);
+    Color headTop = pink ? Rgb(250, 128, 170) : Rgb(120, 120, 120);
+    Color headBottom = pink ? Rgb(222, 58, 118) : Rgb(64, 64, 64);
+    Sheet s{std::round(3 * k),        std::round(6 * k),      size - std::round(3 * k),
+            size - std::round(2 * k), std::fmax(1.5f, 3 * k), std::round(12 * k)};
+    DrawSheet(l, s, k, outline, headTop, headBottom);
+    float cx = size / 2.0f;
+    Color light = pink ? Rgb(255, 140, 180) : Rgb(110, 110, 110);
+    Color dark = pink ? Rgb(214, 24, 92) : Rgb(16, 16, 16);
+    DrawDrop(l, cx, s.header + 2.2f * k, s.y1 - 2.6f * k, 5.6f * k, pink ? outline : Rgb(0, 0, 0),
+             light, dark, size >= 24);
+    return l;
+}
+
+Layer DropIcon(int size)
+{
+    float k = size / 32.0f;
+    Layer l(size, size);
+    DrawDrop(l, size / 2.0f, 1.0f * k, size - 1.0f * k, 10.5f * k, Rgb(130, 18, 56),
+             Rgb(255, 150, 180), Rgb(206, 22, 84), true);
+    return l;
+}
+
+Layer SpanIcon(int size)
+{
+    float k = size / 32.0f;
+    Layer l(size, size);
+    Sheet s{std::round(2 * k),        std::round(5 * k),      size - std::round(2 * k),
+            size - std::round(3 * k), std::fmax(1.5f, 3 * k), std::round(11 * k)};
+    Color outline = Rgb(24, 44, 80);
+    DrawSheet(l, s, k, outline, Rgb(110, 170, 232), Rgb(40, 100, 180));
+    // A row of days, with a span marked between two periods.
+    float y = std::round(20 * k) + 0.5f;
+    float left = s.x0 + std::round(5 * k), right = s.x1 - std::round(5 * k);
+    float w = std::fmax(1.0f, std::round(1.6f * k));
+    if (size >= 24)
+        for (int i = 0; i < 5; ++i) {
+            float dx = s.x0 + (s.x1 - s.x0) * (i + 0.5f) / 5;
+            l.Paint(Circle(dx, y + 6 * k, 1.1f * k), Rgb(150, 160, 180));
+        }
+    l.Paint(Capsule(left, y, right, y, w), outline);
+    float hh = 3.2f * k;
+    l.Paint(Polygon({left - 1.2f * k, y, left + 3.8f * k, y - hh, left + 3.8f * k, y + hh}),
+            outline);
+    l.Paint(Polygon({right + 1.2f * k, y, right - 3.8f * k, y - hh, right - 3.8f * k, y + hh}),
+            outline);
+    float barTop = y - 5 * k, barBottom = y + 5 * k;
+    l.Paint(Capsule(left - 2 * k, barTop, left - 2 * k, barBottom, w), Rgb(206, 22, 84));
+    l.Paint(Capsule(right + 2 * k, barTop, right + 2 * k, barBottom, w), Rgb(206, 22, 84));
+    return l;
+}
+
+} // namespace picgen
