@@ -20,6 +20,8 @@
 
 class CWnd;
 class CMenu;
+class CPropertySheet;
+struct StringListMessages;
 
 class LanguageManager {
 public:
@@ -51,6 +53,56 @@ public:
     // english.lng and answers the current language's value. Empty otherwise.
     CString GetTranslatorInfo(int index) const;
 
+    // ---- Windows (WindowTranslation.cpp, ListTranslation.cpp) ----
+
+    // Translates the window (a dialog or a property page) and its buttons,
+    // statics, list views, combo boxes and list boxes, and descends into child
+    // property sheets page by page. A top-level call passes an empty section,
+    // which is set to "DialogID_<dialogId>"; a page gets "<section> -
+    // PageNo_<pageIndex>" and leaves the given section as it is. With
+    // ownCaption the caption is translated too (a page's on its sheet's tab).
+    //
+    // exportTexts first writes every text shown into english.lng. That file
+    // must only ever receive built-in texts, so the export happens on a
+    // window's first translation only: every pass marks the window (and each
+    // page it descends into) as translated, and a later pass over a marked
+    // window never exports, whatever exportTexts says. A wizard page may thus
+    // ask for the export each time it becomes active. False when the window
+    // is null or destroyed, the dialog id is 0, or no language is current.
+    bool TranslateDialog(bool exportTexts, bool ownCaption, CWnd* window, int dialogId,
+                         int pageIndex, CString& section) const;
+    bool TranslateDialog(bool exportTexts, bool ownCaption, HWND window, int dialogId,
+                         int pageIndex, CString& section) const;
+    // True once the window has been through TranslateDialog.
+    static bool WasTranslated(HWND window);
+
+    // Sets the control's text from "ID_<controlId>" of the section; true when a
+    // non-empty translation was found.
+    bool TranslateWindowText(const CString& section, int controlId, HWND control) const;
+    // Writes the control's text as "ID_<controlId>" of the section into english.lng.
+    bool ExportWindowText(const CString& section, int controlId, HWND control) const;
+    // Rows (ID_<row>) and column headers (ID_<1000 + column>) under
+    // "<section> - ListCtrlID_<controlId>"; false when the list view has no columns.
+    bool TranslateListCtrl(bool exportTexts, const CString& section, int controlId,
+                           HWND listView) const;
+    // Items (ID_<index>) under "<section> - ComboBoxID_<controlId>", keeping
+    // their positions and the selected index; false when there are no items.
+    bool TranslateComboBox(bool exportTexts, const CString& section, int controlId,
+                           HWND comboBox) const;
+    // The same under "<section> - ListBoxID_<controlId>".
+    bool TranslateListBox(bool exportTexts, const CString& section, int controlId,
+                          HWND listBox) const;
+
+    // False for controls without an id (-1, 65535), excluded controls and, for
+    // other kinds than list views, combo and list boxes, for texts with nothing
+    // to translate.
+    static bool IsTranslatable(HWND control);
+    static bool IsTranslatable(CWnd* control);
+    // Marks a control whose text the program sets itself (window user data 1):
+    // no translation pass reads or writes it again.
+    static void ExcludeFromTranslation(HWND control);
+    static void ExcludeFromTranslation(CWnd* control);
+
     // ---- Menus (MenuTranslation.cpp) ----
 
     // Translates the menu and its submenus under "MenuID_<menuId>"; with
@@ -62,5 +114,15 @@ public:
     static bool HasNoItemData(HMENU menu, int position);
 
 private:
+    void TranslateCaption(bool exportTexts, HWND window, int pageIndex,
+                          const CString& section) const;
+    void TranslateChild(bool exportTexts, HWND child, int dialogId, const CString& section) const;
+    void TranslateSheet(bool exportTexts, CPropertySheet* sheet, int dialogId,
+                        const CString& section) const;
+    bool TranslateStringList(bool exportTexts, const CString& section, int controlId, HWND control,
+                             const StringListMessages& kind) const;
+    void TranslateHeaderItem(bool exportTexts, const CString& itemSection, HWND header,
+                             int column) const;
+
     CString language_;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/Menu.h"
 #include "lang/ControlClasses.h"
 
 namespace {
@@ -87,4 +88,9 @@ bool LanguageManager::TranslateMenu(bool exportTexts, HMENU menu, int menuId) co
                     translated.c_str());
     }
     return true;
+}
+
+bool LanguageManager::TranslateMenu(bool exportTexts, CMenu* menu, int menuId) const
+{
+    return TranslateMenu(exportTexts, menu ? menu->GetSafeHmenu() : nullptr, menuId);
 }
