@@ -1,0 +1,36 @@
+#pragma once
+// Which days are critical: a period of C critical days and K clear days,
+// repeated for ever forwards and backwards from the start date.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "framework/DateTime.h"
+#include "model/DayMarker.h"
+
+// The one colour of a critical day (red 247, green 201, blue 206).
+constexpr COLORREF CRITICAL_DAY_COLOR = RGB(247, 201, 206);
+
+// Marks every critical day of the grid first..last (the first and the last
+// displayed day) on the calendar. Periods are counted from the last period
+// start at or before 1973-01-01 01:01:01; a period is marked when its first
+// day, with the start's time of day, is not later than `last` and not earlier
+// than 31 days before `first`. Nothing is marked when C <= 0, K <= 0, a date
+// is invalid, or the calendar is missing or gone.
+void MarkCriticalDays(DayMarker* calendar, const COleDateTime& first, const COleDateTime& last,
+                      const COleDateTime& start, int critDayCount, int clearDayCount);
+
+// Marks the C consecutive days beginning with the date of periodStart (days
+// no calendar can display are skipped).
+void MarkPeriod(DayMarker* calendar, const COleDateTime& periodStart, int critDayCount);
+
+// What a calendar's owner does on WM_CALENDAR_MARKDAYS: first and last are the
+// first and last displayed day (00:00:01 local time) as 32-bit time values.
+// Reads StartDate (the current date and time when missing or invalid),
+// ClearDayCount and CritDayCount, and marks the critical days. Ignored when
+// first is 0 or last is not positive.
+void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last);
+inline void MarkDaysFromSettings(DayMarker& calendar, WPARAM first, LPARAM last)
+{
+    MarkDaysFromSettings(&calendar, first, last);
+}
