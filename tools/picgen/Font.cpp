@@ -86,7 +86,7 @@ Glyph Find(char c)
     case '9':
         return {4.0f, {Arc(2, 4.8f, 2, 2.2f, 0, 360), {3.9f, 4.4f, 1.1f, 0}}};
     case ':':
-        return {0, {{0, 0.4f, 0, 0.4f}, {0, 4.2f, 0, 4.2f}}};
+        return {0.6f, {{0.3f, 0.4f, 0.3f, 0.4f}, {0.3f, 4.2f, 0.3f, 4.2f}}};
     case '.':
         return {0, {{0, 0.3f, 0, 0.3f}}};
     default:

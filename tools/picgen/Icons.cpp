@@ -36,11 +36,15 @@ void DrawSheet(Layer& l, const Sheet& s, float k, Color outline, Color headTop, 
     head.Keep(Rect(0, 0, float(l.Width()), s.header));
     l.Paint(head, Vertical(headTop, headBottom, s.y0, s.header));
     l.Paint(Rect(s.x0 + o, s.header, s.x1 - o, s.header + o), Mix(headBottom, outline, 0.5f));
-    float ringW = std::fmax(1.6f, 3.0f * k);
     for (float rx : {s.x0 + (s.x1 - s.x0) * 0.27f, s.x1 - (s.x1 - s.x0) * 0.27f}) {
         rx = std::round(rx) + 0.5f;
-        l.Paint(Capsule(rx, s.y0 - 2.5f * k, rx, s.y0 + 3.5f * k, ringW + 1), outline);
-        l.Paint(Capsule(rx, s.y0 - 2.0f * k, rx, s.y0 + 3.0f * k, ringW - 1), Rgb(236, 236, 236));
+        if (k < 0.75f) { // small sizes: plain dark rings
+            l.Paint(Capsule(rx, s.y0 - 1.5f, rx, s.y0 + 1.5f, 1.4f), outline);
+            continue;
+        }
+        l.Paint(Capsule(rx, s.y0 - 2.5f * k, rx, s.y0 + 3.5f * k, 3.0f * k + 1), outline);
+        l.Paint(Capsule(rx, s.y0 - 2.0f * k, rx, s.y0 + 3.0f * k, 3.0f * k - 1),
+                Rgb(236, 236, 236));
     }
 }
 
@@ -76,7 +80,10 @@ Layer ProgramIcon(int size, Tone tone)
     float cx = size / 2.0f;
     Color light = pink ? Rgb(255, 140, 180) : Rgb(110, 110, 110);
     Color dark = pink ? Rgb(214, 24, 92) : Rgb(16, 16, 16);
-    DrawDrop(l, cx, s.header + 2.2f * k, s.y1 - 2.6f * k, 5.6f * k, pink ? outline : Rgb(0, 0, 0),
+    bool tiny = size < 24;
+    float dropTop = s.header + (tiny ? 0.4f : 2.2f * k);
+    float dropBottom = s.y1 - (tiny ? 1.4f : 2.6f * k);
+    DrawDrop(l, cx, dropTop, dropBottom, tiny ? 2.9f : 5.6f * k, pink ? outline : Rgb(0, 0, 0),
              light, dark, size >= 24);
     return l;
 }

@@ -49,7 +49,7 @@ void Flower(Layer& l, float cx, float cy, float r, int petals, float turn, int s
         Mask inner(l.Width(), l.Height());
         inner.Add(RotatedEllipse(px, py, r * 0.55f - 1.2f, r * 0.26f - 1.2f, a));
         l.Paint(m, Grey(shade, 0.55f));
-        l.Paint(inner, Grey(250, 0.45f));
+        l.Paint(inner, Grey(250, 0.5f));
     }
     l.Paint(Circle(cx, cy, r * 0.16f), Grey(shade, 0.8f));
     l.Paint(Circle(cx, cy, r * 0.09f), Grey(235, 0.9f));
@@ -61,20 +61,20 @@ Rgb24 Side(int width, int height, float flowerScale)
     l.Paint(RoundRect(0, 0, float(width), float(height), 0),
             [=](float, float y) { return Grey(int(252 - 18 * y / height)); });
     float w = float(width), h = float(height);
-    l.Paint(Ribbon(w, h * 0.80f, 9, w * 1.6f, 0.4f, 10), Grey(200, 0.55f));
-    l.Paint(Ribbon(w, h * 0.86f, 7, w * 1.2f, 2.1f, 7), Grey(170, 0.45f));
-    l.Paint(Ribbon(w, h * 0.92f, 6, w * 1.9f, 4.0f, 12), Grey(215, 0.6f));
+    l.Paint(Ribbon(w, h * 0.80f, 9, w * 1.6f, 0.4f, 10), Grey(130, 0.55f));
+    l.Paint(Ribbon(w, h * 0.86f, 7, w * 1.2f, 2.1f, 7), Grey(90, 0.45f));
+    l.Paint(Ribbon(w, h * 0.92f, 6, w * 1.9f, 4.0f, 12), Grey(160, 0.6f));
     float s = flowerScale;
-    Flower(l, w * 0.70f, h * 0.18f, 34 * s, 6, 10, 150);
-    Flower(l, w * 0.18f, h * 0.40f, 22 * s, 5, 40, 165);
-    Flower(l, w * 0.78f, h * 0.58f, 16 * s, 5, 0, 175);
+    Flower(l, w * 0.70f, h * 0.18f, 34 * s, 6, 10, 60);
+    Flower(l, w * 0.18f, h * 0.40f, 22 * s, 5, 40, 80);
+    Flower(l, w * 0.78f, h * 0.58f, 16 * s, 5, 0, 90);
     // A few drifting petals.
     const float petals[][4] = {{0.35f, 0.07f, 7, 30},  {0.30f, 0.27f, 6, -20},
                                {0.55f, 0.35f, 5, 70},  {0.42f, 0.50f, 6, 15},
                                {0.22f, 0.66f, 5, -50}, {0.58f, 0.72f, 4, 40}};
     for (const auto& p : petals)
         l.Paint(RotatedEllipse(w * p[0], h * p[1], p[2] * s, p[2] * s * 0.45f, p[3]),
-                Grey(178, 0.6f));
+                Grey(110, 0.6f));
     return Flatten(l, Grey(255));
 }
 

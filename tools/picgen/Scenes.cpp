@@ -74,7 +74,8 @@ Layer QuickLaunchScene()
         float t = (x + 1.4f * y) / 576.0f;
         return Mix(Rgb(92, 148, 214), Rgb(34, 84, 164), t);
     });
-    l.Paint(Ellipse(60, 250, 170, 60), Rgb(120, 180, 90, 0.45f));
+    l.Paint(Ellipse(70, 236, 210, 64), Vertical(Rgb(130, 196, 96), Rgb(60, 140, 50), 172, 236));
+    l.Paint(Ellipse(230, 250, 120, 66), Vertical(Rgb(110, 180, 80), Rgb(50, 120, 40), 184, 236));
     MiniWindow(l, 12, 12, 176, 142);
     // Taskbar with the notification area, drawn about twice its real size.
     float top = 196;
@@ -84,12 +85,21 @@ Layer QuickLaunchScene()
             Vertical(Rgb(110, 190, 90), Rgb(50, 130, 40), top, 240));
     l.Paint(Rect(110, top + 2, 240, 240), Vertical(Rgb(40, 140, 230), Rgb(20, 100, 200), top, 240));
     l.Paint(Rect(110, top + 2, 111, 240), Rgb(16, 60, 140));
+    l.Paint(Circle(138, top + 22, 21), [=](float x, float y) {
+        float t = std::fmin(1.0f, std::hypot(x - 138, y - (top + 22)) / 21);
+        return Rgb(255, 236, 120, 0.85f * (1 - t * t));
+    });
     Layer icon = ProgramIcon(32, Tone::Grey);
     l.Draw(icon, 122, int(top) + 6);
+    TextStyle start{1.6f, 2.0f, 1.3f};
+    Text(l, "start", 9, top + 29, start, Rgb(255, 255, 255));
     // A second, foreign icon: a speaker.
     l.Paint(Polygon({162, 212, 167, 212, 173, 207, 173, 229, 167, 224, 162, 224}),
             Rgb(230, 236, 250));
-    l.Paint(Ring(173, 218, 6, 1.4f), Rgb(230, 236, 250, 0.0f));
+    Mask waves(240, 240);
+    waves.Add(Ring(173, 218, 5, 1.4f)).Add(Ring(173, 218, 9, 1.4f));
+    waves.Keep(Polygon({175, 218, 186, 204, 186, 232}));
+    l.Paint(waves, Rgb(230, 236, 250));
     TextStyle clock{1.5f, 1.7f, 1.3f};
     Text(l, "12:00", 190, top + 26, clock, Rgb(255, 255, 255));
     // The arrow from the window to the icon.
