@@ -1,7 +1,9 @@
 #pragma once
 // A stand-in for the month calendar: a 42-day grid from the Sunday on or
 // before the first of a month, recording which of its days were coloured.
+#include <cstdio>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "framework/DateTime.h"
