@@ -1,6 +1,18 @@
 #include "framework/Dialog.h"
 
+#include <commctrl.h>
+
 #include "framework/WinApp.h"
+
+void AfxInitCommonControls()
+{
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                    ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+        return ::InitCommonControlsEx(&init) != FALSE;
+    }();
+    (void)done;
+}
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control)
 {
@@ -39,6 +51,7 @@ bool CDialog::Create(UINT templateId, CWnd* parent)
         templateId_ = templateId;
     if (parent)
         parent_ = parent;
+    AfxInitCommonControls();
     HWND owner = parent_ ? parent_->m_hWnd : nullptr;
     HWND window = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId_), owner,
                                        &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
@@ -56,6 +69,7 @@ INT_PTR CDialog::DoModal()
     if (enableOwner)
         ::EnableWindow(owner, FALSE);
 
+    AfxInitCommonControls();
     inModalLoop_ = true;
     endModal_ = false;
     modalResult_ = -1;

@@ -12,6 +12,10 @@ struct CDataExchange {
     bool m_bSaveAndValidate;
 };
 
+// Registers the common control classes (once per process); every dialog and
+// sheet does it before it is created.
+void AfxInitCommonControls();
+
 // Binds a control member to the dialog's control with that id.
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control);
 

@@ -147,6 +147,7 @@ bool CPropertySheet::PressButton(int button)
 
 void CPropertySheet::BuildHeader(CWnd* parent)
 {
+    AfxInitCommonControls();
     pageRecords_.clear();
     for (CPropertyPage* page : pages_)
         pageRecords_.push_back(page->m_psp);
