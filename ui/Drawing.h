@@ -1,0 +1,30 @@
+#pragma once
+// The colour and frame drawing from which every custom-drawn surface of the
+// program takes its look: surfaces in the button-face colour, two-pixel soft
+// frames with lightened corners, and thin separator bands.
+#include <windows.h>
+
+class CDC;
+class CWnd;
+
+// Moves a colour towards white (Lighten) or black (Darken) by a fraction in
+// (0, 1]; any other fraction gives black. Channels are truncated, not rounded.
+COLORREF LightenColor(COLORREF colour, double fraction);
+COLORREF DarkenColor(COLORREF colour, double fraction);
+
+// A two-pixel outline inside rect, darker than colour, with its four corner
+// pixels set to colour lightened by cornerFraction (drawn last).
+bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction);
+
+// A band three pixels high across a soft frame, centred on rect->top; the
+// bottom of rect is not used.
+bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction);
+
+// The whole paint handler of a configuration page: its soft frame and up to
+// three separator rows (0 = none).
+void DrawPageFrame(CWnd* page, int row1, int row2, int row3);
+
+int GetTextWidth(HFONT font, const char* text);
+int GetTextHeight(HFONT font, const char* text);
+
+bool IsWindowsVersion5OrLater();
