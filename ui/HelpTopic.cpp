@@ -1,0 +1,18 @@
+#include "ui/HelpTopic.h"
+
+#include <utility>
+
+namespace {
+HelpTopicOpener g_opener = nullptr;
+}
+
+HelpTopicOpener SetHelpTopicOpener(HelpTopicOpener opener)
+{
+    return std::exchange(g_opener, opener);
+}
+
+void OpenHelpTopic(const char* topic)
+{
+    if (g_opener && topic)
+        g_opener(topic);
+}
