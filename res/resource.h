@@ -2,6 +2,11 @@
 // These numbers are also the keys of the language files: never renumber them.
 #pragma once
 
+// ---------------------------------------------------------------- Any window
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)  // statics without an id: never translated
+#endif
+
 // ---------------------------------------------------------------- Icons
 #define IDI_VELINDRA 128       // the program's icon (black, white and grey)
 #define IDI_VELINDRA_PINK 144  // the same, pink: today is a critical day

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 
 namespace picgen {
@@ -49,6 +50,30 @@ bool Save(const std::string& path, const std::vector<unsigned char>& bytes)
     return bool(f);
 }
 
+bool Masked(const Layer& l, int x, int y)
+{
+    return x < 0 || y < 0 || x >= l.Width() || y >= l.Height() || l.Straight(x, y).a < 0.5f;
+}
+
+// A kept pixel beside the mask whose colour is close to the mask colour
+// would read as a silver fringe once the mask is cut out: darken it.
+void DarkenFringe(const Layer& l, Rgb24& p, const Color& mask)
+{
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) {
+            if (Masked(l, x, y))
+                continue;
+            bool edge = Masked(l, x - 1, y) || Masked(l, x + 1, y) || Masked(l, x, y - 1) ||
+                        Masked(l, x, y + 1);
+            unsigned char* c = &p.rgb[(size_t(y) * p.width + x) * 3];
+            bool near = std::abs(c[0] - Byte(mask.r)) <= 32 &&
+                        std::abs(c[1] - Byte(mask.g)) <= 32 && std::abs(c[2] - Byte(mask.b)) <= 32;
+            if (edge && near)
+                for (int i = 0; i < 3; ++i)
+                    c[i] = (unsigned char)(c[i] * 0.55f);
+        }
+}
+
 } // namespace
 
 void Rgb24::Set(int x, int y, int r, int g, int b)
@@ -89,6 +114,7 @@ Rgb24 FlattenMasked(const Layer& layer, const Color& mask)
                 b = b < 255 ? b + 1 : b - 1;
             p.Set(x, y, r, g, b);
         }
+    DarkenFringe(layer, p, mask);
     return p;
 }
 

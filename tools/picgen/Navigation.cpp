@@ -100,7 +100,7 @@ void GearCell(Layer& l, float ox)
     float cx = ox + 16, cy = 16;
     l.Paint(Gear(cx, cy, 15, 11.2f, 8, 4.2f), Rgb(36, 40, 50));
     Mask body(l.Width(), l.Height());
-    body.Add(Gear(cx, cy, 14, 10.2f, 8, 5.2f));
+    body.Add(Gear(cx, cy, 13.8f, 10.1f, 8, 5.3f));
     l.Paint(body, [=](float x, float y) {
         float t = std::fmin(1.0f, std::fmax(0.0f, ((x - ox) + y) / 64.0f));
         return Mix(Rgb(236, 238, 244), Rgb(110, 118, 136), t);
