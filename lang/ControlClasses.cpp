@@ -43,6 +43,14 @@ bool IsListBox(HWND window)
     return HasClass(window, "ListBox");
 }
 
+bool IsPictureStatic(HWND window)
+{
+    if (!IsStatic(window))
+        return false;
+    const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & SS_TYPEMASK;
+    return type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
+}
+
 bool HasNothingToTranslate(const CString& text)
 {
     return text.find_first_not_of("0123456789\t &_-%><.,") == CString::npos;

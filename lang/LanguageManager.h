@@ -93,7 +93,8 @@ public:
     bool TranslateListBox(bool exportTexts, const CString& section, int controlId,
                           HWND listBox) const;
 
-    // False for controls without an id (-1, 65535), excluded controls and, for
+    // False for controls without an id (-1, 65535), excluded controls, statics
+    // showing a picture (their text is a resource reference) and, for
     // other kinds than list views, combo and list boxes, for texts with nothing
     // to translate.
     static bool IsTranslatable(HWND control);

@@ -192,7 +192,7 @@ bool LanguageManager::IsTranslatable(HWND control)
     const int id = GetDlgCtrlID(control);
     if (id == -1 || id == 65535)
         return false;
-    if (GetWindowLongPtrA(control, GWLP_USERDATA) != 0)
+    if (GetWindowLongPtrA(control, GWLP_USERDATA) != 0 || IsPictureStatic(control))
         return false;
     if (IsListView(control) || IsComboBox(control) || IsListBox(control))
         return true;

@@ -37,3 +37,18 @@ TEST(ControlClasses, TellsTheFiveKindsApartAndNothingForDeadWindows)
     EXPECT_FALSE(IsButton(nullptr));
     EXPECT_EQ("", GetWindowClassName(nullptr));
 }
+
+TEST(ControlClasses, PictureStatics)
+{
+    for (DWORD type : {SS_ICON, SS_BITMAP, SS_ENHMETAFILE, SS_LEFT, SS_CENTER}) {
+        HWND window = CreateWindowExA(0, "Static", "text", WS_POPUP | type, 0, 0, 10, 10, nullptr,
+                                      nullptr, nullptr, nullptr);
+        const bool picture = type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
+        EXPECT_EQ(picture, IsPictureStatic(window)) << type;
+        DestroyWindow(window);
+    }
+    HWND button = CreateWindowExA(0, "Button", "text", WS_POPUP | BS_BITMAP, 0, 0, 10, 10, nullptr,
+                                  nullptr, nullptr, nullptr);
+    EXPECT_FALSE(IsPictureStatic(button));
+    DestroyWindow(button);
+}
