@@ -67,7 +67,11 @@ void CalendarCell(Layer& l, float ox)
             Color c = critical ? Rgb(240, 150, 170) : Rgb(176, 182, 196);
             l.Paint(Rect(std::round(x), y, std::round(x) + 4, y + 3), c);
         }
-    l.Paint(Ring(ox + 22.5f + 0.5f, 25.5f, 3.2f, 1.0f), Rgb(214, 40, 96));
+    // Today: the last cell of the bottom row, framed.
+    float tx = std::round(ox + 6 + 3 * 5.5f), ty = 15 + 2 * 4.5f;
+    Mask frame(l.Width(), l.Height());
+    frame.Add(Rect(tx - 1, ty - 1, tx + 5, ty + 4)).Cut(Rect(tx, ty, tx + 4, ty + 3));
+    l.Paint(frame, Rgb(40, 90, 200));
     for (float rx : {ox + 10.5f, ox + 21.5f}) {
         l.Paint(Capsule(rx, 2.5f, rx, 8.5f, 4), outline);
         l.Paint(Capsule(rx, 3, rx, 8, 2), Rgb(236, 236, 240));
