@@ -1,0 +1,165 @@
+#include "app/Help.h"
+
+#include <algorithm>
+
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
+#include "lang/ModulePath.h"
+#include "model/RegKey.h"
+#include "ui/HelpTopic.h"
+
+namespace {
+
+using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The class registration of the HTML Help control.
+constexpr char kHtmlHelpClassKey[] =
+    "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+constexpr DWORD kPathBufferSize = 260;
+constexpr WORD kHtmlHelpOrdinal = 14; // HtmlHelpA
+
+// What CallHtmlHelp keeps for the life of the process.
+struct HtmlHelpLibrary {
+    HMODULE module = nullptr;
+    bool failed = false;
+    HtmlHelpProc entry = nullptr;
+};
+
+HtmlHelpLibrary& Library()
+{
+    static HtmlHelpLibrary library;
+    return library;
+}
+
+CString& FallbackOverride()
+{
+    static CString path;
+    return path;
+}
+
+// "C:\..." or "\\server\...": a path that no search order can redirect.
+bool IsFullPath(const CString& path)
+{
+    const bool drive = path.size() > 2 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+    const bool unc = path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+    return drive || unc;
+}
+
+// The default value of the class registration, when it is a full path.
+CString RegisteredLibraryPath()
+{
+    RegKey key = RegKey::Open(HKEY_CLASSES_ROOT, kHtmlHelpClassKey, KEY_READ);
+    if (!key)
+        return CString();
+    char buffer[kPathBufferSize + 1] = {};
+    DWORD size = kPathBufferSize;
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(key.Get(), "", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return CString();
+    buffer[std::min(size, kPathBufferSize)] = '\0';
+    CString path(buffer);
+    if (type == REG_EXPAND_SZ) {
+        char expanded[kPathBufferSize + 1] = {};
+        const DWORD length = ExpandEnvironmentStringsA(buffer, expanded, kPathBufferSize);
+        path = length > 0 && length <= kPathBufferSize ? CString(expanded) : CString();
+    }
+    return IsFullPath(path) ? path : CString();
+}
+
+// hhctrl.ocx of the system folder.
+CString FallbackLibraryPath()
+{
+    if (!FallbackOverride().empty())
+        return FallbackOverride();
+    char folder[MAX_PATH + 1] = {};
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return CString();
+    return CString(folder, length) + "\\hhctrl.ocx";
+}
+
+// Loads a library by its full path; its own dependencies are looked for
+// beside it rather than beside the program.
+HMODULE LoadByFullPath(const CString& path)
+{
+    if (!IsFullPath(path))
+        return nullptr;
+    return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+bool LoadLibraryOnce(HtmlHelpLibrary& library)
+{
+    if (library.failed)
+        return false;
+    if (library.module)
+        return true;
+    library.module = LoadByFullPath(RegisteredLibraryPath());
+    if (!library.module)
+        library.module = LoadByFullPath(FallbackLibraryPath());
+    if (!library.module)
+        library.failed = true;
+    return library.module != nullptr;
+}
+
+} // namespace
+
+HWND CallHtmlHelp(HWND window, const char* file, UINT command, DWORD_PTR data)
+{
+    HtmlHelpLibrary& library = Library();
+    if (!LoadLibraryOnce(library))
+        return nullptr;
+    if (!library.entry) {
+        library.entry = reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void*>(
+            GetProcAddress(library.module, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
+        if (!library.entry) {
+            library.failed = true;
+            return nullptr;
+        }
+    }
+    return library.entry(window, file, command, data);
+}
+
+CString HelpTopicAddress(const char* topic)
+{
+    if (!topic || ModulePath::ModuleFileName().empty())
+        return CString();
+    ModulePath path;
+    path.SetExtension("chm");
+    return path.MakePath() + "::/" + topic + ".htm";
+}
+
+void OpenHtmlHelpTopic(const char* topic)
+{
+    const CString address = HelpTopicAddress(topic);
+    if (address.empty())
+        return;
+    CWnd* main = AfxGetMainWnd();
+    HWND owner = main ? main->GetSafeHwnd() : nullptr;
+    CallHtmlHelp(owner, address.c_str(), kHelpDisplayTopic, 0);
+}
+
+void InstallHtmlHelp()
+{
+    SetHelpTopicOpener(&OpenHtmlHelpTopic);
+}
+
+namespace help_testing {
+
+void ResetHtmlHelp()
+{
+    Library() = HtmlHelpLibrary();
+}
+
+void OverrideFallbackLibrary(const CString& path)
+{
+    FallbackOverride() = path;
+}
+
+HMODULE LoadedLibrary()
+{
+    return Library().module;
+}
+
+} // namespace help_testing

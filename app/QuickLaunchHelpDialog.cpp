@@ -1,0 +1,35 @@
+#include "app/QuickLaunchHelpDialog.h"
+
+#include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
+#include "model/Settings.h"
+#include "res/resource.h"
+
+QuickLaunchHelpDialog::QuickLaunchHelpDialog(CWnd* parent) : CDialog(IDD_QUICKLAUNCH_HELP, parent)
+{
+}
+
+void QuickLaunchHelpDialog::DoDataExchange(CDataExchange* exchange)
+{
+    CDialog::DoDataExchange(exchange);
+    DDX_Control(exchange, IDC_QLH_HIDE_MESSAGE, hideMessage_);
+}
+
+BOOL QuickLaunchHelpDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (LanguageManager* language = AppLanguageManager()) {
+        CString section;
+        language->TranslateDialog(true, true, this, IDD_QUICKLAUNCH_HELP, 0, section);
+    }
+    if (ReadSettingDword(SettingHideMessage) != 0)
+        EndDialog(IDCANCEL);
+    return TRUE;
+}
+
+void QuickLaunchHelpDialog::OnCancel()
+{
+    const bool ticked = hideMessage_.IsWindow() && hideMessage_.GetCheck() == BST_CHECKED;
+    WriteSettingDword(SettingHideMessage, ticked ? 1 : 0);
+    EndDialog(IDCANCEL);
+}

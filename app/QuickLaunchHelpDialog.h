@@ -1,0 +1,21 @@
+#pragma once
+// The small window shown each time the main window hides: the program is
+// still there, behind its icon in the notification area. The user can tick
+// that it is not to be shown again (setting HideMessage).
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+
+class QuickLaunchHelpDialog : public CDialog {
+public:
+    explicit QuickLaunchHelpDialog(CWnd* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    // OK (it carries the cancel id), Escape and the close box.
+    void OnCancel() override;
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+private:
+    CButton hideMessage_; // 1037 "Do not show this window at next time"
+};
