@@ -83,8 +83,14 @@ Layer ProgramIcon(int size, Tone tone)
     bool tiny = size < 24;
     float dropTop = s.header + (tiny ? 0.4f : 2.2f * k);
     float dropBottom = s.y1 - (tiny ? 1.4f : 2.6f * k);
-    DrawDrop(l, cx, dropTop, dropBottom, tiny ? 2.9f : 5.6f * k, pink ? outline : Rgb(0, 0, 0),
-             light, dark, size >= 24);
+    if (tiny) { // a plain, solid drop reads best at 16 pixels
+        l.Paint(Drop(cx, dropTop - 0.6f, dropBottom, 3.0f), pink ? Rgb(214, 24, 92) : Rgb(0, 0, 0));
+        l.Paint(Capsule(cx - 1.2f, dropBottom - 3.2f, cx - 1.2f, dropBottom - 2.2f, 0.9f),
+                Rgb(255, 255, 255, 0.7f));
+        return l;
+    }
+    DrawDrop(l, cx, dropTop, dropBottom, 5.6f * k, pink ? outline : Rgb(0, 0, 0), light, dark,
+             true);
     return l;
 }
 
@@ -120,6 +126,8 @@ Layer SpanIcon(int size)
             outline);
     l.Paint(Polygon({right + 1.2f * k, y, right - 3.8f * k, y - hh, right - 3.8f * k, y + hh}),
             outline);
+    if (size < 24)
+        return l;
     float barTop = y - 5 * k, barBottom = y + 5 * k;
     l.Paint(Capsule(left - 2 * k, barTop, left - 2 * k, barBottom, w), Rgb(206, 22, 84));
     l.Paint(Capsule(right + 2 * k, barTop, right + 2 * k, barBottom, w), Rgb(206, 22, 84));
