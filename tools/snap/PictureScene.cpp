@@ -1,0 +1,56 @@
+// Scenes "bitmap" and "tinted": one bitmap resource in a window of its own,
+// as stored, or recoloured the way the main window and the wizard show it.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "Scene.h"
+#include "framework/Gdi.h"
+#include "ui/LoadTintedBitmap.h"
+
+namespace snap {
+
+namespace {
+
+// The static control owns nothing: the bitmap is kept for the process's life,
+// which is one capture.
+HWND ShowPicture(HBITMAP picture)
+{
+    BITMAP info{};
+    if (!picture || !GetObjectA(picture, sizeof info, &info))
+        return nullptr;
+    RECT r{0, 0, info.bmWidth, info.bmHeight};
+    AdjustWindowRectEx(&r, WS_POPUP | WS_BORDER, FALSE, 0);
+    HWND window =
+        CreateWindowExA(0, "Static", "", WS_POPUP | WS_BORDER | SS_BITMAP, 0, 0, r.right - r.left,
+                        r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    if (window)
+        SendMessageA(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    return window;
+}
+
+HWND CreateBitmapScene(const std::string& argument)
+{
+    int id = std::atoi(argument.c_str());
+    auto picture = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!picture)
+        std::fprintf(stderr, "no bitmap %s\n", argument.c_str());
+    return ShowPicture(picture);
+}
+
+HWND CreateTintedScene(const std::string& argument)
+{
+    CBitmap bitmap;
+    if (!LoadTintedBitmap(UINT(std::atoi(argument.c_str())), bitmap))
+        std::fprintf(stderr, "bitmap %s could not be tinted\n", argument.c_str());
+    return ShowPicture(bitmap.Detach());
+}
+
+SceneRegistration bitmapScene({"bitmap", "<bitmap id>", CreateBitmapScene});
+SceneRegistration tintedScene({"tinted", "<bitmap id>", CreateTintedScene});
+
+} // namespace
+
+} // namespace snap
