@@ -1,20 +1,14 @@
-// Scenes "bitmap" and "tinted": one bitmap resource in a window of its own,
-// as stored, or recoloured the way the main window and the wizard show it.
+// Scene "bitmap": one bitmap resource, as stored, in a window of its own.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "Scene.h"
-#include "framework/Gdi.h"
-#include "ui/LoadTintedBitmap.h"
+#include "PictureScene.h"
 
 namespace snap {
 
-namespace {
-
-// The static control owns nothing: the bitmap is kept for the process's life,
-// which is one capture.
 HWND ShowPicture(HBITMAP picture)
 {
     BITMAP info{};
@@ -30,6 +24,8 @@ HWND ShowPicture(HBITMAP picture)
     return window;
 }
 
+namespace {
+
 HWND CreateBitmapScene(const std::string& argument)
 {
     int id = std::atoi(argument.c_str());
@@ -40,16 +36,7 @@ HWND CreateBitmapScene(const std::string& argument)
     return ShowPicture(picture);
 }
 
-HWND CreateTintedScene(const std::string& argument)
-{
-    CBitmap bitmap;
-    if (!LoadTintedBitmap(UINT(std::atoi(argument.c_str())), bitmap))
-        std::fprintf(stderr, "bitmap %s could not be tinted\n", argument.c_str());
-    return ShowPicture(bitmap.Detach());
-}
-
 SceneRegistration bitmapScene({"bitmap", "<bitmap id>", CreateBitmapScene});
-SceneRegistration tintedScene({"tinted", "<bitmap id>", CreateTintedScene});
 
 } // namespace
 
