@@ -1,0 +1,275 @@
+#include "calendar/MonthCalendarCtrl.h"
+
+#include <cstdint>
+
+#include "res/resource.h"
+#include "ui/Drawing.h"
+
+namespace {
+
+// The calendar inside its synchronous WM_CALENDAR_MARKDAYS, for Refreshing().
+thread_local MonthCalendarCtrl* t_refreshing = nullptr;
+
+bool SameDay(const COleDateTime& a, const COleDateTime& b)
+{
+    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
+}
+
+int MonthIndex(const COleDateTime& date)
+{
+    return date.GetYear() * 12 + date.GetMonth();
+}
+
+// Marks who is refreshing for the duration of one send, nesting safely.
+class RefreshScope {
+public:
+    RefreshScope(MonthCalendarCtrl* calendar, bool& flag) : outer_(t_refreshing), flag_(flag)
+    {
+        t_refreshing = calendar;
+        flag_ = true;
+    }
+    ~RefreshScope()
+    {
+        t_refreshing = outer_;
+        flag_ = false;
+    }
+    RefreshScope(const RefreshScope&) = delete;
+    RefreshScope& operator=(const RefreshScope&) = delete;
+
+private:
+    MonthCalendarCtrl* outer_;
+    bool& flag_;
+};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(MonthCalendarCtrl, CWnd)
+ON_WM_PAINT()
+ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
+ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
+END_MESSAGE_MAP()
+
+MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime()) {}
+
+MonthCalendarCtrl::~MonthCalendarCtrl()
+{
+    if (t_refreshing == this)
+        t_refreshing = nullptr;
+    prevButton_.DestroyWindow();
+    nextButton_.DestroyWindow();
+    boldFont_.DeleteObject();
+    normalFont_.DeleteObject();
+    DestroyWindow();
+}
+
+MonthCalendarCtrl* MonthCalendarCtrl::Refreshing()
+{
+    return t_refreshing;
+}
+
+BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
+                                       BOOL showLeading, BOOL showTrailing)
+{
+    if (IsWindow())
+        DestroyWindow();
+    shownDate_ = COleDateTime::GetCurrentTime();
+    SetPaintColours();
+    CreateFonts();
+    const RECT rect{x, y, x + kWidth, y + kHeight};
+    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, rect, parent, id))
+        return FALSE;
+    const bool created = CreateMonthButtons(withButtons != FALSE);
+    showLeading_ = showLeading ? 1 : 0;
+    showTrailing_ = showTrailing ? 1 : 0;
+    Refresh();
+    return created ? TRUE : FALSE;
+}
+
+void MonthCalendarCtrl::SetPaintColours()
+{
+    colours_[BandText] = ::GetSysColor(COLOR_CAPTIONTEXT);
+    colours_[BandBackground] = ::GetSysColor(COLOR_HIGHLIGHT);
+    colours_[WeekdayText] = ::GetSysColor(COLOR_HIGHLIGHT);
+    colours_[WeekdayBackground] = ::GetSysColor(COLOR_WINDOW);
+    colours_[WeekdayLine] = ::GetSysColor(COLOR_BTNFACE);
+    colours_[DayText] = ::GetSysColor(COLOR_BTNTEXT);
+    colours_[OtherDayText] = ::GetSysColor(COLOR_GRAYTEXT);
+    colours_[DayBackground] = ::GetSysColor(COLOR_WINDOW);
+    colours_[OtherDayBackground] = LightenColor(::GetSysColor(COLOR_BTNFACE), 0.5);
+    colours_[Body] = ::GetSysColor(COLOR_WINDOW);
+    colours_[Frame] = ::GetSysColor(COLOR_BTNFACE);
+    colours_[TodayRing] = ::GetSysColor(COLOR_HIGHLIGHT);
+}
+
+bool MonthCalendarCtrl::CreateFonts()
+{
+    LOGFONTA font{};
+    normalFont_.DeleteObject();
+    boldFont_.DeleteObject();
+    if (!GetDefaultGuiLogFont(&font))
+        return false;
+    const bool normal = normalFont_.CreateFontIndirect(&font);
+    font.lfWeight = FW_BOLD;
+    return boldFont_.CreateFontIndirect(&font) && normal;
+}
+
+bool MonthCalendarCtrl::CreateMonthButtons(bool withButtons)
+{
+    prevButton_.DestroyWindow();
+    if (withButtons && !prevButton_.CreateEx(0, "BUTTON", "<", WS_CHILD | WS_VISIBLE,
+                                             RECT{3, 3, 29, 21}, this, IDC_CAL_PREV_MONTH))
+        return false; // the next button is not attempted either
+    nextButton_.DestroyWindow();
+    if (!withButtons)
+        return true;
+    const RECT client = GetClientRect();
+    const RECT next{client.right - 29, 3, client.right - 3, 21};
+    return nextButton_.CreateEx(0, "BUTTON", ">", WS_CHILD | WS_VISIBLE, next, this,
+                                IDC_CAL_NEXT_MONTH);
+}
+
+int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
+{
+    static const COleDateTime lower(1973, 1, 1, 1, 1, 1);
+    static const COleDateTime upper(2036, 1, 1, 1, 1, 1);
+    if (!IsWindow() || date.GetStatus() != COleDateTime::valid)
+        return 0;
+    if (!(date > lower && date < upper))
+        return 0;
+    return ShowMonth(date) ? 1 : 0;
+}
+
+void MonthCalendarCtrl::OnPrevMonth()
+{
+    int year = shownDate_.GetYear();
+    if (year <= 1972)
+        return;
+    int month = shownDate_.GetMonth() - 1;
+    if (month < 1) {
+        month = 12;
+        --year;
+    }
+    ShowMonth(COleDateTime(year, month, 1, 0, 0, 0));
+}
+
+void MonthCalendarCtrl::OnNextMonth()
+{
+    int year = shownDate_.GetYear();
+    if (year >= 2036)
+        return;
+    int month = shownDate_.GetMonth() + 1;
+    if (month > 12) {
+        month = 1;
+        ++year;
+    }
+    ShowMonth(COleDateTime(year, month, 1, 0, 0, 0));
+}
+
+bool MonthCalendarCtrl::ShowMonth(const COleDateTime& date)
+{
+    if (refreshing_)
+        return false;
+    shownDate_ = date;
+    Refresh();
+    return true;
+}
+
+void MonthCalendarCtrl::Refresh()
+{
+    if (refreshing_) // the parent must not restart the refresh it is serving
+        return;
+    for (CalendarCell& cell : cells_)
+        cell = CalendarCell();
+    COleDateTime first, last;
+    BuildGrid(first, last);
+    int32_t firstTime = 0, lastTime = 0;
+    if (!first.ToTime32(firstTime) || !last.ToTime32(lastTime))
+        firstTime = lastTime = 0; // receivers ignore a range they cannot read
+    HWND parent = IsWindow() ? ::GetParent(m_hWnd) : nullptr;
+    if (parent) {
+        RefreshScope scope(this, refreshing_);
+        ::SendMessageA(parent, WM_CALENDAR_MARKDAYS, static_cast<WPARAM>(firstTime),
+                       static_cast<LPARAM>(lastTime));
+    }
+    if (IsWindow())
+        Invalidate(true);
+}
+
+void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
+{
+    const COleDateTime monthStart(shownDate_.GetYear(), shownDate_.GetMonth(), 1, 0, 0, 1);
+    const COleDateTime today = COleDateTime::GetCurrentTime();
+    const int lead = monthStart.GetDayOfWeek() - 1; // Sunday = 0
+    first = monthStart - COleDateTimeSpan(lead);
+    const int shownMonth = MonthIndex(monthStart);
+    COleDateTime day = first;
+    for (CalendarCell& cell : cells_) {
+        cell.date = day;
+        const int month = MonthIndex(day);
+        if (month < shownMonth)
+            cell.shown = showLeading_;
+        else if (month > shownMonth)
+            cell.shown = showTrailing_;
+        else
+            cell.inMonth = 1;
+        cell.today = SameDay(day, today) ? 1 : 0;
+        day += COleDateTimeSpan(1);
+    }
+    last = cells_[kCellCount - 1].date;
+}
+
+int MonthCalendarCtrl::FindCell(const COleDateTime& date) const
+{
+    if (date.GetStatus() != COleDateTime::valid)
+        return -1;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (SameDay(cells_[i].date, date))
+            return i;
+    }
+    return -1;
+}
+
+int MonthCalendarCtrl::SetDayColor(const COleDateTime& date, COLORREF colour)
+{
+    const int index = IsWindow() ? FindCell(date) : -1;
+    if (index < 0)
+        return 0;
+    if (cells_[index].colour != colour && !refreshing_)
+        Invalidate(true); // a mark outside a refresh shows at once too
+    cells_[index].colour = colour;
+    return 1;
+}
+
+COLORREF MonthCalendarCtrl::GetDayColor(const COleDateTime& date) const
+{
+    if (!IsWindow())
+        return 0;
+    const int index = FindCell(date);
+    return index < 0 ? 0 : cells_[index].colour;
+}
+
+const CalendarCell* MonthCalendarCtrl::GetCell(int row, int column) const
+{
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+        return nullptr;
+    return &cells_[row * kColumns + column];
+}
+
+int MonthCalendarCtrl::GetDateName(const COleDateTime& date, DateNamePart part,
+                                   DateNameLength length, std::string& text) const
+{
+    text.clear();
+    SYSTEMTIME time{};
+    if (!date.GetAsSystemTime(time))
+        return 0;
+    const char* picture = part == MonthName ? (length == FullName ? "MMMM" : "MMM")
+                                            : (length == FullName ? "dddd" : "ddd");
+    char buffer[256] = {};
+    const int written = ::GetDateFormatA(::GetUserDefaultLCID(), 0, &time, picture, buffer,
+                                         static_cast<int>(sizeof buffer));
+    if (written <= 0 || buffer[0] == '\0')
+        return 0;
+    buffer[sizeof buffer - 1] = '\0';
+    text = buffer;
+    return 1;
+}

@@ -1,0 +1,133 @@
+#pragma once
+// MonthCalendarCtrl: the program's month calendar, a custom-drawn child window
+// of 207 x 160 pixels showing one month as six weeks, Sunday first, under a
+// band with the month name and year. It knows nothing about cycles: after
+// every rebuild of its grid it sends its parent WM_CALENDAR_MARKDAYS with the
+// first and the last displayed day (00:00:01 local time, as 32-bit time
+// values), and the parent colours days through SetDayColor before the send
+// returns.
+//
+// Which calendar is asking: the message cannot carry its sender, so while a
+// calendar is inside that synchronous send, MonthCalendarCtrl::Refreshing()
+// names it (null at any other time). A parent with several calendars marks
+// the calendar that Refreshing() returns, after checking that it is one of
+// its own; it needs no bookkeeping of the order in which calendars refresh.
+#include <windows.h>
+
+#include <string>
+
+#include "calendar/CalendarCell.h"
+#include "framework/Controls.h"
+#include "framework/DateTime.h"
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
+#include "model/DayMarker.h"
+
+class MonthCalendarCtrl : public CWnd, public DayMarker {
+public:
+    static constexpr int kWidth = 207;
+    static constexpr int kHeight = 160;
+    static constexpr int kRows = 6;
+    static constexpr int kColumns = 7;
+    static constexpr int kCellCount = kRows * kColumns;
+
+    // The twelve paint colours, fixed by CreateCalendar.
+    enum PaintColour {
+        BandText,           // COLOR_CAPTIONTEXT
+        BandBackground,     // COLOR_HIGHLIGHT
+        WeekdayText,        // COLOR_HIGHLIGHT
+        WeekdayBackground,  // COLOR_WINDOW
+        WeekdayLine,        // COLOR_BTNFACE
+        DayText,            // COLOR_BTNTEXT
+        OtherDayText,       // COLOR_GRAYTEXT
+        DayBackground,      // COLOR_WINDOW
+        OtherDayBackground, // COLOR_BTNFACE lightened by 0.5
+        Body,               // COLOR_WINDOW
+        Frame,              // COLOR_BTNFACE
+        TodayRing,          // COLOR_HIGHLIGHT
+        PaintColourCount
+    };
+
+    enum DateNamePart { MonthName, WeekdayName };
+    enum DateNameLength { FullName, ShortName };
+
+    MonthCalendarCtrl();
+    ~MonthCalendarCtrl() override;
+
+    // Creates (or re-creates) the window at (x, y) of the parent's client
+    // area, with the "<" and ">" month buttons when asked; shows the current
+    // month. Nonzero when everything asked for was created.
+    BOOL CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons, BOOL showLeading,
+                        BOOL showTrailing);
+
+    // Shows the month of date; 1 when accepted. Refused (0, nothing changed)
+    // without a window, for an invalid date, and unless date is later than
+    // 1973-01-01 01:01:01 and earlier than 2036-01-01 01:01:01.
+    int SetMonth(const COleDateTime& date);
+
+    // By calendar date (time of day ignored); 0 when no cell holds the date
+    // or the window does not exist.
+    int SetDayColor(const COleDateTime& date, COLORREF colour) override;
+    COLORREF GetDayColor(const COleDateTime& date) const;
+    bool IsMarkable() const override { return IsWindow(); }
+
+    // Clears the marks, rebuilds the grid, asks the parent for marks and
+    // repaints later. Ignored when called for this calendar from inside its
+    // own WM_CALENDAR_MARKDAYS.
+    void Refresh();
+
+    // The month buttons: one month back (not before December 1972) and
+    // forward (not after January 2036), on day 1 at 00:00:00.
+    void OnPrevMonth();
+    void OnNextMonth();
+
+    // The date's localized month or weekday name (user's default locale);
+    // 1 on success, 0 with text empty when it cannot be formatted.
+    virtual int GetDateName(const COleDateTime& date, DateNamePart part, DateNameLength length,
+                            std::string& text) const;
+
+    // The calendar whose WM_CALENDAR_MARKDAYS is being delivered, else null.
+    static MonthCalendarCtrl* Refreshing();
+
+    const COleDateTime& GetShownDate() const { return shownDate_; }
+    // Row 0..5, column 0 (Sunday)..6; null outside the grid.
+    const CalendarCell* GetCell(int row, int column) const;
+    BOOL GetShowLeading() const { return showLeading_; }
+    BOOL GetShowTrailing() const { return showTrailing_; }
+
+    // The painting steps (calendar/MonthCalendarPaint.cpp). Each draws into
+    // the given context, does nothing without a context or rectangle, and
+    // restores the text colour, font and background mode it found.
+    void DrawHeader(CDC* dc, const RECT* rect);
+    void DrawDayNames(CDC* dc, const RECT* rect);
+    void DrawDays(CDC* dc, const RECT* rect);
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnPaint();
+
+private:
+    // Stores the shown date and refreshes; false (nothing changed) while
+    // this calendar is delivering its own WM_CALENDAR_MARKDAYS.
+    bool ShowMonth(const COleDateTime& date);
+    // Fills the cells from the shown date; gives the first and last displayed day.
+    void BuildGrid(COleDateTime& first, COleDateTime& last);
+    void SetPaintColours();
+    bool CreateFonts();
+    bool CreateMonthButtons(bool withButtons);
+    void DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRect);
+    // Index of the first cell with the calendar date of date; -1 when none.
+    int FindCell(const COleDateTime& date) const;
+
+    COleDateTime shownDate_;
+    CFont boldFont_;
+    CFont normalFont_;
+    CButton prevButton_;
+    CButton nextButton_;
+    BOOL showLeading_ = 1;
+    BOOL showTrailing_ = 1;
+    COLORREF colours_[PaintColourCount] = {};
+    CalendarCell cells_[kCellCount];
+    bool refreshing_ = false;
+};

@@ -1,0 +1,128 @@
+// How the month calendar paints: everything is drawn into one off-screen
+// bitmap and copied to the window in a single block transfer, so that the
+// calendar never flickers (six of them repaint together in the half-year view).
+//
+// Layout at 207 x 160 (right and bottom excluded):
+//   month band   (2, 2, 205, 22)
+//   weekday row  (2, 22, 205, 42), a 2-pixel line at y = 40 and 41
+//   day grid     (2, 42, 205, 158): columns 29 wide, rows 19 apart, each
+//                cell 29 x 20, so a cell covers the bottom line of the one
+//                above it; y = 157 stays in the body colour
+//   soft frame   the outermost 2 pixels
+#include <string>
+
+#include "calendar/MonthCalendarCtrl.h"
+#include "framework/Dc.h"
+#include "ui/Drawing.h"
+
+namespace {
+
+constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+} // namespace
+
+void MonthCalendarCtrl::OnPaint()
+{
+    CPaintDC paint(m_hWnd);
+    const RECT client = GetClientRect();
+    const int width = client.right;
+    const int height = client.bottom;
+    CMemoryDC surface(paint, width, height);
+    if (!surface.IsReady())
+        return;
+    const RECT band{2, 2, width - 2, 22};
+    DrawHeader(&surface, &band);
+    surface.FillSolidRect(RECT{2, 22, width - 2, height - 2}, colours_[Body]);
+    const RECT names{2, 22, width - 2, 42};
+    DrawDayNames(&surface, &names);
+    const RECT days{2, 42, width - 2, height - 2};
+    DrawDays(&surface, &days);
+    DrawSoftFrame(&surface, &client, colours_[Frame], 0.24);
+    surface.CopyTo(paint, 0, 0);
+}
+
+void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
+{
+    if (!dc || !dc->GetSafeHdc() || !rect)
+        return;
+    std::string month;
+    GetDateName(shownDate_, MonthName, FullName, month); // empty when it fails
+    const std::string text = month + ", " + std::to_string(shownDate_.GetYear());
+
+    fw::SelectGuard font(*dc, boldFont_);
+    fw::TextColorGuard colour(*dc, colours_[BandText]);
+    fw::BkModeGuard mode(*dc, TRANSPARENT);
+    dc->FillSolidRect(*rect, colours_[BandBackground]);
+    RECT textRect = *rect;
+    dc->DrawText(text, &textRect, kTextFormat);
+}
+
+void MonthCalendarCtrl::DrawDayNames(CDC* dc, const RECT* rect)
+{
+    if (!dc || !dc->GetSafeHdc() || !rect)
+        return;
+    fw::SelectGuard font(*dc, normalFont_);
+    fw::TextColorGuard colour(*dc, colours_[WeekdayText]);
+    dc->FillSolidRect(*rect, colours_[WeekdayBackground]);
+
+    // Sunday to Saturday, whatever the locale's own first day of the week.
+    COleDateTime day = COleDateTime::GetCurrentTime();
+    day -= COleDateTimeSpan(day.GetDayOfWeek() - 1);
+    const int width = (rect->right - rect->left) / kColumns;
+    int x = rect->left;
+    for (int column = 0; column < kColumns; ++column) {
+        std::string name;
+        GetDateName(day, WeekdayName, ShortName, name);
+        RECT nameRect{x, rect->top, x + width, rect->bottom};
+        dc->DrawText(name, &nameRect, kTextFormat);
+        x += width;
+        day += COleDateTimeSpan(1);
+    }
+    dc->FillSolidRect(RECT{rect->left, rect->bottom - 2, rect->right, rect->bottom},
+                      colours_[WeekdayLine]);
+}
+
+void MonthCalendarCtrl::DrawDays(CDC* dc, const RECT* rect)
+{
+    if (!dc || !dc->GetSafeHdc() || !rect)
+        return;
+    // Leftover pixels at the right and bottom keep the body colour.
+    const int width = (rect->right - rect->left) / kColumns;
+    const int height = (rect->bottom - rect->top) / kRows;
+    fw::SelectGuard font(*dc, normalFont_);
+    fw::TextColorGuard colour(*dc, colours_[DayText]);
+    fw::BkModeGuard mode(*dc, TRANSPARENT);
+    // Column by column, top to bottom: each cell is one pixel taller than the
+    // row pitch and paints over the bottom line of the cell above it.
+    for (int column = 0; column < kColumns; ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            const int left = rect->left + column * width;
+            const int top = rect->top + row * height;
+            DrawCell(dc, cells_[row * kColumns + column],
+                     RECT{left, top, left + width, top + height + 1});
+        }
+    }
+}
+
+void MonthCalendarCtrl::DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRect)
+{
+    if (!cell.shown) { // empty: no number, no mark, no today ring
+        dc->FillSolidRect(cellRect, colours_[Body]);
+        return;
+    }
+    const bool inMonth = cell.inMonth != 0;
+    dc->FillSolidRect(cellRect, colours_[inMonth ? DayBackground : OtherDayBackground]);
+    dc->SetTextColor(colours_[inMonth ? DayText : OtherDayText]);
+    if (cell.colour != 0)
+        dc->FillSolidRect(cellRect, cell.colour); // the mark replaces the background
+    RECT textRect = cellRect;
+    dc->DrawText(std::to_string(cell.date.GetDay()), &textRect, kTextFormat);
+    if (!cell.today)
+        return;
+    cellRect.bottom -= 1;
+    dc->Draw3dRect(cellRect, colours_[TodayRing], colours_[TodayRing]);
+    ::InflateRect(&cellRect, -1, -1);
+    // Read now: the inner ring follows the current highlight colour.
+    const COLORREF inner = LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.5);
+    dc->Draw3dRect(cellRect, inner, inner);
+}
