@@ -1,0 +1,42 @@
+#pragma once
+// The Monitor page: the first page of the main window and the program's main
+// view. One month calendar with the critical days marked and today framed,
+// a Today button and a button that opens the half-year calendar. It also
+// tells the main window whether a day is marked critical.
+#include "calendar/MonthCalendarCtrl.h"
+#include "framework/DateTime.h"
+#include "framework/Gdi.h"
+#include "framework/PropertySheet.h"
+
+class CDialogCritMonitor : public CPropertyPage {
+public:
+    CDialogCritMonitor();
+    ~CDialogCritMonitor() override;
+
+    // True when the displayed grid holds the date's day in the critical-day
+    // colour; a day outside the 42 displayed days is never critical.
+    bool IsCriticalDay(const COleDateTime& date) const;
+    // Shows the current month and marks it again (the grid is marked twice).
+    void ShowToday();
+
+    BOOL PreTranslateMessage(MSG* message) override;
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+
+    MonthCalendarCtrl& Calendar() { return calendar_; }
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange*) override {}
+
+    void OnPaint();
+    HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
+    void OnHalfYear();
+    void OnToday();
+    LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
+
+private:
+    CBrush background_;
+    MonthCalendarCtrl calendar_;
+};

@@ -1,0 +1,148 @@
+#include "calendar/HalfYearDialog.h"
+
+#include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
+#include "model/CycleCalculator.h"
+#include "res/resource.h"
+#include "ui/HelpTopic.h"
+
+namespace {
+
+constexpr int kLeft = 17;
+constexpr int kTop = 17;
+constexpr int kColumnStep = 208;
+constexpr int kRowStep = 161;
+
+int DaysInMonth(int year, int month)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+// Moves a valid date to the given year and month (month 1..12), with its day
+// limited to that month and its time of day kept; 1 when the result is valid.
+int MoveToMonth(COleDateTime& date, int year, int month)
+{
+    const int day =
+        date.GetDay() < DaysInMonth(year, month) ? date.GetDay() : DaysInMonth(year, month);
+    COleDateTime moved = date;
+    if (moved.SetDateTime(year, month, day, date.GetHour(), date.GetMinute(), date.GetSecond()) !=
+        0)
+        return 0;
+    date = moved;
+    return 1;
+}
+
+} // namespace
+
+HalfYearDialog::HalfYearDialog(CWnd* parent) : CDialog(IDD_HALFYEAR, parent) {}
+
+HalfYearDialog::~HalfYearDialog() = default;
+
+BEGIN_MESSAGE_MAP(HalfYearDialog, CDialog)
+ON_COMMAND(IDC_HALF_PREVIOUS, OnPrevious)
+ON_COMMAND(IDC_HALF_NEXT, OnNext)
+ON_COMMAND(IDC_HALF_TODAY, OnToday)
+ON_COMMAND(IDC_HALF_HELP, OnHelp)
+ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
+END_MESSAGE_MAP()
+
+BOOL HalfYearDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (LanguageManager* language = AppLanguageManager()) {
+        CString section;
+        language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
+    }
+    for (int i = 0; i < kCalendarCount; ++i)
+        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, kLeft + kColumnStep * (i % 3),
+                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
+    anchor_ = COleDateTime::GetCurrentTime();
+    ShowHalfYear(anchor_);
+    return TRUE;
+}
+
+void HalfYearDialog::ShowHalfYear(const COleDateTime& anchor)
+{
+    if (anchor.GetStatus() != COleDateTime::valid)
+        return;
+    const int firstMonth = anchor.GetMonth() > 6 ? 7 : 1;
+    for (int i = 0; i < kCalendarCount; ++i)
+        calendars_[i].SetMonth(COleDateTime(anchor.GetYear(), firstMonth + i, 1, 0, 0, 0));
+}
+
+LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM first, LPARAM last)
+{
+    MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
+    for (MonthCalendarCtrl& calendar : calendars_) {
+        if (&calendar == sender)
+            MarkDaysFromSettings(calendar, first, last);
+    }
+    return 0;
+}
+
+void HalfYearDialog::OnPrevious()
+{
+    if (anchor_ > COleDateTime(1974, 1, 1, 1, 1, 1) && SubtractMonths(anchor_, 6))
+        ShowHalfYear(anchor_);
+}
+
+void HalfYearDialog::OnNext()
+{
+    if (anchor_ < COleDateTime(2035, 1, 1, 1, 1, 1) && AddMonths(anchor_, 6))
+        ShowHalfYear(anchor_);
+}
+
+void HalfYearDialog::OnToday()
+{
+    anchor_ = COleDateTime::GetCurrentTime();
+    ShowHalfYear(anchor_);
+}
+
+void HalfYearDialog::OnHelp()
+{
+    OpenHelpTopic("halfy"); // the dialog stays open; only Close ends it
+}
+
+BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
+{
+    if ((message->message == WM_KEYDOWN || message->message == WM_KEYUP) &&
+        message->wParam == VK_F1) {
+        OpenHelpTopic("halfy");
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(message);
+}
+
+int HalfYearDialog::AddMonths(COleDateTime& date, int n)
+{
+    if (n < 1)
+        return 1;
+    if (date.GetStatus() != COleDateTime::valid)
+        return 0;
+    int years = n / 12;
+    const int months = n % 12;
+    int month = date.GetMonth() + months;
+    if (month >= 13) {
+        ++years;
+        month -= 12;
+    }
+    return MoveToMonth(date, date.GetYear() + years, month);
+}
+
+int HalfYearDialog::SubtractMonths(COleDateTime& date, int n)
+{
+    if (n < 1)
+        return 1;
+    if (date.GetStatus() != COleDateTime::valid)
+        return 0;
+    int years = n / 12;
+    const int months = n % 12;
+    int month = date.GetMonth() - months;
+    if (month < 1) {
+        ++years;
+        month += 12;
+    }
+    return MoveToMonth(date, date.GetYear() - years, month);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The half-year calendar: January to June or July to December as six month
+// calendars in two rows of three, each with the critical days marked. The
+// user steps by half-years or returns to the half-year of today.
+#include "calendar/MonthCalendarCtrl.h"
+#include "framework/DateTime.h"
+#include "framework/Dialog.h"
+
+class HalfYearDialog : public CDialog {
+public:
+    static constexpr int kCalendarCount = 6;
+
+    explicit HalfYearDialog(CWnd* parent = nullptr);
+    ~HalfYearDialog() override;
+
+    // Shows the half-year that holds the anchor's month.
+    void ShowHalfYear(const COleDateTime& anchor);
+
+    // Shift a date by n months in place, keeping day and time of day; a day
+    // the target month lacks becomes its last day. n < 1 changes nothing.
+    // 1 when the date is valid afterwards.
+    static int AddMonths(COleDateTime& date, int n);
+    static int SubtractMonths(COleDateTime& date, int n);
+
+    const COleDateTime& GetAnchor() const { return anchor_; }
+    const MonthCalendarCtrl& Calendar(int index) const { return calendars_[index]; }
+
+    BOOL PreTranslateMessage(MSG* message) override;
+    BOOL OnInitDialog() override;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange*) override {}
+
+    void OnPrevious();
+    void OnNext();
+    void OnToday();
+    // Command id 2: the Help button, and also Escape and the close box.
+    void OnHelp();
+    // Marks the calendar that is asking; each calendar gets exactly its own marks.
+    LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
+
+private:
+    MonthCalendarCtrl calendars_[kCalendarCount];
+    COleDateTime anchor_;
+};
