@@ -1,0 +1,69 @@
+#include "SampleCycle.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/DateTime.h"
+#include "model/RegKey.h"
+#include "model/Settings.h"
+
+namespace snap {
+
+namespace {
+
+constexpr char kScratchParent[] = "Software\\VelindraSnapScratch";
+
+// The redirection and its scratch key, undone when the process ends.
+class ScratchSettings {
+public:
+    bool Start()
+    {
+        if (key_)
+            return true;
+        path_ = std::string(kScratchParent) + "\\" + std::to_string(GetCurrentProcessId());
+        key_ = RegKey::Create(HKEY_CURRENT_USER, path_.c_str(), KEY_ALL_ACCESS);
+        if (!key_)
+            return false;
+        if (RegOverridePredefKey(HKEY_CURRENT_USER, key_.Get()) != ERROR_SUCCESS) {
+            Remove();
+            return false;
+        }
+        return true;
+    }
+    ~ScratchSettings()
+    {
+        if (!key_)
+            return;
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        Remove();
+    }
+
+private:
+    void Remove()
+    {
+        key_.Close();
+        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, kScratchParent); // only when empty
+    }
+
+    RegKey key_;
+    std::string path_;
+};
+
+ScratchSettings g_scratch;
+
+} // namespace
+
+bool UseSampleCycle()
+{
+    if (!g_scratch.Start())
+        return false;
+    fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
+    WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
+    WriteSettingDword(SettingCritDayCount, 5);
+    WriteSettingDword(SettingClearDayCount, 23);
+    return true;
+}
+
+} // namespace snap
