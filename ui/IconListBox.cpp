@@ -1,0 +1,242 @@
+#include "ui/IconListBox.h"
+
+#include "framework/Dc.h"
+#include "ui/Drawing.h"
+
+BEGIN_MESSAGE_MAP(CIconListBox, CListBox)
+ON_WM_TIMER()
+ON_WM_DESTROY()
+ON_WM_CTLCOLOR_REFLECT()
+ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+CIconListBox::~CIconListBox()
+{
+    // The timer dies with the window; unbinding first keeps late messages away.
+    if (IsWindow())
+        KillTimer(kHoverTimerId);
+}
+
+bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, CImageList* images,
+                              const CStringArray* texts)
+{
+    if (!parent || !parent->IsWindow() || !images || !images->GetSafeHandle() || !texts)
+        return false;
+    int imageCount = images->GetImageCount();
+    if (imageCount < 1 || static_cast<int>(texts->size()) != imageCount)
+        return false;
+
+    if (IsWindow()) {
+        ModifyStyle(0, kListStyles);
+    } else {
+        RECT area = rect ? *rect : RECT{0, 0, 0, 0};
+        if (!Create("LISTBOX", "", kListStyles, area, parent, kCreatedListId))
+            return false;
+    }
+
+    spacingUnit_ = spacingUnit;
+    images_ = images;
+    font_.DeleteObject();
+    LOGFONTA description{};
+    if (GetDefaultGuiLogFont(&description))
+        font_.CreateFontIndirect(&description);
+
+    for (const std::string& text : *texts)
+        AddString(text);
+    ClearHover();
+
+    IMAGEINFO info{};
+    if (images_->GetImageInfo(0, &info)) {
+        iconWidth_ = info.rcImage.right - info.rcImage.left;
+        iconHeight_ = info.rcImage.bottom - info.rcImage.top;
+    }
+    background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    SetTimer(kHoverTimerId, kHoverTimerPeriod);
+    return true;
+}
+
+void CIconListBox::MeasureItem(MEASUREITEMSTRUCT* item)
+{
+    if (!item)
+        return;
+    int textHeight = GetTextHeight(font_.GetSafeHandle(), "W");
+    item->itemHeight = static_cast<UINT>(textHeight + 5 * spacingUnit_ + iconHeight_ + 2);
+    RECT client = GetClientRect();
+    item->itemWidth = static_cast<UINT>(client.right - client.left);
+}
+
+void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
+{
+    if (!item || static_cast<int>(item->itemID) < 0)
+        return;
+    int index = static_cast<int>(item->itemID);
+    std::string text = GetText(index);
+    if (text.empty())
+        return;
+    const RECT& target = item->rcItem;
+    int width = target.right - target.left;
+    int height = target.bottom - target.top;
+    CMemoryDC memory(item->hDC, width, height);
+    if (!memory.IsReady())
+        return;
+    ItemState state = StateNormal;
+    if (item->itemState & ODS_SELECTED)
+        state = StateSelected;
+    else if (GetItemData(index) != 0)
+        state = StateHover;
+    DrawListItem(&memory, index, RECT{0, 0, width, height}, text, state);
+    memory.CopyTo(item->hDC, target.left, target.top);
+}
+
+void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string& text,
+                                ItemState state)
+{
+    if (!dc || !dc->GetSafeHdc())
+        return;
+    fw::BkModeGuard mode(*dc, TRANSPARENT);
+    DrawItemBackground(dc, rect, state);
+
+    POINT at{rect.left + (rect.right - rect.left - iconWidth_) / 2 + 2,
+             rect.top + 4 * spacingUnit_ + 1};
+    DrawShadows(dc, index, rect, state, at);
+    if (images_)
+        images_->Draw(*dc, index, at, ILD_NORMAL);
+
+    fw::SelectGuard font(*dc, font_.GetSafeHandle());
+    RECT textArea = rect;
+    textArea.top += 3 * spacingUnit_ + iconHeight_;
+    dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state)
+{
+    if (state == StateNormal) {
+        dc->FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
+        return;
+    }
+    COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    dc->FillSolidRect(rect, LightenColor(highlight, state == StateSelected ? 0.85 : 0.7));
+    dc->Draw3dRect(rect, highlight, highlight);
+}
+
+// The silhouettes under the icon, each one pixel up and left of the one
+// before; `at` ends where the icon itself goes.
+void CIconListBox::DrawShadows(CDC* dc, int index, const RECT& rect, ItemState state, POINT& at)
+{
+    COLORREF colours[3];
+    int count = 0;
+    if (state == StateNormal) {
+        COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+        colours[count++] = DarkenColor(face, 0.15);
+        colours[count++] = DarkenColor(face, 0.4);
+    } else if (state == StateHover) {
+        COLORREF lifted = LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.7);
+        colours[count++] = DarkenColor(lifted, 0.1);
+        colours[count++] = DarkenColor(lifted, 0.25);
+        colours[count++] = DarkenColor(lifted, 0.4);
+    }
+    for (int i = 0; i < count; ++i) {
+        DrawSilhouette(dc, index, rect, at, colours[i]);
+        --at.x;
+        --at.y;
+    }
+}
+
+void CIconListBox::DrawSilhouette(CDC* dc, int index, const RECT& rect, POINT at, COLORREF colour)
+{
+    if (!images_)
+        return;
+    HICON icon = images_->ExtractIcon(index);
+    if (!icon)
+        return;
+    CBrush brush;
+    if (brush.CreateSolidBrush(colour))
+        ::DrawStateA(*dc, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y,
+                     rect.right - rect.left, rect.bottom - rect.top, DST_ICON | DSS_MONO);
+    ::DestroyIcon(icon);
+}
+
+void CIconListBox::RedrawItem(int index)
+{
+    RECT item{};
+    if (GetItemRect(index, &item))
+        InvalidateRect(&item, false);
+}
+
+void CIconListBox::ClearHover()
+{
+    if (!IsWindow())
+        return;
+    for (int i = 0; i < GetCount(); ++i) {
+        if (GetItemData(i) != 0) {
+            SetItemData(i, 0);
+            RedrawItem(i);
+        }
+    }
+}
+
+bool CIconListBox::GetPointerPosition(POINT* pointer) const
+{
+    return ::GetCursorPos(pointer) != FALSE;
+}
+
+bool CIconListBox::PointerInside() const
+{
+    POINT pointer{};
+    if (!GetPointerPosition(&pointer))
+        return false;
+    RECT window = GetWindowRect();
+    return ::PtInRect(&window, pointer) != FALSE;
+}
+
+// The pointer below the last item highlights nothing: only an item that is
+// really under the pointer lights up.
+void CIconListBox::SetHover(int index)
+{
+    if (index < 0) {
+        ClearHover();
+        hoverIndex_ = -1;
+        return;
+    }
+    if (index == hoverIndex_ && GetItemData(index) != 0)
+        return;
+    ClearHover();
+    SetItemData(index, 1);
+    if (index != GetCurSel())
+        RedrawItem(index);
+    hoverIndex_ = index;
+}
+
+BOOL CIconListBox::OnSetCursor(HWND, UINT, UINT)
+{
+    if (PointerInside()) {
+        POINT pointer{};
+        GetPointerPosition(&pointer);
+        ScreenToClient(pointer);
+        bool outside = true;
+        int index = ItemFromPoint(pointer, outside);
+        bool onItem = !outside && index >= 0 && index < GetCount();
+        SetHover(onItem ? index : -1);
+    }
+    return static_cast<BOOL>(Default());
+}
+
+void CIconListBox::OnTimer(UINT_PTR)
+{
+    if (!PointerInside()) {
+        ClearHover();
+        hoverIndex_ = -1;
+    }
+    Default();
+}
+
+void CIconListBox::OnDestroy()
+{
+    KillTimer(kHoverTimerId);
+    Default();
+}
+
+HBRUSH CIconListBox::CtlColor(CDC*, UINT)
+{
+    return background_.GetSafeHandle();
+}

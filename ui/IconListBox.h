@@ -1,0 +1,77 @@
+#pragma once
+// CIconListBox: the main window's navigation list. Large icons with their
+// captions beneath, drawn flat on the button-face colour with a soft drop
+// shadow; the item under the pointer is highlighted and lifts one more pixel,
+// the selected item is drawn pressed without shadow. A 100 ms timer notices
+// when the pointer has left the list.
+//
+// Each item's 32-bit item data is its hover mark: 1 for the item under the
+// pointer, 0 for all others.
+#include <windows.h>
+
+#include <string>
+
+#include "framework/Controls.h"
+#include "framework/Gdi.h"
+#include "framework/ImageList.h"
+#include "framework/Strings.h"
+
+class CIconListBox : public CListBox {
+public:
+    static constexpr UINT_PTR kHoverTimerId = 200;
+    static constexpr UINT kHoverTimerPeriod = 100; // milliseconds
+    static constexpr UINT kCreatedListId = 0xE900; // id of a list made by CreateList
+    static constexpr DWORD kListStyles =
+        0x50800060; // child, visible, border, owner-draw variable, has strings
+
+    enum ItemState { StateNormal = 0, StateSelected = 1, StateHover = 2 };
+
+    CIconListBox() = default;
+    ~CIconListBox() override;
+
+    // Sets the list up (creating its window when none is bound yet) with one
+    // item per text and image. Nothing happens, and false is returned, unless
+    // the parent is a window and there are as many texts as images (at least one).
+    bool CreateList(CWnd* parent, const RECT* rect, int spacingUnit, CImageList* images,
+                    const CStringArray* texts);
+
+    void DrawItem(DRAWITEMSTRUCT* item) override;
+    void MeasureItem(MEASUREITEMSTRUCT* item) override;
+
+    // Draws one item into any device context (DrawItem composes it off-screen).
+    void DrawListItem(CDC* dc, int index, RECT rect, const std::string& text, ItemState state);
+
+    // Sets every hover mark to 0 and redraws the items that had one.
+    void ClearHover();
+    int GetHoverIndex() const { return hoverIndex_; }
+    int GetSpacingUnit() const { return spacingUnit_; }
+    SIZE GetIconSize() const { return SIZE{iconWidth_, iconHeight_}; }
+    HFONT GetListFont() const { return font_.GetSafeHandle(); }
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    // Where the mouse pointer is, in screen coordinates (tests place it).
+    virtual bool GetPointerPosition(POINT* pointer) const;
+
+    void OnTimer(UINT_PTR timerId);
+    void OnDestroy();
+    HBRUSH CtlColor(CDC* dc, UINT kind);
+    BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
+
+private:
+    void DrawItemBackground(CDC* dc, const RECT& rect, ItemState state);
+    void DrawShadows(CDC* dc, int index, const RECT& rect, ItemState state, POINT& at);
+    void DrawSilhouette(CDC* dc, int index, const RECT& rect, POINT at, COLORREF colour);
+    void RedrawItem(int index);
+    bool PointerInside() const;
+    void SetHover(int index);
+
+    int spacingUnit_ = 2;
+    CImageList* images_ = nullptr; // not owned
+    CFont font_;
+    int iconWidth_ = 32;
+    int iconHeight_ = 32;
+    int hoverIndex_ = -1;
+    CBrush background_;
+};

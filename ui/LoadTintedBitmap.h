@@ -1,0 +1,16 @@
+#pragma once
+// Recolours a grey 24-bit picture of the resources into the button-face
+// colour scheme: the blue channel acts as the brightness, and every pixel
+// becomes the lightened button face darkened by up to a fifth.
+#include <windows.h>
+
+class CBitmap;
+
+// Loads the bitmap resource as a DIB section into the (empty) bitmap object
+// and recolours it. False when nothing was loaded, or when the picture is not
+// 24 bits per pixel with rows of exactly width x 3 bytes; in that case it
+// stays loaded with its stored colours.
+bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap);
+
+// The colour a pixel with the given blue byte becomes.
+COLORREF TintedColor(BYTE blue);
