@@ -1,10 +1,13 @@
+// Velindra's entry point: the one application object and the framework's main.
 #include <windows.h>
+
+#include "app/CCritApp.h"
+
+namespace {
+CCritApp theApp;
+}
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    MSG msg;
-    PostQuitMessage(0);
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
-        DispatchMessageA(&msg);
-    return static_cast<int>(msg.wParam);
+    return AfxWinMain();
 }

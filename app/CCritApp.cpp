@@ -1,0 +1,78 @@
+#include "app/CCritApp.h"
+
+#include <cstdio>
+#include <new>
+
+#include "app/FirstLaunchDialog.h"
+#include "app/Help.h"
+#include "app/MainDialog.h"
+#include "model/AppIdentity.h"
+#include "model/Settings.h"
+#include "res/resource.h"
+
+CCritApp::CCritApp() : CWinApp(nullptr) {}
+
+CCritApp::~CCritApp()
+{
+    delete mainDialog_;
+}
+
+MainDialog* CCritApp::NewMainDialog()
+{
+    return new (std::nothrow) MainDialog;
+}
+
+BOOL CCritApp::InitInstance()
+{
+    m_appName = velindra::kAppName;
+    InstallHtmlHelp();
+    helpCookie_ = 0;
+    CallHtmlHelp(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&helpCookie_));
+    SetRegistryKey(velindra::kRegistryKeyName);
+
+    // Before anything touches a setting: the settings store creates the key.
+    char keyPath[MAX_PATH];
+    std::snprintf(keyPath, sizeof(keyPath), velindra::kSettingsKeyFormat, m_registryKey.c_str(),
+                  m_profileName.c_str());
+    firstRun_ = !RegistryKeyExists(HKEY_CURRENT_USER, keyPath);
+
+    Enable3dControls();
+    mainDialog_ = NewMainDialog();
+    if (!mainDialog_)
+        return FALSE;
+    // A main window that cannot be created would leave a message loop that
+    // nothing can end: the program ends instead.
+    if (!mainDialog_->Create(IDD_MAIN, nullptr))
+        return FALSE;
+    m_pMainWnd = mainDialog_;
+
+    if (firstRun_)
+        OfferWizard();
+    if (ReadSettingDword(SettingVisibled) != 0) {
+        mainDialog_->ShowWindow(SW_SHOW);
+        mainDialog_->UpdateWindow();
+        mainDialog_->BringWindowToTop();
+    }
+    return TRUE;
+}
+
+void CCritApp::OfferWizard()
+{
+    FirstLaunchDialog offer;
+    if (offer.DoModal() == IDOK)
+        mainDialog_->RunWizard();
+}
+
+int CCritApp::ExitInstance()
+{
+    if (helpCookie_ != 0)
+        CallHtmlHelp(nullptr, nullptr, kHelpUninitialize, helpCookie_);
+    if (mainDialog_) {
+        if (mainDialog_->IsWindow())
+            mainDialog_->DestroyWindow();
+        delete mainDialog_;
+        mainDialog_ = nullptr;
+    }
+    m_pMainWnd = nullptr;
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The application object: names the application, prepares HTML Help, finds
+// out whether this is the very first run, creates the hidden main window,
+// offers the wizard on the first run and shows the main window when it was
+// visible at the end of the last run. At the end it releases HTML Help and
+// destroys the main window.
+#include <windows.h>
+
+#include "framework/WinApp.h"
+
+class MainDialog;
+
+class CCritApp : public CWinApp {
+public:
+    CCritApp();
+    ~CCritApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    MainDialog* GetMainDialog() const { return mainDialog_; }
+    // True when the settings key was missing when the program started.
+    bool IsFirstRun() const { return firstRun_; }
+    DWORD_PTR GetHelpCookie() const { return helpCookie_; }
+
+protected:
+    // Allocates the main window object; null ends the program.
+    virtual MainDialog* NewMainDialog();
+
+private:
+    void OfferWizard();
+
+    MainDialog* mainDialog_ = nullptr; // owned
+    // HH_INITIALIZE writes a pointer-sized cookie on 64-bit systems.
+    DWORD_PTR helpCookie_ = 0;
+    bool firstRun_ = false;
+};

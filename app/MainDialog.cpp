@@ -1,0 +1,315 @@
+#include "app/MainDialog.h"
+
+#include <cstdio>
+
+#include "app/QuickLaunchHelpDialog.h"
+#include "calendar/HalfYearDialog.h"
+#include "calendar/MonthCalendarCtrl.h"
+#include "framework/Dc.h"
+#include "framework/WinApp.h"
+#include "model/AppIdentity.h"
+#include "model/Settings.h"
+#include "res/resource.h"
+#include "ui/Drawing.h"
+#include "ui/HelpTopic.h"
+#include "ui/LoadTintedBitmap.h"
+
+namespace {
+
+constexpr COLORREF kImageMask = RGB(192, 192, 192);
+constexpr int kSheetX = 152;
+constexpr int kSheetY = 5;
+constexpr int kNavigationSpacing = 2;
+const char* const kPageNames[MainDialog::PageCount] = {"Monitor", "Scheduler", "Options", "About"};
+const char* const kPageTopics[MainDialog::PageCount] = {"mon", "sched", "opt", "about"};
+
+HICON LoadProgramIcon(UINT id, UINT flags)
+{
+    return static_cast<HICON>(
+        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, flags));
+}
+
+CString StoredLanguage()
+{
+    CString name;
+    ReadSettingText(SettingLang, name);
+    return name.empty() ? CString("english") : name;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(MainDialog, CDialog)
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_CTLCOLOR()
+ON_WM_SYSCOMMAND()
+ON_COMMAND(ID_MENU_OPEN, OnMenuOpen)
+ON_COMMAND(ID_MENU_SCHEDULER, OnMenuScheduler)
+ON_COMMAND(ID_MENU_OPTIONS, OnMenuOptions)
+ON_COMMAND(ID_MENU_HALFYEAR, OnMenuHalfYear)
+ON_COMMAND(ID_MENU_WEBSITE, OnMenuWebSite)
+ON_COMMAND(ID_MENU_EXIT, OnCancel)
+ON_COMMAND(ID_MENU_ABOUT, OnMenuAbout)
+ON_COMMAND(IDC_MAIN_HELP, OnHelp)
+ON_COMMAND(IDC_MAIN_HIDE, HideToTray)
+ON_WM_TIMECHANGE()
+ON_COMMAND(IDC_MAIN_WIZARD, RunWizard)
+ON_LBN_SELCHANGE(IDC_MAIN_NAVIGATION, OnSelChangeNavigation)
+ON_COMMAND(IDC_MAIN_EXIT, OnCancel)
+END_MESSAGE_MAP()
+
+MainDialog::MainDialog() : CDialog(IDD_MAIN)
+{
+    windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
+}
+
+MainDialog::~MainDialog()
+{
+    // The window tree goes first, while the pages and the sheet still exist.
+    if (IsWindow())
+        DestroyWindow();
+    DestroyIcons();
+}
+
+void MainDialog::DoDataExchange(CDataExchange* exchange)
+{
+    DDX_Control(exchange, IDC_MAIN_STRIPE, stripe_);
+    DDX_Control(exchange, IDC_MAIN_NAVIGATION, navigation_);
+}
+
+BOOL MainDialog::OnInitDialog()
+{
+    COleDateTime now = COleDateTime::GetCurrentTime();
+    CDialog::OnInitDialog();
+    SetWindowText(CString("Velindra - ") + velindra::kWebSiteHost);
+    SetIcon(windowIcon_, true);
+    SetIcon(windowIcon_, false);
+    background_.CreateSolidBrush(LightenColor(::GetSysColor(COLOR_BTNFACE), 0.24));
+    CreatePages();
+    CreateNavigation();
+    language_.SetLanguage(StoredLanguage());
+    ActivateEveryPage();
+    scheduler_.LoadFromSettings();
+    options_.LoadFromSettings();
+    LoadTrayIcons();
+    bool critical = IsTodayCriticalKeepingMonth(now);
+    SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
+    ApplyLanguage(true);
+    LoadTintedBitmap(IDB_STRIPE, stripeBitmap_);
+    if (HBITMAP old = stripe_.SetBitmap(stripeBitmap_))
+        if (old != stripeBitmap_.GetSafeHandle())
+            ::DeleteObject(old);
+    CenterWindow();
+    return TRUE;
+}
+
+void MainDialog::CreatePages()
+{
+    sheet_.AddPage(&monitor_);
+    sheet_.AddPage(&scheduler_);
+    sheet_.AddPage(&options_);
+    sheet_.AddPage(&about_);
+    sheet_.Create(this, WS_CHILD | WS_VISIBLE, 0);
+    sheet_.SetBackgroundBrush(background_);
+    sheet_.ModifyStyleEx(0, WS_EX_CONTROLPARENT);
+    sheet_.ModifyStyle(0, WS_TABSTOP);
+    if (HWND tabs = sheet_.GetTabControl()) {
+        LONG_PTR ex = ::GetWindowLongPtrA(tabs, GWL_EXSTYLE);
+        ::SetWindowLongPtrA(tabs, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+        LONG_PTR style = ::GetWindowLongPtrA(tabs, GWL_STYLE);
+        ::SetWindowLongPtrA(tabs, GWL_STYLE, style & ~static_cast<LONG_PTR>(0x200));
+    }
+    sheet_.SetWindowPos(nullptr, kSheetX, kSheetY, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainDialog::CreateNavigation()
+{
+    for (const char* name : kPageNames)
+        pageNames_.push_back(name);
+    CBitmap strip;
+    if (strip.LoadBitmap(IDB_NAVIGATION) &&
+        pageImages_.Create(32, 32, ILC_MASK | ILC_COLOR24, 0, 0))
+        pageImages_.Add(strip, kImageMask);
+    navigation_.CreateList(this, nullptr, kNavigationSpacing, &pageImages_, &pageNames_);
+}
+
+// Every page window exists from here on, so the first translation finds them all.
+void MainDialog::ActivateEveryPage()
+{
+    for (int page = 0; page < sheet_.GetPageCount(); ++page)
+        sheet_.SetActivePage(page);
+    sheet_.SetActivePage(PageMonitor);
+    navigation_.SetCurSel(sheet_.GetActiveIndex());
+}
+
+void MainDialog::LoadTrayIcons()
+{
+    UINT flags = IsWindowsVersion5OrLater() ? 0 : LR_VGACOLOR;
+    trayNormal_ = LoadProgramIcon(IDI_VELINDRA, flags);
+    trayPink_ = LoadProgramIcon(IDI_VELINDRA_PINK, flags);
+}
+
+// Whether today is marked critical, asked of the Monitor calendar on today's
+// month; the calendar then goes back to the month it showed (the month of
+// StartDate), which is the month the page opens on.
+bool MainDialog::IsTodayCriticalKeepingMonth(const COleDateTime& now)
+{
+    MonthCalendarCtrl& calendar = monitor_.Calendar();
+    if (!calendar.IsWindow())
+        return false;
+    COleDateTime shown = calendar.GetShownDate();
+    monitor_.ShowToday();
+    bool critical = monitor_.IsCriticalDay(now);
+    calendar.SetMonth(shown);
+    return critical;
+}
+
+void MainDialog::SetTrayState(TrayState state)
+{
+    trayState_ = state;
+}
+
+HICON MainDialog::GetTrayIcon(TrayState state) const
+{
+    return state == TrayPink ? trayPink_ : trayNormal_;
+}
+
+void MainDialog::RefreshCycleState()
+{
+    COleDateTime now = COleDateTime::GetCurrentTime();
+    monitor_.ShowToday();
+    bool critical = monitor_.IsCriticalDay(now);
+    SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
+}
+
+void MainDialog::ApplyLanguage(bool initial)
+{
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // IDC_WAIT
+    language_.SetLanguage(StoredLanguage());
+    CString section;
+    language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
+    // The tray menu (menu 134) is translated and handed to the icon menu here
+    // once the notification icon has its menu.
+    ::SetCursor(previous);
+}
+
+void MainDialog::RunWizard()
+{
+    // The wizard's pages live in pages/; until they exist the button does nothing.
+}
+
+void MainDialog::ShowMainWindow(int page)
+{
+    sheet_.SetActivePage(page);
+    navigation_.SetCurSel(page);
+    ShowWindow(SW_SHOW);
+    UpdateWindow();
+    BringWindowToTop();
+}
+
+void MainDialog::HideToTray()
+{
+    ShowWindow(SW_HIDE);
+    QuickLaunchHelpDialog help;
+    help.DoModal();
+}
+
+const char* MainDialog::HelpTopic() const
+{
+    int selection = navigation_.GetCurSel();
+    if (selection == LB_ERR)
+        return "overview";
+    if (selection >= 0 && selection < PageCount)
+        return kPageTopics[selection];
+    return "mon";
+}
+
+void MainDialog::OnHelp()
+{
+    OpenHelpTopic(HelpTopic());
+}
+
+BOOL MainDialog::PreTranslateMessage(MSG* message)
+{
+    if (message->wParam == VK_F1) {
+        if (message->message == WM_KEYDOWN)
+            return TRUE;
+        if (message->message == WM_KEYUP) {
+            OnHelp();
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(message);
+}
+
+void MainDialog::OnSysCommand(UINT command, LPARAM)
+{
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+        HideToTray();
+        break;
+    case SC_CLOSE:
+        OnCancel();
+        break;
+    default:
+        Default();
+    }
+}
+
+void MainDialog::OnTimeChange()
+{
+    Default();
+    RefreshCycleState();
+}
+
+void MainDialog::OnSelChangeNavigation()
+{
+    int selection = navigation_.GetCurSel();
+    bool known = selection == PageScheduler || selection == PageOptions || selection == PageAbout;
+    sheet_.SetActivePage(known ? selection : PageMonitor);
+}
+
+void MainDialog::OnMenuHalfYear()
+{
+    HalfYearDialog halfYear;
+    halfYear.DoModal();
+}
+
+void MainDialog::OnCancel()
+{
+    WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
+    DestroyIcons();
+    ::PostQuitMessage(0);
+}
+
+void MainDialog::DestroyIcons()
+{
+    for (HICON* icon : {&windowIcon_, &trayNormal_, &trayPink_}) {
+        if (*icon)
+            ::DestroyIcon(*icon);
+        *icon = nullptr;
+    }
+}
+
+HBRUSH MainDialog::OnCtlColor(CDC*, HWND window, UINT)
+{
+    return window == m_hWnd ? background_.GetSafeHandle() : nullptr;
+}
+
+void MainDialog::OnPaint()
+{
+    CPaintDC dc(m_hWnd);
+    if (IsIconic()) {
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
+        RECT client = GetClientRect();
+        int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+        int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+        ::DrawIcon(dc, x, y, windowIcon_);
+        return;
+    }
+    RECT list = navigation_.GetWindowRect();
+    ScreenToClient(list);
+    ::InflateRect(&list, 2, 2);
+    DrawSoftFrame(&dc, &list, ::GetSysColor(COLOR_BTNFACE), 0.24);
+}

@@ -1,0 +1,109 @@
+#pragma once
+// MainDialog: the program's one top-level window (dialog 102). A tinted
+// picture stripe, the navigation list, the page sheet with the Monitor,
+// Scheduler, Options and About pages, and the Wizard, Hide, Exit and Help
+// buttons. It lives hidden from start-up to the end of the program; minimising
+// hides it, closing ends the program. It owns the LanguageManager that every
+// window reaches through the application's main window, and it is the hub the
+// pages report changes to (RefreshCycleState, ApplyLanguage).
+#include <windows.h>
+
+#include "app/CDialogCritSheet.h"
+#include "calendar/CDialogCritMonitor.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "framework/ImageList.h"
+#include "framework/Strings.h"
+#include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
+#include "pages/AboutPage.h"
+#include "pages/MainWindowLink.h"
+#include "pages/OptionsPage.h"
+#include "pages/SchedulerPage.h"
+#include "ui/IconListBox.h"
+
+class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink {
+public:
+    enum Page { PageMonitor = 0, PageScheduler = 1, PageOptions = 2, PageAbout = 3, PageCount = 4 };
+    // What the notification icon shows.
+    enum TrayState { TrayPink = 0, TrayNormal = 1 };
+
+    MainDialog();
+    ~MainDialog() override;
+
+    LanguageManager* GetLanguageManager() override { return &language_; }
+    void RefreshCycleState() override;
+    void ApplyLanguage(bool initial) override;
+
+    // Runs the three-step wizard (Wizard button, first run).
+    virtual void RunWizard();
+    // Makes the page active, selects its list entry and shows the window.
+    void ShowMainWindow(int page);
+    // Hides the window to the notification area (Hide button, minimise).
+    void HideToTray();
+    // The help topic of the selected list entry ("overview" without one).
+    void OnHelp();
+    const char* HelpTopic() const;
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* message) override;
+    // Ends the program: stores whether the window was visible, posts WM_QUIT.
+    void OnCancel() override;
+
+    // For the application and the tests.
+    CDialogCritSheet& Sheet() { return sheet_; }
+    CIconListBox& Navigation() { return navigation_; }
+    CDialogCritMonitor& Monitor() { return monitor_; }
+    CDialogCritAbout& About() { return about_; }
+    TrayState GetTrayState() const { return trayState_; }
+    HICON GetTrayIcon(TrayState state) const;
+    HBITMAP GetStripeBitmap() const { return stripeBitmap_; }
+    HBRUSH GetBackgroundBrush() const { return background_; }
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+    void OnPaint();
+    HICON OnQueryDragIcon() { return windowIcon_; }
+    HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
+    void OnSysCommand(UINT command, LPARAM lParam);
+    void OnTimeChange();
+    void OnSelChangeNavigation();
+    void OnMenuOpen() { ShowMainWindow(PageMonitor); }
+    void OnMenuScheduler() { ShowMainWindow(PageScheduler); }
+    void OnMenuOptions() { ShowMainWindow(PageOptions); }
+    void OnMenuAbout() { ShowMainWindow(PageAbout); }
+    void OnMenuHalfYear();
+    void OnMenuWebSite() { about_.OpenWebSite(); }
+
+private:
+    void CreatePages();
+    void CreateNavigation();
+    void ActivateEveryPage();
+    void LoadTrayIcons();
+    bool IsTodayCriticalKeepingMonth(const COleDateTime& now);
+    void SetTrayState(TrayState state);
+    void DestroyIcons();
+
+    CStatic stripe_;          // 1031
+    CIconListBox navigation_; // 1023
+    LanguageManager language_;
+    CDialogCritSheet sheet_;
+    CDialogCritMonitor monitor_;
+    CDialogCritSched scheduler_;
+    CDialogCritOpt options_;
+    CDialogCritAbout about_;
+    HICON windowIcon_ = nullptr;
+    HICON trayNormal_ = nullptr;
+    HICON trayPink_ = nullptr;
+    CBrush background_;
+    CImageList pageImages_;
+    CStringArray pageNames_;
+    CBitmap stripeBitmap_;
+    // The state the notification icon is to show. The TrayIcon member, once
+    // it exists, is switched in SetTrayState, the one place the state changes.
+    TrayState trayState_ = TrayNormal;
+};
