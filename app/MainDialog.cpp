@@ -13,12 +13,17 @@
 #include "ui/Drawing.h"
 #include "ui/HelpTopic.h"
 #include "ui/LoadTintedBitmap.h"
+#include "ui/ThemeTexture.h"
 
 namespace {
 
 constexpr COLORREF kImageMask = RGB(192, 192, 192);
-constexpr int kSheetX = 152;
-constexpr int kSheetY = 5;
+// Where the page sheet goes: (152, 5) pixels with the template's font on
+// Windows, kept in dialog units so that it stays right of the navigation list
+// whatever size the font has.
+constexpr RECT kSheetPlace{101, 3, 0, 0};
+// Space kept between the sheet and the row of buttons below it, in pixels.
+constexpr int kSheetButtonGap = 1;
 constexpr int kNavigationSpacing = 2;
 const char* const kPageNames[MainDialog::PageCount] = {"Monitor", "Scheduler", "Options", "About"};
 const char* const kPageTopics[MainDialog::PageCount] = {"mon", "sched", "opt", "about"};
@@ -119,8 +124,27 @@ void MainDialog::CreatePages()
         LONG_PTR style = ::GetWindowLongPtrA(tabs, GWL_STYLE);
         ::SetWindowLongPtrA(tabs, GWL_STYLE, style & ~static_cast<LONG_PTR>(0x200));
     }
-    sheet_.SetWindowPos(nullptr, kSheetX, kSheetY, 0, 0,
+    PlaceSheet();
+}
+
+// Right of the navigation list, ending above the buttons: below the page
+// frame a page is blank, and that strip must not cover the buttons.
+void MainDialog::PlaceSheet()
+{
+    RECT place = kSheetPlace;
+    ::MapDialogRect(m_hWnd, &place);
+    sheet_.SetWindowPos(nullptr, place.left, place.top, 0, 0,
                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT sheet = sheet_.GetWindowRect();
+    RECT buttons{};
+    if (!::GetWindowRect(GetDlgItem(IDC_MAIN_WIZARD), &buttons))
+        return;
+    ScreenToClient(buttons);
+    int bottom = place.top + (sheet.bottom - sheet.top);
+    int limit = buttons.top - kSheetButtonGap;
+    if (bottom > limit)
+        sheet_.SetWindowPos(nullptr, 0, 0, sheet.right - sheet.left, limit - place.top,
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainDialog::CreateNavigation()
@@ -137,8 +161,10 @@ void MainDialog::CreateNavigation()
 // Every page window exists from here on, so the first translation finds them all.
 void MainDialog::ActivateEveryPage()
 {
-    for (int page = 0; page < sheet_.GetPageCount(); ++page)
+    for (int page = 0; page < sheet_.GetPageCount(); ++page) {
         sheet_.SetActivePage(page);
+        DisableThemeTexture(sheet_.GetPage(page)->m_hWnd);
+    }
     sheet_.SetActivePage(PageMonitor);
     navigation_.SetCurSel(sheet_.GetActiveIndex());
 }

@@ -81,6 +81,7 @@ protected:
 
 private:
     void CreatePages();
+    void PlaceSheet();
     void CreateNavigation();
     void ActivateEveryPage();
     void LoadTrayIcons();

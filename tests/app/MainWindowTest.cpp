@@ -64,10 +64,25 @@ TEST_F(MainWindowTest, StartsHiddenWithCaptionIconsAndSheetInPlace)
     EXPECT_TRUE(sheet.GetStyle() & WS_CHILD);
     EXPECT_TRUE(sheet.GetStyle() & WS_TABSTOP);
     EXPECT_TRUE(sheet.GetExStyle() & WS_EX_CONTROLPARENT);
+    // (152, 5) pixels with the template's font on Windows: 101 x 3 dialog units.
+    RECT place{101, 3, 0, 0};
+    ::MapDialogRect(main->m_hWnd, &place);
     RECT placed = sheet.GetWindowRect();
     main->ScreenToClient(placed);
-    EXPECT_EQ(placed.left, 152);
-    EXPECT_EQ(placed.top, 5);
+    EXPECT_EQ(placed.left, place.left);
+    EXPECT_EQ(placed.top, place.top);
+    // Clear of the navigation list and of the buttons.
+    RECT list = main->Navigation().GetWindowRect();
+    main->ScreenToClient(list);
+    EXPECT_GE(placed.left, list.right + 2);
+    RECT button{};
+    ::GetWindowRect(main->GetDlgItem(IDC_MAIN_WIZARD), &button);
+    main->ScreenToClient(button);
+    EXPECT_LT(placed.bottom, button.top);
+    RECT page = sheet.GetPage(0)->GetWindowRect();
+    main->ScreenToClient(page);
+    EXPECT_GE(page.left, placed.left);
+    EXPECT_LE(page.right, placed.right);
     HWND tabs = sheet.GetTabControl();
     ASSERT_NE(tabs, nullptr);
     EXPECT_FALSE(::GetWindowLongPtrA(tabs, GWL_STYLE) & WS_VISIBLE);
