@@ -8,6 +8,8 @@
 #include "app/MainDialog.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
+#include "ui/Drawing.h"
+#include "ui/LoadTintedBitmap.h"
 
 using namespace main_window_testing;
 
@@ -372,6 +374,49 @@ TEST_F(MainWindowTest, ASystemTimeChangeRefreshesTheCycleState)
     main->SendMessage(WM_TIMECHANGE);
     EXPECT_EQ(ShownMonth(*main), 6);
     EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
+}
+
+TEST_F(MainWindowTest, TheStripeIsRecolouredByTheBlueOfEachPixel)
+{
+    CBitmap tinted;
+    ASSERT_TRUE(LoadTintedBitmap(IDB_STRIPE, tinted));
+    auto stored =
+        static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_STRIPE),
+                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(stored, nullptr);
+    CBitmap original;
+    original.Attach(stored);
+    DIBSECTION before{}, after{};
+    ASSERT_EQ(::GetObjectA(original, sizeof(before), &before), int(sizeof(before)));
+    ASSERT_EQ(::GetObjectA(tinted, sizeof(after), &after), int(sizeof(after)));
+    ASSERT_EQ(after.dsBm.bmWidth, 76);
+    ASSERT_EQ(after.dsBm.bmHeight, 286);
+    auto* from = static_cast<const BYTE*>(before.dsBm.bmBits);
+    auto* to = static_cast<const BYTE*>(after.dsBm.bmBits);
+    int pixels = 76 * 286;
+    int differentBlues = 0;
+    for (int i = 0; i < pixels; i += 7) {
+        COLORREF expected = TintedColor(from[3 * i]);
+        ASSERT_EQ(RGB(to[3 * i + 2], to[3 * i + 1], to[3 * i]), expected) << "pixel " << i;
+        differentBlues += from[3 * i] != from[0];
+    }
+    EXPECT_GT(differentBlues, 0); // a picture, not a flat surface
+    // The darkest and the lightest possible pixel.
+    COLORREF base = LightenColor(::GetSysColor(COLOR_BTNFACE), 0.3);
+    EXPECT_EQ(TintedColor(0), DarkenColor(base, 0.2));
+    EXPECT_EQ(TintedColor(255), DarkenColor(base, 0.2 / 256));
+}
+
+TEST_F(MainWindowTest, TintingRefusesWhatItCannotLoadOrHold)
+{
+    CBitmap missing;
+    EXPECT_FALSE(LoadTintedBitmap(9999, missing));
+    EXPECT_TRUE(missing.IsEmpty());
+    CBitmap taken;
+    ASSERT_TRUE(taken.LoadBitmap(IDB_NAVIGATION));
+    HBITMAP before = taken;
+    EXPECT_FALSE(LoadTintedBitmap(IDB_STRIPE, taken));
+    EXPECT_EQ(taken.GetSafeHandle(), before);
 }
 
 } // namespace
