@@ -1,7 +1,5 @@
 #include "app/MainDialog.h"
 
-#include <cstdio>
-
 #include "app/QuickLaunchHelpDialog.h"
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
