@@ -4,21 +4,17 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
-#include "ui/Drawing.h"
-#include "ui/HelpTopic.h"
 
 namespace {
 constexpr int kCalendarX = 56;
 constexpr int kCalendarY = 30;
 } // namespace
 
-CDialogCritMonitor::CDialogCritMonitor() : CPropertyPage(IDD_MONITOR) {}
+CDialogCritMonitor::CDialogCritMonitor() : CFramedPage(IDD_MONITOR, {"mon"}) {}
 
 CDialogCritMonitor::~CDialogCritMonitor() = default;
 
-BEGIN_MESSAGE_MAP(CDialogCritMonitor, CPropertyPage)
-ON_WM_PAINT()
-ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(CDialogCritMonitor, CFramedPage)
 ON_COMMAND(IDC_MON_HALFYEAR, OnHalfYear)
 ON_COMMAND(IDC_MON_TODAY, OnToday)
 ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
@@ -26,8 +22,7 @@ END_MESSAGE_MAP()
 
 BOOL CDialogCritMonitor::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
-    background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    CFramedPage::OnInitDialog();
     calendar_.CreateCalendar(this, IDC_MON_CALENDAR, kCalendarX, kCalendarY, TRUE, TRUE, TRUE);
     // The page opens on the month of the stored first day of a period; a
     // date the calendar refuses leaves it on the current month.
@@ -41,7 +36,7 @@ BOOL CDialogCritMonitor::OnInitDialog()
 BOOL CDialogCritMonitor::OnSetActive()
 {
     calendar_.Refresh(); // marks follow settings changed on other pages
-    return CPropertyPage::OnSetActive();
+    return CFramedPage::OnSetActive();
 }
 
 void CDialogCritMonitor::OnToday()
@@ -70,26 +65,4 @@ LRESULT CDialogCritMonitor::OnCalendarMarkDays(WPARAM first, LPARAM last)
 {
     MarkDaysFromSettings(calendar_, first, last);
     return 0;
-}
-
-void CDialogCritMonitor::OnPaint()
-{
-    DrawPageFrame(this, 0, 0, 0);
-}
-
-HBRUSH CDialogCritMonitor::OnCtlColor(CDC*, HWND window, UINT)
-{
-    if (background_.GetSafeHandle() && window == m_hWnd)
-        return background_;
-    return nullptr; // the framework's colours
-}
-
-BOOL CDialogCritMonitor::PreTranslateMessage(MSG* message)
-{
-    if ((message->message == WM_KEYDOWN || message->message == WM_KEYUP) &&
-        message->wParam == VK_F1) {
-        OpenHelpTopic("mon");
-        return TRUE;
-    }
-    return CPropertyPage::PreTranslateMessage(message);
 }

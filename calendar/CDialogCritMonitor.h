@@ -5,10 +5,9 @@
 // tells the main window whether a day is marked critical.
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
-#include "framework/Gdi.h"
-#include "framework/PropertySheet.h"
+#include "ui/FramedPage.h"
 
-class CDialogCritMonitor : public CPropertyPage {
+class CDialogCritMonitor : public CFramedPage {
 public:
     CDialogCritMonitor();
     ~CDialogCritMonitor() override;
@@ -19,7 +18,6 @@ public:
     // Shows the current month and marks it again (the grid is marked twice).
     void ShowToday();
 
-    BOOL PreTranslateMessage(MSG* message) override;
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
 
@@ -30,13 +28,10 @@ public:
 protected:
     void DoDataExchange(CDataExchange*) override {}
 
-    void OnPaint();
-    HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
     void OnHalfYear();
     void OnToday();
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
 
 private:
-    CBrush background_;
     MonthCalendarCtrl calendar_;
 };

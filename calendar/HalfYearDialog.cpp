@@ -107,8 +107,7 @@ void HalfYearDialog::OnHelp()
 
 BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
 {
-    if ((message->message == WM_KEYDOWN || message->message == WM_KEYUP) &&
-        message->wParam == VK_F1) {
+    if (IsHelpKey(message)) {
         OpenHelpTopic("halfy");
         return TRUE;
     }

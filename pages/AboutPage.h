@@ -1,26 +1,14 @@
 #pragma once
 // The About page: the program, its maker, the web site.
-// For now a plain page on its template: background, frame and help key.
-#include "framework/Gdi.h"
-#include "framework/PropertySheet.h"
+// For now a plain page on its template: background, frame, help key and the
+// button that opens the web site.
+#include "ui/FramedPage.h"
 
-class CDialogCritAbout : public CPropertyPage {
+class CDialogCritAbout : public CFramedPage {
 public:
     CDialogCritAbout();
-
-    BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* message) override;
-    // Shows the stored values; nothing while the page window does not exist.
-    void LoadFromSettings();
     // Opens the maker's web site with the shell (button 1002, the tray menu).
     void OpenWebSite();
 
     DECLARE_MESSAGE_MAP()
-
-protected:
-    void OnPaint();
-    HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
-
-private:
-    CBrush background_;
 };

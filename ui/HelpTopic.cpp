@@ -1,5 +1,7 @@
 #include "ui/HelpTopic.h"
 
+#include <windows.h>
+
 #include <utility>
 
 namespace {
@@ -15,4 +17,10 @@ void OpenHelpTopic(const char* topic)
 {
     if (g_opener && topic)
         g_opener(topic);
+}
+
+bool IsHelpKey(const MSG* message)
+{
+    return message && (message->message == WM_KEYDOWN || message->message == WM_KEYUP) &&
+           message->wParam == VK_F1;
 }

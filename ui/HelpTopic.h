@@ -9,3 +9,8 @@ HelpTopicOpener SetHelpTopicOpener(HelpTopicOpener opener);
 
 // Opens a topic of the help file through the installed opener.
 void OpenHelpTopic(const char* topic);
+
+struct tagMSG;
+// The F1 key going down or coming up: the pages and the half-year dialog
+// open their topic on both.
+bool IsHelpKey(const tagMSG* message);

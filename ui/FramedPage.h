@@ -1,0 +1,30 @@
+#pragma once
+// What every page of the main window has in common: a button-face background
+// brush made in OnInitDialog, a soft frame with up to three separator rows as
+// its whole painting, and its help topic on F1 (on the key going down and
+// again on its release).
+#include "framework/Gdi.h"
+#include "framework/PropertySheet.h"
+
+class CFramedPage : public CPropertyPage {
+public:
+    struct Look {
+        const char* helpTopic;
+        int row1 = 0, row2 = 0, row3 = 0; // separator rows, 0 = none
+    };
+    CFramedPage(UINT templateId, const Look& look);
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* message) override;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnPaint();
+    // The background brush for the page itself; default colours for the rest.
+    HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
+
+private:
+    Look look_;
+    CBrush background_;
+};
