@@ -1,0 +1,57 @@
+#pragma once
+// CLinkStatic: a static control of a dialog that works as a link. It shows
+// the hand cursor while the pointer is over it, colours its own text, and a
+// left click opens its target (a web address, a "mailto:" address, any
+// document) with the shell's "open" verb; a link without a target opens its
+// own window text.
+//
+// The control needs the static style SS_NOTIFY: without it no mouse message
+// reaches it, and both setters leave everything as it is.
+#include <windows.h>
+
+#include "framework/Controls.h"
+#include "framework/Gdi.h"
+#include "framework/Strings.h"
+
+// How a target is handed to the shell. The program always uses the shell's
+// "open" verb; tests install an opener that only records the request.
+using ShellOpener = void (*)(HWND owner, const char* target);
+
+// Installs the opener; returns the previous one. Null restores the shell.
+ShellOpener SetShellOpener(ShellOpener opener);
+
+// Opens the target with the installed opener, or ShellExecuteA "open" with no
+// parameters, no folder and SW_SHOW. Failures are not reported.
+void OpenWithShell(HWND owner, const char* target);
+
+class CLinkStatic : public CStatic {
+public:
+    static constexpr COLORREF kDefaultTextColor = RGB(0, 0, 255);
+    static constexpr COLORREF kDefaultBackgroundColor = RGB(192, 192, 192);
+
+    CLinkStatic();
+
+    // The target a click opens (SS_NOTIFY controls only).
+    void SetLinkUrl(const CString& url);
+    // Text drawn on the parent's background (transparent, with a hollow brush)
+    // or on a solid background colour (SS_NOTIFY controls only).
+    void SetLinkColors(BOOL transparent, COLORREF text, COLORREF background);
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
+    void OnLButtonDown(UINT flags, POINT point);
+    // The control colours itself before its parent is asked.
+    HBRUSH CtlColor(CDC* dc, UINT kind);
+
+private:
+    bool AcceptsSettings() const;
+
+    HCURSOR cursor_; // a shared system cursor, never destroyed
+    COLORREF textColor_ = kDefaultTextColor;
+    COLORREF backgroundColor_ = kDefaultBackgroundColor;
+    CBrush background_;
+    CString target_;
+    int transparent_ = 1;
+};
