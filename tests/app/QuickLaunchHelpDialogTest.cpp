@@ -12,6 +12,7 @@
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/LanguageHost.h"
 #include "tests/support/Sandbox.h"
 
 namespace {
@@ -121,27 +122,10 @@ TEST(QuickLaunchHelpDialog, ClosingWithTheBoxUntickedStoresZeroAndShowsItAgain)
     EXPECT_EQ(1, ModalDriver::ticksWithWindow);
 }
 
-namespace {
-
-// A main window that owns a language manager, as the application's has.
-class OwnerWindow : public CWnd, public LanguageOwner {
-public:
-    LanguageManager* GetLanguageManager() override { return &language; }
-    LanguageManager language;
-};
-
-} // namespace
-
 TEST(QuickLaunchHelpDialog, IsTranslatedAsDialog143WithItsCaption)
 {
-    testing_support::TempFolder folder;
-    ASSERT_TRUE(folder.Write("german.lng", "[DialogID_143]\r\nID_0=Hilfe\r\n"
-                                           "ID_1037=Nicht wieder zeigen\r\n"));
-    ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-    CWinApp app("Velindra");
-    OwnerWindow main;
-    app.m_pMainWnd = &main;
-    ASSERT_TRUE(main.language.SetLanguage("german"));
+    testing_support::LanguageHost main("german", "[DialogID_143]\r\nID_0=Hilfe\r\n"
+                                                 "ID_1037=Nicht wieder zeigen\r\n");
 
     std::string caption, box;
     RunDialog([&](HWND dialog) {
@@ -152,12 +136,10 @@ TEST(QuickLaunchHelpDialog, IsTranslatedAsDialog143WithItsCaption)
         box = text;
         PressOk(dialog);
     });
-    app.m_pMainWnd = nullptr;
     EXPECT_EQ("Hilfe", caption);
     EXPECT_EQ("Nicht wieder zeigen", box);
     // The built-in texts went to english.lng.
-    const std::string english = folder.Read("english.lng");
+    const std::string english = main.EnglishFile();
     EXPECT_NE(std::string::npos, english.find("[DialogID_143]"));
     EXPECT_NE(std::string::npos, english.find("Do not show this window at next time"));
-    ModulePath::ResetModuleFileName();
 }

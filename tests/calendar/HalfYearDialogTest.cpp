@@ -14,6 +14,7 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/LanguageHost.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
 
@@ -356,26 +357,10 @@ TEST(HalfYearModal, HelpEscapeAndTheCloseBoxAskForHelpAndOnlyCloseEndsIt)
     EXPECT_FALSE(dialog.IsWindow());
 }
 
-namespace {
-
-class OwnerWindow : public CWnd, public LanguageOwner {
-public:
-    LanguageManager* GetLanguageManager() override { return &language; }
-    LanguageManager language;
-};
-
-} // namespace
-
 TEST(HalfYearModal, IsTranslatedAsDialog131WithItsCaption)
 {
-    testing_support::TempFolder folder;
-    ASSERT_TRUE(folder.Write("german.lng", "[DialogID_131]\r\nID_0=Halbjahreskalender\r\n"
-                                           "ID_1006=&Weiter >>\r\n"));
-    ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-    CWinApp app("Velindra");
-    OwnerWindow main;
-    app.m_pMainWnd = &main;
-    ASSERT_TRUE(main.language.SetLanguage("german"));
+    testing_support::LanguageHost main("german", "[DialogID_131]\r\nID_0=Halbjahreskalender\r\n"
+                                                 "ID_1006=&Weiter >>\r\n");
 
     HalfYearDialog dialog;
     std::string caption, next;
@@ -387,11 +372,9 @@ TEST(HalfYearModal, IsTranslatedAsDialog131WithItsCaption)
              next = text;
              SendMessageA(GetDlgItem(d, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
          }});
-    app.m_pMainWnd = nullptr;
-    ModulePath::ResetModuleFileName();
     EXPECT_EQ("Halbjahreskalender", caption);
     EXPECT_EQ("&Weiter >>", next);
-    const std::string english = folder.Read("english.lng");
+    const std::string english = main.EnglishFile();
     EXPECT_NE(std::string::npos, english.find("[DialogID_131]"));
     EXPECT_NE(std::string::npos, english.find("Half-Year Calendar"));
 }
