@@ -1,10 +1,16 @@
 #include "pages/AboutPage.h"
 
-#include <shellapi.h>
-
 #include "framework/WinApp.h"
+#include "lang/LanguageManager.h"
 #include "model/AppIdentity.h"
 #include "res/resource.h"
+
+namespace {
+
+constexpr COLORREF kLinkTextColor = RGB(0, 0, 255);
+constexpr COLORREF kLinkBackgroundColor = RGB(0, 0, 0); // unused while transparent
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CDialogCritAbout, CFramedPage)
 ON_BN_CLICKED(IDC_ABOUT_DOWNLOAD, OpenWebSite)
@@ -12,9 +18,41 @@ END_MESSAGE_MAP()
 
 CDialogCritAbout::CDialogCritAbout() : CFramedPage(IDD_ABOUT, {"about"}) {}
 
+void CDialogCritAbout::DoDataExchange(CDataExchange* exchange)
+{
+    CFramedPage::DoDataExchange(exchange);
+    DDX_Control(exchange, IDC_ABOUT_BANNER, banner_);
+    DDX_Control(exchange, IDC_ABOUT_WEB, web_);
+    DDX_Control(exchange, IDC_ABOUT_MAIL, mail_);
+    DDX_Control(exchange, IDC_ABOUT_NOTICE, notice_);
+    DDX_Control(exchange, IDC_ABOUT_PRODUCT, product_);
+}
+
+BOOL CDialogCritAbout::OnInitDialog()
+{
+    CFramedPage::OnInitDialog();
+    // The program sets these itself; no language file may change them.
+    CWnd* const fixed[] = {&web_, &mail_, &notice_, &product_, &banner_};
+    for (CWnd* control : fixed)
+        LanguageManager::ExcludeFromTranslation(control);
+
+    web_.SetLinkUrl(velindra::kWebAddress);
+    web_.SetLinkColors(TRUE, kLinkTextColor, kLinkBackgroundColor);
+    web_.SetWindowText(velindra::kWebAddress);
+
+    mail_.SetLinkUrl(velindra::kMailTarget);
+    mail_.SetLinkColors(TRUE, kLinkTextColor, kLinkBackgroundColor);
+    mail_.SetWindowText(velindra::kSupportAddress);
+
+    notice_.SetWindowText(velindra::kNoticeLine);
+    product_.SetWindowText(velindra::kProductLine);
+
+    banner_.SetLinkUrl(velindra::kWebAddress);
+    return TRUE;
+}
+
 void CDialogCritAbout::OpenWebSite()
 {
     CWnd* main = AfxGetMainWnd();
-    ::ShellExecuteA(main ? main->m_hWnd : nullptr, "open", velindra::kWebAddress, nullptr, nullptr,
-                    SW_SHOW);
+    OpenWithShell(main ? main->m_hWnd : nullptr, velindra::kWebAddress);
 }

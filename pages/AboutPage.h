@@ -1,14 +1,29 @@
 #pragma once
-// The About page: the program, its maker, the web site.
-// For now a plain page on its template: background, frame, help key and the
-// button that opens the web site.
+// The About page: the program and its version, the maker's rights notice,
+// the web and support e-mail addresses as links, a banner that opens the web
+// site and a button that does the same.
+#include "framework/Controls.h"
 #include "ui/FramedPage.h"
+#include "ui/LinkStatic.h"
 
 class CDialogCritAbout : public CFramedPage {
 public:
     CDialogCritAbout();
+
+    // Sets up the texts and the links.
+    BOOL OnInitDialog() override;
     // Opens the maker's web site with the shell (button 1002, the tray menu).
     void OpenWebSite();
 
     DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+private:
+    CLinkStatic banner_;
+    CLinkStatic web_;
+    CLinkStatic mail_;
+    CStatic notice_;
+    CStatic product_;
 };

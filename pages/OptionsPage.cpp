@@ -1,7 +1,110 @@
 #include "pages/OptionsPage.h"
 
+#include "lang/LanguageFiles.h"
+#include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
+#include "lang/ModulePath.h"
+#include "model/Settings.h"
+#include "pages/MainWindowLink.h"
 #include "res/resource.h"
+
+namespace {
+
+const char kEnglish[] = "english";
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CDialogCritOpt, CFramedPage)
+ON_BN_CLICKED(IDC_OPT_AUTOLOAD, OnAutoload)
+ON_BN_CLICKED(IDC_OPT_CRITRED, OnCritRed)
+ON_CBN_SELCHANGE(IDC_OPT_LANGUAGE, OnLanguageChange)
+END_MESSAGE_MAP()
 
 CDialogCritOpt::CDialogCritOpt() : CFramedPage(IDD_OPTIONS, {"opt", 78, 0, 0}) {}
 
-void CDialogCritOpt::LoadFromSettings() {}
+void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
+{
+    CFramedPage::DoDataExchange(exchange);
+    DDX_Control(exchange, IDC_OPT_DATE, date_);
+    DDX_Control(exchange, IDC_OPT_TRANSLATOR, translator_);
+    DDX_Control(exchange, IDC_OPT_CONTACT, contact_);
+    DDX_Control(exchange, IDC_OPT_LANGUAGE, language_);
+    DDX_Control(exchange, IDC_OPT_CRITRED, critRed_);
+    DDX_Control(exchange, IDC_OPT_AUTOLOAD, autoload_);
+}
+
+BOOL CDialogCritOpt::OnInitDialog()
+{
+    CFramedPage::OnInitDialog();
+    // The entries are file names; no language file may rename them.
+    LanguageManager::ExcludeFromTranslation(&language_);
+    FillLanguageList();
+    return TRUE;
+}
+
+// Every "*.lng" beside the executable, by its name without extension; the
+// list sorts them itself.
+void CDialogCritOpt::FillLanguageList()
+{
+    const ModulePath module;
+    CStringArray names;
+    ListFiles(module.GetDrive() + module.GetFolder(), "*.lng", names, false, true);
+    for (const CString& name : names)
+        language_.AddString(name);
+}
+
+void CDialogCritOpt::LoadFromSettings()
+{
+    if (!IsWindow())
+        return;
+    autoload_.SetCheck(static_cast<int>(ReadSettingDword(SettingAutoload)));
+    critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
+    SelectStoredLanguage();
+    ShowTranslatorInfo();
+}
+
+// The stored language, else english (added when there is no such file).
+void CDialogCritOpt::SelectStoredLanguage()
+{
+    CString stored;
+    ReadSettingText(SettingLang, stored);
+    int index = stored.empty() ? CB_ERR : language_.FindStringExact(-1, stored);
+    if (index == CB_ERR)
+        index = language_.FindStringExact(-1, kEnglish);
+    if (index == CB_ERR)
+        index = language_.AddString(kEnglish);
+    language_.SetCurSel(index);
+}
+
+// Filled once: a later change of language leaves these as they are.
+void CDialogCritOpt::ShowTranslatorInfo()
+{
+    const LanguageManager* manager = AppLanguageManager();
+    CEdit* const fields[] = {&translator_, &contact_, &date_};
+    for (int item = 0; item < 3; ++item)
+        fields[item]->SetWindowText(manager ? manager->GetTranslatorInfo(item) : CString());
+}
+
+void CDialogCritOpt::OnAutoload()
+{
+    WriteSettingDword(SettingAutoload, static_cast<DWORD>(autoload_.GetCheck()));
+    SetAutoload(autoload_.GetCheck() != 0);
+}
+
+void CDialogCritOpt::OnCritRed()
+{
+    WriteSettingDword(SettingCritRed, static_cast<DWORD>(critRed_.GetCheck()));
+    if (MainWindowLink* main = MainWindowOf(this))
+        main->RefreshCycleState();
+}
+
+void CDialogCritOpt::OnLanguageChange()
+{
+    const int index = language_.GetCurSel();
+    if (index == CB_ERR)
+        return;
+    WriteSettingText(SettingLang, language_.GetLBText(index));
+    if (MainWindowLink* main = MainWindowOf(this))
+        main->ApplyLanguage(false);
+    language_.SetFocus();
+}

@@ -1,11 +1,37 @@
 #pragma once
-// The Options page: start with Windows, the pink icon, the language.
-// For now a plain page on its template: background, frame and help key.
+// The Options page: start with Windows, the pink notification icon during a
+// critical period, and the language of the user interface with its
+// translator's name, contact and date. Every change is stored at once.
+#include "framework/Controls.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
 public:
     CDialogCritOpt();
+
+    // Lists the language files beside the executable.
+    BOOL OnInitDialog() override;
     // Shows the stored values; nothing while the page window does not exist.
     void LoadFromSettings();
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+    void OnAutoload();
+    void OnCritRed();
+    void OnLanguageChange();
+
+private:
+    void FillLanguageList();
+    void SelectStoredLanguage();
+    void ShowTranslatorInfo();
+
+    CEdit date_;
+    CEdit translator_;
+    CEdit contact_;
+    CComboBox language_;
+    CButton critRed_;
+    CButton autoload_;
 };
