@@ -218,11 +218,6 @@ void MainDialog::ApplyLanguage(bool initial)
     ::SetCursor(previous);
 }
 
-void MainDialog::RunWizard()
-{
-    // The wizard's pages live in pages/; until they exist the button does nothing.
-}
-
 void MainDialog::ShowMainWindow(int page)
 {
     sheet_.SetActivePage(page);

@@ -1,7 +1,102 @@
 #include "pages/SchedulerPage.h"
 
+#include "model/Settings.h"
+#include "pages/MainWindowLink.h"
 #include "res/resource.h"
+
+namespace {
+constexpr int kTextLimit = 2; // characters of either count edit
+} // namespace
+
+int UsableCount(int spinAnswer, const CycleCountRule& rule)
+{
+    return spinAnswer >= rule.lowest && spinAnswer <= rule.highest ? spinAnswer : rule.fallback;
+}
+
+BEGIN_MESSAGE_MAP(CDialogCritSched, CFramedPage)
+ON_BN_CLICKED(IDC_SCHED_TODAY, OnToday)
+ON_NOTIFY(DTN_DATETIMECHANGE, IDC_SCHED_DATE, OnDateTimeChange)
+ON_EN_CHANGE(IDC_SCHED_CRIT_EDIT, SaveToSettings)
+ON_EN_CHANGE(IDC_SCHED_CLEAR_EDIT, SaveToSettings)
+END_MESSAGE_MAP()
 
 CDialogCritSched::CDialogCritSched() : CFramedPage(IDD_SCHEDULER, {"sched", 78, 136, 0}) {}
 
-void CDialogCritSched::LoadFromSettings() {}
+void CDialogCritSched::DoDataExchange(CDataExchange* exchange)
+{
+    DDX_Control(exchange, IDC_SCHED_CRIT_SPIN, critSpin_);
+    DDX_Control(exchange, IDC_SCHED_CLEAR_SPIN, clearSpin_);
+    DDX_Control(exchange, IDC_SCHED_CRIT_EDIT, critEdit_);
+    DDX_Control(exchange, IDC_SCHED_CLEAR_EDIT, clearEdit_);
+    DDX_Control(exchange, IDC_SCHED_DATE, date_);
+    DDX_Control(exchange, IDC_SCHED_TODAY, today_);
+}
+
+BOOL CDialogCritSched::OnInitDialog()
+{
+    CFramedPage::OnInitDialog();
+    // Setting a position rewrites the buddy edit, which reports a change:
+    // the loading flag keeps these defaults out of the settings.
+    critSpin_.SetRange(kCritDayRule.lowest, kCritDayRule.highest);
+    critSpin_.SetPos(kCritDayRule.fallback);
+    critEdit_.SetLimitText(kTextLimit);
+    clearSpin_.SetRange(kClearDayRule.lowest, kClearDayRule.highest);
+    clearSpin_.SetPos(kClearDayRule.fallback);
+    clearEdit_.SetLimitText(kTextLimit);
+    loading_ = 0;
+    return TRUE;
+}
+
+void CDialogCritSched::LoadFromSettings()
+{
+    if (!IsWindow())
+        return;
+    COleDateTime start;
+    ReadStartDate(SettingStartDate, start);
+    if (start.GetStatus() != COleDateTime::valid)
+        start = COleDateTime::GetCurrentTime(); // an unreadable stored date
+    ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
+               static_cast<int>(ReadSettingDword(SettingClearDayCount)));
+}
+
+void CDialogCritSched::ShowValues(const COleDateTime& start, int critDays, int clearDays)
+{
+    if (!IsWindow())
+        return;
+    int wasLoading = loading_;
+    loading_ = 1;
+    date_.SetTime(start);
+    critSpin_.SetPos(LOWORD(critDays));
+    clearSpin_.SetPos(LOWORD(clearDays));
+    loading_ = wasLoading;
+}
+
+void CDialogCritSched::SaveToSettings()
+{
+    if (loading_)
+        return;
+    COleDateTime start;
+    if (date_.GetTime(start))
+        WriteStartDate(SettingStartDate, start);
+    WriteSettingDword(
+        SettingCritDayCount,
+        static_cast<DWORD>(UsableCount(static_cast<int>(critSpin_.GetPos()), kCritDayRule)));
+    WriteSettingDword(
+        SettingClearDayCount,
+        static_cast<DWORD>(UsableCount(static_cast<int>(clearSpin_.GetPos()), kClearDayRule)));
+    if (MainWindowLink* main = MainWindowOf(this))
+        main->RefreshCycleState();
+}
+
+void CDialogCritSched::OnToday()
+{
+    // Setting the picker from code raises no change notification.
+    date_.SetTime(COleDateTime::GetCurrentTime());
+    SaveToSettings();
+}
+
+void CDialogCritSched::OnDateTimeChange(NMHDR*, LRESULT* result)
+{
+    SaveToSettings();
+    *result = 0;
+}

@@ -1,0 +1,31 @@
+// The main window's Wizard command: the three-step wizard, and on Finish the
+// three values stored, shown on the Scheduler page and made effective.
+#include "app/MainDialog.h"
+
+#include "model/Settings.h"
+#include "pages/WizardSheet.h"
+#include "pages/WizardSteps.h"
+
+void MainDialog::RunWizard()
+{
+    CDialogWiz1 step1;
+    CDialogWiz2 step2;
+    CDialogWiz3 step3;
+    // Without a parent the sheet is owned by the application's main window.
+    CDialogWizSheet sheet("", nullptr, 0);
+    sheet.AddPage(&step1);
+    sheet.AddPage(&step2);
+    sheet.AddPage(&step3);
+    sheet.m_psh.dwFlags |= PSH_WIZARD;
+    if (sheet.DoModal() != ID_WIZFINISH)
+        return; // Cancel stores nothing
+
+    const COleDateTime start = step1.GetChosenDate();
+    const int critDays = UsableCount(step2.GetCount(), kCritDayRule);
+    const int clearDays = UsableCount(step3.GetCount(), kClearDayRule);
+    WriteStartDate(SettingStartDate, start);
+    WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));
+    WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
+    scheduler_.ShowValues(start, critDays, clearDays);
+    RefreshCycleState();
+}

@@ -1,0 +1,80 @@
+#include "pages/WizardPage.h"
+
+#include <utility>
+
+#include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
+#include "res/resource.h"
+#include "ui/Drawing.h"
+#include "ui/LoadTintedBitmap.h"
+
+namespace {
+constexpr double kCornerFraction = 0.24;
+// Where the frame around the page's own controls begins, right of the side
+// picture (a 100-pixel-wide bitmap) and its frame.
+constexpr int kContentFrameLeft = 106;
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWizardPage, CPropertyPage)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CWizardPage::CWizardPage(UINT templateId, DWORD buttons)
+    : CPropertyPage(templateId), buttons_(buttons)
+{
+}
+
+void CWizardPage::DoDataExchange(CDataExchange* exchange)
+{
+    DDX_Control(exchange, IDC_WIZ_PICTURE, picture_);
+}
+
+BOOL CWizardPage::OnSetActive()
+{
+    // Posted: the sheet sets its buttons once the page change is complete.
+    ::PostMessageA(::GetParent(m_hWnd), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons_));
+    Translate();
+    ReloadSideBitmap();
+    return CPropertyPage::OnSetActive();
+}
+
+void CWizardPage::Translate()
+{
+    // The export reaches english.lng on the page window's first translation
+    // only, while it still shows its built-in texts.
+    if (LanguageManager* language = AppLanguageManager()) {
+        CString section;
+        language->TranslateDialog(true, true, this, static_cast<int>(GetTemplateId()), 0, section);
+    }
+}
+
+void CWizardPage::ReloadSideBitmap()
+{
+    CBitmap fresh;
+    LoadTintedBitmap(IDB_WIZARD, fresh);
+    HBITMAP shown = picture_.SetBitmap(fresh);
+    // The first replacement gives back the picture the static loaded from the
+    // template, which nothing else releases; later ones give back ours.
+    if (shown && shown != sideBitmap_.GetSafeHandle())
+        ::DeleteObject(shown);
+    sideBitmap_ = std::move(fresh);
+}
+
+void CWizardPage::OnPaint()
+{
+    CPaintDC dc(m_hWnd);
+    COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+
+    RECT picture{};
+    if (picture_.IsWindow()) {
+        picture = picture_.GetWindowRect();
+        ScreenToClient(picture);
+        ::InflateRect(&picture, 2, 2);
+        picture.bottom += 1;
+        DrawSoftFrame(&dc, &picture, face, kCornerFraction);
+    }
+
+    RECT content = GetClientRect();
+    content.left = kContentFrameLeft;
+    DrawSoftFrame(&dc, &content, face, kCornerFraction);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// What the three wizard pages have in common: the tinted side picture,
+// reloaded each time the page becomes active, the Back/Next/Finish buttons
+// the page enables, its translation on every activation, and its painting
+// (a soft frame around the side picture and one around the rest).
+#include "framework/Controls.h"
+#include "framework/Gdi.h"
+#include "framework/PropertySheet.h"
+
+class CWizardPage : public CPropertyPage {
+public:
+    // buttons: the PSWIZB_* set enabled while the page is shown.
+    CWizardPage(UINT templateId, DWORD buttons);
+
+    // Enables the page's buttons, translates the page and reloads its picture.
+    BOOL OnSetActive() override;
+    HBITMAP GetSideBitmap() const { return sideBitmap_; }
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    // Binds the side picture; derived pages bind their controls after it.
+    void DoDataExchange(CDataExchange* exchange) override;
+    void OnPaint();
+
+private:
+    void Translate();
+    void ReloadSideBitmap();
+
+    CStatic picture_; // 1031
+    CBitmap sideBitmap_;
+    DWORD buttons_;
+};

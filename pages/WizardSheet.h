@@ -1,0 +1,24 @@
+#pragma once
+// The wizard's sheet: a modal property sheet whose own surface (around the
+// pages and behind the Back, Next, Finish and Cancel buttons) is a little
+// lighter than the pages.
+#include "framework/Gdi.h"
+#include "framework/PropertySheet.h"
+
+class CDialogWizSheet : public CPropertySheet {
+public:
+    explicit CDialogWizSheet(const char* caption = "", CWnd* parent = nullptr, UINT selectPage = 0);
+
+    // Creates the background brush.
+    BOOL OnInitDialog() override;
+    HBRUSH GetBackgroundBrush() const { return background_; }
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    // The background brush for the sheet itself; default colours for the rest.
+    HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
+
+private:
+    CBrush background_;
+};

@@ -1,0 +1,108 @@
+#include "pages/WizardSteps.h"
+
+#include "res/resource.h"
+
+namespace {
+constexpr UINT kCountTextLimit = 2; // characters
+} // namespace
+
+// ---------------------------------------------------------------- step 1
+
+BEGIN_MESSAGE_MAP(CDialogWiz1, CWizardPage)
+ON_BN_CLICKED(IDC_WIZ1_TODAY, OnToday)
+ON_NOTIFY(DTN_DATETIMECHANGE, IDC_WIZ1_DATE, OnDateTimeChange)
+END_MESSAGE_MAP()
+
+CDialogWiz1::CDialogWiz1() : CWizardPage(IDD_WIZARD_STEP1, PSWIZB_NEXT) {}
+
+void CDialogWiz1::DoDataExchange(CDataExchange* exchange)
+{
+    CWizardPage::DoDataExchange(exchange);
+    DDX_Control(exchange, IDC_WIZ1_DATE, date_);
+    DDX_Control(exchange, IDC_WIZ1_TODAY, today_);
+}
+
+BOOL CDialogWiz1::OnInitDialog()
+{
+    CWizardPage::OnInitDialog();
+    // The picker starts at the current time of its own accord; the program's
+    // clock is set explicitly so that the wizard and the pages agree on it.
+    date_.SetTime(COleDateTime::GetCurrentTime());
+    return TRUE;
+}
+
+BOOL CDialogWiz1::OnSetActive()
+{
+    TakePickerDate();
+    return CWizardPage::OnSetActive();
+}
+
+void CDialogWiz1::TakePickerDate()
+{
+    COleDateTime picked;
+    if (date_.GetTime(picked))
+        chosenDate_ = picked;
+}
+
+void CDialogWiz1::OnToday()
+{
+    COleDateTime now = COleDateTime::GetCurrentTime();
+    date_.SetTime(now);
+    chosenDate_ = now;
+}
+
+void CDialogWiz1::OnDateTimeChange(NMHDR*, LRESULT* result)
+{
+    TakePickerDate();
+    *result = 0;
+}
+
+// ---------------------------------------------------------------- steps 2 and 3
+
+// One map for both count pages: each page holds only its own edit, so only
+// that edit's entry ever fires on it.
+BEGIN_MESSAGE_MAP(CWizardCountPage, CWizardPage)
+ON_EN_CHANGE(IDC_WIZ2_EDIT, OnCountChange)
+ON_EN_CHANGE(IDC_WIZ3_EDIT, OnCountChange)
+END_MESSAGE_MAP()
+
+CWizardCountPage::CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls)
+    : CWizardPage(templateId, buttons), controls_(controls)
+{
+}
+
+void CWizardCountPage::DoDataExchange(CDataExchange* exchange)
+{
+    CWizardPage::DoDataExchange(exchange);
+    DDX_Control(exchange, controls_.spinId, spin_);
+    DDX_Control(exchange, controls_.editId, edit_);
+}
+
+BOOL CWizardCountPage::OnInitDialog()
+{
+    CWizardPage::OnInitDialog();
+    spin_.SetRange(controls_.rule.lowest, controls_.rule.highest);
+    spin_.SetPos(controls_.rule.fallback);
+    edit_.SetLimitText(kCountTextLimit);
+    if (spin_.IsWindow())
+        count_ = static_cast<int>(spin_.GetPos());
+    return TRUE;
+}
+
+void CWizardCountPage::OnCountChange()
+{
+    if (spin_.IsWindow())
+        count_ = static_cast<int>(spin_.GetPos());
+}
+
+CDialogWiz2::CDialogWiz2()
+    : CWizardCountPage(IDD_WIZARD_STEP2, PSWIZB_BACK | PSWIZB_NEXT,
+                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, kCritDayRule})
+{
+}
+
+CDialogWiz3::CDialogWiz3()
+    : CWizardCountPage(IDD_WIZARD_STEP3, PSWIZB_BACK | PSWIZB_FINISH,
+                       {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, kClearDayRule})
+{
+}
