@@ -91,3 +91,10 @@ cleanup() {
   stop_wine
   stop_display
 }
+
+# Stops Wine and the private display however the script ends (Ctrl+C too).
+cleanup_on_exit() {
+  trap cleanup EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+}
