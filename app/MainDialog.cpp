@@ -59,6 +59,8 @@ ON_WM_TIMECHANGE()
 ON_COMMAND(IDC_MAIN_WIZARD, RunWizard)
 ON_LBN_SELCHANGE(IDC_MAIN_NAVIGATION, OnSelChangeNavigation)
 ON_COMMAND(IDC_MAIN_EXIT, OnCancel)
+ON_MESSAGE(WM_TRAYNOTIFY, OnTrayNotify)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 MainDialog::MainDialog() : CDialog(IDD_MAIN)
@@ -95,6 +97,7 @@ BOOL MainDialog::OnInitDialog()
     scheduler_.LoadFromSettings();
     options_.LoadFromSettings();
     LoadTrayIcons();
+    trayIcon_.AddIcon(this, velindra::kAppName, trayNormal_, trayPink_);
     bool critical = IsTodayCriticalKeepingMonth(now);
     SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
     ApplyLanguage(true);
@@ -192,6 +195,7 @@ bool MainDialog::IsTodayCriticalKeepingMonth(const COleDateTime& now)
 void MainDialog::SetTrayState(TrayState state)
 {
     trayState_ = state;
+    trayIcon_.SetState(state);
 }
 
 HICON MainDialog::GetTrayIcon(TrayState state) const
@@ -213,9 +217,73 @@ void MainDialog::ApplyLanguage(bool initial)
     language_.SetLanguage(StoredLanguage());
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
-    // The tray menu (menu 134) is translated and handed to the icon menu here
-    // once the notification icon has its menu.
+    LoadTrayMenu();
     ::SetCursor(previous);
+}
+
+// Menu 134 anew, translated before the icon menu takes its items over (the
+// translation leaves items alone that the icon menu has converted).
+void MainDialog::LoadTrayMenu()
+{
+    if (iconMenu_.GetSafeHmenu()) {
+        iconMenu_.ReleaseIconMenu();
+        // A menu that was never built is not released by the icon menu.
+        iconMenu_.DestroyMenu();
+    }
+    if (!iconMenu_.LoadMenu(IDR_TRAY_MENU))
+        return;
+    language_.TranslateMenu(true, &iconMenu_, IDR_TRAY_MENU);
+    iconMenu_.BuildIconMenu(IDB_MENU_ICONS, kImageMask);
+    iconMenu_.SetItemImage(ID_MENU_OPEN, 0);
+}
+
+// The notification icon goes while its window still exists: the shell finds
+// it by that window, and the application destroys the window before the
+// object.
+void MainDialog::OnDestroy()
+{
+    trayIcon_.RemoveIcon();
+    Default();
+}
+
+LRESULT MainDialog::OnTrayNotify(WPARAM, LPARAM mouseMessage)
+{
+    switch (static_cast<UINT>(mouseMessage)) {
+    case WM_LBUTTONDOWN:
+        OnMenuOpen();
+        break;
+    case WM_RBUTTONDOWN:
+        if (!IsWindowVisible())
+            ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+// The pop-up menu at the cursor, "Open..." in bold. The owner is made the
+// foreground window first and gets an empty message afterwards, so that the
+// menu closes when the user clicks elsewhere.
+void MainDialog::ShowTrayMenu()
+{
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    HMENU popup = iconMenu_.GetSubMenu(0);
+    if (!popup)
+        return;
+    ::SetMenuDefaultItem(popup, 0, TRUE);
+    HWND owner = m_hWnd;
+    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    ::SetForegroundWindow(owner);
+    CWnd* ownerObject = CWnd::FromHandlePermanent(owner);
+    CMenu* object = CMenu::FromHandlePermanent(popup);
+    if (object && ownerObject)
+        object->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, ownerObject);
+    else
+        ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+    ::PostMessageA(owner, WM_NULL, 0, 0);
 }
 
 void MainDialog::ShowMainWindow(int page)

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "app/CDialogCritSheet.h"
+#include "app/TrayIcon.h"
 #include "calendar/CDialogCritMonitor.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -22,6 +23,7 @@
 #include "pages/OptionsPage.h"
 #include "pages/SchedulerPage.h"
 #include "ui/IconListBox.h"
+#include "ui/IconMenu.h"
 
 class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink {
 public:
@@ -60,6 +62,8 @@ public:
     HICON GetTrayIcon(TrayState state) const;
     HBITMAP GetStripeBitmap() const { return stripeBitmap_; }
     HBRUSH GetBackgroundBrush() const { return background_; }
+    const TrayIcon& Tray() const { return trayIcon_; }
+    IconMenu& Menu() { return iconMenu_; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -78,6 +82,9 @@ protected:
     void OnMenuAbout() { ShowMainWindow(PageAbout); }
     void OnMenuHalfYear();
     void OnMenuWebSite() { about_.OpenWebSite(); }
+    // The notification icon's callback: lParam carries the mouse message.
+    LRESULT OnTrayNotify(WPARAM id, LPARAM mouseMessage);
+    void OnDestroy();
 
 private:
     void CreatePages();
@@ -87,6 +94,8 @@ private:
     void LoadTrayIcons();
     bool IsTodayCriticalKeepingMonth(const COleDateTime& now);
     void SetTrayState(TrayState state);
+    void ShowTrayMenu();
+    void LoadTrayMenu();
     void DestroyIcons();
 
     CStatic stripe_;          // 1031
@@ -104,7 +113,9 @@ private:
     CImageList pageImages_;
     CStringArray pageNames_;
     CBitmap stripeBitmap_;
-    // The state the notification icon is to show. The TrayIcon member, once
-    // it exists, is switched in SetTrayState, the one place the state changes.
+    TrayIcon trayIcon_;
+    IconMenu iconMenu_; // menu 134, the notification icon's pop-up menu
+    // The state the notification icon shows; SetTrayState is the one place
+    // where it changes.
     TrayState trayState_ = TrayNormal;
 };

@@ -1,0 +1,341 @@
+#include "ui/IconMenu.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include "ui/Drawing.h"
+
+namespace {
+
+constexpr UINT kCheckMarkBitmap = 32760; // OBM_CHECK, the system check mark
+constexpr COLORREF kCheckMarkMask = RGB(255, 255, 255);
+constexpr int kAcceleratorGap = 10;
+
+bool IsPopupId(UINT id)
+{
+    return id == UINT(-1) || id == 0xFFFF;
+}
+
+bool ReadTypeAndData(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info)
+{
+    *info = MENUITEMINFOA{};
+    info->cbSize = sizeof(*info);
+    info->fMask = MIIM_FTYPE | MIIM_DATA;
+    return ::GetMenuItemInfoA(menu, item, byPosition, info) != FALSE;
+}
+
+void SetItemData(HMENU menu, int position, ULONG_PTR data)
+{
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    info.dwItemData = data;
+    ::SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+}
+
+COLORREF SystemColor(int index)
+{
+    return ::GetSysColor(index);
+}
+
+} // namespace
+
+bool SplitMenuText(const std::string& text, std::string* textPart, std::string* accelerator)
+{
+    size_t tab = text.find('\t');
+    *textPart = text.substr(0, tab);
+    *accelerator = tab == std::string::npos ? std::string() : text.substr(tab + 1);
+    return !accelerator->empty();
+}
+
+IconMenu::IconMenu()
+{
+    COLORREF g = LightenColor(SystemColor(COLOR_BTNFACE), 0.16);
+    COLORREF highlight = SystemColor(COLOR_HIGHLIGHT);
+    COLORREF selection = LightenColor(highlight, 0.7);
+    separatorColor_ = DarkenColor(g, 0.18);
+    gutterColor_ = g;
+    gutterPen_.CreatePen(PS_INSIDEFRAME, 1, g);
+    gutterBrush_.CreateSolidBrush(g);
+    selectedTextColor_ = SystemColor(COLOR_MENUTEXT);
+    selectionPen_.CreatePen(PS_INSIDEFRAME, 1, highlight);
+    selectionBrush_.CreateSolidBrush(selection);
+    textColor_ = SystemColor(COLOR_MENUTEXT);
+    menuPen_.CreatePen(PS_INSIDEFRAME, 1, SystemColor(COLOR_MENU));
+    menuBrush_.CreateSolidBrush(SystemColor(COLOR_MENU));
+    disabledPictureBrush_.CreateSolidBrush(DarkenColor(g, 0.25));
+    shadowBrush_.CreateSolidBrush(DarkenColor(selection, 0.25));
+    checkBrush_.CreateSolidBrush(LightenColor(highlight, 0.85));
+    selectedCheckBrush_.CreateSolidBrush(LightenColor(highlight, 0.5));
+
+    LOGFONTA logFont{};
+    if (GetDefaultGuiLogFont(&logFont)) {
+        font_.CreateFontIndirect(&logFont);
+        logFont.lfWeight = FW_BOLD;
+        boldFont_.CreateFontIndirect(&logFont);
+    }
+}
+
+IconMenu::~IconMenu()
+{
+    ReleaseIconMenu();
+    // The pens, brushes and fonts go with their members; ~CMenu destroys a
+    // menu still held.
+}
+
+int IconMenu::BuildIconMenu(UINT bitmapId, COLORREF mask)
+{
+    if (built_ || !m_hMenu || !::IsMenu(m_hMenu) || images_ || checkImages_)
+        return built_;
+    if (!LoadPictures(bitmapId, mask) || !LoadCheckMark()) {
+        // A stop leaves the object as it was, ready for another attempt.
+        ownImages_.reset();
+        ownChecks_.reset();
+        images_ = nullptr;
+        checkImages_ = nullptr;
+        imageSize_ = 0;
+        return built_;
+    }
+    owner_ = this;
+    built_ = ConvertItems() ? 1 : 0;
+    return built_;
+}
+
+bool IconMenu::LoadPictures(UINT bitmapId, COLORREF mask)
+{
+    CBitmap bitmap;
+    BITMAP info{};
+    if (!bitmap.LoadBitmap(bitmapId) || !bitmap.GetBitmap(&info) || info.bmHeight <= 0)
+        return false;
+    imageSize_ = info.bmHeight;
+    std::unique_ptr<CImageList> list(new (std::nothrow) CImageList);
+    if (!list || !list->Create(imageSize_, imageSize_, ILC_COLOR24 | ILC_MASK, 0, 0))
+        return false;
+    list->Add(bitmap, mask);
+    if (list->GetImageCount() <= 0)
+        return false;
+    ownImages_ = std::move(list);
+    images_ = ownImages_.get();
+    return true;
+}
+
+bool IconMenu::LoadCheckMark()
+{
+    auto mark = static_cast<HBITMAP>(::LoadImageA(nullptr, MAKEINTRESOURCEA(kCheckMarkBitmap),
+                                                  IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
+    BITMAP info{};
+    bool measured = mark && ::GetObjectA(mark, sizeof(info), &info) != 0;
+    if (mark)
+        ::DeleteObject(mark);
+    if (!measured || info.bmWidth <= 0)
+        return false;
+    std::unique_ptr<CImageList> list(new (std::nothrow) CImageList);
+    if (!list || !list->Create(nullptr, kCheckMarkBitmap, info.bmWidth, 0, kCheckMarkMask))
+        return false;
+    if (list->GetImageCount() != 1)
+        return false;
+    list->SetBkColor(CLR_NONE);
+    ownChecks_ = std::move(list);
+    checkImages_ = ownChecks_.get();
+    return true;
+}
+
+bool IconMenu::ConvertItems()
+{
+    if (!m_hMenu || !::IsMenu(m_hMenu))
+        return false;
+    for (int position = 0; position < GetMenuItemCount(); ++position) {
+        UINT id = GetMenuItemID(position);
+        std::string text = GetMenuString(static_cast<UINT>(position), MF_BYPOSITION);
+        if (IsPopupId(id)) {
+            ConvertPopup(position, std::move(text));
+            continue;
+        }
+        IconMenuItem* record = new (std::nothrow) IconMenuItem;
+        if (!record)
+            continue;
+        record->text = std::move(text);
+        if (!AttachItemRecord(position, record))
+            delete record;
+    }
+    return true;
+}
+
+// A popup item gets a sub-object of its own, bound to its submenu, so that
+// the items of that submenu are measured and drawn by it.
+bool IconMenu::ConvertPopup(int position, std::string text)
+{
+    HMENU submenu = GetSubMenu(position);
+    std::unique_ptr<IconMenu> object(new (std::nothrow) IconMenu);
+    IconMenuItem* record = new (std::nothrow) IconMenuItem;
+    if (!object || !record || !submenu || !object->Attach(submenu)) {
+        if (object)
+            object->Detach();
+        delete record;
+        return false;
+    }
+    object->built_ = 1;
+    object->owner_ = owner_;
+    object->images_ = images_;
+    object->checkImages_ = checkImages_;
+    object->imageSize_ = imageSize_;
+    object->MeasureTexts();
+    IconMenu* sub = object.get();
+    record->text = std::move(text);
+    record->submenu = std::move(object);
+    if (!AttachItemRecord(position, record)) {
+        // The submenu stays with the menu that holds it.
+        record->submenu->Detach();
+        delete record;
+        return false;
+    }
+    sub->ConvertItems();
+    return true;
+}
+
+void IconMenu::MeasureTexts()
+{
+    textWidth_ = 0;
+    acceleratorOffset_ = 0;
+    int widestAccelerator = 0;
+    for (int position = 0; position < GetMenuItemCount(); ++position) {
+        std::string text = GetMenuString(static_cast<UINT>(position), MF_BYPOSITION);
+        if (text.empty())
+            continue;
+        UINT state = ::GetMenuState(m_hMenu, static_cast<UINT>(position), MF_BYPOSITION);
+        HFONT font = (state & MFS_DEFAULT) ? boldFont_ : font_;
+        std::string part;
+        std::string accelerator;
+        if (SplitMenuText(text, &part, &accelerator))
+            widestAccelerator =
+                std::max(widestAccelerator, GetTextWidth(font, accelerator.c_str()));
+        textWidth_ = std::max(textWidth_, GetTextWidth(font, part.c_str()));
+    }
+    if (widestAccelerator > 0) {
+        acceleratorOffset_ = textWidth_ + kAcceleratorGap;
+        textWidth_ += widestAccelerator + kAcceleratorGap;
+    }
+}
+
+// The record goes into the item's data. Below the top level the item becomes
+// owner-drawn; a separator keeps its separator type as well, so that the
+// keyboard passes over it and a click on it chooses nothing.
+bool IconMenu::AttachItemRecord(int position, IconMenuItem* record)
+{
+    if (position < 0 || position >= GetMenuItemCount())
+        return false;
+    MENUITEMINFOA old{};
+    if (!ReadTypeAndData(m_hMenu, static_cast<UINT>(position), TRUE, &old))
+        return false;
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(record);
+    if (!IsOwnOwner()) {
+        info.fMask |= MIIM_FTYPE;
+        info.fType = MFT_OWNERDRAW | (old.fType & MFT_SEPARATOR);
+    }
+    return ::SetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info) != FALSE;
+}
+
+IconMenuItem* IconMenu::RecordAt(int position) const
+{
+    MENUITEMINFOA info{};
+    if (!m_hMenu || !ReadTypeAndData(m_hMenu, static_cast<UINT>(position), TRUE, &info))
+        return nullptr;
+    if (!(info.fType & MFT_OWNERDRAW) && !IsOwnOwner())
+        return nullptr;
+    return reinterpret_cast<IconMenuItem*>(info.dwItemData);
+}
+
+const IconMenuItem* IconMenu::GetItemRecord(int position) const
+{
+    return RecordAt(position);
+}
+
+IconMenuItem* IconMenu::FindCommandRecord(UINT commandId) const
+{
+    MENUITEMINFOA info{};
+    if (!m_hMenu || !ReadTypeAndData(m_hMenu, commandId, FALSE, &info))
+        return nullptr;
+    if (!(info.fType & MFT_OWNERDRAW))
+        return nullptr;
+    return reinterpret_cast<IconMenuItem*>(info.dwItemData);
+}
+
+// The item data of a drawing request, trusted only when an item of this
+// menu carries it.
+IconMenuItem* IconMenu::FindOwnRecord(ULONG_PTR data) const
+{
+    if (!data)
+        return nullptr;
+    for (int position = 0; position < GetMenuItemCount(); ++position) {
+        IconMenuItem* record = RecordAt(position);
+        if (record && reinterpret_cast<ULONG_PTR>(record) == data)
+            return record;
+    }
+    return nullptr;
+}
+
+void IconMenu::SetItemImage(UINT commandId, int picture)
+{
+    if (!built_)
+        return;
+    if (IconMenuItem* record = FindCommandRecord(commandId))
+        record->image = picture + 1;
+}
+
+int IconMenu::GetItemImage(UINT commandId) const
+{
+    const IconMenuItem* record = FindCommandRecord(commandId);
+    return record ? record->image : 0;
+}
+
+void IconMenu::MeasureItem(MEASUREITEMSTRUCT* item)
+{
+    if (!item)
+        return;
+    if (item->itemID == 0) {
+        item->itemHeight = 3;
+        return;
+    }
+    item->itemWidth = static_cast<UINT>(textWidth_ + imageSize_ + 21);
+    item->itemHeight = static_cast<UINT>(imageSize_ + 6);
+}
+
+void IconMenu::ReleaseIconMenu()
+{
+    if (!IsOwnOwner())
+        return;
+    built_ = 0;
+    RestoreItems();
+    images_ = nullptr;
+    checkImages_ = nullptr;
+    ownImages_.reset();
+    ownChecks_.reset();
+    owner_ = nullptr;
+    DestroyMenu();
+}
+
+void IconMenu::RestoreItems()
+{
+    for (int position = 0; position < GetMenuItemCount(); ++position) {
+        IconMenuItem* record = RecordAt(position);
+        if (!record)
+            continue;
+        if (IconMenu* sub = record->submenu.get()) {
+            sub->RestoreItems();
+            // The submenu is destroyed once, with the menu that holds it.
+            sub->Detach();
+            record->submenu.reset();
+        }
+        FreeItemRecord(position);
+    }
+}
+
+void IconMenu::FreeItemRecord(int position)
+{
+    delete RecordAt(position);
+    SetItemData(m_hMenu, position, 0);
+}

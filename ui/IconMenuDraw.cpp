@@ -1,0 +1,165 @@
+// The drawing half of IconMenu: every item is drawn off-screen and copied to
+// the menu in one block transfer, so that hovering does not flicker.
+#include "framework/Dc.h"
+#include "ui/IconMenu.h"
+
+namespace {
+
+bool IsPopupId(UINT id)
+{
+    return id == UINT(-1) || id == 0xFFFF;
+}
+
+bool IsUnavailable(UINT state)
+{
+    return (state & (ODS_GRAYED | ODS_DISABLED)) != 0;
+}
+
+// A rectangle outlined with the pen and filled with the brush.
+void DrawBox(HDC dc, const RECT& box, HPEN pen, HBRUSH brush)
+{
+    fw::SelectGuard penGuard(dc, pen);
+    fw::SelectGuard brushGuard(dc, brush);
+    ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
+}
+
+// The right-pointing arrow of an item that opens a submenu.
+void DrawArrow(HDC dc, const RECT& item, COLORREF colour)
+{
+    int w = item.right;
+    int y = item.bottom / 2 - 5;
+    POINT points[3] = {{w - 10, y}, {w - 7, y + 3}, {w - 10, y + 6}};
+    CPen pen;
+    CBrush brush;
+    pen.CreatePen(PS_SOLID, 1, colour);
+    brush.CreateSolidBrush(colour);
+    fw::SelectGuard penGuard(dc, pen);
+    fw::SelectGuard brushGuard(dc, brush);
+    ::Polygon(dc, points, 3);
+}
+
+} // namespace
+
+void IconMenu::DrawItem(DRAWITEMSTRUCT* item)
+{
+    if (!item || !item->hDC)
+        return;
+    int width = item->rcItem.right - item->rcItem.left;
+    int height = item->rcItem.bottom - item->rcItem.top;
+    CMemoryDC memory(item->hDC, width, height);
+    if (!memory.IsReady())
+        return;
+    RECT box{0, 0, width, height};
+    if (item->itemID == 0) {
+        DrawSeparator(memory, box);
+    } else {
+        bool popup = IsPopupId(item->itemID);
+        DrawItemBackground(memory, box, item->itemState, popup);
+        DrawItemText(memory, box, item->itemState, FindOwnRecord(item->itemData));
+        if (!popup)
+            DrawItemIcon(memory, box, item->itemState, GetItemImage(item->itemID));
+    }
+    memory.CopyTo(item->hDC, item->rcItem.left, item->rcItem.top);
+}
+
+void IconMenu::DrawItemBackground(HDC dc, const RECT& item, UINT state, bool popup) const
+{
+    if ((state & ODS_SELECTED) && !IsUnavailable(state)) {
+        DrawBox(dc, item, selectionPen_, selectionBrush_);
+    } else {
+        DrawBox(dc, {0, 0, imageSize_ + 7, item.bottom}, gutterPen_, gutterBrush_);
+        DrawBox(dc, {imageSize_ + 7, 0, item.right, item.bottom}, menuPen_, menuBrush_);
+    }
+    if (popup)
+        DrawArrow(dc, item, textColor_);
+}
+
+void IconMenu::DrawSeparator(HDC dc, const RECT& item) const
+{
+    DrawBox(dc, {0, 0, imageSize_ + 7, item.bottom}, gutterPen_, gutterBrush_);
+    DrawBox(dc, {imageSize_ + 7, 0, item.right, item.bottom}, menuPen_, menuBrush_);
+    RECT line{imageSize_ + 15, 1, item.right, 2};
+    CDC(dc).FillSolidRect(line, separatorColor_);
+}
+
+void IconMenu::DrawItemText(HDC dc, const RECT& item, UINT state, const IconMenuItem* record) const
+{
+    HFONT font = (state & ODS_DEFAULT) ? boldFont_ : font_;
+    COLORREF colour = IsUnavailable(state)          ? separatorColor_
+                      : (state & ODS_SELECTED) != 0 ? selectedTextColor_
+                                                    : textColor_;
+    fw::SelectGuard fontGuard(dc, font);
+    fw::TextColorGuard colourGuard(dc, colour);
+    fw::BkModeGuard modeGuard(dc, TRANSPARENT);
+    if (!record || record->text.empty())
+        return;
+    const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP;
+    int left = imageSize_ + 15;
+    std::string text;
+    std::string accelerator;
+    CDC target(dc);
+    if (!SplitMenuText(record->text, &text, &accelerator)) {
+        RECT place{left, 0, item.right, item.bottom};
+        target.DrawText(text, &place, format);
+        return;
+    }
+    RECT textPlace{left, 0, left + acceleratorOffset_, item.bottom};
+    target.DrawText(text, &textPlace, format);
+    RECT acceleratorPlace{left + acceleratorOffset_, 0, item.right, item.bottom};
+    target.DrawText(accelerator, &acceleratorPlace, format);
+}
+
+void IconMenu::DrawItemIcon(HDC dc, const RECT& item, UINT state, int image) const
+{
+    if (!images_ || image < 0 || image > images_->GetImageCount())
+        return;
+    if (state & ODS_CHECKED)
+        DrawItemCheck(dc, item, state);
+    else if (image > 0)
+        DrawItemImage(dc, state, image - 1);
+}
+
+void IconMenu::DrawItemImage(HDC dc, UINT state, int picture) const
+{
+    int s = imageSize_;
+    if (IsUnavailable(state)) {
+        DrawSilhouette(dc, *images_, picture, disabledPictureBrush_, {4, 4}, {s, s});
+    } else if (state & ODS_SELECTED) {
+        DrawSilhouette(dc, *images_, picture, shadowBrush_, {5, 5}, {s - 1, s - 1});
+        images_->Draw(dc, picture, {3, 3}, ILD_TRANSPARENT);
+    } else {
+        images_->Draw(dc, picture, {4, 4}, ILD_TRANSPARENT);
+    }
+}
+
+void IconMenu::DrawItemCheck(HDC dc, const RECT& item, UINT state) const
+{
+    if (!checkImages_)
+        return;
+    RECT box{1, 1, imageSize_ + 5, item.bottom - 1};
+    bool unavailable = IsUnavailable(state);
+    if (unavailable)
+        DrawBox(dc, box, gutterPen_, gutterBrush_);
+    else
+        DrawBox(dc, box, selectionPen_, (state & ODS_SELECTED) ? selectedCheckBrush_ : checkBrush_);
+    int w = 0;
+    int h = 0;
+    ::ImageList_GetIconSize(checkImages_->GetSafeHandle(), &w, &h);
+    POINT at{imageSize_ > w ? w / 2 - 1 : 1, imageSize_ > h ? h / 2 - 2 : 1};
+    if (unavailable)
+        DrawSilhouette(dc, *checkImages_, 0, disabledPictureBrush_, at, {w, h});
+    else
+        checkImages_->Draw(dc, 0, at, ILD_TRANSPARENT);
+}
+
+// A one-colour silhouette of a picture, through an icon made for this one call.
+void IconMenu::DrawSilhouette(HDC dc, const CImageList& list, int picture, HBRUSH brush, POINT at,
+                              SIZE size) const
+{
+    HICON icon = list.ExtractIcon(picture);
+    if (!icon)
+        return;
+    ::DrawStateA(dc, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx,
+                 size.cy, DST_ICON | DSS_MONO);
+    ::DestroyIcon(icon);
+}
