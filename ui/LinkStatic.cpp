@@ -25,7 +25,16 @@ void OpenWithShell(HWND owner, const char* target)
         g_opener(owner, target);
         return;
     }
-    ::ShellExecuteA(owner, "open", target, nullptr, nullptr, SW_SHOW);
+    // The "open" verb as ShellExecuteA has it, but a target the shell cannot
+    // open fails silently instead of showing the shell's error box.
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = "open";
+    info.lpFile = target;
+    info.nShow = SW_SHOW;
+    ::ShellExecuteExA(&info);
 }
 
 BEGIN_MESSAGE_MAP(CLinkStatic, CStatic)
