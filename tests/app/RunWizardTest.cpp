@@ -222,3 +222,17 @@ TEST_F(RunWizardTest, PagesAreTranslatedAndOnlyTheirBuiltInTextsReachTheEnglishF
     EXPECT_EQ(std::string::npos, english.find("Kritische"));
     EXPECT_EQ(std::string::npos, english.find("Heute"));
 }
+
+TEST_F(RunWizardTest, FinishBeforeTheCountStepsExistStoresTheDefaultCounts)
+{
+    StoreSampleCycle();
+    CreateMain();
+    // Finish pressed from the first step: the count pages were never created
+    // and still hold 0, which must not reach the settings.
+    RunWizard({Press(PSBTN_FINISH)});
+    EXPECT_EQ("2004 5 20 12 0 0", StoredStart());
+    EXPECT_EQ(3u, ReadSettingDword(SettingCritDayCount));
+    EXPECT_EQ(28u, ReadSettingDword(SettingClearDayCount));
+    EXPECT_EQ("3", SchedulerText(IDC_SCHED_CRIT_EDIT));
+    EXPECT_EQ("28", SchedulerText(IDC_SCHED_CLEAR_EDIT));
+}
