@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/support/GdiCount.h"
 #include "framework/Gdi.h"
 #include "lang/LanguageManager.h"
 #include "lang/ModulePath.h"
@@ -26,19 +27,6 @@ constexpr int kOpen = 0;
 constexpr int kHalfYear = 1;
 constexpr int kFirstSeparator = 2;
 constexpr int kExit = 9;
-
-// The drawing objects of this process. Wine answers 0 to GetGuiResources,
-// so its handle table is probed instead (a handle of index only matches any
-// live object at that index).
-DWORD LiveDrawingObjects()
-{
-    DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0)
-        return counted;
-    for (UINT_PTR index = 1; index < 0x10000; ++index)
-        counted += ::GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
-    return counted;
-}
 
 COLORREF Gutter()
 {
@@ -417,11 +405,11 @@ TEST_F(IconMenuTest, BuildingAndReleasingKeepsTheDrawingObjectCount)
         menu.ReleaseIconMenu();
     };
     cycle(); // first-use caches
-    DWORD before = LiveDrawingObjects();
+    DWORD before = testing_support::LiveDrawingObjects();
     EXPECT_GT(before, 0u);
     for (int i = 0; i < 20; ++i)
         cycle();
-    EXPECT_EQ(LiveDrawingObjects(), before);
+    EXPECT_EQ(testing_support::LiveDrawingObjects(), before);
 }
 
 } // namespace
