@@ -7,7 +7,7 @@
 
 #include "app/MainDialog.h"
 #include "res/resource.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/MainWindowHost.h"
 #include "ui/Drawing.h"
 #include "ui/LoadTintedBitmap.h"
 
@@ -15,21 +15,8 @@ using namespace main_window_testing;
 
 namespace {
 
-class MainWindowTest : public ProgramEnvironment {
+class MainWindowTest : public MainWindowEnvironment {
 protected:
-    ~MainWindowTest() override
-    {
-        main.reset();
-        app.m_pMainWnd = nullptr;
-    }
-
-    void CreateMain()
-    {
-        main = std::make_unique<MainDialog>();
-        app.m_pMainWnd = main.get();
-        ASSERT_TRUE(main->Create(IDD_MAIN));
-    }
-
     void SelectEntry(int index)
     {
         main->Navigation().SetCurSel(index);
@@ -46,9 +33,6 @@ protected:
         ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
         PumpLikeTheProgram();
     }
-
-    CWinApp app;
-    std::unique_ptr<MainDialog> main;
 };
 
 TEST_F(MainWindowTest, StartsHiddenWithCaptionIconsAndSheetInPlace)

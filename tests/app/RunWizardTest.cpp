@@ -9,7 +9,7 @@
 
 #include "app/MainDialog.h"
 #include "res/resource.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/MainWindowHost.h"
 #include "tests/pages/WizardScript.h"
 
 using namespace main_window_testing;
@@ -19,21 +19,8 @@ namespace {
 
 const COleDateTime kToday(2004, 5, 20, 12, 0, 0); // the fixture's pinned clock
 
-class RunWizardTest : public ProgramEnvironment {
+class RunWizardTest : public MainWindowEnvironment {
 protected:
-    ~RunWizardTest() override
-    {
-        main.reset();
-        app.m_pMainWnd = nullptr;
-    }
-
-    void CreateMain()
-    {
-        main = std::make_unique<MainDialog>();
-        app.m_pMainWnd = main.get();
-        ASSERT_TRUE(main->Create(IDD_MAIN));
-    }
-
     void RunWizard(std::vector<Step> steps)
     {
         WizardScript script(std::move(steps));
@@ -60,9 +47,6 @@ protected:
         ReadSettingText(SettingStartDate, text);
         return text;
     }
-
-    CWinApp app;
-    std::unique_ptr<MainDialog> main;
 };
 
 void SetPicker(HWND page, const COleDateTime& date)

@@ -8,7 +8,7 @@
 
 #include "app/MainDialog.h"
 #include "res/resource.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/MainWindowHost.h"
 #include "tests/app/TrayRecorder.h"
 
 using namespace main_window_testing;
@@ -92,27 +92,11 @@ COLORREF ReadWindowPixel(HWND window, int x, int y)
     return colour;
 }
 
-class TrayMainWindowTest : public ProgramEnvironment {
+class TrayMainWindowTest : public MainWindowEnvironment {
 protected:
-    ~TrayMainWindowTest() override
-    {
-        main.reset();
-        app.m_pMainWnd = nullptr;
-    }
-
-    void CreateMain()
-    {
-        main = std::make_unique<MainDialog>();
-        app.m_pMainWnd = main.get();
-        ASSERT_TRUE(main->Create(IDD_MAIN));
-    }
-
     LRESULT Notify(UINT mouseMessage) { return main->SendMessage(WM_TRAYNOTIFY, 0, mouseMessage); }
 
     int ActivePage() { return main->Sheet().GetActiveIndex(); }
-
-    CWinApp app;
-    std::unique_ptr<MainDialog> main;
 };
 
 TEST_F(TrayMainWindowTest, StartsPinkWhenTodayIsCriticalAndSendsNothingForTheSameState)
