@@ -14,6 +14,7 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/support/LanguageHost.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
@@ -286,12 +287,6 @@ TEST_F(HalfYear, APeriodAcrossJuneAndJulyIsWholeInBothHalfYears)
 
 namespace {
 
-std::string g_topics;
-void RecordTopic(const char* topic)
-{
-    g_topics += std::string(topic) + ";";
-}
-
 // Runs the dialog modally and plays the steps from a timer, one per tick.
 struct Player {
     static HalfYearDialog* dialog;
@@ -329,8 +324,7 @@ void PostKey(HWND target, UINT message, WPARAM key)
 TEST(HalfYearModal, HelpEscapeAndTheCloseBoxAskForHelpAndOnlyCloseEndsIt)
 {
     fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
-    g_topics.clear();
-    HelpTopicOpener before = SetHelpTopicOpener(&RecordTopic);
+    testing_support::HelpTopicRecorder help;
     HalfYearDialog dialog;
     bool openAfterwards = false;
     std::string shownAfterEnter;
@@ -348,11 +342,10 @@ TEST(HalfYearModal, HelpEscapeAndTheCloseBoxAskForHelpAndOnlyCloseEndsIt)
                   shownAfterEnter = std::to_string(dialog.Calendar(0).GetShownDate().GetMonth());
                   SendMessageA(GetDlgItem(d, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
               }});
-    SetHelpTopicOpener(before);
     fw::UnpinClock();
     EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(openAfterwards);
-    EXPECT_EQ("halfy;halfy;halfy;halfy;halfy;", g_topics);
+    EXPECT_EQ("halfy;halfy;halfy;halfy;halfy;", help.Topics());
     EXPECT_EQ("7", shownAfterEnter);
     EXPECT_FALSE(dialog.IsWindow());
 }

@@ -10,6 +10,7 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
 
@@ -53,12 +54,6 @@ LRESULT CALLBACK CountMarkRequests(int code, WPARAM wParam, LPARAM lParam)
     if (code == HC_ACTION && call->message == WM_CALENDAR_MARKDAYS && call->hwnd == g_markTarget)
         ++g_markRequests;
     return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-std::string g_topics;
-void RecordTopic(const char* topic)
-{
-    g_topics += std::string(topic) + ";";
 }
 
 class MonitorPage : public testing::Test {
@@ -198,8 +193,7 @@ TEST_F(MonitorPage, ShowTodayMovesToTheCurrentMonthAndMarksItTwice)
 TEST_F(MonitorPage, F1AsksForTheMonitorTopicOnKeyDownAndKeyUp)
 {
     Open();
-    g_topics.clear();
-    HelpTopicOpener before = SetHelpTopicOpener(&RecordTopic);
+    testing_support::HelpTopicRecorder help;
     HWND today = GetDlgItem(host_.monitor.m_hWnd, IDC_MON_TODAY);
     MSG down{today, WM_KEYDOWN, VK_F1, 0x003B0001, 0, {}};
     MSG up{Calendar().m_hWnd, WM_KEYUP, VK_F1, static_cast<LPARAM>(0xC03B0001), 0, {}};
@@ -207,8 +201,7 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicOnKeyDownAndKeyUp)
     EXPECT_TRUE(WalkPreTranslateTree(host_.m_hWnd, &down));
     EXPECT_TRUE(WalkPreTranslateTree(host_.m_hWnd, &up));
     EXPECT_FALSE(host_.monitor.PreTranslateMessage(&other)); // other keys pass on
-    SetHelpTopicOpener(before);
-    EXPECT_EQ("mon;mon;", g_topics);
+    EXPECT_EQ("mon;mon;", help.Topics());
 }
 
 TEST_F(MonitorPage, PaintsItsOwnBackgroundInTheButtonFaceColour)

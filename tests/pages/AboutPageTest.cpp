@@ -17,6 +17,7 @@
 #include "pages/AboutPage.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
 #include "ui/LinkStatic.h"
@@ -64,12 +65,6 @@ std::vector<OpenRequest> g_opened;
 void RecordOpen(HWND owner, const char* target)
 {
     g_opened.push_back({owner, target});
-}
-
-std::string g_topics;
-void RecordTopic(const char* topic)
-{
-    g_topics += std::string(topic) + ";";
 }
 
 class AboutPage : public ::testing::Test {
@@ -214,12 +209,10 @@ TEST_F(AboutPage, ALanguageChangeLeavesTheTextsTheProgramSetsAlone)
 TEST_F(AboutPage, F1AsksForTheAboutTopicOnKeyDownAndKeyUp)
 {
     Open();
-    g_topics.clear();
-    HelpTopicOpener before = SetHelpTopicOpener(&RecordTopic);
+    testing_support::HelpTopicRecorder help;
     MSG down{Item(IDC_ABOUT_DOWNLOAD), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {}};
     MSG up{Item(IDC_ABOUT_DOWNLOAD), WM_KEYUP, VK_F1, static_cast<LPARAM>(0xC03B0001), 0, {}};
     EXPECT_TRUE(WalkPreTranslateTree(host.m_hWnd, &down));
     EXPECT_TRUE(WalkPreTranslateTree(host.m_hWnd, &up));
-    SetHelpTopicOpener(before);
-    EXPECT_EQ("about;about;", g_topics);
+    EXPECT_EQ("about;about;", help.Topics());
 }

@@ -16,6 +16,7 @@
 #include "pages/MainWindowLink.h"
 #include "pages/OptionsPage.h"
 #include "res/resource.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
 
@@ -60,12 +61,6 @@ public:
     int refreshes = 0;
     std::vector<bool> applied;
 };
-
-std::string g_topics;
-void RecordTopic(const char* topic)
-{
-    g_topics += std::string(topic) + ";";
-}
 
 class OptionsPage : public ::testing::Test {
 protected:
@@ -303,12 +298,10 @@ TEST_F(OptionsPage, InEnglishTheTranslatorFieldsShowTheBuiltInValues)
 TEST_F(OptionsPage, F1AsksForTheOptionsTopicOnKeyDownAndKeyUp)
 {
     Open();
-    g_topics.clear();
-    HelpTopicOpener before = SetHelpTopicOpener(&RecordTopic);
+    testing_support::HelpTopicRecorder help;
     MSG down{Item(IDC_OPT_LANGUAGE), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {}};
     MSG up{Item(IDC_OPT_AUTOLOAD), WM_KEYUP, VK_F1, static_cast<LPARAM>(0xC03B0001), 0, {}};
     EXPECT_TRUE(WalkPreTranslateTree(host.m_hWnd, &down));
     EXPECT_TRUE(WalkPreTranslateTree(host.m_hWnd, &up));
-    SetHelpTopicOpener(before);
-    EXPECT_EQ("opt;opt;", g_topics);
+    EXPECT_EQ("opt;opt;", help.Topics());
 }

@@ -14,6 +14,7 @@
 #include "pages/SchedulerPage.h"
 #include "res/resource.h"
 #include "ui/HelpTopic.h"
+#include "tests/support/HelpRecorder.h"
 
 namespace {
 
@@ -62,12 +63,6 @@ public:
     CDialogCritSched page;
     std::vector<Snapshot> refreshes;
 };
-
-std::string g_topics;
-void RecordTopic(const char* topic)
-{
-    g_topics += std::string(topic) + ";";
-}
 
 class SchedulerPage : public testing::Test {
 protected:
@@ -265,8 +260,7 @@ TEST_F(SchedulerPage, ShownValuesFromElsewhereAreNotStoredAgain)
 TEST_F(SchedulerPage, F1AsksForTheSchedulerTopicOnTheKeyGoingDownAndUp)
 {
     Open();
-    HelpTopicOpener previous = SetHelpTopicOpener(&RecordTopic);
-    g_topics.clear();
+    testing_support::HelpTopicRecorder help;
     HWND edit = Control(IDC_SCHED_CRIT_EDIT);
     MSG down{edit, WM_KEYDOWN, VK_F1, 1, 0, {}};
     MSG up{edit, WM_KEYUP, VK_F1, 0xC0000001, 0, {}};
@@ -274,8 +268,7 @@ TEST_F(SchedulerPage, F1AsksForTheSchedulerTopicOnTheKeyGoingDownAndUp)
     EXPECT_TRUE(host.page.PreTranslateMessage(&up));
     MSG other{edit, WM_KEYDOWN, VK_F2, 1, 0, {}};
     EXPECT_FALSE(host.page.PreTranslateMessage(&other));
-    SetHelpTopicOpener(previous);
-    EXPECT_EQ("sched;sched;", g_topics);
+    EXPECT_EQ("sched;sched;", help.Topics());
 }
 
 TEST(UsableCount, KeepsCountsInsideTheRangeAndReplacesEverythingElse)
