@@ -5,8 +5,8 @@
 
 namespace velindra {
 
-inline constexpr const char kAppName[] = "Velindra";             // profile and Run value name
-inline constexpr const char kRegistryKeyName[] = "Orrowby";     // Software\<this>\<kAppName>
+inline constexpr const char kAppName[] = "Velindra";        // profile and Run value name
+inline constexpr const char kRegistryKeyName[] = "Orrowby"; // Software\<this>\<kAppName>
 inline constexpr const char kSettingsKeyFormat[] = "Software\\%s\\%s";
 inline constexpr const char kProductLine[] = "Velindra 1.1";
 
@@ -16,4 +16,4 @@ inline constexpr const char kSupportAddress[] = "support@orrowby.example";
 inline constexpr const char kMailTarget[] = "mailto:support@orrowby.example";
 inline constexpr const char kNoticeLine[] = "Copyright (C) 2004-2026 Orrowby";
 
-}  // namespace velindra
+} // namespace velindra

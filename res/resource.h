@@ -4,14 +4,14 @@
 
 // ---------------------------------------------------------------- Any window
 #ifndef IDC_STATIC
-#define IDC_STATIC (-1)  // statics without an id: never translated
+#define IDC_STATIC (-1) // statics without an id: never translated
 #endif
 
 // ---------------------------------------------------------------- Icons
-#define IDI_VELINDRA 128       // the program's icon (black, white and grey)
-#define IDI_VELINDRA_PINK 144  // the same, pink: today is a critical day
-#define IDI_CRIT_PERIOD 139    // a drop: beside the length of a critical period
-#define IDI_CLEAR_PERIOD 140   // a calendar span: beside the days between periods
+#define IDI_VELINDRA 128      // the program's icon (black, white and grey)
+#define IDI_VELINDRA_PINK 144 // the same, pink: today is a critical day
+#define IDI_CRIT_PERIOD 139   // a drop: beside the length of a critical period
+#define IDI_CLEAR_PERIOD 140  // a calendar span: beside the days between periods
 
 // ---------------------------------------------------------------- Bitmaps
 #define IDB_NAVIGATION 133  // 128 x 32: four 32 x 32 navigation pictures on silver
@@ -38,7 +38,7 @@
 #define IDC_MAIN_WIZARD 4
 #define IDC_MAIN_HIDE 1030
 #define IDC_MAIN_EXIT 3
-#define IDC_MAIN_HELP 2  // the cancel id: Escape asks for help
+#define IDC_MAIN_HELP 2 // the cancel id: Escape asks for help
 
 // ---------------------------------------------------------------- Scheduler page (103)
 #define IDD_SCHEDULER 103
@@ -58,7 +58,7 @@
 #define IDD_MONITOR 105
 #define IDC_MON_TODAY 1025
 #define IDC_MON_HALFYEAR 1024
-#define IDC_MON_CALENDAR 1110  // created at run time
+#define IDC_MON_CALENDAR 1110 // created at run time
 
 // ---------------------------------------------------------------- Options page (106)
 #define IDD_OPTIONS 106
@@ -79,9 +79,9 @@
 #define IDC_HALF_PREVIOUS 1005
 #define IDC_HALF_TODAY 1025
 #define IDC_HALF_NEXT 1006
-#define IDC_HALF_CLOSE 1  // IDOK
-#define IDC_HALF_HELP 2   // the cancel id: Escape and the close box ask for help
-#define IDC_HALF_CALENDAR0 1111  // 1111 to 1116, created at run time
+#define IDC_HALF_CLOSE 1        // IDOK
+#define IDC_HALF_HELP 2         // the cancel id: Escape and the close box ask for help
+#define IDC_HALF_CALENDAR0 1111 // 1111 to 1116, created at run time
 
 // ---------------------------------------------------------------- About page (132)
 #define IDD_ABOUT 132
@@ -126,5 +126,5 @@
 #define IDC_CAL_NEXT_MONTH 1114
 
 // ---------------------------------------------------------------- Private messages
-#define WM_CALENDAR_MARKDAYS 0x0FB8  // WM_USER + 3000: first and last displayed day
-#define WM_TRAYNOTIFY 0x0805         // WM_USER + 0x405: notification icon callback
+#define WM_CALENDAR_MARKDAYS 0x0FB8 // WM_USER + 3000: first and last displayed day
+#define WM_TRAYNOTIFY 0x0805        // WM_USER + 0x405: notification icon callback

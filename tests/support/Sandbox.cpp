@@ -40,8 +40,8 @@ HKEY CreateKey(HKEY parent, const std::string& path)
 void OpenSandbox()
 {
     char name[96];
-    std::snprintf(name, sizeof(name), "Software\\VelindraTests\\%lu-%lu",
-                  GetCurrentProcessId(), GetTickCount());
+    std::snprintf(name, sizeof(name), "Software\\VelindraTests\\%lu-%lu", GetCurrentProcessId(),
+                  GetTickCount());
     g_sandboxPath = name;
     DeleteTree(HKEY_CURRENT_USER, name);
     g_userRoot = CreateKey(HKEY_CURRENT_USER, g_sandboxPath + "\\user");
@@ -71,7 +71,7 @@ void EmptyKey(HKEY key)
     }
 }
 
-}  // namespace
+} // namespace
 
 void ResetRegistrySandbox()
 {
@@ -93,7 +93,10 @@ void CloseRegistrySandbox()
     DeleteTree(HKEY_CURRENT_USER, g_sandboxPath.c_str());
 }
 
-std::string RegistrySandboxPath() { return g_sandboxPath; }
+std::string RegistrySandboxPath()
+{
+    return g_sandboxPath;
+}
 
 namespace {
 
@@ -119,7 +122,7 @@ void RemoveFolder(const std::string& folder)
     RemoveDirectoryA(folder.c_str());
 }
 
-}  // namespace
+} // namespace
 
 TempFolder::TempFolder()
 {
@@ -134,7 +137,10 @@ TempFolder::TempFolder()
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-TempFolder::~TempFolder() { RemoveFolder(path_); }
+TempFolder::~TempFolder()
+{
+    RemoveFolder(path_);
+}
 
 bool TempFolder::Write(const std::string& name, const std::string& contents) const
 {
@@ -165,4 +171,4 @@ void PumpMessages()
     }
 }
 
-}  // namespace testing_support
+} // namespace testing_support

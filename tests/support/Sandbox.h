@@ -22,11 +22,11 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& Path() const { return path_; }  // ends without a backslash
+    const std::string& Path() const { return path_; } // ends without a backslash
     std::string File(const std::string& name) const { return path_ + "\\" + name; }
 
     bool Write(const std::string& name, const std::string& contents) const;
-    std::string Read(const std::string& name) const;  // empty when missing
+    std::string Read(const std::string& name) const; // empty when missing
     bool Exists(const std::string& name) const;
 
 private:
@@ -36,4 +36,4 @@ private:
 // Pumps this thread's messages until the queue is empty.
 void PumpMessages();
 
-}  // namespace testing_support
+} // namespace testing_support

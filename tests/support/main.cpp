@@ -14,7 +14,7 @@ class SandboxListener : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override { testing_support::ResetRegistrySandbox(); }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
