@@ -64,8 +64,11 @@ start_display() {
   return 1
 }
 
+# prepare_wine [name]: the prefix build/<name> (default wineprefix, the one
+# scripts/run uses; the tests have their own, so that a test that drives the
+# real program never touches the settings of the program you run).
 prepare_wine() {
-  export WINEPREFIX="$BUILD/wineprefix"
+  export WINEPREFIX="$BUILD/${1:-wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
