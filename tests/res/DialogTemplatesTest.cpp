@@ -39,38 +39,38 @@ std::string TextOf(HWND window)
     return text;
 }
 
-void ExpectItem(const TemplateItem& item, const ControlSpec& spec)
+void ExpectItem(const TemplateItem& item, const ControlSpec& expected)
 {
-    EXPECT_EQ(spec.id, item.id);
-    EXPECT_TRUE(SameName(spec.className, item.className)) << item.className;
-    EXPECT_EQ(spec.text ? spec.text : "", item.text);
-    EXPECT_EQ(spec.resource, item.resource);
-    EXPECT_EQ(spec.dlu.x, item.x);
-    EXPECT_EQ(spec.dlu.y, item.y);
-    EXPECT_EQ(spec.dlu.cx, item.cx);
-    EXPECT_EQ(spec.dlu.cy, item.cy);
-    DWORD must = spec.styles | WS_CHILD | WS_VISIBLE;
+    EXPECT_EQ(expected.id, item.id);
+    EXPECT_TRUE(SameName(expected.className, item.className)) << item.className;
+    EXPECT_EQ(expected.text ? expected.text : "", item.text);
+    EXPECT_EQ(expected.resource, item.resource);
+    EXPECT_EQ(expected.dlu.x, item.x);
+    EXPECT_EQ(expected.dlu.y, item.y);
+    EXPECT_EQ(expected.dlu.cx, item.cx);
+    EXPECT_EQ(expected.dlu.cy, item.cy);
+    DWORD must = expected.styles | WS_CHILD | WS_VISIBLE;
     EXPECT_EQ(must, item.style & must) << std::hex << item.style;
-    if (SameName(spec.className, "Button")) {
-        EXPECT_EQ(spec.styles & BS_TYPEMASK, item.style & BS_TYPEMASK);
+    if (SameName(expected.className, "Button")) {
+        EXPECT_EQ(expected.styles & BS_TYPEMASK, item.style & BS_TYPEMASK);
     }
-    if (SameName(spec.className, "Static")) {
-        EXPECT_EQ(spec.styles & SS_TYPEMASK, item.style & SS_TYPEMASK);
+    if (SameName(expected.className, "Static")) {
+        EXPECT_EQ(expected.styles & SS_TYPEMASK, item.style & SS_TYPEMASK);
     }
 }
 
-void ExpectLiveControl(HWND control, const ControlSpec& spec)
+void ExpectLiveControl(HWND control, const ControlSpec& expected)
 {
     ASSERT_TRUE(control != nullptr);
-    EXPECT_EQ(WORD(spec.id), WORD(GetDlgCtrlID(control)));
-    EXPECT_TRUE(SameName(spec.className, ClassOf(control))) << ClassOf(control);
-    if (spec.text) {
-        EXPECT_EQ(spec.text, TextOf(control));
+    EXPECT_EQ(WORD(expected.id), WORD(GetDlgCtrlID(control)));
+    EXPECT_TRUE(SameName(expected.className, ClassOf(control))) << ClassOf(control);
+    if (expected.text) {
+        EXPECT_EQ(expected.text, TextOf(control));
     }
-    if (spec.resource && (spec.styles & SS_TYPEMASK) == SS_BITMAP) {
+    if (expected.resource && (expected.styles & SS_TYPEMASK) == SS_BITMAP) {
         EXPECT_TRUE(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0) << "no picture";
     }
-    if (spec.resource && (spec.styles & SS_TYPEMASK) == SS_ICON) {
+    if (expected.resource && (expected.styles & SS_TYPEMASK) == SS_ICON) {
         EXPECT_TRUE(SendMessageA(control, STM_GETICON, 0, 0) != 0) << "no icon";
     }
 }
@@ -85,32 +85,32 @@ TEST(DialogTemplates, MatchTheirTablesAndCreateEveryControl)
     HWND host = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 600, 500, nullptr, nullptr,
                                 nullptr, nullptr);
     ASSERT_TRUE(host != nullptr);
-    for (const TemplateSpec& spec : Templates()) {
-        SCOPED_TRACE("dialog " + std::to_string(spec.id));
+    for (const TemplateSpec& expected : Templates()) {
+        SCOPED_TRACE("dialog " + std::to_string(expected.id));
         TemplateInfo t;
-        ASSERT_TRUE(ReadTemplate(spec.id, t)) << "missing or not a DIALOGEX";
-        EXPECT_EQ(spec.width, t.cx);
-        EXPECT_EQ(spec.height, t.cy);
-        EXPECT_EQ(spec.caption, t.caption);
+        ASSERT_TRUE(ReadTemplate(expected.id, t)) << "missing or not a DIALOGEX";
+        EXPECT_EQ(expected.width, t.cx);
+        EXPECT_EQ(expected.height, t.cy);
+        EXPECT_EQ(expected.caption, t.caption);
         EXPECT_EQ(8, t.fontSize);
         EXPECT_EQ("MS Sans Serif", t.fontName);
-        EXPECT_EQ(spec.styles, t.style & spec.styles) << std::hex << t.style;
-        EXPECT_EQ(0u, t.style & spec.noStyles) << std::hex << t.style;
-        EXPECT_EQ(spec.exStyles, t.exStyle & spec.exStyles);
-        ASSERT_EQ(spec.controls.size(), t.items.size());
+        EXPECT_EQ(expected.styles, t.style & expected.styles) << std::hex << t.style;
+        EXPECT_EQ(0u, t.style & expected.noStyles) << std::hex << t.style;
+        EXPECT_EQ(expected.exStyles, t.exStyle & expected.exStyles);
+        ASSERT_EQ(expected.controls.size(), t.items.size());
         for (size_t i = 0; i < t.items.size(); ++i) {
             SCOPED_TRACE("control " + std::to_string(i) + " id " +
-                         std::to_string(spec.controls[i].id));
-            ExpectItem(t.items[i], spec.controls[i]);
+                         std::to_string(expected.controls[i].id));
+            ExpectItem(t.items[i], expected.controls[i]);
         }
 
         HWND parent = (t.style & WS_CHILD) ? host : nullptr;
-        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.id),
+        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(expected.id),
                                          parent, PlainDialogProc, 0);
         ASSERT_TRUE(dialog != nullptr);
         // The dialog's children, in template order (controls may have children of their own).
         HWND control = GetWindow(dialog, GW_CHILD);
-        for (const ControlSpec& c : spec.controls) {
+        for (const ControlSpec& c : expected.controls) {
             SCOPED_TRACE("live control id " + std::to_string(c.id));
             ExpectLiveControl(control, c);
             if (c.id != IDC_STATIC) {
