@@ -17,6 +17,7 @@
 #include "pages/AboutPage.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
+#include "tests/pages/PageHost.h"
 #include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
@@ -28,34 +29,7 @@ const char kGerman[] = "[DialogID_102 - PageNo_0]\r\nID_0=Info\r\nID_1032=Produk
                        "ID_1033=Hinweis\r\nID_1034=Netz\r\nID_1035=Post\r\nID_1040=Bild\r\n"
                        "ID_1002=&Weitere Produkte laden...\r\n";
 
-// Plays the main window: owns the language engine, holds the page in a child
-// sheet and translates itself as asked.
-class Host : public CDialog, public MainWindowLink, public LanguageOwner {
-public:
-    Host() : CDialog(IDD_MAIN) {}
-
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        sheet.AddPage(&about);
-        sheet.Create(this, WS_CHILD | WS_VISIBLE);
-        return TRUE;
-    }
-    void RefreshCycleState() override {}
-    void ApplyLanguage(bool initial) override
-    {
-        CString stored;
-        ReadSettingText(SettingLang, stored);
-        language.SetLanguage(stored);
-        CString section;
-        language.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
-    }
-    LanguageManager* GetLanguageManager() override { return &language; }
-
-    CPropertySheet sheet;
-    CDialogCritAbout about;
-    LanguageManager language;
-};
+using Host = PageHost<CDialogCritAbout>;
 
 struct OpenRequest {
     HWND owner;
@@ -87,10 +61,10 @@ protected:
     void Open()
     {
         ASSERT_TRUE(host.Create());
-        ASSERT_TRUE(host.about.IsWindow());
+        ASSERT_TRUE(host.page.IsWindow());
         host.ApplyLanguage(true);
     }
-    HWND Item(int id) const { return GetDlgItem(host.about.m_hWnd, id); }
+    HWND Item(int id) const { return GetDlgItem(host.page.m_hWnd, id); }
     std::string Text(int id) const
     {
         char text[256] = "";
@@ -108,7 +82,7 @@ protected:
         HDC screen = GetDC(nullptr);
         HDC dc = CreateCompatibleDC(screen);
         ReleaseDC(nullptr, screen);
-        auto brush = reinterpret_cast<HBRUSH>(SendMessageA(host.about.m_hWnd, WM_CTLCOLORSTATIC,
+        auto brush = reinterpret_cast<HBRUSH>(SendMessageA(host.page.m_hWnd, WM_CTLCOLORSTATIC,
                                                            reinterpret_cast<WPARAM>(dc),
                                                            reinterpret_cast<LPARAM>(Item(id))));
         LOGBRUSH described{};
@@ -170,7 +144,7 @@ TEST_F(AboutPage, TheLinksTheBannerAndTheButtonOpenTheirAddresses)
     EXPECT_EQ(velindra::kWebAddress, g_opened[3].target);
     // The links open on behalf of the page, the button on behalf of the main window.
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(host.about.m_hWnd, g_opened[i].owner) << i;
+        EXPECT_EQ(host.page.m_hWnd, g_opened[i].owner) << i;
     EXPECT_EQ(host.m_hWnd, g_opened[3].owner);
 }
 

@@ -16,6 +16,7 @@
 #include "pages/MainWindowLink.h"
 #include "pages/OptionsPage.h"
 #include "res/resource.h"
+#include "tests/pages/PageHost.h"
 #include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
@@ -30,37 +31,7 @@ const char kGerman[] = "[Translator]\r\nID_0=Hanna Berger\r\nID_1=hanna@berger.e
                        "[DialogID_102 - PageNo_0 - ComboBoxID_1043]\r\nID_0=Englisch\r\n"
                        "ID_1=Deutsch\r\n";
 
-// Plays the main window: owns the language engine, holds the page in a child
-// sheet, records what the page reports and translates itself as asked.
-class Host : public CDialog, public MainWindowLink, public LanguageOwner {
-public:
-    Host() : CDialog(IDD_MAIN) {}
-
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        sheet.AddPage(&options);
-        sheet.Create(this, WS_CHILD | WS_VISIBLE);
-        return TRUE;
-    }
-    void RefreshCycleState() override { ++refreshes; }
-    void ApplyLanguage(bool initial) override
-    {
-        applied.push_back(initial);
-        CString stored;
-        ReadSettingText(SettingLang, stored);
-        language.SetLanguage(stored);
-        CString section;
-        language.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
-    }
-    LanguageManager* GetLanguageManager() override { return &language; }
-
-    CPropertySheet sheet;
-    CDialogCritOpt options;
-    LanguageManager language;
-    int refreshes = 0;
-    std::vector<bool> applied;
-};
+using Host = PageHost<CDialogCritOpt>;
 
 class OptionsPage : public ::testing::Test {
 protected:
@@ -86,11 +57,11 @@ protected:
             host.language.SetLanguage(stored);
         }
         ASSERT_TRUE(host.Create());
-        ASSERT_TRUE(host.options.IsWindow());
-        host.options.LoadFromSettings();
+        ASSERT_TRUE(host.page.IsWindow());
+        host.page.LoadFromSettings();
     }
 
-    HWND Item(int id) const { return GetDlgItem(host.options.m_hWnd, id); }
+    HWND Item(int id) const { return GetDlgItem(host.page.m_hWnd, id); }
     std::string Text(HWND window) const
     {
         char text[256] = "";
@@ -120,7 +91,7 @@ protected:
     {
         HWND list = Item(IDC_OPT_LANGUAGE);
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageA(host.options.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+        SendMessageA(host.page.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
     std::string StoredLang() const
@@ -194,7 +165,7 @@ TEST_F(OptionsPage, WithoutLanguageFilesTheListHoldsExactlyEnglish)
     EXPECT_EQ((Names{"english"}), Languages());
     EXPECT_EQ(0, Selected());
     // Showing the values again finds the entry instead of adding another.
-    host.options.LoadFromSettings();
+    host.page.LoadFromSettings();
     EXPECT_EQ((Names{"english"}), Languages());
     EXPECT_EQ(0, Selected());
     EXPECT_EQ("german", StoredLang());
@@ -215,7 +186,7 @@ TEST_F(OptionsPage, TheCheckBoxesShowTheStoredValuesOrTheirDefaults)
 
     ASSERT_TRUE(WriteSettingDword(SettingAutoload, 1));
     ASSERT_TRUE(WriteSettingDword(SettingCritRed, 0));
-    host.options.LoadFromSettings();
+    host.page.LoadFromSettings();
     EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD));
     EXPECT_FALSE(Checked(IDC_OPT_CRITRED));
 }

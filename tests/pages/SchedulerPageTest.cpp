@@ -13,6 +13,7 @@
 #include "pages/MainWindowLink.h"
 #include "pages/SchedulerPage.h"
 #include "res/resource.h"
+#include "tests/pages/PageHost.h"
 #include "ui/HelpTopic.h"
 #include "tests/support/HelpRecorder.h"
 
@@ -46,22 +47,13 @@ Snapshot TakeSnapshot()
     return snapshot;
 }
 
-class Host : public CDialog, public MainWindowLink {
+// Keeps what was stored at every refresh.
+class Host : public PageHost<CDialogCritSched> {
 public:
-    Host() : CDialog(IDD_MAIN) {}
-    void RefreshCycleState() override { refreshes.push_back(TakeSnapshot()); }
-    void ApplyLanguage(bool) override {}
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        sheet.AddPage(&page);
-        sheet.Create(this, WS_CHILD | WS_VISIBLE);
-        return TRUE;
-    }
+    std::vector<Snapshot> stored;
 
-    CPropertySheet sheet;
-    CDialogCritSched page;
-    std::vector<Snapshot> refreshes;
+protected:
+    void OnRefresh() override { stored.push_back(TakeSnapshot()); }
 };
 
 class SchedulerPage : public testing::Test {
@@ -129,7 +121,7 @@ TEST_F(SchedulerPage, OpensWithTheDefaultCountsAndStoresNothing)
     EXPECT_EQ(2, ::SendMessageA(Control(IDC_SCHED_CRIT_EDIT), EM_GETLIMITTEXT, 0, 0));
     EXPECT_EQ(2, ::SendMessageA(Control(IDC_SCHED_CLEAR_EDIT), EM_GETLIMITTEXT, 0, 0));
 
-    EXPECT_TRUE(host.refreshes.empty());
+    EXPECT_TRUE(host.stored.empty());
     Snapshot stored = TakeSnapshot();
     EXPECT_EQ("", stored.start);
     EXPECT_EQ(-1, stored.crit);
@@ -143,7 +135,7 @@ TEST_F(SchedulerPage, StoredValuesAreShownAndNotWrittenAgain)
     EXPECT_EQ("5", Text(IDC_SCHED_CRIT_EDIT));
     EXPECT_EQ("23", Text(IDC_SCHED_CLEAR_EDIT));
     EXPECT_EQ(kStored, Picker());
-    EXPECT_TRUE(host.refreshes.empty());
+    EXPECT_TRUE(host.stored.empty());
     EXPECT_EQ(5, StoredDword("CritDayCount"));
     EXPECT_EQ(23, StoredDword("ClearDayCount"));
 }
@@ -153,17 +145,17 @@ TEST_F(SchedulerPage, WithoutAStoredDateThePickerShowsTheCurrentTime)
     Open();
     host.page.LoadFromSettings();
     EXPECT_EQ(kNow, Picker());
-    EXPECT_TRUE(host.refreshes.empty());
+    EXPECT_TRUE(host.stored.empty());
 }
 
 TEST_F(SchedulerPage, TypingOverACountStoresAllThreeAndRefreshesAfterEachChange)
 {
     OpenWithStored(5, 23);
     TypeOver(IDC_SCHED_CRIT_EDIT, "15");
-    ASSERT_EQ(2u, host.refreshes.size());
-    EXPECT_EQ(1, host.refreshes[0].crit);
-    EXPECT_EQ(15, host.refreshes[1].crit);
-    for (const Snapshot& refresh : host.refreshes) {
+    ASSERT_EQ(2u, host.stored.size());
+    EXPECT_EQ(1, host.stored[0].crit);
+    EXPECT_EQ(15, host.stored[1].crit);
+    for (const Snapshot& refresh : host.stored) {
         EXPECT_EQ("2004 3 10 9 30 0", refresh.start);
         EXPECT_EQ(23, refresh.clear);
     }
@@ -198,7 +190,7 @@ TEST_F(SchedulerPage, EmptyingACountStoresTheDefault)
     EXPECT_EQ(5, StoredDword("CritDayCount"));
     TypeOver(IDC_SCHED_CRIT_EDIT, "\b");
     EXPECT_EQ(3, StoredDword("CritDayCount"));
-    EXPECT_EQ(2u, host.refreshes.size());
+    EXPECT_EQ(2u, host.stored.size());
 }
 
 TEST_F(SchedulerPage, OnlyTwoDigitsCanBeTyped)
@@ -218,10 +210,10 @@ TEST_F(SchedulerPage, TodayStoresTheCurrentTimeWithBothCountsOnce)
     Open(); // nothing stored yet
     ::SendMessageA(Control(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(kNow, Picker());
-    ASSERT_EQ(1u, host.refreshes.size());
-    EXPECT_EQ("2004 5 20 10 15 30", host.refreshes[0].start);
-    EXPECT_EQ(3, host.refreshes[0].crit);
-    EXPECT_EQ(28, host.refreshes[0].clear);
+    ASSERT_EQ(1u, host.stored.size());
+    EXPECT_EQ("2004 5 20 10 15 30", host.stored[0].start);
+    EXPECT_EQ(3, host.stored[0].crit);
+    EXPECT_EQ(28, host.stored[0].clear);
 }
 
 TEST_F(SchedulerPage, ChangingThePickerByKeyboardStoresItsValue)
@@ -233,12 +225,12 @@ TEST_F(SchedulerPage, ChangingThePickerByKeyboardStoresItsValue)
     ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
     COleDateTime shown = Picker();
     EXPECT_NE(kStored, shown);
-    ASSERT_EQ(1u, host.refreshes.size());
+    ASSERT_EQ(1u, host.stored.size());
     COleDateTime stored;
     EXPECT_TRUE(ReadStartDate(SettingStartDate, stored));
     EXPECT_EQ(shown, stored);
-    EXPECT_EQ(5, host.refreshes[0].crit);
-    EXPECT_EQ(23, host.refreshes[0].clear);
+    EXPECT_EQ(5, host.stored[0].crit);
+    EXPECT_EQ(23, host.stored[0].clear);
 }
 
 TEST_F(SchedulerPage, ShownValuesFromElsewhereAreNotStoredAgain)
@@ -249,7 +241,7 @@ TEST_F(SchedulerPage, ShownValuesFromElsewhereAreNotStoredAgain)
     EXPECT_EQ("7", Text(IDC_SCHED_CRIT_EDIT));
     EXPECT_EQ("40", Text(IDC_SCHED_CLEAR_EDIT));
     EXPECT_EQ(chosen, Picker());
-    EXPECT_TRUE(host.refreshes.empty());
+    EXPECT_TRUE(host.stored.empty());
     EXPECT_EQ(5, StoredDword("CritDayCount"));
     // The page is live again afterwards.
     TypeOver(IDC_SCHED_CRIT_EDIT, "8");
