@@ -138,8 +138,3 @@ BOOL CDialog::PreTranslateMessage(MSG* message)
         return FALSE;
     return ::IsDialogMessageA(m_hWnd, message);
 }
-
-LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CWnd::WindowProc(message, wParam, lParam);
-}

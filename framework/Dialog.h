@@ -44,7 +44,6 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Binding at WM_INITDIALOG, shared with property pages.
     BOOL BindAndInit(HWND window);
     static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam,
