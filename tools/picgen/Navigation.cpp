@@ -11,24 +11,11 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-std::function<Color(float, float)> Vertical(Color top, Color bottom, float y0, float y1)
-{
-    return [=](float, float y) {
-        float t = std::fmin(1.0f, std::fmax(0.0f, (y - y0) / (y1 - y0)));
-        return Mix(top, bottom, t);
-    };
-}
-
 std::function<Color(float, float)> Radial(Color inner, Color outer, float cx, float cy, float r)
 {
     return [=](float x, float y) {
         return Mix(inner, outer, std::fmin(1.0f, std::hypot(x - cx, y - cy) / r));
     };
-}
-
-Shape Rect(float x0, float y0, float x1, float y1)
-{
-    return RoundRect(x0, y0, x1, y1, 0);
 }
 
 // A gear with rounded teeth, centred at (cx, cy).

@@ -13,6 +13,8 @@ struct Color {
 
 Color Rgb(int r, int g, int b, float a = 1.0f);
 Color Mix(const Color& x, const Color& y, float t); // t = 0 gives x
+// A vertical gradient from top (at y0) to bottom (at y1), as a paint function.
+std::function<Color(float, float)> Vertical(Color top, Color bottom, float y0, float y1);
 
 struct Box {
     float x0, y0, x1, y1;
@@ -26,6 +28,7 @@ struct Shape {
 Shape Circle(float cx, float cy, float r);
 Shape Ellipse(float cx, float cy, float rx, float ry);
 Shape RoundRect(float x0, float y0, float x1, float y1, float radius);
+Shape Rect(float x0, float y0, float x1, float y1);
 Shape Capsule(float ax, float ay, float bx, float by, float width);
 Shape Ring(float cx, float cy, float r, float width);
 Shape Polygon(std::vector<float> xy);                        // x0, y0, x1, y1, ... (even-odd rule)

@@ -10,19 +10,6 @@ namespace picgen {
 
 namespace {
 
-std::function<Color(float, float)> Vertical(Color top, Color bottom, float y0, float y1)
-{
-    return [=](float, float y) {
-        float t = std::fmin(1.0f, std::fmax(0.0f, (y - y0) / (y1 - y0)));
-        return Mix(top, bottom, t);
-    };
-}
-
-Shape Rect(float x0, float y0, float x1, float y1)
-{
-    return RoundRect(x0, y0, x1, y1, 0);
-}
-
 void Text(Layer& l, const std::string& s, float x, float y, const TextStyle& st, Color c)
 {
     Mask m(l.Width(), l.Height());
