@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowHost.h"
+#include "tests/support/Sandbox.h"
 #include "tests/app/TrayRecorder.h"
 
 using namespace main_window_testing;
@@ -76,21 +77,6 @@ private:
     UINT_PTR timer_ = 0;
     int ticks_ = 0;
 };
-
-COLORREF ReadWindowPixel(HWND window, int x, int y)
-{
-    HDC screen = ::GetDC(window);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP pixel = ::CreateCompatibleBitmap(screen, 1, 1);
-    HGDIOBJ previous = ::SelectObject(memory, pixel);
-    ::BitBlt(memory, 0, 0, 1, 1, screen, x, y, SRCCOPY);
-    COLORREF colour = ::GetPixel(memory, 0, 0);
-    ::SelectObject(memory, previous);
-    ::DeleteObject(pixel);
-    ::DeleteDC(memory);
-    ::ReleaseDC(window, screen);
-    return colour;
-}
 
 class TrayMainWindowTest : public MainWindowEnvironment {
 protected:
@@ -216,7 +202,7 @@ TEST_F(TrayMainWindowTest, RightButtonWhileHiddenShowsTheMenuAndItsCommandArrive
         if (::GetMenuItemRect(menu, popup, 1, &item)) { // "Half-Year...": no picture
             POINT inside{item.left + 2, (item.top + item.bottom) / 2};
             ::ScreenToClient(menu, &inside);
-            gutter = ReadWindowPixel(menu, inside.x, inside.y);
+            gutter = testing_support::ReadWindowPixel(menu, inside.x, inside.y);
         }
         // Open, Half-Year, (separator passed over), Scheduler; then Enter.
         for (int i = 0; i < 3; ++i)

@@ -12,6 +12,7 @@
 #include "pages/WizardSteps.h"
 #include "res/resource.h"
 #include "tests/pages/WizardScript.h"
+#include "tests/support/Sandbox.h"
 #include "ui/Drawing.h"
 
 using namespace wizard_testing;
@@ -29,17 +30,7 @@ COLORREF Face()
 COLORREF PixelOf(HWND window, int x, int y)
 {
     ::UpdateWindow(window);
-    HDC source = ::GetDC(window);
-    HDC memory = ::CreateCompatibleDC(source);
-    HBITMAP pixel = ::CreateCompatibleBitmap(source, 1, 1);
-    HGDIOBJ old = ::SelectObject(memory, pixel);
-    ::BitBlt(memory, 0, 0, 1, 1, source, x, y, SRCCOPY);
-    COLORREF colour = ::GetPixel(memory, 0, 0);
-    ::SelectObject(memory, old);
-    ::DeleteObject(pixel);
-    ::DeleteDC(memory);
-    ::ReleaseDC(window, source);
-    return colour;
+    return testing_support::ReadWindowPixel(window, x, y);
 }
 
 bool Shown(HWND sheet, int button)

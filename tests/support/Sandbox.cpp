@@ -171,4 +171,19 @@ void PumpMessages()
     }
 }
 
+COLORREF ReadWindowPixel(HWND window, int x, int y)
+{
+    HDC screen = ::GetDC(window);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP pixel = ::CreateCompatibleBitmap(screen, 1, 1);
+    HGDIOBJ previous = ::SelectObject(memory, pixel);
+    ::BitBlt(memory, 0, 0, 1, 1, screen, x, y, SRCCOPY);
+    COLORREF colour = ::GetPixel(memory, 0, 0);
+    ::SelectObject(memory, previous);
+    ::DeleteObject(pixel);
+    ::DeleteDC(memory);
+    ::ReleaseDC(window, screen);
+    return colour;
+}
+
 } // namespace testing_support

@@ -36,4 +36,7 @@ private:
 // Pumps this thread's messages until the queue is empty.
 void PumpMessages();
 
+// One pixel of a window's client area as it stands on the screen.
+COLORREF ReadWindowPixel(HWND window, int x, int y);
+
 } // namespace testing_support
