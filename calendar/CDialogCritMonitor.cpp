@@ -46,8 +46,7 @@ void CDialogCritMonitor::OnToday()
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog dialog;
-    dialog.DoModal();
+    HalfYearDialog::Open();
 }
 
 void CDialogCritMonitor::ShowToday()

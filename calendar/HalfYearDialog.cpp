@@ -34,11 +34,46 @@ int MoveToMonth(COleDateTime& date, int year, int month)
     return 1;
 }
 
+HalfYearDialog* g_openDialog = nullptr;
+
 } // namespace
 
 HalfYearDialog::HalfYearDialog(CWnd* parent) : CDialog(IDD_HALFYEAR, parent) {}
 
-HalfYearDialog::~HalfYearDialog() = default;
+HalfYearDialog::~HalfYearDialog()
+{
+    if (g_openDialog == this)
+        g_openDialog = nullptr;
+}
+
+void HalfYearDialog::Open()
+{
+    if (g_openDialog) {
+        ::SetForegroundWindow(g_openDialog->m_hWnd);
+        return;
+    }
+    HalfYearDialog dialog;
+    dialog.DoModal();
+}
+
+HalfYearDialog* HalfYearDialog::OpenDialog()
+{
+    return g_openDialog;
+}
+
+void HalfYearDialog::RefreshOpen()
+{
+    if (g_openDialog)
+        for (MonthCalendarCtrl& calendar : g_openDialog->calendars_)
+            calendar.Refresh();
+}
+
+void HalfYearDialog::OnDestroy()
+{
+    if (g_openDialog == this)
+        g_openDialog = nullptr;
+    Default();
+}
 
 BEGIN_MESSAGE_MAP(HalfYearDialog, CDialog)
 ON_COMMAND(IDC_HALF_PREVIOUS, OnPrevious)
@@ -46,6 +81,8 @@ ON_COMMAND(IDC_HALF_NEXT, OnNext)
 ON_COMMAND(IDC_HALF_TODAY, OnToday)
 ON_COMMAND(IDC_HALF_HELP, OnHelp)
 ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
+ON_WM_CLOSE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BOOL HalfYearDialog::OnInitDialog()
@@ -60,6 +97,7 @@ BOOL HalfYearDialog::OnInitDialog()
                                      kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
     anchor_ = COleDateTime::GetCurrentTime();
     ShowHalfYear(anchor_);
+    g_openDialog = this;
     return TRUE;
 }
 

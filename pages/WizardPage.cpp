@@ -1,7 +1,5 @@
 #include "pages/WizardPage.h"
 
-#include <utility>
-
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "res/resource.h"
@@ -52,12 +50,7 @@ void CWizardPage::ReloadSideBitmap()
 {
     CBitmap fresh;
     LoadTintedBitmap(IDB_WIZARD, fresh);
-    HBITMAP shown = picture_.SetBitmap(fresh);
-    // The first replacement gives back the picture the static loaded from the
-    // template, which nothing else releases; later ones give back ours.
-    if (shown && shown != sideBitmap_.GetSafeHandle())
-        ::DeleteObject(shown);
-    sideBitmap_ = std::move(fresh);
+    picture_.ShowBitmap(fresh.Detach());
 }
 
 void CWizardPage::OnPaint()

@@ -14,7 +14,7 @@ public:
 
     // Enables the page's buttons, translates the page and reloads its picture.
     BOOL OnSetActive() override;
-    HBITMAP GetSideBitmap() const { return sideBitmap_; }
+    HBITMAP GetSideBitmap() const { return picture_.GetBitmap(); }
 
     DECLARE_MESSAGE_MAP()
 
@@ -28,6 +28,5 @@ private:
     void ReloadSideBitmap();
 
     CStatic picture_; // 1031
-    CBitmap sideBitmap_;
     DWORD buttons_;
 };

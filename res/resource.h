@@ -33,6 +33,9 @@
 
 // ---------------------------------------------------------------- Main window (102)
 #define IDD_MAIN 102
+// The main window's class: how a second start and the installer find the
+// running program (its caption is translated).
+#define VELINDRA_MAIN_WINDOW_CLASS "VelindraMainWindow"
 #define IDC_MAIN_STRIPE 1031
 #define IDC_MAIN_NAVIGATION 1023
 #define IDC_MAIN_WIZARD 4
