@@ -4,14 +4,20 @@
 #include "lang/LanguageOwner.h"
 #include "model/CycleCalculator.h"
 #include "res/resource.h"
+#include "ui/DialogLayout.h"
 #include "ui/HelpTopic.h"
 
 namespace {
 
-constexpr int kLeft = 17;
+// The calendars' block: 17 pixels from the left with the template's font,
+// 17 pixels from the top, in steps of 208 and 161 pixels.
+constexpr int kLeftUnits = 11;
 constexpr int kTop = 17;
 constexpr int kColumnStep = 208;
 constexpr int kRowStep = 161;
+const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_HALF_CLOSE,
+                          IDC_HALF_HELP};
+constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
 
 int DaysInMonth(int year, int month)
 {
@@ -92,13 +98,34 @@ BOOL HalfYearDialog::OnInitDialog()
         CString section;
         language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     }
-    for (int i = 0; i < kCalendarCount; ++i)
-        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, kLeft + kColumnStep * (i % 3),
-                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
+    PlaceCalendars();
     anchor_ = COleDateTime::GetCurrentTime();
     ShowHalfYear(anchor_);
     g_openDialog = this;
     return TRUE;
+}
+
+// With another dialog font than the template's, the buttons are moved to end
+// where the calendars end, and the dialog is made as wide as the calendars
+// with their margins.
+void HalfYearDialog::PlaceCalendars()
+{
+    const int left = layout::DialogUnitsX(m_hWnd, kLeftUnits);
+    for (int i = 0; i < kCalendarCount; ++i)
+        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, left + kColumnStep * (i % 3),
+                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
+    const int right = left + 2 * kColumnStep + MonthCalendarCtrl::kWidth;
+    const int slack = layout::DialogUnitsX(m_hWnd, 1);
+    const int rowEnd = layout::ControlRect(m_hWnd, IDC_HALF_HELP).right;
+    if (rowEnd > right + slack || rowEnd < right - slack)
+        layout::ShiftControls(m_hWnd, kButtonRow, kButtonCount, right - rowEnd);
+    const RECT client = GetClientRect();
+    const int width = right + left;
+    if (client.right > width + slack || client.right < width - slack) {
+        const RECT window = GetWindowRect();
+        SetWindowPos(nullptr, 0, 0, window.right - window.left + width - client.right,
+                     window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void HalfYearDialog::ShowHalfYear(const COleDateTime& anchor)

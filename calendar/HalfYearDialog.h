@@ -53,6 +53,8 @@ protected:
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
 
 private:
+    void PlaceCalendars();
+
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

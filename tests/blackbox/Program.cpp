@@ -106,8 +106,8 @@ bool ProgramFolder::Write(const std::wstring& name, const std::string& bytes) co
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                nullptr);
+    const BOOL ok =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
     return ok && written == bytes.size();
 }
