@@ -7,6 +7,8 @@
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
 
+#include <string>
+
 class CWizardPage : public CPropertyPage {
 public:
     // buttons: the PSWIZB_* set enabled while the page is shown.
@@ -27,6 +29,7 @@ private:
     void Translate();
     void ReloadSideBitmap();
 
-    CStatic picture_; // 1031
+    CStatic picture_;   // 1031
+    std::string title_; // the step's caption in the language in force
     DWORD buttons_;
 };
