@@ -136,6 +136,8 @@ void MainDialog::CreatePages()
     sheet_.SetBackgroundBrush(background_);
     sheet_.ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     sheet_.ModifyStyle(0, WS_TABSTOP);
+    // Tab goes from the navigation list into the page, then to the buttons.
+    sheet_.SetWindowPos(navigation_.m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (HWND tabs = sheet_.GetTabControl()) {
         LONG_PTR ex = ::GetWindowLongPtrA(tabs, GWL_EXSTYLE);
         ::SetWindowLongPtrA(tabs, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));

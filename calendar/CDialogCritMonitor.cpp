@@ -42,6 +42,8 @@ void CDialogCritMonitor::PlaceCalendar()
     const RECT today = layout::ControlRect(m_hWnd, IDC_MON_TODAY);
     const RECT halfYear = layout::ControlRect(m_hWnd, IDC_MON_HALFYEAR);
     calendar_.CreateCalendar(this, IDC_MON_CALENDAR, today.left, kCalendarY, TRUE, TRUE, TRUE);
+    // First in the page's Tab order, before its buttons.
+    calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     layout::SpreadRow(m_hWnd, kButtonRow, 2, halfYear.left - today.right, today.left,
                       today.left + MonthCalendarCtrl::kWidth);
 }

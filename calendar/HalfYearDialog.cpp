@@ -147,6 +147,14 @@ LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM first, LPARAM last)
     return 0;
 }
 
+bool HalfYearDialog::IsCalendar(HWND window) const
+{
+    for (const MonthCalendarCtrl& calendar : calendars_)
+        if (calendar.m_hWnd == window)
+            return true;
+    return false;
+}
+
 void HalfYearDialog::OnPrevious()
 {
     if (anchor_ > COleDateTime(1974, 1, 1, 1, 1, 1) && SubtractMonths(anchor_, 6))
@@ -172,6 +180,13 @@ void HalfYearDialog::OnHelp()
 
 BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
 {
+    // A key that steps a month steps all six calendars, as the buttons do.
+    if (message->message == WM_KEYDOWN && IsCalendar(message->hwnd)) {
+        if (const int step = MonthStepOfKey(message->wParam)) {
+            step < 0 ? OnPrevious() : OnNext();
+            return TRUE;
+        }
+    }
     if (IsHelpKey(message)) {
         OpenHelpTopic("halfy");
         return TRUE;

@@ -54,6 +54,7 @@ protected:
 
 private:
     void PlaceCalendars();
+    bool IsCalendar(HWND window) const;
 
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;

@@ -14,7 +14,7 @@ namespace {
 
 using LayoutTest = MainWindowEnvironment;
 
-TEST_F(LayoutTest, EveryWindowKeepsItsControlsInsideApartAndReadable)
+TEST_F(LayoutTest, EveryWindowKeepsItsControlsInsideApartReadableAndItsAccessKeysUnique)
 {
     CreateMain();
     std::vector<std::string> faults;
@@ -25,6 +25,7 @@ TEST_F(LayoutTest, EveryWindowKeepsItsControlsInsideApartAndReadable)
     TourEveryWindow(*main, [&](const std::string& name, HWND window) {
         ++visited;
         testing_support::CheckLayout(window, name, faults, allowed);
+        testing_support::CheckMnemonics(window, name, faults);
     });
     EXPECT_EQ(visited, 10);
     std::string all;

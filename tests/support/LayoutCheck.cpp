@@ -163,4 +163,47 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
     }
 }
 
+char Mnemonic(const std::string& text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&') {
+            char key[2] = {text[i + 1], 0};
+            ::CharLowerA(key); // letters of the Windows code page too
+            return key[0];
+        }
+        ++i; // "&&" is a plain ampersand
+    }
+    return 0;
+}
+
+namespace {
+
+void CollectMnemonics(HWND window, std::vector<std::pair<char, HWND>>& keys)
+{
+    for (HWND child : VisibleChildren(window)) {
+        RECT room{};
+        const char key = TextRoom(child, room) ? Mnemonic(TextOf(child)) : 0;
+        if (key)
+            keys.emplace_back(key, child);
+        if (ClassOf(child) == "#32770")
+            CollectMnemonics(child, keys);
+    }
+}
+
+} // namespace
+
+void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults)
+{
+    std::vector<std::pair<char, HWND>> keys;
+    CollectMnemonics(window, keys);
+    for (size_t i = 0; i < keys.size(); ++i)
+        for (size_t j = i + 1; j < keys.size(); ++j)
+            if (keys[i].first == keys[j].first)
+                faults.push_back(name + ": " + Describe(keys[i].second) + " and " +
+                                 Describe(keys[j].second) + " share the key '" +
+                                 std::string(1, keys[i].first) + "'");
+}
+
 } // namespace testing_support

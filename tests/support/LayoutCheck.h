@@ -20,6 +20,13 @@ struct AllowedOverlap {
 void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
                  const std::vector<AllowedOverlap>& allowed = {});
 
+// Adds a line per access key (the letter after '&') that two visible
+// controls of the window and its pages share.
+void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults);
+
+// The access key of a text, lower case; 0 when it has none.
+char Mnemonic(const std::string& text);
+
 // The text of a static, push button, check box or radio button fits the
 // control; false with the reason otherwise.
 bool TextFits(HWND control, std::string* reason = nullptr);
