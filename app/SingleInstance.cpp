@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include <string>
+
 #include "app/MainDialog.h"
 #include "res/resource.h"
 
@@ -12,10 +14,33 @@ constexpr DWORD kPatience = 5000; // milliseconds for a first instance still sta
 constexpr DWORD kPoll = 50;
 constexpr UINT kAnswerTimeout = 3000;
 
+// The file name of a process's executable, without its folder; empty when
+// it cannot be read.
+std::wstring ExecutableName(DWORD process)
+{
+    wchar_t path[32768];
+    DWORD length = sizeof(path) / sizeof(path[0]);
+    HANDLE handle = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    if (!handle)
+        return std::wstring();
+    const BOOL read = ::QueryFullProcessImageNameW(handle, 0, path, &length);
+    ::CloseHandle(handle);
+    if (!read)
+        return std::wstring();
+    const std::wstring full(path, length);
+    return full.substr(full.find_last_of(L"\\/") + 1);
+}
+
 bool AskToOpen(HWND window)
 {
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
+    // Only the same program answers (a window of that class in another
+    // program, a test for instance, is not the running Velindra).
+    const std::wstring name = ExecutableName(process);
+    if (name.empty() ||
+        lstrcmpiW(name.c_str(), ExecutableName(::GetCurrentProcessId()).c_str()) != 0)
+        return false;
     // The running instance may take the foreground only if this start lets it.
     ::AllowSetForegroundWindow(process);
     DWORD_PTR answer = 0;

@@ -144,7 +144,7 @@ Program::~Program()
     if (!Started())
         return;
     if (!Ends(nullptr, 0)) {
-        if (HWND main = ::FindWindowA(VELINDRA_MAIN_WINDOW_CLASS, nullptr))
+        if (HWND main = OwnMainWindow())
             ::PostMessageA(main, WM_CLOSE, 0, 0);
         if (!Ends(nullptr, 3000))
             ::TerminateProcess(process_.hProcess, 99);
@@ -154,19 +154,22 @@ Program::~Program()
     ::CloseHandle(process_.hProcess);
 }
 
+HWND Program::OwnMainWindow() const
+{
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
+         w = ::FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(w, &process);
+        if (process == Id())
+            return w;
+    }
+    return nullptr;
+}
+
 HWND Program::Main() const
 {
     HWND main = nullptr;
-    WaitUntil([&] {
-        for (HWND w = ::FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
-             w = ::FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(w, &process);
-            if (process == Id())
-                main = w;
-        }
-        return main != nullptr;
-    });
+    WaitUntil([&] { return (main = OwnMainWindow()) != nullptr; });
     // Start-up is over once the program waits for the user.
     ::WaitForInputIdle(process_.hProcess, kPatience);
     if (main)

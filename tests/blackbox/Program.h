@@ -59,6 +59,8 @@ public:
     bool Ends(DWORD* exitCode = nullptr, DWORD patience = kPatience) const;
 
 private:
+    HWND OwnMainWindow() const; // null while there is none
+
     PROCESS_INFORMATION process_{};
 };
 
