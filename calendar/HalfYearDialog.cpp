@@ -163,8 +163,13 @@ void HalfYearDialog::OnPrevious()
 
 void HalfYearDialog::OnNext()
 {
-    if (anchor_ < COleDateTime(2035, 1, 1, 1, 1, 1) && AddMonths(anchor_, 6))
+    // Not past the half-year whose months the calendars still show (they
+    // end in November 9999).
+    COleDateTime next = anchor_;
+    if (AddMonths(next, 6) && next < COleDateTime(MonthCalendarCtrl::kLastYear, 7, 1, 0, 0, 0)) {
+        anchor_ = next;
         ShowHalfYear(anchor_);
+    }
 }
 
 void HalfYearDialog::OnToday()

@@ -137,7 +137,7 @@ bool MonthCalendarCtrl::CreateMonthButtons(bool withButtons)
 int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
 {
     static const COleDateTime lower(1973, 1, 1, 1, 1, 1);
-    static const COleDateTime upper(2036, 1, 1, 1, 1, 1);
+    static const COleDateTime upper(kLastYear, kLastMonth + 1, 1, 0, 0, 0);
     if (!IsWindow() || date.GetStatus() != COleDateTime::valid)
         return 0;
     if (!(date > lower && date < upper))
@@ -161,7 +161,7 @@ void MonthCalendarCtrl::OnPrevMonth()
 void MonthCalendarCtrl::OnNextMonth()
 {
     int year = shownDate_.GetYear();
-    if (year >= 2036)
+    if (year > kLastYear || (year == kLastYear && shownDate_.GetMonth() >= kLastMonth))
         return;
     int month = shownDate_.GetMonth() + 1;
     if (month > 12) {
@@ -188,8 +188,8 @@ void MonthCalendarCtrl::Refresh()
         cell = CalendarCell();
     COleDateTime first, last;
     BuildGrid(first, last);
-    int32_t firstTime = 0, lastTime = 0;
-    if (!first.ToTime32(firstTime) || !last.ToTime32(lastTime))
+    int64_t firstTime = 0, lastTime = 0;
+    if (!first.ToTime64(firstTime) || !last.ToTime64(lastTime))
         firstTime = lastTime = 0; // receivers ignore a range they cannot read
     HWND parent = IsWindow() ? ::GetParent(m_hWnd) : nullptr;
     if (parent) {

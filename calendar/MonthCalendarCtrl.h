@@ -3,9 +3,9 @@
 // of 207 x 160 pixels showing one month as six weeks, Sunday first, under a
 // band with the month name and year. It knows nothing about cycles: after
 // every rebuild of its grid it sends its parent WM_CALENDAR_MARKDAYS with the
-// first and the last displayed day (00:00:01 local time, as 32-bit time
-// values), and the parent colours days through SetDayColor before the send
-// returns.
+// first and the last displayed day (00:00:01 local time, as 64-bit time
+// values: seconds since 1970, in the message's 64-bit parameters), and the
+// parent colours days through SetDayColor before the send returns.
 //
 // Which calendar is asking: the message cannot carry its sender, so while a
 // calendar is inside that synchronous send, MonthCalendarCtrl::Refreshing()
@@ -30,6 +30,10 @@ public:
     static constexpr int kRows = 6;
     static constexpr int kColumns = 7;
     static constexpr int kCellCount = kRows * kColumns;
+    // The months shown: from December 1972 (the cycle's counting starts in
+    // 1973) to November 9999, the last whose six weeks the date type holds.
+    static constexpr int kLastYear = 9999;
+    static constexpr int kLastMonth = 11;
 
     // The twelve paint colours, fixed by CreateCalendar.
     enum PaintColour {
@@ -62,7 +66,7 @@ public:
 
     // Shows the month of date; 1 when accepted. Refused (0, nothing changed)
     // without a window, for an invalid date, and unless date is later than
-    // 1973-01-01 01:01:01 and earlier than 2036-01-01 01:01:01.
+    // 1973-01-01 01:01:01 and earlier than December 9999.
     int SetMonth(const COleDateTime& date);
 
     // By calendar date (time of day ignored); 0 when no cell holds the date
@@ -77,7 +81,7 @@ public:
     void Refresh();
 
     // The month buttons: one month back (not before December 1972) and
-    // forward (not after January 2036), on day 1 at 00:00:00.
+    // forward (not after November 9999), on day 1 at 00:00:00.
     void OnPrevMonth();
     void OnNextMonth();
 

@@ -1,7 +1,6 @@
 #include "framework/DateTime.h"
 
 #include <cstdint>
-#include <ctime>
 
 namespace {
 
@@ -156,39 +155,44 @@ bool COleDateTime::GetAsSystemTime(SYSTEMTIME& time) const
     return true;
 }
 
-bool COleDateTime::ToTime32(int32_t& out) const
+namespace {
+
+// FILETIME counts 100-nanosecond steps from 1601-01-01 00:00:00 UTC.
+constexpr int64_t kFileTimeSteps = 10000000;
+constexpr int64_t kSecondsFrom1601To1970 = 11644473600;
+
+} // namespace
+
+bool COleDateTime::ToTime64(int64_t& out) const
 {
-    if (status_ != valid)
+    SYSTEMTIME local{}, universal{};
+    FILETIME file{};
+    if (!GetAsSystemTime(local) ||
+        !::TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) ||
+        !::SystemTimeToFileTime(&universal, &file))
         return false;
-    const CivilDate date = CivilFromDays(day_ - kEpochOffset);
-    std::tm parts{};
-    parts.tm_year = date.year - 1900;
-    parts.tm_mon = date.month - 1;
-    parts.tm_mday = date.day;
-    parts.tm_hour = GetHour();
-    parts.tm_min = GetMinute();
-    parts.tm_sec = GetSecond();
-    parts.tm_isdst = -1;
-    // The 64-bit runtime has no _mktime32; its 64-bit form answers the same
-    // within the 32-bit range, and a result beyond it is refused.
-    const __time64_t value = _mktime64(&parts);
-    if (value < 0 || value > INT32_MAX)
-        return false;
-    out = static_cast<int32_t>(value);
+    const int64_t steps = static_cast<int64_t>((static_cast<uint64_t>(file.dwHighDateTime) << 32) |
+                                               file.dwLowDateTime);
+    out = steps / kFileTimeSteps - kSecondsFrom1601To1970;
     return true;
 }
 
-COleDateTime COleDateTime::FromTime32(int32_t time)
+COleDateTime COleDateTime::FromTime64(int64_t time)
 {
-    const __time64_t value = time;
-    const std::tm* parts = time < 0 ? nullptr : _localtime64(&value);
     COleDateTime result;
-    if (!parts) {
-        result.status_ = invalid;
+    result.status_ = invalid;
+    // Within the type's years (and far from overflowing the step count).
+    constexpr int64_t kLimit = int64_t{28000} * 366 * 86400;
+    if (time < -kSecondsFrom1601To1970 || time > kLimit)
         return result;
-    }
-    result.SetDateTime(parts->tm_year + 1900, parts->tm_mon + 1, parts->tm_mday, parts->tm_hour,
-                       parts->tm_min, parts->tm_sec);
+    const uint64_t steps = static_cast<uint64_t>(time + kSecondsFrom1601To1970) * kFileTimeSteps;
+    const FILETIME file{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
+    SYSTEMTIME universal{}, local{};
+    if (!::FileTimeToSystemTime(&file, &universal) ||
+        !::SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
+        return result;
+    result.SetDateTime(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute,
+                       local.wSecond);
     return result;
 }
 

@@ -56,11 +56,12 @@ public:
     int GetDayOfWeek() const; // 1 = Sunday ... 7 = Saturday
     bool GetAsSystemTime(SYSTEMTIME& time) const;
 
-    // Local date-time to a 32-bit time value as mktime does (daylight saving
-    // left to the library); false when invalid or not representable.
-    bool ToTime32(int32_t& out) const;
-    // A 32-bit time value as local date-time; invalid when it cannot be converted.
-    static COleDateTime FromTime32(int32_t time);
+    // Local date-time to seconds since 1970-01-01 00:00:00 UTC (negative
+    // before), through the system's time zone, for every year of the type;
+    // false when invalid.
+    bool ToTime64(int64_t& out) const;
+    // Seconds since 1970 as local date-time; invalid when outside the type.
+    static COleDateTime FromTime64(int64_t time);
 
     // The current local date and time (pinned in tests: fw::PinClock).
     static COleDateTime GetCurrentTime();

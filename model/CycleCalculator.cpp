@@ -27,15 +27,16 @@ int64_t CeilDiv(int64_t a, int64_t b)
 }
 
 // Day numbers of the first and the last day any month calendar can show:
-// the grid of December 1972 begins on 1972-11-26, that of January 2036 ends
-// on 2036-02-09.
+// the grid of December 1972 begins on 1972-11-26; the grid of November 9999,
+// the last month shown, ends six weeks after the Sunday that begins it.
 int64_t FirstDisplayableDay()
 {
     return COleDateTime(1972, 11, 26, 0, 0, 0).DayNumber();
 }
 int64_t LastDisplayableDay()
 {
-    return COleDateTime(2036, 2, 9, 0, 0, 0).DayNumber();
+    const COleDateTime lastMonth(9999, 11, 1, 0, 0, 0);
+    return lastMonth.DayNumber() - (lastMonth.GetDayOfWeek() - 1) + 41;
 }
 
 bool IsLive(const DayMarker* calendar)

@@ -3,12 +3,15 @@
 
 void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last)
 {
-    const int32_t firstTime = static_cast<int32_t>(first);
-    const int32_t lastTime = static_cast<int32_t>(last);
+    // Both parameters are 64 bits wide on this build: they carry the whole value.
+    static_assert(sizeof(WPARAM) == sizeof(int64_t) && sizeof(LPARAM) == sizeof(int64_t),
+                  "the range message needs 64-bit parameters");
+    const int64_t firstTime = static_cast<int64_t>(first);
+    const int64_t lastTime = static_cast<int64_t>(last);
     if (firstTime == 0 || lastTime <= 0)
         return;
-    const COleDateTime firstDay = COleDateTime::FromTime32(firstTime);
-    const COleDateTime lastDay = COleDateTime::FromTime32(lastTime);
+    const COleDateTime firstDay = COleDateTime::FromTime64(firstTime);
+    const COleDateTime lastDay = COleDateTime::FromTime64(lastTime);
 
     COleDateTime start;
     ReadStartDate(SettingStartDate, start);

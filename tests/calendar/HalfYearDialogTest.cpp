@@ -165,7 +165,7 @@ TEST_F(HalfYear, TheLastDayOfAMonthStillStepsIntoTheNextHalfYear)
     EXPECT_EQ("2003-07..2003-12", Shown());
 }
 
-TEST_F(HalfYear, PreviousStopsAfter1973AndNextAfter2035)
+TEST_F(HalfYear, PreviousStopsAfter1973AndNextBeforeTheLastMonthShown)
 {
     Open(COleDateTime(1974, 1, 15, 10, 0, 0));
     EXPECT_EQ("1974-01..1974-06", Shown());
@@ -175,14 +175,15 @@ TEST_F(HalfYear, PreviousStopsAfter1973AndNextAfter2035)
     EXPECT_EQ("1973-07..1973-12", Shown());
     EXPECT_EQ(COleDateTime(1973, 7, 15, 10, 0, 0), dialog_.GetAnchor());
 
-    fw::PinClock(COleDateTime(2034, 12, 20, 10, 0, 0));
+    // Far beyond 2036 (32-bit time values): every half-year to June 9999.
+    fw::PinClock(COleDateTime(9998, 12, 20, 10, 0, 0));
     Command(IDC_HALF_TODAY);
-    EXPECT_EQ("2034-07..2034-12", Shown());
+    EXPECT_EQ("9998-07..9998-12", Shown());
     Command(IDC_HALF_NEXT);
-    EXPECT_EQ("2035-01..2035-06", Shown());
+    EXPECT_EQ("9999-01..9999-06", Shown());
     Command(IDC_HALF_NEXT);
-    EXPECT_EQ("2035-01..2035-06", Shown());
-    EXPECT_EQ(COleDateTime(2035, 6, 20, 10, 0, 0), dialog_.GetAnchor());
+    EXPECT_EQ("9999-01..9999-06", Shown());
+    EXPECT_EQ(COleDateTime(9999, 6, 20, 10, 0, 0), dialog_.GetAnchor());
 }
 
 TEST(HalfYearMonths, AddAndSubtractKeepTheDayAndTimeWhereTheMonthHasIt)

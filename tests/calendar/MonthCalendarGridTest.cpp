@@ -51,8 +51,8 @@ TEST_F(CalendarTest, SampleMonthsFillSixWeeksFromTheSundayOnOrBeforeDayOne)
         ASSERT_EQ(1, calendar.SetMonth(COleDateTime(s.year, s.month, 15, 12, 0, 0)));
         ExpectGrid(calendar, s);
         ASSERT_FALSE(parent.requests.empty());
-        EXPECT_EQ(Time32(s.first), parent.requests.back().first);
-        EXPECT_EQ(Time32(s.first + COleDateTimeSpan(41)), parent.requests.back().last);
+        EXPECT_EQ(Time64(s.first), parent.requests.back().first);
+        EXPECT_EQ(Time64(s.first + COleDateTimeSpan(41)), parent.requests.back().last);
     }
     // The shown date is kept as given, day and time of day included.
     EXPECT_EQ(COleDateTime(2004, 3, 15, 12, 0, 0), calendar.GetShownDate());
@@ -74,8 +74,8 @@ TEST_F(CalendarTest, CreationShowsTodaysMonthAndSendsOneRangeToTheParent)
     ASSERT_EQ(1u, parent.requests.size());
     EXPECT_EQ(&calendar, parent.requests[0].sender);
     // March 2004: 2004-02-29 00:00:01 to 2004-04-10 00:00:01, local time.
-    EXPECT_EQ(Time32(COleDateTime(2004, 2, 29, 0, 0, 1)), parent.requests[0].first);
-    EXPECT_EQ(Time32(COleDateTime(2004, 4, 10, 0, 0, 1)), parent.requests[0].last);
+    EXPECT_EQ(Time64(COleDateTime(2004, 2, 29, 0, 0, 1)), parent.requests[0].first);
+    EXPECT_EQ(Time64(COleDateTime(2004, 4, 10, 0, 0, 1)), parent.requests[0].last);
     EXPECT_EQ(nullptr, MonthCalendarCtrl::Refreshing());
 
     // Only the pinned today carries the today flag.
@@ -108,7 +108,7 @@ TEST_F(CalendarTest, SetMonthBoundsAreExclusive)
 
     for (const COleDateTime& refused :
          {COleDateTime(1973, 1, 1, 0, 0, 0), COleDateTime(1973, 1, 1, 1, 1, 1),
-          COleDateTime(2036, 1, 1, 1, 1, 1), COleDateTime(2036, 1, 1, 1, 1, 2),
+          COleDateTime(9999, 12, 1, 0, 0, 0), COleDateTime(9999, 12, 31, 1, 1, 2),
           COleDateTime(1950, 6, 1, 0, 0, 0)}) {
         EXPECT_EQ(0, calendar.SetMonth(refused)) << refused.GetYear();
     }
@@ -121,12 +121,12 @@ TEST_F(CalendarTest, SetMonthBoundsAreExclusive)
     EXPECT_EQ(1, calendar.SetMonth(COleDateTime(1973, 1, 1, 1, 1, 2)));
     EXPECT_EQ(1973, calendar.GetShownDate().GetYear());
     EXPECT_EQ(1, calendar.GetShownDate().GetMonth());
-    EXPECT_EQ(1, calendar.SetMonth(COleDateTime(2036, 1, 1, 1, 1, 0)));
-    EXPECT_EQ(2036, calendar.GetShownDate().GetYear());
+    EXPECT_EQ(1, calendar.SetMonth(COleDateTime(9999, 11, 30, 23, 59, 59)));
+    EXPECT_EQ(9999, calendar.GetShownDate().GetYear());
     EXPECT_EQ(sent + 2, parent.requests.size());
 }
 
-TEST_F(CalendarTest, MonthButtonsReachDecember1972AndJanuary2036AndStopThere)
+TEST_F(CalendarTest, MonthButtonsReachDecember1972AndNovember9999AndStopThere)
 {
     MonthCalendarCtrl calendar;
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
@@ -147,14 +147,14 @@ TEST_F(CalendarTest, MonthButtonsReachDecember1972AndJanuary2036AndStopThere)
     ::SendMessageA(next, BM_CLICK, 0, 0); // and back again
     EXPECT_EQ(COleDateTime(1973, 1, 1, 0, 0, 0), calendar.GetShownDate());
 
-    ASSERT_EQ(1, calendar.SetMonth(COleDateTime(2035, 12, 31, 23, 0, 0)));
+    ASSERT_EQ(1, calendar.SetMonth(COleDateTime(9999, 10, 31, 23, 0, 0)));
     ::SendMessageA(next, BM_CLICK, 0, 0);
-    EXPECT_EQ(COleDateTime(2036, 1, 1, 0, 0, 0), calendar.GetShownDate());
-    EXPECT_EQ(COleDateTime(2035, 12, 30, 0, 0, 1), Cell(calendar, 0).date);
+    EXPECT_EQ(COleDateTime(9999, 11, 1, 0, 0, 0), calendar.GetShownDate());
+    EXPECT_EQ(COleDateTime(9999, 10, 31, 0, 0, 1), Cell(calendar, 0).date);
     ::SendMessageA(next, BM_CLICK, 0, 0);
-    EXPECT_EQ(COleDateTime(2036, 1, 1, 0, 0, 0), calendar.GetShownDate());
+    EXPECT_EQ(COleDateTime(9999, 11, 1, 0, 0, 0), calendar.GetShownDate());
     ::SendMessageA(prev, BM_CLICK, 0, 0);
-    EXPECT_EQ(COleDateTime(2035, 12, 1, 0, 0, 0), calendar.GetShownDate());
+    EXPECT_EQ(COleDateTime(9999, 10, 1, 0, 0, 0), calendar.GetShownDate());
 
     // The buttons talk to the calendar only.
     EXPECT_EQ(0, parent.commands);

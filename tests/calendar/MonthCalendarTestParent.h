@@ -19,8 +19,8 @@ namespace calendar_tests {
 
 struct MarkRequest {
     MonthCalendarCtrl* sender; // MonthCalendarCtrl::Refreshing() at that moment
-    int32_t first;
-    int32_t last;
+    int64_t first;
+    int64_t last;
 };
 
 class TestParent : public CWnd {
@@ -38,7 +38,7 @@ public:
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last)
     {
         MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
-        requests.push_back({sender, static_cast<int32_t>(first), static_cast<int32_t>(last)});
+        requests.push_back({sender, static_cast<int64_t>(first), static_cast<int64_t>(last)});
         if (mark && sender && sender->GetParent() == this)
             MarkDaysFromSettings(sender, first, last);
         return 0;
@@ -71,10 +71,10 @@ inline const CalendarCell& Cell(const MonthCalendarCtrl& calendar, int index)
                              index % MonthCalendarCtrl::kColumns);
 }
 
-inline int32_t Time32(const COleDateTime& date)
+inline int64_t Time64(const COleDateTime& date)
 {
-    int32_t value = 0;
-    EXPECT_TRUE(date.ToTime32(value));
+    int64_t value = 0;
+    EXPECT_TRUE(date.ToTime64(value));
     return value;
 }
 

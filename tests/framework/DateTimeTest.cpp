@@ -142,28 +142,32 @@ TEST(DateTime, ComparisonsAcross1899)
     EXPECT_TRUE(b <= COleDateTime(2004, 4, 11, 0, 0, 0));
 }
 
-TEST(DateTime, Time32RoundTrip)
+// Time values agree with the C library where it has them, and go on for
+// every year of the date type.
+TEST(DateTime, TimeValuesRoundTripInEveryYear)
 {
     const COleDateTime date(2004, 3, 10, 0, 0, 1);
-    int32_t value = 0;
-    ASSERT_TRUE(date.ToTime32(value));
-    EXPECT_GT(value, 0);
-    EXPECT_EQ(date, COleDateTime::FromTime32(value));
-    ExpectParts(COleDateTime::FromTime32(value + 86400), 2004, 3, 11, 0, 0, 1);
-
+    int64_t value = 0;
+    ASSERT_TRUE(date.ToTime64(value));
     std::tm parts{};
     parts.tm_year = 104;
     parts.tm_mon = 2;
     parts.tm_mday = 10;
     parts.tm_sec = 1;
     parts.tm_isdst = -1;
-    EXPECT_EQ(static_cast<int32_t>(mktime(&parts)), value);
+    EXPECT_EQ(static_cast<int64_t>(mktime(&parts)), value);
+    ExpectParts(COleDateTime::FromTime64(value + 86400), 2004, 3, 11, 0, 0, 1);
 
-    int32_t unchanged = 42;
-    EXPECT_FALSE(COleDateTime(2004, 2, 30, 0, 0, 0).ToTime32(unchanged));
-    EXPECT_FALSE(COleDateTime(2040, 1, 1, 0, 0, 0).ToTime32(unchanged));
+    for (const COleDateTime& any :
+         {COleDateTime(1601, 1, 2, 0, 0, 1), COleDateTime(1960, 5, 1, 12, 0, 0),
+          COleDateTime(2040, 1, 10, 0, 0, 1), COleDateTime(9999, 12, 12, 0, 0, 1)}) {
+        ASSERT_TRUE(any.ToTime64(value)) << any.GetYear();
+        EXPECT_EQ(any, COleDateTime::FromTime64(value)) << any.GetYear();
+    }
+    int64_t unchanged = 42;
+    EXPECT_FALSE(COleDateTime(2004, 2, 30, 0, 0, 0).ToTime64(unchanged));
     EXPECT_EQ(42, unchanged);
-    EXPECT_EQ(COleDateTime::invalid, COleDateTime::FromTime32(-100000).GetStatus());
+    EXPECT_EQ(COleDateTime::invalid, COleDateTime::FromTime64(int64_t{1} << 62).GetStatus());
 }
 
 TEST(DateTime, ClockCanBePinned)

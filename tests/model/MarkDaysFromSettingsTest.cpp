@@ -17,10 +17,10 @@ protected:
     // Sends the grid's range as the calendar does: both days at 00:00:01 as time values.
     static Dates MarkGrid(FakeCalendar& calendar)
     {
-        int32_t first = 0, last = 0;
-        EXPECT_TRUE(calendar.First().ToTime32(first));
-        EXPECT_TRUE(calendar.Last().ToTime32(last));
-        MarkDaysFromSettings(calendar, static_cast<WPARAM>(static_cast<uint32_t>(first)),
+        int64_t first = 0, last = 0;
+        EXPECT_TRUE(calendar.First().ToTime64(first));
+        EXPECT_TRUE(calendar.Last().ToTime64(last));
+        MarkDaysFromSettings(calendar, static_cast<WPARAM>(static_cast<uint64_t>(first)),
                              static_cast<LPARAM>(last));
         return calendar.MarkedDates();
     }
@@ -68,14 +68,14 @@ TEST_F(MarkDaysFromSettingsTest, CountsAreSigned)
 TEST_F(MarkDaysFromSettingsTest, BadRangesAreIgnored)
 {
     FakeCalendar march(2004, 3);
-    int32_t first = 0, last = 0;
-    ASSERT_TRUE(march.First().ToTime32(first));
-    ASSERT_TRUE(march.Last().ToTime32(last));
+    int64_t first = 0, last = 0;
+    ASSERT_TRUE(march.First().ToTime64(first));
+    ASSERT_TRUE(march.Last().ToTime64(last));
     MarkDaysFromSettings(&march, 0, last);
     MarkDaysFromSettings(&march, first, 0);
     MarkDaysFromSettings(&march, first, -5);
-    MarkDaysFromSettings(&march, first, static_cast<LPARAM>(0xFFFFFFFFu)); // -1 as 32 bits
-    MarkDaysFromSettings(&march, static_cast<WPARAM>(-100000), last);
+    MarkDaysFromSettings(&march, first, static_cast<LPARAM>(-1));
+    MarkDaysFromSettings(&march, static_cast<WPARAM>(int64_t{1} << 62), last); // beyond year 9999
     MarkDaysFromSettings(nullptr, first, last);
     EXPECT_EQ(0, march.calls);
 }

@@ -1,15 +1,42 @@
 #include "tests/support/GdiCount.h"
 
+#include <psapi.h>
+
 namespace testing_support {
+namespace {
+
+DWORD ProbeHandleTable(DWORD type)
+{
+    DWORD counted = 0;
+    for (UINT_PTR index = 1; index < 0x10000; ++index) {
+        const DWORD found = ::GetObjectType(reinterpret_cast<HGDIOBJ>(index));
+        counted += found != 0 && (type == 0 || found == type) ? 1 : 0;
+    }
+    return counted;
+}
+
+} // namespace
 
 DWORD LiveDrawingObjects()
 {
-    DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0)
-        return counted;
-    for (UINT_PTR index = 1; index < 0x10000; ++index)
-        counted += ::GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
-    return counted;
+    const DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    return counted != 0 ? counted : ProbeHandleTable(0);
+}
+
+DWORD LiveBitmaps()
+{
+    return ProbeHandleTable(OBJ_BITMAP);
+}
+
+SIZE_T PrivateBytes()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(),
+                                reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                sizeof(counters)))
+        return 0;
+    return counters.PrivateUsage;
 }
 
 } // namespace testing_support

@@ -8,4 +8,10 @@ namespace testing_support {
 // index value only matches a live object at that index).
 DWORD LiveDrawingObjects();
 
+// The number of live bitmaps of this process, found by the same probe.
+DWORD LiveBitmaps();
+
+// The process's private memory in bytes.
+SIZE_T PrivateBytes();
+
 } // namespace testing_support

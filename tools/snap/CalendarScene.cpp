@@ -44,12 +44,12 @@ public:
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last)
     {
         MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
-        const int32_t firstTime = static_cast<int32_t>(first);
-        const int32_t lastTime = static_cast<int32_t>(last);
+        const int64_t firstTime = static_cast<int64_t>(first);
+        const int64_t lastTime = static_cast<int64_t>(last);
         if (sender != &calendar || firstTime == 0 || lastTime <= 0)
             return 0;
-        MarkCriticalDays(sender, COleDateTime::FromTime32(firstTime),
-                         COleDateTime::FromTime32(lastTime), COleDateTime(2004, 3, 10, 9, 30, 0), 5,
+        MarkCriticalDays(sender, COleDateTime::FromTime64(firstTime),
+                         COleDateTime::FromTime64(lastTime), COleDateTime(2004, 3, 10, 9, 30, 0), 5,
                          23);
         return 0;
     }
