@@ -8,7 +8,7 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
-          cmake ninja-build googletest g++ fp-utils imagemagick x11-apps)
+          cmake ninja-build googletest g++ fp-utils imagemagick x11-apps nsis)
 
 log() { printf '== %s\n' "$*" >&2; }
 
