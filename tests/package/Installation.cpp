@@ -3,7 +3,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -20,15 +19,12 @@ namespace {
 constexpr DWORD kPatience = 60000; // milliseconds; Wine may be slow under load
 constexpr char kBackupKey[] = "Software\\Orrowby\\Velindra.package-test";
 
-// A path from the environment; a Unix path (from CTest) becomes one of Wine's Z: drive.
-std::string PathFromEnvironment(const char* name)
+// A path of the build machine; a Unix one is reached through Wine's Z: drive.
+std::string BuildPath(const char* path)
 {
-    const char* value = std::getenv(name);
-    std::string path = value ? value : "";
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
+    std::string windowsPath = path[0] == '/' ? std::string("Z:") + path : path;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    return windowsPath;
 }
 
 std::string FolderOf(int csidl)
@@ -106,7 +102,7 @@ DWORD RunToEnd(const std::string& commandLine)
 
 DWORD InstallSilently(const std::string& folder)
 {
-    std::string line = "\"" + PathFromEnvironment("VELINDRA_SETUP") + "\" /S";
+    std::string line = "\"" + BuildPath(VELINDRA_SETUP) + "\" /S";
     if (!folder.empty())
         line += " /D=" + folder; // last and unquoted, as the installer wants it
     return RunToEnd(line);
@@ -138,8 +134,7 @@ std::vector<std::string> InstalledFiles()
 {
     std::vector<std::string> files = {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm",
                                       "velindra.exe"};
-    for (const std::string& name :
-         Names(PathFromEnvironment("VELINDRA_SHIPPED_LANGUAGES") + "\\*", false)) {
+    for (const std::string& name : Names(BuildPath(VELINDRA_SHIPPED_LANGUAGES) + "\\*", false)) {
         if (EndsWith(name, ".lng"))
             files.push_back(name);
     }

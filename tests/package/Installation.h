@@ -1,8 +1,8 @@
 #pragma once
 // The installer and its uninstaller run silently in this Wine prefix, and
 // what they leave behind: files, the Start-menu shortcut, the uninstall entry
-// and the Run values. The installer's path comes from the environment
-// (VELINDRA_SETUP), as do the shipped language files (VELINDRA_SHIPPED_LANGUAGES).
+// and the Run values. The build names the installer (VELINDRA_SETUP) and the
+// folder of shipped language files (VELINDRA_SHIPPED_LANGUAGES).
 #include <windows.h>
 
 #include <string>
