@@ -40,11 +40,15 @@ BOOL CCritApp::InitInstance()
     mainDialog_ = NewMainDialog();
     if (!mainDialog_)
         return FALSE;
+    // Published before it is created: its pages reach the language manager
+    // through the application's main window while they are initialised.
+    m_pMainWnd = mainDialog_;
     // A main window that cannot be created would leave a message loop that
     // nothing can end: the program ends instead.
-    if (!mainDialog_->Create(IDD_MAIN, nullptr))
+    if (!mainDialog_->Create(IDD_MAIN, nullptr)) {
+        m_pMainWnd = nullptr;
         return FALSE;
-    m_pMainWnd = mainDialog_;
+    }
 
     if (firstRun_)
         OfferWizard();

@@ -41,6 +41,10 @@ CString StoredLanguage()
 
 } // namespace
 
+// The shell's broadcast after it (re-)created the notification area.
+const UINT kTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+const UINT kOpenRequest = ::RegisterWindowMessageA("Orrowby.Velindra.Open");
+
 BEGIN_MESSAGE_MAP(MainDialog, CDialog)
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
@@ -60,11 +64,24 @@ ON_COMMAND(IDC_MAIN_WIZARD, RunWizard)
 ON_LBN_SELCHANGE(IDC_MAIN_NAVIGATION, OnSelChangeNavigation)
 ON_COMMAND(IDC_MAIN_EXIT, OnCancel)
 ON_MESSAGE(WM_TRAYNOTIFY, OnTrayNotify)
+ON_WM_CLOSE()
+ON_REGISTERED_MESSAGE(kTaskbarCreated, OnTaskbarCreated)
+ON_REGISTERED_MESSAGE(kOpenRequest, OnOpenRequest)
+ON_WM_TIMER()
+ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
+ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
+UINT MainDialog::OpenRequestMessage()
+{
+    return kOpenRequest;
+}
+
 MainDialog::MainDialog() : CDialog(IDD_MAIN)
 {
+    RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
 }
 
@@ -101,11 +118,11 @@ BOOL MainDialog::OnInitDialog()
     bool critical = IsTodayCriticalKeepingMonth(now);
     SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
     ApplyLanguage(true);
-    LoadTintedBitmap(IDB_STRIPE, stripeBitmap_);
-    if (HBITMAP old = stripe_.SetBitmap(stripeBitmap_))
-        if (old != stripeBitmap_.GetSafeHandle())
-            ::DeleteObject(old);
+    CBitmap stripe;
+    LoadTintedBitmap(IDB_STRIPE, stripe);
+    stripe_.ShowBitmap(stripe.Detach());
     CenterWindow();
+    ArmMidnightTimer();
     return TRUE;
 }
 
@@ -119,6 +136,8 @@ void MainDialog::CreatePages()
     sheet_.SetBackgroundBrush(background_);
     sheet_.ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     sheet_.ModifyStyle(0, WS_TABSTOP);
+    // Tab goes from the navigation list into the page, then to the buttons.
+    sheet_.SetWindowPos(navigation_.m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (HWND tabs = sheet_.GetTabControl()) {
         LONG_PTR ex = ::GetWindowLongPtrA(tabs, GWL_EXSTYLE);
         ::SetWindowLongPtrA(tabs, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
@@ -170,47 +189,6 @@ void MainDialog::ActivateEveryPage()
     navigation_.SetCurSel(sheet_.GetActiveIndex());
 }
 
-void MainDialog::LoadTrayIcons()
-{
-    UINT flags = IsWindowsVersion5OrLater() ? 0 : LR_VGACOLOR;
-    trayNormal_ = LoadProgramIcon(IDI_VELINDRA, flags);
-    trayPink_ = LoadProgramIcon(IDI_VELINDRA_PINK, flags);
-}
-
-// Whether today is marked critical, asked of the Monitor calendar on today's
-// month; the calendar then goes back to the month it showed (the month of
-// StartDate), which is the month the page opens on.
-bool MainDialog::IsTodayCriticalKeepingMonth(const COleDateTime& now)
-{
-    MonthCalendarCtrl& calendar = monitor_.Calendar();
-    if (!calendar.IsWindow())
-        return false;
-    COleDateTime shown = calendar.GetShownDate();
-    monitor_.ShowToday();
-    bool critical = monitor_.IsCriticalDay(now);
-    calendar.SetMonth(shown);
-    return critical;
-}
-
-void MainDialog::SetTrayState(TrayState state)
-{
-    trayState_ = state;
-    trayIcon_.SetState(state);
-}
-
-HICON MainDialog::GetTrayIcon(TrayState state) const
-{
-    return state == TrayPink ? trayPink_ : trayNormal_;
-}
-
-void MainDialog::RefreshCycleState()
-{
-    COleDateTime now = COleDateTime::GetCurrentTime();
-    monitor_.ShowToday();
-    bool critical = monitor_.IsCriticalDay(now);
-    SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
-}
-
 void MainDialog::ApplyLanguage(bool initial)
 {
     HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // IDC_WAIT
@@ -242,52 +220,14 @@ void MainDialog::LoadTrayMenu()
 // object.
 void MainDialog::OnDestroy()
 {
+    KillTimer(kMidnightTimer);
     trayIcon_.RemoveIcon();
     Default();
 }
 
-LRESULT MainDialog::OnTrayNotify(WPARAM, LPARAM mouseMessage)
-{
-    switch (static_cast<UINT>(mouseMessage)) {
-    case WM_LBUTTONDOWN:
-        OnMenuOpen();
-        break;
-    case WM_RBUTTONDOWN:
-        if (!IsWindowVisible())
-            ShowTrayMenu();
-        break;
-    default:
-        break;
-    }
-    return 0;
-}
-
-// The pop-up menu at the cursor, "Open..." in bold. The owner is made the
-// foreground window first and gets an empty message afterwards, so that the
-// menu closes when the user clicks elsewhere.
-void MainDialog::ShowTrayMenu()
-{
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    HMENU popup = iconMenu_.GetSubMenu(0);
-    if (!popup)
-        return;
-    ::SetMenuDefaultItem(popup, 0, TRUE);
-    HWND owner = m_hWnd;
-    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
-        owner = ::GetParent(owner);
-    ::SetForegroundWindow(owner);
-    CWnd* ownerObject = CWnd::FromHandlePermanent(owner);
-    CMenu* object = CMenu::FromHandlePermanent(popup);
-    if (object && ownerObject)
-        object->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, ownerObject);
-    else
-        ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
-    ::PostMessageA(owner, WM_NULL, 0, 0);
-}
-
 void MainDialog::ShowMainWindow(int page)
 {
+    scheduler_.LoadFromSettings(); // what is stored now, whoever stored it
     sheet_.SetActivePage(page);
     navigation_.SetCurSel(page);
     ShowWindow(SW_SHOW);
@@ -297,6 +237,8 @@ void MainDialog::ShowMainWindow(int page)
 
 void MainDialog::HideToTray()
 {
+    if (BringOpenModalToFront())
+        return; // the help window is already there
     ShowWindow(SW_HIDE);
     QuickLaunchHelpDialog help;
     help.DoModal();
@@ -319,6 +261,11 @@ void MainDialog::OnHelp()
 
 BOOL MainDialog::PreTranslateMessage(MSG* message)
 {
+    // A hidden window keeps the keyboard focus after the icon's menu closed:
+    // its keys (Escape is Help, Enter is Hide) must not act unseen.
+    const bool key = message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST;
+    if (key && !IsWindowVisible())
+        return TRUE;
     if (message->wParam == VK_F1) {
         if (message->message == WM_KEYDOWN)
             return TRUE;
@@ -348,6 +295,7 @@ void MainDialog::OnTimeChange()
 {
     Default();
     RefreshCycleState();
+    ArmMidnightTimer();
 }
 
 void MainDialog::OnSelChangeNavigation()
@@ -359,8 +307,7 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog halfYear;
-    halfYear.DoModal();
+    HalfYearDialog::Open();
 }
 
 void MainDialog::OnCancel()
@@ -368,6 +315,37 @@ void MainDialog::OnCancel()
     WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
     DestroyIcons();
     ::PostQuitMessage(0);
+}
+
+// Log-off or shut-down: the program may be ended at any moment after this.
+LRESULT MainDialog::OnEndSession(WPARAM ending, LPARAM)
+{
+    if (ending) {
+        WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
+        trayIcon_.RemoveIcon();
+    }
+    return 0;
+}
+
+LRESULT MainDialog::OnOpenRequest(WPARAM, LPARAM)
+{
+    if (!BringOpenModalToFront()) {
+        ShowMainWindow(PageMonitor);
+        ::SetForegroundWindow(m_hWnd);
+    }
+    return kOpenAnswer;
+}
+
+bool MainDialog::BringOpenModalToFront()
+{
+    if (!m_hWnd || ::IsWindowEnabled(m_hWnd))
+        return false;
+    HWND popup = ::GetLastActivePopup(m_hWnd);
+    if (!popup || popup == m_hWnd || !::IsWindowVisible(popup))
+        return false;
+    ::SetForegroundWindow(popup);
+    ::BringWindowToTop(popup);
+    return true;
 }
 
 void MainDialog::DestroyIcons()

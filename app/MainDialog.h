@@ -30,6 +30,8 @@ public:
     enum Page { PageMonitor = 0, PageScheduler = 1, PageOptions = 2, PageAbout = 3, PageCount = 4 };
     // What the notification icon shows.
     enum TrayState { TrayPink = 0, TrayNormal = 1 };
+    // The timer that wakes the window at the next local midnight.
+    static constexpr UINT_PTR kMidnightTimer = 1;
 
     MainDialog();
     ~MainDialog() override;
@@ -53,14 +55,20 @@ public:
     // Ends the program: stores whether the window was visible, posts WM_QUIT.
     void OnCancel() override;
 
+    // The message another start of the program sends to bring this window
+    // to the front ("Open..."); the answer is kOpenAnswer.
+    static UINT OpenRequestMessage();
+    static constexpr LRESULT kOpenAnswer = 0x56454C; // "VEL"
+
     // For the application and the tests.
     CDialogCritSheet& Sheet() { return sheet_; }
     CIconListBox& Navigation() { return navigation_; }
     CDialogCritMonitor& Monitor() { return monitor_; }
+    CDialogCritSched& Scheduler() { return scheduler_; }
     CDialogCritAbout& About() { return about_; }
     TrayState GetTrayState() const { return trayState_; }
     HICON GetTrayIcon(TrayState state) const;
-    HBITMAP GetStripeBitmap() const { return stripeBitmap_; }
+    HBITMAP GetStripeBitmap() const { return stripe_.GetBitmap(); }
     HBRUSH GetBackgroundBrush() const { return background_; }
     const TrayIcon& Tray() const { return trayIcon_; }
     IconMenu& Menu() { return iconMenu_; }
@@ -74,6 +82,8 @@ protected:
     HICON OnQueryDragIcon() { return windowIcon_; }
     HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
     void OnSysCommand(UINT command, LPARAM lParam);
+    // WM_CLOSE (End task, taskkill, an installer): ends the program like the close box.
+    void OnClose() { OnCancel(); }
     void OnTimeChange();
     void OnSelChangeNavigation();
     void OnMenuOpen() { ShowMainWindow(PageMonitor); }
@@ -84,6 +94,13 @@ protected:
     void OnMenuWebSite() { about_.OpenWebSite(); }
     // The notification icon's callback: lParam carries the mouse message.
     LRESULT OnTrayNotify(WPARAM id, LPARAM mouseMessage);
+    // The shell's notification area was (re-)created: the icon goes back.
+    LRESULT OnTaskbarCreated(WPARAM, LPARAM);
+    LRESULT OnOpenRequest(WPARAM, LPARAM);
+    void OnTimer(UINT_PTR id);
+    LRESULT OnPowerBroadcast(WPARAM event, LPARAM);
+    LRESULT OnQueryEndSession(WPARAM, LPARAM) { return TRUE; }
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnDestroy();
 
 private:
@@ -94,9 +111,17 @@ private:
     void LoadTrayIcons();
     bool IsTodayCriticalKeepingMonth(const COleDateTime& now);
     void SetTrayState(TrayState state);
+    // A new day (midnight, resume, time change): the icon and every
+    // calendar's today follow, and the timer waits for the next midnight.
+    void OnDayMayHaveChanged();
+    void ArmMidnightTimer();
     void ShowTrayMenu();
     void LoadTrayMenu();
     void DestroyIcons();
+    // The window that keeps this one disabled (the help window, the
+    // half-year calendar, the wizard), brought to the front; false when
+    // there is none.
+    bool BringOpenModalToFront();
 
     CStatic stripe_;          // 1031
     CIconListBox navigation_; // 1023
@@ -112,7 +137,6 @@ private:
     CBrush background_;
     CImageList pageImages_;
     CStringArray pageNames_;
-    CBitmap stripeBitmap_;
     TrayIcon trayIcon_;
     IconMenu iconMenu_; // menu 134, the notification icon's pop-up menu
     // The state the notification icon shows; SetTrayState is the one place

@@ -4,6 +4,7 @@
 #include "lang/LanguageOwner.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "ui/HelpTopic.h"
 
 QuickLaunchHelpDialog::QuickLaunchHelpDialog(CWnd* parent) : CDialog(IDD_QUICKLAUNCH_HELP, parent)
 {
@@ -32,4 +33,13 @@ void QuickLaunchHelpDialog::OnCancel()
     const bool ticked = hideMessage_.IsWindow() && hideMessage_.GetCheck() == BST_CHECKED;
     WriteSettingDword(SettingHideMessage, ticked ? 1 : 0);
     EndDialog(IDCANCEL);
+}
+
+BOOL QuickLaunchHelpDialog::PreTranslateMessage(MSG* message)
+{
+    if (IsHelpKey(message)) {
+        OpenHelpTopic("tray");
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(message);
 }

@@ -12,6 +12,8 @@ public:
     BOOL OnInitDialog() override;
     // OK (it carries the cancel id), Escape and the close box.
     void OnCancel() override;
+    // F1 going down and coming up opens the help topic about the icon.
+    BOOL PreTranslateMessage(MSG* message) override;
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;

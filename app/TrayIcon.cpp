@@ -44,24 +44,36 @@ BOOL TrayIcon::AddIcon(CWnd* window, const char* tooltip, HICON normal, HICON al
     record_.hIcon = normal_;
     ::lstrcpynA(record_.szTip, hasTip ? tooltip : "", kTipRoom);
 
+    wanted_ = true;
     added_ = g_notifier(NIM_ADD, &record_);
     return added_;
 }
 
 void TrayIcon::SetState(int state)
 {
-    if (!added_ || state == state_)
+    if (state == state_)
         return;
     state_ = state;
     record_.hIcon = state != StateAlternate ? normal_ : alternate_;
-    g_notifier(NIM_MODIFY, &record_);
+    if (added_)
+        g_notifier(NIM_MODIFY, &record_);
 }
 
 bool TrayIcon::RemoveIcon()
 {
+    wanted_ = false;
     if (!added_)
         return false;
     g_notifier(NIM_DELETE, &record_);
     added_ = FALSE;
     return true;
+}
+
+BOOL TrayIcon::AddAgain()
+{
+    if (!wanted_)
+        return FALSE;
+    // A shell that kept the icon refuses a second add; it still takes a change.
+    added_ = g_notifier(NIM_ADD, &record_) || g_notifier(NIM_MODIFY, &record_);
+    return added_;
 }

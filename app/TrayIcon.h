@@ -35,10 +35,16 @@ public:
     // in the notification area.
     BOOL AddIcon(CWnd* window, const char* tooltip, HICON normal, HICON alternate);
     // 1 shows the normal icon, 0 the alternate one. Nothing is sent to the
-    // shell without an icon or when the state is already shown.
+    // shell without an icon or when the state is already shown; the state is
+    // kept either way, for AddAgain.
     void SetState(int state);
     // True when an icon was removed. The destructor calls it.
     bool RemoveIcon();
+    // Puts the icon back after the shell re-created its notification area
+    // (or first created it, when the program started before the shell), in
+    // its current state. Nothing before AddIcon or after RemoveIcon.
+    // Non-zero when the icon is in the notification area.
+    BOOL AddAgain();
 
     BOOL IsAdded() const { return added_; }
     int GetState() const { return state_; }
@@ -46,6 +52,7 @@ public:
 
 private:
     BOOL added_ = FALSE;
+    bool wanted_ = false; // between AddIcon and RemoveIcon
     NOTIFYICONDATAA record_{};
     HICON normal_ = nullptr;
     HICON alternate_ = nullptr;

@@ -1,7 +1,9 @@
-// Velindra's entry point: the one application object and the framework's main.
+// Velindra's entry point: the one application object and the framework's
+// main, unless Velindra runs already in this session.
 #include <windows.h>
 
 #include "app/CCritApp.h"
+#include "app/SingleInstance.h"
 
 namespace {
 CCritApp theApp;
@@ -9,5 +11,10 @@ CCritApp theApp;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    const SingleInstance instance;
+    if (!instance.IsFirst()) {
+        SingleInstance::ActivateRunningInstance();
+        return 0;
+    }
     return AfxWinMain();
 }

@@ -4,10 +4,11 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "ui/DialogLayout.h"
 
 namespace {
-constexpr int kCalendarX = 56;
-constexpr int kCalendarY = 30;
+constexpr int kCalendarY = 30; // pixels from the top of the page
+const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
 CDialogCritMonitor::CDialogCritMonitor() : CFramedPage(IDD_MONITOR, {"mon"}) {}
@@ -23,7 +24,7 @@ END_MESSAGE_MAP()
 BOOL CDialogCritMonitor::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
-    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, kCalendarX, kCalendarY, TRUE, TRUE, TRUE);
+    PlaceCalendar();
     // The page opens on the month of the stored first day of a period; a
     // date the calendar refuses leaves it on the current month.
     COleDateTime start;
@@ -31,6 +32,20 @@ BOOL CDialogCritMonitor::OnInitDialog()
     if (start.GetStatus() == COleDateTime::valid)
         calendar_.SetMonth(start);
     return TRUE;
+}
+
+// The calendar stands above its two buttons, its left edge on the Today
+// button's (56 pixels with the template's font), and the buttons span its
+// width whatever the width of the dialog font.
+void CDialogCritMonitor::PlaceCalendar()
+{
+    const RECT today = layout::ControlRect(m_hWnd, IDC_MON_TODAY);
+    const RECT halfYear = layout::ControlRect(m_hWnd, IDC_MON_HALFYEAR);
+    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, today.left, kCalendarY, TRUE, TRUE, TRUE);
+    // First in the page's Tab order, before its buttons.
+    calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    layout::SpreadRow(m_hWnd, kButtonRow, 2, halfYear.left - today.right, today.left,
+                      today.left + MonthCalendarCtrl::kWidth);
 }
 
 BOOL CDialogCritMonitor::OnSetActive()
@@ -46,8 +61,7 @@ void CDialogCritMonitor::OnToday()
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog dialog;
-    dialog.DoModal();
+    HalfYearDialog::Open();
 }
 
 void CDialogCritMonitor::ShowToday()

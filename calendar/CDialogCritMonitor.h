@@ -33,5 +33,7 @@ protected:
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
 
 private:
+    void PlaceCalendar();
+
     MonthCalendarCtrl calendar_;
 };

@@ -4,14 +4,20 @@
 #include "lang/LanguageOwner.h"
 #include "model/CycleCalculator.h"
 #include "res/resource.h"
+#include "ui/DialogLayout.h"
 #include "ui/HelpTopic.h"
 
 namespace {
 
-constexpr int kLeft = 17;
+// The calendars' block: 17 pixels from the left with the template's font,
+// 17 pixels from the top, in steps of 208 and 161 pixels.
+constexpr int kLeftUnits = 11;
 constexpr int kTop = 17;
 constexpr int kColumnStep = 208;
 constexpr int kRowStep = 161;
+const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_HALF_CLOSE,
+                          IDC_HALF_HELP};
+constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
 
 int DaysInMonth(int year, int month)
 {
@@ -34,11 +40,46 @@ int MoveToMonth(COleDateTime& date, int year, int month)
     return 1;
 }
 
+HalfYearDialog* g_openDialog = nullptr;
+
 } // namespace
 
 HalfYearDialog::HalfYearDialog(CWnd* parent) : CDialog(IDD_HALFYEAR, parent) {}
 
-HalfYearDialog::~HalfYearDialog() = default;
+HalfYearDialog::~HalfYearDialog()
+{
+    if (g_openDialog == this)
+        g_openDialog = nullptr;
+}
+
+void HalfYearDialog::Open()
+{
+    if (g_openDialog) {
+        ::SetForegroundWindow(g_openDialog->m_hWnd);
+        return;
+    }
+    HalfYearDialog dialog;
+    dialog.DoModal();
+}
+
+HalfYearDialog* HalfYearDialog::OpenDialog()
+{
+    return g_openDialog;
+}
+
+void HalfYearDialog::RefreshOpen()
+{
+    if (g_openDialog)
+        for (MonthCalendarCtrl& calendar : g_openDialog->calendars_)
+            calendar.Refresh();
+}
+
+void HalfYearDialog::OnDestroy()
+{
+    if (g_openDialog == this)
+        g_openDialog = nullptr;
+    Default();
+}
 
 BEGIN_MESSAGE_MAP(HalfYearDialog, CDialog)
 ON_COMMAND(IDC_HALF_PREVIOUS, OnPrevious)
@@ -46,6 +87,8 @@ ON_COMMAND(IDC_HALF_NEXT, OnNext)
 ON_COMMAND(IDC_HALF_TODAY, OnToday)
 ON_COMMAND(IDC_HALF_HELP, OnHelp)
 ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
+ON_WM_CLOSE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BOOL HalfYearDialog::OnInitDialog()
@@ -55,12 +98,34 @@ BOOL HalfYearDialog::OnInitDialog()
         CString section;
         language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     }
-    for (int i = 0; i < kCalendarCount; ++i)
-        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, kLeft + kColumnStep * (i % 3),
-                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
+    PlaceCalendars();
     anchor_ = COleDateTime::GetCurrentTime();
     ShowHalfYear(anchor_);
+    g_openDialog = this;
     return TRUE;
+}
+
+// With another dialog font than the template's, the buttons are moved to end
+// where the calendars end, and the dialog is made as wide as the calendars
+// with their margins.
+void HalfYearDialog::PlaceCalendars()
+{
+    const int left = layout::DialogUnitsX(m_hWnd, kLeftUnits);
+    for (int i = 0; i < kCalendarCount; ++i)
+        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, left + kColumnStep * (i % 3),
+                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
+    const int right = left + 2 * kColumnStep + MonthCalendarCtrl::kWidth;
+    const int slack = layout::DialogUnitsX(m_hWnd, 1);
+    const int rowEnd = layout::ControlRect(m_hWnd, IDC_HALF_HELP).right;
+    if (rowEnd > right + slack || rowEnd < right - slack)
+        layout::ShiftControls(m_hWnd, kButtonRow, kButtonCount, right - rowEnd);
+    const RECT client = GetClientRect();
+    const int width = right + left;
+    if (client.right > width + slack || client.right < width - slack) {
+        const RECT window = GetWindowRect();
+        SetWindowPos(nullptr, 0, 0, window.right - window.left + width - client.right,
+                     window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void HalfYearDialog::ShowHalfYear(const COleDateTime& anchor)
@@ -80,6 +145,14 @@ LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM first, LPARAM last)
             MarkDaysFromSettings(calendar, first, last);
     }
     return 0;
+}
+
+bool HalfYearDialog::IsCalendar(HWND window) const
+{
+    for (const MonthCalendarCtrl& calendar : calendars_)
+        if (calendar.m_hWnd == window)
+            return true;
+    return false;
 }
 
 void HalfYearDialog::OnPrevious()
@@ -107,6 +180,13 @@ void HalfYearDialog::OnHelp()
 
 BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
 {
+    // A key that steps a month steps all six calendars, as the buttons do.
+    if (message->message == WM_KEYDOWN && IsCalendar(message->hwnd)) {
+        if (const int step = MonthStepOfKey(message->wParam)) {
+            step < 0 ? OnPrevious() : OnNext();
+            return TRUE;
+        }
+    }
     if (IsHelpKey(message)) {
         OpenHelpTopic("halfy");
         return TRUE;

@@ -13,6 +13,14 @@ public:
     explicit HalfYearDialog(CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
+    // Runs the dialog modally, or brings it to the front when it is open
+    // already: there is never more than one.
+    static void Open();
+    // The open dialog, or null.
+    static HalfYearDialog* OpenDialog();
+    // Rebuilds the open dialog's calendars (a new day: today's ring moves).
+    static void RefreshOpen();
+
     // Shows the half-year that holds the anchor's month.
     void ShowHalfYear(const COleDateTime& anchor);
 
@@ -36,12 +44,18 @@ protected:
     void OnPrevious();
     void OnNext();
     void OnToday();
-    // Command id 2: the Help button, and also Escape and the close box.
+    // Command id 2: the Help button, and also Escape.
     void OnHelp();
+    // The close box closes, as Close does.
+    void OnClose() { EndDialog(IDOK); }
+    void OnDestroy();
     // Marks the calendar that is asking; each calendar gets exactly its own marks.
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
 
 private:
+    void PlaceCalendars();
+    bool IsCalendar(HWND window) const;
+
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

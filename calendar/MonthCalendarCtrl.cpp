@@ -45,6 +45,11 @@ private:
 
 BEGIN_MESSAGE_MAP(MonthCalendarCtrl, CWnd)
 ON_WM_PAINT()
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
+ON_MESSAGE(WM_SETFOCUS, OnFocusChange)
+ON_MESSAGE(WM_KILLFOCUS, OnFocusChange)
+ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
 ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
@@ -76,8 +81,9 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     SetPaintColours();
     CreateFonts();
     const RECT rect{x, y, x + kWidth, y + kHeight};
-    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, rect, parent, id))
+    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, id))
         return FALSE;
+    withButtons_ = withButtons != FALSE;
     const bool created = CreateMonthButtons(withButtons != FALSE);
     showLeading_ = showLeading ? 1 : 0;
     showTrailing_ = showTrailing ? 1 : 0;
@@ -216,6 +222,47 @@ void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
         day += COleDateTimeSpan(1);
     }
     last = cells_[kCellCount - 1].date;
+}
+
+int MonthStepOfKey(WPARAM key)
+{
+    switch (key) {
+    case VK_PRIOR:
+    case VK_LEFT:
+    case VK_UP:
+        return -1;
+    case VK_NEXT:
+    case VK_RIGHT:
+    case VK_DOWN:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+LRESULT MonthCalendarCtrl::OnKeyDown(WPARAM key, LPARAM)
+{
+    const int step = withButtons_ ? MonthStepOfKey(key) : 0;
+    if (step < 0)
+        OnPrevMonth();
+    else if (step > 0)
+        OnNextMonth();
+    else
+        return Default();
+    return 0;
+}
+
+LRESULT MonthCalendarCtrl::OnFocusChange(WPARAM, LPARAM)
+{
+    const RECT band{2, 2, kWidth - 2, 22};
+    InvalidateRect(&band, false);
+    return Default();
+}
+
+LRESULT MonthCalendarCtrl::OnLButtonDown(WPARAM, LPARAM)
+{
+    SetFocus();
+    return Default();
 }
 
 int MonthCalendarCtrl::FindCell(const COleDateTime& date) const

@@ -106,6 +106,13 @@ public:
 
 protected:
     void OnPaint();
+    // The keyboard: the calendar is a tab stop that shows its focus on the
+    // month band; Page Up / Page Down and the arrow keys step months (a
+    // calendar without month buttons leaves stepping to its parent).
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS; }
+    LRESULT OnKeyDown(WPARAM key, LPARAM);
+    LRESULT OnFocusChange(WPARAM, LPARAM);
+    LRESULT OnLButtonDown(WPARAM, LPARAM);
 
 private:
     // Stores the shown date and refreshes; false (nothing changed) while
@@ -130,4 +137,8 @@ private:
     COLORREF colours_[PaintColourCount] = {};
     CalendarCell cells_[kCellCount];
     bool refreshing_ = false;
+    bool withButtons_ = false;
 };
+
+// The month a key steps to: -1 back, +1 forward, 0 for other keys.
+int MonthStepOfKey(WPARAM key);

@@ -55,6 +55,17 @@ void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
     dc->FillSolidRect(*rect, colours_[BandBackground]);
     RECT textRect = *rect;
     dc->DrawText(text, &textRect, kTextFormat);
+    if (::GetFocus() == m_hWnd && IsWindow()) {
+        // The focus goes round the month's name, clear of the month buttons.
+        RECT focus = *rect;
+        dc->DrawText(text, &focus, kTextFormat | DT_CALCRECT);
+        const int width = focus.right - focus.left + 6;
+        focus.left = (rect->left + rect->right - width) / 2;
+        focus.right = focus.left + width;
+        focus.top = rect->top + 2;
+        focus.bottom = rect->bottom - 1;
+        ::DrawFocusRect(*dc, &focus);
+    }
 }
 
 void MonthCalendarCtrl::DrawDayNames(CDC* dc, const RECT* rect)

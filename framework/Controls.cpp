@@ -2,6 +2,30 @@
 
 #include <vector>
 
+void CStatic::ShowBitmap(HBITMAP owned)
+{
+    HBITMAP previous = reinterpret_cast<HBITMAP>(
+        SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(owned)));
+    if (previous && previous != owned)
+        ::DeleteObject(previous);
+}
+
+void ReleaseStaticPictures(HWND parent)
+{
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        ::GetClassNameA(child, className, sizeof(className));
+        const LONG_PTR style = ::GetWindowLongPtrA(child, GWL_STYLE);
+        if (lstrcmpiA(className, "Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP)
+            continue;
+        // Taken out of the control first, so that nothing draws or frees it again.
+        if (HGDIOBJ shown =
+                reinterpret_cast<HGDIOBJ>(::SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
+            ::DeleteObject(shown);
+    }
+}
+
 std::string CListBox::GetText(int index) const
 {
     LRESULT length = SendMessage(LB_GETTEXTLEN, index);

@@ -8,18 +8,27 @@
 #include "framework/DateTime.h"
 #include "framework/Wnd.h"
 
+// A picture static owns the bitmap it shows: one it loaded from its template
+// as well as one given to it with ShowBitmap. The dialog that holds it frees
+// that bitmap when it is destroyed (ReleaseStaticPictures).
 class CStatic : public CWnd {
 public:
     HICON SetIcon(HICON icon)
     {
         return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon)));
     }
-    HBITMAP SetBitmap(HBITMAP bitmap)
+    // Shows the bitmap, which the static then owns, and frees the one it showed.
+    void ShowBitmap(HBITMAP owned);
+    HBITMAP GetBitmap() const
     {
-        return reinterpret_cast<HBITMAP>(
-            SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+        return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
     }
 };
+
+// Frees the bitmaps that the window's picture statics show. Static controls
+// do not free a bitmap they loaded from a template (Wine) or were given
+// (Windows), so the holder does, once, before its children go.
+void ReleaseStaticPictures(HWND parent);
 
 class CButton : public CWnd {
 public:

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "framework/Controls.h"
 #include "framework/WinApp.h"
 
 void AfxInitCommonControls()
@@ -20,6 +21,20 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control)
         control.SubclassDlgItem(static_cast<UINT>(id), exchange->m_pDlgWnd);
 }
 
+bool RegisterDialogClass(const char* className)
+{
+    WNDCLASSEXA dialogClass{};
+    dialogClass.cbSize = sizeof(dialogClass);
+    if (::GetClassInfoExA(AfxGetInstanceHandle(), className, &dialogClass))
+        return true;
+    if (!::GetClassInfoExA(nullptr, WC_DIALOG, &dialogClass))
+        return false;
+    dialogClass.cbSize = sizeof(dialogClass);
+    dialogClass.hInstance = AfxGetInstanceHandle();
+    dialogClass.lpszClassName = className;
+    return ::RegisterClassExA(&dialogClass) != 0;
+}
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() = default;
@@ -35,6 +50,14 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT message, WPARAM, LP
         return FALSE; // everything else goes through the bound window procedure
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     return dialog ? dialog->BindAndInit(window) : TRUE;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+    if (message == WM_DESTROY)
+        ReleaseStaticPictures(m_hWnd);
+    return result;
 }
 
 BOOL CDialog::BindAndInit(HWND window)

@@ -19,6 +19,11 @@ void AfxInitCommonControls();
 // Binds a control member to the dialog's control with that id.
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control);
 
+// Registers a window class that behaves as the system's dialog class, for a
+// template that names it (CLASS "name"): other programs can then find the
+// dialog by its class rather than by its translated caption. Once per process.
+bool RegisterDialogClass(const char* className);
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
@@ -44,6 +49,8 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
+    // Frees the pictures of the dialog's statics when the dialog goes.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Binding at WM_INITDIALOG, shared with property pages.
     BOOL BindAndInit(HWND window);
     static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam,

@@ -141,6 +141,9 @@ public:                                                                         
 // ---- entries ----
 #define ON_MESSAGE(message, fn)                                                                    \
     {fw::Match::Message, message, message, 0, &fw::MessageThunk<ThisClass, &ThisClass::fn>},
+// A message registered at run time (RegisterWindowMessage): `message` names a
+// variable that holds it, set before the map is first used.
+#define ON_REGISTERED_MESSAGE(message, fn) ON_MESSAGE(message, fn)
 #define ON_COMMAND(id, fn)                                                                         \
     {fw::Match::Command, id, id, 0, &fw::VoidThunk<ThisClass, &ThisClass::fn>},
 #define ON_CONTROL(code, id, fn)                                                                   \
@@ -157,6 +160,8 @@ public:                                                                         
 #define ON_WM_DESTROY()                                                                            \
     {fw::Match::Message, WM_DESTROY, WM_DESTROY, 0,                                                \
      &fw::VoidThunk<ThisClass, &ThisClass::OnDestroy>},
+#define ON_WM_CLOSE()                                                                              \
+    {fw::Match::Message, WM_CLOSE, WM_CLOSE, 0, &fw::VoidThunk<ThisClass, &ThisClass::OnClose>},
 #define ON_WM_TIMECHANGE()                                                                         \
     {fw::Match::Message, WM_TIMECHANGE, WM_TIMECHANGE, 0,                                          \
      &fw::VoidThunk<ThisClass, &ThisClass::OnTimeChange>},

@@ -4,6 +4,7 @@
 #include "lang/LanguageManager.h"
 #include "model/AppIdentity.h"
 #include "res/resource.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -48,7 +49,24 @@ BOOL CDialogCritAbout::OnInitDialog()
     product_.SetWindowText(velindra::kProductLine);
 
     banner_.SetLinkUrl(velindra::kWebAddress);
+    CentrePictures();
     return TRUE;
+}
+
+// A picture static takes the size of its picture from its top-left corner;
+// the icon is centred over the lines of text and the banner under the
+// Download button, whatever the width of the dialog font.
+void CDialogCritAbout::CentrePictures()
+{
+    const RECT text = layout::ControlRect(m_hWnd, IDC_ABOUT_PRODUCT);
+    const RECT button = layout::ControlRect(m_hWnd, IDC_ABOUT_DOWNLOAD);
+    const int pictures[][2] = {{IDC_ABOUT_ICON, (text.left + text.right) / 2},
+                               {IDC_ABOUT_BANNER, (button.left + button.right) / 2}};
+    for (const auto& picture : pictures) {
+        RECT rect = layout::ControlRect(m_hWnd, picture[0]);
+        ::OffsetRect(&rect, picture[1] - (rect.left + rect.right) / 2, 0);
+        layout::PlaceControl(m_hWnd, picture[0], rect);
+    }
 }
 
 void CDialogCritAbout::OpenWebSite()

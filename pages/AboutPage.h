@@ -21,6 +21,8 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
 
 private:
+    void CentrePictures();
+
     CLinkStatic banner_;
     CLinkStatic web_;
     CLinkStatic mail_;

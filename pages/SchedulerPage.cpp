@@ -47,6 +47,12 @@ BOOL CDialogCritSched::OnInitDialog()
     return TRUE;
 }
 
+BOOL CDialogCritSched::OnSetActive()
+{
+    LoadFromSettings();
+    return CFramedPage::OnSetActive();
+}
+
 void CDialogCritSched::LoadFromSettings()
 {
     if (!IsWindow())

@@ -25,6 +25,9 @@ public:
     CDialogCritSched();
 
     BOOL OnInitDialog() override;
+    // Shows what is stored now: another program (or a second window) may
+    // have changed it since the page was last shown.
+    BOOL OnSetActive() override;
     // Shows the stored values without writing anything; nothing while the
     // page window does not exist.
     void LoadFromSettings();

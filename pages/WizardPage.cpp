@@ -1,7 +1,5 @@
 #include "pages/WizardPage.h"
 
-#include <utility>
-
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "res/resource.h"
@@ -42,22 +40,22 @@ void CWizardPage::Translate()
 {
     // The export reaches english.lng on the page window's first translation
     // only, while it still shows its built-in texts.
+    title_ = GetWindowText();
     if (LanguageManager* language = AppLanguageManager()) {
         CString section;
         language->TranslateDialog(true, true, this, static_cast<int>(GetTemplateId()), 0, section);
+        title_ = language->LookupText(section, 0, title_);
     }
+    // A wizard shows its step's caption as its title, not on a tab; posted,
+    // because the sheet puts the untranslated caption there after this.
+    ::PostMessageA(::GetParent(m_hWnd), PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>(title_.c_str()));
 }
 
 void CWizardPage::ReloadSideBitmap()
 {
     CBitmap fresh;
     LoadTintedBitmap(IDB_WIZARD, fresh);
-    HBITMAP shown = picture_.SetBitmap(fresh);
-    // The first replacement gives back the picture the static loaded from the
-    // template, which nothing else releases; later ones give back ours.
-    if (shown && shown != sideBitmap_.GetSafeHandle())
-        ::DeleteObject(shown);
-    sideBitmap_ = std::move(fresh);
+    picture_.ShowBitmap(fresh.Detach());
 }
 
 void CWizardPage::OnPaint()

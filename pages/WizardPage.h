@@ -7,6 +7,8 @@
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
 
+#include <string>
+
 class CWizardPage : public CPropertyPage {
 public:
     // buttons: the PSWIZB_* set enabled while the page is shown.
@@ -14,7 +16,7 @@ public:
 
     // Enables the page's buttons, translates the page and reloads its picture.
     BOOL OnSetActive() override;
-    HBITMAP GetSideBitmap() const { return sideBitmap_; }
+    HBITMAP GetSideBitmap() const { return picture_.GetBitmap(); }
 
     DECLARE_MESSAGE_MAP()
 
@@ -27,7 +29,7 @@ private:
     void Translate();
     void ReloadSideBitmap();
 
-    CStatic picture_; // 1031
-    CBitmap sideBitmap_;
+    CStatic picture_;   // 1031
+    std::string title_; // the step's caption in the language in force
     DWORD buttons_;
 };

@@ -33,6 +33,9 @@
 
 // ---------------------------------------------------------------- Main window (102)
 #define IDD_MAIN 102
+// The main window's class: how a second start and the installer find the
+// running program (its caption is translated).
+#define VELINDRA_MAIN_WINDOW_CLASS "VelindraMainWindow"
 #define IDC_MAIN_STRIPE 1031
 #define IDC_MAIN_NAVIGATION 1023
 #define IDC_MAIN_WIZARD 4
@@ -80,7 +83,7 @@
 #define IDC_HALF_TODAY 1025
 #define IDC_HALF_NEXT 1006
 #define IDC_HALF_CLOSE 1        // IDOK
-#define IDC_HALF_HELP 2         // the cancel id: Escape and the close box ask for help
+#define IDC_HALF_HELP 2         // the cancel id: Escape asks for help
 #define IDC_HALF_CALENDAR0 1111 // 1111 to 1116, created at run time
 
 // ---------------------------------------------------------------- About page (132)
@@ -91,6 +94,7 @@
 #define IDC_ABOUT_MAIL 1035
 #define IDC_ABOUT_DOWNLOAD 1002
 #define IDC_ABOUT_BANNER 1040
+#define IDC_ABOUT_ICON 1039 // a picture: never translated
 
 // ---------------------------------------------------------------- Quick-launch help (143)
 #define IDD_QUICKLAUNCH_HELP 143

@@ -8,7 +8,8 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
-          cmake ninja-build googletest g++ fp-utils imagemagick x11-apps nsis)
+          cmake ninja-build googletest g++ fp-utils libchm-bin imagemagick x11-apps
+          fonts-wine nsis)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -80,6 +81,14 @@ prepare_wine() {
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     "$WINESERVER" -w
     touch "$WINEPREFIX/.velindra-ready"
+  fi
+  # Wine's own fonts (fonts-wine) in the prefix's Fonts folder, where Wine
+  # prefers them: "MS Sans Serif" then has the metrics it has on Windows (a
+  # dialog unit of 3/2 x 13/8 pixels, not 7/4 x 13/8), Tahoma is the GUI font
+  # and Marlett draws the caption buttons.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
+    cp -u /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/" 2>/dev/null || true
   fi
   # Start the server and Wine's helpers outside of CTest, detached from our pipes.
   "$WINESERVER" -p >/dev/null 2>&1 </dev/null

@@ -6,6 +6,7 @@
 BEGIN_MESSAGE_MAP(CFramedPage, CPropertyPage)
 ON_WM_PAINT()
 ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
 END_MESSAGE_MAP()
 
 CFramedPage::CFramedPage(UINT templateId, const Look& look) : CPropertyPage(templateId), look_(look)
@@ -26,6 +27,26 @@ BOOL CFramedPage::PreTranslateMessage(MSG* message)
         return TRUE;
     }
     return CPropertyPage::PreTranslateMessage(message);
+}
+
+LRESULT CFramedPage::OnWindowPosChanging(WPARAM, LPARAM position)
+{
+    auto* place = reinterpret_cast<WINDOWPOS*>(position);
+    RECT sheet{};
+    HWND parent = ::GetParent(m_hWnd);
+    if (place && !(place->flags & SWP_NOSIZE) && parent && ::GetClientRect(parent, &sheet)) {
+        POINT corner{place->x, place->y};
+        if (place->flags & SWP_NOMOVE) {
+            RECT now = GetWindowRect();
+            ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&now), 2);
+            corner = POINT{now.left, now.top};
+        }
+        if (corner.x + place->cx > sheet.right && sheet.right > corner.x)
+            place->cx = sheet.right - corner.x;
+        if (corner.y + place->cy > sheet.bottom && sheet.bottom > corner.y)
+            place->cy = sheet.bottom - corner.y;
+    }
+    return Default();
 }
 
 void CFramedPage::OnPaint()

@@ -21,6 +21,9 @@ public:
 
 protected:
     void OnPaint();
+    // A page never reaches beyond its sheet, which may end above the
+    // window's buttons: the page's frame would be cut off there.
+    LRESULT OnWindowPosChanging(WPARAM, LPARAM position);
     // The background brush for the page itself; default colours for the rest.
     HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
 

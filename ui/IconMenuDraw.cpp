@@ -15,6 +15,17 @@ bool IsUnavailable(UINT state)
     return (state & (ODS_GRAYED | ODS_DISABLED)) != 0;
 }
 
+// The menu's default item is drawn bold. Windows says so in the item state;
+// Wine does not, so the menu itself is asked too (for a menu item the
+// drawing request names the menu in hwndItem, and itemID is the command).
+UINT WithDefaultState(const DRAWITEMSTRUCT& item)
+{
+    HMENU menu = reinterpret_cast<HMENU>(item.hwndItem);
+    const bool isDefault = menu && ::IsMenu(menu) &&
+                           ::GetMenuDefaultItem(menu, FALSE, GMDI_USEDISABLED) == item.itemID;
+    return item.itemState | (isDefault ? ODS_DEFAULT : 0);
+}
+
 // A rectangle outlined with the pen and filled with the brush.
 void DrawBox(HDC dc, const RECT& box, HPEN pen, HBRUSH brush)
 {
@@ -55,7 +66,7 @@ void IconMenu::DrawItem(DRAWITEMSTRUCT* item)
     } else {
         bool popup = IsPopupId(item->itemID);
         DrawItemBackground(memory, box, item->itemState, popup);
-        DrawItemText(memory, box, item->itemState, FindOwnRecord(item->itemData));
+        DrawItemText(memory, box, WithDefaultState(*item), FindOwnRecord(item->itemData));
         if (!popup)
             DrawItemIcon(memory, box, item->itemState, GetItemImage(item->itemID));
     }

@@ -2,13 +2,21 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <utility>
+
+#include "framework/Dc.h"
 
 namespace {
 
 ShellOpener g_opener = nullptr;
 
 constexpr WORD kHandCursorId = 32649; // IDC_HAND, missing on old systems
+
+bool IsOpeningKey(WPARAM key)
+{
+    return key == VK_RETURN || key == VK_SPACE;
+}
 
 } // namespace
 
@@ -41,6 +49,11 @@ BEGIN_MESSAGE_MAP(CLinkStatic, CStatic)
 ON_WM_SETCURSOR()
 ON_WM_LBUTTONDOWN()
 ON_WM_CTLCOLOR_REFLECT()
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
+ON_MESSAGE(WM_SETFOCUS, OnFocusChange)
+ON_MESSAGE(WM_KILLFOCUS, OnFocusChange)
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CLinkStatic::CLinkStatic() : cursor_(::LoadCursorA(nullptr, MAKEINTRESOURCEA(kHandCursorId)))
@@ -84,12 +97,74 @@ BOOL CLinkStatic::OnSetCursor(HWND, UINT, UINT)
     return TRUE;
 }
 
-void CLinkStatic::OnLButtonDown(UINT, POINT)
+void CLinkStatic::Open()
 {
     const CString target = target_.empty() ? GetWindowText() : target_;
     if (!target.empty())
         OpenWithShell(::GetParent(m_hWnd), target.c_str());
+}
+
+void CLinkStatic::OnLButtonDown(UINT, POINT)
+{
+    Open();
     Default();
+}
+
+LRESULT CLinkStatic::OnGetDlgCode(WPARAM key, LPARAM message)
+{
+    const auto* asked = reinterpret_cast<const MSG*>(message);
+    if (asked && asked->message == WM_KEYDOWN && IsOpeningKey(key))
+        return DLGC_WANTMESSAGE;
+    return Default();
+}
+
+LRESULT CLinkStatic::OnKeyDown(WPARAM key, LPARAM)
+{
+    if (!IsOpeningKey(key))
+        return Default();
+    Open();
+    return 0;
+}
+
+// The text is drawn on its parent's background: the parent repaints the
+// place, so that no focus rectangle is left behind.
+LRESULT CLinkStatic::OnFocusChange(WPARAM, LPARAM)
+{
+    RECT place = GetWindowRect();
+    HWND parent = ::GetParent(m_hWnd);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    ::InvalidateRect(parent, &place, TRUE);
+    return Default();
+}
+
+void CLinkStatic::OnPaint()
+{
+    Default();
+    if (::GetFocus() != m_hWnd)
+        return;
+    HDC dc = ::GetDC(m_hWnd);
+    RECT focus = TextRect();
+    ::InflateRect(&focus, 1, 0);
+    ::DrawFocusRect(dc, &focus);
+    ::ReleaseDC(m_hWnd, dc);
+}
+
+RECT CLinkStatic::TextRect() const
+{
+    const RECT client = GetClientRect();
+    RECT text = client;
+    HDC dc = ::GetDC(m_hWnd);
+    {
+        fw::SelectGuard font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+        ::DrawTextA(dc, GetWindowText().c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+    }
+    ::ReleaseDC(m_hWnd, dc);
+    const int width = std::min<int>(text.right - text.left, client.right);
+    const LONG_PTR align = GetStyle() & SS_TYPEMASK;
+    const int left = align == SS_CENTER  ? (client.right - width) / 2
+                     : align == SS_RIGHT ? client.right - width
+                                         : 0;
+    return RECT{left, 0, left + width, std::min<int>(text.bottom, client.bottom)};
 }
 
 HBRUSH CLinkStatic::CtlColor(CDC* dc, UINT)

@@ -42,11 +42,20 @@ public:
 protected:
     BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
     void OnLButtonDown(UINT flags, POINT point);
+    // The keyboard: a link with the tab-stop style takes the focus, shows it
+    // round its text, and opens on Enter and Space.
+    LRESULT OnGetDlgCode(WPARAM key, LPARAM message);
+    LRESULT OnKeyDown(WPARAM key, LPARAM);
+    LRESULT OnFocusChange(WPARAM, LPARAM);
+    void OnPaint();
     // The control colours itself before its parent is asked.
     HBRUSH CtlColor(CDC* dc, UINT kind);
 
 private:
     bool AcceptsSettings() const;
+    void Open();
+    // The rectangle the text takes in the control.
+    RECT TextRect() const;
 
     HCURSOR cursor_; // a shared system cursor, never destroyed
     COLORREF textColor_ = kDefaultTextColor;

@@ -176,6 +176,7 @@ TEST_F(RunWizardTest, TheWizardButtonOpensTheWizardOwnedByTheMainWindow)
 TEST_F(RunWizardTest, PagesAreTranslatedAndOnlyTheirBuiltInTextsReachTheEnglishFile)
 {
     ASSERT_TRUE(folder.Write("german.lng", "[DialogID_147]\r\nID_1043=Kritische Tage\r\n"
+                                           "ID_0=Assistent, Schritt 2/3\r\n"
                                            "[DialogID_146]\r\nID_1025=Heute\r\n"));
     WriteSettingText(SettingLang, "german");
     CreateMain();
@@ -184,11 +185,17 @@ TEST_F(RunWizardTest, PagesAreTranslatedAndOnlyTheirBuiltInTextsReachTheEnglishF
         ::GetDlgItemTextA(CurrentPage(s), id, buffer, sizeof(buffer));
         return std::string(buffer);
     };
-    std::string today, prompt, promptAgain;
+    std::string today, prompt, promptAgain, title1, title2;
     RunWizard({
-        [&](CPropertySheet& s) { today = text(s, IDC_WIZ1_TODAY); },
+        [&](CPropertySheet& s) {
+            today = text(s, IDC_WIZ1_TODAY);
+            title1 = s.GetWindowText();
+        },
         Press(PSBTN_NEXT),
-        [&](CPropertySheet& s) { prompt = text(s, IDC_WIZ2_PROMPT); },
+        [&](CPropertySheet& s) {
+            prompt = text(s, IDC_WIZ2_PROMPT);
+            title2 = s.GetWindowText();
+        },
         Press(PSBTN_BACK),
         Press(PSBTN_NEXT), // a second activation, now showing German texts
         [&](CPropertySheet& s) { promptAgain = text(s, IDC_WIZ2_PROMPT); },
@@ -197,6 +204,9 @@ TEST_F(RunWizardTest, PagesAreTranslatedAndOnlyTheirBuiltInTextsReachTheEnglishF
     EXPECT_EQ("Heute", today);
     EXPECT_EQ("Kritische Tage", prompt);
     EXPECT_EQ("Kritische Tage", promptAgain);
+    // The wizard's title is the caption of the step it shows, translated.
+    EXPECT_EQ("Wizard, Step 1/3", title1);
+    EXPECT_EQ("Assistent, Schritt 2/3", title2);
 
     std::string english = folder.Read("english.lng");
     EXPECT_NE(std::string::npos, english.find("[DialogID_146]"));

@@ -117,15 +117,20 @@ TEST_F(TrayIconTest, StateChangesReachTheShellOnlyWhenTheStateChanges)
     EXPECT_EQ(tray.GetState(), TrayIcon::StateNormal);
 }
 
-TEST_F(TrayIconTest, FailedAddLeavesStateChangesAndRemovalSilent)
+TEST_F(TrayIconTest, FailedAddKeepsTheStateSilentlyUntilTheIconIsAddedAgain)
 {
     ShellRecorder shell(false, FALSE);
     TrayIcon tray;
     EXPECT_FALSE(tray.AddIcon(&owner, "Velindra", normal, alternate));
     tray.SetState(TrayIcon::StateAlternate);
-    EXPECT_FALSE(tray.RemoveIcon());
     EXPECT_EQ(shell.Calls().size(), 1u);
-    EXPECT_EQ(tray.GetState(), TrayIcon::StateNormal);
+    EXPECT_EQ(tray.GetState(), TrayIcon::StateAlternate);
+    // The shell came up (TaskbarCreated): the icon goes in as it stands.
+    EXPECT_FALSE(tray.AddAgain());
+    ASSERT_GE(shell.Count(NIM_ADD), 2);
+    EXPECT_EQ(shell.Calls()[1].record.hIcon, alternate);
+    EXPECT_FALSE(tray.RemoveIcon());
+    EXPECT_FALSE(tray.AddAgain()); // removed for good
 }
 
 TEST_F(TrayIconTest, RemovalDeletesTheIconOnceAndTheDestructorRemovesIt)

@@ -3,10 +3,14 @@
 // (left and right button), the pop-up menu, and removal at the end.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
 #include "app/MainDialog.h"
+#include "framework/Dc.h"
+#include "framework/Gdi.h"
+#include "ui/Drawing.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowHost.h"
 #include "tests/support/Sandbox.h"
@@ -219,6 +223,61 @@ TEST_F(TrayMainWindowTest, RightButtonWhileHiddenShowsTheMenuAndItsCommandArrive
     EXPECT_TRUE(main->IsWindowVisible());
     EXPECT_EQ(ActivePage(), MainDialog::PageScheduler);
     EXPECT_EQ(main->Navigation().GetCurSel(), MainDialog::PageScheduler);
+}
+
+// The width of the ink of a text drawn in black with the menu's font.
+int InkWidth(const char* text, bool bold)
+{
+    LOGFONTA logFont{};
+    GetDefaultGuiLogFont(&logFont);
+    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    CFont font;
+    font.CreateFontIndirect(&logFont);
+    HWND desktop = ::GetDesktopWindow();
+    HDC screen = ::GetDC(desktop);
+    const RECT area{0, 0, 200, 30};
+    CMemoryDC memory(screen, area.right, area.bottom);
+    memory.FillSolidRect(area, RGB(255, 255, 255));
+    {
+        fw::SelectGuard guard(memory, font);
+        ::SetBkMode(memory, TRANSPARENT);
+        ::TextOutA(memory, 10, 5, text, lstrlenA(text));
+    }
+    int first = -1, last = -1;
+    for (int x = 0; x < area.right; ++x)
+        for (int y = 0; y < area.bottom; ++y)
+            if (::GetPixel(memory, x, y) == RGB(0, 0, 0)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+    ::ReleaseDC(desktop, screen);
+    return last - first + 1;
+}
+
+TEST_F(TrayMainWindowTest, TheRealMenuDrawsOpenInBold)
+{
+    CreateMain();
+    HMENU popup = main->Menu().GetSubMenu(0);
+    std::pair<int, int> ink{-1, -1};
+    PopupMenuDriver driver([&](HWND menu, int tick) {
+        if (tick != 3)
+            return;
+        ::UpdateWindow(menu);
+        RECT item{};
+        if (::GetMenuItemRect(menu, popup, 0, &item)) {
+            ::MapWindowPoints(nullptr, menu, reinterpret_cast<POINT*>(&item), 2);
+            item.left += 24; // past the gutter with the picture
+            ink = testing_support::ColumnsWithColour(menu, item, ::GetSysColor(COLOR_MENUTEXT));
+        }
+        ::EndMenu();
+    });
+    Notify(WM_RBUTTONDOWN);
+    PumpLikeTheProgram(50);
+    ASSERT_GE(ink.first, 0);
+    const int width = ink.second - ink.first + 1;
+    const int bold = InkWidth("Open...", true), normal = InkWidth("Open...", false);
+    EXPECT_LT(std::abs(width - bold), std::abs(width - normal))
+        << width << " wide; bold " << bold << ", normal " << normal;
 }
 
 TEST_F(TrayMainWindowTest, TheMenuIsBuiltWithTheOpenPicture)

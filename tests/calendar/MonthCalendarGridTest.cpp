@@ -68,7 +68,7 @@ TEST_F(CalendarTest, CreationShowsTodaysMonthAndSendsOneRangeToTheParent)
     EXPECT_EQ(30, rect.top);
     EXPECT_EQ(207, rect.right - rect.left);
     EXPECT_EQ(160, rect.bottom - rect.top);
-    EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE), calendar.GetStyle() & ~WS_CLIPSIBLINGS);
+    EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE | WS_TABSTOP), calendar.GetStyle() & ~WS_CLIPSIBLINGS);
     EXPECT_EQ(1110, calendar.GetDlgCtrlID());
 
     ASSERT_EQ(1u, parent.requests.size());

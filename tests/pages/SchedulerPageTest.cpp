@@ -30,7 +30,7 @@ long long StoredDword(const char* name)
     LONG status =
         ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     ::RegCloseKey(key);
-    return status == ERROR_SUCCESS && type == REG_DWORD ? value : -1;
+    return status == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long long>(value) : -1;
 }
 
 // The three values as they were stored when the host was asked to refresh.

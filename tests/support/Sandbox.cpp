@@ -1,5 +1,6 @@
 #include "tests/support/Sandbox.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -184,6 +185,44 @@ COLORREF ReadWindowPixel(HWND window, int x, int y)
     ::DeleteDC(memory);
     ::ReleaseDC(window, screen);
     return colour;
+}
+
+std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
+{
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0)
+        return pixels;
+    HDC screen = ::GetDC(window);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP copy = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = ::SelectObject(memory, copy);
+    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    pixels.reserve(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(::GetPixel(memory, x, y));
+    ::SelectObject(memory, previous);
+    ::DeleteObject(copy);
+    ::DeleteDC(memory);
+    ::ReleaseDC(window, screen);
+    return pixels;
+}
+
+std::pair<int, int> ColumnsWithColour(HWND window, const RECT& area, COLORREF colour)
+{
+    const std::vector<COLORREF> pixels = ReadWindowPixels(window, area);
+    const int width = area.right - area.left;
+    std::pair<int, int> columns{-1, -1};
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (pixels[i] != colour)
+            continue;
+        const int x = area.left + static_cast<int>(i % static_cast<size_t>(width));
+        if (columns.first < 0 || x < columns.first)
+            columns.first = x;
+        columns.second = std::max(columns.second, x);
+    }
+    return columns;
 }
 
 } // namespace testing_support

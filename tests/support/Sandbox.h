@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace testing_support {
 
@@ -38,5 +40,10 @@ void PumpMessages();
 
 // One pixel of a window's client area as it stands on the screen.
 COLORREF ReadWindowPixel(HWND window, int x, int y);
+// The pixels of an area of a window's client area, row by row.
+std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area);
+// The first and last column of the area (client x) that hold the colour;
+// {-1, -1} when none does.
+std::pair<int, int> ColumnsWithColour(HWND window, const RECT& area, COLORREF colour);
 
 } // namespace testing_support

@@ -2,6 +2,8 @@
 // sandbox of this process and emptied before each test.
 #include <gtest/gtest.h>
 
+#include "framework/Dialog.h"
+#include "res/resource.h"
 #include "tests/support/Sandbox.h"
 
 namespace testing_support {
@@ -19,6 +21,8 @@ class SandboxListener : public testing::EmptyTestEventListener {
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // Stand-in main windows are made from the main window's template, which names its class.
+    RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
     int result = RUN_ALL_TESTS();
     testing_support::CloseRegistrySandbox();

@@ -188,18 +188,6 @@ TEST_F(IconMenuTest, OpenShowsPictureZeroAndOtherCommandsAnEmptyGutter)
     }
 }
 
-TEST_F(IconMenuTest, TheDefaultItemIsDrawnBold)
-{
-    BuildProgramMenu();
-    DrawnItem normal = Draw(kOpen, 0);
-    DrawnItem bold = Draw(kOpen, ODS_DEFAULT);
-    RECT text{31, 0, kWidth, 22};
-    int normalInk = normal.CountOther(text, MenuColour());
-    int boldInk = bold.CountOther(text, MenuColour());
-    EXPECT_GT(normalInk, 0);
-    EXPECT_GT(boldInk, normalInk + normalInk / 5);
-}
-
 TEST_F(IconMenuTest, AGreyedItemUsesTheSeparatorColourWithoutSelectionAndASilhouette)
 {
     BuildProgramMenu();

@@ -1,0 +1,21 @@
+#pragma once
+// Every window of the program in turn, as the user meets them, each visited
+// while it is open: the main window on each of its four pages, the half-year
+// calendar, the help window shown on hiding, the first-launch dialog and the
+// three wizard steps. For tests that look at all of them (layout, texts).
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class MainDialog;
+
+namespace main_window_testing {
+
+// name: "main/<page>", "halfyear", "quickhelp", "firstlaunch", "wizard/<step>".
+using WindowVisit = std::function<void(const std::string& name, HWND window)>;
+
+// The main window must exist; it ends hidden on the Monitor page.
+void TourEveryWindow(MainDialog& main, const WindowVisit& visit);
+
+} // namespace main_window_testing

@@ -1,0 +1,209 @@
+#include "tests/support/LayoutCheck.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace testing_support {
+namespace {
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[1024] = {};
+    ::GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+LONG_PTR StyleOf(HWND window)
+{
+    return ::GetWindowLongPtrA(window, GWL_STYLE);
+}
+
+RECT RectIn(HWND window, HWND parent)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string Describe(HWND control)
+{
+    return "control " + std::to_string(::GetDlgCtrlID(control)) + " \"" + TextOf(control) + "\"";
+}
+
+std::string Size(const RECT& rect)
+{
+    return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+std::string Place(const RECT& rect)
+{
+    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ") " + Size(rect);
+}
+
+// Room the control leaves its text, and how it lays the text out: 0 when
+// the control shows no text of its own.
+UINT TextRoom(HWND control, RECT& room)
+{
+    ::GetClientRect(control, &room);
+    const std::string kind = ClassOf(control);
+    const LONG_PTR style = StyleOf(control);
+    const int box = ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    if (lstrcmpiA(kind.c_str(), "Static") == 0) {
+        const LONG_PTR type = style & SS_TYPEMASK;
+        const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+        if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT)
+            return DT_WORDBREAK | prefix;
+        return type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE ? DT_SINGLELINE | prefix : 0;
+    }
+    if (lstrcmpiA(kind.c_str(), "Button") != 0)
+        return 0;
+    const UINT lines = (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        ::InflateRect(&room, -3, -3); // the button's edge and its focus rectangle
+        return lines;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        room.left += box;
+        return lines;
+    default:
+        return 0;
+    }
+}
+
+bool Overlap(const RECT& a, const RECT& b)
+{
+    RECT both{};
+    return ::IntersectRect(&both, &a, &b) != FALSE;
+}
+
+bool Allowed(HWND a, HWND b, const std::vector<AllowedOverlap>& allowed)
+{
+    const int idA = ::GetDlgCtrlID(a), idB = ::GetDlgCtrlID(b);
+    for (const AllowedOverlap& pair : allowed)
+        if ((pair.first == idA && pair.second == idB) || (pair.first == idB && pair.second == idA))
+            return true;
+    // An up-down control sits against the edit it belongs to.
+    for (HWND spin : {a, b}) {
+        HWND other = spin == a ? b : a;
+        if (ClassOf(spin) == UPDOWN_CLASSA &&
+            reinterpret_cast<HWND>(::SendMessageA(spin, UDM_GETBUDDY, 0, 0)) == other)
+            return true;
+    }
+    return false;
+}
+
+std::vector<HWND> VisibleChildren(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (StyleOf(child) & WS_VISIBLE)
+            children.push_back(child);
+    return children;
+}
+
+} // namespace
+
+bool TextFits(HWND control, std::string* reason)
+{
+    RECT room{};
+    const UINT layout = TextRoom(control, room);
+    const std::string text = TextOf(control);
+    if (!layout || text.empty())
+        return true;
+    HDC dc = ::GetDC(control);
+    HGDIOBJ old =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT need{0, 0, room.right - room.left, 0};
+    ::DrawTextA(dc, text.c_str(), -1, &need, layout | DT_CALCRECT | DT_EXPANDTABS);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(control, dc);
+    const bool fits = need.right <= room.right - room.left && need.bottom <= room.bottom - room.top;
+    if (!fits && reason)
+        *reason = "needs " + Size(need) + ", has " + Size(room);
+    return fits;
+}
+
+void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
+                 const std::vector<AllowedOverlap>& allowed)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const std::vector<HWND> children = VisibleChildren(window);
+    for (size_t i = 0; i < children.size(); ++i) {
+        HWND child = children[i];
+        const RECT rect = RectIn(child, window);
+        RECT inside{};
+        if (!::IntersectRect(&inside, &rect, &client) || !::EqualRect(&inside, &rect))
+            faults.push_back(name + ": " + Describe(child) + " at " + Place(rect) +
+                             " leaves its parent of " + Size(client));
+        std::string reason;
+        if (!TextFits(child, &reason))
+            faults.push_back(name + ": " + Describe(child) + " does not fit: " + reason);
+        for (size_t j = i + 1; j < children.size(); ++j)
+            if (Overlap(rect, RectIn(children[j], window)) && !Allowed(child, children[j], allowed))
+                faults.push_back(name + ": " + Describe(child) + " overlaps " +
+                                 Describe(children[j]));
+        if (ClassOf(child) == "#32770")
+            CheckLayout(child, name + "/" + std::to_string(::GetDlgCtrlID(child)), faults, allowed);
+    }
+}
+
+char Mnemonic(const std::string& text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&') {
+            char key[2] = {text[i + 1], 0};
+            ::CharLowerA(key); // letters of the Windows code page too
+            return key[0];
+        }
+        ++i; // "&&" is a plain ampersand
+    }
+    return 0;
+}
+
+namespace {
+
+void CollectMnemonics(HWND window, std::vector<std::pair<char, HWND>>& keys)
+{
+    for (HWND child : VisibleChildren(window)) {
+        RECT room{};
+        const char key = TextRoom(child, room) ? Mnemonic(TextOf(child)) : 0;
+        if (key)
+            keys.emplace_back(key, child);
+        if (ClassOf(child) == "#32770")
+            CollectMnemonics(child, keys);
+    }
+}
+
+} // namespace
+
+void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults)
+{
+    std::vector<std::pair<char, HWND>> keys;
+    CollectMnemonics(window, keys);
+    for (size_t i = 0; i < keys.size(); ++i)
+        for (size_t j = i + 1; j < keys.size(); ++j)
+            if (keys[i].first == keys[j].first)
+                faults.push_back(name + ": " + Describe(keys[i].second) + " and " +
+                                 Describe(keys[j].second) + " share the key '" +
+                                 std::string(1, keys[i].first) + "'");
+}
+
+} // namespace testing_support

@@ -1,0 +1,30 @@
+#pragma once
+// Placing parts given in pixels (calendars, pictures) beside controls placed
+// in dialog units. Dialog units follow the dialog's font, which differs
+// between systems (Wine's "MS Sans Serif" may be wider than Windows'), while
+// pixel parts keep their size: so pixel parts are placed from dialog units,
+// and a row of controls that no longer fits its pixel part is laid out again.
+// With the font a template was designed for, nothing moves.
+#include <windows.h>
+
+namespace layout {
+
+// Horizontal and vertical dialog units of the dialog, in its client pixels.
+int DialogUnitsX(HWND dialog, int units);
+int DialogUnitsY(HWND dialog, int units);
+
+// The control's rectangle in its parent's client coordinates; empty when missing.
+RECT ControlRect(HWND dialog, int id);
+void PlaceControl(HWND dialog, int id, const RECT& rect);
+
+// The controls, left to right with the gap (pixels) between neighbours, fill
+// [left, right] exactly; each keeps its share of the width it had.
+void SpreadRow(HWND dialog, const int* ids, int count, int gap, int left, int right);
+
+// Moves the controls sideways by dx pixels.
+void ShiftControls(HWND dialog, const int* ids, int count, int dx);
+
+// The horizontal centre of a span given in dialog units, in pixels.
+int CentreX(HWND dialog, int leftUnits, int widthUnits);
+
+} // namespace layout
