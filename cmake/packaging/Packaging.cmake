@@ -45,9 +45,11 @@ install(DIRECTORY ${VELINDRA_SHIPPED_LANGUAGES}/ DESTINATION . OPTIONAL
         FILES_MATCHING PATTERN "*.lng")
 
 # ---------------------------------------------------------------- CPack
-# The web address comes from the program's own identity header.
+# The web address and the main window's class come from the program's headers.
 file(STRINGS ${CMAKE_SOURCE_DIR}/model/AppIdentity.h web_line REGEX "kWebAddress\\[\\] = ")
 string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VELINDRA_WEB_ADDRESS "${web_line}")
+file(STRINGS ${CMAKE_SOURCE_DIR}/res/resource.h class_line REGEX "define VELINDRA_MAIN_WINDOW_CLASS ")
+string(REGEX REPLACE ".*\"([^\"]*)\".*" "\\1" VELINDRA_MAIN_WINDOW_CLASS "${class_line}")
 
 set(CPACK_GENERATOR "ZIP;NSIS")
 set(CPACK_PACKAGE_NAME Velindra)
@@ -63,4 +65,5 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PerGenerator.cmake)
 set(CPACK_VELINDRA_ICON ${CMAKE_BINARY_DIR}/pictures/velindra.ico)
 set(CPACK_VELINDRA_SIDE_PICTURE ${CMAKE_BINARY_DIR}/pictures/wizard.bmp)
 set(CPACK_VELINDRA_WEB_ADDRESS ${VELINDRA_WEB_ADDRESS})
+set(CPACK_VELINDRA_WINDOW_CLASS ${VELINDRA_MAIN_WINDOW_CLASS})
 include(CPack)

@@ -10,79 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
+#include "tests/package/InstalledProgram.h"
 #include "tests/package/Installation.h"
 #include "tests/package/StandIn.h"
 #include "tests/support/Sandbox.h"
 
 namespace package_test {
 namespace {
-
-constexpr DWORD kPatience = 30000; // milliseconds
-
-// The installed program started as a process of its own: its main window
-// shows, and it ends cleanly when closed with its close box.
-class InstalledProgram {
-public:
-    explicit InstalledProgram(const std::string& folder)
-    {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        std::string line = "\"" + folder + "\\velindra.exe\"";
-        started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  folder.c_str(), &startup, &process_) != FALSE;
-    }
-    ~InstalledProgram()
-    {
-        if (!started_)
-            return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    InstalledProgram(const InstalledProgram&) = delete;
-    InstalledProgram& operator=(const InstalledProgram&) = delete;
-
-    // Its visible top-level window with the navigation list; waits for it.
-    HWND WaitForMainWindow() const
-    {
-        const DWORD start = GetTickCount();
-        while (started_ && GetTickCount() - start < kPatience) {
-            struct Search {
-                DWORD process;
-                HWND found;
-            } search{process_.dwProcessId, nullptr};
-            EnumWindows(
-                [](HWND window, LPARAM data) -> BOOL {
-                    auto* s = reinterpret_cast<Search*>(data);
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(window, &owner);
-                    if (owner != s->process || !IsWindowVisible(window) ||
-                        !GetDlgItem(window, IDC_MAIN_NAVIGATION))
-                        return TRUE;
-                    s->found = window;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            if (search.found)
-                return search.found;
-            Sleep(50);
-        }
-        return nullptr;
-    }
-
-    bool EndsCleanly() const
-    {
-        DWORD code = 1;
-        return WaitForSingleObject(process_.hProcess, kPatience) == WAIT_OBJECT_0 &&
-               GetExitCodeProcess(process_.hProcess, &code) && code == 0;
-    }
-
-private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
 
 // Every test starts and ends with no installation, shortcut, entry or Run value.
 class InstallerTest : public testing::Test {
@@ -134,26 +68,29 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
             << value.name;
     EXPECT_GT(ReadDword(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize"), 100u);
 
-    {
-        InstalledProgram program(folder);
-        HWND main = program.WaitForMainWindow();
-        ASSERT_NE(main, nullptr);
-        PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); // its close box
-        EXPECT_TRUE(program.EndsCleanly());
-    }
-    EXPECT_TRUE(Exists(folder + "\\english.lng")); // written by the program itself
-
-    // An upgrade over it keeps the user's own language file.
+    // An upgrade while the program runs: the installer closes it as its close
+    // box would, and keeps the user's own language file.
     const std::string own = folder + "\\mine.lng";
     ASSERT_TRUE(WriteFile(own, "[Options]\nLanguage=Mine\n"));
-    ASSERT_EQ(InstallSilently(), kDone);
+    {
+        InstalledProgram running(folder);
+        ASSERT_NE(running.WaitForMainWindow(), nullptr);
+        ASSERT_EQ(InstallSilently(), kDone);
+        EXPECT_TRUE(running.EndsCleanly());
+    }
     EXPECT_EQ(ReadFile(own), "[Options]\nLanguage=Mine\n");
+    EXPECT_TRUE(Exists(folder + "\\english.lng")); // written by the program itself
 
-    // Removal: the program, its shortcut, entry and Run values go; the
-    // settings and the user's own language file stay.
+    // Removal, while the program runs again: the program, its shortcut, entry
+    // and Run values go; the settings and the user's own language file stay.
     for (const RunKey& run : kRunKeys)
         ASSERT_TRUE(WriteString(run.root, run.path, kRunValue, "\"" + exe + "\""));
-    ASSERT_EQ(UninstallSilently(folder), kDone);
+    {
+        InstalledProgram running(folder);
+        ASSERT_NE(running.WaitForMainWindow(), nullptr);
+        ASSERT_EQ(UninstallSilently(folder), kDone);
+        EXPECT_TRUE(running.EndsCleanly());
+    }
     EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"mine.lng"});
     EXPECT_FALSE(Exists(ShortcutPath()));
     EXPECT_FALSE(HasKey(HKEY_CURRENT_USER, kUninstallKey));
@@ -162,30 +99,12 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kSettingsKey, "StartDate"), "2004 5 20 0 0 0");
 }
 
-TEST_F(InstallerTest, AsksARunningVelindraToCloseFirst)
-{
-    const std::string folder = scratch_.File("Velindra");
-    {
-        StandIn running(StandIn::ClosesWhenAsked);
-        ASSERT_TRUE(running.Created());
-        ASSERT_EQ(InstallSilently(folder), kDone);
-        EXPECT_EQ(running.CloseRequests(), 1);
-        EXPECT_FALSE(running.Open());
-    }
-    EXPECT_EQ(FilesIn(folder), InstalledFiles());
-    {
-        StandIn running(StandIn::ClosesWhenAsked);
-        ASSERT_EQ(UninstallSilently(folder), kDone);
-        EXPECT_EQ(running.CloseRequests(), 1);
-    }
-    EXPECT_FALSE(Exists(folder));
-}
-
 TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
 {
     const std::string folder = scratch_.File("Velindra");
     {
-        StandIn running(StandIn::StaysOpen);
+        StandIn running;
+        ASSERT_TRUE(running.Created());
         ASSERT_EQ(InstallSilently(folder), kStopped);
         EXPECT_EQ(running.CloseRequests(), 1);
     }
@@ -194,8 +113,9 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
 
     ASSERT_EQ(InstallSilently(folder), kDone);
     {
-        StandIn running(StandIn::StaysOpen);
+        StandIn running;
         ASSERT_EQ(UninstallSilently(folder), kStopped);
+        EXPECT_EQ(running.CloseRequests(), 1);
     }
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(ShortcutPath()));

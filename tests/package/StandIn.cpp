@@ -1,28 +1,24 @@
 #include "tests/package/StandIn.h"
 
+#include "res/resource.h"
+
 namespace package_test {
-namespace {
 
-constexpr char kMainWindowClass[] = "VelindraMainWindow";
-
-} // namespace
-
-StandIn::StandIn(Behaviour behaviour) : behaviour_(behaviour)
+StandIn::StandIn()
 {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kMainWindowClass;
+    windowClass.lpszClassName = VELINDRA_MAIN_WINDOW_CLASS;
     RegisterClassExA(&windowClass); // fails harmlessly when registered before
-    window_ = CreateWindowExA(0, kMainWindowClass, "Velindra", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    created_ = open_ = window_ != nullptr;
+    window_ = CreateWindowExA(0, VELINDRA_MAIN_WINDOW_CLASS, "Velindra", WS_OVERLAPPEDWINDOW, 0, 0,
+                              100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), this);
 }
 
 StandIn::~StandIn()
 {
-    if (open_)
+    if (window_)
         DestroyWindow(window_);
 }
 
@@ -36,12 +32,8 @@ LRESULT CALLBACK StandIn::Procedure(HWND window, UINT message, WPARAM wParam, LP
     auto* self = reinterpret_cast<StandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && message == WM_CLOSE) {
         ++self->closeRequests_;
-        if (self->behaviour_ == ClosesWhenAsked)
-            DestroyWindow(window);
-        return 0;
+        return 0; // stays open
     }
-    if (self && message == WM_NCDESTROY)
-        self->open_ = false;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
