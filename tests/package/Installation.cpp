@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/Sandbox.h"
+
 namespace package_test {
 
 const RunKey kRunKeys[3] = {
@@ -33,15 +35,6 @@ std::string FolderOf(int csidl)
     if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)))
         return std::string();
     return path;
-}
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
 }
 
 std::vector<std::string> Names(const std::string& pattern, bool folders)
@@ -91,7 +84,7 @@ DWORD RunToEnd(const std::string& commandLine)
             GetExitCodeProcess(process.hProcess, &code);
             break;
         }
-        PumpMessages();
+        testing_support::PumpMessages();
     }
     if (code == kNeverEnded)
         TerminateProcess(process.hProcess, kNeverEnded);
