@@ -71,7 +71,9 @@ start_display() {
 prepare_wine() {
   export WINEPREFIX="$BUILD/${1:-wineprefix}"
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No Mono or Gecko prompts, and no menu entries of the desktop written for
+  # the shortcuts an installer under test makes.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe="
   export WINEARCH=win64
   if [ ! -f "$WINEPREFIX/.velindra-ready" ]; then
     log "creating Wine prefix $WINEPREFIX"
@@ -91,7 +93,7 @@ prepare_wine() {
     cp -u /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/" 2>/dev/null || true
   fi
   # Start the server and Wine's helpers outside of CTest, detached from our pipes.
-  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true # already running: fine
   "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
