@@ -6,4 +6,5 @@
 constexpr char kBareHiddenArgument[] = "/hidden"; // start hidden, like Visibled = 0
 constexpr int kBareMonthId = 1110;                // the one month child (Velindra's calendar id)
 constexpr int kBareHalfYearCommand = 32772;       // opens the six-month dialog (ID_MENU_HALFYEAR)
+constexpr int kBareHalfYearFirstMonth = 1111;     // its months are 1111 to 1116 (as Velindra's)
 constexpr UINT kBareTrayMessage = 0x0805;         // the notification icon's callback

@@ -39,7 +39,7 @@ INT_PTR CALLBACK HalfYearProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     switch (message) {
     case WM_INITDIALOG:
         for (int i = 0; i < 6; ++i)
-            CreateMonthChild(dialog, kBareMonthId + 1 + i, kMargin + kColumnStep * (i % 3),
+            CreateMonthChild(dialog, kBareHalfYearFirstMonth + i, kMargin + kColumnStep * (i % 3),
                              kMargin + kRowStep * (i / 3));
         FitClient(dialog, 2 * kMargin + 3 * kColumnStep, 2 * kMargin + 2 * kRowStep);
         return TRUE;

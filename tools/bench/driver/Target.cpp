@@ -6,6 +6,8 @@
 #include "tools/bench/driver/Settings.h"
 #include "tools/bench/driver/Windows.h"
 
+static_assert(kBareHalfYearFirstMonth == IDC_HALF_CALENDAR0, "one id finds both half-year dialogs");
+
 std::string VelindraTarget::PrepareStart(bool visible) const
 {
     WriteVelindraSettings(visible);
@@ -109,7 +111,11 @@ double OpenHalfYear(const Target& target, DWORD pid, HWND main, HWND* dialog)
     double start = NowMs();
     ::PostMessageA(main, WM_COMMAND, target.HalfYearCommand(), 0);
     HWND found = nullptr;
-    if (!WaitFor([&] { return (found = FindOtherVisibleWindow(pid, main)) != nullptr; }))
+    // Both half-year dialogs hold their first month as child 1111.
+    auto opened = [&] {
+        return (found = FindOtherVisibleWindow(pid, main, IDC_HALF_CALENDAR0)) != nullptr;
+    };
+    if (!WaitFor(opened))
         return -1;
     PaintNow(found);
     double taken = NowMs() - start;

@@ -74,9 +74,9 @@ HWND FindTopWindow(DWORD pid, bool visible, int childId)
     return search.found;
 }
 
-HWND FindOtherVisibleWindow(DWORD pid, HWND except)
+HWND FindOtherVisibleWindow(DWORD pid, HWND except, int childId)
 {
-    TopSearch search{pid, true, false, except, 0, nullptr};
+    TopSearch search{pid, true, false, except, childId, nullptr};
     ::EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

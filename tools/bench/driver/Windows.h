@@ -5,8 +5,9 @@
 // A top-level window without owner of the process that has a direct child
 // with the id, and is visible when asked; null when there is none.
 HWND FindTopWindow(DWORD pid, bool visible, int childId);
-// A visible top-level window of the process that is not `except`, owned or not.
-HWND FindOtherVisibleWindow(DWORD pid, HWND except);
+// A visible top-level window of the process that is not `except`, owned or
+// not, with a direct child of the id.
+HWND FindOtherVisibleWindow(DWORD pid, HWND except, int childId);
 // The first descendant with the control id, or null.
 HWND FindDescendant(HWND root, int id);
 // The number of windows of the process: top-level ones and all their descendants.
