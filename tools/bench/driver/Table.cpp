@@ -33,6 +33,8 @@ double Mib(long kb)
 bool VisibleRun(const Target& target, Figures* figures)
 {
     Program program(target.Exe(), target.PrepareStart(true));
+    if (!program.Started())
+        return false;
     HWND main = WaitForMainWindow(target, program.Pid(), true);
     if (!main || !Answers(main))
         return false;
@@ -47,7 +49,7 @@ bool VisibleRun(const Target& target, Figures* figures)
     double month = target.StepMonth(main);
     HWND dialog = nullptr;
     double halfYear = OpenHalfYear(target, program.Pid(), main, &dialog);
-    if (!dialog || !CloseDialog(dialog))
+    if (month < 0 || !dialog || !CloseDialog(dialog))
         return false;
     ::Sleep(kSettleMs);
     LinuxMemory after = ReadLinuxMemory(linuxPid);
