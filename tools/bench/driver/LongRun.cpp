@@ -8,6 +8,7 @@
 #include "tools/bench/driver/LinuxProcess.h"
 #include "tools/bench/driver/Probe.h"
 #include "tools/bench/driver/Program.h"
+#include "tools/bench/driver/Settings.h"
 #include "tools/bench/driver/Stats.h"
 #include "tools/bench/driver/Windows.h"
 
@@ -68,6 +69,7 @@ void PrintGrowth(const Snapshot& before, const Snapshot& after)
 }
 
 // Runs the operation kWarmUp times, counts, runs it `count` times, counts.
+// An operation answers its time in ms, or -1 when it did not happen.
 void Phase(const Session& session, const char* name, int count,
            const std::function<double(int)>& operation)
 {
@@ -75,9 +77,15 @@ void Phase(const Session& session, const char* name, int count,
         operation(i);
     Snapshot before = Take(session);
     Series times;
+    int failed = 0;
     double start = NowMs();
-    for (int i = 0; i < count; ++i)
-        times.Add(operation(i));
+    for (int i = 0; i < count; ++i) {
+        double taken = operation(i);
+        if (taken < 0)
+            ++failed;
+        else
+            times.Add(taken);
+    }
     double seconds = (NowMs() - start) / 1000.0;
     Snapshot after = Take(session);
     char label[80];
@@ -86,6 +94,8 @@ void Phase(const Session& session, const char* name, int count,
     std::snprintf(label, sizeof(label), "after (%.1f s, median %.1f ms)", seconds, times.Median());
     PrintSnapshot(label, after);
     PrintGrowth(before, after);
+    if (failed)
+        std::printf("  %d of the %d operations did not happen\n", failed, count);
     std::fflush(stdout);
 }
 
@@ -96,29 +106,35 @@ double HalfYearWithSteps(const Session& session)
     OpenHalfYear(session.target, session.pid, session.main, &dialog);
     if (!dialog)
         return -1;
+    bool stepped = true;
     for (int id : {IDC_HALF_NEXT, IDC_HALF_PREVIOUS}) {
-        ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+        HWND button = ::GetDlgItem(dialog, id);
+        stepped = stepped && button;
+        ::SendMessageA(button, BM_CLICK, 0, 0);
         PaintNow(dialog);
     }
     double taken = NowMs() - start;
-    CloseDialog(dialog);
-    return taken;
+    return CloseDialog(dialog) && stepped ? taken : -1;
 }
 
-// The Options page's language list holds "english" and "test" (sorted).
+// The Options page's language list holds "english" and "test".
 double SwitchLanguage(const Session& session, int i)
 {
     HWND combo = FindDescendant(session.main, IDC_OPT_LANGUAGE);
     if (!combo)
         return -1;
+    const wchar_t* wanted = i % 2 == 0 ? L"test" : L"english";
     LRESULT index = ::SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                   reinterpret_cast<LPARAM>(i % 2 == 0 ? L"test" : L"english"));
+                                   reinterpret_cast<LPARAM>(wanted));
+    if (index == CB_ERR)
+        return -1;
     double start = NowMs();
     ::SendMessageA(combo, CB_SETCURSEL, index, 0);
     ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(combo));
     PaintNow(session.main);
-    return NowMs() - start;
+    double taken = NowMs() - start;
+    return ReadVelindraLanguage() == (i % 2 == 0 ? "test" : "english") ? taken : -1;
 }
 
 // Hide, then a left click on the notification icon as the shell reports it.
@@ -127,10 +143,12 @@ double HideAndShow(const Session& session)
     HWND main = session.main;
     double start = NowMs();
     ::SendMessageA(::GetDlgItem(main, IDC_MAIN_HIDE), BM_CLICK, 0, 0);
-    WaitFor([&] { return !::IsWindowVisible(main); });
+    if (!WaitFor([&] { return !::IsWindowVisible(main); }))
+        return -1;
     ::SendMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
     PaintNow(main);
-    return NowMs() - start;
+    double taken = NowMs() - start;
+    return ::IsWindowVisible(main) ? taken : -1;
 }
 
 // The program writes english.lng beside itself on its first run; a copy of it
