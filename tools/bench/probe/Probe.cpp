@@ -68,7 +68,7 @@ DWORD KernelHandles()
 
 } // namespace
 
-extern "C" __declspec(dllexport) DWORD WINAPI CountObjects(LPVOID kind)
+extern "C" __attribute__((dllexport)) DWORD WINAPI CountObjects(LPVOID kind)
 {
     switch (static_cast<ProbeKind>(reinterpret_cast<UINT_PTR>(kind))) {
     case ProbeDrawingObjects:
@@ -81,9 +81,4 @@ extern "C" __declspec(dllexport) DWORD WINAPI CountObjects(LPVOID kind)
         return KernelHandles();
     }
     return kProbeFailed;
-}
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
-{
-    return TRUE;
 }
