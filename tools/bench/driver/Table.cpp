@@ -1,0 +1,179 @@
+#include "tools/bench/driver/Table.h"
+
+#include <cstdio>
+
+#include "tools/bench/driver/Clock.h"
+#include "tools/bench/driver/LinuxProcess.h"
+#include "tools/bench/driver/Program.h"
+#include "tools/bench/driver/Stats.h"
+#include "tools/bench/driver/Tray.h"
+#include "tools/bench/driver/Windows.h"
+
+namespace {
+
+// Time for work the program does after its window answers (and after the
+// operations) to end before its memory is read.
+constexpr DWORD kSettleMs = 300;
+// The page switches of one visible run: through every page and back.
+constexpr int kPageOrder[4] = {1, 2, 3, 0};
+const char* const kPageNames[4] = {"Monitor", "Scheduler", "Options", "About"};
+
+struct Figures {
+    Series visibleStart, hiddenStart, memoryStart, memoryAfter, vmRssStart, vmRssAfter;
+    Series pageSwitch, monthStep, halfYear;
+    Series perPage[4];
+};
+
+double Mib(long kb)
+{
+    return kb / 1024.0;
+}
+
+// One visible start with every operation; false when something failed.
+bool VisibleRun(const Target& target, Figures* figures)
+{
+    Program program(target.Exe(), target.PrepareStart(true));
+    if (!program.Started())
+        return false;
+    HWND main = WaitForMainWindow(target, program.Pid(), true);
+    if (!main || !Answers(main))
+        return false;
+    double started = NowMs() - program.StartedAt();
+    long linuxPid = FindLinuxPid(target.Exe());
+    ::Sleep(kSettleMs);
+    LinuxMemory atStart = ReadLinuxMemory(linuxPid);
+    double pages[4];
+    double pageSum = 0;
+    for (int page : kPageOrder)
+        pageSum += pages[page] = target.SwitchPage(main, page);
+    double month = target.StepMonth(main);
+    HWND dialog = nullptr;
+    double halfYear = OpenHalfYear(target, program.Pid(), main, &dialog);
+    if (month < 0 || !dialog || !CloseDialog(dialog))
+        return false;
+    ::Sleep(kSettleMs);
+    LinuxMemory after = ReadLinuxMemory(linuxPid);
+    if (!program.EndWith(main, target.ExitCommand()))
+        return false;
+    if (!figures)
+        return true;
+    figures->visibleStart.Add(started);
+    figures->pageSwitch.Add(pageSum / 4);
+    for (int page = 0; page < 4; ++page)
+        figures->perPage[page].Add(pages[page]);
+    figures->monthStep.Add(month);
+    figures->halfYear.Add(halfYear);
+    if (atStart.Known() && after.Known()) {
+        figures->memoryStart.Add(Mib(atStart.rssAnonKb));
+        figures->memoryAfter.Add(Mib(after.rssAnonKb));
+        figures->vmRssStart.Add(Mib(atStart.vmRssKb));
+        figures->vmRssAfter.Add(Mib(after.vmRssKb));
+    }
+    return true;
+}
+
+// One hidden start, until the notification icon exists.
+bool HiddenRun(const Target& target, Figures* figures)
+{
+    int iconsBefore = TrayIconCount();
+    Program program(target.Exe(), target.PrepareStart(false));
+    if (!program.Started() || !WaitFor([&] { return TrayIconCount() > iconsBefore; }))
+        return false;
+    double started = NowMs() - program.StartedAt();
+    HWND main = WaitForMainWindow(target, program.Pid(), false);
+    if (!program.EndWith(main, target.ExitCommand()))
+        return false;
+    WaitFor([&] { return TrayIconCount() <= iconsBefore; });
+    if (figures)
+        figures->hiddenStart.Add(started);
+    return true;
+}
+
+bool Round(const Target& target, Figures* figures)
+{
+    bool visible = VisibleRun(target, figures);
+    if (!visible)
+        std::printf("  %s: a visible run failed\n", target.Name().c_str());
+    bool hidden = HiddenRun(target, figures);
+    if (!hidden)
+        std::printf("  %s: a hidden run failed\n", target.Name().c_str());
+    return visible && hidden;
+}
+
+void PrintSeries(const Series& series)
+{
+    if (series.Empty())
+        std::printf("  %20s", "-");
+    else
+        std::printf("  %6.1f %6.1f %6.1f", series.Min(), series.Median(), series.Max());
+}
+
+void PrintRatio(double first, double second)
+{
+    if (second > 0)
+        std::printf("  %5.2fx", first / second);
+    else
+        std::printf("  %6s", "-");
+}
+
+// The ratio of the medians is the figure; the ratio of the minima shows what
+// is left when the machine's load is least in the way.
+void PrintRow(const char* label, const Series& first, const Series& second, const char* target)
+{
+    std::printf("%-44s", label);
+    PrintSeries(first);
+    PrintSeries(second);
+    bool both = !first.Empty() && !second.Empty();
+    PrintRatio(both ? first.Median() : 0, both ? second.Median() : 0);
+    PrintRatio(both ? first.Min() : 0, both ? second.Min() : 0);
+    std::printf("  %s\n", target);
+}
+
+void PrintTable(const Target& velindra, const Target& bare, const Figures& v, const Figures& b)
+{
+    std::printf("\n%-44s  %-20s  %-20s  %6s  %6s  %s\n", "figure (min median max)",
+                velindra.Name().c_str(), bare.Name().c_str(), "ratio", "(min)", "target");
+    PrintRow("start until visible and answering, ms", v.visibleStart, b.visibleStart, "<= 1.4x");
+    PrintRow("hidden start until the icon exists, ms", v.hiddenStart, b.hiddenStart, "<= 1.3x");
+    PrintRow("private memory after start, MiB", v.memoryStart, b.memoryStart, "<= 1.5x");
+    PrintRow("page switch with repaint, ms", v.pageSwitch, b.pageSwitch, "<= 3x");
+    PrintRow("half-year dialog open with repaint, ms", v.halfYear, b.halfYear, "<= 1.3x");
+    PrintRow("month step with repaint, ms", v.monthStep, b.monthStep, "");
+    PrintRow("private memory after pages + half-year, MiB", v.memoryAfter, b.memoryAfter, "");
+    PrintRow("resident memory (VmRSS) after start, MiB", v.vmRssStart, b.vmRssStart, "");
+    PrintRow("resident memory (VmRSS) after all, MiB", v.vmRssAfter, b.vmRssAfter, "");
+    std::printf("\n%s page switches, ms (min median max):\n", velindra.Name().c_str());
+    for (int page : kPageOrder) {
+        char label[64];
+        std::snprintf(label, sizeof(label), "  to %s", kPageNames[page]);
+        PrintRow(label, v.perPage[page], Series{}, "");
+    }
+}
+
+} // namespace
+
+int RunTable(const Target& velindra, const Target& bare, int rounds)
+{
+    std::printf("load average before: %s\n", LoadAverage().c_str());
+    std::fflush(stdout);
+    if (!Round(velindra, nullptr) || !Round(bare, nullptr)) {
+        std::printf("the unmeasured first runs failed\n");
+        return 1;
+    }
+    Figures v, b;
+    int failures = 0;
+    for (int round = 0; round < rounds; ++round) {
+        bool velindraFirst = round % 2 == 0;
+        const Target& first = velindraFirst ? velindra : bare;
+        const Target& second = velindraFirst ? bare : velindra;
+        failures += Round(first, velindraFirst ? &v : &b) ? 0 : 1;
+        failures += Round(second, velindraFirst ? &b : &v) ? 0 : 1;
+        std::printf("round %d of %d done\n", round + 1, rounds);
+        std::fflush(stdout);
+    }
+    PrintTable(velindra, bare, v, b);
+    std::printf("\nload average after: %s\n", LoadAverage().c_str());
+    if (failures)
+        std::printf("%d runs failed and are left out\n", failures);
+    return failures ? 1 : 0;
+}
