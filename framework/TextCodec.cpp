@@ -42,9 +42,8 @@ bool NarrowUtf8(const std::wstring& wide, std::string& utf8)
     if (wide.empty())
         return true;
     const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), size, nullptr, 0, nullptr,
-                            nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), size,
+                                           nullptr, 0, nullptr, nullptr);
     if (length <= 0)
         return false;
     utf8.resize(static_cast<size_t>(length));
@@ -72,8 +71,8 @@ bool NarrowAnsi(const std::wstring& wide, std::string& ansi)
         return NarrowUtf8(wide, ansi);
     const int size = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size,
-                                           nullptr, 0, nullptr, &usedDefault);
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                           0, nullptr, &usedDefault);
     if (length <= 0 || usedDefault)
         return false;
     ansi.resize(static_cast<size_t>(length));

@@ -67,9 +67,9 @@ bool LooksLikeUtf8(const std::string& bytes)
 std::string LossyAnsi(const std::wstring& text)
 {
     std::string bytes(text.size() * 2, '\0');
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           &bytes[0], static_cast<int>(bytes.size()), nullptr,
-                                           nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
+                            static_cast<int>(bytes.size()), nullptr, nullptr);
     bytes.resize(length > 0 ? static_cast<size_t>(length) : 0);
     return bytes;
 }
@@ -85,8 +85,8 @@ void SwapBytes(std::string& bytes)
 // its last character with the closing quote, as theirs does.
 std::wstring CopiedValue(const std::wstring& value, size_t capacity)
 {
-    const bool quoted = value.size() >= 2 && (value[0] == L'"' || value[0] == L'\'') &&
-                        value.back() == value[0];
+    const bool quoted =
+        value.size() >= 2 && (value[0] == L'"' || value[0] == L'\'') && value.back() == value[0];
     const std::wstring body = quoted ? value.substr(1) : value;
     std::wstring copied = body.substr(0, capacity);
     if (quoted && capacity + 1 >= body.size() && !copied.empty())

@@ -44,9 +44,9 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD done = 0;
-    if (!bytes.empty() && (!ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &done,
-                                     nullptr) ||
-                           done != bytes.size()))
+    if (!bytes.empty() &&
+        (!ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &done, nullptr) ||
+         done != bytes.size()))
         return false;
     return true;
 }
@@ -68,8 +68,7 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes)
 std::wstring LanguageFilePath(const CString& languageName)
 {
     std::wstring name;
-    if (!IsPlainLanguageName(languageName) ||
-        !fw::WidenUtf8(TrimLanguageName(languageName), name))
+    if (!IsPlainLanguageName(languageName) || !fw::WidenUtf8(TrimLanguageName(languageName), name))
         return std::wstring();
     const std::wstring module = ModulePath::ModuleFileName();
     if (!IsFullPath(module)) // never a file of the current folder

@@ -12,10 +12,11 @@ const char kWhiteSpace[] = " \t\r\n\v\f";
 const wchar_t kForbidden[] = L"\\/:*?\"<>|";
 
 const wchar_t* const kDeviceNames[] = {
-    L"CON",  L"PRN",  L"AUX",  L"NUL",  L"CONIN$", L"CONOUT$", L"COM1", L"COM2", L"COM3",
-    L"COM4", L"COM5", L"COM6", L"COM7", L"COM8",   L"COM9",    L"COM\u00B9",     L"COM\u00B2",
-    L"COM\u00B3",     L"LPT1", L"LPT2", L"LPT3",   L"LPT4",    L"LPT5", L"LPT6", L"LPT7",
-    L"LPT8", L"LPT9", L"LPT\u00B9",     L"LPT\u00B2",          L"LPT\u00B3",
+    L"CON",  L"PRN",  L"AUX",  L"NUL",       L"CONIN$",    L"CONOUT$",
+    L"COM1", L"COM2", L"COM3", L"COM4",      L"COM5",      L"COM6",
+    L"COM7", L"COM8", L"COM9", L"COM\u00B9", L"COM\u00B2", L"COM\u00B3",
+    L"LPT1", L"LPT2", L"LPT3", L"LPT4",      L"LPT5",      L"LPT6",
+    L"LPT7", L"LPT8", L"LPT9", L"LPT\u00B9", L"LPT\u00B2", L"LPT\u00B3",
 };
 
 bool IsControl(wchar_t c)

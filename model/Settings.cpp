@@ -183,8 +183,7 @@ bool WriteSettingText(SettingId id, const char* text)
         return false;
     return RegSetValueExW(key.Get(), WideName(info->name).c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(wide.c_str()),
-                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) ==
-           ERROR_SUCCESS;
+                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool WriteSettingText(SettingId id, const std::string& text)

@@ -31,14 +31,16 @@ const std::string kAwkwardFiles[] = {
     "[S] trailing\r\nk=v\r\n[T\r\nk=in an unclosed header\r\n[ spaced ]\r\nk=x\r\n[]\r\nk=e\r\n",
     "k=before any section\r\n[S]\r\nk2=v\r\n",
     "[S]\r\nk=Fen\xEAtre \xA0\r\nk2=\xA0\r\n",
-    "\xEF\xBB\xBF[S]\r\nk=Schlie\xC3\x9F" "en\r\n",
+    "\xEF\xBB\xBF[S]\r\nk=Schlie\xC3\x9F"
+    "en\r\n",
     std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0", 22),
     std::string("\xFE\xFF\0[\0S\0]\0\r\0\n\0k\0=\0\xE9", 18),
 };
 
 const char* const kSections[] = {"S", "s", "T", "U", "spaced", " spaced ", "S] trailing", ""};
-const char* const kKeys[] = {"k",  "K",  "k2", "k3", "q1",  "q2", "q3",
-                             "q4", "q5", "q6", "k = a", "key with spaces", ";k", "missing"};
+const char* const kKeys[] = {"k",  "K",      "k2", "k3", "q1",    "q2",
+                             "q3", "q4",     "q5", "q6", "k = a", "key with spaces",
+                             ";k", "missing"};
 
 // What the program read from the file before: the profile functions, with a
 // buffer of 1024 characters.
@@ -92,7 +94,7 @@ TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
     };
     const Write writes[] = {
         {"S", "k", "changed"},         {"s", "K", "changed again"}, {"S", "new", "added"},
-        {"New", "k", "  new section"}, {"T", "k2", "\"quoted\""},  {"", "k", "common"},
+        {"New", "k", "  new section"}, {"T", "k2", "\"quoted\""},   {"", "k", "common"},
     };
     for (size_t i = 0; i < sizeof(kAwkwardFiles) / sizeof(kAwkwardFiles[0]); ++i) {
         const std::string label = "file " + std::to_string(i);

@@ -86,13 +86,15 @@ TEST(LanguageNames, AreListedFromAnyFolderInAnyScript)
     for (size_t length : {0, 300}) {
         WideFolder folder(testing_support::ScriptsFolderName(), length);
         ASSERT_GE(folder.Path().size(), length);
-        for (const std::wstring& name : {std::wstring(L"english"), russian, std::wstring(L"\u65E5\u672C\u8A9E")})
+        for (const std::wstring& name :
+             {std::wstring(L"english"), russian, std::wstring(L"\u65E5\u672C\u8A9E")})
             ASSERT_TRUE(folder.Write(name + L".lng", "[Translator]\r\n"));
         folder.Write(L"nul.txt.lng", ""); // a device name, where the file system allows it
         ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
-        EXPECT_EQ((CStringArray{"english", "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9",
-                                "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"}),
-                  Sorted(ListLanguageNames()))
+        EXPECT_EQ(
+            (CStringArray{"english", "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9",
+                          "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"}),
+            Sorted(ListLanguageNames()))
             << folder.Path().size();
         ModulePath::ResetModuleFileName();
     }

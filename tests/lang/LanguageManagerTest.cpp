@@ -232,11 +232,11 @@ TEST_F(LanguageManagerTest, AnyFolderAndAnyLanguageNameWork)
         ASSERT_TRUE(where.Write(russian + L".lng", "[S]\r\nID_1=Zakryt\r\n"));
         ModulePath::OverrideModuleFileName(where.File(L"velindra.exe"));
         LanguageManager manager;
-        ASSERT_TRUE(manager.SetLanguage("\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"));
+        ASSERT_TRUE(
+            manager.SetLanguage("\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"));
         EXPECT_EQ("Zakryt", manager.LookupText("S", 1, "Close")) << where.Path().size();
         EXPECT_TRUE(manager.StoreText("S", 1, "Close"));
-        EXPECT_EQ("[Translator]\r\nID_0=Orrowby\r\nID_1=" +
-                      std::string(velindra::kSupportAddress) +
+        EXPECT_EQ("[Translator]\r\nID_0=Orrowby\r\nID_1=" + std::string(velindra::kSupportAddress) +
                       "\r\nID_2=09/20/2004\r\n[S]\r\nID_1=Close\r\n",
                   where.Read(L"english.lng"));
     }
@@ -277,13 +277,22 @@ TEST_F(LanguageManagerTest, ValuesInAnotherEncodingGiveTheirTextOrTheBuiltInOne)
         const char* shown;
     };
     const Case table[] = {
-        {"\xEF\xBB\xBF[S]\r\nID_1=Schlie\xC3\x9F" "en\r\n", "Schlie\xDF" "en"},
-        {"[S]\r\nID_1=Schlie\xC3\x9F" "en\r\n", "Schlie\xDF" "en"},
+        {"\xEF\xBB\xBF[S]\r\nID_1=Schlie\xC3\x9F"
+         "en\r\n",
+         "Schlie\xDF"
+         "en"},
+        {"[S]\r\nID_1=Schlie\xC3\x9F"
+         "en\r\n",
+         "Schlie\xDF"
+         "en"},
         {"\xEF\xBB\xBF[S]\r\nID_1=\xD0\x97\xD0\xB0\xD0\xBA\xD1\x80\xD1\x8B\xD1\x82\xD1\x8C\r\n",
          "Close"},
         {"[S]\r\nID_1=\xD0\x97\xD0\xB0\xD0\xBA\xD1\x80\xD1\x8B\xD1\x82\xD1\x8C\r\n", "Close"},
         {"\xEF\xBB\xBF[S]\r\nID_1=\xFF\xFE\r\n", "Close"},
-        {std::string("\xFF\xFE[\0S\0]\0\n\0I\0D\0_\0" "1\0=\0\x17\x04\r\0", 24), "Close"},
+        {std::string("\xFF\xFE[\0S\0]\0\n\0I\0D\0_\0"
+                     "1\0=\0\x17\x04\r\0",
+                     24),
+         "Close"},
         {"[S]\r\nID_1=Fen\xEAtre\r\n", "Fen\xEAtre"},
     };
     for (const Case& row : table) {

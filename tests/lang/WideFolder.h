@@ -47,8 +47,8 @@ public:
         if (file == INVALID_HANDLE_VALUE)
             return false;
         DWORD done = 0;
-        const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done,
-                                  nullptr);
+        const BOOL ok =
+            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
         CloseHandle(file);
         return ok && done == bytes.size();
     }

@@ -152,7 +152,8 @@ TEST(Settings, TextsRoundTripInAnyScript)
 {
     for (const char* name : {"\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9",
                              "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xF0\x9F\x8E\x89",
-                             "fran\xC3\xA7" "ais"}) {
+                             "fran\xC3\xA7"
+                             "ais"}) {
         ASSERT_TRUE(WriteSettingText(SettingLang, name));
         std::string text;
         EXPECT_TRUE(ReadSettingText(SettingLang, text));

@@ -64,10 +64,9 @@ TEST_F(StartDate, TooFewNumbersGiveFalseAndNow)
 
 TEST_F(StartDate, ImpossibleDatesGiveFalseAndInvalid)
 {
-    for (const char* text :
-         {"2004 13 20 14 5 0", "2004 4 31 0 0 0", "2004 9 20 24 0 0", "2003 2 29 0 0 0",
-          "99 1 1 0 0 0", "2004 -9 20 14 5 0", "99999999999999 1 1 0 0 0", "2004 9 20 14 5 -1",
-          "10000 1 1 0 0 0"}) {
+    for (const char* text : {"2004 13 20 14 5 0", "2004 4 31 0 0 0", "2004 9 20 24 0 0",
+                             "2003 2 29 0 0 0", "99 1 1 0 0 0", "2004 -9 20 14 5 0",
+                             "99999999999999 1 1 0 0 0", "2004 9 20 14 5 -1", "10000 1 1 0 0 0"}) {
         Store(text);
         COleDateTime date;
         EXPECT_FALSE(ReadStartDate(SettingStartDate, date)) << text;
