@@ -93,5 +93,5 @@ bool RegistryKeyExists(HKEY root, const char* path);
 // Starts the program with Windows (the quoted executable path under the
 // first writable Run key) or stops doing so (the value removed from every
 // Run key). The path is the running executable's, of any length and in any
-// characters.
-void SetAutoload(bool enable, const std::wstring& executablePath);
+// characters; enabling without one changes nothing.
+void SetAutoload(bool enable, const std::wstring& executablePath = std::wstring());
