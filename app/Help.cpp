@@ -1,22 +1,26 @@
 #include "app/Help.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "lang/LongPath.h"
 #include "lang/ModulePath.h"
 #include "model/RegKey.h"
 #include "ui/HelpTopic.h"
 
 namespace {
 
-using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The class registration of the HTML Help control.
 constexpr char kHtmlHelpClassKey[] =
     "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 constexpr DWORD kPathBufferSize = 260;
-constexpr WORD kHtmlHelpOrdinal = 14; // HtmlHelpA
+constexpr WORD kHtmlHelpOrdinal = 15; // HtmlHelpW
 
 // What CallHtmlHelp keeps for the life of the process.
 struct HtmlHelpLibrary {
@@ -68,6 +72,27 @@ CString RegisteredLibraryPath()
     return IsFullPath(path) ? path : CString();
 }
 
+// The HTML Help control keeps file paths in MAX_PATH buffers (and fails
+// badly on a longer one): a longer path of the help file is given in its
+// short form, and not at all when the file system has no short enough form.
+std::wstring HelpFilePath(const std::wstring& path)
+{
+    if (path.size() < MAX_PATH)
+        return path;
+    const std::wstring full = FileSystemPath(path);
+    std::vector<wchar_t> buffer(full.size() + 1, L'\0');
+    const DWORD length =
+        GetShortPathNameW(full.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0 || length >= buffer.size())
+        return std::wstring();
+    std::wstring shortPath(buffer.data(), length);
+    if (shortPath.compare(0, 8, L"\\\\?\\UNC\\") == 0)
+        shortPath = L"\\" + shortPath.substr(7);
+    else if (shortPath.compare(0, 4, L"\\\\?\\") == 0)
+        shortPath.erase(0, 4);
+    return shortPath.size() < MAX_PATH ? shortPath : std::wstring();
+}
+
 // hhctrl.ocx of the system folder.
 CString FallbackLibraryPath()
 {
@@ -105,7 +130,7 @@ bool LoadLibraryOnce(HtmlHelpLibrary& library)
 
 } // namespace
 
-HWND CallHtmlHelp(HWND window, const char* file, UINT command, DWORD_PTR data)
+HWND CallHtmlHelp(HWND window, const wchar_t* file, UINT command, DWORD_PTR data)
 {
     HtmlHelpLibrary& library = Library();
     if (!LoadLibraryOnce(library))
@@ -121,18 +146,22 @@ HWND CallHtmlHelp(HWND window, const char* file, UINT command, DWORD_PTR data)
     return library.entry(window, file, command, data);
 }
 
-CString HelpTopicAddress(const char* topic)
+std::wstring HelpTopicAddress(const char* topic)
 {
-    if (!topic || ModulePath::ModuleFileName().empty())
-        return CString();
-    ModulePath path;
-    path.SetExtension("chm");
-    return path.MakePath() + "::/" + topic + ".htm";
+    const std::wstring module = ModulePath::ModuleFileName();
+    if (!topic || module.empty())
+        return std::wstring();
+    ModulePath path(module);
+    path.SetExtension(L"chm");
+    const std::wstring file = HelpFilePath(path.MakePath());
+    if (file.empty())
+        return std::wstring();
+    return file + L"::/" + std::wstring(topic, topic + std::strlen(topic)) + L".htm";
 }
 
 void OpenHtmlHelpTopic(const char* topic)
 {
-    const CString address = HelpTopicAddress(topic);
+    const std::wstring address = HelpTopicAddress(topic);
     if (address.empty())
         return;
     CWnd* main = AfxGetMainWnd();

@@ -5,23 +5,27 @@
 // and runs without it.
 #include <windows.h>
 
+#include <string>
+
 #include "framework/Strings.h"
 
-// Commands of HtmlHelpA that the program uses.
+// Commands of HtmlHelpW that the program uses.
 constexpr UINT kHelpDisplayTopic = 0x0000; // data 0
 constexpr UINT kHelpInitialize = 0x001C;   // data: address of the cookie
 constexpr UINT kHelpUninitialize = 0x001D; // data: the cookie
 
-// Calls HtmlHelpA of hhctrl.ocx and returns its result; null when HTML Help is
+// Calls HtmlHelpW of hhctrl.ocx and returns its result; null when HTML Help is
 // unavailable. The library is looked for once: the path of the HTML Help
 // control's class registration, else hhctrl.ocx of the system folder (never
 // one beside the program or in the current folder). A failure is remembered
 // and every later call answers null at once. The library is never unloaded.
-HWND CallHtmlHelp(HWND window, const char* file, UINT command, DWORD_PTR data);
+HWND CallHtmlHelp(HWND window, const wchar_t* file, UINT command, DWORD_PTR data);
 
-// "<executable path with extension chm>::/<topic>.htm"; empty when the
-// executable's path is unknown.
-CString HelpTopicAddress(const char* topic);
+// "<executable path with extension chm>::/<topic>.htm", the path in any
+// characters; a path of MAX_PATH characters or more in its short form. Empty
+// when the executable's path is unknown, or too long without a short form
+// (the HTML Help control cannot take it).
+std::wstring HelpTopicAddress(const char* topic);
 
 // Shows a topic of the help file, owned by the application's main window.
 void OpenHtmlHelpTopic(const char* topic);

@@ -1,21 +1,139 @@
 #include "lang/LanguageFile.h"
 
-#include <windows.h>
-
+#include "framework/TextCodec.h"
+#include "lang/LanguageName.h"
+#include "lang/LongPath.h"
 #include "lang/ModulePath.h"
 
 namespace {
 
 const char kKeyTrimSet[] = ":;., \t\r\n";
 
+int g_reads = 0;
+int g_writes = 0;
+
+// Closes a file handle when it goes out of scope.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle()
+    {
+        if (IsValid())
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// The whole file; false when it cannot be read (a missing file is empty).
+bool ReadWholeFile(const std::wstring& path, std::string& bytes)
+{
+    bytes.clear();
+    FileHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF)
+        return false;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD done = 0;
+    if (!bytes.empty() &&
+        (!ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &done, nullptr) ||
+         done != bytes.size()))
+        return false;
+    return true;
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes)
+{
+    FileHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return false;
+    DWORD done = 0;
+    if (!bytes.empty() &&
+        (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) ||
+         done != bytes.size()))
+        return false;
+    return SetEndOfFile(file.Get()) != FALSE;
+}
+
+std::wstring LanguageFilePath(const CString& languageName)
+{
+    std::wstring name;
+    if (!IsPlainLanguageName(languageName) || !fw::WidenUtf8(TrimLanguageName(languageName), name))
+        return std::wstring();
+    const std::wstring module = ModulePath::ModuleFileName();
+    if (!IsFullPath(module)) // never a file of the current folder
+        return std::wstring();
+    ModulePath path(module);
+    path.SetFileName(name);
+    path.SetExtension(L".lng");
+    return path.MakePath();
+}
+
 } // namespace
 
-LanguageFile::LanguageFile(const CString& languageName)
+bool LanguageFile::Stamp::operator==(const Stamp& other) const
 {
-    ModulePath path;
-    path.SetFileName(languageName);
-    path.SetExtension(".lng");
-    path_ = path.MakePath();
+    return exists == other.exists && size == other.size &&
+           CompareFileTime(&written, &other.written) == 0;
+}
+
+void LanguageFile::Open(const CString& languageName)
+{
+    const std::wstring path = LanguageFilePath(languageName);
+    if (path != path_) {
+        path_ = path;
+        loaded_ = false;
+        changes_.clear();
+    }
+    checked_ = false;
+}
+
+LanguageFile::Stamp LanguageFile::CurrentStamp() const
+{
+    Stamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path_.empty() ||
+        !GetFileAttributesExW(FileSystemPath(path_).c_str(), GetFileExInfoStandard, &data))
+        return stamp;
+    stamp.exists = true;
+    stamp.written = data.ftLastWriteTime;
+    stamp.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return stamp;
+}
+
+// Reads the file again, with the changes not yet written on top.
+void LanguageFile::Load()
+{
+    stamp_ = CurrentStamp();
+    std::string bytes;
+    if (stamp_.exists) {
+        ++g_reads;
+        if (!ReadWholeFile(path_, bytes))
+            bytes.clear();
+    }
+    text_ = IniText(bytes);
+    for (const Change& change : changes_)
+        text_.Write(change.section, change.key, change.value);
+    loaded_ = true;
+}
+
+void LanguageFile::Refresh()
+{
+    if (checked_)
+        return;
+    checked_ = true;
+    if (!loaded_ || !(CurrentStamp() == stamp_))
+        Load();
 }
 
 CString LanguageFile::SectionName(const CString& section)
@@ -32,24 +150,56 @@ CString LanguageFile::TrimKey(const CString& key)
     return key.substr(first, last - first + 1);
 }
 
-CString LanguageFile::Read(const CString& section, const CString& key) const
+CString LanguageFile::Read(const CString& section, const CString& key)
 {
     const CString trimmedKey = TrimKey(key);
-    if (trimmedKey.empty())
+    if (path_.empty() || trimmedKey.empty())
         return CString();
-    // The buffer makes the cap: the platform's own reader may not have one.
-    char value[kMaxValueLength + 1] = {};
-    GetPrivateProfileStringA(SectionName(section).c_str(), trimmedKey.c_str(), "", value,
-                             sizeof(value), path_.c_str());
-    value[kMaxValueLength] = '\0';
-    return CString(value);
+    Refresh();
+    CString value;
+    text_.Read(SectionName(section), trimmedKey, kMaxValueLength, value);
+    return value;
 }
 
-bool LanguageFile::Write(const CString& section, const CString& key, const CString& value) const
+bool LanguageFile::Write(const CString& section, const CString& key, const CString& value)
 {
     const CString trimmedKey = TrimKey(key);
-    if (trimmedKey.empty() || value.find_first_of("\r\n") != CString::npos)
+    if (path_.empty() || trimmedKey.empty() || value.find_first_of("\r\n") != CString::npos)
         return false;
-    return WritePrivateProfileStringA(SectionName(section).c_str(), trimmedKey.c_str(),
-                                      value.c_str(), path_.c_str()) != FALSE;
+    Refresh();
+    const CString sectionName = SectionName(section);
+    if (text_.Holds(sectionName, trimmedKey, value))
+        return true;
+    if (!text_.Write(sectionName, trimmedKey, value))
+        return false;
+    changes_.push_back({sectionName, trimmedKey, value});
+    return true;
+}
+
+bool LanguageFile::Flush()
+{
+    if (changes_.empty())
+        return true;
+    if (!(CurrentStamp() == stamp_)) // changed by someone else meanwhile
+        Load();
+    ++g_writes;
+    const bool written = WriteWholeFile(path_, text_.Bytes());
+    changes_.clear();
+    if (written) {
+        stamp_ = CurrentStamp();
+    } else { // what the file holds is read again
+        loaded_ = false;
+        checked_ = false;
+    }
+    return written;
+}
+
+int LanguageFile::ReadCount()
+{
+    return g_reads;
+}
+
+int LanguageFile::WriteCount()
+{
+    return g_writes;
 }

@@ -1,25 +1,47 @@
 #pragma once
 // A language file: an INI-format text file "<language>.lng" beside the
-// executable, read and written only through the platform's profile functions,
-// whose rules are the format's rules (names match without regard to case,
-// blanks around keys and values are dropped, a write replaces a value in place).
+// executable. It is read once into memory and answers every lookup from
+// there, with the results of the platform's profile functions for the same
+// file (lang/IniText.h); it is read again when the language changes or the
+// file's time stamp or size changes. Changes are kept in memory until Flush
+// writes them in one go, rewriting only the lines they touch; a key that
+// already holds the value is not written at all.
+//
+// Texts (sections, keys, values) are ANSI; the language name is UTF-8; the
+// path is wide, of any length and in any characters.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
 #include "framework/Strings.h"
+#include "lang/IniText.h"
 
 class LanguageFile {
 public:
-    // The file of the named language in the executable's folder.
-    explicit LanguageFile(const CString& languageName);
+    LanguageFile() = default;
 
-    const CString& GetPath() const { return path_; }
+    // Points the file at "<language>.lng" beside the executable and has the
+    // next Read or Write look whether the file has changed. A name that is
+    // not a plain file name (lang/LanguageName.h), or an executable path that
+    // is unknown, leaves the file without a path: nothing is read or written.
+    void Open(const CString& languageName);
+    const std::wstring& GetPath() const { return path_; }
 
     // The value of the key, at most kMaxValueLength characters; empty when the
-    // file, the section or the key is missing, or the key is empty.
-    CString Read(const CString& section, const CString& key) const;
+    // file, the section or the key is missing, the key is empty, or the value
+    // has no ANSI form.
+    CString Read(const CString& section, const CString& key);
 
-    // Writes the value unchanged. False when the key is empty, when the value
-    // holds a line break (the format keeps one line per entry) or when the
-    // platform write fails.
-    bool Write(const CString& section, const CString& key, const CString& value) const;
+    // Sets the value (unchanged) in memory, for Flush to write; true when the
+    // file already holds it. False when there is no path, the key is empty or
+    // the value holds a line break (the format keeps one line per entry).
+    bool Write(const CString& section, const CString& key, const CString& value);
+
+    // Writes what Write changed into the file (read again first when someone
+    // else changed it meanwhile). True when there was nothing to write or it
+    // was written; on failure the changes are dropped.
+    bool Flush();
 
     // The section used when a section name is empty.
     static CString SectionName(const CString& section);
@@ -28,6 +50,29 @@ public:
 
     static constexpr int kMaxValueLength = 1023;
 
+    // How often a file was read and written, for the tests.
+    static int ReadCount();
+    static int WriteCount();
+
 private:
-    CString path_;
+    struct Stamp {
+        bool exists = false;
+        FILETIME written{};
+        ULONGLONG size = 0;
+        bool operator==(const Stamp& other) const;
+    };
+    struct Change {
+        CString section, key, value;
+    };
+
+    void Refresh();
+    Stamp CurrentStamp() const;
+    void Load();
+
+    std::wstring path_;
+    bool checked_ = false; // looked for changes since Open
+    bool loaded_ = false;
+    Stamp stamp_;
+    IniText text_;
+    std::vector<Change> changes_;
 };

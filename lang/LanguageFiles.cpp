@@ -2,26 +2,29 @@
 
 #include <windows.h>
 
-#include <cctype>
+#include "framework/TextCodec.h"
+#include "lang/LanguageName.h"
+#include "lang/LongPath.h"
+#include "lang/ModulePath.h"
 
 namespace {
 
-char Lower(char c)
+bool SameLetter(wchar_t a, wchar_t b)
 {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return CompareStringOrdinal(&a, 1, &b, 1, TRUE) == CSTR_EQUAL;
 }
 
 // Removes every character of `set` from the end of `text`.
-CString TrimRight(const CString& text, const char* set)
+std::wstring TrimRight(const std::wstring& text, const wchar_t* set)
 {
     const size_t last = text.find_last_not_of(set);
-    return last == CString::npos ? CString() : text.substr(0, last + 1);
+    return last == std::wstring::npos ? std::wstring() : text.substr(0, last + 1);
 }
 
-CString TrimLeft(const CString& text, const char* set)
+std::wstring TrimLeft(const std::wstring& text, const wchar_t* set)
 {
     const size_t first = text.find_first_not_of(set);
-    return first == CString::npos ? CString() : text.substr(first);
+    return first == std::wstring::npos ? std::wstring() : text.substr(first);
 }
 
 // Closes a search handle when it goes out of scope.
@@ -43,18 +46,18 @@ private:
 };
 
 // The part of a search pattern after its last separator.
-CString NamePattern(const CString& pattern)
+std::wstring NamePattern(const std::wstring& pattern)
 {
-    const size_t separator = pattern.find_last_of("\\/");
-    return separator == CString::npos ? pattern : pattern.substr(separator + 1);
+    const size_t separator = pattern.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? pattern : pattern.substr(separator + 1);
 }
 
-CString ListedName(const WIN32_FIND_DATAA& entry, bool cutExtension)
+std::wstring ListedName(const WIN32_FIND_DATAW& entry, bool cutExtension)
 {
-    CString name = entry.cFileName;
+    std::wstring name = entry.cFileName;
     if (cutExtension) {
-        const size_t point = name.rfind('.');
-        if (point != CString::npos)
+        const size_t point = name.rfind(L'.');
+        if (point != std::wstring::npos)
             name.erase(point);
     }
     return name;
@@ -62,48 +65,48 @@ CString ListedName(const WIN32_FIND_DATAA& entry, bool cutExtension)
 
 } // namespace
 
-bool MatchesFilePattern(const CString& name, const CString& pattern)
+bool MatchesFilePattern(const std::wstring& name, const std::wstring& pattern)
 {
     size_t n = 0, p = 0;
-    size_t starPattern = CString::npos, starName = 0;
+    size_t starPattern = std::wstring::npos, starName = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+        if (p < pattern.size() && (pattern[p] == L'?' || SameLetter(pattern[p], name[n]))) {
             ++n;
             ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
+        } else if (p < pattern.size() && pattern[p] == L'*') {
             starPattern = p++;
             starName = n;
-        } else if (starPattern != CString::npos) {
+        } else if (starPattern != std::wstring::npos) {
             p = starPattern + 1;
             n = ++starName;
         } else {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*')
+    while (p < pattern.size() && pattern[p] == L'*')
         ++p;
     return p == pattern.size();
 }
 
-bool DirectoryExists(const CString& path)
+bool DirectoryExists(const std::wstring& path)
 {
-    const CString trimmed = TrimRight(TrimLeft(path, " \t\r\n"), " \t\\/");
+    const std::wstring trimmed = TrimRight(TrimLeft(path, L" \t\r\n"), L" \t\\/");
     if (trimmed.empty())
         return true;
-    const DWORD attributes = GetFileAttributesA(trimmed.c_str());
+    const DWORD attributes = GetFileAttributesW(FileSystemPath(trimmed).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool ListFiles(const CString& folder, const CString& pattern, CStringArray& names, bool withPath,
-               bool cutExtension)
+bool ListFiles(const std::wstring& folder, const std::wstring& pattern, WideNames& names,
+               bool withPath, bool cutExtension)
 {
     names.clear();
     if (!folder.empty() && !DirectoryExists(folder))
         return false;
-    const CString searchFolder = TrimRight(folder, "\\/ \t") + "\\";
-    const CString namePattern = NamePattern(pattern);
-    WIN32_FIND_DATAA entry;
-    FindHandle find(FindFirstFileA((searchFolder + pattern).c_str(), &entry));
+    const std::wstring searchFolder = TrimRight(folder, L"\\/ \t") + L"\\";
+    const std::wstring namePattern = NamePattern(pattern);
+    WIN32_FIND_DATAW entry;
+    FindHandle find(FindFirstFileW(FileSystemPath(searchFolder + pattern).c_str(), &entry));
     if (!find.IsValid())
         return true;
     do {
@@ -111,9 +114,26 @@ bool ListFiles(const CString& folder, const CString& pattern, CStringArray& name
             continue;
         if (!MatchesFilePattern(entry.cFileName, namePattern))
             continue;
-        const CString name = ListedName(entry, cutExtension);
+        const std::wstring name = ListedName(entry, cutExtension);
         if (!name.empty())
             names.push_back(withPath ? searchFolder + name : name);
-    } while (FindNextFileA(find.Get(), &entry));
+    } while (FindNextFileW(find.Get(), &entry));
     return true;
+}
+
+CStringArray ListLanguageNames()
+{
+    CStringArray languages;
+    const std::wstring module = ModulePath::ModuleFileName();
+    if (!IsFullPath(module))
+        return languages;
+    const ModulePath path(module);
+    WideNames names;
+    ListFiles(path.GetDrive() + path.GetFolder(), L"*.lng", names, false, true);
+    for (const std::wstring& name : names) {
+        CString utf8;
+        if (fw::NarrowUtf8(name, utf8) && IsPlainLanguageName(utf8))
+            languages.push_back(utf8);
+    }
+    return languages;
 }

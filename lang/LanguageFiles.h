@@ -1,21 +1,31 @@
 #pragma once
-// Lists the language files (or any files) of a folder.
+// Lists the language files (or any files) of a folder, and the languages the
+// program offers. Folders and file names are wide, of any length.
+#include <string>
+#include <vector>
+
 #include "framework/Strings.h"
 
+using WideNames = std::vector<std::wstring>;
+
 // Fills `names` with the files of `folder` whose names match `pattern`
-// ("*.lng"), in the order the file system reports them. Folders are skipped.
+// (L"*.lng"), in the order the file system reports them. Folders are skipped.
 // With `cutExtension` a name loses its last point and what follows; names
 // that become empty are skipped. With `withPath` each name is preceded by the
 // folder and a backslash. Only names that really match the pattern are listed:
 // the file system also matches "*.lng" against short alternate names, which
 // would offer "fr.lngx" as a language.
 // False, with `names` empty, when the folder does not exist.
-bool ListFiles(const CString& folder, const CString& pattern, CStringArray& names, bool withPath,
-               bool cutExtension);
+bool ListFiles(const std::wstring& folder, const std::wstring& pattern, WideNames& names,
+               bool withPath, bool cutExtension);
 
 // True when the path (white space and trailing separators dropped) is empty or
 // names an existing folder.
-bool DirectoryExists(const CString& path);
+bool DirectoryExists(const std::wstring& path);
 
 // Matches a name against a pattern of '*' and '?' without regard to case.
-bool MatchesFilePattern(const CString& name, const CString& pattern);
+bool MatchesFilePattern(const std::wstring& name, const std::wstring& pattern);
+
+// The languages offered: the names (UTF-8, without ".lng") of the language
+// files beside the executable that are plain language names.
+CStringArray ListLanguageNames();

@@ -1,31 +1,23 @@
 #include "lang/LanguageManager.h"
 
-#include <mbstring.h>
-
 #include <cstdio>
 
-#include "lang/LanguageFile.h"
+#include "framework/TextCodec.h"
+#include "lang/LanguageName.h"
 #include "model/AppIdentity.h"
 
 namespace {
 
 const char kEnglish[] = "english";
 const char kTranslatorSection[] = "Translator";
-const char kWhiteSpace[] = " \t\r\n\v\f";
 
-CString TrimWhiteSpace(const CString& text)
-{
-    const size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == CString::npos)
-        return CString();
-    const size_t last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
-}
-
+// UTF-8 names compared without regard to case.
 bool EqualNoCase(const CString& a, const CString& b)
 {
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                    reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
+    const std::wstring wideA = fw::WidenUtf8(a);
+    const std::wstring wideB = fw::WidenUtf8(b);
+    return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
 CString NumberedKey(int n)
@@ -51,12 +43,49 @@ const char* TranslatorDefault(int index)
 
 } // namespace
 
+LanguageManager::Pass::Pass(const LanguageManager& manager)
+    : manager_(manager), finished_(manager.passDepth_ > 0)
+{
+    if (manager_.passDepth_++ > 0)
+        return;
+    manager_.english_.Open(kEnglish);
+    if (!manager_.IsEnglish())
+        manager_.other_.Open(manager_.language_);
+}
+
+LanguageManager::Pass::~Pass()
+{
+    Finish();
+    --manager_.passDepth_;
+}
+
+bool LanguageManager::Pass::Finish()
+{
+    if (finished_)
+        return true;
+    finished_ = true;
+    return manager_.english_.Flush();
+}
+
+bool LanguageManager::IsEnglish() const
+{
+    return EqualNoCase(language_, kEnglish);
+}
+
+LanguageFile& LanguageManager::CurrentFile() const
+{
+    return IsEnglish() ? english_ : other_;
+}
+
 bool LanguageManager::SetLanguage(const CString& name)
 {
-    const CString trimmed = TrimWhiteSpace(name);
+    CString trimmed = TrimLanguageName(name);
+    if (!IsPlainLanguageName(trimmed)) // never a path elsewhere
+        trimmed = kEnglish;
     if (EqualNoCase(trimmed, language_))
         return false;
     language_ = trimmed;
+    Pass pass(*this);
     for (int index = 0; index < 3; ++index)
         GetTranslatorInfo(index);
     return true;
@@ -66,7 +95,8 @@ CString LanguageManager::ReadString(const CString& section, const CString& key) 
 {
     if (!HasLanguage() || key.empty())
         return CString();
-    return LanguageFile(language_).Read(section, key);
+    Pass pass(*this);
+    return CurrentFile().Read(section, key);
 }
 
 bool LanguageManager::WriteString(const CString& section, const CString& key,
@@ -74,7 +104,9 @@ bool LanguageManager::WriteString(const CString& section, const CString& key,
 {
     if (!HasLanguage() || key.empty())
         return false;
-    return LanguageFile(kEnglish).Write(section, key, value);
+    Pass pass(*this);
+    const bool stored = english_.Write(section, key, value);
+    return pass.Finish() && stored;
 }
 
 CString LanguageManager::LookupText(const CString& section, int n, const CString& defaultText) const
@@ -93,6 +125,7 @@ CString LanguageManager::GetTranslatorInfo(int index) const
     const char* builtIn = TranslatorDefault(index);
     if (!builtIn)
         return CString();
+    Pass pass(*this);
     StoreText(kTranslatorSection, index, builtIn);
     return LookupText(kTranslatorSection, index, builtIn);
 }

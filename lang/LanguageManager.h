@@ -5,6 +5,12 @@
 // english.lng, which thus always holds the program's built-in texts. No other
 // language file is ever written.
 //
+// Language names are UTF-8 (any characters a file name may hold); sections,
+// keys and texts are ANSI, as the windows show them. Each file is read once
+// and answered from memory until it changes on disk or the language changes;
+// english.lng is written once at the end of each public operation (a whole
+// translation pass), and only when a text in it differs from the one shown.
+//
 // Sections and keys:
 //   "Translator"                  ID_0 name, ID_1 contact, ID_2 date
 //   "DialogID_<dialog id>"        ID_0 caption, ID_<control id> buttons/statics
@@ -17,6 +23,7 @@
 #include <windows.h>
 
 #include "framework/Strings.h"
+#include "lang/LanguageFile.h"
 
 class CWnd;
 class CMenu;
@@ -32,9 +39,11 @@ public:
 
     // ---- Language and lookup (LanguageManager.cpp) ----
 
-    // Makes the named language current (blanks around the name dropped). False,
-    // with nothing changed or written, when it names the current language in
-    // any case. Otherwise rewrites the "Translator" section of english.lng.
+    // Makes the named language current (blanks around the name dropped; a
+    // name that is not a plain file name, lang/LanguageName.h, counts as
+    // "english"). False, with nothing changed or written, when it names the
+    // current language in any case. Otherwise rewrites the "Translator"
+    // section of english.lng.
     bool SetLanguage(const CString& name);
     const CString& GetLanguage() const { return language_; }
     bool HasLanguage() const { return !language_.empty(); }
@@ -115,6 +124,26 @@ public:
     static bool HasNoItemData(HMENU menu, int position);
 
 private:
+    // Every public operation runs as a pass or as part of one: the outermost
+    // pass looks at the files once and writes english.lng once, at its end.
+    class Pass {
+    public:
+        explicit Pass(const LanguageManager& manager);
+        ~Pass();
+        Pass(const Pass&) = delete;
+        Pass& operator=(const Pass&) = delete;
+        // Ends an outermost pass at once: whether english.lng was written
+        // (true when nothing had to be, and within an inner pass).
+        bool Finish();
+
+    private:
+        const LanguageManager& manager_;
+        bool finished_;
+    };
+
+    bool IsEnglish() const;
+    LanguageFile& CurrentFile() const;
+
     void TranslateCaption(bool exportTexts, HWND window, int pageIndex,
                           const CString& section) const;
     void TranslateChild(bool exportTexts, HWND child, int dialogId, const CString& section) const;
@@ -126,4 +155,7 @@ private:
                              int column) const;
 
     CString language_;
+    mutable LanguageFile english_; // english.lng, also read while english is current
+    mutable LanguageFile other_;   // the current language's file otherwise
+    mutable int passDepth_ = 0;
 };

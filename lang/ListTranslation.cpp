@@ -116,6 +116,7 @@ bool LanguageManager::TranslateStringList(bool exportTexts, const CString& secti
         return false;
     if (SendMessageA(control, kind.getCount, 0, 0) <= 0)
         return false;
+    Pass pass(*this);
     const LRESULT selection = SendMessageA(control, kind.getCurSel, 0, 0);
     const CString itemSection = ItemSection(kind.sectionFormat, section, controlId);
     for (int index = 0; index < SendMessageA(control, kind.getCount, 0, 0); ++index) {
@@ -144,6 +145,7 @@ bool LanguageManager::TranslateListCtrl(bool exportTexts, const CString& section
     HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
     if (HeaderCount(header) < 1)
         return false;
+    Pass pass(*this);
     const CString itemSection = ItemSection("%s - ListCtrlID_%d", section, controlId);
     for (int row = 0; row < SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0); ++row) {
         const CString text = ListViewItem(listView, row);

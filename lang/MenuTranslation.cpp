@@ -54,6 +54,7 @@ bool LanguageManager::TranslateMenu(bool exportTexts, HMENU menu, int menuId) co
 {
     if (!menu || !IsMenu(menu) || !HasLanguage())
         return false;
+    Pass pass(*this);
     const CString section = MenuSection(menuId);
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {
         const int id = static_cast<int>(GetMenuItemID(menu, position));

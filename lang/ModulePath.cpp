@@ -2,68 +2,86 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "framework/TextCodec.h"
+
 namespace {
 
-CString& OverriddenModuleFileName()
+// The longest path the system knows (the extended-length limit).
+constexpr DWORD kLongestPath = 32768;
+
+std::wstring& OverriddenModuleFileName()
 {
-    static CString path;
+    static std::wstring path;
     return path;
 }
 
-bool IsSeparator(char c)
+bool IsSeparator(wchar_t c)
 {
-    return c == '\\' || c == '/';
+    return c == L'\\' || c == L'/';
 }
 
 } // namespace
 
 ModulePath::ModulePath() : ModulePath(ModuleFileName()) {}
 
-ModulePath::ModulePath(const CString& fullPath)
+ModulePath::ModulePath(const std::wstring& fullPath)
 {
-    CString rest = fullPath;
-    if (rest.size() >= 2 && rest[1] == ':') {
+    std::wstring rest = fullPath;
+    if (rest.size() >= 2 && rest[1] == L':') {
         drive_ = rest.substr(0, 2);
         rest.erase(0, 2);
     }
-    const size_t lastSeparator = rest.find_last_of("\\/");
-    if (lastSeparator != CString::npos) {
+    const size_t lastSeparator = rest.find_last_of(L"\\/");
+    if (lastSeparator != std::wstring::npos) {
         folder_ = rest.substr(0, lastSeparator + 1);
         rest.erase(0, lastSeparator + 1);
     }
-    const size_t lastPoint = rest.rfind('.');
-    if (lastPoint != CString::npos) {
+    const size_t lastPoint = rest.rfind(L'.');
+    if (lastPoint != std::wstring::npos) {
         extension_ = rest.substr(lastPoint);
         rest.erase(lastPoint);
     }
     fileName_ = rest;
 }
 
-CString ModulePath::MakePath() const
+std::wstring ModulePath::MakePath() const
 {
-    CString path = drive_ + folder_;
+    std::wstring path = drive_ + folder_;
     if (!folder_.empty() && !IsSeparator(folder_.back()))
-        path += '\\';
+        path += L'\\';
     path += fileName_;
-    if (!extension_.empty() && extension_.front() != '.')
-        path += '.';
+    if (!extension_.empty() && extension_.front() != L'.')
+        path += L'.';
     return path + extension_;
 }
 
-CString ModulePath::ModuleFileName()
+// The buffer grows until the whole path fits: the system cuts a path that
+// does not fit and answers the buffer's size.
+std::wstring ModulePath::ModuleFileName()
 {
     if (!OverriddenModuleFileName().empty())
         return OverriddenModuleFileName();
-    char buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return CString();
-    return CString(buffer, length);
+    for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
+        std::vector<wchar_t> buffer(size, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
+        if (length == 0)
+            return std::wstring();
+        if (length < size)
+            return std::wstring(buffer.data(), length);
+    }
+    return std::wstring();
 }
 
-void ModulePath::OverrideModuleFileName(const CString& fullPath)
+void ModulePath::OverrideModuleFileName(const std::wstring& fullPath)
 {
     OverriddenModuleFileName() = fullPath;
+}
+
+void ModulePath::OverrideModuleFileName(const std::string& utf8FullPath)
+{
+    OverriddenModuleFileName() = fw::WidenUtf8(utf8FullPath);
 }
 
 void ModulePath::ResetModuleFileName()

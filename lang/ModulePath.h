@@ -2,38 +2,42 @@
 // The running executable's full path split into drive, folder, file name and
 // extension. Every file that lives beside the executable (language files, the
 // help file) gets its path from here; the current folder plays no part.
-#include "framework/Strings.h"
+// Paths are wide strings of any length and in any characters.
+#include <string>
 
 class ModulePath {
 public:
     // The path of the running executable (or of the test override below).
     ModulePath();
     // Any full path, split by the usual drive / folder / name / extension rule.
-    explicit ModulePath(const CString& fullPath);
+    explicit ModulePath(const std::wstring& fullPath);
 
-    const CString& GetDrive() const { return drive_; }         // "C:" or empty
-    const CString& GetFolder() const { return folder_; }       // "\\dir\\sub\\" or empty
-    const CString& GetFileName() const { return fileName_; }   // without extension
-    const CString& GetExtension() const { return extension_; } // ".exe" or empty
+    const std::wstring& GetDrive() const { return drive_; }         // L"C:" or empty
+    const std::wstring& GetFolder() const { return folder_; }       // L"\\dir\\sub\\" or empty
+    const std::wstring& GetFileName() const { return fileName_; }   // without extension
+    const std::wstring& GetExtension() const { return extension_; } // L".exe" or empty
 
-    void SetFileName(const CString& fileName) { fileName_ = fileName; }
-    void SetExtension(const CString& extension) { extension_ = extension; }
+    void SetFileName(const std::wstring& fileName) { fileName_ = fileName; }
+    void SetExtension(const std::wstring& extension) { extension_ = extension; }
 
     // Joins the parts again. A backslash is put after a folder that lacks a
     // separator and a point before an extension that lacks one ("chm").
-    CString MakePath() const;
+    std::wstring MakePath() const;
 
-    // Full path of the running executable, or the override when one is set.
-    static CString ModuleFileName();
+    // Full path of the running executable (whatever its length), or the
+    // override when one is set; empty when the system does not tell it.
+    static std::wstring ModuleFileName();
 
     // Test seam: makes every ModulePath() use the given path instead of the
-    // running executable's. The program itself never calls these.
-    static void OverrideModuleFileName(const CString& fullPath);
+    // running executable's (the narrow form takes UTF-8). The program itself
+    // never calls these.
+    static void OverrideModuleFileName(const std::wstring& fullPath);
+    static void OverrideModuleFileName(const std::string& utf8FullPath);
     static void ResetModuleFileName();
 
 private:
-    CString drive_;
-    CString folder_;
-    CString fileName_;
-    CString extension_;
+    std::wstring drive_;
+    std::wstring folder_;
+    std::wstring fileName_;
+    std::wstring extension_;
 };

@@ -98,6 +98,7 @@ bool LanguageManager::TranslateDialog(bool exportTexts, bool ownCaption, HWND wi
 {
     if (!IsAlive(window) || dialogId == 0 || !HasLanguage())
         return false;
+    Pass pass(*this);
     if (WasTranslated(window))
         exportTexts = false;
     MarkTranslated(window);

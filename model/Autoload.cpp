@@ -1,5 +1,6 @@
 // Starting with Windows: the Run value named after the program, holding the
 // quoted path of the executable.
+#include <cstring>
 #include <string>
 
 #include "model/AppIdentity.h"
@@ -23,15 +24,10 @@ const RunKey kRunKeys[] = {
     {HKEY_CURRENT_USER, kUserRunKey},
 };
 
-// The executable's path in double quotes, so that blanks in it are safe;
-// empty when the path cannot be had whole.
-std::string QuotedModulePath()
+std::wstring ValueName()
 {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
-    return "\"" + std::string(path, length) + "\"";
+    const char* name = velindra::kAppName;
+    return std::wstring(name, name + std::strlen(name));
 }
 
 RegKey OpenRunKeyForWriting(const RunKey& run)
@@ -45,19 +41,20 @@ void RemoveRunValue(const RunKey& run)
 {
     const RegKey key = RegKey::Open(run.root, run.path, KEY_WRITE);
     if (key)
-        RegDeleteValueA(key.Get(), velindra::kAppName);
+        RegDeleteValueW(key.Get(), ValueName().c_str());
 }
 
-bool StoreRunValue(const RegKey& key, const std::string& value)
+bool StoreRunValue(const RegKey& key, const std::wstring& value)
 {
-    return RegSetValueExA(key.Get(), velindra::kAppName, 0, REG_SZ,
+    return RegSetValueExW(key.Get(), ValueName().c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
 }
 
 } // namespace
 
-void SetAutoload(bool enable)
+void SetAutoload(bool enable, const std::wstring& executablePath)
 {
     const size_t count = sizeof(kRunKeys) / sizeof(kRunKeys[0]);
     if (!enable) {
@@ -65,9 +62,10 @@ void SetAutoload(bool enable)
             RemoveRunValue(kRunKeys[i]);
         return;
     }
-    const std::string value = QuotedModulePath();
-    if (value.empty())
+    if (executablePath.empty() || executablePath.find(L'\0') != std::wstring::npos)
         return;
+    // In double quotes, so that blanks in the path are safe.
+    const std::wstring value = L"\"" + executablePath + L"\"";
     for (size_t i = 0; i < count; ++i) {
         const RegKey key = OpenRunKeyForWriting(kRunKeys[i]);
         if (!key || !StoreRunValue(key, value))

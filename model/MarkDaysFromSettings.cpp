@@ -13,11 +13,12 @@ void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last)
     const COleDateTime firstDay = COleDateTime::FromTime64(firstTime);
     const COleDateTime lastDay = COleDateTime::FromTime64(lastTime);
 
+    const SettingsReader settings;
     COleDateTime start;
-    ReadStartDate(SettingStartDate, start);
+    settings.ReadStartDate(start);
     if (start.GetStatus() != COleDateTime::valid) // an impossible date counts as missing
         start = COleDateTime::GetCurrentTime();
-    const int clearDayCount = static_cast<int>(ReadSettingDword(SettingClearDayCount));
-    const int critDayCount = static_cast<int>(ReadSettingDword(SettingCritDayCount));
+    const int clearDayCount = static_cast<int>(settings.ReadDword(SettingClearDayCount));
+    const int critDayCount = static_cast<int>(settings.ReadDword(SettingCritDayCount));
     MarkCriticalDays(calendar, firstDay, lastDay, start, critDayCount, clearDayCount);
 }

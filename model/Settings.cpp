@@ -3,24 +3,33 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/TextCodec.h"
 #include "model/AppIdentity.h"
+#include "model/CycleCountRule.h"
 
 namespace {
 
 constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
 
+enum class Kind { Flag, Count, Text };
+
 struct SettingInfo {
     const char* name;
-    bool isText;
+    Kind kind;
     DWORD defaultValue;
-    const char* defaultText;
+    const CycleCountRule* range; // counts only
+    const char* defaultText;     // texts only
 };
 
 const SettingInfo kSettings[] = {
-    {"Visibled", false, 1, nullptr},     {"StartDate", true, 0, ""},
-    {"CritDayCount", false, 3, nullptr}, {"ClearDayCount", false, 28, nullptr},
-    {"Autoload", false, 0, nullptr},     {"CritRed", false, 1, nullptr},
-    {"Lang", true, 0, "english"},        {"HideMessage", false, 0, nullptr},
+    {"Visibled", Kind::Flag, 1, nullptr, nullptr},
+    {"StartDate", Kind::Text, 0, nullptr, ""},
+    {"CritDayCount", Kind::Count, kCritDayRule.fallback, &kCritDayRule, nullptr},
+    {"ClearDayCount", Kind::Count, kClearDayRule.fallback, &kClearDayRule, nullptr},
+    {"Autoload", Kind::Flag, 0, nullptr, nullptr},
+    {"CritRed", Kind::Flag, 1, nullptr, nullptr},
+    {"Lang", Kind::Text, 0, nullptr, "english"},
+    {"HideMessage", Kind::Flag, 0, nullptr, nullptr},
 };
 
 const SettingInfo* FindSetting(SettingId id)
@@ -34,32 +43,56 @@ const SettingInfo* FindSetting(SettingId id)
 const SettingInfo* FindDwordSetting(SettingId id)
 {
     const SettingInfo* info = FindSetting(id);
-    return info && !info->isText ? info : nullptr;
+    return info && info->kind != Kind::Text ? info : nullptr;
 }
 
 const SettingInfo* FindTextSetting(SettingId id)
 {
     const SettingInfo* info = FindSetting(id);
-    return info && info->isText ? info : nullptr;
+    return info && info->kind == Kind::Text ? info : nullptr;
 }
 
-// Reads a stored text that fits the buffer with its terminating NUL. A value
-// stored without its NUL ends at its last byte.
-bool QueryText(HKEY key, const char* name, std::string& text)
+// The value names are ASCII.
+std::wstring WideName(const char* name)
 {
-    char buffer[kSettingTextBufferSize];
-    DWORD size = sizeof(buffer);
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) !=
-        ERROR_SUCCESS)
+    return std::wstring(name, name + std::strlen(name));
+}
+
+// A stored DWORD as its setting reads it: a flag as 0 or 1, a count within
+// its range; false when it counts as missing.
+bool QueryDword(HKEY key, const SettingInfo& info, DWORD& value)
+{
+    DWORD type = REG_NONE;
+    DWORD size = sizeof(value);
+    if (RegQueryValueExW(key, WideName(info.name).c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(value))
         return false;
-    if (size > sizeof(buffer))
-        return false;
-    const void* nul = std::memchr(buffer, '\0', size);
-    const size_t length = nul ? static_cast<const char*>(nul) - buffer : size;
-    if (length >= sizeof(buffer)) // no room left for the terminating NUL
-        return false;
-    text.assign(buffer, length);
+    if (info.kind == Kind::Flag)
+        value = value != 0 ? 1 : 0;
+    if (info.kind == Kind::Count)
+        return UsableCount(static_cast<int>(value), *info.range) == static_cast<int>(value);
     return true;
+}
+
+// A stored REG_SZ that fits the buffer with its terminating NUL, as UTF-8. A
+// value stored without its NUL ends at its last character.
+bool QueryText(HKEY key, const SettingInfo& info, std::string& text)
+{
+    wchar_t buffer[kSettingTextBufferSize];
+    DWORD type = REG_NONE;
+    DWORD size = sizeof(buffer);
+    if (RegQueryValueExW(key, WideName(info.name).c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        type != REG_SZ || size > sizeof(buffer))
+        return false;
+    const size_t stored = size / sizeof(wchar_t);
+    size_t length = 0;
+    while (length < stored && buffer[length] != L'\0')
+        ++length;
+    if (length >= kSettingTextBufferSize) // no room left for the terminating NUL
+        return false;
+    return fw::NarrowUtf8(std::wstring(buffer, length), text);
 }
 
 } // namespace
@@ -85,18 +118,48 @@ RegKey OpenSettingsKey()
     return RegKey::Create(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), kReadWrite);
 }
 
-DWORD ReadSettingDword(SettingId id)
+SettingsReader::SettingsReader() : key_(OpenSettingsKey()) {}
+
+DWORD SettingsReader::ReadDword(SettingId id) const
 {
-    const RegKey key = OpenSettingsKey();
     const SettingInfo* info = FindDwordSetting(id);
-    if (!key || !info)
+    if (!key_ || !info)
         return 0;
     DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegQueryValueExA(key.Get(), info->name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS)
-        return info->defaultValue;
-    return value;
+    return QueryDword(key_.Get(), *info, value) ? value : info->defaultValue;
+}
+
+bool SettingsReader::ReadText(SettingId id, std::string& text) const
+{
+    const SettingInfo* info = FindTextSetting(id);
+    if (!key_ || !info)
+        return false;
+    std::string stored;
+    if (QueryText(key_.Get(), *info, stored)) {
+        text = stored;
+        return true;
+    }
+    text = info->defaultText;
+    return false;
+}
+
+DWORD ReadSettingDword(SettingId id)
+{
+    return SettingsReader().ReadDword(id);
+}
+
+bool ReadSettingText(SettingId id, std::string& text)
+{
+    return SettingsReader().ReadText(id, text);
+}
+
+bool ReadStartDate(SettingId id, COleDateTime& date)
+{
+    if (id != SettingStartDate) {
+        date = COleDateTime::GetCurrentTime();
+        return false;
+    }
+    return SettingsReader().ReadStartDate(date);
 }
 
 bool WriteSettingDword(SettingId id, DWORD value)
@@ -105,33 +168,22 @@ bool WriteSettingDword(SettingId id, DWORD value)
     const SettingInfo* info = FindDwordSetting(id);
     if (!key || !info)
         return false;
-    return RegSetValueExA(key.Get(), info->name, 0, REG_DWORD,
+    return RegSetValueExW(key.Get(), WideName(info->name).c_str(), 0, REG_DWORD,
                           reinterpret_cast<const BYTE*>(&value), sizeof(value)) == ERROR_SUCCESS;
-}
-
-bool ReadSettingText(SettingId id, std::string& text)
-{
-    const RegKey key = OpenSettingsKey();
-    const SettingInfo* info = FindTextSetting(id);
-    if (!key || !info)
-        return false;
-    if (QueryText(key.Get(), info->name, text))
-        return true;
-    text = info->defaultText;
-    return false;
 }
 
 bool WriteSettingText(SettingId id, const char* text)
 {
     const RegKey key = OpenSettingsKey();
     const SettingInfo* info = FindTextSetting(id);
-    if (!key || !info || !text)
+    std::wstring wide;
+    if (!key || !info || !text || !fw::WidenUtf8(text, wide))
         return false;
-    const size_t size = std::strlen(text) + 1;
-    if (size > kSettingTextBufferSize) // could never be read back
+    if (wide.size() + 1 > kSettingTextBufferSize) // could never be read back
         return false;
-    return RegSetValueExA(key.Get(), info->name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                          static_cast<DWORD>(size)) == ERROR_SUCCESS;
+    return RegSetValueExW(key.Get(), WideName(info->name).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(wide.c_str()),
+                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool WriteSettingText(SettingId id, const std::string& text)

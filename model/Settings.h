@@ -1,7 +1,16 @@
 #pragma once
 // The settings store: eight values under HKEY_CURRENT_USER\Software\<maker>\<app>,
-// read and written through stateless functions that open and close the key on
-// every call, plus the Run value that starts the program with Windows.
+// plus the Run value that starts the program with Windows. Nothing is kept in
+// memory: each read and each write opens the key, so whatever one window
+// writes is what the next reader sees. A SettingsReader reads several values
+// through one open key.
+//
+// Every read follows one rule: a value of the wrong registry type or size, a
+// count outside its range (model/CycleCountRule.h), a text that is not valid
+// Unicode and a start date the date picker cannot show all count as missing,
+// and a missing value reads as its default. Defaults are never written back.
+// Flags read as 0 or 1. Texts are UTF-8 inside the program and UTF-16 in the
+// registry, so that any name round-trips exactly.
 #include <windows.h>
 
 #include <string>
@@ -10,21 +19,31 @@
 #include "model/RegKey.h"
 
 enum SettingId {
-    SettingVisibled = 0,      // "Visibled", REG_DWORD, default 1
+    SettingVisibled = 0,      // "Visibled", REG_DWORD flag, default 1
     SettingStartDate = 1,     // "StartDate", REG_SZ "%d %d %d %d %d %d", default empty
-    SettingCritDayCount = 2,  // "CritDayCount", REG_DWORD, default 3
-    SettingClearDayCount = 3, // "ClearDayCount", REG_DWORD, default 28
-    SettingAutoload = 4,      // "Autoload", REG_DWORD, default 0
-    SettingCritRed = 5,       // "CritRed", REG_DWORD, default 1
+    SettingCritDayCount = 2,  // "CritDayCount", REG_DWORD 1..30, default 3
+    SettingClearDayCount = 3, // "ClearDayCount", REG_DWORD 3..90, default 28
+    SettingAutoload = 4,      // "Autoload", REG_DWORD flag, default 0
+    SettingCritRed = 5,       // "CritRed", REG_DWORD flag, default 1
     SettingLang = 6,          // "Lang", REG_SZ, default "english"
-    SettingHideMessage = 7,   // "HideMessage", REG_DWORD, default 0
+    SettingHideMessage = 7,   // "HideMessage", REG_DWORD flag, default 0
 };
 
 // The registry value name of a setting; nullptr for an unknown index.
 const char* SettingValueName(SettingId id);
 
-// Bytes of the buffer a stored text is read into, its terminating NUL included.
+// Characters of the buffer a stored text is read into, its terminating NUL
+// included: a longer stored text counts as missing, a longer text is not written.
 constexpr DWORD kSettingTextBufferSize = 2056;
+
+// The first and the last date-time that the date picker of the Scheduler page
+// and the wizard (SysDateTimePick32) takes with DTM_SETSYSTEMTIME: it shows
+// anything else as today, and the next edit would store that. On Windows the
+// picker takes 1752-09-14 to 9999-12-31; Wine 8.0 (measured) takes
+// 1752-09-14 00:00:00 to 9999-12-31 00:00:00, time of day included. This is
+// the range of both.
+constexpr SYSTEMTIME kFirstPickerTime{1752, 9, 0, 14, 0, 0, 0, 0};
+constexpr SYSTEMTIME kLastPickerTime{9999, 12, 0, 31, 0, 0, 0, 0};
 
 // "Software\<maker>\<app>", the settings key under HKEY_CURRENT_USER.
 std::string SettingsKeyPath();
@@ -32,28 +51,47 @@ std::string SettingsKeyPath();
 // Opens the settings key, creating it when missing; empty on failure.
 RegKey OpenSettingsKey();
 
-// The DWORD settings (0, 2, 3, 4, 5, 7). A missing value reads as its default;
-// an unopenable key or a refused index reads as 0.
-DWORD ReadSettingDword(SettingId id);
-bool WriteSettingDword(SettingId id, DWORD value);
+// Reads settings through one open settings key (created when missing).
+class SettingsReader {
+public:
+    SettingsReader();
 
-// The text settings (1, 6). True when the stored text was used; false with
-// the default when it is missing or unusable (longer than the buffer); false
-// with the text unchanged when the key cannot be opened or the index is refused.
+    // The DWORD settings (0, 2, 3, 4, 5, 7). A refused index, or a key that
+    // cannot be opened, reads as 0.
+    DWORD ReadDword(SettingId id) const;
+    // The text settings (1, 6). True when the stored text was used; false with
+    // the default when it counts as missing; false with the text unchanged
+    // when the key cannot be opened or the index is refused.
+    bool ReadText(SettingId id, std::string& text) const;
+    // StartDate. The date is set to the current date and time first; true
+    // when a stored date was read, is valid and lies in the picker's range.
+    // An impossible stored date leaves the current date and time with invalid
+    // status; one outside the picker's range counts as missing.
+    bool ReadStartDate(COleDateTime& date) const;
+
+private:
+    RegKey key_;
+};
+
+// One value each, through a key opened for it alone.
+DWORD ReadSettingDword(SettingId id);
 bool ReadSettingText(SettingId id, std::string& text);
+bool ReadStartDate(SettingId id, COleDateTime& date); // SettingStartDate only
+
+bool WriteSettingDword(SettingId id, DWORD value);
+// Writes UTF-8 text; false for text that is not valid UTF-8 or does not fit
+// the read buffer.
 bool WriteSettingText(SettingId id, const char* text);
 bool WriteSettingText(SettingId id, const std::string& text);
-
-// StartDate as a date. The date is set to the current date and time first;
-// true when a stored date was read and is valid. An impossible stored date
-// leaves the current date and time with invalid status.
-bool ReadStartDate(SettingId id, COleDateTime& date);
-// Refuses an invalid date rather than storing an unreadable one.
+// Refuses an invalid date and one outside the picker's range rather than
+// storing one that would read as missing.
 bool WriteStartDate(SettingId id, const COleDateTime& date);
 
 // True when root\path can be opened for reading and writing.
 bool RegistryKeyExists(HKEY root, const char* path);
 
-// Starts the program with Windows (a quoted executable path under the first
-// writable Run key) or stops doing so (the value removed from every Run key).
-void SetAutoload(bool enable);
+// Starts the program with Windows (the quoted executable path under the
+// first writable Run key) or stops doing so (the value removed from every
+// Run key). The path is the running executable's, of any length and in any
+// characters; enabling without one changes nothing.
+void SetAutoload(bool enable, const std::wstring& executablePath = std::wstring());

@@ -26,27 +26,39 @@ int ParseIntegers(const char* text, int* values, int count)
     return converted;
 }
 
+bool IsShowableByPicker(const COleDateTime& date)
+{
+    return date >= COleDateTime(kFirstPickerTime) && date <= COleDateTime(kLastPickerTime);
+}
+
 } // namespace
 
-bool ReadStartDate(SettingId id, COleDateTime& date)
+bool SettingsReader::ReadStartDate(COleDateTime& date) const
 {
     date = COleDateTime::GetCurrentTime();
-    if (id != SettingStartDate)
-        return false;
     std::string text;
-    ReadSettingText(id, text);
+    ReadText(SettingStartDate, text);
     if (text.empty())
         return false;
     int parts[6];
     if (ParseIntegers(text.c_str(), parts, 6) < 6)
         return false;
-    date.SetDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
-    return date.GetStatus() == COleDateTime::valid;
+    COleDateTime stored = date;
+    stored.SetDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
+    if (stored.GetStatus() != COleDateTime::valid) {
+        date.SetStatus(COleDateTime::invalid);
+        return false;
+    }
+    if (!IsShowableByPicker(stored)) // counts as missing
+        return false;
+    date = stored;
+    return true;
 }
 
 bool WriteStartDate(SettingId id, const COleDateTime& date)
 {
-    if (id != SettingStartDate || date.GetStatus() != COleDateTime::valid)
+    if (id != SettingStartDate || date.GetStatus() != COleDateTime::valid ||
+        !IsShowableByPicker(date))
         return false;
     char text[64];
     std::snprintf(text, sizeof(text), "%d %d %d %d %d %d", date.GetYear(), date.GetMonth(),

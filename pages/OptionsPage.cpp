@@ -1,7 +1,11 @@
 #include "pages/OptionsPage.h"
 
+#include <vector>
+
+#include "framework/TextCodec.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageManager.h"
+#include "lang/LanguageName.h"
 #include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
@@ -11,6 +15,34 @@
 namespace {
 
 const char kEnglish[] = "english";
+
+// The language list holds UTF-8 names as wide texts: a name in any script
+// shows and comes back as it is.
+int AddName(HWND list, const CString& name)
+{
+    const std::wstring wide = fw::WidenUtf8(name);
+    return static_cast<int>(
+        ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+int FindName(HWND list, const CString& name)
+{
+    const std::wstring wide = fw::WidenUtf8(name);
+    return static_cast<int>(::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+CString NameAt(HWND list, int index)
+{
+    const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
+    if (length <= 0)
+        return CString();
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    CString name;
+    fw::NarrowUtf8(text.data(), name);
+    return name;
+}
 
 } // namespace
 
@@ -28,7 +60,6 @@ void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
     DDX_Control(exchange, IDC_OPT_DATE, date_);
     DDX_Control(exchange, IDC_OPT_TRANSLATOR, translator_);
     DDX_Control(exchange, IDC_OPT_CONTACT, contact_);
-    DDX_Control(exchange, IDC_OPT_LANGUAGE, language_);
     DDX_Control(exchange, IDC_OPT_CRITRED, critRed_);
     DDX_Control(exchange, IDC_OPT_AUTOLOAD, autoload_);
 }
@@ -36,8 +67,9 @@ void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
 BOOL CDialogCritOpt::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
+    language_ = ::GetDlgItem(m_hWnd, IDC_OPT_LANGUAGE);
     // The entries are file names; no language file may rename them.
-    LanguageManager::ExcludeFromTranslation(&language_);
+    LanguageManager::ExcludeFromTranslation(language_);
     FillLanguageList();
     return TRUE;
 }
@@ -46,11 +78,8 @@ BOOL CDialogCritOpt::OnInitDialog()
 // list sorts them itself.
 void CDialogCritOpt::FillLanguageList()
 {
-    const ModulePath module;
-    CStringArray names;
-    ListFiles(module.GetDrive() + module.GetFolder(), "*.lng", names, false, true);
-    for (const CString& name : names)
-        language_.AddString(name);
+    for (const CString& name : ListLanguageNames())
+        AddName(language_, name);
 }
 
 void CDialogCritOpt::LoadFromSettings()
@@ -68,12 +97,13 @@ void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
     ReadSettingText(SettingLang, stored);
-    int index = stored.empty() ? CB_ERR : language_.FindStringExact(-1, stored);
+    stored = TrimLanguageName(stored);
+    int index = IsPlainLanguageName(stored) ? FindName(language_, stored) : CB_ERR;
     if (index == CB_ERR)
-        index = language_.FindStringExact(-1, kEnglish);
+        index = FindName(language_, kEnglish);
     if (index == CB_ERR)
-        index = language_.AddString(kEnglish);
-    language_.SetCurSel(index);
+        index = AddName(language_, kEnglish);
+    ::SendMessageW(language_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 // Filled once: a later change of language leaves these as they are.
@@ -88,7 +118,7 @@ void CDialogCritOpt::ShowTranslatorInfo()
 void CDialogCritOpt::OnAutoload()
 {
     WriteSettingDword(SettingAutoload, static_cast<DWORD>(autoload_.GetCheck()));
-    SetAutoload(autoload_.GetCheck() != 0);
+    SetAutoload(autoload_.GetCheck() != 0, ModulePath::ModuleFileName());
 }
 
 void CDialogCritOpt::OnCritRed()
@@ -100,11 +130,11 @@ void CDialogCritOpt::OnCritRed()
 
 void CDialogCritOpt::OnLanguageChange()
 {
-    const int index = language_.GetCurSel();
+    const int index = static_cast<int>(::SendMessageW(language_, CB_GETCURSEL, 0, 0));
     if (index == CB_ERR)
         return;
-    WriteSettingText(SettingLang, language_.GetLBText(index));
+    WriteSettingText(SettingLang, NameAt(language_, index));
     if (MainWindowLink* main = MainWindowOf(this))
         main->ApplyLanguage(false);
-    language_.SetFocus();
+    ::SetFocus(language_);
 }

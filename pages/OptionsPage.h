@@ -31,7 +31,10 @@ private:
     CEdit date_;
     CEdit translator_;
     CEdit contact_;
-    CComboBox language_;
+    // The language list is left to its own (Unicode) window procedure: bound
+    // through the framework's ANSI one, names in other scripts would become
+    // question marks.
+    HWND language_ = nullptr;
     CButton critRed_;
     CButton autoload_;
 };

@@ -8,11 +8,6 @@ namespace {
 constexpr int kTextLimit = 2; // characters of either count edit
 } // namespace
 
-int UsableCount(int spinAnswer, const CycleCountRule& rule)
-{
-    return spinAnswer >= rule.lowest && spinAnswer <= rule.highest ? spinAnswer : rule.fallback;
-}
-
 BEGIN_MESSAGE_MAP(CDialogCritSched, CFramedPage)
 ON_BN_CLICKED(IDC_SCHED_TODAY, OnToday)
 ON_NOTIFY(DTN_DATETIMECHANGE, IDC_SCHED_DATE, OnDateTimeChange)

@@ -4,21 +4,8 @@
 // to the settings at once, all three values in the order StartDate,
 // CritDayCount, ClearDayCount, and the main window is told to refresh.
 #include "framework/Controls.h"
+#include "model/CycleCountRule.h"
 #include "ui/FramedPage.h"
-
-// The range of one cycle count and what takes the place of an unusable one.
-struct CycleCountRule {
-    int lowest;
-    int highest;
-    int fallback; // also the position shown when a page is created
-};
-constexpr CycleCountRule kCritDayRule{1, 30, 3};
-constexpr CycleCountRule kClearDayRule{3, 90, 28};
-
-// The count an up-down control's 32-bit position answer stands for: the
-// fallback when the answer reports failure (a non-zero high word: empty,
-// non-numeric or out-of-range buddy text) or lies outside the range.
-int UsableCount(int spinAnswer, const CycleCountRule& rule);
 
 class CDialogCritSched : public CFramedPage {
 public:

@@ -8,6 +8,7 @@
 #include "app/Help.h"
 #include "lang/ModulePath.h"
 #include "model/RegKey.h"
+#include "tests/lang/WideFolder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
 
@@ -99,21 +100,48 @@ void RecordTopic(const char* topic)
 
 TEST(HelpTopicAddress, IsTheHelpFileBesideTheExecutableFollowedByTheTopic)
 {
-    ModulePath::OverrideModuleFileName("C:\\Apps\\other.exe");
-    EXPECT_EQ("C:\\Apps\\other.chm::/mon.htm", HelpTopicAddress("mon"));
-    EXPECT_EQ("C:\\Apps\\other.chm::/halfy.htm", HelpTopicAddress("halfy"));
-    ModulePath::OverrideModuleFileName("D:\\My.Tools\\Velindra.EXE");
-    EXPECT_EQ("D:\\My.Tools\\Velindra.chm::/overview.htm", HelpTopicAddress("overview"));
-    ModulePath::OverrideModuleFileName("C:\\Apps\\noext");
-    EXPECT_EQ("C:\\Apps\\noext.chm::/sched.htm", HelpTopicAddress("sched"));
+    const std::pair<std::wstring, std::wstring> table[] = {
+        {L"C:\\Apps\\other.exe", L"C:\\Apps\\other.chm::/mon.htm"},
+        {L"D:\\My.Tools\\Velindra.EXE", L"D:\\My.Tools\\Velindra.chm::/mon.htm"},
+        {L"C:\\Apps\\noext", L"C:\\Apps\\noext.chm::/mon.htm"},
+        {L"C:\\\u6F22\u5B57 \u0442\u0435\u0441\u0442 \U0001F389\\velindra.exe",
+         L"C:\\\u6F22\u5B57 \u0442\u0435\u0441\u0442 \U0001F389\\velindra.chm::/mon.htm"},
+    };
+    for (const auto& row : table) {
+        ModulePath::OverrideModuleFileName(row.first);
+        EXPECT_EQ(row.second, HelpTopicAddress("mon"));
+    }
     ModulePath::ResetModuleFileName();
 
     // The real executable: its own folder and base name.
-    const std::string own = ModulePath::ModuleFileName();
-    const std::string address = HelpTopicAddress("about");
+    const std::wstring own = ModulePath::ModuleFileName();
+    const std::wstring address = HelpTopicAddress("about");
     ASSERT_GT(own.size(), 4u);
-    EXPECT_EQ(own.substr(0, own.size() - 4) + ".chm::/about.htm", address);
-    EXPECT_EQ("", HelpTopicAddress(nullptr));
+    EXPECT_EQ(own.substr(0, own.size() - 4) + L".chm::/about.htm", address);
+    EXPECT_EQ(L"", HelpTopicAddress(nullptr));
+}
+
+// The HTML Help control cannot take a path of MAX_PATH characters or more:
+// such a help file is given by its short path, which names the same file.
+TEST(HelpTopicAddress, ALongPathIsGivenInItsShortForm)
+{
+    testing_support::WideFolder folder(testing_support::ScriptsFolderName(), 300);
+    ASSERT_TRUE(folder.Write(L"velindra.chm", "ITSF"));
+    ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
+    const std::wstring address = HelpTopicAddress("opt");
+    ModulePath::ResetModuleFileName();
+
+    const size_t end = address.find(L"::/opt.htm");
+    ASSERT_NE(std::wstring::npos, end);
+    EXPECT_LT(end, static_cast<size_t>(MAX_PATH));
+    wchar_t full[1024] = {};
+    ASSERT_NE(0u, GetLongPathNameW(address.substr(0, end).c_str(), full, 1024));
+    EXPECT_EQ(0, lstrcmpiW(folder.File(L"velindra.chm").c_str(), full));
+
+    // Without a file there is no short form either: no address at all.
+    ModulePath::OverrideModuleFileName(folder.File(L"missing.exe"));
+    EXPECT_EQ(L"", HelpTopicAddress("opt"));
+    ModulePath::ResetModuleFileName();
 }
 
 TEST(HelpTopicOpener, InstallHtmlHelpMakesOpenHelpTopicUseTheHelpFile)
@@ -190,14 +218,14 @@ TEST_F(HtmlHelpLoading, AnExpandableRegistrationIsExpanded)
 
 TEST_F(HtmlHelpLoading, ALibraryWithoutHtmlHelpIsAFailure)
 {
-    // A library that has no export with ordinal 14.
+    // A library that has no export with ordinal 15.
     char folder[MAX_PATH + 1] = {};
     GetSystemDirectoryA(folder, MAX_PATH);
     const std::string other = std::string(folder) + "\\msimg32.dll";
     HMODULE probe = LoadLibraryA(other.c_str());
     ASSERT_NE(nullptr, probe);
-    if (GetProcAddress(probe, MAKEINTRESOURCEA(14)))
-        GTEST_SKIP() << "msimg32.dll has an export with ordinal 14 here";
+    if (GetProcAddress(probe, MAKEINTRESOURCEA(15)))
+        GTEST_SKIP() << "msimg32.dll has an export with ordinal 15 here";
     Register(other);
     EXPECT_EQ(nullptr, Initialize());
     help_testing::OverrideFallbackLibrary("");

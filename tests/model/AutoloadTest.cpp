@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/TextCodec.h"
 #include "model/Settings.h"
 #include "tests/model/RegistryHelpers.h"
 
@@ -10,16 +11,32 @@ namespace {
 const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunNt[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run";
 
+const std::wstring kExe = L"C:\\Program Files\\Velindra\\velindra.exe";
+
 std::string QuotedExePath()
 {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return "\"" + std::string(path, length) + "\"" + std::string(1, '\0');
+    return "\"C:\\Program Files\\Velindra\\velindra.exe\"" + std::string(1, '\0');
 }
 
 RawValue RunValue(HKEY root, const char* path)
 {
     return GetRaw(root, path, "Velindra");
+}
+
+void SetAutoload(bool enable)
+{
+    ::SetAutoload(enable, kExe);
+}
+
+// The Run value as UTF-16, the form in which Windows reads it.
+std::wstring WideRunValue(HKEY root, const char* path)
+{
+    wchar_t value[1024] = {};
+    DWORD size = sizeof(value);
+    if (RegGetValueW(root, fw::WidenUtf8(path).c_str(), L"Velindra", RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS)
+        return std::wstring();
+    return value;
 }
 
 TEST(Autoload, StoresTheQuotedPathUnderTheMachineRunKey)
@@ -90,6 +107,23 @@ TEST(Autoload, DisablingWithNoRunKeysChangesNothing)
     SetAutoload(false);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRun));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kRun));
+}
+
+TEST(Autoload, StoresAnyPathWholeAndQuoted)
+{
+    const std::wstring paths[] = {
+        L"C:\\\u0442\u0435\u0441\u0442\u2713 \u65E5\u672C \U0001F389\\velindra.exe",
+        L"C:\\" + std::wstring(300, L'x') + L"\\velindra.exe",
+        L"\\\\server\\share\\Velindra\\velindra.exe",
+    };
+    CreateKey(HKEY_LOCAL_MACHINE, kRun);
+    for (const std::wstring& path : paths) {
+        ::SetAutoload(true, path);
+        EXPECT_EQ(L"\"" + path + L"\"", WideRunValue(HKEY_LOCAL_MACHINE, kRun));
+    }
+    ::SetAutoload(true, L"");
+    EXPECT_EQ(L"\"" + paths[2] + L"\"", WideRunValue(HKEY_LOCAL_MACHINE, kRun))
+        << "an unknown path changes nothing";
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "tests/model/FakeCalendar.h"
+#include "tests/model/RegistryHelpers.h"
 
 using namespace model_tests;
 using Dates = std::vector<std::string>;
@@ -53,16 +56,34 @@ TEST_F(MarkDaysFromSettingsTest, AnImpossibleStartDateCountsAsMissing)
     EXPECT_EQ((Dates{"2004-03-10", "2004-03-11", "2004-03-12"}), MarkGrid(march));
 }
 
-TEST_F(MarkDaysFromSettingsTest, CountsAreSigned)
+// The calendar reads the counts as the Scheduler page shows them: anything
+// outside 1..30 and 3..90, or not a REG_DWORD, is the default.
+TEST_F(MarkDaysFromSettingsTest, UnusableStoredValuesCountAsMissing)
 {
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 0xFFFFFFFFu));
+    const Dates defaults = {"2004-03-10", "2004-03-11", "2004-03-12"};
+    const char* const names[] = {"CritDayCount", "ClearDayCount"};
+    const DWORD counts[] = {0, 0x80000000u, 0xFFFFFFFFu, 1000, 91};
+    for (const char* name : names) {
+        for (DWORD count : counts) {
+            ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, REG_DWORD, &count, 4));
+            FakeCalendar march(2004, 3);
+            EXPECT_EQ(defaults, MarkGrid(march)) << name << " " << count;
+        }
+        for (const char* text : {"5", ""}) {
+            ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, text,
+                               static_cast<DWORD>(std::strlen(text) + 1)));
+            FakeCalendar march(2004, 3);
+            EXPECT_EQ(defaults, MarkGrid(march)) << name << " \"" << text << "\"";
+        }
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, REG_DWORD, "", 0));
+        FakeCalendar march(2004, 3);
+        EXPECT_EQ(defaults, MarkGrid(march)) << name << " of no bytes";
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsPath, name);
+    }
+    // A first day the picker cannot show is today, as the page shows it.
+    ASSERT_TRUE(WriteSettingText(SettingStartDate, "1600 3 13 9 30 0"));
     FakeCalendar march(2004, 3);
-    EXPECT_TRUE(MarkGrid(march).empty());
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 3));
-    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 0x80000000u));
-    EXPECT_TRUE(MarkGrid(march).empty());
-    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 0));
-    EXPECT_TRUE(MarkGrid(march).empty());
+    EXPECT_EQ(defaults, MarkGrid(march));
 }
 
 TEST_F(MarkDaysFromSettingsTest, BadRangesAreIgnored)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/TextCodec.h"
 #include "model/Settings.h"
 #include "tests/model/RegistryHelpers.h"
 
@@ -61,31 +62,110 @@ TEST(Settings, RegistryKeyExistsRefusesMissingArguments)
     EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, nullptr));
 }
 
-TEST(Settings, DwordValuesRoundTripAsRegDword)
+// What is stored (type and bytes) and what every reader makes of it.
+struct StoredValue {
+    SettingId id;
+    DWORD type;
+    std::string bytes;
+    DWORD read;
+};
+
+std::string Dword(DWORD value)
 {
-    DWORD value = 100;
-    for (SettingId id : kDwordIds) {
-        ASSERT_TRUE(WriteSettingDword(id, value));
-        const RawValue raw = GetRaw(HKEY_CURRENT_USER, kSettingsPath, SettingValueName(id));
-        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), raw.type);
-        EXPECT_EQ(4u, raw.data.size());
-        EXPECT_EQ(value, ReadSettingDword(id));
-        ++value;
-    }
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 0xFFFFFFFFu));
-    EXPECT_EQ(0xFFFFFFFFu, ReadSettingDword(SettingCritDayCount));
-    ASSERT_TRUE(WriteSettingDword(SettingCritRed, 0));
-    EXPECT_EQ(0u, ReadSettingDword(SettingCritRed));
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
 }
 
-TEST(Settings, OversizeOrOddDwordDataIsSafe)
+TEST(Settings, EveryStoredValueIsReadByOneRule)
 {
-    const char eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    SetRaw(HKEY_CURRENT_USER, kSettingsPath, "CritDayCount", REG_BINARY, eight, 8);
-    EXPECT_EQ(3u, ReadSettingDword(SettingCritDayCount));
-    const char two[2] = {7, 0};
-    SetRaw(HKEY_CURRENT_USER, kSettingsPath, "ClearDayCount", REG_BINARY, two, 2);
-    EXPECT_EQ(7u, ReadSettingDword(SettingClearDayCount));
+    const StoredValue table[] = {
+        {SettingCritDayCount, REG_DWORD, Dword(1), 1},
+        {SettingCritDayCount, REG_DWORD, Dword(30), 30},
+        {SettingCritDayCount, REG_DWORD, Dword(0), 3},
+        {SettingCritDayCount, REG_DWORD, Dword(31), 3},
+        {SettingCritDayCount, REG_DWORD, Dword(1000), 3},
+        {SettingCritDayCount, REG_DWORD, Dword(0xFFFFFFFFu), 3},
+        {SettingCritDayCount, REG_DWORD, Dword(0x80000000u), 3},
+        {SettingCritDayCount, REG_SZ, std::string("5", 2), 3},
+        {SettingCritDayCount, REG_BINARY, Dword(5), 3},
+        {SettingCritDayCount, REG_DWORD, std::string(), 3},
+        {SettingCritDayCount, REG_DWORD, std::string("\5\0", 2), 3},
+        {SettingCritDayCount, REG_DWORD, Dword(5) + Dword(5), 3},
+        {SettingClearDayCount, REG_DWORD, Dword(3), 3},
+        {SettingClearDayCount, REG_DWORD, Dword(90), 90},
+        {SettingClearDayCount, REG_DWORD, Dword(2), 28},
+        {SettingClearDayCount, REG_DWORD, Dword(91), 28},
+        {SettingClearDayCount, REG_DWORD_BIG_ENDIAN, Dword(40), 28},
+        {SettingCritRed, REG_DWORD, Dword(0), 0},
+        {SettingCritRed, REG_DWORD, Dword(7), 1},
+        {SettingCritRed, REG_SZ, std::string("0", 2), 1},
+        {SettingVisibled, REG_SZ, std::string("0", 2), 1},
+        {SettingAutoload, REG_SZ, std::string("1", 2), 0},
+        {SettingHideMessage, REG_SZ, std::string("1", 2), 0},
+        {SettingHideMessage, REG_DWORD, Dword(1), 1},
+    };
+    for (const StoredValue& row : table) {
+        const char* name = SettingValueName(row.id);
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, row.type, row.bytes.data(),
+                           static_cast<DWORD>(row.bytes.size())));
+        EXPECT_EQ(row.read, ReadSettingDword(row.id)) << name << " " << row.type;
+        EXPECT_EQ(row.read, SettingsReader().ReadDword(row.id)) << name << " " << row.type;
+        EXPECT_EQ(row.type, GetRaw(HKEY_CURRENT_USER, kSettingsPath, name).type)
+            << "a default is never written back";
+    }
+}
+
+TEST(Settings, DwordValuesAreStoredAsRegDword)
+{
+    for (SettingId id : kDwordIds) {
+        ASSERT_TRUE(WriteSettingDword(id, 5));
+        const RawValue raw = GetRaw(HKEY_CURRENT_USER, kSettingsPath, SettingValueName(id));
+        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), raw.type);
+        EXPECT_EQ(Dword(5), raw.data);
+    }
+}
+
+TEST(Settings, OneReaderReadsSeveralValuesThroughOneKey)
+{
+    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 4));
+    ASSERT_TRUE(WriteSettingText(SettingLang, "deutsch"));
+    const SettingsReader reader;
+    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 30)); // seen: nothing is cached
+    std::string lang;
+    EXPECT_TRUE(reader.ReadText(SettingLang, lang));
+    EXPECT_EQ("deutsch", lang);
+    EXPECT_EQ(4u, reader.ReadDword(SettingCritDayCount));
+    EXPECT_EQ(30u, reader.ReadDword(SettingClearDayCount));
+    EXPECT_EQ(0u, reader.ReadDword(SettingLang));
+}
+
+TEST(Settings, TextsOfTheWrongTypeReadAsTheirDefaults)
+{
+    for (DWORD type : {REG_BINARY, REG_EXPAND_SZ, REG_MULTI_SZ, REG_DWORD}) {
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", type, "german", 7));
+        std::string text = "x";
+        EXPECT_FALSE(ReadSettingText(SettingLang, text)) << type;
+        EXPECT_EQ("english", text) << type;
+    }
+}
+
+TEST(Settings, TextsRoundTripInAnyScript)
+{
+    for (const char* name : {"\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9",
+                             "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xF0\x9F\x8E\x89",
+                             "fran\xC3\xA7"
+                             "ais"}) {
+        ASSERT_TRUE(WriteSettingText(SettingLang, name));
+        std::string text;
+        EXPECT_TRUE(ReadSettingText(SettingLang, text));
+        EXPECT_EQ(name, text);
+        // Stored as UTF-16, as any other program reads it.
+        wchar_t stored[64] = {};
+        DWORD size = sizeof(stored);
+        ASSERT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, L"Software\\Orrowby\\Velindra",
+                                              L"Lang", RRF_RT_REG_SZ, nullptr, stored, &size));
+        EXPECT_EQ(fw::WidenUtf8(name), std::wstring(stored));
+    }
+    EXPECT_FALSE(WriteSettingText(SettingLang, "\xFF\xFE not UTF-8"));
 }
 
 TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)

@@ -64,9 +64,9 @@ TEST_F(StartDate, TooFewNumbersGiveFalseAndNow)
 
 TEST_F(StartDate, ImpossibleDatesGiveFalseAndInvalid)
 {
-    for (const char* text :
-         {"2004 13 20 14 5 0", "2004 4 31 0 0 0", "2004 9 20 24 0 0", "2003 2 29 0 0 0",
-          "99 1 1 0 0 0", "2004 -9 20 14 5 0", "99999999999999 1 1 0 0 0", "2004 9 20 14 5 -1"}) {
+    for (const char* text : {"2004 13 20 14 5 0", "2004 4 31 0 0 0", "2004 9 20 24 0 0",
+                             "2003 2 29 0 0 0", "99 1 1 0 0 0", "2004 -9 20 14 5 0",
+                             "99999999999999 1 1 0 0 0", "2004 9 20 14 5 -1", "10000 1 1 0 0 0"}) {
         Store(text);
         COleDateTime date;
         EXPECT_FALSE(ReadStartDate(SettingStartDate, date)) << text;
@@ -81,7 +81,8 @@ TEST_F(StartDate, WriteThenReadGivesTheSameSecond)
     const COleDateTime dates[] = {{2004, 9, 20, 14, 5, 0},
                                   {2004, 2, 29, 23, 59, 59},
                                   {1960, 5, 1, 0, 0, 1},
-                                  {100, 1, 1, 0, 0, 0}};
+                                  {1752, 9, 14, 0, 0, 0},
+                                  {9999, 12, 31, 0, 0, 0}};
     for (const COleDateTime& written : dates) {
         ASSERT_TRUE(WriteStartDate(SettingStartDate, written));
         COleDateTime read;
@@ -90,6 +91,25 @@ TEST_F(StartDate, WriteThenReadGivesTheSameSecond)
     }
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2004, 9, 20, 14, 5, 0)));
     EXPECT_EQ(std::string("2004 9 20 14 5 0", 17),
+              GetRaw(HKEY_CURRENT_USER, kSettingsPath, "StartDate").data);
+}
+
+// The date picker of the Scheduler page shows nothing before 1752-09-14 and
+// nothing after 9999-12-31 00:00:00: such a date would come back as today.
+TEST_F(StartDate, DatesThePickerCannotShowCountAsMissing)
+{
+    for (const char* text : {"1752 9 13 23 59 59", "1600 1 1 0 0 0", "100 1 1 0 0 0",
+                             "9999 12 31 0 0 1", "9999 12 31 14 5 0"}) {
+        Store(text);
+        COleDateTime date;
+        EXPECT_FALSE(ReadStartDate(SettingStartDate, date)) << text;
+        EXPECT_EQ(COleDateTime::valid, date.GetStatus()) << text;
+        EXPECT_EQ(now_, date) << text;
+        EXPECT_FALSE(SettingsReader().ReadStartDate(date)) << text;
+    }
+    EXPECT_FALSE(WriteStartDate(SettingStartDate, COleDateTime(1752, 9, 13, 12, 0, 0)));
+    EXPECT_FALSE(WriteStartDate(SettingStartDate, COleDateTime(9999, 12, 31, 0, 0, 1)));
+    EXPECT_EQ(std::string("9999 12 31 14 5 0", 18),
               GetRaw(HKEY_CURRENT_USER, kSettingsPath, "StartDate").data);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/PropertySheet.h"
+#include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
@@ -17,13 +18,14 @@
 #include "pages/OptionsPage.h"
 #include "res/resource.h"
 #include "tests/pages/PageHost.h"
+#include "tests/lang/WideFolder.h"
 #include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
 #include "ui/HelpTopic.h"
 
 namespace {
 
-const char kUserRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t kUserRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 const char kGerman[] = "[Translator]\r\nID_0=Hanna Berger\r\nID_1=hanna@berger.example\r\n"
                        "ID_2=01.02.2005\r\n"
@@ -68,15 +70,18 @@ protected:
         GetWindowTextA(window, text, sizeof(text));
         return text;
     }
+    // The names as UTF-8, read as wide texts: the list shows any script.
     std::vector<std::string> Languages() const
     {
         std::vector<std::string> names;
         HWND list = Item(IDC_OPT_LANGUAGE);
-        const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+        const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            char name[256] = "";
-            SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
-            names.push_back(name);
+            wchar_t name[256] = L"";
+            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+            std::string utf8;
+            fw::NarrowUtf8(name, utf8);
+            names.push_back(utf8);
         }
         return names;
     }
@@ -100,15 +105,15 @@ protected:
         ReadSettingText(SettingLang, stored);
         return stored;
     }
-    bool RunValueExists() const
+    bool RunValueExists() const { return !RunValue().empty(); }
+    std::wstring RunValue() const
     {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kUserRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
-        const bool exists =
-            RegQueryValueExA(key, "Velindra", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-        RegCloseKey(key);
-        return exists;
+        wchar_t value[1024] = L"";
+        DWORD size = sizeof(value);
+        if (RegGetValueW(HKEY_CURRENT_USER, kUserRunKey, L"Velindra", RRF_RT_REG_SZ, nullptr, value,
+                         &size) != ERROR_SUCCESS)
+            return std::wstring();
+        return value;
     }
 
     testing_support::TempFolder folder;
@@ -275,4 +280,47 @@ TEST_F(OptionsPage, F1AsksForTheOptionsTopicOnKeyDownAndKeyUp)
     EXPECT_TRUE(WalkPreTranslateTree(host.m_hWnd, &down));
     EXPECT_TRUE(WalkPreTranslateTree(host.m_hWnd, &up));
     EXPECT_EQ("opt;opt;", help.Topics());
+}
+
+// An executable in a folder of any name, with a path of any length: the
+// languages are listed, chosen and stored in their own script, and starting
+// with Windows stores the whole path.
+class OptionsPageAnyFolder : public OptionsPage, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(OptionsPageAnyFolder, ListsChoosesAndStoresLanguagesInAnyScript)
+{
+    const std::string russian = "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9";
+    testing_support::WideFolder where(testing_support::ScriptsFolderName(), GetParam());
+    ASSERT_TRUE(where.Write(fw::WidenUtf8(russian) + L".lng", kGerman));
+    ModulePath::OverrideModuleFileName(where.File(L"velindra.exe"));
+    Open();
+    EXPECT_EQ((Names{"english", russian}), Languages());
+    EXPECT_EQ("Orrowby", Text(Item(IDC_OPT_TRANSLATOR))) << "english.lng is beside it";
+
+    Choose(1);
+    EXPECT_EQ(russian, StoredLang());
+    EXPECT_EQ("Mit &Windows starten", Text(Item(IDC_OPT_AUTOLOAD)));
+    host.page.LoadFromSettings();
+    EXPECT_EQ(1, Selected());
+
+    Click(IDC_OPT_AUTOLOAD);
+    EXPECT_EQ(L"\"" + where.File(L"velindra.exe") + L"\"", RunValue());
+}
+
+INSTANTIATE_TEST_SUITE_P(PathLengths, OptionsPageAnyFolder, ::testing::Values(0u, 300u));
+
+// The stored name is looked up as the language engine takes it: without the
+// blanks around it, and not at all when it is no plain file name.
+TEST_F(OptionsPage, TheStoredNameIsTakenAsTheLanguageEngineTakesIt)
+{
+    ASSERT_TRUE(folder.Write("german.lng", kGerman));
+    ASSERT_TRUE(folder.Write("english.lng", ""));
+    Open();
+    const std::pair<const char*, int> table[] = {
+        {" german\t", 1}, {"sub\\german", 0}, {"german", 1}, {"..\\german", 0}};
+    for (const auto& row : table) {
+        ASSERT_TRUE(WriteSettingText(SettingLang, row.first));
+        host.page.LoadFromSettings();
+        EXPECT_EQ(row.second, Selected()) << row.first;
+    }
 }

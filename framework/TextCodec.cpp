@@ -1,0 +1,94 @@
+#include "framework/TextCodec.h"
+
+#include <windows.h>
+
+namespace fw {
+namespace {
+
+bool Widen(UINT codePage, DWORD flags, const std::string& text, std::wstring& wide)
+{
+    wide.clear();
+    if (text.empty())
+        return true;
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
+    if (length <= 0)
+        return false;
+    wide.resize(static_cast<size_t>(length));
+    if (MultiByteToWideChar(codePage, flags, text.data(), size, &wide[0], length) != length) {
+        wide.clear();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool WidenUtf8(const std::string& utf8, std::wstring& wide)
+{
+    return Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, wide);
+}
+
+std::wstring WidenUtf8(const std::string& utf8)
+{
+    std::wstring wide;
+    Widen(CP_UTF8, 0, utf8, wide);
+    return wide;
+}
+
+bool NarrowUtf8(const std::wstring& wide, std::string& utf8)
+{
+    utf8.clear();
+    if (wide.empty())
+        return true;
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), size,
+                                           nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return false;
+    utf8.resize(static_cast<size_t>(length));
+    if (WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), size, &utf8[0], length,
+                            nullptr, nullptr) != length) {
+        utf8.clear();
+        return false;
+    }
+    return true;
+}
+
+std::wstring WidenAnsi(const std::string& ansi)
+{
+    std::wstring wide;
+    Widen(CP_ACP, 0, ansi, wide);
+    return wide;
+}
+
+bool NarrowAnsi(const std::wstring& wide, std::string& ansi)
+{
+    ansi.clear();
+    if (wide.empty())
+        return true;
+    if (GetACP() == CP_UTF8) // takes no best-fit flag nor default character
+        return NarrowUtf8(wide, ansi);
+    const int size = static_cast<int>(wide.size());
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                           0, nullptr, &usedDefault);
+    if (length <= 0 || usedDefault)
+        return false;
+    ansi.resize(static_cast<size_t>(length));
+    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &ansi[0], length,
+                            nullptr, &usedDefault) != length ||
+        usedDefault) {
+        ansi.clear();
+        return false;
+    }
+    return true;
+}
+
+bool IsAnsiText(const std::string& bytes)
+{
+    std::wstring wide;
+    return Widen(CP_ACP, MB_ERR_INVALID_CHARS, bytes, wide);
+}
+
+} // namespace fw
