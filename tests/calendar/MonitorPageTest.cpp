@@ -164,12 +164,6 @@ TEST_F(MonitorPage, MarksFollowASettingChangeWhenThePageBecomesActiveAgain)
     EXPECT_TRUE(host_.monitor.IsCriticalDay(Day(2004, 3, 11)));
     EXPECT_FALSE(host_.monitor.IsCriticalDay(Day(2004, 3, 12)));
     EXPECT_FALSE(host_.monitor.IsCriticalDay(Day(2004, 3, 14)));
-
-    // A count of 0 marks nothing at all.
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 0));
-    host_.monitor.ShowToday();
-    for (int day = 1; day <= 31; ++day)
-        EXPECT_FALSE(host_.monitor.IsCriticalDay(Day(2004, 5, day)));
 }
 
 TEST_F(MonitorPage, ShowTodayMovesToTheCurrentMonthAndMarksItTwice)
