@@ -106,7 +106,7 @@ void CDialogCritOpt::SelectStoredLanguage()
     ::SendMessageW(language_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-// Filled once: a later change of language leaves these as they are.
+// Who made the translation in force, from its own file.
 void CDialogCritOpt::ShowTranslatorInfo()
 {
     const LanguageManager* manager = AppLanguageManager();
@@ -136,5 +136,8 @@ void CDialogCritOpt::OnLanguageChange()
     WriteSettingText(SettingLang, NameAt(language_, index));
     if (MainWindowLink* main = MainWindowOf(this))
         main->ApplyLanguage(false);
+    // The fields name the translator of the language now in force, not of
+    // the one the program started with.
+    ShowTranslatorInfo();
     ::SetFocus(language_);
 }
