@@ -25,12 +25,6 @@ BOOL CDialogCritMonitor::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
     PlaceCalendar();
-    // The page opens on the month of the stored first day of a period; a
-    // date the calendar refuses leaves it on the current month.
-    COleDateTime start;
-    ReadStartDate(SettingStartDate, start);
-    if (start.GetStatus() == COleDateTime::valid)
-        calendar_.SetMonth(start);
     return TRUE;
 }
 
@@ -41,7 +35,12 @@ void CDialogCritMonitor::PlaceCalendar()
 {
     const RECT today = layout::ControlRect(m_hWnd, IDC_MON_TODAY);
     const RECT halfYear = layout::ControlRect(m_hWnd, IDC_MON_HALFYEAR);
-    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, today.left, kCalendarY, TRUE, TRUE, TRUE);
+    // The page opens on the month of the stored first day of a period; a
+    // date the calendar refuses leaves it on the current month.
+    COleDateTime start;
+    ReadStartDate(SettingStartDate, start);
+    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, today.left, kCalendarY, TRUE, TRUE, TRUE,
+                             start);
     // First in the page's Tab order, before its buttons.
     calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     layout::SpreadRow(m_hWnd, kButtonRow, 2, halfYear.left - today.right, today.left,
@@ -66,8 +65,9 @@ void CDialogCritMonitor::OnHalfYear()
 
 void CDialogCritMonitor::ShowToday()
 {
-    calendar_.SetMonth(COleDateTime::GetCurrentTime());
-    calendar_.Refresh();
+    // A month the calendar takes is marked afresh by taking it.
+    if (!calendar_.SetMonth(COleDateTime::GetCurrentTime()))
+        calendar_.Refresh();
 }
 
 bool CDialogCritMonitor::IsCriticalDay(const COleDateTime& date) const

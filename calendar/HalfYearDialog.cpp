@@ -42,6 +42,13 @@ int MoveToMonth(COleDateTime& date, int year, int month)
 
 HalfYearDialog* g_openDialog = nullptr;
 
+// Day 1 of the index-th month (0 to 5) of the half-year that holds the date.
+COleDateTime MonthOfHalfYear(const COleDateTime& date, int index)
+{
+    const int firstMonth = date.GetMonth() > 6 ? 7 : 1;
+    return COleDateTime(date.GetYear(), firstMonth + index, 1, 0, 0, 0);
+}
+
 } // namespace
 
 HalfYearDialog::HalfYearDialog(CWnd* parent) : CDialog(IDD_HALFYEAR, parent) {}
@@ -98,9 +105,8 @@ BOOL HalfYearDialog::OnInitDialog()
         CString section;
         language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     }
-    PlaceCalendars();
     anchor_ = COleDateTime::GetCurrentTime();
-    ShowHalfYear(anchor_);
+    PlaceCalendars();
     g_openDialog = this;
     return TRUE;
 }
@@ -111,9 +117,11 @@ BOOL HalfYearDialog::OnInitDialog()
 void HalfYearDialog::PlaceCalendars()
 {
     const int left = layout::DialogUnitsX(m_hWnd, kLeftUnits);
+    // Each calendar is made on its month of the anchor's half-year.
     for (int i = 0; i < kCalendarCount; ++i)
         calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, left + kColumnStep * (i % 3),
-                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5);
+                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5,
+                                     MonthOfHalfYear(anchor_, i));
     const int right = left + 2 * kColumnStep + MonthCalendarCtrl::kWidth;
     const int slack = layout::DialogUnitsX(m_hWnd, 1);
     const int rowEnd = layout::ControlRect(m_hWnd, IDC_HALF_HELP).right;
@@ -132,9 +140,8 @@ void HalfYearDialog::ShowHalfYear(const COleDateTime& anchor)
 {
     if (anchor.GetStatus() != COleDateTime::valid)
         return;
-    const int firstMonth = anchor.GetMonth() > 6 ? 7 : 1;
     for (int i = 0; i < kCalendarCount; ++i)
-        calendars_[i].SetMonth(COleDateTime(anchor.GetYear(), firstMonth + i, 1, 0, 0, 0));
+        calendars_[i].SetMonth(MonthOfHalfYear(anchor, i));
 }
 
 LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM first, LPARAM last)

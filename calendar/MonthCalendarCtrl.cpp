@@ -75,9 +75,17 @@ MonthCalendarCtrl* MonthCalendarCtrl::Refreshing()
 BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
                                        BOOL showLeading, BOOL showTrailing)
 {
+    return CreateCalendar(parent, id, x, y, withButtons, showLeading, showTrailing,
+                          COleDateTime::GetCurrentTime());
+}
+
+BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
+                                       BOOL showLeading, BOOL showTrailing,
+                                       const COleDateTime& month)
+{
     if (IsWindow())
         DestroyWindow();
-    shownDate_ = COleDateTime::GetCurrentTime();
+    shownDate_ = IsShowable(month) ? month : COleDateTime::GetCurrentTime();
     SetPaintColours();
     CreateFonts();
     const RECT rect{x, y, x + kWidth, y + kHeight};
@@ -134,13 +142,16 @@ bool MonthCalendarCtrl::CreateMonthButtons(bool withButtons)
                                 IDC_CAL_NEXT_MONTH);
 }
 
-int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
+bool MonthCalendarCtrl::IsShowable(const COleDateTime& date)
 {
     static const COleDateTime lower(1973, 1, 1, 1, 1, 1);
     static const COleDateTime upper(kLastYear, kLastMonth + 1, 1, 0, 0, 0);
-    if (!IsWindow() || date.GetStatus() != COleDateTime::valid)
-        return 0;
-    if (!(date > lower && date < upper))
+    return date.GetStatus() == COleDateTime::valid && date > lower && date < upper;
+}
+
+int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
+{
+    if (!IsWindow() || !IsShowable(date))
         return 0;
     return ShowMonth(date) ? 1 : 0;
 }

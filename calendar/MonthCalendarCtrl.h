@@ -63,6 +63,12 @@ public:
     // month. Nonzero when everything asked for was created.
     BOOL CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons, BOOL showLeading,
                         BOOL showTrailing);
+    // The same, showing the month of `month` from the start (one rebuild, not
+    // two); the current month when the calendar cannot show that one.
+    BOOL CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons, BOOL showLeading,
+                        BOOL showTrailing, const COleDateTime& month);
+    // Whether SetMonth accepts the date.
+    static bool IsShowable(const COleDateTime& date);
 
     // Shows the month of date; 1 when accepted. Refused (0, nothing changed)
     // without a window, for an invalid date, and unless date is later than
