@@ -36,6 +36,7 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
 
     spacingUnit_ = spacingUnit;
     images_ = images;
+    shapes_.DeleteObject();
     font_.DeleteObject();
     LOGFONTA description{};
     if (GetDefaultGuiLogFont(&description))
@@ -98,7 +99,7 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
 
     POINT at{rect.left + (rect.right - rect.left - iconWidth_) / 2 + 2,
              rect.top + 4 * spacingUnit_ + 1};
-    DrawShadows(dc, index, rect, state, at);
+    DrawShadows(dc, index, state, at);
     if (images_)
         images_->Draw(*dc, index, at, ILD_NORMAL);
 
@@ -121,7 +122,7 @@ void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state
 
 // The silhouettes under the icon, each one pixel up and left of the one
 // before; `at` ends where the icon itself goes.
-void CIconListBox::DrawShadows(CDC* dc, int index, const RECT& rect, ItemState state, POINT& at)
+void CIconListBox::DrawShadows(CDC* dc, int index, ItemState state, POINT& at)
 {
     COLORREF colours[3];
     int count = 0;
@@ -136,24 +137,67 @@ void CIconListBox::DrawShadows(CDC* dc, int index, const RECT& rect, ItemState s
         colours[count++] = DarkenColor(lifted, 0.4);
     }
     for (int i = 0; i < count; ++i) {
-        DrawSilhouette(dc, index, rect, at, colours[i]);
+        DrawSilhouette(dc, index, at, colours[i]);
         --at.x;
         --at.y;
     }
 }
 
-void CIconListBox::DrawSilhouette(CDC* dc, int index, const RECT& rect, POINT at, COLORREF colour)
+bool CIconListBox::PrepareShapes()
 {
-    if (!images_)
-        return;
-    HICON icon = images_->ExtractIcon(index);
-    if (!icon)
+    if (shapes_.GetSafeHandle())
+        return true;
+    const int count = images_ ? images_->GetImageCount() : 0;
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    if (!dc || count <= 0 ||
+        !shapes_.Attach(::CreateBitmap(iconWidth_ * count, iconHeight_, 1, 1, nullptr))) {
+        if (dc)
+            ::DeleteDC(dc);
+        return false;
+    }
+    {
+        fw::SelectGuard bitmap(dc, shapes_.GetSafeHandle());
+        const RECT all{0, 0, iconWidth_ * count, iconHeight_};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+        for (int index = 0; index < count; ++index) {
+            if (HICON icon = images_->ExtractIcon(index)) {
+                ::DrawStateA(dc, black, nullptr, reinterpret_cast<LPARAM>(icon), 0,
+                             index * iconWidth_, 0, iconWidth_, iconHeight_, DST_ICON | DSS_MONO);
+                ::DestroyIcon(icon);
+            }
+        }
+    }
+    ::DeleteDC(dc);
+    return true;
+}
+
+// The brush where the shape is black, the surface left as it is elsewhere
+// (the raster operation "DSPDxax" with white text and a black background
+// turning the shape's black into all ones).
+void CIconListBox::DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour)
+{
+    if (!PrepareShapes())
         return;
     CBrush brush;
-    if (brush.CreateSolidBrush(colour))
-        ::DrawStateA(*dc, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y,
-                     rect.right - rect.left, rect.bottom - rect.top, DST_ICON | DSS_MONO);
-    ::DestroyIcon(icon);
+    if (!brush.CreateSolidBrush(colour))
+        return;
+    HDC source = ::CreateCompatibleDC(*dc);
+    if (!source)
+        return;
+    {
+        fw::SelectGuard shapes(source, shapes_.GetSafeHandle());
+        fw::SelectGuard fill(*dc, brush);
+        fw::TextColorGuard text(*dc, RGB(255, 255, 255));
+        const COLORREF background = ::SetBkColor(*dc, RGB(0, 0, 0));
+        constexpr DWORD kBrushWhereSourceIsSet = 0x00E20746; // DSPDxax
+        ::BitBlt(*dc, at.x, at.y, iconWidth_, iconHeight_, source, index * iconWidth_, 0,
+                 kBrushWhereSourceIsSet);
+        ::SetBkColor(*dc, background);
+    }
+    ::DeleteDC(source);
 }
 
 void CIconListBox::RedrawItem(int index)

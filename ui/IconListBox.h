@@ -61,8 +61,12 @@ protected:
 
 private:
     void DrawItemBackground(CDC* dc, const RECT& rect, ItemState state);
-    void DrawShadows(CDC* dc, int index, const RECT& rect, ItemState state, POINT& at);
-    void DrawSilhouette(CDC* dc, int index, const RECT& rect, POINT at, COLORREF colour);
+    void DrawShadows(CDC* dc, int index, ItemState state, POINT& at);
+    void DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour);
+    // The pictures' shapes as the system's monochrome drawing of an icon
+    // makes them, side by side in one bitmap (black where a silhouette is
+    // coloured), made once: silhouettes are then a block transfer each.
+    bool PrepareShapes();
     void RedrawItem(int index);
     bool PointerInside() const;
     void SetHover(int index);
@@ -74,4 +78,5 @@ private:
     int iconHeight_ = 32;
     int hoverIndex_ = -1;
     CBrush background_;
+    CBitmap shapes_;
 };
