@@ -25,9 +25,8 @@ MainDialog* CCritApp::NewMainDialog()
 BOOL CCritApp::InitInstance()
 {
     m_appName = velindra::kAppName;
+    // HTML Help is loaded and initialised when the first topic is opened.
     InstallHtmlHelp();
-    helpCookie_ = 0;
-    CallHtmlHelp(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&helpCookie_));
     SetRegistryKey(velindra::kRegistryKeyName);
 
     // Before anything touches a setting: the settings store creates the key.
@@ -69,8 +68,7 @@ void CCritApp::OfferWizard()
 
 int CCritApp::ExitInstance()
 {
-    if (helpCookie_ != 0)
-        CallHtmlHelp(nullptr, nullptr, kHelpUninitialize, helpCookie_);
+    UninitializeHtmlHelp();
     if (mainDialog_) {
         if (mainDialog_->IsWindow())
             mainDialog_->DestroyWindow();

@@ -21,7 +21,6 @@ public:
     MainDialog* GetMainDialog() const { return mainDialog_; }
     // True when the settings key was missing when the program started.
     bool IsFirstRun() const { return firstRun_; }
-    DWORD_PTR GetHelpCookie() const { return helpCookie_; }
 
 protected:
     // Allocates the main window object; null ends the program.
@@ -31,7 +30,5 @@ private:
     void OfferWizard();
 
     MainDialog* mainDialog_ = nullptr; // owned
-    // HH_INITIALIZE writes a pointer-sized cookie on 64-bit systems.
-    DWORD_PTR helpCookie_ = 0;
     bool firstRun_ = false;
 };

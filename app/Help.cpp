@@ -159,11 +159,43 @@ std::wstring HelpTopicAddress(const char* topic)
     return file + L"::/" + std::wstring(topic, topic + std::strlen(topic)) + L".htm";
 }
 
+namespace {
+
+// The cookie of HTML Help's initialisation; made before the first topic opens.
+struct HtmlHelpSession {
+    bool initialised = false;
+    DWORD_PTR cookie = 0; // pointer-sized on 64-bit systems
+};
+
+HtmlHelpSession& Session()
+{
+    static HtmlHelpSession session;
+    return session;
+}
+
+} // namespace
+
+void UninitializeHtmlHelp()
+{
+    HtmlHelpSession& session = Session();
+    if (session.initialised && session.cookie != 0)
+        CallHtmlHelp(nullptr, nullptr, kHelpUninitialize, session.cookie);
+    session = HtmlHelpSession();
+}
+
 void OpenHtmlHelpTopic(const char* topic)
 {
     const std::wstring address = HelpTopicAddress(topic);
     if (address.empty())
         return;
+    // The library is loaded and initialised on first use, not at start-up:
+    // most runs never open a topic.
+    HtmlHelpSession& session = Session();
+    if (!session.initialised) {
+        session.initialised = true;
+        CallHtmlHelp(nullptr, nullptr, kHelpInitialize,
+                     reinterpret_cast<DWORD_PTR>(&session.cookie));
+    }
     CWnd* main = AfxGetMainWnd();
     HWND owner = main ? main->GetSafeHwnd() : nullptr;
     CallHtmlHelp(owner, address.c_str(), kHelpDisplayTopic, 0);

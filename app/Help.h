@@ -27,8 +27,11 @@ HWND CallHtmlHelp(HWND window, const wchar_t* file, UINT command, DWORD_PTR data
 // (the HTML Help control cannot take it).
 std::wstring HelpTopicAddress(const char* topic);
 
-// Shows a topic of the help file, owned by the application's main window.
+// Shows a topic of the help file, owned by the application's main window;
+// the first one initialises HTML Help.
 void OpenHtmlHelpTopic(const char* topic);
+// Ends HTML Help's initialisation, when a topic was ever opened.
+void UninitializeHtmlHelp();
 
 // Makes OpenHelpTopic (ui/HelpTopic.h) show topics of the help file.
 void InstallHtmlHelp();
