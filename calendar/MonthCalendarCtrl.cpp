@@ -208,8 +208,7 @@ void MonthCalendarCtrl::Refresh()
         ::SendMessageA(parent, WM_CALENDAR_MARKDAYS, static_cast<WPARAM>(firstTime),
                        static_cast<LPARAM>(lastTime));
     }
-    if (IsWindow())
-        Invalidate(true);
+    Repaint();
 }
 
 void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
@@ -233,6 +232,13 @@ void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
         day += COleDateTimeSpan(1);
     }
     last = cells_[kCellCount - 1].date;
+}
+
+void MonthCalendarCtrl::Repaint()
+{
+    pictureStale_ = true;
+    if (IsWindow())
+        Invalidate(false);
 }
 
 int MonthStepOfKey(WPARAM key)
@@ -265,8 +271,7 @@ LRESULT MonthCalendarCtrl::OnKeyDown(WPARAM key, LPARAM)
 
 LRESULT MonthCalendarCtrl::OnFocusChange(WPARAM, LPARAM)
 {
-    const RECT band{2, 2, kWidth - 2, 22};
-    InvalidateRect(&band, false);
+    Repaint(); // the focus is shown on the month band
     return Default();
 }
 
@@ -292,8 +297,8 @@ int MonthCalendarCtrl::SetDayColor(const COleDateTime& date, COLORREF colour)
     const int index = IsWindow() ? FindCell(date) : -1;
     if (index < 0)
         return 0;
-    if (cells_[index].colour != colour && !refreshing_)
-        Invalidate(true); // a mark outside a refresh shows at once too
+    if (cells_[index].colour != colour)
+        Repaint(); // a mark outside a refresh shows at once too
     cells_[index].colour = colour;
     return 1;
 }

@@ -134,6 +134,10 @@ private:
     bool CreateFonts();
     bool CreateMonthButtons(bool withButtons);
     void DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRect);
+    // The whole picture: band, weekday row, days and frame.
+    void DrawPicture(CDC* dc, const RECT& client);
+    // Something shown changed: the picture is drawn anew at the next paint.
+    void Repaint();
     // Index of the first cell with the calendar date of date; -1 when none.
     int FindCell(const COleDateTime& date) const;
 
@@ -148,6 +152,8 @@ private:
     CalendarCell cells_[kCellCount];
     bool refreshing_ = false;
     bool withButtons_ = false;
+    CBitmap picture_; // what the last paint showed
+    bool pictureStale_ = true;
 };
 
 // The month a key steps to: -1 back, +1 forward, 0 for other keys.

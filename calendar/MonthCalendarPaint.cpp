@@ -21,15 +21,35 @@ constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
 } // namespace
 
+// The picture is drawn off-screen when something in it changed, and kept:
+// a paint that changes nothing (another window uncovering the calendar, a
+// page shown again) is one block transfer.
 void MonthCalendarCtrl::OnPaint()
 {
     CPaintDC paint(m_hWnd);
     const RECT client = GetClientRect();
+    CDC surface;
+    if (!surface.CreateCompatibleDC(paint))
+        return;
+    if (!picture_.GetSafeHandle()) {
+        picture_.Attach(::CreateCompatibleBitmap(paint, client.right, client.bottom));
+        pictureStale_ = true;
+    }
+    if (!picture_.GetSafeHandle())
+        return;
+    fw::SelectGuard keep(surface, picture_.GetSafeHandle());
+    if (pictureStale_) {
+        DrawPicture(&surface, client);
+        pictureStale_ = false;
+    }
+    ::BitBlt(paint, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
+}
+
+void MonthCalendarCtrl::DrawPicture(CDC* dc, const RECT& client)
+{
+    CDC& surface = *dc;
     const int width = client.right;
     const int height = client.bottom;
-    CMemoryDC surface(paint, width, height);
-    if (!surface.IsReady())
-        return;
     const RECT band{2, 2, width - 2, 22};
     DrawHeader(&surface, &band);
     surface.FillSolidRect(RECT{2, 22, width - 2, height - 2}, colours_[Body]);
@@ -38,7 +58,6 @@ void MonthCalendarCtrl::OnPaint()
     const RECT days{2, 42, width - 2, height - 2};
     DrawDays(&surface, &days);
     DrawSoftFrame(&surface, &client, colours_[Frame], 0.24);
-    surface.CopyTo(paint, 0, 0);
 }
 
 void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
