@@ -201,7 +201,7 @@ TEST_P(TranslationTest, HoldsExactlyTheTemplatesKeysEachWithATextTheProgramReads
             EXPECT_EQ(value, entry.value) << "[" << section.name << "] " << entry.key
                                           << " is not text of the Windows code page";
         }
-    // Its own translator, contact and date, not the English file's.
+    // Its own translator and date, not those of the English file.
     for (const char* key : {"ID_0", "ID_2"}) {
         CString own, built;
         IniText(shipped).Read("Translator", key, 1023, own);
