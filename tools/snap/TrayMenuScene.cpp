@@ -12,6 +12,8 @@
 
 #include "PictureScene.h"
 #include "Scene.h"
+#include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 #include "ui/IconMenu.h"
 
@@ -45,7 +47,11 @@ HWND CreateTrayMenuScene(const std::string& argument)
     bool extraStates = argument == "states";
     int selected = extraStates ? 7 : (argument.empty() ? 3 : std::atoi(argument.c_str()));
     static IconMenu menu; // lives until the viewer ends
-    if (!menu.LoadMenu(IDR_TRAY_MENU) || !menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192)))
+    if (!menu.LoadMenu(IDR_TRAY_MENU))
+        return nullptr;
+    if (LanguageManager* language = AppLanguageManager()) // the "lang" scene's language
+        language->TranslateMenu(true, &menu, IDR_TRAY_MENU);
+    if (!menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192)))
         return nullptr;
     menu.SetItemImage(ID_MENU_OPEN, 0);
     HMENU popupHandle = menu.GetSubMenu(0);

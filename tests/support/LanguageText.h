@@ -1,0 +1,36 @@
+#pragma once
+// A language file as a translator sees it: its sections and their entries in
+// the file's order. And the language files the program ships (lang/shipped of
+// the source tree, found through VELINDRA_SOURCE_DIR, which CTest sets).
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct LanguageEntry {
+    std::string key;
+    std::string value;
+};
+struct LanguageSection {
+    std::string name;
+    std::vector<LanguageEntry> entries;
+};
+using LanguageText = std::vector<LanguageSection>;
+
+// "[name]" starts a section, "key=value" is an entry; blanks around names and
+// values do not count; blank lines and ";" lines are skipped.
+LanguageText ParseLanguageText(const std::string& bytes);
+
+// One line per difference between the two: a section or key of `expected`
+// that `actual` lacks, one of `actual` that `expected` lacks, and with
+// `compareValues` each value that differs.
+std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
+                                              const LanguageText& actual, bool compareValues);
+
+// The Windows path of a shipped language file ("german.lng"); empty when
+// VELINDRA_SOURCE_DIR is not set.
+std::string ShippedLanguageFile(const std::string& name);
+// The file's bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
+} // namespace testing_support
