@@ -95,6 +95,7 @@
 #define IDC_ABOUT_DOWNLOAD 1002
 #define IDC_ABOUT_BANNER 1040
 #define IDC_ABOUT_ICON 1039 // a picture: never translated
+#define IDC_ABOUT_RIGHTS 1050
 
 // ---------------------------------------------------------------- Quick-launch help (143)
 #define IDD_QUICKLAUNCH_HELP 143
@@ -113,9 +114,11 @@
 #define IDC_WIZ2_PROMPT 1043
 #define IDC_WIZ2_EDIT 1029
 #define IDC_WIZ2_SPIN 1038
+#define IDC_WIZ2_UNIT 1052
 #define IDC_WIZ3_PROMPT 1044
 #define IDC_WIZ3_EDIT 1030
 #define IDC_WIZ3_SPIN 1039
+#define IDC_WIZ3_UNIT 1053
 
 // ---------------------------------------------------------------- First launch (149)
 #define IDD_FIRST_LAUNCH 149

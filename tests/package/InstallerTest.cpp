@@ -79,7 +79,7 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
         EXPECT_TRUE(running.EndsCleanly());
     }
     EXPECT_EQ(ReadFile(own), "[Options]\nLanguage=Mine\n");
-    EXPECT_TRUE(Exists(folder + "\\english.lng")); // written by the program itself
+    EXPECT_TRUE(Exists(folder + "\\english.lng")); // shipped and kept up to date by the program
 
     // Removal, while the program runs again: the program, its shortcut, entry
     // and Run values go; the settings and the user's own language file stay.
