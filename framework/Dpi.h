@@ -8,6 +8,10 @@ namespace fw {
 
 constexpr int kDefaultDpi = 96;
 
+// Sent to each child window after its top-level window handled WM_DPICHANGED
+// (Windows 10 1703 and later; the headers name it only for that target).
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 // The scale of a window: the dpi of the monitor it is on for a program aware
 // of each monitor's scale, else the system's; the system's without a window.
 int WindowDpi(HWND window);

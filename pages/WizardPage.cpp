@@ -9,12 +9,13 @@
 namespace {
 constexpr double kCornerFraction = 0.24;
 // Where the frame around the page's own controls begins, right of the side
-// picture (a 100-pixel-wide bitmap) and its frame.
+// picture (a 100-pixel-wide bitmap at 96 dpi) and its frame.
 constexpr int kContentFrameLeft = 106;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWizardPage, CPropertyPage)
 ON_WM_PAINT()
+ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CWizardPage::CWizardPage(UINT templateId, DWORD buttons)
@@ -54,25 +55,33 @@ void CWizardPage::Translate()
 void CWizardPage::ReloadSideBitmap()
 {
     CBitmap fresh;
-    LoadTintedBitmap(IDB_WIZARD, fresh);
+    LoadTintedBitmap(IDB_WIZARD, fresh, fw::WindowDpi(m_hWnd));
     picture_.ShowBitmap(fresh.Detach());
+}
+
+LRESULT CWizardPage::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    ReloadSideBitmap();
+    Invalidate(true);
+    return Default();
 }
 
 void CWizardPage::OnPaint()
 {
     CPaintDC dc(m_hWnd);
+    const fw::Dpi dpi = fw::Dpi::Of(m_hWnd);
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
 
     RECT picture{};
     if (picture_.IsWindow()) {
         picture = picture_.GetWindowRect();
         ScreenToClient(picture);
-        ::InflateRect(&picture, 2, 2);
-        picture.bottom += 1;
-        DrawSoftFrame(&dc, &picture, face, kCornerFraction);
+        ::InflateRect(&picture, dpi(2), dpi(2));
+        picture.bottom += dpi(1);
+        DrawSoftFrame(&dc, &picture, face, kCornerFraction, dpi);
     }
 
     RECT content = GetClientRect();
-    content.left = kContentFrameLeft;
-    DrawSoftFrame(&dc, &content, face, kCornerFraction);
+    content.left = dpi(kContentFrameLeft);
+    DrawSoftFrame(&dc, &content, face, kCornerFraction, dpi);
 }

@@ -24,6 +24,8 @@ protected:
     // Binds the side picture; derived pages bind their controls after it.
     void DoDataExchange(CDataExchange* exchange) override;
     void OnPaint();
+    // Moved to a monitor of another scale: the side picture follows.
+    LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
 
 private:
     void Translate();
