@@ -13,6 +13,7 @@
 #include "ui/LoadTintedBitmap.h"
 #include "ui/ScaledPicture.h"
 #include "ui/ThemeTexture.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -163,7 +164,7 @@ void MainDialog::PlaceSheet()
         return;
     ScreenToClient(buttons);
     int bottom = place.top + (sheet.bottom - sheet.top);
-    int limit = buttons.top - fw::ScaleToDpi(kSheetButtonGap, fw::WindowDpi(m_hWnd));
+    int limit = buttons.top - fw::ScaleToDpi(kSheetButtonGap, layout::LayoutDpi(m_hWnd));
     if (bottom > limit)
         sheet_.SetWindowPos(nullptr, 0, 0, sheet.right - sheet.left, limit - place.top,
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -184,7 +185,7 @@ void MainDialog::LoadPageImages()
     CBitmap strip;
     BITMAP size{};
     pageImages_.DeleteImageList();
-    if (strip.Attach(LoadScaledBitmap(IDB_NAVIGATION, fw::WindowDpi(m_hWnd))) &&
+    if (strip.Attach(LoadScaledBitmap(IDB_NAVIGATION, layout::LayoutDpi(m_hWnd))) &&
         strip.GetBitmap(&size) &&
         pageImages_.Create(size.bmHeight, size.bmHeight, ILC_MASK | ILC_COLOR24, 0, 0))
         pageImages_.Add(strip, kImageMask);
@@ -193,21 +194,21 @@ void MainDialog::LoadPageImages()
 void MainDialog::LoadStripe()
 {
     CBitmap stripe;
-    LoadTintedBitmap(IDB_STRIPE, stripe, fw::WindowDpi(m_hWnd));
+    LoadTintedBitmap(IDB_STRIPE, stripe, layout::LayoutDpi(m_hWnd));
     stripe_.ShowBitmap(stripe.Detach());
 }
 
 // Moved to a monitor of another scale: the system has scaled the dialog's
 // own controls and fonts; the parts given in pixels follow here, and each
 // page follows on WM_DPICHANGED_AFTERPARENT.
-LRESULT MainDialog::OnDpiChanged(WPARAM dpi, LPARAM suggested)
+LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
 {
     const LRESULT result = Default();
     if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
         SetWindowPos(nullptr, place->left, place->top, place->right - place->left,
                      place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
     LoadPageImages();
-    navigation_.ApplyDpi(LOWORD(dpi), &pageImages_);
+    navigation_.ApplyDpi(layout::LayoutDpi(m_hWnd), &pageImages_);
     LoadStripe();
     PlaceSheet();
     LoadTrayMenu();
@@ -410,7 +411,7 @@ void MainDialog::OnPaint()
         ::DrawIcon(dc, x, y, windowIcon_);
         return;
     }
-    const fw::Dpi dpi = fw::Dpi::Of(m_hWnd);
+    const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
     RECT list = navigation_.GetWindowRect();
     ScreenToClient(list);
     ::InflateRect(&list, dpi(2), dpi(2));

@@ -150,14 +150,14 @@ void HalfYearDialog::PlaceCalendars()
 
 // Moved to a monitor of another scale: the system scales the dialog's own
 // controls; the calendars and the dialog's width follow here.
-LRESULT HalfYearDialog::OnDpiChanged(WPARAM dpi, LPARAM suggested)
+LRESULT HalfYearDialog::OnDpiChanged(WPARAM, LPARAM suggested)
 {
     const LRESULT result = Default();
     if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
         SetWindowPos(nullptr, place->left, place->top, place->right - place->left,
                      place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (MonthCalendarCtrl& calendar : calendars_)
-        calendar.ApplyDpi(LOWORD(dpi));
+        calendar.ApplyDpi(layout::LayoutDpi(m_hWnd));
     PlaceCalendars();
     return result;
 }

@@ -4,6 +4,7 @@
 
 #include "res/resource.h"
 #include "ui/Drawing.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     if (IsWindow())
         DestroyWindow();
     shownDate_ = IsShowable(month) ? month : COleDateTime::GetCurrentTime();
-    dpi_ = fw::Dpi::Of(parent ? parent->m_hWnd : nullptr);
+    dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
     CreateFonts();
     const SIZE size = GetSize();

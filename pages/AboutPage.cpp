@@ -51,7 +51,7 @@ BOOL CDialogCritAbout::OnInitDialog()
     product_.SetWindowText(velindra::kProductLine);
 
     banner_.SetLinkUrl(velindra::kWebAddress);
-    if (const int dpi = fw::WindowDpi(m_hWnd); dpi != fw::kDefaultDpi)
+    if (const int dpi = layout::LayoutDpi(m_hWnd); dpi != fw::kDefaultDpi)
         LoadBanner(dpi); // at 96 dpi the template's own picture
     CentrePictures();
     return TRUE;

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "ui/Drawing.h"
 #include "ui/LoadTintedBitmap.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 constexpr double kCornerFraction = 0.24;
@@ -55,7 +56,7 @@ void CWizardPage::Translate()
 void CWizardPage::ReloadSideBitmap()
 {
     CBitmap fresh;
-    LoadTintedBitmap(IDB_WIZARD, fresh, fw::WindowDpi(m_hWnd));
+    LoadTintedBitmap(IDB_WIZARD, fresh, layout::LayoutDpi(m_hWnd));
     picture_.ShowBitmap(fresh.Detach());
 }
 
@@ -69,7 +70,7 @@ LRESULT CWizardPage::OnDpiChangedAfterParent(WPARAM, LPARAM)
 void CWizardPage::OnPaint()
 {
     CPaintDC dc(m_hWnd);
-    const fw::Dpi dpi = fw::Dpi::Of(m_hWnd);
+    const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
 
     RECT picture{};

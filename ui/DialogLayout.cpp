@@ -1,6 +1,17 @@
 #include "ui/DialogLayout.h"
 
+#include "framework/Dpi.h"
+
 namespace layout {
+
+int LayoutDpi(HWND dialog)
+{
+    const int dpi = fw::WindowDpi(dialog);
+    // 64 vertical dialog units are 104 pixels with the templates' font at 96 dpi.
+    const int height = dialog ? DialogUnitsY(dialog, 64) : 0;
+    const int fontDpi = ::MulDiv(height, fw::kDefaultDpi, 104);
+    return height > 0 && fontDpi * 100 < dpi * 95 ? fontDpi : dpi;
+}
 
 int DialogUnitsX(HWND dialog, int units)
 {

@@ -2,6 +2,7 @@
 
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ void DrawPageFrame(CWnd* page, int row1, int row2, int row3)
     if (!page || !page->IsWindow())
         return;
     CPaintDC dc(page->m_hWnd);
-    const fw::Dpi dpi = fw::Dpi::Of(page->m_hWnd);
+    const fw::Dpi dpi(layout::LayoutDpi(page->m_hWnd));
     RECT frame = page->GetClientRect();
     frame.right -= dpi(1);
     frame.bottom -= dpi(14);

@@ -3,6 +3,7 @@
 #include "framework/Dpi.h"
 #include "ui/Drawing.h"
 #include "ui/HelpTopic.h"
+#include "ui/DialogLayout.h"
 
 BEGIN_MESSAGE_MAP(CFramedPage, CPropertyPage)
 ON_WM_PAINT()
@@ -53,7 +54,7 @@ LRESULT CFramedPage::OnWindowPosChanging(WPARAM, LPARAM position)
 
 LRESULT CFramedPage::OnDpiChangedAfterParent(WPARAM, LPARAM)
 {
-    OnDpiChanged(fw::WindowDpi(m_hWnd));
+    OnDpiChanged(layout::LayoutDpi(m_hWnd));
     return Default();
 }
 

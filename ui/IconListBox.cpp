@@ -2,6 +2,7 @@
 
 #include "framework/Dc.h"
 #include "ui/Drawing.h"
+#include "ui/DialogLayout.h"
 
 BEGIN_MESSAGE_MAP(CIconListBox, CListBox)
 ON_WM_TIMER()
@@ -36,7 +37,7 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
 
     spacingUnit_ = spacingUnit;
     images_ = images;
-    dpi_ = fw::Dpi::Of(m_hWnd);
+    dpi_ = fw::Dpi(layout::LayoutDpi(::GetParent(m_hWnd)));
     CreateListFont();
 
     for (const std::string& text : *texts)

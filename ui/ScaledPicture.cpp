@@ -71,7 +71,8 @@ HBITMAP CreateSection(UINT width, UINT height, void** bits)
     return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-// The PNG resource decoded by the system's imaging component.
+// The PNG resource decoded by the system's imaging component, through 32-bit
+// pixels (which it makes from grey and colour pictures alike) into 24 bits.
 HBITMAP DecodePng(const void* data, DWORD size)
 {
     ComScope com;
@@ -88,20 +89,27 @@ HBITMAP DecodePng(const void* data, DWORD size)
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR,
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0)
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        width > 4096 || height > 4096)
+        return nullptr;
+    std::vector<BYTE> pixels(size_t(width) * height * 4);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size()),
+                                     pixels.data())))
         return nullptr;
     void* bits = nullptr;
     HBITMAP section = CreateSection(width, height, &bits);
-    const UINT stride = (width * 3 + 3) & ~3u;
-    if (section && bits &&
-        SUCCEEDED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
+    if (!section || !bits)
         return section;
-    if (section)
-        ::DeleteObject(section);
-    return nullptr;
+    const UINT stride = (width * 3 + 3) & ~3u;
+    for (UINT y = 0; y < height; ++y)
+        for (UINT x = 0; x < width; ++x)
+            for (UINT channel = 0; channel < 3; ++channel)
+                static_cast<BYTE*>(bits)[y * stride + x * 3 + channel] =
+                    pixels[(size_t(y) * width + x) * 4 + channel];
+    return section;
 }
 
 // Which source columns (or rows) make up each of `to` pixels, and how much.
