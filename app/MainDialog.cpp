@@ -1,5 +1,7 @@
 #include "app/MainDialog.h"
 
+#include <algorithm>
+
 #include "app/QuickLaunchHelpDialog.h"
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
@@ -165,8 +167,11 @@ void MainDialog::PlaceSheet()
     ScreenToClient(buttons);
     int bottom = place.top + (sheet.bottom - sheet.top);
     int limit = buttons.top - fw::ScaleToDpi(kSheetButtonGap, layout::LayoutDpi(m_hWnd));
-    if (bottom > limit)
-        sheet_.SetWindowPos(nullptr, 0, 0, sheet.right - sheet.left, limit - place.top,
+    // A sheet whose own font grew more than the window's keeps inside it too.
+    const int right = GetClientRect().right;
+    const int width = std::min<int>(sheet.right - sheet.left, right - place.left);
+    if (bottom > limit || place.left + (sheet.right - sheet.left) > right)
+        sheet_.SetWindowPos(nullptr, 0, 0, width, std::min(bottom, limit) - place.top,
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
