@@ -94,16 +94,15 @@ void CWizardPage::FitIcon()
         BITMAP picture{};
         if (!shown || !::GetIconInfo(shown, &info))
             continue;
-        const bool fits = ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask,
-                                       sizeof(picture), &picture) &&
-                          picture.bmWidth == size;
+        const bool fits =
+            ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(picture), &picture) &&
+            picture.bmWidth == size;
         for (HBITMAP part : {info.hbmColor, info.hbmMask})
             if (part)
                 ::DeleteObject(part);
         if (fits)
             return;
-        icon_ = static_cast<HICON>(
-            ::CopyImage(shown, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
+        icon_ = static_cast<HICON>(::CopyImage(shown, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
         if (icon_)
             ::SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     }

@@ -77,8 +77,7 @@ COLORREF DarkenColor(COLORREF colour, double fraction)
     return RGB(darken(GetRValue(colour)), darken(GetGValue(colour)), darken(GetBValue(colour)));
 }
 
-bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction,
-                   fw::Dpi dpi)
+bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction, fw::Dpi dpi)
 {
     if (!dc || !dc->GetSafeHdc() || !rect)
         return false;
@@ -101,8 +100,7 @@ bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFrac
     return true;
 }
 
-bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction,
-                        fw::Dpi dpi)
+bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction, fw::Dpi dpi)
 {
     if (!dc || !dc->GetSafeHdc() || !rect)
         return false;

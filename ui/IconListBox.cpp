@@ -92,8 +92,7 @@ void CIconListBox::MeasureItem(MEASUREITEMSTRUCT* item)
     if (!item)
         return;
     int textHeight = GetTextHeight(font_.GetSafeHandle(), "W");
-    item->itemHeight =
-        static_cast<UINT>(textHeight + dpi_(5 * spacingUnit_ + 2) + iconHeight_);
+    item->itemHeight = static_cast<UINT>(textHeight + dpi_(5 * spacingUnit_ + 2) + iconHeight_);
     RECT client = GetClientRect();
     item->itemWidth = static_cast<UINT>(client.right - client.left);
 }

@@ -159,7 +159,8 @@ void IconMenu::DrawItemCheck(HDC dc, const RECT& item, UINT state) const
     int w = 0;
     int h = 0;
     ::ImageList_GetIconSize(checkImages_->GetSafeHandle(), &w, &h);
-    POINT at{imageSize_ > w ? w / 2 - dpi_(1) : dpi_(1), imageSize_ > h ? h / 2 - dpi_(2) : dpi_(1)};
+    POINT at{imageSize_ > w ? w / 2 - dpi_(1) : dpi_(1),
+             imageSize_ > h ? h / 2 - dpi_(2) : dpi_(1)};
     if (unavailable)
         DrawSilhouette(dc, *checkImages_, 0, disabledPictureBrush_, at, {w, h});
     else

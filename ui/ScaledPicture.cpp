@@ -88,12 +88,13 @@ HBITMAP DecodePng(const void* data, DWORD size)
         FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), size)) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(decoder->GetFrame(0, &frame)) ||
+        FAILED(factory->CreateFormatConverter(&converter)) ||
         FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
-        width > 4096 || height > 4096)
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 4096 ||
+        height > 4096)
         return nullptr;
     std::vector<BYTE> pixels(size_t(width) * height * 4);
     if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size()),
@@ -124,8 +125,8 @@ std::vector<std::vector<Share>> Shares(int from, int to)
     for (int i = 0; i < to; ++i) {
         const double begin = i * step, end = (i + 1) * step;
         for (int source = static_cast<int>(begin); source < from && source < end; ++source) {
-            const double overlap = (source + 1 < end ? source + 1 : end) -
-                                   (source > begin ? source : begin);
+            const double overlap =
+                (source + 1 < end ? source + 1 : end) - (source > begin ? source : begin);
             if (overlap > 0)
                 shares[static_cast<size_t>(i)].push_back({source, overlap / step});
         }

@@ -44,9 +44,9 @@ public:
     explicit LogPixelsSetting(int dpi) : key_(OpenDesktopKey())
     {
         DWORD size = sizeof(previous_);
-        had_ = key_ && ::RegQueryValueExA(key_, "LogPixels", nullptr, nullptr,
-                                          reinterpret_cast<BYTE*>(&previous_),
-                                          &size) == ERROR_SUCCESS;
+        had_ =
+            key_ && ::RegQueryValueExA(key_, "LogPixels", nullptr, nullptr,
+                                       reinterpret_cast<BYTE*>(&previous_), &size) == ERROR_SUCCESS;
         Write(static_cast<DWORD>(dpi));
     }
     ~LogPixelsSetting()

@@ -19,7 +19,8 @@ void Put32(std::vector<unsigned char>& out, uint32_t v)
         out.push_back((unsigned char)(v >> shift));
 }
 
-void Chunk(std::vector<unsigned char>& out, const char* type, const std::vector<unsigned char>& data)
+void Chunk(std::vector<unsigned char>& out, const char* type,
+           const std::vector<unsigned char>& data)
 {
     Put32(out, uint32_t(data.size()));
     std::vector<unsigned char> body(type, type + 4);
@@ -44,9 +45,11 @@ std::vector<unsigned char> Filter(const unsigned char* row, const unsigned char*
         int a = i >= size_t(channels) ? row[i - channels] : 0;
         int b = above ? above[i] : 0;
         int c = above && i >= size_t(channels) ? above[i - channels] : 0;
-        int predictor = filter == 1 ? a : filter == 2 ? b : filter == 3 ? (a + b) / 2
-                                                        : filter == 4 ? Paeth(a, b, c)
-                                                                      : 0;
+        int predictor = filter == 1   ? a
+                        : filter == 2 ? b
+                        : filter == 3 ? (a + b) / 2
+                        : filter == 4 ? Paeth(a, b, c)
+                                      : 0;
         out[i + 1] = (unsigned char)(row[i] - predictor);
     }
     return out;

@@ -13,6 +13,7 @@
 #include "PictureScene.h"
 #include "Scene.h"
 #include "res/resource.h"
+#include "framework/Dpi.h"
 #include "ui/IconMenu.h"
 
 namespace snap {
@@ -45,7 +46,8 @@ HWND CreateTrayMenuScene(const std::string& argument)
     bool extraStates = argument == "states";
     int selected = extraStates ? 7 : (argument.empty() ? 3 : std::atoi(argument.c_str()));
     static IconMenu menu; // lives until the viewer ends
-    if (!menu.LoadMenu(IDR_TRAY_MENU) || !menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192)))
+    if (!menu.LoadMenu(IDR_TRAY_MENU) ||
+        !menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192), fw::SystemDpi()))
         return nullptr;
     menu.SetItemImage(ID_MENU_OPEN, 0);
     HMENU popupHandle = menu.GetSubMenu(0);
