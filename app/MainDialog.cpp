@@ -1,5 +1,7 @@
 #include "app/MainDialog.h"
 
+#include <algorithm>
+
 #include "app/QuickLaunchHelpDialog.h"
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
@@ -11,7 +13,9 @@
 #include "ui/Drawing.h"
 #include "ui/HelpTopic.h"
 #include "ui/LoadTintedBitmap.h"
+#include "ui/ScaledPicture.h"
 #include "ui/ThemeTexture.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -20,16 +24,18 @@ constexpr COLORREF kImageMask = RGB(192, 192, 192);
 // Windows, kept in dialog units so that it stays right of the navigation list
 // whatever size the font has.
 constexpr RECT kSheetPlace{101, 3, 0, 0};
-// Space kept between the sheet and the row of buttons below it, in pixels.
+// Space kept between the sheet and the row of buttons below it, in pixels at 96 dpi.
 constexpr int kSheetButtonGap = 1;
 constexpr int kNavigationSpacing = 2;
 const char* const kPageNames[MainDialog::PageCount] = {"Monitor", "Scheduler", "Options", "About"};
 const char* const kPageTopics[MainDialog::PageCount] = {"mon", "sched", "opt", "about"};
 
+// A small icon: 16 x 16 pixels at 96 dpi, the system's small-icon size at its scale.
 HICON LoadProgramIcon(UINT id, UINT flags)
 {
+    const int size = ::GetSystemMetrics(SM_CXSMICON) > 0 ? ::GetSystemMetrics(SM_CXSMICON) : 16;
     return static_cast<HICON>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, flags));
+        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, flags));
 }
 
 CString StoredLanguage()
@@ -72,6 +78,7 @@ ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
 ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_WM_DESTROY()
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 UINT MainDialog::OpenRequestMessage()
@@ -118,9 +125,7 @@ BOOL MainDialog::OnInitDialog()
     bool critical = IsTodayCriticalKeepingMonth(now);
     SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
     ApplyLanguage(true);
-    CBitmap stripe;
-    LoadTintedBitmap(IDB_STRIPE, stripe);
-    stripe_.ShowBitmap(stripe.Detach());
+    LoadStripe();
     CenterWindow();
     ArmMidnightTimer();
     return TRUE;
@@ -161,9 +166,12 @@ void MainDialog::PlaceSheet()
         return;
     ScreenToClient(buttons);
     int bottom = place.top + (sheet.bottom - sheet.top);
-    int limit = buttons.top - kSheetButtonGap;
-    if (bottom > limit)
-        sheet_.SetWindowPos(nullptr, 0, 0, sheet.right - sheet.left, limit - place.top,
+    int limit = buttons.top - fw::ScaleToDpi(kSheetButtonGap, layout::LayoutDpi(m_hWnd));
+    // A sheet whose own font grew more than the window's keeps inside it too.
+    const int right = GetClientRect().right;
+    const int width = std::min<int>(sheet.right - sheet.left, right - place.left);
+    if (bottom > limit || place.left + (sheet.right - sheet.left) > right)
+        sheet_.SetWindowPos(nullptr, 0, 0, width, std::min(bottom, limit) - place.top,
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -171,11 +179,46 @@ void MainDialog::CreateNavigation()
 {
     for (const char* name : kPageNames)
         pageNames_.push_back(name);
-    CBitmap strip;
-    if (strip.LoadBitmap(IDB_NAVIGATION) &&
-        pageImages_.Create(32, 32, ILC_MASK | ILC_COLOR24, 0, 0))
-        pageImages_.Add(strip, kImageMask);
+    LoadPageImages();
     navigation_.CreateList(this, nullptr, kNavigationSpacing, &pageImages_, &pageNames_);
+}
+
+// The four pictures, square cells of the strip at the size nearest to the
+// window's scale (32 pixels at 96 dpi).
+void MainDialog::LoadPageImages()
+{
+    CBitmap strip;
+    BITMAP size{};
+    pageImages_.DeleteImageList();
+    if (strip.Attach(LoadScaledBitmap(IDB_NAVIGATION, layout::LayoutDpi(m_hWnd))) &&
+        strip.GetBitmap(&size) &&
+        pageImages_.Create(size.bmHeight, size.bmHeight, ILC_MASK | ILC_COLOR24, 0, 0))
+        pageImages_.Add(strip, kImageMask);
+}
+
+void MainDialog::LoadStripe()
+{
+    CBitmap stripe;
+    LoadTintedBitmap(IDB_STRIPE, stripe, layout::LayoutDpi(m_hWnd));
+    stripe_.ShowBitmap(stripe.Detach());
+}
+
+// Moved to a monitor of another scale: the system has scaled the dialog's
+// own controls and fonts; the parts given in pixels follow here, and each
+// page follows on WM_DPICHANGED_AFTERPARENT.
+LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
+{
+    const LRESULT result = Default();
+    if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
+        SetWindowPos(nullptr, place->left, place->top, place->right - place->left,
+                     place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LoadPageImages();
+    navigation_.ApplyDpi(layout::LayoutDpi(m_hWnd), &pageImages_);
+    LoadStripe();
+    PlaceSheet();
+    LoadTrayMenu();
+    Invalidate(true);
+    return result;
 }
 
 // Every page window exists from here on, so the first translation finds them all.
@@ -211,7 +254,7 @@ void MainDialog::LoadTrayMenu()
     if (!iconMenu_.LoadMenu(IDR_TRAY_MENU))
         return;
     language_.TranslateMenu(true, &iconMenu_, IDR_TRAY_MENU);
-    iconMenu_.BuildIconMenu(IDB_MENU_ICONS, kImageMask);
+    iconMenu_.BuildIconMenu(IDB_MENU_ICONS, kImageMask, fw::WindowDpi(m_hWnd));
     iconMenu_.SetItemImage(ID_MENU_OPEN, 0);
 }
 
@@ -373,8 +416,9 @@ void MainDialog::OnPaint()
         ::DrawIcon(dc, x, y, windowIcon_);
         return;
     }
+    const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
     RECT list = navigation_.GetWindowRect();
     ScreenToClient(list);
-    ::InflateRect(&list, 2, 2);
-    DrawSoftFrame(&dc, &list, ::GetSysColor(COLOR_BTNFACE), 0.24);
+    ::InflateRect(&list, dpi(2), dpi(2));
+    DrawSoftFrame(&dc, &list, ::GetSysColor(COLOR_BTNFACE), 0.24, dpi);
 }

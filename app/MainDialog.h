@@ -102,11 +102,14 @@ protected:
     LRESULT OnQueryEndSession(WPARAM, LPARAM) { return TRUE; }
     LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnDestroy();
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
 
 private:
     void CreatePages();
     void PlaceSheet();
     void CreateNavigation();
+    void LoadPageImages();
+    void LoadStripe();
     void ActivateEveryPage();
     void LoadTrayIcons();
     bool IsTodayCriticalKeepingMonth(const COleDateTime& now);

@@ -7,7 +7,7 @@
 #include "ui/DialogLayout.h"
 
 namespace {
-constexpr int kCalendarY = 30; // pixels from the top of the page
+constexpr int kCalendarY = 30; // pixels from the top of the page at 96 dpi
 const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
@@ -24,27 +24,41 @@ END_MESSAGE_MAP()
 BOOL CDialogCritMonitor::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
+    CreateCalendar();
     PlaceCalendar();
     return TRUE;
 }
 
-// The calendar stands above its two buttons, its left edge on the Today
-// button's (56 pixels with the template's font), and the buttons span its
-// width whatever the width of the dialog font.
-void CDialogCritMonitor::PlaceCalendar()
+void CDialogCritMonitor::CreateCalendar()
 {
-    const RECT today = layout::ControlRect(m_hWnd, IDC_MON_TODAY);
-    const RECT halfYear = layout::ControlRect(m_hWnd, IDC_MON_HALFYEAR);
     // The page opens on the month of the stored first day of a period; a
     // date the calendar refuses leaves it on the current month.
     COleDateTime start;
     ReadStartDate(SettingStartDate, start);
-    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, today.left, kCalendarY, TRUE, TRUE, TRUE,
-                             start);
+    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE, start);
     // First in the page's Tab order, before its buttons.
     calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The calendar stands above its two buttons, its left edge on the Today
+// button's (56 pixels with the template's font at 96 dpi), and the buttons
+// span its width whatever the width of the dialog font.
+void CDialogCritMonitor::PlaceCalendar()
+{
+    const RECT today = layout::ControlRect(m_hWnd, IDC_MON_TODAY);
+    const RECT halfYear = layout::ControlRect(m_hWnd, IDC_MON_HALFYEAR);
+    const int top = fw::ScaleToDpi(kCalendarY, calendar_.GetDpi());
+    calendar_.SetWindowPos(nullptr, today.left, top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     layout::SpreadRow(m_hWnd, kButtonRow, 2, halfYear.left - today.right, today.left,
-                      today.left + MonthCalendarCtrl::kWidth);
+                      today.left + calendar_.GetSize().cx);
+}
+
+void CDialogCritMonitor::OnDpiChanged(int dpi)
+{
+    CFramedPage::OnDpiChanged(dpi);
+    calendar_.ApplyDpi(dpi);
+    PlaceCalendar();
 }
 
 BOOL CDialogCritMonitor::OnSetActive()

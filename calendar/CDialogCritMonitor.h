@@ -23,6 +23,9 @@ public:
 
     MonthCalendarCtrl& Calendar() { return calendar_; }
 
+    // The calendar and its buttons laid out again at another display scale.
+    void OnDpiChanged(int dpi) override;
+
     DECLARE_MESSAGE_MAP()
 
 protected:
@@ -33,6 +36,7 @@ protected:
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
 
 private:
+    void CreateCalendar();
     void PlaceCalendar();
 
     MonthCalendarCtrl calendar_;

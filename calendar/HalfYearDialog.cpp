@@ -9,12 +9,12 @@
 
 namespace {
 
-// The calendars' block: 17 pixels from the left with the template's font,
-// 17 pixels from the top, in steps of 208 and 161 pixels.
+// The calendars' block: 17 pixels from the left with the template's font at
+// 96 dpi, 17 pixels from the top, one pixel between calendars (steps of 208
+// and 161 pixels); every pixel length x dpi / 96 at another scale.
 constexpr int kLeftUnits = 11;
 constexpr int kTop = 17;
-constexpr int kColumnStep = 208;
-constexpr int kRowStep = 161;
+constexpr int kGap = 1;
 const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_HALF_CLOSE,
                           IDC_HALF_HELP};
 constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
@@ -96,6 +96,7 @@ ON_COMMAND(IDC_HALF_HELP, OnHelp)
 ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
 ON_WM_CLOSE()
 ON_WM_DESTROY()
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 BOOL HalfYearDialog::OnInitDialog()
@@ -106,6 +107,7 @@ BOOL HalfYearDialog::OnInitDialog()
         language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     }
     anchor_ = COleDateTime::GetCurrentTime();
+    CreateCalendars();
     PlaceCalendars();
     g_openDialog = this;
     return TRUE;
@@ -114,15 +116,25 @@ BOOL HalfYearDialog::OnInitDialog()
 // With another dialog font than the template's, the buttons are moved to end
 // where the calendars end, and the dialog is made as wide as the calendars
 // with their margins.
-void HalfYearDialog::PlaceCalendars()
+void HalfYearDialog::CreateCalendars()
 {
-    const int left = layout::DialogUnitsX(m_hWnd, kLeftUnits);
     // Each calendar is made on its month of the anchor's half-year.
     for (int i = 0; i < kCalendarCount; ++i)
-        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, left + kColumnStep * (i % 3),
-                                     kTop + kRowStep * (i / 3), FALSE, i == 0, i == 5,
+        calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, 0, 0, FALSE, i == 0, i == 5,
                                      MonthOfHalfYear(anchor_, i));
-    const int right = left + 2 * kColumnStep + MonthCalendarCtrl::kWidth;
+}
+
+void HalfYearDialog::PlaceCalendars()
+{
+    const fw::Dpi dpi(calendars_[0].GetDpi());
+    const SIZE size = calendars_[0].GetSize();
+    const int left = layout::DialogUnitsX(m_hWnd, kLeftUnits);
+    const int columnStep = size.cx + dpi(kGap), rowStep = size.cy + dpi(kGap);
+    for (int i = 0; i < kCalendarCount; ++i)
+        calendars_[i].SetWindowPos(nullptr, left + columnStep * (i % 3),
+                                   dpi(kTop) + rowStep * (i / 3), 0, 0,
+                                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int right = left + 2 * columnStep + size.cx;
     const int slack = layout::DialogUnitsX(m_hWnd, 1);
     const int rowEnd = layout::ControlRect(m_hWnd, IDC_HALF_HELP).right;
     if (rowEnd > right + slack || rowEnd < right - slack)
@@ -134,6 +146,20 @@ void HalfYearDialog::PlaceCalendars()
         SetWindowPos(nullptr, 0, 0, window.right - window.left + width - client.right,
                      window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+// Moved to a monitor of another scale: the system scales the dialog's own
+// controls; the calendars and the dialog's width follow here.
+LRESULT HalfYearDialog::OnDpiChanged(WPARAM, LPARAM suggested)
+{
+    const LRESULT result = Default();
+    if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
+        SetWindowPos(nullptr, place->left, place->top, place->right - place->left,
+                     place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (MonthCalendarCtrl& calendar : calendars_)
+        calendar.ApplyDpi(layout::LayoutDpi(m_hWnd));
+    PlaceCalendars();
+    return result;
 }
 
 void HalfYearDialog::ShowHalfYear(const COleDateTime& anchor)

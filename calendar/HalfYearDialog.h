@@ -51,8 +51,10 @@ protected:
     void OnDestroy();
     // Marks the calendar that is asking; each calendar gets exactly its own marks.
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
 
 private:
+    void CreateCalendars();
     void PlaceCalendars();
     bool IsCalendar(HWND window) const;
 

@@ -4,6 +4,7 @@
 
 #include "res/resource.h"
 #include "ui/Drawing.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -86,9 +87,11 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     if (IsWindow())
         DestroyWindow();
     shownDate_ = IsShowable(month) ? month : COleDateTime::GetCurrentTime();
+    dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
     CreateFonts();
-    const RECT rect{x, y, x + kWidth, y + kHeight};
+    const SIZE size = GetSize();
+    const RECT rect{x, y, x + size.cx, y + size.cy};
     if (!CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, id))
         return FALSE;
     withButtons_ = withButtons != FALSE;
@@ -122,6 +125,7 @@ bool MonthCalendarCtrl::CreateFonts()
     boldFont_.DeleteObject();
     if (!GetDefaultGuiLogFont(&font))
         return false;
+    fw::ScaleLogFont(&font, dpi_.Value());
     const bool normal = normalFont_.CreateFontIndirect(&font);
     font.lfWeight = FW_BOLD;
     return boldFont_.CreateFontIndirect(&font) && normal;
@@ -131,15 +135,31 @@ bool MonthCalendarCtrl::CreateMonthButtons(bool withButtons)
 {
     prevButton_.DestroyWindow();
     if (withButtons && !prevButton_.CreateEx(0, "BUTTON", "<", WS_CHILD | WS_VISIBLE,
-                                             RECT{3, 3, 29, 21}, this, IDC_CAL_PREV_MONTH))
+                                             dpi_(RECT{3, 3, 29, 21}), this, IDC_CAL_PREV_MONTH))
         return false; // the next button is not attempted either
     nextButton_.DestroyWindow();
     if (!withButtons)
         return true;
     const RECT client = GetClientRect();
-    const RECT next{client.right - 29, 3, client.right - 3, 21};
+    const RECT next{client.right - dpi_(29), dpi_(3), client.right - dpi_(3), dpi_(21)};
     return nextButton_.CreateEx(0, "BUTTON", ">", WS_CHILD | WS_VISIBLE, next, this,
                                 IDC_CAL_NEXT_MONTH);
+}
+
+void MonthCalendarCtrl::ApplyDpi(int dpi)
+{
+    if (!IsWindow() || dpi == dpi_.Value())
+        return;
+    dpi_ = fw::Dpi(dpi);
+    CreateFonts();
+    const SIZE size = GetSize();
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const bool hadFocus = ::GetFocus() == prevButton_.m_hWnd || ::GetFocus() == nextButton_.m_hWnd;
+    CreateMonthButtons(withButtons_);
+    if (hadFocus)
+        SetFocus();
+    picture_.DeleteObject(); // made again at the new size
+    Repaint();
 }
 
 bool MonthCalendarCtrl::IsShowable(const COleDateTime& date)

@@ -1,6 +1,7 @@
 #pragma once
 // MonthCalendarCtrl: the program's month calendar, a custom-drawn child window
-// of 207 x 160 pixels showing one month as six weeks, Sunday first, under a
+// of 207 x 160 pixels at 96 dpi (every length times dpi / 96 at another
+// display scale) showing one month as six weeks, Sunday first, under a
 // band with the month name and year. It knows nothing about cycles: after
 // every rebuild of its grid it sends its parent WM_CALENDAR_MARKDAYS with the
 // first and the last displayed day (00:00:01 local time, as 64-bit time
@@ -19,12 +20,14 @@
 #include "calendar/CalendarCell.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "model/DayMarker.h"
 
 class MonthCalendarCtrl : public CWnd, public DayMarker {
 public:
+    // The size at 96 dpi; the window has them x dpi / 96 at the parent's scale.
     static constexpr int kWidth = 207;
     static constexpr int kHeight = 160;
     static constexpr int kRows = 6;
@@ -59,8 +62,9 @@ public:
     ~MonthCalendarCtrl() override;
 
     // Creates (or re-creates) the window at (x, y) of the parent's client
-    // area, with the "<" and ">" month buttons when asked; shows the current
-    // month. Nonzero when everything asked for was created.
+    // area, at the parent's display scale, with the "<" and ">" month buttons
+    // when asked; shows the current month. Nonzero when everything asked for
+    // was created.
     BOOL CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons, BOOL showLeading,
                         BOOL showTrailing);
     // The same, showing the month of `month` from the start (one rebuild, not
@@ -69,6 +73,12 @@ public:
                         BOOL showTrailing, const COleDateTime& month);
     // Whether SetMonth accepts the date.
     static bool IsShowable(const COleDateTime& date);
+    // Lays the calendar out again for another display scale (the window moved
+    // to another monitor): size, fonts and month buttons; its corner stays.
+    void ApplyDpi(int dpi);
+    int GetDpi() const { return dpi_.Value(); }
+    // The window's size at its scale.
+    SIZE GetSize() const { return SIZE{dpi_(kWidth), dpi_(kHeight)}; }
 
     // Shows the month of date; 1 when accepted. Refused (0, nothing changed)
     // without a window, for an invalid date, and unless date is later than
@@ -138,6 +148,8 @@ private:
     void DrawPicture(CDC* dc, const RECT& client);
     // Something shown changed: the picture is drawn anew at the next paint.
     void Repaint();
+    // A ring one pixel thick at 96 dpi along the inside of rect.
+    void DrawRing(CDC* dc, RECT rect, COLORREF colour) const;
     // Index of the first cell with the calendar date of date; -1 when none.
     int FindCell(const COleDateTime& date) const;
 
@@ -154,6 +166,7 @@ private:
     bool withButtons_ = false;
     CBitmap picture_; // what the last paint showed
     bool pictureStale_ = true;
+    fw::Dpi dpi_;
 };
 
 // The month a key steps to: -1 back, +1 forward, 0 for other keys.

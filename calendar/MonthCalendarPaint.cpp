@@ -9,6 +9,8 @@
 //                cell 29 x 20, so a cell covers the bottom line of the one
 //                above it; y = 157 stays in the body colour
 //   soft frame   the outermost 2 pixels
+// At another display scale every one of these lengths is length x dpi / 96,
+// and the columns and rows divide what the scaled areas leave.
 #include <string>
 
 #include "calendar/MonthCalendarCtrl.h"
@@ -50,14 +52,15 @@ void MonthCalendarCtrl::DrawPicture(CDC* dc, const RECT& client)
     CDC& surface = *dc;
     const int width = client.right;
     const int height = client.bottom;
-    const RECT band{2, 2, width - 2, 22};
+    const int frame = dpi_(2), bandBottom = dpi_(22), namesBottom = dpi_(42);
+    const RECT band{frame, frame, width - frame, bandBottom};
     DrawHeader(&surface, &band);
-    surface.FillSolidRect(RECT{2, 22, width - 2, height - 2}, colours_[Body]);
-    const RECT names{2, 22, width - 2, 42};
+    surface.FillSolidRect(RECT{frame, bandBottom, width - frame, height - frame}, colours_[Body]);
+    const RECT names{frame, bandBottom, width - frame, namesBottom};
     DrawDayNames(&surface, &names);
-    const RECT days{2, 42, width - 2, height - 2};
+    const RECT days{frame, namesBottom, width - frame, height - frame};
     DrawDays(&surface, &days);
-    DrawSoftFrame(&surface, &client, colours_[Frame], 0.24);
+    DrawSoftFrame(&surface, &client, colours_[Frame], 0.24, dpi_);
 }
 
 void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
@@ -78,11 +81,11 @@ void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
         // The focus goes round the month's name, clear of the month buttons.
         RECT focus = *rect;
         dc->DrawText(text, &focus, kTextFormat | DT_CALCRECT);
-        const int width = focus.right - focus.left + 6;
+        const int width = focus.right - focus.left + dpi_(6);
         focus.left = (rect->left + rect->right - width) / 2;
         focus.right = focus.left + width;
-        focus.top = rect->top + 2;
-        focus.bottom = rect->bottom - 1;
+        focus.top = rect->top + dpi_(2);
+        focus.bottom = rect->bottom - dpi_(1);
         ::DrawFocusRect(*dc, &focus);
     }
 }
@@ -108,7 +111,7 @@ void MonthCalendarCtrl::DrawDayNames(CDC* dc, const RECT* rect)
         x += width;
         day += COleDateTimeSpan(1);
     }
-    dc->FillSolidRect(RECT{rect->left, rect->bottom - 2, rect->right, rect->bottom},
+    dc->FillSolidRect(RECT{rect->left, rect->bottom - dpi_(2), rect->right, rect->bottom},
                       colours_[WeekdayLine]);
 }
 
@@ -129,7 +132,7 @@ void MonthCalendarCtrl::DrawDays(CDC* dc, const RECT* rect)
             const int left = rect->left + column * width;
             const int top = rect->top + row * height;
             DrawCell(dc, cells_[row * kColumns + column],
-                     RECT{left, top, left + width, top + height + 1});
+                     RECT{left, top, left + width, top + height + dpi_(1)});
         }
     }
 }
@@ -149,10 +152,17 @@ void MonthCalendarCtrl::DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRec
     dc->DrawText(std::to_string(cell.date.GetDay()), &textRect, kTextFormat);
     if (!cell.today)
         return;
-    cellRect.bottom -= 1;
-    dc->Draw3dRect(cellRect, colours_[TodayRing], colours_[TodayRing]);
-    ::InflateRect(&cellRect, -1, -1);
+    cellRect.bottom -= dpi_(1);
+    DrawRing(dc, cellRect, colours_[TodayRing]);
+    ::InflateRect(&cellRect, -dpi_(1), -dpi_(1));
     // Read now: the inner ring follows the current highlight colour.
-    const COLORREF inner = LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.5);
-    dc->Draw3dRect(cellRect, inner, inner);
+    DrawRing(dc, cellRect, LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.5));
+}
+
+void MonthCalendarCtrl::DrawRing(CDC* dc, RECT rect, COLORREF colour) const
+{
+    for (int line = 0; line < dpi_(1); ++line) {
+        dc->Draw3dRect(rect, colour, colour);
+        ::InflateRect(&rect, -1, -1);
+    }
 }

@@ -1,10 +1,12 @@
 #include "pages/AboutPage.h"
 
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
 #include "model/AppIdentity.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
+#include "ui/ScaledPicture.h"
 
 namespace {
 
@@ -49,8 +51,24 @@ BOOL CDialogCritAbout::OnInitDialog()
     product_.SetWindowText(velindra::kProductLine);
 
     banner_.SetLinkUrl(velindra::kWebAddress);
+    if (const int dpi = layout::LayoutDpi(m_hWnd); dpi != fw::kDefaultDpi)
+        LoadBanner(dpi); // at 96 dpi the template's own picture
     CentrePictures();
     return TRUE;
+}
+
+// 204 x 67 pixels at 96 dpi, x dpi / 96 at another scale.
+void CDialogCritAbout::LoadBanner(int dpi)
+{
+    if (HBITMAP banner = LoadSizedBitmap(IDB_BANNER, dpi))
+        banner_.ShowBitmap(banner);
+}
+
+void CDialogCritAbout::OnDpiChanged(int dpi)
+{
+    LoadBanner(dpi);
+    CentrePictures();
+    CFramedPage::OnDpiChanged(dpi);
 }
 
 // A picture static takes the size of its picture from its top-left corner;

@@ -14,6 +14,8 @@ public:
     BOOL OnInitDialog() override;
     // Opens the maker's web site with the shell (button 1002, the tray menu).
     void OpenWebSite();
+    // The banner at the new scale, centred again.
+    void OnDpiChanged(int dpi) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -21,6 +23,7 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
 
 private:
+    void LoadBanner(int dpi);
     void CentrePictures();
 
     CLinkStatic banner_;

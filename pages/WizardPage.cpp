@@ -5,16 +5,23 @@
 #include "res/resource.h"
 #include "ui/Drawing.h"
 #include "ui/LoadTintedBitmap.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 constexpr double kCornerFraction = 0.24;
-// Where the frame around the page's own controls begins, right of the side
-// picture (a 100-pixel-wide bitmap) and its frame.
-constexpr int kContentFrameLeft = 106;
+// The frame around the page's own controls begins this far right of the
+// side picture (at 96 dpi: 2 pixels of the picture's frame and a gap).
+constexpr int kContentFrameGap = 4;
+// The side picture's height at 96 dpi (bitmap 147) and its frame below it.
+constexpr int kSidePictureHeight = 232;
+constexpr int kSideFrameBelow = 3;
+// The large icon's size at 96 dpi.
+constexpr int kIconSize = 32;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWizardPage, CPropertyPage)
 ON_WM_PAINT()
+ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CWizardPage::CWizardPage(UINT templateId, DWORD buttons)
@@ -27,12 +34,19 @@ void CWizardPage::DoDataExchange(CDataExchange* exchange)
     DDX_Control(exchange, IDC_WIZ_PICTURE, picture_);
 }
 
+CWizardPage::~CWizardPage()
+{
+    if (icon_)
+        ::DestroyIcon(icon_);
+}
+
 BOOL CWizardPage::OnSetActive()
 {
     // Posted: the sheet sets its buttons once the page change is complete.
     ::PostMessageA(::GetParent(m_hWnd), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons_));
     Translate();
     ReloadSideBitmap();
+    FitIcon();
     return CPropertyPage::OnSetActive();
 }
 
@@ -54,25 +68,69 @@ void CWizardPage::Translate()
 void CWizardPage::ReloadSideBitmap()
 {
     CBitmap fresh;
-    LoadTintedBitmap(IDB_WIZARD, fresh);
+    LoadTintedBitmap(IDB_WIZARD, fresh, SidePictureDpi());
     picture_.ShowBitmap(fresh.Detach());
+}
+
+int CWizardPage::SidePictureDpi() const
+{
+    const int dpi = layout::LayoutDpi(m_hWnd);
+    const RECT picture = layout::ControlRect(m_hWnd, IDC_WIZ_PICTURE);
+    const int room = GetClientRect().bottom - picture.top - fw::ScaleToDpi(kSideFrameBelow, dpi);
+    if (room <= 0 || fw::ScaleToDpi(kSidePictureHeight, dpi) <= room)
+        return dpi;
+    return room * fw::kDefaultDpi / kSidePictureHeight;
+}
+
+void CWizardPage::FitIcon()
+{
+    const int size = fw::ScaleToDpi(kIconSize, layout::LayoutDpi(m_hWnd));
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child && !icon_;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if ((::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            continue;
+        auto shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+        ICONINFO info{};
+        BITMAP picture{};
+        if (!shown || !::GetIconInfo(shown, &info))
+            continue;
+        const bool fits =
+            ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(picture), &picture) &&
+            picture.bmWidth == size;
+        for (HBITMAP part : {info.hbmColor, info.hbmMask})
+            if (part)
+                ::DeleteObject(part);
+        if (fits)
+            return;
+        icon_ = static_cast<HICON>(::CopyImage(shown, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
+        if (icon_)
+            ::SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    }
+}
+
+LRESULT CWizardPage::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    ReloadSideBitmap();
+    Invalidate(true);
+    return Default();
 }
 
 void CWizardPage::OnPaint()
 {
     CPaintDC dc(m_hWnd);
+    const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
 
     RECT picture{};
     if (picture_.IsWindow()) {
         picture = picture_.GetWindowRect();
         ScreenToClient(picture);
-        ::InflateRect(&picture, 2, 2);
-        picture.bottom += 1;
-        DrawSoftFrame(&dc, &picture, face, kCornerFraction);
+        ::InflateRect(&picture, dpi(2), dpi(2));
+        picture.bottom += dpi(1);
+        DrawSoftFrame(&dc, &picture, face, kCornerFraction, dpi);
     }
 
     RECT content = GetClientRect();
-    content.left = kContentFrameLeft;
-    DrawSoftFrame(&dc, &content, face, kCornerFraction);
+    content.left = layout::ControlRect(m_hWnd, IDC_WIZ_PICTURE).right + dpi(kContentFrameGap);
+    DrawSoftFrame(&dc, &content, face, kCornerFraction, dpi);
 }

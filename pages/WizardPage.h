@@ -16,6 +16,7 @@ public:
 
     // Enables the page's buttons, translates the page and reloads its picture.
     BOOL OnSetActive() override;
+    ~CWizardPage() override;
     HBITMAP GetSideBitmap() const { return picture_.GetBitmap(); }
 
     DECLARE_MESSAGE_MAP()
@@ -24,12 +25,21 @@ protected:
     // Binds the side picture; derived pages bind their controls after it.
     void DoDataExchange(CDataExchange* exchange) override;
     void OnPaint();
+    // Moved to a monitor of another scale: the side picture follows.
+    LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
 
 private:
     void Translate();
     void ReloadSideBitmap();
+    // The scale of the side picture: the page's, or less when the picture
+    // would not fit the page's height otherwise (the sheet sizes its pages).
+    int SidePictureDpi() const;
+    // The page's icon at the size of its scale, when the system's icon size
+    // differs from it (a dialog font that grows less than the dpi).
+    void FitIcon();
 
     CStatic picture_;   // 1031
     std::string title_; // the step's caption in the language in force
     DWORD buttons_;
+    HICON icon_ = nullptr; // made by FitIcon
 };

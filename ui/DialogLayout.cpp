@@ -1,6 +1,20 @@
 #include "ui/DialogLayout.h"
 
+#include "framework/Dpi.h"
+
 namespace layout {
+
+int LayoutDpi(HWND dialog)
+{
+    const int dpi = fw::WindowDpi(dialog);
+    if (dpi <= fw::kDefaultDpi || !dialog)
+        return dpi; // at 100 % every pixel is as designed
+    // 64 vertical dialog units are 104 pixels with the templates' font at 96 dpi.
+    const int fontDpi = ::MulDiv(DialogUnitsY(dialog, 64), fw::kDefaultDpi, 104);
+    if (fontDpi * 100 >= dpi * 95)
+        return dpi;
+    return fontDpi > fw::kDefaultDpi ? fontDpi : fw::kDefaultDpi;
+}
 
 int DialogUnitsX(HWND dialog, int units)
 {

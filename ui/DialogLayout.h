@@ -9,6 +9,14 @@
 
 namespace layout {
 
+// The display scale at which the dialog's pixel parts are drawn: the
+// window's dpi, unless the dialog's font has grown clearly less than that
+// (a font whose sizes end below it, as Wine's "MS Sans Serif" stops at the
+// size it has at 144 dpi): then the scale the font has, so that the pixel
+// parts keep their proportions to the controls placed in dialog units.
+// Never below 96 dpi, and 96 at 96 dpi whatever the window.
+int LayoutDpi(HWND dialog);
+
 // Horizontal and vertical dialog units of the dialog, in its client pixels.
 int DialogUnitsX(HWND dialog, int units);
 int DialogUnitsY(HWND dialog, int units);

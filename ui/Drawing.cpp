@@ -2,6 +2,7 @@
 
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
+#include "ui/DialogLayout.h"
 
 namespace {
 
@@ -26,6 +27,38 @@ SIZE MeasureText(HFONT font, const char* text)
     return size;
 }
 
+// A line of the given thickness along the inside of every side of r.
+void FillOutline(CDC* dc, const RECT& r, int thickness, COLORREF colour)
+{
+    dc->FillSolidRect(RECT{r.left, r.top, r.right, r.top + thickness}, colour);
+    dc->FillSolidRect(RECT{r.left, r.bottom - thickness, r.right, r.bottom}, colour);
+    dc->FillSolidRect(RECT{r.left, r.top, r.left + thickness, r.bottom}, colour);
+    dc->FillSolidRect(RECT{r.right - thickness, r.top, r.right, r.bottom}, colour);
+}
+
+void FillSquare(CDC* dc, int x, int y, int size, COLORREF colour)
+{
+    dc->FillSolidRect(RECT{x, y, x + size, y + size}, colour);
+}
+
+// The soft frame at a scale other than 96 dpi: its one-pixel parts become
+// squares and lines as thick as one pixel is at that scale.
+void DrawScaledSoftFrame(CDC* dc, RECT r, COLORREF colour, double cornerFraction, fw::Dpi dpi)
+{
+    const int outer = dpi(1);
+    const int inner = dpi(2) - outer;
+    FillOutline(dc, r, outer, DarkenColor(colour, 0.15));
+    ::InflateRect(&r, -outer, -outer);
+    if (inner > 0)
+        FillOutline(dc, r, inner, DarkenColor(colour, 0.05));
+    ::InflateRect(&r, outer, outer);
+    COLORREF corner = LightenColor(colour, cornerFraction);
+    FillSquare(dc, r.left, r.top, outer, corner);
+    FillSquare(dc, r.right - outer, r.top, outer, corner);
+    FillSquare(dc, r.left, r.bottom - outer, outer, corner);
+    FillSquare(dc, r.right - outer, r.bottom - outer, outer, corner);
+}
+
 } // namespace
 
 COLORREF LightenColor(COLORREF colour, double fraction)
@@ -44,10 +77,14 @@ COLORREF DarkenColor(COLORREF colour, double fraction)
     return RGB(darken(GetRValue(colour)), darken(GetGValue(colour)), darken(GetBValue(colour)));
 }
 
-bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction)
+bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction, fw::Dpi dpi)
 {
     if (!dc || !dc->GetSafeHdc() || !rect)
         return false;
+    if (!dpi.IsDefault()) {
+        DrawScaledSoftFrame(dc, *rect, colour, cornerFraction, dpi);
+        return true;
+    }
     RECT r = *rect;
     COLORREF outer = DarkenColor(colour, 0.15);
     dc->Draw3dRect(r, outer, outer);
@@ -63,17 +100,26 @@ bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFrac
     return true;
 }
 
-bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction)
+bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction, fw::Dpi dpi)
 {
     if (!dc || !dc->GetSafeHdc() || !rect)
         return false;
     int y = rect->top;
+    const int pixel = dpi(1);
+    const int height = dpi(3);
+    const int top = y - (height - 1) / 2;
     COLORREF band = DarkenColor(colour, 0.05);
-    for (int row = y - 1; row <= y + 1; ++row)
-        dc->FillSolidRect(RECT{rect->left + 1, row, rect->right - 1, row + 1}, band);
+    for (int row = top; row < top + height; ++row)
+        dc->FillSolidRect(RECT{rect->left + pixel, row, rect->right - pixel, row + 1}, band);
     COLORREF end = LightenColor(colour, endFraction);
-    dc->SetPixel(rect->left, y, end);
-    dc->SetPixel(rect->right - 1, y, end);
+    if (dpi.IsDefault()) {
+        dc->SetPixel(rect->left, y, end);
+        dc->SetPixel(rect->right - 1, y, end);
+    } else {
+        const int endTop = y - (pixel - 1) / 2;
+        dc->FillSolidRect(RECT{rect->left, endTop, rect->left + pixel, endTop + pixel}, end);
+        dc->FillSolidRect(RECT{rect->right - pixel, endTop, rect->right, endTop + pixel}, end);
+    }
     return true;
 }
 
@@ -82,17 +128,18 @@ void DrawPageFrame(CWnd* page, int row1, int row2, int row3)
     if (!page || !page->IsWindow())
         return;
     CPaintDC dc(page->m_hWnd);
+    const fw::Dpi dpi(layout::LayoutDpi(page->m_hWnd));
     RECT frame = page->GetClientRect();
-    frame.right -= 1;
-    frame.bottom -= 14;
+    frame.right -= dpi(1);
+    frame.bottom -= dpi(14);
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    DrawSoftFrame(&dc, &frame, face, 0.24);
+    DrawSoftFrame(&dc, &frame, face, 0.24, dpi);
     for (int row : {row1, row2, row3}) {
         if (row <= 0)
             continue;
         RECT band = frame;
-        band.top = row;
-        DrawFrameSeparator(&dc, &band, face, 0.24);
+        band.top = dpi(row);
+        DrawFrameSeparator(&dc, &band, face, 0.24, dpi);
     }
 }
 

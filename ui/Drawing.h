@@ -4,6 +4,8 @@
 // frames with lightened corners, and thin separator bands.
 #include <windows.h>
 
+#include "framework/Dpi.h"
+
 class CDC;
 class CWnd;
 
@@ -13,15 +15,19 @@ COLORREF LightenColor(COLORREF colour, double fraction);
 COLORREF DarkenColor(COLORREF colour, double fraction);
 
 // A two-pixel outline inside rect, darker than colour, with its four corner
-// pixels set to colour lightened by cornerFraction (drawn last).
-bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction);
+// pixels set to colour lightened by cornerFraction (drawn last). At another
+// scale than 96 dpi the lines and corners are as many pixels thick as one
+// and two pixels are at that scale.
+bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction,
+                   fw::Dpi dpi = fw::Dpi());
 
 // A band three pixels high across a soft frame, centred on rect->top; the
-// bottom of rect is not used.
-bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction);
+// bottom of rect is not used. Scaled like the soft frame.
+bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction,
+                        fw::Dpi dpi = fw::Dpi());
 
 // The whole paint handler of a configuration page: its soft frame and up to
-// three separator rows (0 = none).
+// three separator rows (0 = none), given at 96 dpi and drawn at the page's scale.
 void DrawPageFrame(CWnd* page, int row1, int row2, int row3);
 
 int GetTextWidth(HFONT font, const char* text);

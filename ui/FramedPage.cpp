@@ -1,12 +1,15 @@
 #include "ui/FramedPage.h"
 
+#include "framework/Dpi.h"
 #include "ui/Drawing.h"
 #include "ui/HelpTopic.h"
+#include "ui/DialogLayout.h"
 
 BEGIN_MESSAGE_MAP(CFramedPage, CPropertyPage)
 ON_WM_PAINT()
 ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CFramedPage::CFramedPage(UINT templateId, const Look& look) : CPropertyPage(templateId), look_(look)
@@ -47,6 +50,17 @@ LRESULT CFramedPage::OnWindowPosChanging(WPARAM, LPARAM position)
             place->cy = sheet.bottom - corner.y;
     }
     return Default();
+}
+
+LRESULT CFramedPage::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    OnDpiChanged(layout::LayoutDpi(m_hWnd));
+    return Default();
+}
+
+void CFramedPage::OnDpiChanged(int)
+{
+    Invalidate(true);
 }
 
 void CFramedPage::OnPaint()

@@ -1,8 +1,8 @@
 #pragma once
 // What every page of the main window has in common: a button-face background
 // brush made in OnInitDialog, a soft frame with up to three separator rows as
-// its whole painting, and its help topic on F1 (on the key going down and
-// again on its release).
+// its whole painting (at the page's display scale), and its help topic on F1
+// (on the key going down and again on its release).
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
 
@@ -16,6 +16,9 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
+    // After the main window moved to a monitor of another scale: the page
+    // lays its pixel parts out again (the frame follows by itself).
+    virtual void OnDpiChanged(int dpi);
 
     DECLARE_MESSAGE_MAP()
 
@@ -24,6 +27,7 @@ protected:
     // A page never reaches beyond its sheet, which may end above the
     // window's buttons: the page's frame would be cut off there.
     LRESULT OnWindowPosChanging(WPARAM, LPARAM position);
+    LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
     // The background brush for the page itself; default colours for the rest.
     HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
 

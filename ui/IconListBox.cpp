@@ -2,6 +2,7 @@
 
 #include "framework/Dc.h"
 #include "ui/Drawing.h"
+#include "ui/DialogLayout.h"
 
 BEGIN_MESSAGE_MAP(CIconListBox, CListBox)
 ON_WM_TIMER()
@@ -37,23 +38,55 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
     spacingUnit_ = spacingUnit;
     images_ = images;
     shapes_.DeleteObject();
-    font_.DeleteObject();
-    LOGFONTA description{};
-    if (GetDefaultGuiLogFont(&description))
-        font_.CreateFontIndirect(&description);
+    dpi_ = fw::Dpi(layout::LayoutDpi(::GetParent(m_hWnd)));
+    CreateListFont();
 
     for (const std::string& text : *texts)
         AddString(text);
     ClearHover();
 
-    IMAGEINFO info{};
-    if (images_->GetImageInfo(0, &info)) {
-        iconWidth_ = info.rcImage.right - info.rcImage.left;
-        iconHeight_ = info.rcImage.bottom - info.rcImage.top;
-    }
+    ReadIconSize();
     background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
     SetTimer(kHoverTimerId, kHoverTimerPeriod);
     return true;
+}
+
+void CIconListBox::CreateListFont()
+{
+    font_.DeleteObject();
+    LOGFONTA description{};
+    if (GetDefaultGuiLogFont(&description)) {
+        fw::ScaleLogFont(&description, dpi_.Value());
+        font_.CreateFontIndirect(&description);
+    }
+}
+
+void CIconListBox::ReadIconSize()
+{
+    IMAGEINFO info{};
+    if (images_ && images_->GetImageInfo(0, &info)) {
+        iconWidth_ = info.rcImage.right - info.rcImage.left;
+        iconHeight_ = info.rcImage.bottom - info.rcImage.top;
+    }
+}
+
+void CIconListBox::ApplyDpi(int dpi, CImageList* images)
+{
+    if (!IsWindow() || !images || images->GetImageCount() != GetCount())
+        return;
+    dpi_ = fw::Dpi(dpi);
+    images_ = images;
+    shapes_.DeleteObject(); // the pictures' shapes at the new size
+    CreateListFont();
+    ReadIconSize();
+    for (int i = 0; i < GetCount(); ++i) {
+        MEASUREITEMSTRUCT item{};
+        item.CtlType = ODT_LISTBOX;
+        item.itemID = static_cast<UINT>(i);
+        MeasureItem(&item);
+        SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(i), static_cast<LPARAM>(item.itemHeight));
+    }
+    Invalidate(true);
 }
 
 void CIconListBox::MeasureItem(MEASUREITEMSTRUCT* item)
@@ -61,7 +94,7 @@ void CIconListBox::MeasureItem(MEASUREITEMSTRUCT* item)
     if (!item)
         return;
     int textHeight = GetTextHeight(font_.GetSafeHandle(), "W");
-    item->itemHeight = static_cast<UINT>(textHeight + 5 * spacingUnit_ + iconHeight_ + 2);
+    item->itemHeight = static_cast<UINT>(textHeight + dpi_(5 * spacingUnit_ + 2) + iconHeight_);
     RECT client = GetClientRect();
     item->itemWidth = static_cast<UINT>(client.right - client.left);
 }
@@ -97,15 +130,15 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
     fw::BkModeGuard mode(*dc, TRANSPARENT);
     DrawItemBackground(dc, rect, state);
 
-    POINT at{rect.left + (rect.right - rect.left - iconWidth_) / 2 + 2,
-             rect.top + 4 * spacingUnit_ + 1};
+    POINT at{rect.left + (rect.right - rect.left - iconWidth_) / 2 + dpi_(2),
+             rect.top + dpi_(4 * spacingUnit_ + 1)};
     DrawShadows(dc, index, state, at);
     if (images_)
         images_->Draw(*dc, index, at, ILD_NORMAL);
 
     fw::SelectGuard font(*dc, font_.GetSafeHandle());
     RECT textArea = rect;
-    textArea.top += 3 * spacingUnit_ + iconHeight_;
+    textArea.top += dpi_(3 * spacingUnit_) + iconHeight_;
     dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -120,8 +153,8 @@ void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state
     dc->Draw3dRect(rect, highlight, highlight);
 }
 
-// The silhouettes under the icon, each one pixel up and left of the one
-// before; `at` ends where the icon itself goes.
+// The silhouettes under the icon, each one pixel (at 96 dpi) up and left of
+// the one before; `at` ends where the icon itself goes.
 void CIconListBox::DrawShadows(CDC* dc, int index, ItemState state, POINT& at)
 {
     COLORREF colours[3];
@@ -138,8 +171,8 @@ void CIconListBox::DrawShadows(CDC* dc, int index, ItemState state, POINT& at)
     }
     for (int i = 0; i < count; ++i) {
         DrawSilhouette(dc, index, at, colours[i]);
-        --at.x;
-        --at.y;
+        at.x -= dpi_(1);
+        at.y -= dpi_(1);
     }
 }
 

@@ -3,7 +3,9 @@
 // captions beneath, drawn flat on the button-face colour with a soft drop
 // shadow; the item under the pointer is highlighted and lifts one more pixel,
 // the selected item is drawn pressed without shadow. A 100 ms timer notices
-// when the pointer has left the list.
+// when the pointer has left the list. Its lengths are given at 96 dpi and
+// drawn at the list's display scale; the pictures are as large as the image
+// list's.
 //
 // Each item's 32-bit item data is its hover mark: 1 for the item under the
 // pointer, 0 for all others.
@@ -12,6 +14,7 @@
 #include <string>
 
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
 #include "framework/Strings.h"
@@ -35,6 +38,11 @@ public:
     bool CreateList(CWnd* parent, const RECT* rect, int spacingUnit, CImageList* images,
                     const CStringArray* texts);
 
+    // Another display scale (the window moved to another monitor): the font
+    // and item heights follow, with the pictures of the new image list
+    // (as many as before).
+    void ApplyDpi(int dpi, CImageList* images);
+
     void DrawItem(DRAWITEMSTRUCT* item) override;
     void MeasureItem(MEASUREITEMSTRUCT* item) override;
 
@@ -47,6 +55,7 @@ public:
     int GetSpacingUnit() const { return spacingUnit_; }
     SIZE GetIconSize() const { return SIZE{iconWidth_, iconHeight_}; }
     HFONT GetListFont() const { return font_.GetSafeHandle(); }
+    int GetDpi() const { return dpi_.Value(); }
 
     DECLARE_MESSAGE_MAP()
 
@@ -70,6 +79,8 @@ private:
     void RedrawItem(int index);
     bool PointerInside() const;
     void SetHover(int index);
+    void CreateListFont();
+    void ReadIconSize();
 
     int spacingUnit_ = 2;
     CImageList* images_ = nullptr; // not owned
@@ -79,4 +90,5 @@ private:
     int hoverIndex_ = -1;
     CBrush background_;
     CBitmap shapes_;
+    fw::Dpi dpi_;
 };

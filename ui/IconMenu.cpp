@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/Drawing.h"
+#include "ui/ScaledPicture.h"
 
 namespace {
 
@@ -84,10 +85,29 @@ IconMenu::~IconMenu()
     // menu still held.
 }
 
-int IconMenu::BuildIconMenu(UINT bitmapId, COLORREF mask)
+void IconMenu::SetDpi(int dpi)
+{
+    if (dpi == dpi_.Value())
+        return;
+    dpi_ = fw::Dpi(dpi);
+    const int line = dpi_(1);
+    gutterPen_.CreatePen(PS_INSIDEFRAME, line, gutterColor_);
+    selectionPen_.CreatePen(PS_INSIDEFRAME, line, SystemColor(COLOR_HIGHLIGHT));
+    menuPen_.CreatePen(PS_INSIDEFRAME, line, SystemColor(COLOR_MENU));
+    LOGFONTA logFont{};
+    if (GetDefaultGuiLogFont(&logFont)) {
+        fw::ScaleLogFont(&logFont, dpi);
+        font_.CreateFontIndirect(&logFont);
+        logFont.lfWeight = FW_BOLD;
+        boldFont_.CreateFontIndirect(&logFont);
+    }
+}
+
+int IconMenu::BuildIconMenu(UINT bitmapId, COLORREF mask, int dpi)
 {
     if (built_ || !m_hMenu || !::IsMenu(m_hMenu) || images_ || checkImages_)
         return built_;
+    SetDpi(dpi);
     if (!LoadPictures(bitmapId, mask) || !LoadCheckMark()) {
         // A stop leaves the object as it was, ready for another attempt.
         ownImages_.reset();
@@ -106,7 +126,9 @@ bool IconMenu::LoadPictures(UINT bitmapId, COLORREF mask)
 {
     CBitmap bitmap;
     BITMAP info{};
-    if (!bitmap.LoadBitmap(bitmapId) || !bitmap.GetBitmap(&info) || info.bmHeight <= 0)
+    const bool loaded = dpi_.IsDefault() ? bitmap.LoadBitmap(bitmapId)
+                                         : bitmap.Attach(LoadScaledBitmap(bitmapId, dpi_.Value()));
+    if (!loaded || !bitmap.GetBitmap(&info) || info.bmHeight <= 0)
         return false;
     imageSize_ = info.bmHeight;
     std::unique_ptr<CImageList> list(new (std::nothrow) CImageList);
@@ -176,6 +198,7 @@ bool IconMenu::ConvertPopup(int position, std::string text)
         return false;
     }
     object->built_ = 1;
+    object->SetDpi(dpi_.Value());
     object->owner_ = owner_;
     object->images_ = images_;
     object->checkImages_ = checkImages_;
@@ -213,8 +236,8 @@ void IconMenu::MeasureTexts()
         textWidth_ = std::max(textWidth_, GetTextWidth(font, part.c_str()));
     }
     if (widestAccelerator > 0) {
-        acceleratorOffset_ = textWidth_ + kAcceleratorGap;
-        textWidth_ += widestAccelerator + kAcceleratorGap;
+        acceleratorOffset_ = textWidth_ + dpi_(kAcceleratorGap);
+        textWidth_ += widestAccelerator + dpi_(kAcceleratorGap);
     }
 }
 
@@ -297,11 +320,11 @@ void IconMenu::MeasureItem(MEASUREITEMSTRUCT* item)
     if (!item)
         return;
     if (item->itemID == 0) {
-        item->itemHeight = 3;
+        item->itemHeight = static_cast<UINT>(dpi_(3));
         return;
     }
-    item->itemWidth = static_cast<UINT>(textWidth_ + imageSize_ + 21);
-    item->itemHeight = static_cast<UINT>(imageSize_ + 6);
+    item->itemWidth = static_cast<UINT>(textWidth_ + imageSize_ + dpi_(21));
+    item->itemHeight = static_cast<UINT>(imageSize_ + dpi_(6));
 }
 
 void IconMenu::ReleaseIconMenu()

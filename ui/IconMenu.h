@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
 #include "framework/Menu.h"
@@ -34,7 +35,7 @@ public:
     // bitmap, cut from left to right; the mask colour is transparent). Returns
     // the built flag. A built menu, a missing menu or a failed load changes
     // nothing; the menu then keeps its ordinary items.
-    int BuildIconMenu(UINT bitmapId, COLORREF mask);
+    int BuildIconMenu(UINT bitmapId, COLORREF mask, int dpi = fw::kDefaultDpi);
     // On the top-level object only: frees the records, sub-objects and
     // pictures and destroys the menu. A new menu can be attached afterwards.
     void ReleaseIconMenu();
@@ -48,6 +49,7 @@ public:
     int IsBuilt() const { return built_; }
     const IconMenu* GetOwner() const { return owner_; }
     int GetImageSize() const { return imageSize_; }
+    int GetDpi() const { return dpi_.Value(); }
     int GetTextColumnWidth() const { return textWidth_; }
     int GetAcceleratorOffset() const { return acceleratorOffset_; }
     COLORREF GetSeparatorColor() const { return separatorColor_; }
@@ -67,6 +69,8 @@ private:
     void DrawSilhouette(HDC dc, const CImageList& list, int picture, HBRUSH brush, POINT at,
                         SIZE size) const;
 
+    // Fonts and pens for the scale.
+    void SetDpi(int dpi);
     bool LoadPictures(UINT bitmapId, COLORREF mask);
     bool LoadCheckMark();
     bool ConvertItems();
@@ -105,6 +109,7 @@ private:
     CBrush checkBrush_;
     CBrush selectedCheckBrush_;
     int acceleratorOffset_ = 0;
+    fw::Dpi dpi_;
 };
 
 // One converted item, kept on the heap as the item's data.

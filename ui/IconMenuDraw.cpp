@@ -35,11 +35,11 @@ void DrawBox(HDC dc, const RECT& box, HPEN pen, HBRUSH brush)
 }
 
 // The right-pointing arrow of an item that opens a submenu.
-void DrawArrow(HDC dc, const RECT& item, COLORREF colour)
+void DrawArrow(HDC dc, const RECT& item, COLORREF colour, fw::Dpi dpi)
 {
     int w = item.right;
-    int y = item.bottom / 2 - 5;
-    POINT points[3] = {{w - 10, y}, {w - 7, y + 3}, {w - 10, y + 6}};
+    int y = item.bottom / 2 - dpi(5);
+    POINT points[3] = {{w - dpi(10), y}, {w - dpi(7), y + dpi(3)}, {w - dpi(10), y + dpi(6)}};
     CPen pen;
     CBrush brush;
     pen.CreatePen(PS_SOLID, 1, colour);
@@ -78,18 +78,18 @@ void IconMenu::DrawItemBackground(HDC dc, const RECT& item, UINT state, bool pop
     if ((state & ODS_SELECTED) && !IsUnavailable(state)) {
         DrawBox(dc, item, selectionPen_, selectionBrush_);
     } else {
-        DrawBox(dc, {0, 0, imageSize_ + 7, item.bottom}, gutterPen_, gutterBrush_);
-        DrawBox(dc, {imageSize_ + 7, 0, item.right, item.bottom}, menuPen_, menuBrush_);
+        DrawBox(dc, {0, 0, imageSize_ + dpi_(7), item.bottom}, gutterPen_, gutterBrush_);
+        DrawBox(dc, {imageSize_ + dpi_(7), 0, item.right, item.bottom}, menuPen_, menuBrush_);
     }
     if (popup)
-        DrawArrow(dc, item, textColor_);
+        DrawArrow(dc, item, textColor_, dpi_);
 }
 
 void IconMenu::DrawSeparator(HDC dc, const RECT& item) const
 {
-    DrawBox(dc, {0, 0, imageSize_ + 7, item.bottom}, gutterPen_, gutterBrush_);
-    DrawBox(dc, {imageSize_ + 7, 0, item.right, item.bottom}, menuPen_, menuBrush_);
-    RECT line{imageSize_ + 15, 1, item.right, 2};
+    DrawBox(dc, {0, 0, imageSize_ + dpi_(7), item.bottom}, gutterPen_, gutterBrush_);
+    DrawBox(dc, {imageSize_ + dpi_(7), 0, item.right, item.bottom}, menuPen_, menuBrush_);
+    RECT line{imageSize_ + dpi_(15), dpi_(1), item.right, dpi_(1) + dpi_(1)};
     CDC(dc).FillSolidRect(line, separatorColor_);
 }
 
@@ -105,7 +105,7 @@ void IconMenu::DrawItemText(HDC dc, const RECT& item, UINT state, const IconMenu
     if (!record || record->text.empty())
         return;
     const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP;
-    int left = imageSize_ + 15;
+    int left = imageSize_ + dpi_(15);
     std::string text;
     std::string accelerator;
     CDC target(dc);
@@ -133,13 +133,16 @@ void IconMenu::DrawItemIcon(HDC dc, const RECT& item, UINT state, int image) con
 void IconMenu::DrawItemImage(HDC dc, UINT state, int picture) const
 {
     int s = imageSize_;
+    const POINT place{dpi_(4), dpi_(4)};
     if (IsUnavailable(state)) {
-        DrawSilhouette(dc, *images_, picture, disabledPictureBrush_, {4, 4}, {s, s});
+        DrawSilhouette(dc, *images_, picture, disabledPictureBrush_, place, {s, s});
     } else if (state & ODS_SELECTED) {
-        DrawSilhouette(dc, *images_, picture, shadowBrush_, {5, 5}, {s - 1, s - 1});
-        images_->Draw(dc, picture, {3, 3}, ILD_TRANSPARENT);
+        const int lift = dpi_(1);
+        DrawSilhouette(dc, *images_, picture, shadowBrush_, {place.x + lift, place.y + lift},
+                       {s - lift, s - lift});
+        images_->Draw(dc, picture, {place.x - lift, place.y - lift}, ILD_TRANSPARENT);
     } else {
-        images_->Draw(dc, picture, {4, 4}, ILD_TRANSPARENT);
+        images_->Draw(dc, picture, place, ILD_TRANSPARENT);
     }
 }
 
@@ -147,7 +150,7 @@ void IconMenu::DrawItemCheck(HDC dc, const RECT& item, UINT state) const
 {
     if (!checkImages_)
         return;
-    RECT box{1, 1, imageSize_ + 5, item.bottom - 1};
+    RECT box{dpi_(1), dpi_(1), imageSize_ + dpi_(5), item.bottom - dpi_(1)};
     bool unavailable = IsUnavailable(state);
     if (unavailable)
         DrawBox(dc, box, gutterPen_, gutterBrush_);
@@ -156,7 +159,8 @@ void IconMenu::DrawItemCheck(HDC dc, const RECT& item, UINT state) const
     int w = 0;
     int h = 0;
     ::ImageList_GetIconSize(checkImages_->GetSafeHandle(), &w, &h);
-    POINT at{imageSize_ > w ? w / 2 - 1 : 1, imageSize_ > h ? h / 2 - 2 : 1};
+    POINT at{imageSize_ > w ? w / 2 - dpi_(1) : dpi_(1),
+             imageSize_ > h ? h / 2 - dpi_(2) : dpi_(1)};
     if (unavailable)
         DrawSilhouette(dc, *checkImages_, 0, disabledPictureBrush_, at, {w, h});
     else

@@ -3,6 +3,7 @@
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "ui/Drawing.h"
+#include "ui/ScaledPicture.h"
 
 namespace {
 
@@ -17,6 +18,16 @@ COLORREF Tint(COLORREF base, BYTE blue)
     return DarkenColor(base, fraction);
 }
 
+void TintRow(BYTE* pixel, LONG width, COLORREF base)
+{
+    for (LONG x = 0; x < width; ++x, pixel += 3) {
+        COLORREF c = Tint(base, pixel[0]);
+        pixel[0] = GetBValue(c);
+        pixel[1] = GetGValue(c);
+        pixel[2] = GetRValue(c);
+    }
+}
+
 } // namespace
 
 COLORREF TintedColor(BYTE blue)
@@ -24,13 +35,12 @@ COLORREF TintedColor(BYTE blue)
     return Tint(TintBase(), blue);
 }
 
-bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap)
+bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi)
 {
     if (!bitmap.IsEmpty())
         return false;
-    auto loaded = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(),
-                                                    MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0,
-                                                    0, LR_CREATEDIBSECTION | LR_DEFAULTSIZE));
+    const bool scaled = dpi != 96;
+    HBITMAP loaded = LoadSizedBitmap(resourceId, dpi);
     if (!loaded || !bitmap.Attach(loaded)) {
         if (loaded)
             ::DeleteObject(loaded);
@@ -40,20 +50,15 @@ bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap)
     if (::GetObjectA(loaded, sizeof(section), &section) != sizeof(section))
         return false;
     const BITMAP& info = section.dsBm;
-    if (info.bmBitsPixel != 24 || info.bmWidth <= 0 || info.bmWidthBytes != info.bmWidth * 3 ||
-        !info.bmBits)
+    const bool filler = info.bmWidthBytes != info.bmWidth * 3;
+    if (info.bmBitsPixel != 24 || info.bmWidth <= 0 || (filler && !scaled) || !info.bmBits)
         return false;
 
     COLORREF base = TintBase();
-    auto* pixel = static_cast<BYTE*>(info.bmBits);
-    size_t count = static_cast<size_t>(info.bmWidth) *
-                   static_cast<size_t>(info.bmHeight < 0 ? -info.bmHeight : info.bmHeight);
-    for (size_t i = 0; i < count; ++i, pixel += 3) {
-        COLORREF c = Tint(base, pixel[0]);
-        pixel[0] = GetBValue(c);
-        pixel[1] = GetGValue(c);
-        pixel[2] = GetRValue(c);
-    }
+    auto* row = static_cast<BYTE*>(info.bmBits);
+    const LONG rows = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    for (LONG y = 0; y < rows; ++y, row += info.bmWidthBytes)
+        TintRow(row, info.bmWidth, base);
     ::GdiFlush();
     return true;
 }

@@ -9,8 +9,10 @@ class CBitmap;
 // Loads the bitmap resource as a DIB section into the (empty) bitmap object
 // and recolours it. False when nothing was loaded, or when the picture is not
 // 24 bits per pixel with rows of exactly width x 3 bytes; in that case it
-// stays loaded with its stored colours.
-bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap);
+// stays loaded with its stored colours. At a dpi other than 96 the picture
+// has its size x dpi / 96 (ui/ScaledPicture.h), and its rows may end in
+// filler bytes.
+bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi = 96);
 
 // The colour a pixel with the given blue byte becomes.
 COLORREF TintedColor(BYTE blue);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "Png.h"
+
 namespace picgen {
 
 namespace {
@@ -142,11 +144,47 @@ bool WriteBmp(const std::string& path, const Rgb24& p)
     return Save(path, out);
 }
 
+bool WritePng(const std::string& path, const Rgb24& p)
+{
+    bool grey = true;
+    for (size_t i = 0; grey && i < p.rgb.size(); i += 3)
+        grey = p.rgb[i] == p.rgb[i + 1] && p.rgb[i] == p.rgb[i + 2];
+    std::vector<unsigned char> pixels;
+    if (grey)
+        for (size_t i = 0; i < p.rgb.size(); i += 3)
+            pixels.push_back(p.rgb[i]);
+    const std::vector<unsigned char> png =
+        EncodePng(p.width, p.height, grey ? 1 : 3, grey ? pixels : p.rgb);
+    return !png.empty() && Save(path, png);
+}
+
+namespace {
+
+std::vector<unsigned char> PngEntry(const Layer& l)
+{
+    std::vector<unsigned char> pixels;
+    for (int y = 0; y < l.Height(); ++y)
+        for (int x = 0; x < l.Width(); ++x) {
+            Color c = l.Straight(x, y);
+            int a = Byte(c.a * 255);
+            for (float v : {c.r, c.g, c.b})
+                pixels.push_back((unsigned char)(a ? Byte(v) : 0));
+            pixels.push_back((unsigned char)a);
+        }
+    return EncodePng(l.Width(), l.Height(), 4, pixels);
+}
+
+} // namespace
+
 bool WriteIco(const std::string& path, const std::vector<const Layer*>& images)
 {
     std::vector<std::vector<unsigned char>> entries;
     for (const Layer* l : images) {
         int w = l->Width(), h = l->Height();
+        if (w != 16 && w != 32) {
+            entries.push_back(PngEntry(*l));
+            continue;
+        }
         int maskStride = ((w + 31) / 32) * 4;
         std::vector<unsigned char> e;
         PutInfoHeader(e, w, h * 2, 32, uint32_t(w * h * 4 + maskStride * h));
@@ -174,7 +212,7 @@ bool WriteIco(const std::string& path, const std::vector<const Layer*>& images)
     Put16(out, unsigned(images.size()));
     uint32_t offset = 6 + 16 * uint32_t(images.size());
     for (size_t i = 0; i < images.size(); ++i) {
-        out.push_back((unsigned char)(images[i]->Width() & 0xFF));
+        out.push_back((unsigned char)(images[i]->Width() & 0xFF)); // 256 is written as 0
         out.push_back((unsigned char)(images[i]->Height() & 0xFF));
         out.push_back(0); // no palette
         out.push_back(0);

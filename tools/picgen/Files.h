@@ -24,7 +24,12 @@ Rgb24 FlattenMasked(const Layer& layer, const Color& mask);
 
 bool WriteBmp(const std::string& path, const Rgb24& picture);
 
-// Icon entries are 32-bit ARGB images with an AND mask, one per layer.
+// A compressed PNG of the picture: 8-bit grey when every pixel is grey, else
+// 8-bit RGB. No time stamps, so the same picture gives the same bytes.
+bool WritePng(const std::string& path, const Rgb24& picture);
+
+// Icon entries are 32-bit ARGB images with an AND mask, one per layer; the
+// classic sizes 16 and 32 as bitmaps, every other size as an RGBA PNG.
 bool WriteIco(const std::string& path, const std::vector<const Layer*>& images);
 
 } // namespace picgen

@@ -15,7 +15,7 @@ void DrawSheet(Layer& l, const Sheet& s, float k, Color outline, Color headTop, 
 {
     const float o = 1.0f; // outline width in pixels
     l.Paint(RoundRect(s.x0, s.y0, s.x1, s.y1, s.radius), outline);
-    Mask paper(l.Width(), l.Height());
+    Mask paper(l);
     paper.Add(RoundRect(s.x0 + o, s.y0 + o, s.x1 - o, s.y1 - o, s.radius - o));
     l.Paint(paper, Vertical(Rgb(255, 255, 255), Rgb(226, 226, 230), s.header, s.y1));
     Mask head = paper;

@@ -39,7 +39,7 @@ void CalendarCell(Layer& l, float ox)
 {
     Color outline = Rgb(40, 40, 56);
     l.Paint(RoundRect(ox + 3, 5, ox + 29, 30, 2.5f), outline);
-    Mask paper(l.Width(), l.Height());
+    Mask paper(l);
     paper.Add(RoundRect(ox + 4, 6, ox + 28, 29, 1.5f));
     l.Paint(paper, Vertical(Rgb(255, 255, 255), Rgb(228, 230, 236), 12, 29));
     Mask head = paper;
@@ -56,7 +56,7 @@ void CalendarCell(Layer& l, float ox)
         }
     // Today: the last cell of the bottom row, framed.
     float tx = std::round(ox + 6 + 3 * 5.5f), ty = 15 + 2 * 4.5f;
-    Mask frame(l.Width(), l.Height());
+    Mask frame(l);
     frame.Add(Rect(tx - 1, ty - 1, tx + 5, ty + 4)).Cut(Rect(tx, ty, tx + 4, ty + 3));
     l.Paint(frame, Rgb(40, 90, 200));
     for (float rx : {ox + 10.5f, ox + 21.5f}) {
@@ -90,7 +90,7 @@ void GearCell(Layer& l, float ox)
 {
     float cx = ox + 16, cy = 16;
     l.Paint(Gear(cx, cy, 15, 11.2f, 8, 4.2f), Rgb(36, 40, 50));
-    Mask body(l.Width(), l.Height());
+    Mask body(l);
     body.Add(Gear(cx, cy, 13.8f, 10.1f, 8, 5.3f));
     l.Paint(body, [=](float x, float y) {
         float t = std::fmin(1.0f, std::fmax(0.0f, ((x - ox) + y) / 64.0f));
@@ -107,7 +107,7 @@ void InfoCell(Layer& l, float ox)
     l.Paint(Circle(cx, cy, 14), Radial(Rgb(120, 176, 250), Rgb(30, 86, 190), cx - 4, cy - 6, 20));
     l.Paint(Ellipse(cx, cy - 7, 9, 5), Rgb(255, 255, 255, 0.22f));
     l.Paint(Circle(cx, 9, 2.3f), Rgb(255, 255, 255));
-    Mask stem(l.Width(), l.Height());
+    Mask stem(l);
     stem.Add(RoundRect(cx - 2, 13, cx + 2, 25, 0.8f));
     stem.Add(RoundRect(cx - 4.5f, 13, cx + 2, 15, 0.8f));
     stem.Add(RoundRect(cx - 4.5f, 23, cx + 4.5f, 25, 0.8f));
@@ -116,9 +116,9 @@ void InfoCell(Layer& l, float ox)
 
 } // namespace
 
-Layer NavigationStrip()
+Layer NavigationStrip(float scale)
 {
-    Layer l(128, 32);
+    Layer l = Layer::Scaled(128, 32, scale);
     CalendarCell(l, 0);
     ClockCell(l, 32);
     GearCell(l, 64);
@@ -126,10 +126,10 @@ Layer NavigationStrip()
     return l;
 }
 
-Layer MenuPicture()
+Layer MenuPicture(float scale)
 {
     // A small program window: title bar, a stripe and a calendar mark.
-    Layer l(16, 16);
+    Layer l = Layer::Scaled(16, 16, scale);
     Color outline = Rgb(30, 40, 70);
     l.Paint(RoundRect(0, 1, 16, 15, 1), outline);
     l.Paint(Rect(1, 2, 15, 5), Vertical(Rgb(110, 160, 236), Rgb(40, 90, 190), 2, 5));

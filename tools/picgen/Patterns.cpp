@@ -44,9 +44,9 @@ void Flower(Layer& l, float cx, float cy, float r, int petals, float turn, int s
         float a = turn + i * 360.0f / petals;
         float px = cx + r * 0.55f * std::cos(a * kPi / 180);
         float py = cy + r * 0.55f * std::sin(a * kPi / 180);
-        Mask m(l.Width(), l.Height());
+        Mask m(l);
         m.Add(RotatedEllipse(px, py, r * 0.55f, r * 0.26f, a));
-        Mask inner(l.Width(), l.Height());
+        Mask inner(l);
         inner.Add(RotatedEllipse(px, py, r * 0.55f - 1.2f, r * 0.26f - 1.2f, a));
         l.Paint(m, Grey(shade, 0.55f));
         l.Paint(inner, Grey(250, 0.5f));
@@ -55,9 +55,9 @@ void Flower(Layer& l, float cx, float cy, float r, int petals, float turn, int s
     l.Paint(Circle(cx, cy, r * 0.09f), Grey(235, 0.9f));
 }
 
-Rgb24 Side(int width, int height, float flowerScale)
+Rgb24 Side(int width, int height, float flowerScale, float scale)
 {
-    Layer l(width, height);
+    Layer l = Layer::Scaled(width, height, scale);
     l.Paint(RoundRect(0, 0, float(width), float(height), 0),
             [=](float, float y) { return Grey(int(252 - 18 * y / height)); });
     float w = float(width), h = float(height);
@@ -80,14 +80,14 @@ Rgb24 Side(int width, int height, float flowerScale)
 
 } // namespace
 
-Rgb24 StripePicture()
+Rgb24 StripePicture(float scale)
 {
-    return Side(76, 286, 1.0f);
+    return Side(76, 286, 1.0f, scale);
 }
 
-Rgb24 WizardPicture()
+Rgb24 WizardPicture(float scale)
 {
-    return Side(100, 232, 1.15f);
+    return Side(100, 232, 1.15f, scale);
 }
 
 } // namespace picgen

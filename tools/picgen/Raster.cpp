@@ -119,21 +119,24 @@ Shape Drop(float cx, float top, float bottom, float radius)
             }};
 }
 
-Mask::Mask(int width, int height)
-    : w_(width), h_(height), bits_(size_t(width) * height * kSub * kSub, 0)
+Mask::Mask(int width, int height, float scale)
+    : w_(width), h_(height), scale_(scale), bits_(size_t(width) * height * kSub * kSub, 0)
 {
 }
+
+Mask::Mask(const Layer& layer) : Mask(layer.Width(), layer.Height(), layer.Scale()) {}
 
 template <typename F> void Mask::Each(const Box& b, F f)
 {
     int sw = w_ * kSub, sh = h_ * kSub;
-    int x0 = std::max(0, int(std::floor(b.x0 * kSub)) - 1);
-    int y0 = std::max(0, int(std::floor(b.y0 * kSub)) - 1);
-    int x1 = std::min(sw - 1, int(std::ceil(b.x1 * kSub)) + 1);
-    int y1 = std::min(sh - 1, int(std::ceil(b.y1 * kSub)) + 1);
+    int x0 = std::max(0, int(std::floor(b.x0 * scale_ * kSub)) - 1);
+    int y0 = std::max(0, int(std::floor(b.y0 * scale_ * kSub)) - 1);
+    int x1 = std::min(sw - 1, int(std::ceil(b.x1 * scale_ * kSub)) + 1);
+    int y1 = std::min(sh - 1, int(std::ceil(b.y1 * scale_ * kSub)) + 1);
     for (int sy = y0; sy <= y1; ++sy)
         for (int sx = x0; sx <= x1; ++sx)
-            f(bits_[size_t(sy) * sw + sx], (sx + 0.5f) / kSub, (sy + 0.5f) / kSub);
+            f(bits_[size_t(sy) * sw + sx], (sx + 0.5f) / kSub / scale_,
+              (sy + 0.5f) / kSub / scale_);
 }
 
 Mask& Mask::Add(const Shape& s)
@@ -156,7 +159,7 @@ Mask& Mask::Cut(const Shape& s)
 
 Mask& Mask::Keep(const Shape& s)
 {
-    Each(Box{0, 0, float(w_), float(h_)}, [&](uint8_t& bit, float x, float y) {
+    Each(Box{0, 0, w_ / scale_, h_ / scale_}, [&](uint8_t& bit, float x, float y) {
         if (bit && !s.inside(x, y))
             bit = 0;
     });
@@ -165,7 +168,7 @@ Mask& Mask::Keep(const Shape& s)
 
 Mask& Mask::Add(const Mask& m)
 {
-    if (m.w_ == w_ && m.h_ == h_)
+    if (m.w_ == w_ && m.h_ == h_ && m.scale_ == scale_)
         for (size_t i = 0; i < bits_.size(); ++i)
             bits_[i] |= m.bits_[i];
     return *this;
@@ -186,6 +189,18 @@ Layer::Layer(int width, int height, Color fill) : w_(width), h_(height)
     px_.assign(size_t(width) * height, p);
 }
 
+Layer Layer::Scaled(int designWidth, int designHeight, float scale)
+{
+    Layer l(int(std::lround(designWidth * scale)), int(std::lround(designHeight * scale)));
+    l.scale_ = scale;
+    return l;
+}
+
+int Layer::Pixels(float units) const
+{
+    return int(std::lround(units * scale_));
+}
+
 void Layer::Paint(const Mask& m, const Color& c)
 {
     Paint(m, [&](float, float) { return c; });
@@ -198,7 +213,7 @@ void Layer::Paint(const Mask& m, const std::function<Color(float, float)>& paint
             float cov = m.Coverage(x, y);
             if (cov <= 0)
                 continue;
-            Color c = paint(x + 0.5f, y + 0.5f);
+            Color c = paint((x + 0.5f) / scale_, (y + 0.5f) / scale_);
             float a = c.a * cov;
             Color& d = px_[size_t(y) * w_ + x];
             d = Color{c.r * a + d.r * (1 - a), c.g * a + d.g * (1 - a), c.b * a + d.b * (1 - a),
@@ -208,14 +223,14 @@ void Layer::Paint(const Mask& m, const std::function<Color(float, float)>& paint
 
 void Layer::Paint(const Shape& s, const Color& c)
 {
-    Mask m(w_, h_);
+    Mask m(*this);
     m.Add(s);
     Paint(m, c);
 }
 
 void Layer::Paint(const Shape& s, const std::function<Color(float, float)>& paint)
 {
-    Mask m(w_, h_);
+    Mask m(*this);
     m.Add(s);
     Paint(m, paint);
 }

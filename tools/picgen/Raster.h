@@ -34,11 +34,15 @@ Shape Ring(float cx, float cy, float r, float width);
 Shape Polygon(std::vector<float> xy);                        // x0, y0, x1, y1, ... (even-odd rule)
 Shape Drop(float cx, float top, float bottom, float radius); // tip at top
 
-// Coverage of shapes at 4 x 4 samples per pixel.
+class Layer;
+
+// Coverage of shapes at 4 x 4 samples per pixel. Shapes are given in design
+// units; a mask of scale s has s pixels per unit (1 at 100 %, 2 at 200 %).
 class Mask {
 public:
     static constexpr int kSub = 4;
-    Mask(int width, int height);
+    Mask(int width, int height, float scale = 1.0f); // width and height in pixels
+    explicit Mask(const Layer& layer);               // the layer's size and scale
     Mask& Add(const Shape& s);
     Mask& Cut(const Shape& s);
     Mask& Keep(const Shape& s); // intersection
@@ -50,13 +54,17 @@ public:
 private:
     template <typename F> void Each(const Box& b, F f);
     int w_, h_;
+    float scale_;
     std::vector<uint8_t> bits_;
 };
 
-// Premultiplied RGBA pixels.
+// Premultiplied RGBA pixels. A layer drawn at a scale takes every position in
+// design units and has the design size times the scale in pixels; paint
+// functions get design units too.
 class Layer {
 public:
     Layer(int width, int height, Color fill = Color{0, 0, 0, 0});
+    static Layer Scaled(int designWidth, int designHeight, float scale);
     void Paint(const Mask& m, const Color& c);
     void Paint(const Mask& m, const std::function<Color(float x, float y)>& paint);
     void Paint(const Shape& s, const Color& c);
@@ -67,9 +75,13 @@ public:
     void Set(int x, int y, const Color& premultiplied);
     int Width() const { return w_; }
     int Height() const { return h_; }
+    float Scale() const { return scale_; }
+    // A length in design units, in whole pixels at this layer's scale.
+    int Pixels(float units) const;
 
 private:
     int w_, h_;
+    float scale_ = 1.0f;
     std::vector<Color> px_;
 };
 

@@ -12,7 +12,7 @@ namespace {
 
 void Text(Layer& l, const std::string& s, float x, float y, const TextStyle& st, Color c)
 {
-    Mask m(l.Width(), l.Height());
+    Mask m(l);
     AddText(m, s, x, y, st);
     l.Paint(m, c);
 }
@@ -53,9 +53,9 @@ void MiniWindow(Layer& l, float x0, float y0, float x1, float y1)
 
 } // namespace
 
-Layer QuickLaunchScene()
+Layer QuickLaunchScene(float scale)
 {
-    Layer l(240, 240);
+    Layer l = Layer::Scaled(240, 240, scale);
     // Desktop
     l.Paint(Rect(0, 0, 240, 240), [](float x, float y) {
         float t = (x + 1.4f * y) / 576.0f;
@@ -76,14 +76,14 @@ Layer QuickLaunchScene()
         float t = std::fmin(1.0f, std::hypot(x - 138, y - (top + 22)) / 21);
         return Rgb(255, 236, 120, 0.85f * (1 - t * t));
     });
-    Layer icon = ProgramIcon(32, Tone::Grey);
-    l.Draw(icon, 122, int(top) + 6);
+    Layer icon = ProgramIcon(l.Pixels(32), Tone::Grey);
+    l.Draw(icon, l.Pixels(122), l.Pixels(int(top) + 6));
     TextStyle start{1.6f, 2.0f, 1.3f};
     Text(l, "start", 9, top + 29, start, Rgb(255, 255, 255));
     // A second, foreign icon: a speaker.
     l.Paint(Polygon({162, 212, 167, 212, 173, 207, 173, 229, 167, 224, 162, 224}),
             Rgb(230, 236, 250));
-    Mask waves(240, 240);
+    Mask waves(l);
     waves.Add(Ring(173, 218, 5, 1.4f)).Add(Ring(173, 218, 9, 1.4f));
     waves.Keep(Polygon({175, 218, 186, 204, 186, 232}));
     l.Paint(waves, Rgb(230, 236, 250));
@@ -91,33 +91,33 @@ Layer QuickLaunchScene()
     Text(l, "12:00", 190, top + 26, clock, Rgb(255, 255, 255));
     // The arrow from the window to the icon.
     Color arrow = Rgb(236, 70, 40);
-    Mask shaft(240, 240);
+    Mask shaft(l);
     for (int i = 0; i < 24; ++i) {
         float t0 = i / 24.0f, t1 = (i + 1) / 24.0f;
         auto px = [](float t) { return 132 + 6 * t + 14 * std::sin(t * 3.1f); };
         auto py = [](float t) { return 148 + 36 * t; };
         shaft.Add(Capsule(px(t0), py(t0), px(t1), py(t1), 5));
     }
-    Mask head(240, 240);
+    Mask head(l);
     head.Add(Polygon({127, 178, 151, 178, 139, 198}));
     Mask both = shaft;
     both.Add(head);
-    Layer white(240, 240);
+    Layer white = Layer::Scaled(240, 240, scale);
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
             if (dx * dx + dy * dy <= 5) {
-                Layer part(240, 240);
+                Layer part = Layer::Scaled(240, 240, scale);
                 part.Paint(both, Rgb(255, 255, 255));
-                white.Draw(part, dx, dy);
+                white.Draw(part, l.Pixels(float(dx)), l.Pixels(float(dy)));
             }
     l.Draw(white, 0, 0);
     l.Paint(both, arrow);
     return l;
 }
 
-Layer Banner()
+Layer Banner(float scale)
 {
-    Layer l(204, 67);
+    Layer l = Layer::Scaled(204, 67, scale);
     l.Paint(Rect(0, 0, 204, 67), [](float x, float y) {
         float t = std::fmin(1.0f, (x * 0.8f + y) / 190.0f);
         return Mix(Rgb(255, 246, 249), Rgb(250, 214, 226), t);
@@ -125,8 +125,8 @@ Layer Banner()
     l.Paint(Ellipse(170, 84, 90, 34), Rgb(240, 170, 196, 0.45f));
     l.Paint(Ellipse(40, 90, 110, 36), Rgb(247, 201, 206, 0.5f));
     l.Paint(RoundRect(0.5f, 0.5f, 203.5f, 66.5f, 0), Rgb(0, 0, 0, 0));
-    Layer icon = ProgramIcon(48, Tone::Pink);
-    l.Draw(icon, 8, 9);
+    Layer icon = ProgramIcon(l.Pixels(48), Tone::Pink);
+    l.Draw(icon, l.Pixels(8), l.Pixels(9));
     TextStyle word{3.2f, 3.3f, 1.5f};
     float x = 64;
     Text(l, "Velindra", x, 38, word, Rgb(96, 28, 62));

@@ -2,6 +2,7 @@
 // Usage: picgen <output folder>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "Icons.h"
 #include "Pictures.h"
@@ -10,9 +11,34 @@ using namespace picgen;
 
 namespace {
 
-bool Icon(const std::string& path, const Layer& small, const Layer& large)
+// The sizes of every icon: small icons at 100, 125, 150 and 200 % (16 to 32),
+// large ones at 100, 150 and 200 % (32, 48, 64); the program's own icon also
+// at 256 for the shell's largest views.
+const std::vector<int> kIconSizes = {16, 20, 24, 32, 48, 64};
+const std::vector<int> kShellIconSizes = {16, 20, 24, 32, 48, 64, 256};
+
+template <class Draw>
+bool Icon(const std::string& path, Draw draw, const std::vector<int>& sizes = kIconSizes)
 {
-    return WriteIco(path, {&small, &large});
+    std::vector<Layer> layers;
+    for (int size : sizes)
+        layers.push_back(draw(size));
+    std::vector<const Layer*> entries;
+    for (const Layer& layer : layers)
+        entries.push_back(&layer);
+    return WriteIco(path, entries);
+}
+
+// A picture at 100 % as a bitmap, and at the scales as PNG files named
+// <name>150.png and <name>200.png.
+template <class Draw>
+bool Picture(const std::string& dir, const std::string& name, Draw draw,
+             std::vector<int> scales = {150, 200})
+{
+    bool ok = WriteBmp(dir + name + ".bmp", draw(1.0f));
+    for (int scale : scales)
+        ok &= WritePng(dir + name + std::to_string(scale) + ".png", draw(scale / 100.0f));
+    return ok;
 }
 
 } // namespace
@@ -25,16 +51,23 @@ int main(int argc, char** argv)
     }
     std::string dir = std::string(argv[1]) + "/";
     bool ok = true;
-    ok &= WriteBmp(dir + "navigation.bmp", FlattenMasked(NavigationStrip(), kSilver));
-    ok &= WriteBmp(dir + "menu.bmp", FlattenMasked(MenuPicture(), kSilver));
-    ok &= WriteBmp(dir + "stripe.bmp", StripePicture());
-    ok &= WriteBmp(dir + "wizard.bmp", WizardPicture());
-    ok &= WriteBmp(dir + "quicklaunch.bmp", Flatten(QuickLaunchScene(), Rgb(255, 255, 255)));
-    ok &= WriteBmp(dir + "banner.bmp", Flatten(Banner(), Rgb(255, 255, 255)));
-    ok &= Icon(dir + "velindra.ico", ProgramIcon(16, Tone::Grey), ProgramIcon(32, Tone::Grey));
-    ok &= Icon(dir + "velindra_pink.ico", ProgramIcon(16, Tone::Pink), ProgramIcon(32, Tone::Pink));
-    ok &= Icon(dir + "drop.ico", DropIcon(16), DropIcon(32));
-    ok &= Icon(dir + "span.ico", SpanIcon(16), SpanIcon(32));
+    const Color white = Rgb(255, 255, 255);
+    ok &= Picture(dir, "navigation",
+                  [](float s) { return FlattenMasked(NavigationStrip(s), kSilver); });
+    ok &= Picture(dir, "menu", [](float s) { return FlattenMasked(MenuPicture(s), kSilver); });
+    // The opaque pictures only at 200 %: the program makes any other scale
+    // from it by shrinking (a masked picture could not be shrunk cleanly).
+    ok &= Picture(dir, "stripe", [](float s) { return StripePicture(s); }, {200});
+    ok &= Picture(dir, "wizard", [](float s) { return WizardPicture(s); }, {200});
+    ok &= Picture(dir, "quicklaunch", [&](float s) { return Flatten(QuickLaunchScene(s), white); },
+                  {});
+    ok &= Picture(dir, "banner", [&](float s) { return Flatten(Banner(s), white); }, {200});
+    ok &= Icon(
+        dir + "velindra.ico", [](int size) { return ProgramIcon(size, Tone::Grey); },
+        kShellIconSizes);
+    ok &= Icon(dir + "velindra_pink.ico", [](int size) { return ProgramIcon(size, Tone::Pink); });
+    ok &= Icon(dir + "drop.ico", [](int size) { return DropIcon(size); });
+    ok &= Icon(dir + "span.ico", [](int size) { return SpanIcon(size); });
     if (!ok)
         std::fprintf(stderr, "picgen: could not write every picture into %s\n", dir.c_str());
     return ok ? 0 : 1;

@@ -15,6 +15,7 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "res/resource.h"
+#include "framework/Dpi.h"
 #include "ui/IconMenu.h"
 
 namespace snap {
@@ -51,7 +52,7 @@ HWND CreateTrayMenuScene(const std::string& argument)
         return nullptr;
     if (LanguageManager* language = AppLanguageManager()) // the "lang" scene's language
         language->TranslateMenu(true, &menu, IDR_TRAY_MENU);
-    if (!menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192)))
+    if (!menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192), fw::SystemDpi()))
         return nullptr;
     menu.SetItemImage(ID_MENU_OPEN, 0);
     HMENU popupHandle = menu.GetSubMenu(0);
