@@ -119,22 +119,24 @@ TEST(TrayMenu, OnePopupWithTheCommandsInOrder)
     DestroyMenu(menu);
 }
 
-TEST(Pictures, HaveTheirSizesAt24BitsAndTintablePicturesHaveNoRowFiller)
+TEST(Pictures, HaveTheirSizesAndDepthsAndTintablePicturesHaveNoRowFiller)
 {
     struct Size {
         int id, width, height;
-        bool tinted; // recoloured at run time: rows of exactly width x 3 bytes
+        bool tinted; // recoloured at run time: 24 bits, rows of exactly width x 3 bytes
+        int bits;    // the pictures shown as they are may have a palette
     };
-    const Size sizes[] = {{IDB_NAVIGATION, 128, 32, false}, {IDB_MENU_ICONS, 16, 16, false},
-                          {IDB_STRIPE, 76, 286, true},      {IDB_QUICKLAUNCH, 240, 240, false},
-                          {IDB_BANNER, 204, 67, false},     {IDB_WIZARD, 100, 232, true}};
+    const Size sizes[] = {
+        {IDB_NAVIGATION, 128, 32, false, 24}, {IDB_MENU_ICONS, 16, 16, false, 24},
+        {IDB_STRIPE, 76, 286, true, 24},      {IDB_QUICKLAUNCH, 240, 240, false, 8},
+        {IDB_BANNER, 204, 67, false, 8},      {IDB_WIZARD, 100, 232, true, 24}};
     for (const Size& s : sizes) {
         SCOPED_TRACE("bitmap " + std::to_string(s.id));
         Picture p(s.id);
         ASSERT_TRUE(p.bitmap != nullptr);
         EXPECT_EQ(s.width, p.dib.dsBm.bmWidth);
         EXPECT_EQ(s.height, p.dib.dsBm.bmHeight);
-        EXPECT_EQ(24, p.dib.dsBm.bmBitsPixel);
+        EXPECT_EQ(s.bits, p.dib.dsBm.bmBitsPixel);
         if (s.tinted) {
             EXPECT_EQ(s.width * 3, p.dib.dsBm.bmWidthBytes);
             // Only blue counts when tinted: it must carry a visible pattern.

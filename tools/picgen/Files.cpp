@@ -1,4 +1,5 @@
 #include "Files.h"
+#include "Palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,6 +140,32 @@ bool WriteBmp(const std::string& path, const Rgb24& p)
             out.push_back(p.rgb[i]);
         }
         for (int pad = p.width * 3; pad < stride; ++pad)
+            out.push_back(0);
+    }
+    return Save(path, out);
+}
+
+bool WriteBmp8(const std::string& path, const Rgb24& p)
+{
+    const Palette palette = Quantize(p);
+    const int stride = (p.width + 3) & ~3;
+    const uint32_t imageSize = uint32_t(stride) * uint32_t(p.height);
+    const uint32_t offset = 14 + 40 + 256 * 4;
+    std::vector<unsigned char> out;
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, offset + imageSize);
+    Put32(out, 0);
+    Put32(out, offset);
+    PutInfoHeader(out, p.width, p.height, 8, imageSize); // 0 colours used: all 256
+    for (size_t i = 0; i < 256; ++i) {
+        const uint32_t colour = i < palette.colours.size() ? palette.colours[i] : 0;
+        Put32(out, colour); // blue, green, red, 0 in the file's byte order
+    }
+    for (int y = p.height - 1; y >= 0; --y) {
+        for (int x = 0; x < p.width; ++x)
+            out.push_back(palette.index[size_t(y) * size_t(p.width) + size_t(x)]);
+        for (int pad = p.width; pad < stride; ++pad)
             out.push_back(0);
     }
     return Save(path, out);

@@ -23,6 +23,9 @@ Rgb24 Flatten(const Layer& layer, const Color& background);
 Rgb24 FlattenMasked(const Layer& layer, const Color& mask);
 
 bool WriteBmp(const std::string& path, const Rgb24& picture);
+// An 8-bit bitmap with a palette of at most 256 colours (Palette.h): exact
+// for a picture with no more colours, else the nearest of a median cut.
+bool WriteBmp8(const std::string& path, const Rgb24& picture);
 
 // A compressed PNG of the picture: 8-bit grey when every pixel is grey, else
 // 8-bit RGB. No time stamps, so the same picture gives the same bytes.

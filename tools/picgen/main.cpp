@@ -29,13 +29,16 @@ bool Icon(const std::string& path, Draw draw, const std::vector<int>& sizes = kI
     return WriteIco(path, entries);
 }
 
-// A picture at 100 % as a bitmap, and at the scales as PNG files named
+// A picture at 100 % as a bitmap (24-bit, or 8-bit with a palette for the
+// pictures shown as they are), and at the scales as PNG files named
 // <name>150.png and <name>200.png.
+enum class Depth { Full, Palette };
 template <class Draw>
 bool Picture(const std::string& dir, const std::string& name, Draw draw,
-             std::vector<int> scales = {150, 200})
+             std::vector<int> scales = {150, 200}, Depth depth = Depth::Full)
 {
-    bool ok = WriteBmp(dir + name + ".bmp", draw(1.0f));
+    const std::string bmp = dir + name + ".bmp";
+    bool ok = depth == Depth::Palette ? WriteBmp8(bmp, draw(1.0f)) : WriteBmp(bmp, draw(1.0f));
     for (int scale : scales)
         ok &= WritePng(dir + name + std::to_string(scale) + ".png", draw(scale / 100.0f));
     return ok;
@@ -59,9 +62,13 @@ int main(int argc, char** argv)
     // from it by shrinking (a masked picture could not be shrunk cleanly).
     ok &= Picture(dir, "stripe", [](float s) { return StripePicture(s); }, {200});
     ok &= Picture(dir, "wizard", [](float s) { return WizardPicture(s); }, {200});
-    ok &= Picture(dir, "quicklaunch", [&](float s) { return Flatten(QuickLaunchScene(s), white); },
-                  {});
-    ok &= Picture(dir, "banner", [&](float s) { return Flatten(Banner(s), white); }, {200});
+    // The two largest pictures shown as they are: 256 colours are plenty and
+    // take a third of the room.
+    ok &= Picture(
+        dir, "quicklaunch", [&](float s) { return Flatten(QuickLaunchScene(s), white); }, {},
+        Depth::Palette);
+    ok &= Picture(
+        dir, "banner", [&](float s) { return Flatten(Banner(s), white); }, {200}, Depth::Palette);
     ok &= Icon(
         dir + "velindra.ico", [](int size) { return ProgramIcon(size, Tone::Grey); },
         kShellIconSizes);
