@@ -20,12 +20,8 @@ std::wstring ExecutableName(DWORD process)
 {
     wchar_t path[32768];
     DWORD length = sizeof(path) / sizeof(path[0]);
-    HANDLE handle = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
-    if (!handle)
-        return std::wstring();
-    const BOOL read = ::QueryFullProcessImageNameW(handle, 0, path, &length);
-    ::CloseHandle(handle);
-    if (!read)
+    const fw::KernelHandle handle(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+    if (!handle.IsValid() || !::QueryFullProcessImageNameW(handle.Get(), 0, path, &length))
         return std::wstring();
     const std::wstring full(path, length);
     return full.substr(full.find_last_of(L"\\/") + 1);
@@ -52,15 +48,9 @@ bool AskToOpen(HWND window)
 } // namespace
 
 SingleInstance::SingleInstance()
+    : mutex_(::CreateMutexA(nullptr, FALSE, kMutexName)),
+      first_(!(mutex_.IsValid() && ::GetLastError() == ERROR_ALREADY_EXISTS))
 {
-    mutex_ = ::CreateMutexA(nullptr, FALSE, kMutexName);
-    first_ = !(mutex_ && ::GetLastError() == ERROR_ALREADY_EXISTS);
-}
-
-SingleInstance::~SingleInstance()
-{
-    if (mutex_)
-        ::CloseHandle(mutex_);
 }
 
 bool SingleInstance::ActivateRunningInstance()

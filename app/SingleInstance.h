@@ -4,10 +4,11 @@
 // asks it to come to the front ("Open...") and ends.
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 class SingleInstance {
 public:
     SingleInstance();
-    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -19,6 +20,6 @@ public:
     static bool ActivateRunningInstance();
 
 private:
-    HANDLE mutex_ = nullptr;
+    fw::KernelHandle mutex_;
     bool first_ = true;
 };

@@ -1,5 +1,6 @@
 #include "lang/LanguageFile.h"
 
+#include "framework/Handle.h"
 #include "framework/TextCodec.h"
 #include "lang/LanguageName.h"
 #include "lang/LongPath.h"
@@ -12,31 +13,13 @@ const char kKeyTrimSet[] = ":;., \t\r\n";
 int g_reads = 0;
 int g_writes = 0;
 
-// Closes a file handle when it goes out of scope.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle()
-    {
-        if (IsValid())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 // The whole file; false when it cannot be read (a missing file is empty).
 bool ReadWholeFile(const std::wstring& path, std::string& bytes)
 {
     bytes.clear();
-    FileHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::KernelHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     LARGE_INTEGER size{};
@@ -53,8 +36,8 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes)
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes)
 {
-    FileHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::KernelHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return false;
     DWORD done = 0;

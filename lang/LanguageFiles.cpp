@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 #include "framework/TextCodec.h"
 #include "lang/LanguageName.h"
 #include "lang/LongPath.h"
@@ -26,24 +28,6 @@ std::wstring TrimLeft(const std::wstring& text, const wchar_t* set)
     const size_t first = text.find_first_not_of(set);
     return first == std::wstring::npos ? std::wstring() : text.substr(first);
 }
-
-// Closes a search handle when it goes out of scope.
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle()
-    {
-        if (IsValid())
-            FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 // The part of a search pattern after its last separator.
 std::wstring NamePattern(const std::wstring& pattern)
@@ -106,7 +90,7 @@ bool ListFiles(const std::wstring& folder, const std::wstring& pattern, WideName
     const std::wstring searchFolder = TrimRight(folder, L"\\/ \t") + L"\\";
     const std::wstring namePattern = NamePattern(pattern);
     WIN32_FIND_DATAW entry;
-    FindHandle find(FindFirstFileW(FileSystemPath(searchFolder + pattern).c_str(), &entry));
+    fw::FindHandle find(FindFirstFileW(FileSystemPath(searchFolder + pattern).c_str(), &entry));
     if (!find.IsValid())
         return true;
     do {
