@@ -132,10 +132,9 @@ Program::Program(const ProgramFolder& folder)
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring line = L"\"" + folder.File(L"velindra.exe") + L"\"";
-    // Started from its folder, as a shortcut does, where a current folder can be that long.
-    const wchar_t* current = folder.Path().size() < MAX_PATH - 1 ? folder.Path().c_str() : nullptr;
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, current,
-                          &startup, &process_))
+    // Started from its folder, as a shortcut does.
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.Path().c_str(), &startup, &process_))
         process_ = PROCESS_INFORMATION{};
 }
 

@@ -1,0 +1,69 @@
+// The program installed in a folder whose name holds characters of any
+// script (per-user installs live under the user's profile, whose name can be
+// anything): the files beside it are found and written, a language named in
+// any script is listed, chosen, stored as it is spelt and applied, and help
+// opens. (A path longer than MAX_PATH cannot be started by CreateProcess;
+// the language tests cover it through the module path.)
+#include "tests/blackbox/Program.h"
+
+#include "model/Settings.h"
+#include "res/resource.h"
+
+namespace blackbox {
+namespace {
+
+using FoldersTest = BlackBoxTest;
+
+std::wstring StoredLanguage()
+{
+    wchar_t name[64] = {};
+    DWORD size = sizeof(name);
+    const std::string path = SettingsKeyPath();
+    const std::wstring key(path.begin(), path.end());
+    ::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Lang", RRF_RT_REG_SZ, nullptr, name, &size);
+    return name;
+}
+
+// A top-level window of the process of the class; waits for it.
+bool HasWindowOfClass(const Program& program, const char* className)
+{
+    return WaitUntil([&] {
+        for (HWND w = ::FindWindowExA(nullptr, nullptr, className, nullptr); w;
+             w = ::FindWindowExA(nullptr, w, className, nullptr)) {
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(w, &process);
+            if (process == program.Id())
+                return true;
+        }
+        return false;
+    });
+}
+
+TEST_F(FoldersTest, AFolderNamedInAnyScriptWorksAsAnyOther)
+{
+    const std::wstring russian = L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439";
+    StoreSettings(1);
+    ProgramFolder folder(L"\u6F22\u5B57 \u0442\u0435\u0441\u0442\u2713 \U0001F389");
+    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(folder.Write(russian + L".lng", "[DialogID_102]\r\nID_2=Spravka\r\n"));
+    Program program(folder);
+    HWND main = program.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_NE(folder.Read(L"english.lng"), "");
+
+    HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
+    const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(russian.c_str()));
+    ASSERT_GE(index, 0);
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(StoredLanguage(), russian);
+    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_HELP)), L"Spravka");
+
+    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HELP, 0);
+    EXPECT_TRUE(HasWindowOfClass(program, "HH Parent")) << "no help window";
+}
+
+} // namespace
+} // namespace blackbox
