@@ -4,7 +4,6 @@
 
 #include "model/Settings.h"
 #include "tests/model/ModelTesting.h"
-#include "tests/support/Sandbox.h"
 
 using namespace model_tests;
 
@@ -182,61 +181,50 @@ TEST(StartDate, WrittenDatesReadBackToTheSecond)
 
 const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunNt[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run";
-const std::pair<HKEY, const char*> kRunKeys[] = {
-    {HKEY_LOCAL_MACHINE, kRun}, {HKEY_LOCAL_MACHINE, kRunNt}, {HKEY_CURRENT_USER, kRun}};
+const HKEY kMachine = HKEY_LOCAL_MACHINE, kUser = HKEY_CURRENT_USER;
 
-// The Run keys (as indices of kRunKeys) that hold the program's value, or that exist.
-std::string RunKeys(bool holding)
+// The quoted path goes under the first Run key that exists, the machine's
+// (that needs administrator rights) before the user's (made when missing),
+// and once only; disabling removes it from every Run key.
+TEST(Autoload, OneQuotedValueUnderTheFirstRunKeyRemovedFromAll)
 {
-    std::string keys;
-    for (int i = 0; i < 3; ++i) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(kRunKeys[i].first, kRunKeys[i].second, 0, KEY_READ, &key) == 0)
-            RegCloseKey(key);
-        if (holding ? GetRaw(kRunKeys[i].first, kRunKeys[i].second, "Velindra").type != REG_NONE
-                    : key != nullptr)
-            keys += char('0' + i);
-    }
-    return keys;
+    const std::wstring exe = L"C:\\Program Files\\Velindra\\velindra.exe";
+    const std::string quoted = Utf16(L"\"" + exe + L"\"");
+    SetAutoload(false);
+    EXPECT_FALSE(RegistryKeyExists(kUser, kRun) || RegistryKeyExists(kMachine, kRunNt));
+    SetRaw(kMachine, kRunNt, "Other", REG_SZ, "o");
+    SetAutoload(true, exe);
+    EXPECT_EQ(quoted, GetRaw(kMachine, kRunNt, "Velindra").bytes);
+    EXPECT_FALSE(RegistryKeyExists(kUser, kRun) || RegistryKeyExists(kMachine, kRun));
+    SetRaw(kMachine, kRun, "Other", REG_SZ, "o");
+    SetRaw(kUser, kRun, "Velindra", REG_SZ, "stale");
+    SetAutoload(true, exe);
+    EXPECT_EQ(quoted, GetRaw(kMachine, kRun, "Velindra").bytes);
+    EXPECT_EQ(REG_NONE, GetRaw(kMachine, kRunNt, "Velindra").type);
+    EXPECT_EQ(REG_NONE, GetRaw(kUser, kRun, "Velindra").type);
+    SetRaw(kMachine, kRunNt, "Velindra", REG_SZ, "x");
+    SetRaw(kUser, kRun, "Velindra", REG_SZ, "x");
+    SetAutoload(false);
+    for (const char* path : {kRun, kRunNt})
+        EXPECT_TRUE(GetRaw(kMachine, path, "Velindra").type == REG_NONE &&
+                    GetRaw(kMachine, path, "Other").type == REG_SZ);
+    EXPECT_EQ(REG_NONE, GetRaw(kUser, kRun, "Velindra").type);
 }
 
-// The quoted path, whatever it holds, is stored once, under the first Run key
-// that can be written (the machine's ones need administrator rights; the
-// user's is created when missing); disabling removes it from all three.
-TEST(Autoload, OneQuotedValueUnderTheFirstWritableRunKeyRemovedFromAll)
+TEST(Autoload, WithNoMachineRunKeyAnyPathGoesWholeUnderTheUsersAndNoPathChangesNothing)
 {
     const std::wstring paths[] = {
         L"C:\\\u0442\u0435\u0441\u0442\u2713 \u65E5\u672C \U0001F389\\velindra.exe",
         L"C:\\" + std::wstring(300, L'x') + L"\\velindra.exe",
-        L"\\\\server\\share\\Velindra\\velindra.exe", L"C:\\Velindra\\velindra.exe"};
-    const std::pair<std::string, std::string> table[] = {
-        {"0", "0"}, {"02", "0"}, {"1", "1"}, {"", "2"}}; // Run keys before, the one used
-    for (int row = 0; row < 4; ++row) {
-        const std::string before = table[row].first;
-        testing_support::ResetRegistrySandbox();
-        for (char i : before)
-            SetRaw(kRunKeys[i - '0'].first, kRunKeys[i - '0'].second, "Other", REG_SZ, "o");
-        if (before.find('2') != std::string::npos) // an earlier fallback
-            SetRaw(HKEY_CURRENT_USER, kRun, "Velindra", REG_SZ, "stale");
-        SetAutoload(true, paths[row]);
-        EXPECT_EQ(table[row].second, RunKeys(true)) << before;
-        EXPECT_EQ(before.empty() ? "2" : before, RunKeys(false)) << "none created";
-        const auto& used = kRunKeys[table[row].second[0] - '0'];
-        const std::string quoted = Utf16(L"\"" + paths[row] + L"\"");
-        EXPECT_EQ(quoted, GetRaw(used.first, used.second, "Velindra").bytes);
-        for (const std::wstring& unknown : {std::wstring(), std::wstring(L"C:\\a\0b.exe", 10)})
-            SetAutoload(true, unknown);
-        EXPECT_EQ(quoted, GetRaw(used.first, used.second, "Velindra").bytes) << "kept";
-        for (const auto& run : kRunKeys)
-            SetRaw(run.first, run.second, "Velindra", REG_SZ, "x");
-        SetAutoload(false);
-        EXPECT_EQ("", RunKeys(true)) << before;
-        EXPECT_EQ(before.empty() ? REG_NONE : REG_SZ,
-                  GetRaw(used.first, used.second, "Other").type);
+        L"\\\\server\\share\\Velindra\\velindra.exe"};
+    for (const std::wstring& path : paths) {
+        SetAutoload(true, path);
+        EXPECT_EQ(Utf16(L"\"" + path + L"\""), GetRaw(kUser, kRun, "Velindra").bytes);
     }
-    testing_support::ResetRegistrySandbox();
-    SetAutoload(false);
-    EXPECT_EQ("", RunKeys(false));
+    for (const std::wstring& unknown : {std::wstring(), std::wstring(L"C:\\a\0b.exe", 10)})
+        SetAutoload(true, unknown);
+    EXPECT_EQ(Utf16(L"\"" + paths[2] + L"\""), GetRaw(kUser, kRun, "Velindra").bytes);
+    EXPECT_FALSE(RegistryKeyExists(kMachine, kRun) || RegistryKeyExists(kMachine, kRunNt));
 }
 
 } // namespace
