@@ -1,12 +1,10 @@
-// Drawing objects and menus own their handles: nothing leaks, nothing is
+// Drawing objects own their handles: nothing leaks, nothing is
 // freed twice, and a memory context puts back what it selected.
 #include <gtest/gtest.h>
 
 #include "framework/Dc.h"
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
-#include "framework/Menu.h"
-#include "res/resource.h"
 #include "tests/support/GdiCount.h"
 
 using testing_support::LiveDrawingObjects;
@@ -60,21 +58,4 @@ TEST(DrawingObjects, MemoryContextDrawsAndCopiesExactly)
                            {POINT{3, 3}, RGB(10, 20, 30)}})
         EXPECT_EQ(at.second, target.GetPixel(at.first.x, at.first.y))
             << at.first.x << "," << at.first.y;
-}
-
-TEST(Menus, BoundObjectsAreFoundByHandleAndDestroyTheirMenu)
-{
-    HMENU handle;
-    {
-        CMenu menu, popup;
-        ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
-        handle = menu.m_hMenu;
-        ASSERT_TRUE(popup.Attach(menu.GetSubMenu(0)));
-        EXPECT_TRUE(CMenu::FromHandlePermanent(handle) == &menu &&
-                    CMenu::FromHandlePermanent(popup.m_hMenu) == &popup);
-        EXPECT_EQ("Open...", popup.GetMenuString(ID_MENU_OPEN, MF_BYCOMMAND));
-        popup.Detach(); // destroyed with its parent menu
-        EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(menu.GetSubMenu(0)));
-    }
-    EXPECT_FALSE(IsMenu(handle));
 }

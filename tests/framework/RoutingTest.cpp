@@ -1,6 +1,6 @@
 // Message routing on dialogs of the program's templates, driven through their
 // real controls: maps with the derived one first, notifications, reflected
-// control colours, PreTranslateMessage and modal ends.
+// control colours, and PreTranslateMessage.
 #include <gtest/gtest.h>
 
 #include "framework/Controls.h"
@@ -99,23 +99,4 @@ TEST(MessageRouting, PreTranslateMessageSeesAKeyBeforeTheControl)
         if (!WalkPreTranslateTree(dialog.m_hWnd, &message))
             TranslateMessage(&message), DispatchMessageA(&message);
     EXPECT_EQ("F1 previous ", dialog.log) << "F1 taken, Space went on and clicked";
-}
-
-TEST(MessageRouting, AModalDialogEndsWithItsResultAndOwnsNothingAfterwards)
-{
-    struct Closing : CDialog {
-        Closing() : CDialog(IDD_HALFYEAR) {}
-        BOOL OnInitDialog() override
-        {
-            CDialog::OnInitDialog();
-            return ::PostMessageA(GetDlgItem(IDOK), BM_CLICK, 0, 0);
-        }
-    } closing;
-    EXPECT_EQ(IDOK, closing.DoModal());
-    EXPECT_EQ(nullptr, closing.m_hWnd);
-    struct EndsAtOnce : CDialog {
-        EndsAtOnce() : CDialog(IDD_HALFYEAR) {}
-        BOOL OnInitDialog() override { return EndDialog(IDCANCEL), TRUE; }
-    } quick;
-    EXPECT_EQ(IDCANCEL, quick.DoModal());
 }
