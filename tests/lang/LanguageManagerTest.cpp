@@ -20,19 +20,6 @@ const std::string kGerman = "[DialogID_131]\r\nID_1006=&Weiter >>\r\nID_1007=\r\
 
 using LanguageManagerTest = LanguageFolderTest;
 
-TEST_F(LanguageManagerTest, WithoutALanguageNothingIsReadOrWritten)
-{
-    folder.Write("english.lng", "[Common]\r\nID_1=one\r\n");
-    LanguageManager manager;
-    EXPECT_EQ("built-in", manager.LookupText("", 1, "built-in"));
-    EXPECT_FALSE(manager.StoreText("Common", 2, "two") ||
-                 manager.WriteString("Common", "ID_2", "two"));
-    EXPECT_EQ("Orrowby", manager.GetTranslatorInfo(0)) << "the default, but not written";
-    EXPECT_EQ("[Common]\r\nID_1=one\r\n", English());
-}
-
-// Choosing a language writes the translator's built-in details into
-// english.lng; the same language again, in any case, changes nothing.
 TEST_F(LanguageManagerTest, SetLanguageRestoresTheTranslatorSectionOfTheEnglishFile)
 {
     folder.Write("english.lng", "[Translator]\r\nID_0=Somebody\r\n");

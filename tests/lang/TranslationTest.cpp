@@ -212,25 +212,19 @@ TEST_F(TranslationTest, TheFirstPassExportsTheBuiltInTextsAndEveryPassTranslates
     EXPECT_EQ(kGerman, folder.Read("german.lng"));
 }
 
-// A dialog translated by itself gets its caption translated too.
-TEST_F(TranslationTest, ADialogOfItsOwnWithItsCaption)
-{
-    folder.Write("german.lng", kGerman);
-    manager.SetLanguage("german");
-    HWND dialog = CreateProgramDialog(IDD_HALFYEAR);
-    ASSERT_TRUE(Translate(true, true, dialog, IDD_HALFYEAR));
-    EXPECT_EQ("Halbjahreskalender|&Weiter >>", Texts(dialog, {0, IDC_HALF_NEXT}));
-    EXPECT_EQ("Half-Year Calendar|&Next >>", English("DialogID_131", {0, IDC_HALF_NEXT}));
-    DestroyWindow(dialog);
-}
-
-TEST_F(TranslationTest, NothingIsDoneWithoutAWindowAnIdOrALanguage)
+// A dialog translated by itself gets its caption translated too; nothing is
+// done without a language, a window or a dialog id.
+TEST_F(TranslationTest, ADialogOfItsOwnWithItsCaptionButNothingWithoutAWindowOrALanguage)
 {
     HWND dialog = CreateProgramDialog(IDD_HALFYEAR);
     EXPECT_FALSE(Translate(true, true, dialog, IDD_HALFYEAR));
     EXPECT_FALSE(folder.Exists("english.lng") || LanguageManager::WasTranslated(dialog));
-    manager.SetLanguage("english");
+    folder.Write("german.lng", kGerman);
+    manager.SetLanguage("german");
     EXPECT_FALSE(Translate(true, true, dialog, 0));
+    ASSERT_TRUE(Translate(true, true, dialog, IDD_HALFYEAR));
+    EXPECT_EQ("Halbjahreskalender|&Weiter >>", Texts(dialog, {0, IDC_HALF_NEXT}));
+    EXPECT_EQ("Half-Year Calendar|&Next >>", English("DialogID_131", {0, IDC_HALF_NEXT}));
     CString section;
     EXPECT_FALSE(manager.TranslateDialog(true, true, static_cast<CWnd*>(nullptr), 131, 0, section));
     DestroyWindow(dialog);
