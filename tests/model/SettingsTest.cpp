@@ -20,9 +20,11 @@ RawValue Stored(const char* name)
 
 TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
 {
-    const DWORD defaults[] = {1, 0, 3, 28, 0, 1, 0, 0};
-    for (int id : {0, 2, 3, 4, 5, 7})
-        EXPECT_EQ(defaults[id], ReadSettingDword(SettingId(id))) << kNames[id];
+    const std::pair<SettingId, DWORD> defaults[] = {
+        {SettingVisibled, 1}, {SettingCritDayCount, 3}, {SettingClearDayCount, 28},
+        {SettingAutoload, 0}, {SettingCritRed, 1},      {SettingHideMessage, 0}};
+    for (const auto& setting : defaults)
+        EXPECT_EQ(setting.second, ReadSettingDword(setting.first)) << kNames[setting.first];
     std::string lang = "x", start = "x";
     EXPECT_FALSE(ReadSettingText(SettingLang, lang) || ReadSettingText(SettingStartDate, start));
     EXPECT_EQ("english", lang);
