@@ -31,10 +31,10 @@ const std::string kAwkwardFiles[] = {
     "[S] trailing\r\nk=v\r\n[T\r\nk=in an unclosed header\r\n[ spaced ]\r\nk=x\r\n[]\r\nk=e\r\n",
     "k=before any section\r\n[S]\r\nk2=v\r\n",
     "[S]\r\nk=Fen\xEAtre \xA0\r\nk2=\xA0\r\n",
-    "\xEF\xBB\xBF[S]\r\nk=Schlie\xC3\x9F"
-    "en\r\n",
+    "\xEF\xBB\xBF[S]\r\nk=Schlie\303\237en\r\n",
     std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0", 22),
     std::string("\xFE\xFF\0[\0S\0]\0\r\0\n\0k\0=\0\xE9", 18),
+    "[S]",
 };
 
 const char* const kSections[] = {"S", "s", "T", "U", "spaced", " spaced ", "S] trailing", ""};
@@ -125,4 +125,18 @@ TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
     EXPECT_EQ("; comment\r\n[S]\r\n;k=commented out\r\nk=changed again\r\nnew=added\r\n"
               "[New]\r\nk=new section\r\n[T]\r\nk2=\"quoted\"\r\n[Common]\r\nk=common\r\n",
               folder.Read("ours.lng"));
+}
+
+// Changes wait in memory for Flush; a file changed on disk meanwhile is read
+// again first, so that both changes are kept.
+TEST_F(LanguageFileTest, FlushKeepsWhatSomeoneElseWroteMeanwhile)
+{
+    ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=v\r\n"));
+    LanguageFile file;
+    file.Open("t");
+    EXPECT_TRUE(file.Write("S", "new", "mine"));
+    EXPECT_EQ("mine", file.Read("S", "new"));
+    ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=theirs\r\n"));
+    EXPECT_TRUE(file.Flush());
+    EXPECT_EQ("[S]\r\nk=theirs\r\nnew=mine\r\n", folder.Read("t.lng"));
 }

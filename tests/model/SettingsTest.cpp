@@ -1,248 +1,232 @@
+// The settings store: what every stored value reads as, what is written, the
+// start date's text, and the Run value that starts the program with Windows.
 #include <gtest/gtest.h>
 
-#include "framework/TextCodec.h"
 #include "model/Settings.h"
-#include "tests/model/RegistryHelpers.h"
+#include "tests/model/ModelTesting.h"
 
 using namespace model_tests;
 
 namespace {
 
-const SettingId kDwordIds[] = {SettingVisibled, SettingCritDayCount, SettingClearDayCount,
-                               SettingAutoload, SettingCritRed,      SettingHideMessage};
+const char* const kNames[] = {"Visibled", "StartDate", "CritDayCount", "ClearDayCount",
+                              "Autoload", "CritRed",   "Lang",         "HideMessage"};
+const std::string kTooLong(kSettingTextBufferSize, 'b');
 
-TEST(Settings, ValueNamesFollowTheIndex)
+RawValue Stored(const char* name)
 {
-    const char* names[] = {"Visibled", "StartDate", "CritDayCount", "ClearDayCount",
-                           "Autoload", "CritRed",   "Lang",         "HideMessage"};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_STREQ(names[i], SettingValueName(static_cast<SettingId>(i)));
-    EXPECT_EQ(nullptr, SettingValueName(static_cast<SettingId>(8)));
-    EXPECT_EQ(nullptr, SettingValueName(static_cast<SettingId>(-1)));
-    EXPECT_EQ(kSettingsPath, SettingsKeyPath());
+    return GetRaw(HKEY_CURRENT_USER, kSettingsPath, name);
 }
 
-TEST(Settings, MissingValuesReadAsDefaultsAndAreNotWrittenBack)
+TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
 {
-    EXPECT_EQ(1u, ReadSettingDword(SettingVisibled));
-    EXPECT_EQ(3u, ReadSettingDword(SettingCritDayCount));
-    EXPECT_EQ(28u, ReadSettingDword(SettingClearDayCount));
-    EXPECT_EQ(0u, ReadSettingDword(SettingAutoload));
-    EXPECT_EQ(1u, ReadSettingDword(SettingCritRed));
-    EXPECT_EQ(0u, ReadSettingDword(SettingHideMessage));
-
-    std::string lang = "something";
-    EXPECT_FALSE(ReadSettingText(SettingLang, lang));
+    const std::pair<SettingId, DWORD> defaults[] = {
+        {SettingVisibled, 1}, {SettingCritDayCount, 3}, {SettingClearDayCount, 28},
+        {SettingAutoload, 0}, {SettingCritRed, 1},      {SettingHideMessage, 0}};
+    for (const auto& setting : defaults)
+        EXPECT_EQ(setting.second, ReadSettingDword(setting.first)) << kNames[setting.first];
+    std::string lang = "x", start = "x";
+    EXPECT_FALSE(ReadSettingText(SettingLang, lang) || ReadSettingText(SettingStartDate, start));
     EXPECT_EQ("english", lang);
-    std::string start = "something";
-    EXPECT_FALSE(ReadSettingText(SettingStartDate, start));
     EXPECT_EQ("", start);
-
-    for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(
-            GetRaw(HKEY_CURRENT_USER, kSettingsPath, SettingValueName(static_cast<SettingId>(i)))
-                .exists);
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, kSettingsPath)) << "a read makes the key";
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, "Software\\Absent") ||
+                 RegistryKeyExists(nullptr, kSettingsPath) ||
+                 RegistryKeyExists(HKEY_CURRENT_USER, "") ||
+                 RegistryKeyExists(HKEY_CURRENT_USER, nullptr));
+    for (int id = 0; id < 8; ++id)
+        EXPECT_EQ(REG_NONE, Stored(kNames[id]).type) << kNames[id];
 }
 
-TEST(Settings, AMereReadCreatesTheKey)
+// A DWORD is read by one rule: a wrong type or size, or a count outside the
+// Scheduler page's range, counts as missing; a flag reads as 0 or 1.
+TEST(Settings, EveryStoredDwordIsReadByOneRule)
 {
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, kSettingsPath));
-    ReadSettingDword(SettingCritRed);
-    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, kSettingsPath));
-    EXPECT_TRUE(static_cast<bool>(OpenSettingsKey()));
-}
-
-TEST(Settings, RegistryKeyExistsRefusesMissingArguments)
-{
-    CreateKey(HKEY_CURRENT_USER, "Software\\Present");
-    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, "Software\\Present"));
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, "Software\\Absent"));
-    EXPECT_FALSE(RegistryKeyExists(nullptr, "Software\\Present"));
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, ""));
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, nullptr));
-}
-
-// What is stored (type and bytes) and what every reader makes of it.
-struct StoredValue {
-    SettingId id;
-    DWORD type;
-    std::string bytes;
-    DWORD read;
-};
-
-std::string Dword(DWORD value)
-{
-    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
-}
-
-TEST(Settings, EveryStoredValueIsReadByOneRule)
-{
-    const StoredValue table[] = {
-        {SettingCritDayCount, REG_DWORD, Dword(1), 1},
-        {SettingCritDayCount, REG_DWORD, Dword(30), 30},
-        {SettingCritDayCount, REG_DWORD, Dword(0), 3},
-        {SettingCritDayCount, REG_DWORD, Dword(31), 3},
-        {SettingCritDayCount, REG_DWORD, Dword(1000), 3},
-        {SettingCritDayCount, REG_DWORD, Dword(0xFFFFFFFFu), 3},
-        {SettingCritDayCount, REG_DWORD, Dword(0x80000000u), 3},
-        {SettingCritDayCount, REG_SZ, std::string("5", 2), 3},
-        {SettingCritDayCount, REG_BINARY, Dword(5), 3},
-        {SettingCritDayCount, REG_DWORD, std::string(), 3},
-        {SettingCritDayCount, REG_DWORD, std::string("\5\0", 2), 3},
-        {SettingCritDayCount, REG_DWORD, Dword(5) + Dword(5), 3},
-        {SettingClearDayCount, REG_DWORD, Dword(3), 3},
-        {SettingClearDayCount, REG_DWORD, Dword(90), 90},
-        {SettingClearDayCount, REG_DWORD, Dword(2), 28},
-        {SettingClearDayCount, REG_DWORD, Dword(91), 28},
-        {SettingClearDayCount, REG_DWORD_BIG_ENDIAN, Dword(40), 28},
-        {SettingCritRed, REG_DWORD, Dword(0), 0},
-        {SettingCritRed, REG_DWORD, Dword(7), 1},
-        {SettingCritRed, REG_SZ, std::string("0", 2), 1},
-        {SettingVisibled, REG_SZ, std::string("0", 2), 1},
-        {SettingAutoload, REG_SZ, std::string("1", 2), 0},
-        {SettingHideMessage, REG_SZ, std::string("1", 2), 0},
-        {SettingHideMessage, REG_DWORD, Dword(1), 1},
-    };
-    for (const StoredValue& row : table) {
-        const char* name = SettingValueName(row.id);
-        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, row.type, row.bytes.data(),
-                           static_cast<DWORD>(row.bytes.size())));
-        EXPECT_EQ(row.read, ReadSettingDword(row.id)) << name << " " << row.type;
-        EXPECT_EQ(row.read, SettingsReader().ReadDword(row.id)) << name << " " << row.type;
-        EXPECT_EQ(row.type, GetRaw(HKEY_CURRENT_USER, kSettingsPath, name).type)
-            << "a default is never written back";
+    const DWORD table[][3] = {{2, 1, 1},    {2, 30, 30},        {2, 0, 3},          {2, 31, 3},
+                              {2, 1000, 3}, {2, 0xFFFFFFFF, 3}, {2, 0x80000000, 3}, {3, 3, 3},
+                              {3, 90, 90},  {3, 2, 28},         {3, 91, 28},        {5, 0, 0},
+                              {5, 7, 1},    {0, 0, 0},          {4, 2, 1},          {7, 1, 1}};
+    for (const auto& row : table) {
+        ASSERT_TRUE(
+            SetRaw(HKEY_CURRENT_USER, kSettingsPath, kNames[row[0]], REG_DWORD, Dword(row[1])));
+        EXPECT_EQ(row[2], ReadSettingDword(SettingId(row[0]))) << kNames[row[0]] << row[1];
+    }
+    const std::pair<DWORD, std::string> misfits[] = {{REG_SZ, std::string("5", 2)},
+                                                     {REG_BINARY, Dword(5)},
+                                                     {REG_DWORD_BIG_ENDIAN, Dword(5)},
+                                                     {REG_DWORD, std::string("\5\0", 2)},
+                                                     {REG_DWORD, Dword(5) + Dword(5)}};
+    for (const auto& misfit : misfits) {
+        ASSERT_TRUE(
+            SetRaw(HKEY_CURRENT_USER, kSettingsPath, "CritDayCount", misfit.first, misfit.second));
+        EXPECT_EQ(3u, SettingsReader().ReadDword(SettingCritDayCount)) << misfit.first;
+        EXPECT_EQ(misfit.first, Stored("CritDayCount").type) << "never written back";
+    }
+    for (int id : {0, 2, 3, 4, 5, 7}) {
+        ASSERT_TRUE(WriteSettingDword(SettingId(id), 5));
+        EXPECT_EQ(Dword(5), Stored(kNames[id]).bytes) << kNames[id];
     }
 }
 
-TEST(Settings, DwordValuesAreStoredAsRegDword)
+// Texts are UTF-8 in the program and UTF-16, with their NUL, in the registry;
+// a reader reads what is stored when it reads, not when it was made.
+TEST(Settings, TextsRoundTripInAnyScriptUpToTheBufferSize)
 {
-    for (SettingId id : kDwordIds) {
-        ASSERT_TRUE(WriteSettingDword(id, 5));
-        const RawValue raw = GetRaw(HKEY_CURRENT_USER, kSettingsPath, SettingValueName(id));
-        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), raw.type);
-        EXPECT_EQ(Dword(5), raw.data);
-    }
-}
-
-TEST(Settings, OneReaderReadsSeveralValuesThroughOneKey)
-{
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 4));
-    ASSERT_TRUE(WriteSettingText(SettingLang, "deutsch"));
     const SettingsReader reader;
-    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 30)); // seen: nothing is cached
-    std::string lang;
-    EXPECT_TRUE(reader.ReadText(SettingLang, lang));
-    EXPECT_EQ("deutsch", lang);
-    EXPECT_EQ(4u, reader.ReadDword(SettingCritDayCount));
-    EXPECT_EQ(30u, reader.ReadDword(SettingClearDayCount));
-    EXPECT_EQ(0u, reader.ReadDword(SettingLang));
-}
-
-TEST(Settings, TextsOfTheWrongTypeReadAsTheirDefaults)
-{
-    for (DWORD type : {REG_BINARY, REG_EXPAND_SZ, REG_MULTI_SZ, REG_DWORD}) {
-        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", type, "german", 7));
-        std::string text = "x";
-        EXPECT_FALSE(ReadSettingText(SettingLang, text)) << type;
-        EXPECT_EQ("english", text) << type;
-    }
-}
-
-TEST(Settings, TextsRoundTripInAnyScript)
-{
-    for (const char* name : {"\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9",
-                             "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xF0\x9F\x8E\x89",
-                             "fran\xC3\xA7"
-                             "ais"}) {
-        ASSERT_TRUE(WriteSettingText(SettingLang, name));
-        std::string text;
-        EXPECT_TRUE(ReadSettingText(SettingLang, text));
-        EXPECT_EQ(name, text);
-        // Stored as UTF-16, as any other program reads it.
-        wchar_t stored[64] = {};
-        DWORD size = sizeof(stored);
-        ASSERT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, L"Software\\Orrowby\\Velindra",
-                                              L"Lang", RRF_RT_REG_SZ, nullptr, stored, &size));
-        EXPECT_EQ(fw::WidenUtf8(name), std::wstring(stored));
+    for (const std::string& text :
+         {std::string("\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"),
+          std::string("\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\x89"), std::string(),
+          std::string(kSettingTextBufferSize - 1, 'a')}) {
+        ASSERT_TRUE(WriteSettingText(SettingLang, text));
+        EXPECT_EQ(Utf16(fw::WidenUtf8(text)), Stored("Lang").bytes);
+        std::string read = "x";
+        EXPECT_TRUE(reader.ReadText(SettingLang, read));
+        EXPECT_EQ(text, read);
     }
     EXPECT_FALSE(WriteSettingText(SettingLang, "\xFF\xFE not UTF-8"));
+    EXPECT_FALSE(WriteSettingText(SettingLang, kTooLong));
+    EXPECT_FALSE(WriteSettingText(SettingLang, static_cast<const char*>(nullptr)));
+    EXPECT_EQ(Utf16(std::wstring(kSettingTextBufferSize - 1, L'a')), Stored("Lang").bytes);
+}
+
+TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
+{
+    const struct {
+        DWORD type;
+        std::string bytes, read; // read "english": the default
+    } table[] = {
+        {REG_SZ, "german", "german"}, // stored without its NUL
+        {REG_SZ, std::string("fr\0junk", 7), "fr"},
+        {REG_EXPAND_SZ, "german", "english"},
+        {REG_MULTI_SZ, std::string("german\0", 8), "english"},
+        {REG_BINARY, "german", "english"},
+        {REG_SZ, kTooLong, "english"},
+        {REG_SZ, kTooLong + '\0', "english"},
+    };
+    for (const auto& row : table) {
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", row.type, row.bytes));
+        std::string text = "x";
+        EXPECT_EQ(row.read != "english", ReadSettingText(SettingLang, text)) << row.bytes.size();
+        EXPECT_EQ(row.read, text) << row.type << " " << row.bytes.size();
+    }
 }
 
 TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)
 {
     for (int index : {1, 6, 8, -1}) {
-        const SettingId id = static_cast<SettingId>(index);
-        EXPECT_EQ(0u, ReadSettingDword(id)) << index;
-        EXPECT_FALSE(WriteSettingDword(id, 5)) << index;
+        EXPECT_EQ(0u, ReadSettingDword(SettingId(index))) << index;
+        EXPECT_FALSE(WriteSettingDword(SettingId(index), 5)) << index;
     }
     for (int index : {0, 2, 7, 8, -1}) {
-        const SettingId id = static_cast<SettingId>(index);
         std::string text = "unchanged";
-        EXPECT_FALSE(ReadSettingText(id, text)) << index;
-        EXPECT_EQ("unchanged", text);
-        EXPECT_FALSE(WriteSettingText(id, "text")) << index;
+        EXPECT_FALSE(ReadSettingText(SettingId(index), text) || text != "unchanged") << index;
+        EXPECT_FALSE(WriteSettingText(SettingId(index), "text")) << index;
     }
-    EXPECT_FALSE(WriteSettingText(SettingLang, static_cast<const char*>(nullptr)));
-    for (const char* name : {"Visibled", "StartDate", "CritDayCount", "Lang", "HideMessage"})
-        EXPECT_FALSE(GetRaw(HKEY_CURRENT_USER, kSettingsPath, name).exists) << name;
+    EXPECT_TRUE(!SettingValueName(SettingId(8)) && !SettingValueName(SettingId(-1)));
+    for (const char* name : kNames)
+        EXPECT_EQ(REG_NONE, Stored(name).type) << name;
 }
 
-TEST(Settings, TextValuesRoundTripWithTheirNul)
+// A stored start date reads as itself; one that is missing, unreadable or out
+// of the date picker's range (1752-09-14 to 9999-12-31 00:00:00) as the
+// current date and time, and an impossible one as that with invalid status.
+TEST(StartDate, StoredTextsReadAsTheirDateOrNow)
 {
-    ASSERT_TRUE(WriteSettingText(SettingLang, "deutsch"));
-    const RawValue raw = GetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang");
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), raw.type);
-    EXPECT_EQ(std::string("deutsch", 8), raw.data);
-    std::string text;
-    EXPECT_TRUE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ("deutsch", text);
-
-    ASSERT_TRUE(WriteSettingText(SettingLang, std::string()));
-    text = "x";
-    EXPECT_TRUE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ("", text);
+    const COleDateTime now(2004, 5, 20, 12, 34, 56), date(2004, 9, 20, 14, 5, 0);
+    fw::PinClock(now);
+    COleDateTime value;
+    auto expect = [&](const char* text, bool read, bool impossible) {
+        ASSERT_TRUE(!text || WriteSettingText(SettingStartDate, text));
+        value = COleDateTime(1999, 1, 1, 0, 0, 0);
+        EXPECT_EQ(read, ReadStartDate(SettingStartDate, value)) << (text ? text : "nothing stored");
+        EXPECT_EQ(impossible, value.GetStatus() == COleDateTime::invalid)
+            << (text ? text : "nothing stored");
+        value.SetStatus(COleDateTime::valid);
+        EXPECT_EQ(read ? date : now, value) << (text ? text : "nothing stored");
+    };
+    expect(nullptr, false, false);
+    for (const char* text :
+         {"2004 9 20 14 5 0", "  2004\t 9  20\r\n14 5   0 ", "2004 9 20 14 5 0 and"})
+        expect(text, true, false);
+    for (const char* text : {"", "2004 9 20", "2004 9 20 14 5 x", "2004,9,20,14,5,0",
+                             "1752 9 13 23 59 59", "100 1 1 0 0 0", "9999 12 31 0 0 1"})
+        expect(text, false, false);
+    for (const char* text :
+         {"2004 13 20 14 5 0", "2004 4 31 0 0 0", "2004 9 20 24 0 0", "2003 2 29 0 0 0",
+          "99 1 1 0 0 0", "2004 -9 20 14 5 0", "2004 9 20 14 5 -1", "99999999999999 1 1 0 0 0"})
+        expect(text, false, true);
+    EXPECT_FALSE(ReadStartDate(SettingLang, value));
+    EXPECT_EQ(now, value);
+    fw::UnpinClock();
 }
 
-TEST(Settings, TextLongerThanTheBufferGivesTheDefault)
+TEST(StartDate, WrittenDatesReadBackToTheSecond)
 {
-    const std::string longest(kSettingTextBufferSize - 1, 'a'); // fits with its NUL
-    ASSERT_TRUE(WriteSettingText(SettingLang, longest));
-    std::string text;
-    EXPECT_TRUE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ(longest, text);
-
-    const std::string tooLong(kSettingTextBufferSize, 'b');
-    EXPECT_FALSE(WriteSettingText(SettingLang, tooLong));
-    ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", REG_SZ, tooLong.c_str(),
-                       static_cast<DWORD>(tooLong.size() + 1)));
-    EXPECT_FALSE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ("english", text);
-
-    // The same length stored without a NUL still has no room for one.
-    ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", REG_SZ, tooLong.c_str(),
-                       static_cast<DWORD>(tooLong.size())));
-    text = "x";
-    EXPECT_FALSE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ("english", text);
-
-    const std::string huge(100000, 'c');
-    ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "StartDate", REG_SZ, huge.c_str(),
-                       static_cast<DWORD>(huge.size() + 1)));
-    text = "x";
-    EXPECT_FALSE(ReadSettingText(SettingStartDate, text));
-    EXPECT_EQ("", text);
+    for (const COleDateTime& date :
+         {COleDateTime(2004, 2, 29, 23, 59, 59), COleDateTime(1960, 5, 1, 0, 0, 1),
+          COleDateTime(1752, 9, 14, 0, 0, 0), COleDateTime(9999, 12, 31, 0, 0, 0),
+          COleDateTime(2004, 9, 20, 14, 5, 0)}) {
+        ASSERT_TRUE(WriteStartDate(SettingStartDate, date));
+        COleDateTime read;
+        EXPECT_TRUE(ReadStartDate(SettingStartDate, read));
+        EXPECT_EQ(date, read);
+    }
+    COleDateTime invalid(2004, 9, 20, 14, 5, 0);
+    invalid.SetStatus(COleDateTime::invalid);
+    for (const COleDateTime& refused :
+         {invalid, COleDateTime(1752, 9, 13, 12, 0, 0), COleDateTime(9999, 12, 31, 0, 0, 1)})
+        EXPECT_FALSE(WriteStartDate(SettingStartDate, refused));
+    EXPECT_FALSE(WriteStartDate(SettingLang, COleDateTime(2004, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(Utf16(L"2004 9 20 14 5 0"), Stored("StartDate").bytes);
+    EXPECT_EQ(REG_NONE, Stored("Lang").type);
 }
 
-TEST(Settings, TextStoredWithoutNulEndsAtItsLastByte)
-{
-    ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", REG_SZ, "german", 6));
-    std::string text;
-    EXPECT_TRUE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ("german", text);
+const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kRunNt[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run";
+const HKEY kMachine = HKEY_LOCAL_MACHINE, kUser = HKEY_CURRENT_USER;
 
-    ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", REG_SZ, "fr\0junk", 7));
-    EXPECT_TRUE(ReadSettingText(SettingLang, text));
-    EXPECT_EQ("fr", text);
+// The quoted path goes under the first Run key that exists, the machine's
+// (that needs administrator rights) before the user's (made when missing),
+// and once only; disabling removes it from every Run key.
+TEST(Autoload, OneQuotedValueUnderTheFirstRunKeyRemovedFromAll)
+{
+    const std::wstring exe = L"C:\\Program Files\\Velindra\\velindra.exe";
+    const std::string quoted = Utf16(L"\"" + exe + L"\"");
+    SetAutoload(false);
+    EXPECT_FALSE(RegistryKeyExists(kUser, kRun) || RegistryKeyExists(kMachine, kRunNt));
+    SetRaw(kMachine, kRunNt, "Other", REG_SZ, "o");
+    SetAutoload(true, exe);
+    EXPECT_EQ(quoted, GetRaw(kMachine, kRunNt, "Velindra").bytes);
+    EXPECT_FALSE(RegistryKeyExists(kUser, kRun) || RegistryKeyExists(kMachine, kRun));
+    SetRaw(kMachine, kRun, "Other", REG_SZ, "o");
+    SetRaw(kUser, kRun, "Velindra", REG_SZ, "stale");
+    SetAutoload(true, exe);
+    EXPECT_EQ(quoted, GetRaw(kMachine, kRun, "Velindra").bytes);
+    EXPECT_EQ(REG_NONE, GetRaw(kMachine, kRunNt, "Velindra").type);
+    EXPECT_EQ(REG_NONE, GetRaw(kUser, kRun, "Velindra").type);
+    SetRaw(kMachine, kRunNt, "Velindra", REG_SZ, "x");
+    SetRaw(kUser, kRun, "Velindra", REG_SZ, "x");
+    SetAutoload(false);
+    for (const char* path : {kRun, kRunNt})
+        EXPECT_TRUE(GetRaw(kMachine, path, "Velindra").type == REG_NONE &&
+                    GetRaw(kMachine, path, "Other").type == REG_SZ);
+    EXPECT_EQ(REG_NONE, GetRaw(kUser, kRun, "Velindra").type);
+}
+
+TEST(Autoload, WithNoMachineRunKeyAnyPathGoesWholeUnderTheUsersAndNoPathChangesNothing)
+{
+    const std::wstring paths[] = {
+        L"C:\\\u0442\u0435\u0441\u0442\u2713 \u65E5\u672C \U0001F389\\velindra.exe",
+        L"C:\\" + std::wstring(300, L'x') + L"\\velindra.exe",
+        L"\\\\server\\share\\Velindra\\velindra.exe"};
+    for (const std::wstring& path : paths) {
+        SetAutoload(true, path);
+        EXPECT_EQ(Utf16(L"\"" + path + L"\""), GetRaw(kUser, kRun, "Velindra").bytes);
+    }
+    for (const std::wstring& unknown : {std::wstring(), std::wstring(L"C:\\a\0b.exe", 10)})
+        SetAutoload(true, unknown);
+    EXPECT_EQ(Utf16(L"\"" + paths[2] + L"\""), GetRaw(kUser, kRun, "Velindra").bytes);
+    EXPECT_FALSE(RegistryKeyExists(kMachine, kRun) || RegistryKeyExists(kMachine, kRunNt));
 }
 
 } // namespace

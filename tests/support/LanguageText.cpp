@@ -1,7 +1,5 @@
 #include "tests/support/LanguageText.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -12,42 +10,37 @@ namespace {
 
 std::string Trim(const std::string& text)
 {
-    const char* blanks = " \t\r\n\v\f";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    const size_t first = text.find_first_not_of(" \t\r\n\v\f");
+    return first == std::string::npos
+               ? std::string()
+               : text.substr(first, text.find_last_not_of(" \t\r\n\v\f") - first + 1);
 }
 
-const LanguageSection* FindSection(const LanguageText& text, const std::string& name)
+template <typename Items, typename Name>
+auto Find(const Items& items, Name name, const std::string& wanted)
 {
-    for (const LanguageSection& section : text)
-        if (section.name == name)
-            return &section;
-    return nullptr;
+    return std::find_if(items.begin(), items.end(),
+                        [&](const auto& item) { return item.*name == wanted; });
 }
 
-const LanguageEntry* FindEntry(const LanguageSection& section, const std::string& key)
-{
-    for (const LanguageEntry& entry : section.entries)
-        if (entry.key == key)
-            return &entry;
-    return nullptr;
-}
-
-// What `from` holds that `in` lacks.
-void AddMissing(const LanguageText& from, const LanguageText& in, const char* what,
-                std::vector<std::string>& lines)
+// What `from` holds that `in` lacks, and with `values` each value that differs.
+void AddDifferences(const LanguageText& from, const LanguageText& in, const char* what, bool values,
+                    std::vector<std::string>& lines)
 {
     for (const LanguageSection& section : from) {
-        const LanguageSection* other = FindSection(in, section.name);
-        if (!other) {
+        const auto other = Find(in, &LanguageSection::name, section.name);
+        if (other == in.end()) {
             lines.push_back(std::string(what) + " section [" + section.name + "]");
             continue;
         }
-        for (const LanguageEntry& entry : section.entries)
-            if (!FindEntry(*other, entry.key))
+        for (const LanguageEntry& entry : section.entries) {
+            const auto found = Find(other->entries, &LanguageEntry::key, entry.key);
+            if (found == other->entries.end())
                 lines.push_back(std::string(what) + " key [" + section.name + "] " + entry.key);
+            else if (values && found->value != entry.value)
+                lines.push_back("[" + section.name + "] " + entry.key + " is \"" + found->value +
+                                "\", not \"" + entry.value + "\"");
+        }
     }
 }
 
@@ -56,21 +49,15 @@ void AddMissing(const LanguageText& from, const LanguageText& in, const char* wh
 LanguageText ParseLanguageText(const std::string& bytes)
 {
     LanguageText text;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = bytes.size();
+    for (size_t start = 0, end = 0; start < bytes.size(); start = end + 1) {
+        end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
         const std::string line = Trim(bytes.substr(start, end - start));
-        start = end + 1;
+        const size_t equals = line.find('=');
         if (line.empty() || line[0] == ';')
             continue;
-        if (line[0] == '[' && line.back() == ']') {
+        if (line[0] == '[' && line.back() == ']')
             text.push_back({Trim(line.substr(1, line.size() - 2)), {}});
-            continue;
-        }
-        const size_t equals = line.find('=');
-        if (!text.empty())
+        else if (!text.empty())
             text.back().entries.push_back(
                 {Trim(line.substr(0, equals)),
                  equals == std::string::npos ? std::string() : Trim(line.substr(equals + 1))});
@@ -82,19 +69,8 @@ std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
                                               const LanguageText& actual, bool compareValues)
 {
     std::vector<std::string> lines;
-    AddMissing(expected, actual, "missing", lines);
-    AddMissing(actual, expected, "stray", lines);
-    if (!compareValues)
-        return lines;
-    for (const LanguageSection& section : expected) {
-        const LanguageSection* other = FindSection(actual, section.name);
-        for (const LanguageEntry& entry : section.entries) {
-            const LanguageEntry* found = other ? FindEntry(*other, entry.key) : nullptr;
-            if (found && found->value != entry.value)
-                lines.push_back("[" + section.name + "] " + entry.key + " is \"" + found->value +
-                                "\", not \"" + entry.value + "\"");
-        }
-    }
+    AddDifferences(expected, actual, "missing", compareValues, lines);
+    AddDifferences(actual, expected, "stray", false, lines);
     return lines;
 }
 
@@ -103,7 +79,7 @@ std::string ShippedLanguageFile(const std::string& name)
     const char* source = std::getenv("VELINDRA_SOURCE_DIR");
     if (!source || !*source)
         return std::string();
-    std::string path = source[0] == '/' ? std::string("Z:") + source : source;
+    std::string path = (source[0] == '/' ? "Z:" : "") + std::string(source);
     std::replace(path.begin(), path.end(), '/', '\\');
     return path + "\\lang\\shipped\\" + name;
 }

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 namespace testing_support {
 namespace {
 
@@ -21,19 +19,6 @@ std::string TextOf(HWND window)
     return text;
 }
 
-LONG_PTR StyleOf(HWND window)
-{
-    return ::GetWindowLongPtrA(window, GWL_STYLE);
-}
-
-RECT RectIn(HWND window, HWND parent)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 std::string Describe(HWND control)
 {
     return "control " + std::to_string(::GetDlgCtrlID(control)) + " \"" + TextOf(control) + "\"";
@@ -44,9 +29,12 @@ std::string Size(const RECT& rect)
     return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
-std::string Place(const RECT& rect)
+RECT RectIn(HWND window, HWND parent)
 {
-    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ") " + Size(rect);
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 // Room the control leaves its text, and how it lays the text out: 0 when
@@ -54,17 +42,15 @@ std::string Place(const RECT& rect)
 UINT TextRoom(HWND control, RECT& room)
 {
     ::GetClientRect(control, &room);
-    const std::string kind = ClassOf(control);
-    const LONG_PTR style = StyleOf(control);
-    const int box = ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
-    if (lstrcmpiA(kind.c_str(), "Static") == 0) {
+    const LONG_PTR style = ::GetWindowLongPtrA(control, GWL_STYLE);
+    if (lstrcmpiA(ClassOf(control).c_str(), "Static") == 0) {
         const LONG_PTR type = style & SS_TYPEMASK;
         const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
         if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT)
             return DT_WORDBREAK | prefix;
         return type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE ? DT_SINGLELINE | prefix : 0;
     }
-    if (lstrcmpiA(kind.c_str(), "Button") != 0)
+    if (lstrcmpiA(ClassOf(control).c_str(), "Button") != 0)
         return 0;
     const UINT lines = (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
     switch (style & BS_TYPEMASK) {
@@ -78,42 +64,45 @@ UINT TextRoom(HWND control, RECT& room)
     case BS_AUTORADIOBUTTON:
     case BS_3STATE:
     case BS_AUTO3STATE:
-        room.left += box;
+        room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 4; // the box
         return lines;
     default:
         return 0;
     }
 }
 
-bool Overlap(const RECT& a, const RECT& b)
-{
-    RECT both{};
-    return ::IntersectRect(&both, &a, &b) != FALSE;
-}
-
+// Overlaps of an allowed pair, and of an up-down control with its buddy.
 bool Allowed(HWND a, HWND b, const std::vector<AllowedOverlap>& allowed)
 {
     const int idA = ::GetDlgCtrlID(a), idB = ::GetDlgCtrlID(b);
     for (const AllowedOverlap& pair : allowed)
         if ((pair.first == idA && pair.second == idB) || (pair.first == idB && pair.second == idA))
             return true;
-    // An up-down control sits against the edit it belongs to.
-    for (HWND spin : {a, b}) {
-        HWND other = spin == a ? b : a;
-        if (ClassOf(spin) == UPDOWN_CLASSA &&
-            reinterpret_cast<HWND>(::SendMessageA(spin, UDM_GETBUDDY, 0, 0)) == other)
-            return true;
-    }
-    return false;
+    auto buddy = [](HWND spin) {
+        return ClassOf(spin) == UPDOWN_CLASSA ? HWND(::SendMessageA(spin, UDM_GETBUDDY, 0, 0))
+                                              : nullptr;
+    };
+    return buddy(a) == b || buddy(b) == a;
 }
 
 std::vector<HWND> VisibleChildren(HWND parent)
 {
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (StyleOf(child) & WS_VISIBLE)
+        if (::GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE)
             children.push_back(child);
     return children;
+}
+
+void CollectMnemonics(HWND window, std::vector<std::pair<char, HWND>>& keys)
+{
+    for (HWND child : VisibleChildren(window)) {
+        RECT room{};
+        if (const char key = TextRoom(child, room) ? Mnemonic(TextOf(child)) : 0)
+            keys.emplace_back(key, child);
+        if (ClassOf(child) == "#32770")
+            CollectMnemonics(child, keys);
+    }
 }
 
 } // namespace
@@ -126,8 +115,7 @@ bool TextFits(HWND control, std::string* reason)
     if (!layout || text.empty())
         return true;
     HDC dc = ::GetDC(control);
-    HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = ::SelectObject(dc, HFONT(::SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT need{0, 0, room.right - room.left, 0};
     ::DrawTextA(dc, text.c_str(), -1, &need, layout | DT_CALCRECT | DT_EXPANDTABS);
     ::SelectObject(dc, old);
@@ -141,23 +129,25 @@ bool TextFits(HWND control, std::string* reason)
 void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
                  const std::vector<AllowedOverlap>& allowed)
 {
-    RECT client{};
+    RECT client{}, inside{}, both{};
     ::GetClientRect(window, &client);
     const std::vector<HWND> children = VisibleChildren(window);
     for (size_t i = 0; i < children.size(); ++i) {
-        HWND child = children[i];
+        const HWND child = children[i];
         const RECT rect = RectIn(child, window);
-        RECT inside{};
         if (!::IntersectRect(&inside, &rect, &client) || !::EqualRect(&inside, &rect))
-            faults.push_back(name + ": " + Describe(child) + " at " + Place(rect) +
+            faults.push_back(name + ": " + Describe(child) + " at (" + std::to_string(rect.left) +
+                             "," + std::to_string(rect.top) + ") " + Size(rect) +
                              " leaves its parent of " + Size(client));
         std::string reason;
         if (!TextFits(child, &reason))
             faults.push_back(name + ": " + Describe(child) + " does not fit: " + reason);
-        for (size_t j = i + 1; j < children.size(); ++j)
-            if (Overlap(rect, RectIn(children[j], window)) && !Allowed(child, children[j], allowed))
+        for (size_t j = i + 1; j < children.size(); ++j) {
+            const RECT other = RectIn(children[j], window);
+            if (::IntersectRect(&both, &rect, &other) && !Allowed(child, children[j], allowed))
                 faults.push_back(name + ": " + Describe(child) + " overlaps " +
                                  Describe(children[j]));
+        }
         if (ClassOf(child) == "#32770")
             CheckLayout(child, name + "/" + std::to_string(::GetDlgCtrlID(child)), faults, allowed);
     }
@@ -177,22 +167,6 @@ char Mnemonic(const std::string& text)
     }
     return 0;
 }
-
-namespace {
-
-void CollectMnemonics(HWND window, std::vector<std::pair<char, HWND>>& keys)
-{
-    for (HWND child : VisibleChildren(window)) {
-        RECT room{};
-        const char key = TextRoom(child, room) ? Mnemonic(TextOf(child)) : 0;
-        if (key)
-            keys.emplace_back(key, child);
-        if (ClassOf(child) == "#32770")
-            CollectMnemonics(child, keys);
-    }
-}
-
-} // namespace
 
 void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults)
 {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace testing_support {
 namespace {
@@ -12,74 +13,46 @@ HKEY g_userRoot = nullptr;
 HKEY g_machineRoot = nullptr;
 std::string g_sandboxPath;
 
-bool DeleteTree(HKEY parent, const char* name)
-{
-    HKEY key;
-    if (RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return false;
-    char child[256];
-    for (;;) {
-        DWORD length = sizeof(child);
-        if (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        if (!DeleteTree(key, child))
-            break;
-    }
-    RegCloseKey(key);
-    return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
-}
-
-HKEY CreateKey(HKEY parent, const std::string& path)
+HKEY CreateKey(const std::string& path)
 {
     HKEY key = nullptr;
-    RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                    nullptr, &key, nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                    KEY_ALL_ACCESS, nullptr, &key, nullptr);
     return key;
 }
 
-void OpenSandbox()
+// Paths in the ANSI code page (the package tests build this file alone).
+std::wstring Wide(const std::string& path)
 {
-    char name[96];
-    std::snprintf(name, sizeof(name), "Software\\VelindraTests\\%lu-%lu", GetCurrentProcessId(),
-                  GetTickCount());
-    g_sandboxPath = name;
-    DeleteTree(HKEY_CURRENT_USER, name);
-    g_userRoot = CreateKey(HKEY_CURRENT_USER, g_sandboxPath + "\\user");
-    g_machineRoot = CreateKey(HKEY_CURRENT_USER, g_sandboxPath + "\\machine");
-    RegOverridePredefKey(HKEY_CURRENT_USER, g_userRoot);
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, g_machineRoot);
+    std::wstring wide(path.size(), L'\0');
+    wide.resize(
+        MultiByteToWideChar(CP_ACP, 0, path.data(), int(path.size()), &wide[0], int(wide.size())));
+    return wide;
 }
 
-void EmptyKey(HKEY key)
+// Any file function takes the extended-length form of a full path.
+std::wstring Long(const std::wstring& path)
 {
-    char child[256];
-    for (;;) {
-        DWORD length = sizeof(child);
-        if (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        if (!DeleteTree(key, child))
-            break;
-    }
-    for (;;) {
-        DWORD length = sizeof(child);
-        if (RegEnumValueA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        if (RegDeleteValueA(key, child) != ERROR_SUCCESS)
-            break;
-    }
+    return L"\\\\?\\" + path;
 }
 
 } // namespace
 
 void ResetRegistrySandbox()
 {
-    if (!g_userRoot)
-        OpenSandbox();
-    EmptyKey(g_userRoot);
-    EmptyKey(g_machineRoot);
+    if (!g_userRoot) {
+        char name[96];
+        std::snprintf(name, sizeof(name), "Software\\VelindraTests\\%lu-%lu", GetCurrentProcessId(),
+                      GetTickCount());
+        g_sandboxPath = name;
+        RegDeleteTreeA(HKEY_CURRENT_USER, name);
+        g_userRoot = CreateKey(g_sandboxPath + "\\user");
+        g_machineRoot = CreateKey(g_sandboxPath + "\\machine");
+        RegOverridePredefKey(HKEY_CURRENT_USER, g_userRoot);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, g_machineRoot);
+    }
+    RegDeleteTreeA(g_userRoot, nullptr);
+    RegDeleteTreeA(g_machineRoot, nullptr);
 }
 
 void CloseRegistrySandbox()
@@ -91,71 +64,68 @@ void CloseRegistrySandbox()
     RegCloseKey(g_userRoot);
     RegCloseKey(g_machineRoot);
     g_userRoot = g_machineRoot = nullptr;
-    DeleteTree(HKEY_CURRENT_USER, g_sandboxPath.c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, g_sandboxPath.c_str());
 }
 
-std::string RegistrySandboxPath()
+bool MakeFolder(const std::wstring& path)
 {
-    return g_sandboxPath;
+    return CreateDirectoryW(Long(path).c_str(), nullptr) != FALSE;
 }
 
-namespace {
-
-void RemoveFolder(const std::string& folder)
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes)
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string full = folder + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveFolder(full);
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+    std::ofstream file(std::filesystem::path(Long(path)), std::ios::binary);
+    return static_cast<bool>(file << bytes);
+}
+
+std::string ReadWholeFile(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(Long(path)), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void RemoveFolder(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(Long(path + L"\\*").c_str(), &entry);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &entry)) {
+        const std::wstring name = entry.cFileName, full = path + L"\\" + name;
+        if (name == L"." || name == L"..")
+            continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveFolder(full);
+        SetFileAttributesW(Long(full).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Long(full).c_str());
     }
-    RemoveDirectoryA(folder.c_str());
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+    RemoveDirectoryW(Long(path).c_str());
 }
-
-} // namespace
 
 TempFolder::TempFolder()
 {
-    char base[MAX_PATH];
+    char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
     static unsigned counter = 0;
-    char name[MAX_PATH + 64];
-    std::snprintf(name, sizeof(name), "%svelindra-test-%lu-%u", base, GetCurrentProcessId(),
-                  ++counter);
-    path_ = name;
-    RemoveFolder(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    path_ = base + std::string("velindra-test-") + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
+    RemoveFolder(Wide(path_));
+    MakeFolder(Wide(path_));
 }
 
 TempFolder::~TempFolder()
 {
-    RemoveFolder(path_);
+    RemoveFolder(Wide(path_));
 }
 
 bool TempFolder::Write(const std::string& name, const std::string& contents) const
 {
-    std::ofstream out(File(name), std::ios::binary);
-    out << contents;
-    return static_cast<bool>(out);
+    return WriteWholeFile(Wide(File(name)), contents);
 }
 
 std::string TempFolder::Read(const std::string& name) const
 {
-    std::ifstream in(File(name), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadWholeFile(Wide(File(name)));
 }
 
 bool TempFolder::Exists(const std::string& name) const
@@ -174,17 +144,7 @@ void PumpMessages()
 
 COLORREF ReadWindowPixel(HWND window, int x, int y)
 {
-    HDC screen = ::GetDC(window);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP pixel = ::CreateCompatibleBitmap(screen, 1, 1);
-    HGDIOBJ previous = ::SelectObject(memory, pixel);
-    ::BitBlt(memory, 0, 0, 1, 1, screen, x, y, SRCCOPY);
-    COLORREF colour = ::GetPixel(memory, 0, 0);
-    ::SelectObject(memory, previous);
-    ::DeleteObject(pixel);
-    ::DeleteDC(memory);
-    ::ReleaseDC(window, screen);
-    return colour;
+    return ReadWindowPixels(window, RECT{x, y, x + 1, y + 1})[0];
 }
 
 std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
@@ -198,7 +158,6 @@ std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
     HBITMAP copy = ::CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = ::SelectObject(memory, copy);
     ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    pixels.reserve(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             pixels.push_back(::GetPixel(memory, x, y));
@@ -212,14 +171,12 @@ std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
 std::pair<int, int> ColumnsWithColour(HWND window, const RECT& area, COLORREF colour)
 {
     const std::vector<COLORREF> pixels = ReadWindowPixels(window, area);
-    const int width = area.right - area.left;
     std::pair<int, int> columns{-1, -1};
     for (size_t i = 0; i < pixels.size(); ++i) {
         if (pixels[i] != colour)
             continue;
-        const int x = area.left + static_cast<int>(i % static_cast<size_t>(width));
-        if (columns.first < 0 || x < columns.first)
-            columns.first = x;
+        const int x = area.left + int(i % size_t(area.right - area.left));
+        columns.first = columns.first < 0 ? x : std::min(columns.first, x);
         columns.second = std::max(columns.second, x);
     }
     return columns;

@@ -13,9 +13,6 @@ namespace testing_support {
 // Empties the process's registry sandbox (both redirected roots).
 void ResetRegistrySandbox();
 
-// The real key under which this process's sandbox lives (for diagnostics).
-std::string RegistrySandboxPath();
-
 // A fresh, empty folder that is removed with everything in it on destruction.
 class TempFolder {
 public:
@@ -34,6 +31,13 @@ public:
 private:
     std::string path_;
 };
+
+// Files and folders by wide paths of any length: made, written, read (empty
+// when missing) and removed with everything in them.
+bool MakeFolder(const std::wstring& path);
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
+std::string ReadWholeFile(const std::wstring& path);
+void RemoveFolder(const std::wstring& path);
 
 // Pumps this thread's messages until the queue is empty.
 void PumpMessages();

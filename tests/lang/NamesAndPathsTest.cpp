@@ -1,0 +1,125 @@
+// Language names, the paths beside the executable and the listing of the
+// language files there.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "lang/LanguageFiles.h"
+#include "lang/LanguageName.h"
+#include "lang/LongPath.h"
+#include "lang/ModulePath.h"
+#include "tests/lang/WideFolder.h"
+
+namespace {
+
+TEST(LanguageName, OnlyPlainFileNamesAreLanguages)
+{
+    for (const char* name :
+         {"english", "pt.br", " german\t", "console", "com10", "\xE6\x97\xA5 \xF0\x9F\x8E\x89"})
+        EXPECT_TRUE(IsPlainLanguageName(name)) << name;
+    for (const char* name : {"", " \t ", ".", "..", "..\\evil", "../evil", "C:german",
+                             "\\\\server\\share\\german", "ger*", "ger?an", "a\"b", "a<b", "a|b"})
+        EXPECT_FALSE(IsPlainLanguageName(name)) << name;
+    for (const char* name :
+         {"tab\tinside", "bell\x07", "del\x7F", "CON", "con.txt", "Nul ", "nul .lng", "PRN",
+          "aux.de", "COM1", "com9.x", "LPT1", "lpt9", "\xFF\xFEnot UTF-8"})
+        EXPECT_FALSE(IsPlainLanguageName(name)) << name;
+}
+
+// A path that MAX_PATH might not hold reaches the file functions in its
+// extended-length form; a path that is not full never counts as one.
+TEST(LongPath, FullPathsOfAnyLength)
+{
+    const std::wstring deep = L"\\" + std::wstring(250, L'd'), name = L"\\x.lng";
+    const std::pair<std::wstring, std::wstring> table[] = {
+        {L"C:\\short" + name, L"C:\\short" + name},
+        {L"C:" + deep + L"/x.lng", L"\\\\?\\C:" + deep + name},
+        {L"\\\\server\\share" + deep + name, L"\\\\?\\UNC\\server\\share" + deep + name},
+        {L"\\\\?\\C:" + deep + name, L"\\\\?\\C:" + deep + name},
+        {L"relative" + deep + name, L"relative" + deep + name}};
+    for (const auto& row : table)
+        EXPECT_EQ(row.second, FileSystemPath(row.first));
+    for (const wchar_t* full : {L"C:\\x", L"C:/x", L"\\\\server\\x", L"//server/x"})
+        EXPECT_TRUE(IsFullPath(full)) << full;
+    for (const wchar_t* relative : {L"velindra.exe", L"C:x", L"\\x", L"a\\b", L"C:"})
+        EXPECT_FALSE(IsFullPath(relative)) << relative;
+}
+
+TEST(ModulePath, SplitsAndJoinsAPath)
+{
+    ModulePath path(L"C:\\Program Files\\a.b\\velindra.v1.exe");
+    EXPECT_EQ(L"C: \\Program Files\\a.b\\ velindra.v1 .exe",
+              path.GetDrive() + L" " + path.GetFolder() + L" " + path.GetFileName() + L" " +
+                  path.GetExtension());
+    path.SetFileName(L"german");
+    path.SetExtension(L"lng");
+    EXPECT_EQ(L"C:\\Program Files\\a.b\\german.lng", path.MakePath());
+    EXPECT_EQ(L"velindra", ModulePath(L"velindra").MakePath());
+    EXPECT_EQ(L"test_lang.exe", ModulePath().GetFileName() + ModulePath().GetExtension());
+    ModulePath::OverrideModuleFileName("Z:\\\xD0\xB4\xD1\x80\\prog.exe"); // UTF-8
+    EXPECT_EQ(L"\\\u0434\u0440\\", ModulePath().GetFolder());
+    ModulePath::ResetModuleFileName();
+}
+
+TEST(MatchesFilePattern, WildcardsWithoutRegardToCase)
+{
+    for (auto match : {std::make_pair(L"OLD.LNG", L"*.lng"), std::make_pair(L".lng", L"*.lng"),
+                       std::make_pair(L"a.lng.lng", L"*.lng"), std::make_pair(L"ab", L"a?"),
+                       std::make_pair(L"\u0420\u0423\u0421.LNG", L"\u0440\u0443\u0441.lng")})
+        EXPECT_TRUE(MatchesFilePattern(match.first, match.second)) << match.first;
+    for (auto miss : {std::make_pair(L"fr.lngx", L"*.lng"), std::make_pair(L"a", L"a?"),
+                      std::make_pair(L"FR~1.LNG", L"*.lngx")})
+        EXPECT_FALSE(MatchesFilePattern(miss.first, miss.second)) << miss.first;
+}
+
+template <typename Names> Names Sorted(Names names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The file system also matches "*.lng" against short names ("fr.lngx"); a
+// folder or a name without a stem is no language either.
+TEST(ListFiles, ListsWhatReallyMatchesAsTheFileSystemSpellsIt)
+{
+    testing_support::WideFolder folder(L"languages");
+    for (const wchar_t* name :
+         {L"english.lng", L"German.lng", L".lng", L"pt.br.lng", L"fr.lngx", L"old.LNG"})
+        folder.Write(name, "[Translator]\r\n");
+    CreateDirectoryW(folder.File(L"folder.lng").c_str(), nullptr);
+    WideNames names{L"left over"};
+    for (const std::wstring& where :
+         {folder.Path(), folder.Path() + L" \\ \t", folder.Path() + L"/"}) {
+        EXPECT_TRUE(ListFiles(where, L"*.lng", names, false, true));
+        EXPECT_EQ((WideNames{L"German", L"english", L"old", L"pt.br"}), Sorted(names));
+    }
+    EXPECT_TRUE(ListFiles(folder.Path(), L"*.lng", names, true, false));
+    EXPECT_EQ(5u, names.size());
+    EXPECT_EQ(folder.File(L".lng"), Sorted(names)[0]);
+    EXPECT_TRUE(ListFiles(folder.Path(), L"*.xyz", names, false, true) && names.empty());
+    names = {L"left over"};
+    EXPECT_FALSE(ListFiles(folder.File(L"missing"), L"*.lng", names, false, true) ||
+                 !names.empty());
+    EXPECT_FALSE(ListFiles(folder.File(L"english.lng"), L"*.lng", names, false, true));
+    EXPECT_TRUE(DirectoryExists(L"") && DirectoryExists(L" \t") &&
+                DirectoryExists(L"  " + folder.Path() + L"\\/ "));
+}
+
+// The languages beside an executable in a folder of any name and length, in
+// any script; names that are no plain file name are left out.
+TEST(ListLanguageNames, FromAnyFolderInAnyScript)
+{
+    for (size_t length : {0, 300}) {
+        testing_support::WideFolder folder(testing_support::ScriptsFolderName(), length);
+        for (const wchar_t* name :
+             {L"english.lng", L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439.lng", L"nul.txt.lng"})
+            folder.Write(name, "");
+        ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
+        const CStringArray expected{"english",
+                                    "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"};
+        EXPECT_EQ(expected, Sorted(ListLanguageNames())) << length;
+        ModulePath::ResetModuleFileName();
+    }
+}
+
+} // namespace

@@ -1,0 +1,188 @@
+// Which days are marked: worked examples, every displayable month against the
+// plain periodic rule, one period, and the marking from the stored settings.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "model/CycleCalculator.h"
+#include "model/Settings.h"
+#include "tests/model/ModelTesting.h"
+
+using namespace model_tests;
+
+namespace {
+
+struct Cycle {
+    COleDateTime start;
+    int crit = 0, clear = 0; // C and K
+};
+
+// "2004-03-10 09:30:00 5 23": the start's date and time, C and K.
+Cycle Parse(const char* text)
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    Cycle cycle;
+    std::sscanf(text, "%d-%d-%d %d:%d:%d %d %d", &y, &mo, &d, &h, &mi, &s, &cycle.crit,
+                &cycle.clear);
+    cycle.start = COleDateTime(y, mo, d, h, mi, s);
+    return cycle;
+}
+
+FakeCalendar Grid(const char* month) // "2004-03"
+{
+    int year = 0, number = 0;
+    std::sscanf(month, "%d-%d", &year, &number);
+    return FakeCalendar(year, number);
+}
+
+TEST(MarkCriticalDays, WorkedExamples)
+{
+    const char* const table[][3] = {
+        {"2004-03", "2004-03-10 09:30:00 5 23", "2004-03-10+5 2004-04-07+4"},
+        {"2004-01", "2004-03-10 09:30:00 5 23", "2004-01-14+5"}, // before the start
+        // A period beginning on the last displayed day shows when it begins
+        // no later than 00:00:01, the time of day the calendar sends.
+        {"2004-03", "2004-03-13 00:00:01 5 23", "2004-03-13+5 2004-04-10+1"},
+        {"2004-03", "2004-03-13 00:00:02 5 23", "2004-03-13+5"},
+        // A period shows when it began at most 31 days before the grid.
+        {"2004-03", "2004-01-29 00:00:01 40 200", "2004-02-29+9"},
+        {"2004-03", "2004-01-29 00:00:00 40 200", ""},
+        // Counts of any size; counts that are no cycle.
+        {"2004-03", "2004-03-20 00:00:00 2147483647 28", "2004-03-20+22"},
+        {"2004-03", "2004-03-10 09:30:00 3 2147483647", "2004-03-10+3"},
+        {"2004-05", "2004-03-10 09:30:00 3 2147483647", ""},
+        {"1973-01", "9999-12-31 00:00:00 2147483647 2147483647", ""},
+        {"1973-01", "0100-01-01 00:00:00 2147483647 2147483647", ""},
+        {"2004-03", "2004-03-10 09:30:00 0 28", ""},
+        {"2004-03", "2004-03-10 09:30:00 3 0", ""},
+    };
+    for (const auto& row : table) {
+        FakeCalendar grid = Grid(row[0]);
+        const Cycle cycle = Parse(row[1]);
+        MarkCriticalDays(&grid, grid.First(), grid.Last(), cycle.start, cycle.crit, cycle.clear);
+        EXPECT_EQ(row[2], grid.Runs()) << row[0] << ", " << row[1];
+        EXPECT_TRUE(grid.marked.empty() || grid.colours == std::set<COLORREF>{RGB(247, 201, 206)});
+    }
+}
+
+// A day D is marked when (D - S) mod (C + K) < C, unless its period begins on
+// the last displayed day later than 00:00:01, more than 31 days before the
+// grid, or before the period start from which counting begins: the last one
+// not later than 1973-01-01 01:01:01 (found here the slow way).
+std::set<int64_t> Expected(const FakeCalendar& grid, const Cycle& cycle)
+{
+    COleDateTime counting = cycle.start;
+    while (counting > COleDateTime(1973, 1, 1, 1, 1, 1))
+        counting -= COleDateTimeSpan(cycle.crit + cycle.clear);
+    const int64_t period = cycle.crit + cycle.clear, s = cycle.start.DayNumber();
+    const int64_t first = grid.First().DayNumber(), last = grid.Last().DayNumber();
+    const int t = cycle.start.SecondOfDay();
+    std::set<int64_t> days;
+    for (int64_t d = first; d <= last; ++d) {
+        const int64_t offset = ((d - s) % period + period) % period, b = d - offset;
+        if (offset < cycle.crit && !(b == last && t > 1) && b >= counting.DayNumber() &&
+            (b > first - 31 || (b == first - 31 && t >= 1)))
+            days.insert(d);
+    }
+    return days;
+}
+
+TEST(MarkCriticalDays, EveryDisplayableMonthFollowsTheRule)
+{
+    for (const char* text :
+         {"2004-03-10 09:30:00 5 23", "2004-03-13 00:00:00 5 23", "2004-03-13 00:00:01 3 28",
+          "2004-03-13 00:00:02 1 1", "2004-04-10 23:59:59 3 28", "2010-07-04 12:00:00 30 90",
+          "2020-02-29 06:00:00 7 3", "2035-12-31 00:00:01 4 25", "2004-03-10 09:30:00 40 5",
+          "1990-01-01 00:00:00 100 3", "2150-06-15 00:00:00 30 90", "9000-01-01 00:00:00 6 1",
+          "9999-12-31 23:59:59 3 28",
+          // Starts before the floor, on it, and whole periods after it.
+          "1960-05-01 12:00:00 4 24", "1899-12-29 23:00:00 7 21", "1850-01-01 00:00:00 2 3",
+          "0100-01-01 00:00:00 3 28", "1972-12-15 00:00:00 30 1", "1972-11-20 08:00:00 10 5",
+          "1973-01-01 01:01:01 5 25", "1973-01-01 01:01:02 5 10", "1973-01-01 01:01:02 12 2",
+          "1973-01-29 01:01:01 5 23", "2004-01-25 00:00:01 40 200", "2004-01-29 00:00:00 40 200",
+          "2004-01-29 00:00:01 40 200", "2004-01-29 00:00:02 40 200"}) {
+        const Cycle cycle = Parse(text);
+        for (int month = 12 * 1972 + 11; month <= 12 * 2036; ++month) {
+            FakeCalendar grid(month / 12, month % 12 + 1);
+            MarkCriticalDays(&grid, grid.First(), grid.Last(), cycle.start, cycle.crit,
+                             cycle.clear);
+            ASSERT_EQ(Expected(grid, cycle), grid.marked)
+                << text << " on the grid of " << month / 12 << "-" << month % 12 + 1;
+        }
+    }
+}
+
+// One period from its first day on; days that no calendar can display (before
+// the grid of December 1972 or after that of November 9999) are not asked for.
+TEST(MarkPeriod, MarksTheDaysACalendarCanDisplay)
+{
+    const struct {
+        const char *grid, *period, *runs;
+        long calls;
+    } table[] = {
+        {"2004-03", "2004-02-27 23:00:00 4", "2004-02-29+2", 4},
+        {"1972-12", "1972-11-01 00:00:00 30", "1972-11-26+5", 5},
+        {"9999-11", "9999-10-31 12:00:00 2147483647", "9999-10-31+42", 42},
+        {"2004-03", "2004-03-10 09:30:00 0", "", 0},
+        {"2004-03", "2004-03-10 09:30:00 -5", "", 0},
+    };
+    for (const auto& row : table) {
+        FakeCalendar grid = Grid(row.grid);
+        const Cycle cycle = Parse(row.period);
+        MarkPeriod(&grid, cycle.start, cycle.crit);
+        EXPECT_EQ(row.runs, grid.Runs()) << row.period;
+        EXPECT_EQ(row.calls, grid.calls) << row.period;
+    }
+}
+
+TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
+{
+    FakeCalendar grid(2004, 3);
+    const COleDateTime start(2004, 3, 10, 9, 30, 0);
+    COleDateTime invalid = start;
+    invalid.SetStatus(COleDateTime::invalid);
+    MarkCriticalDays(&grid, grid.First(), grid.Last(), invalid, 3, 28);
+    MarkCriticalDays(&grid, invalid, grid.Last(), start, 3, 28);
+    MarkCriticalDays(&grid, grid.First(), invalid, start, 3, 28);
+    MarkPeriod(&grid, invalid, 3);
+    MarkCriticalDays(nullptr, start, start, start, 3, 28);
+    MarkPeriod(nullptr, start, 3);
+    grid.markable = false;
+    MarkCriticalDays(&grid, grid.First(), grid.Last(), start, 3, 28);
+    MarkPeriod(&grid, start, 3);
+    EXPECT_EQ(0, grid.calls);
+}
+
+// The range as the calendar sends it: its first and last day as time values
+// of 64 bits; "today" is pinned to 2004-03-10 09:30.
+std::string MarkFromSettings(const char* month, int64_t first = 0, int64_t last = 0)
+{
+    FakeCalendar grid = Grid(month);
+    if (!first && !last && !(grid.First().ToTime64(first) && grid.Last().ToTime64(last)))
+        return "no time values";
+    fw::PinClock(COleDateTime(2004, 3, 10, 9, 30, 0));
+    MarkDaysFromSettings(grid, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    fw::UnpinClock();
+    return grid.Runs() + (grid.calls ? "" : "(none asked)");
+}
+
+TEST(MarkDaysFromSettings, MarksTheStoredCycleOrTodaysWithTheDefaults)
+{
+    EXPECT_EQ("2004-03-10+3", MarkFromSettings("2004-03")) << "nothing stored";
+    ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 13 13 9 30 0"));
+    EXPECT_EQ("2004-03-10+3", MarkFromSettings("2004-03")) << "an impossible start is today";
+    ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0"));
+    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));
+    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 23));
+    EXPECT_EQ("2004-03-13+5", MarkFromSettings("2004-03"));
+    EXPECT_EQ("2004-01-17+5", MarkFromSettings("2004-01"));
+
+    int64_t first = 0, last = 0;
+    ASSERT_TRUE(Grid("2004-03").First().ToTime64(first) && Grid("2004-03").Last().ToTime64(last));
+    for (auto range : {std::make_pair(int64_t{0}, last), std::make_pair(first, int64_t{-5}),
+                       std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
+        EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", range.first, range.second));
+    MarkDaysFromSettings(nullptr, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+}
+
+} // namespace
