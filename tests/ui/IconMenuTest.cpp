@@ -1,401 +1,197 @@
-// The icon menu on the program's own menu 134 and on hand-made menus: the
-// records and sub-objects made by BuildIconMenu, measuring, the pixels of
-// every kind of item, release and rebuilding, and translation before building.
+// The icon menu as the user sees it: menu 134 built as the main window builds
+// it, shown with TrackPopupMenu over an owner of its own and read back from
+// the menu window at the idle moments of the menu's loop, in the states the
+// system gives the items (selected with the Down key, greyed, checked, default).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <tuple>
+#include <vector>
 
-#include "tests/support/GdiCount.h"
-#include "framework/Gdi.h"
-#include "lang/LanguageManager.h"
-#include "lang/ModulePath.h"
 #include "res/resource.h"
-#include "tests/support/Sandbox.h"
-#include "tests/ui/IconMenuSurface.h"
+#include "tests/support/GdiCount.h"
+#include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
 #include "ui/IconMenu.h"
 
-using icon_menu_testing::DrawnItem;
+using pixel_testing::Pixels;
+using pixel_testing::Window;
 
 namespace {
 
-constexpr COLORREF kSilver = RGB(192, 192, 192);
-constexpr int kWidth = 140;
-// Positions in the pop-up of menu 134.
-constexpr int kOpen = 0;
-constexpr int kHalfYear = 1;
-constexpr int kFirstSeparator = 2;
-constexpr int kExit = 9;
+constexpr COLORREF kSilver = RGB(192, 192, 192); // the pictures' mask colour
+enum Position { kOpen, kHalfYear, kSeparator, kScheduler, kOptions };
 
-COLORREF Gutter()
+// An item's text as it must look from x = 31: the menu's font (bold for the
+// default item) in the colour on the background.
+Pixels Text(COLORREF background, COLORREF colour, bool bold, const std::string& text)
 {
-    return LightenColor(::GetSysColor(COLOR_BTNFACE), 0.16);
-}
-
-COLORREF Separator()
-{
-    return DarkenColor(Gutter(), 0.18);
-}
-
-COLORREF Highlight()
-{
-    return ::GetSysColor(COLOR_HIGHLIGHT);
-}
-
-COLORREF MenuColour()
-{
-    return ::GetSysColor(COLOR_MENU);
+    CMemoryDC dc(CClientDC(nullptr), 200, 22);
+    dc.FillSolidRect(RECT{0, 0, 200, 22}, background);
+    LOGFONTA logFont{};
+    GetDefaultGuiLogFont(&logFont);
+    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    CFont font;
+    font.CreateFontIndirect(&logFont);
+    fw::SelectGuard select(dc, font);
+    dc.SetTextColor(colour);
+    dc.SetBkMode(TRANSPARENT);
+    RECT place{31, 0, 200, 22};
+    dc.DrawText(text, &place, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+    return Pixels(dc, RECT{0, 0, 200, 22});
 }
 
 class IconMenuTest : public ::testing::Test {
 protected:
-    // Menu 134 built as the main window builds it.
-    void BuildProgramMenu()
+    // Menu 134 as the main window builds and shows it: "Open..." with
+    // picture 0 and the menu's default item.
+    IconMenu* Build()
     {
-        ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
-        ASSERT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 1);
+        if (!menu.LoadMenu(IDR_TRAY_MENU) || menu.BuildIconMenu(IDB_MENU_ICONS, kSilver) != 1)
+            return nullptr;
         menu.SetItemImage(ID_MENU_OPEN, 0);
-        const IconMenuItem* top = menu.GetItemRecord(0);
-        ASSERT_NE(top, nullptr);
-        ASSERT_NE(top->submenu, nullptr);
-        popup = top->submenu.get();
+        ::SetMenuDefaultItem(menu.GetSubMenu(0), kOpen, TRUE);
+        ::EnableMenuItem(menu.GetSubMenu(0), kScheduler, MF_BYPOSITION | MF_GRAYED);
+        ::EnableMenuItem(menu.GetSubMenu(0), kOptions, MF_BYPOSITION | MF_GRAYED);
+        ::CheckMenuItem(menu.GetSubMenu(0), kHalfYear, MF_BYPOSITION | MF_CHECKED);
+        ::CheckMenuItem(menu.GetSubMenu(0), kScheduler, MF_BYPOSITION | MF_CHECKED);
+        return Popup();
     }
-
-    MEASUREITEMSTRUCT Measure(int position, UINT presetWidth = 99)
+    IconMenu* Popup() { return const_cast<IconMenu*>(menu.GetItemRecord(0)->submenu.get()); }
+    // Shows the pop-up menu and reads its window at first and after each press
+    // of the Down key, at the idle moments of the menu's loop; then closes it.
+    void Show(IconMenu& popup, size_t downs)
     {
-        MEASUREITEMSTRUCT item{};
-        item.CtlType = ODT_MENU;
-        item.itemID = popup->GetMenuItemID(position);
-        item.itemWidth = presetWidth;
-        item.itemData = reinterpret_cast<ULONG_PTR>(popup->GetItemRecord(position));
-        popup->MeasureItem(&item);
-        return item;
+        shots.clear();
+        owner.on[WM_ENTERIDLE] = [&, downs](WPARAM, LPARAM window) {
+            HWND shown = reinterpret_cast<HWND>(window);
+            for (UINT i = 0; i < 10; ++i) {
+                ::GetMenuItemRect(shown, popup.GetSafeHmenu(), i, &items[i]);
+                ::MapWindowPoints(nullptr, shown, reinterpret_cast<POINT*>(&items[i]), 2);
+            }
+            shots.push_back(Pixels::Of(shown));
+            shots.size() > downs ? ::EndMenu() : owner.PostMessage(WM_KEYDOWN, VK_DOWN, 1);
+            return 0;
+        };
+        popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_TOPALIGN, 900, 100, &owner);
     }
-
-    DrawnItem Draw(int position, UINT state, int height = 22)
+    // An item's pixels in a shot, relative to the item's corner.
+    Pixels Item(size_t shot, int position)
     {
-        return DrawnItem(*popup, position, state, kWidth, height);
+        return Pixels(shots.at(shot)).From(items[position].left, items[position].top);
     }
 
+    Window owner{RECT{0, 0, 9, 9}};
+    std::vector<Pixels> shots;
+    RECT items[10] = {}; // in the menu window
     IconMenu menu;
-    IconMenu* popup = nullptr;
 };
 
-TEST_F(IconMenuTest, BuildingGivesEveryItemARecordAndTheSubmenuItsOwnObject)
+// Shot 0 with nothing selected, then Open (picture 0, the default item),
+// Half-Year (checked), Scheduler (checked, greyed) and Options (greyed, given
+// picture 0 too) selected in turn.
+TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
 {
-    BuildProgramMenu();
-    EXPECT_EQ(menu.GetOwner(), &menu);
-    EXPECT_EQ(menu.GetImageSize(), 16);
-    // The framework routes the pop-up's items to the sub-object.
-    HMENU submenu = menu.GetSubMenu(0);
-    EXPECT_EQ(CMenu::FromHandlePermanent(submenu), popup);
-    EXPECT_EQ(popup->IsBuilt(), 1);
-    EXPECT_EQ(popup->GetOwner(), &menu);
-    EXPECT_EQ(popup->GetImageSize(), 16);
-
-    // The top level keeps its ordinary item, the pop-up's items are owner-drawn.
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE;
-    ASSERT_TRUE(::GetMenuItemInfoA(menu.GetSafeHmenu(), 0, TRUE, &info));
-    EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
-    const char* texts[] = {"Open...",  "Half-Year...", "", "Scheduler...", "Options...", "",
-                           "Web-Site", "About",        "", "Exit"};
-    ASSERT_EQ(popup->GetMenuItemCount(), 10);
-    for (int position = 0; position < 10; ++position) {
-        SCOPED_TRACE(position);
-        ASSERT_TRUE(::GetMenuItemInfoA(submenu, position, TRUE, &info));
-        EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
-        const IconMenuItem* record = popup->GetItemRecord(position);
-        ASSERT_NE(record, nullptr);
-        EXPECT_EQ(record->text, texts[position]);
-        EXPECT_EQ(record->submenu, nullptr);
+    ASSERT_NE(Build(), nullptr);
+    menu.SetItemImage(ID_MENU_OPTIONS, 0);
+    Show(*Popup(), 4);
+    ASSERT_EQ(items[kOpen].bottom - items[kOpen].top, 22);
+    ASSERT_EQ(items[kSeparator].bottom - items[kSeparator].top, 3);
+    const COLORREF high = ::GetSysColor(COLOR_HIGHLIGHT), plain = ::GetSysColor(COLOR_MENU);
+    const COLORREF gutter = LightenColor(::GetSysColor(COLOR_BTNFACE), 0.16);
+    const COLORREF line = DarkenColor(gutter, 0.18), fill = LightenColor(high, 0.7);
+    const std::vector<COLORREF> colours{
+        gutter, plain, line, high, fill, LightenColor(high, 0.85), LightenColor(high, 0.5)};
+    // g gutter, m menu, l line, h highlight, f fill, b and c check boxes
+    for (auto [shot, position, pixels] :
+         {std::tuple{0, kSeparator, "0,1=g 22,1=g 23,1=m 30,1=m 31,1=l 100,1=l 31,0=m 31,2=m"},
+          {0, kOpen, "0,0=g 3,3=g 22,21=g 23,0=m 23,21=m"},
+          {1, kOpen, "0,0=h 0,21=h 100,0=h 1,1=f 22,20=f"},
+          {0, kHalfYear, "0,0=g 1,1=h 20,1=h 1,20=h 20,20=h 19,19=b 21,21=g 23,10=m"},
+          {2, kHalfYear, "0,0=h 1,1=h 20,20=h 19,19=c 21,21=h 22,1=f"},
+          {0, kScheduler, "0,0=g 1,1=g 20,20=g 19,19=g 21,21=g"},
+          {3, kScheduler, "0,0=g 1,1=g 20,20=g 100,0=m"},
+          {4, kOptions, "0,0=g 3,3=g 100,0=m"}}) {
+        SCOPED_TRACE(testing::Message() << "shot " << shot << ", item " << position);
+        Item(shot, position).Expect(pixels, "gmlhfbc", colours);
     }
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 1);
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_EXIT), 0);
-}
 
-TEST_F(IconMenuTest, CommandItemsAreTwentyTwoPixelsHighAndSeparatorsThree)
-{
-    BuildProgramMenu();
-    CFont font;
-    LOGFONTA logFont{};
-    ASSERT_TRUE(GetDefaultGuiLogFont(&logFont));
-    font.CreateFontIndirect(&logFont);
-    int widest = 0;
-    for (const char* text :
-         {"Open...", "Half-Year...", "Scheduler...", "Options...", "Web-Site", "About", "Exit"})
-        widest = std::max(widest, GetTextWidth(font, text));
-    EXPECT_EQ(popup->GetTextColumnWidth(), widest);
-    EXPECT_EQ(popup->GetAcceleratorOffset(), 0);
-
-    MEASUREITEMSTRUCT open = Measure(kOpen);
-    EXPECT_EQ(open.itemHeight, 22u);
-    EXPECT_EQ(open.itemWidth, static_cast<UINT>(widest + 16 + 21));
-    MEASUREITEMSTRUCT separator = Measure(kFirstSeparator);
-    EXPECT_EQ(separator.itemHeight, 3u);
-    EXPECT_EQ(separator.itemWidth, 99u);
-}
-
-TEST_F(IconMenuTest, SeparatorIsALineOnePixelBelowItsTopFromThirtyOnePixels)
-{
-    BuildProgramMenu();
-    DrawnItem item = Draw(kFirstSeparator, 0, 3);
-    EXPECT_TRUE(item.StaysInside());
-    EXPECT_EQ(item.CountOther({0, 0, 23, 3}, Gutter()), 0);
-    EXPECT_EQ(item.CountOther({23, 0, kWidth, 1}, MenuColour()), 0);
-    EXPECT_EQ(item.CountOther({23, 2, kWidth, 3}, MenuColour()), 0);
-    EXPECT_EQ(item.CountOther({23, 1, 31, 2}, MenuColour()), 0);
-    EXPECT_EQ(item.CountOther({31, 1, kWidth, 2}, Separator()), 0);
-    // Selection makes no difference to a separator.
-    DrawnItem selected = Draw(kFirstSeparator, ODS_SELECTED, 3);
-    EXPECT_EQ(selected.At(31, 1), Separator());
-    EXPECT_EQ(selected.At(0, 0), Gutter());
-}
-
-TEST_F(IconMenuTest, OpenShowsPictureZeroAndOtherCommandsAnEmptyGutter)
-{
-    BuildProgramMenu();
-    CBitmap picture;
-    ASSERT_TRUE(picture.LoadBitmap(IDB_MENU_ICONS));
-    HDC pictureDc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(pictureDc, picture);
-    DrawnItem open = Draw(kOpen, 0);
-    EXPECT_TRUE(open.StaysInside());
-    int shown = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            COLORREF stored = ::GetPixel(pictureDc, x, y);
-            COLORREF expected = stored == kSilver ? Gutter() : stored;
-            EXPECT_EQ(open.At(4 + x, 4 + y), expected) << x << "," << y;
-            shown += stored != kSilver ? 1 : 0;
+    // Picture 0 and the system's check mark (OBM_CHECK) where not masked: as
+    // they are, raised a pixel over a shadow when selected, silhouettes when
+    // greyed.
+    CBitmap icons, mark;
+    ASSERT_TRUE(icons.LoadBitmap(IDB_MENU_ICONS));
+    mark.Attach(static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, MAKEINTRESOURCEA(32760), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
+    BITMAP size{};
+    mark.GetBitmap(&size);
+    const int x = size.bmWidth / 2 - 1, y = size.bmHeight / 2 - 2;
+    const COLORREF grey = DarkenColor(gutter, 0.25), none = CLR_NONE;
+    for (auto [shot, position, picture, at, ink] : {std::tuple{0, kOpen, &icons, POINT{4, 4}, none},
+                                                    {1, kOpen, &icons, POINT{3, 3}, none},
+                                                    {0, kOptions, &icons, POINT{4, 4}, grey},
+                                                    {4, kOptions, &icons, POINT{4, 4}, grey},
+                                                    {0, kHalfYear, &mark, POINT{x, y}, none},
+                                                    {2, kHalfYear, &mark, POINT{x, y}, none},
+                                                    {0, kScheduler, &mark, POINT{x, y}, grey}}) {
+        CDC dc;
+        dc.CreateCompatibleDC(CClientDC(nullptr));
+        fw::SelectGuard select(dc, *picture);
+        const bool icon = picture == &icons;
+        const int side = icon ? 16 : size.bmWidth;
+        const Pixels drawn(dc, RECT{0, 0, side, side}), item = Item(shot, position);
+        int shown = 0, unlike = 0;
+        for (int py = 0; py < side; ++py)
+            for (int px = 0; px < side; ++px)
+                if (drawn(px, py) != (icon ? kSilver : RGB(255, 255, 255))) {
+                    ++shown;
+                    unlike += item(at.x + px, at.y + py) != (ink == none ? drawn(px, py) : ink);
+                }
+        EXPECT_GT(shown, 10);
+        EXPECT_EQ(unlike, 0) << "shot " << shot << ", item " << position;
+        if (at.x == 4) { // nothing else on the gutter
+            EXPECT_EQ(item.Count({0, 0, 23, 22}, gutter), 23 * 22 - shown);
         }
-    ::SelectObject(pictureDc, previous);
-    ::DeleteDC(pictureDc);
-    EXPECT_GT(shown, 20);
-    // Around the picture the gutter; the text area in the menu colour.
-    EXPECT_EQ(open.CountOther({0, 0, 23, 4}, Gutter()), 0);
-    EXPECT_EQ(open.CountOther({0, 20, 23, 22}, Gutter()), 0);
-    EXPECT_GT(open.CountOther({31, 0, kWidth, 22}, MenuColour()), 0); // the text
-    EXPECT_EQ(open.CountOther({23, 0, 31, 22}, MenuColour()), 0);
+    }
+    EXPECT_GT(Item(1, kOpen).Count({5, 5, 21, 21}, DarkenColor(fill, 0.25)), 0);
 
-    for (int position : {kHalfYear, 3, 4, 6, 7, kExit}) {
-        SCOPED_TRACE(position);
-        DrawnItem other = Draw(position, 0);
-        EXPECT_EQ(other.CountOther({0, 0, 23, 22}, Gutter()), 0);
-        EXPECT_GT(other.CountOther({31, 0, kWidth, 22}, MenuColour()), 0);
+    // The texts: bold for the default item, in the separator colour when greyed.
+    const COLORREF black = ::GetSysColor(COLOR_MENUTEXT);
+    for (auto [shot, position, background, colour, text] :
+         {std::tuple{0, kOpen, plain, black, "Open..."},
+          {0, kHalfYear, plain, black, "Half-Year..."},
+          {1, kOpen, fill, black, "Open..."},
+          {4, kOptions, plain, line, "Options..."}}) {
+        const Pixels expected = Text(background, colour, position == kOpen, text);
+        EXPECT_EQ(Item(shot, position).Count({23, 1, 100, 21}, 0, &expected), 0) << text;
     }
 }
 
-TEST_F(IconMenuTest, AGreyedItemUsesTheSeparatorColourWithoutSelectionAndASilhouette)
+TEST_F(IconMenuTest, BuildsOnceReleasesEverythingAndMayTryAgainAfterAFailure)
 {
-    BuildProgramMenu();
-    DrawnItem greyed = Draw(kOpen, ODS_GRAYED | ODS_SELECTED);
-    EXPECT_EQ(greyed.At(0, 0), Gutter());
-    EXPECT_EQ(greyed.At(kWidth - 1, 0), MenuColour());
-    RECT text{31, 0, kWidth, 22};
-    EXPECT_GT(greyed.Count(text, Separator()), 0);
-    EXPECT_EQ(greyed.Count(text, ::GetSysColor(COLOR_MENUTEXT)), 0);
-    // The picture becomes one colour on the gutter.
-    COLORREF silhouette = DarkenColor(Gutter(), 0.25);
-    RECT picture{4, 4, 20, 20};
-    int painted = greyed.Count(picture, silhouette);
-    EXPECT_GT(painted, 20);
-    EXPECT_EQ(painted + greyed.Count(picture, Gutter()), 16 * 16);
-}
-
-TEST_F(IconMenuTest, TheSelectedItemIsAFramedHighlightBoxWithARaisedPicture)
-{
-    BuildProgramMenu();
-    DrawnItem selected = Draw(kOpen, ODS_SELECTED);
-    COLORREF fill = LightenColor(Highlight(), 0.7);
-    for (POINT corner : {POINT{0, 0}, POINT{kWidth - 1, 0}, POINT{0, 21}, POINT{kWidth - 1, 21}})
-        EXPECT_EQ(selected.At(corner.x, corner.y), Highlight());
-    EXPECT_EQ(selected.At(1, 1), fill);
-    EXPECT_EQ(selected.At(kWidth - 2, 20), fill);
-    EXPECT_EQ(selected.Count({0, 0, kWidth, 22}, Gutter()), 0);
-    // The shadow below and right of the picture, which moved up and left.
-    COLORREF shadow = DarkenColor(fill, 0.25);
-    EXPECT_GT(selected.Count({5, 5, 20, 20}, shadow), 0);
-    EXPECT_TRUE(selected.StaysInside());
-}
-
-TEST_F(IconMenuTest, ACheckedItemShowsTheCheckBoxInsteadOfItsPicture)
-{
-    BuildProgramMenu();
-    for (int position : {kOpen, kHalfYear}) {
-        SCOPED_TRACE(position);
-        DrawnItem checked = Draw(position, ODS_CHECKED);
-        EXPECT_EQ(checked.At(0, 0), Gutter());
-        EXPECT_EQ(checked.At(1, 1), Highlight());   // the box's frame
-        EXPECT_EQ(checked.At(20, 20), Highlight()); // (1, 1, 21, 21)
-        EXPECT_EQ(checked.At(21, 21), Gutter());
-        COLORREF box = LightenColor(Highlight(), 0.85);
-        EXPECT_EQ(checked.At(19, 19), box);
-        // The check mark inside the box.
-        RECT inside{2, 2, 20, 20};
-        EXPECT_GT(checked.CountOther(inside, box), 5);
-    }
-    DrawnItem selected = Draw(kHalfYear, ODS_CHECKED | ODS_SELECTED);
-    EXPECT_EQ(selected.At(19, 19), LightenColor(Highlight(), 0.5));
-    DrawnItem greyed = Draw(kHalfYear, ODS_CHECKED | ODS_GRAYED);
-    EXPECT_EQ(greyed.At(1, 1), Gutter());
-    EXPECT_GT(greyed.Count({2, 2, 20, 20}, DarkenColor(Gutter(), 0.25)), 5);
-}
-
-TEST_F(IconMenuTest, TextsWithATabAreDrawnInTwoColumns)
-{
-    HMENU top = ::CreateMenu();
-    HMENU sub = ::CreatePopupMenu();
-    ::AppendMenuA(sub, MF_STRING, 100, "Open\tCtrl+O");
-    ::AppendMenuA(sub, MF_STRING, 101, "A much longer item");
-    ::AppendMenuA(top, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "-");
-    ASSERT_TRUE(menu.Attach(top));
+    EXPECT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 0); // no menu yet
+    ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
+    EXPECT_EQ(menu.BuildIconMenu(9999, kSilver), 0); // no such picture
+    EXPECT_EQ(CMenu::FromHandlePermanent(menu.GetSubMenu(0)), nullptr);
+    menu.ReleaseIconMenu(); // not built: the menu stays
     ASSERT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 1);
-    popup = menu.GetItemRecord(0)->submenu.get();
-    ASSERT_NE(popup, nullptr);
-
-    CFont font;
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    font.CreateFontIndirect(&logFont);
-    int longest = GetTextWidth(font, "A much longer item");
-    int accelerator = GetTextWidth(font, "Ctrl+O");
-    EXPECT_EQ(popup->GetAcceleratorOffset(), longest + 10);
-    EXPECT_EQ(popup->GetTextColumnWidth(), longest + accelerator + 10);
-    EXPECT_EQ(popup->GetItemRecord(0)->text, "Open\tCtrl+O");
-
-    int width = popup->GetTextColumnWidth() + 16 + 21;
-    DrawnItem item(*popup, 0, 0, width, 22);
-    int column = 31 + popup->GetAcceleratorOffset();
-    EXPECT_GT(item.CountOther({31, 0, column - 10, 22}, MenuColour()), 0);
-    EXPECT_EQ(item.CountOther({column - 10, 0, column, 22}, MenuColour()), 0);
-    EXPECT_GT(item.CountOther({column, 0, width, 22}, MenuColour()), 0);
-
-    std::string text;
-    std::string rest;
-    EXPECT_TRUE(SplitMenuText("Open\tCtrl+O\tX", &text, &rest));
-    EXPECT_EQ(text, "Open");
-    EXPECT_EQ(rest, "Ctrl+O\tX");
-    EXPECT_FALSE(SplitMenuText("Exit\t", &text, &rest));
-    EXPECT_EQ(text, "Exit");
-}
-
-TEST_F(IconMenuTest, BuildingTwiceChangesNothing)
-{
-    BuildProgramMenu();
-    const IconMenuItem* record = popup->GetItemRecord(kOpen);
-    EXPECT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 1);
-    EXPECT_EQ(menu.BuildIconMenu(9999, kSilver), 1);
-    EXPECT_EQ(menu.GetItemRecord(0)->submenu.get(), popup);
-    EXPECT_EQ(popup->GetItemRecord(kOpen), record);
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 1);
-}
-
-TEST_F(IconMenuTest, AfterReleaseANewMenuCanBeAttachedAndBuilt)
-{
-    BuildProgramMenu();
-    HMENU old = menu.GetSafeHmenu();
-    HMENU oldPopup = menu.GetSubMenu(0);
+    const IconMenuItem* record = Popup()->GetItemRecord(kOpen);
+    EXPECT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 1); // built: nothing changes
+    EXPECT_EQ(Popup()->GetItemRecord(kOpen), record);
+    HMENU old = menu.GetSafeHmenu(), oldPopup = menu.GetSubMenu(0);
     menu.ReleaseIconMenu();
     EXPECT_EQ(menu.GetSafeHmenu(), nullptr);
-    EXPECT_FALSE(::IsMenu(old));
-    EXPECT_FALSE(::IsMenu(oldPopup));
-    EXPECT_EQ(menu.IsBuilt(), 0);
-    EXPECT_EQ(menu.GetOwner(), nullptr);
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 0);
+    EXPECT_FALSE(::IsMenu(old) || ::IsMenu(oldPopup));
 
-    BuildProgramMenu();
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 1);
-    EXPECT_EQ(popup->GetItemRecord(kExit)->text, "Exit");
-}
-
-TEST_F(IconMenuTest, AMissingPictureLeavesTheMenuOrdinaryAndALaterBuildWorks)
-{
-    ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
-    EXPECT_EQ(menu.BuildIconMenu(9999, kSilver), 0);
-    EXPECT_EQ(menu.GetItemRecord(0), nullptr);
-    EXPECT_EQ(CMenu::FromHandlePermanent(menu.GetSubMenu(0)), nullptr);
-    menu.SetItemImage(ID_MENU_OPEN, 0);
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 0);
-    menu.ReleaseIconMenu(); // not built: nothing to release
-    EXPECT_NE(menu.GetSafeHmenu(), nullptr);
-
-    EXPECT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 1);
-    menu.SetItemImage(ID_MENU_OPEN, 0);
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 1);
-}
-
-TEST_F(IconMenuTest, WithoutAMenuNothingIsBuilt)
-{
-    EXPECT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 0);
-    menu.ReleaseIconMenu();
-    EXPECT_EQ(menu.GetItemImage(ID_MENU_OPEN), 0);
-}
-
-// Item data that no item of the menu carries is not taken for a record.
-TEST_F(IconMenuTest, ADrawingRequestWithForeignItemDataDrawsNoText)
-{
-    BuildProgramMenu();
-    char foreign[64] = "not a record";
-    icon_menu_testing::Surface surface(kWidth, 22);
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_MENU;
-    item.itemID = ID_MENU_HALFYEAR;
-    item.hDC = surface.Dc();
-    item.rcItem = RECT{0, 0, kWidth, 22};
-    item.itemData = reinterpret_cast<ULONG_PTR>(foreign);
-    popup->DrawItem(&item);
-    EXPECT_EQ(surface.At(0, 0), Gutter());
-    for (int x = 23; x < kWidth; ++x)
-        for (int y = 0; y < 22; ++y)
-            ASSERT_EQ(surface.At(x, y), MenuColour()) << x << "," << y;
-}
-
-TEST_F(IconMenuTest, AMenuTranslatedBeforeBuildingKeepsTheTranslatedTexts)
-{
-    testing_support::TempFolder folder;
-    ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-    folder.Write("deutsch.lng", "[MenuID_134]\r\nID_32771=\326ffnen...\r\n"
-                                "ID_32777=Beenden\r\n");
-    LanguageManager language;
-    language.SetLanguage("deutsch");
-    ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
-    EXPECT_TRUE(language.TranslateMenu(true, &menu, IDR_TRAY_MENU));
-    ASSERT_EQ(menu.BuildIconMenu(IDB_MENU_ICONS, kSilver), 1);
-    popup = menu.GetItemRecord(0)->submenu.get();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(popup->GetItemRecord(kOpen)->text, "\326ffnen...");
-    EXPECT_EQ(popup->GetItemRecord(kHalfYear)->text, "Half-Year...");
-    EXPECT_EQ(popup->GetItemRecord(kExit)->text, "Beenden");
-
-    // A second translation leaves the converted items alone.
-    ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-    language.TranslateMenu(true, &menu, IDR_TRAY_MENU);
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_DATA;
-    ASSERT_TRUE(::GetMenuItemInfoA(menu.GetSubMenu(0), kExit, TRUE, &info));
-    EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
-    EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(popup->GetItemRecord(kExit)));
-    ModulePath::ResetModuleFileName();
-}
-
-TEST_F(IconMenuTest, BuildingAndReleasingKeepsTheDrawingObjectCount)
-{
+    // Shown and rebuilt again and again, it keeps the drawing objects it had.
     auto cycle = [this] {
-        BuildProgramMenu();
-        for (int position = 0; position < 10; ++position)
-            for (UINT state : {0u, UINT(ODS_SELECTED), UINT(ODS_GRAYED), UINT(ODS_CHECKED),
-                               UINT(ODS_CHECKED | ODS_GRAYED), UINT(ODS_SELECTED | ODS_DEFAULT)})
-                Draw(position, state, position == 2 || position == 5 || position == 8 ? 3 : 22);
+        if (IconMenu* popup = Build())
+            Show(*popup, 5); // every item drawn, the first five selected once
         menu.ReleaseIconMenu();
     };
     cycle(); // first-use caches
-    DWORD before = testing_support::LiveDrawingObjects();
-    EXPECT_GT(before, 0u);
-    for (int i = 0; i < 20; ++i)
+    const DWORD before = testing_support::LiveDrawingObjects();
+    for (int i = 0; i < 3; ++i)
         cycle();
     EXPECT_EQ(testing_support::LiveDrawingObjects(), before);
 }

@@ -1,0 +1,88 @@
+#pragma once
+// What the calendar tests share: the sample cycle, today pinned to Friday
+// 2004-03-12, and an owner for month calendars that answers their range
+// message as the program's owners do (the cycle calculation with the stored
+// settings, on the calendar asking) and records each request.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "calendar/MonthCalendarCtrl.h"
+#include "model/CycleCalculator.h"
+#include "model/Settings.h"
+#include "res/resource.h"
+#include "tests/ui/PixelTesting.h"
+
+namespace calendar_testing {
+
+// Periods of 5 days every 28 days, one from the start (2004-03-10 09:30).
+inline void StoreSampleCycle(const COleDateTime& start = COleDateTime(2004, 3, 10, 9, 30, 0),
+                             DWORD critical = 5, DWORD clear = 23)
+{
+    WriteStartDate(SettingStartDate, start);
+    WriteSettingDword(SettingCritDayCount, critical);
+    WriteSettingDword(SettingClearDayCount, clear);
+}
+
+// The day's place in a cycle of that many days with a period from the start
+// (by default the sample cycle's: 0 to 4 are its critical days).
+inline int64_t SampleOffset(const COleDateTime& day,
+                            int64_t start = COleDateTime(2004, 3, 10, 0, 0, 0).DayNumber(),
+                            int64_t days = 28)
+{
+    return ((day.DayNumber() - start) % days + days) % days;
+}
+
+// A window's place in another's client area.
+inline RECT Place(HWND window, HWND in)
+{
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    ::MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+inline int64_t Time64(const COleDateTime& date)
+{
+    int64_t value = 0;
+    date.ToTime64(value);
+    return value;
+}
+
+struct Request {
+    MonthCalendarCtrl* sender; // MonthCalendarCtrl::Refreshing() at that moment
+    int64_t first, last;
+};
+
+class CalendarTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        fw::PinClock(COleDateTime(2004, 3, 12, 10, 15, 0));
+        StoreSampleCycle();
+        parent.on[WM_CALENDAR_MARKDAYS] = [this](WPARAM first, LPARAM last) {
+            MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
+            requests.push_back({sender, int64_t(first), int64_t(last)});
+            if (onRequest)
+                onRequest(sender);
+            if (mark && sender && sender->GetParent() == &parent)
+                MarkDaysFromSettings(sender, first, last);
+            return LRESULT{0};
+        };
+        parent.on[WM_COMMAND] = [this](WPARAM, LPARAM) { return ++commands, LRESULT{0}; };
+    }
+    void TearDown() override { fw::UnpinClock(); }
+    const CalendarCell& Cell(const MonthCalendarCtrl& calendar, int index) const
+    {
+        return *calendar.GetCell(index / 7, index % 7);
+    }
+
+    pixel_testing::Window parent{RECT{20, 20, 680, 380}};
+    std::vector<Request> requests;
+    std::function<void(MonthCalendarCtrl*)> onRequest; // before the marks
+    bool mark = true;
+    int commands = 0;
+};
+
+} // namespace calendar_testing

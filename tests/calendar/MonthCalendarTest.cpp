@@ -1,0 +1,311 @@
+// The month calendar on real windows: its six-week grids and range message,
+// the months it takes and steps to with its buttons and keys, the marks its
+// parent sets, and its pixels: every cell compared with what its day must
+// look like, the band and weekday row with plain drawing calls, the focus.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "tests/calendar/CalendarTesting.h"
+#include "tests/support/Sandbox.h"
+#include "tests/ui/PixelTesting.h"
+#include "ui/Drawing.h"
+
+using namespace calendar_testing;
+using pixel_testing::Pixels;
+
+namespace {
+
+COLORREF Sys(int index)
+{
+    return ::GetSysColor(index);
+}
+
+// The marked days of a grid, as cell numbers.
+std::set<int> Marked(const MonthCalendarCtrl& calendar)
+{
+    std::set<int> marked;
+    for (int i = 0; i < 42; ++i)
+        if (calendar.GetCell(i / 7, i % 7)->colour == CRITICAL_DAY_COLOR)
+            marked.insert(i);
+    return marked;
+}
+
+TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToTheParent)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
+    RECT place = calendar.GetWindowRect(), expected{56, 30, 56 + 207, 30 + 160};
+    parent.ScreenToClient(place);
+    EXPECT_TRUE(::EqualRect(&place, &expected));
+    ASSERT_EQ(requests.size(), 1u); // today's month, once
+    EXPECT_EQ(requests[0].sender, &calendar);
+    EXPECT_EQ(MonthCalendarCtrl::Refreshing(), nullptr);
+
+    const struct {
+        int year, month;
+        COleDateTime first; // the first displayed day, 00:00:01
+        int leading, trailing;
+    } months[] = {
+        {2004, 3, COleDateTime(2004, 2, 29, 0, 0, 1), 1, 10},   // the leap day leads
+        {2004, 8, COleDateTime(2004, 8, 1, 0, 0, 1), 0, 11},    // Sunday the 1st, 31 days
+        {2009, 2, COleDateTime(2009, 2, 1, 0, 0, 1), 0, 14},    // Sunday the 1st, 28 days
+        {2005, 1, COleDateTime(2004, 12, 26, 0, 0, 1), 6, 5},   // Saturday the 1st
+        {2004, 1, COleDateTime(2003, 12, 28, 0, 0, 1), 4, 7},   // leading days of last year
+        {2004, 12, COleDateTime(2004, 11, 28, 0, 0, 1), 3, 8},  // trailing days of next year
+        {9999, 11, COleDateTime(9999, 10, 31, 0, 0, 1), 1, 11}, // the last month shown
+    };
+    for (const auto& m : months) {
+        SCOPED_TRACE(testing::Message() << m.year << "-" << m.month);
+        ASSERT_EQ(calendar.SetMonth(COleDateTime(m.year, m.month, 15, 12, 0, 0)), 1);
+        for (int i = 0; i < 42; ++i) {
+            EXPECT_EQ(Cell(calendar, i).date, m.first + COleDateTimeSpan(i)) << i;
+            EXPECT_EQ(Cell(calendar, i).inMonth, i >= m.leading && i < 42 - m.trailing) << i;
+        }
+        EXPECT_EQ(requests.back().first, Time64(m.first));
+        EXPECT_EQ(requests.back().last, Time64(m.first + COleDateTimeSpan(41)));
+    }
+    EXPECT_EQ(calendar.GetShownDate(), COleDateTime(9999, 11, 15, 12, 0, 0)); // kept as given
+}
+
+TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndKeys)
+{
+    MonthCalendarCtrl calendar, bare;
+    EXPECT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 1, 0, 0, 0)), 0); // no window yet
+    EXPECT_FALSE(calendar.CreateCalendar(nullptr, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
+    COleDateTime invalid(2004, 5, 1, 0, 0, 0);
+    invalid.SetStatus(COleDateTime::invalid);
+    for (const COleDateTime& refused :
+         {COleDateTime(1973, 1, 1, 1, 1, 1), COleDateTime(9999, 12, 1, 0, 0, 0),
+          COleDateTime(1950, 6, 1, 0, 0, 0), invalid})
+        EXPECT_EQ(calendar.SetMonth(refused), 0) << refused.GetYear();
+    EXPECT_EQ(calendar.GetShownDate().GetMonth(), 3);
+    EXPECT_EQ(requests.size(), 2u);
+
+    // From a month (or where the last step left it), a press of "<" (0), ">"
+    // (1) or a key; the month shown then, and its first cell where given.
+    const struct {
+        MonthCalendarCtrl* target;
+        COleDateTime from;
+        WPARAM press;
+        COleDateTime to, first;
+    } steps[] = {
+        {&calendar, {1973, 1, 20, 8, 0, 0}, 0, {1972, 12, 1, 0, 0, 0}, {1972, 11, 26, 0, 0, 1}},
+        {&calendar, {}, 0, {1972, 12, 1, 0, 0, 0}, {}},
+        {&calendar, {}, 1, {1973, 1, 1, 0, 0, 0}, {}},
+        {&calendar, {9999, 10, 31, 23, 0, 0}, 1, {9999, 11, 1, 0, 0, 0}, {9999, 10, 31, 0, 0, 1}},
+        {&calendar, {}, 1, {9999, 11, 1, 0, 0, 0}, {}},
+        {&calendar, {}, 0, {9999, 10, 1, 0, 0, 0}, {}},
+        {&calendar, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 12, 1, 0, 0, 0}, {}},
+        {&calendar, {}, VK_PRIOR, {2004, 11, 1, 0, 0, 0}, {}},
+        {&calendar, {}, VK_LEFT, {2004, 10, 1, 0, 0, 0}, {}},
+        {&calendar, {}, VK_DOWN, {2004, 11, 1, 0, 0, 0}, {}},
+        {&calendar, {}, 'A', {2004, 11, 1, 0, 0, 0}, {}},
+        {&bare, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 11, 15, 0, 0, 0}, {}},
+    };
+    for (const auto& s : steps) {
+        if (s.from.GetYear() > 1899) {
+            ASSERT_EQ(s.target->SetMonth(s.from), 1) << s.from.GetYear();
+        }
+        const COleDateTime before = s.target->GetShownDate();
+        const size_t sent = requests.size();
+        if (s.press < 2)
+            ::SendMessageA(s.target->GetDlgItem(s.press ? IDC_CAL_NEXT_MONTH : IDC_CAL_PREV_MONTH),
+                           BM_CLICK, 0, 0);
+        else
+            s.target->SendMessage(WM_KEYDOWN, s.press, 1);
+        testing_support::PumpMessages();
+        EXPECT_EQ(s.target->GetShownDate(), s.to)
+            << before.GetYear() << "-" << before.GetMonth() << " " << s.press;
+        EXPECT_EQ(requests.size(), sent + (s.to == before ? 0 : 1));
+        if (s.first.GetYear() > 1899) {
+            EXPECT_EQ(Cell(*s.target, 0).date, s.first);
+        }
+    }
+    EXPECT_EQ(commands, 0); // the buttons talk to the calendar only
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, FALSE, TRUE, TRUE));
+    EXPECT_EQ(calendar.GetDlgItem(IDC_CAL_PREV_MONTH), nullptr); // made again without buttons
+}
+
+TEST_F(CalendarTest, MarksLandOnTheirDatesAndEachRebuildAsksAfresh)
+{
+    MonthCalendarCtrl march, july;
+    EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 3, 12, 0, 0, 0), CRITICAL_DAY_COLOR), 0);
+    EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 3, 12, 0, 0, 0)), 0u); // no window yet
+    ASSERT_TRUE(march.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, FALSE));
+    ASSERT_TRUE(july.CreateCalendar(&parent, 1112, 208, 0, FALSE, FALSE, FALSE));
+    // March 2004 from Feb 29: March 10 to 14 and April 7 to 10, hidden or not.
+    EXPECT_EQ(Marked(march), (std::set<int>{10, 11, 12, 13, 14, 38, 39, 40, 41}));
+    EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 3, 10, 23, 59, 59)), CRITICAL_DAY_COLOR);
+    EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 4, 11, 0, 0, 1)), 0u); // not in the grid
+    EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 4, 11, 0, 0, 0), RGB(1, 2, 3)), 0);
+    EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 2, 28, 0, 0, 0), RGB(1, 2, 3)), 0);
+    EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 2, 29, 18, 0, 0), RGB(1, 2, 3)), 1);
+    EXPECT_EQ(Cell(march, 0).colour, RGB(1, 2, 3));
+
+    // One calendar refuses its month: no request; the other gets its own.
+    requests.clear();
+    EXPECT_EQ(march.SetMonth(COleDateTime(9999, 12, 1, 0, 0, 0)), 0);
+    ASSERT_EQ(july.SetMonth(COleDateTime(2004, 7, 15, 0, 0, 0)), 1);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].sender, &july);
+    // July 2004 from Jun 27: June 30 to July 4 and July 28 to August 1.
+    EXPECT_EQ(Marked(july), (std::set<int>{3, 4, 5, 6, 7, 31, 32, 33, 34, 35}));
+
+    StoreSampleCycle(COleDateTime(2004, 3, 20, 0, 0, 0));
+    march.Refresh(); // the old marks go, the new ones come
+    EXPECT_EQ(Marked(march), (std::set<int>{20, 21, 22, 23, 24}));
+    EXPECT_EQ(Cell(march, 0).colour, 0u);
+    mark = false;
+    march.Refresh();
+    EXPECT_TRUE(Marked(march).empty());
+
+    // The parent cannot restart the refresh it is serving.
+    mark = true;
+    int nested = -1;
+    onRequest = [&](MonthCalendarCtrl* sender) {
+        sender->Refresh();
+        nested = sender->SetMonth(COleDateTime(2010, 5, 5, 0, 0, 0));
+    };
+    requests.clear();
+    march.Refresh();
+    EXPECT_EQ(requests.size(), 1u);
+    EXPECT_EQ(nested, 0);
+    EXPECT_EQ(march.GetShownDate().GetMonth(), 3);
+}
+
+// What a day's cell must look like, from its date alone: its background (the
+// mark, the month's or a neighbour's), its number's colour and today's ring.
+void ExpectCell(Pixels p, int index, const COleDateTime& day, int month, bool shown, bool marked)
+{
+    const int x = 2 + (index % 7) * 29, y = 42 + (index / 7) * 19;
+    const bool inMonth = day.GetMonth() == month;
+    const bool today = shown && day.DayNumber() == COleDateTime::GetCurrentTime().DayNumber();
+    const COLORREF back = !shown                            ? Sys(COLOR_WINDOW)
+                          : marked && SampleOffset(day) < 5 ? CRITICAL_DAY_COLOR
+                          : inMonth                         ? Sys(COLOR_WINDOW)
+                                                            : LightenColor(Sys(COLOR_BTNFACE), 0.5);
+    SCOPED_TRACE(testing::Message() << "cell " << index);
+    if (!shown) { // not a pixel of number, mark or ring
+        EXPECT_EQ(p.Count({x, y, x + 29, y + (index < 35 ? 19 : 20)}, back),
+                  29 * (index < 35 ? 19 : 20));
+        return;
+    }
+    const COLORREF ring = today ? Sys(COLOR_HIGHLIGHT) : back;
+    const COLORREF inner = today ? LightenColor(Sys(COLOR_HIGHLIGHT), 0.5) : back;
+    p.From(x, y).Expect(index < 35 ? "3,9=b 25,9=b 3,3=b 25,15=b" : "3,9=b 25,9=b 14,19=b", "b",
+                        {back});
+    p.Expect("0,9=r 28,9=r 14,0=r 14,18=r 0,0=r 28,18=r 1,9=i 27,9=i 14,1=i 14,17=i", "ri",
+             {ring, inner});
+    EXPECT_GT(p.Count({6, 3, 23, 17}, inMonth ? Sys(COLOR_BTNTEXT) : Sys(COLOR_GRAYTEXT)), 0);
+}
+
+// February 2004 with its neighbours' days (today, March 12, a marked trailing
+// day), March 2004 without trailing days, and the latter again once today
+// has moved into an empty cell and nothing is marked.
+TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
+{
+    MonthCalendarCtrl february, march;
+    ASSERT_TRUE(february.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
+    ASSERT_EQ(february.SetMonth(COleDateTime(2004, 2, 1, 0, 0, 0)), 1);
+    ASSERT_TRUE(march.CreateCalendar(&parent, 1112, 210, 0, FALSE, TRUE, FALSE));
+    for (auto [calendar, month, trailing, marked] : {std::tuple{&february, 2, true, true},
+                                                     {&march, 3, false, true},
+                                                     {&march, 3, false, false}}) {
+        if (!marked) {
+            fw::PinClock(COleDateTime(2004, 4, 2, 8, 0, 0));
+            mark = false;
+            march.Refresh();
+        }
+        Pixels p = Pixels::Of(*calendar);
+        const COLORREF face = Sys(COLOR_BTNFACE);
+        p.Expect("0,0=c 206,0=c 0,159=c 206,159=c 1,0=o 0,1=o 100,159=o 206,80=o 1,1=i 205,1=i "
+                 "1,158=i 205,158=i 2,2=h 204,21=h 2,22=w 204,39=w",
+                 "coihw",
+                 {LightenColor(face, 0.24), DarkenColor(face, 0.15), DarkenColor(face, 0.05),
+                  Sys(COLOR_HIGHLIGHT), Sys(COLOR_WINDOW)});
+        EXPECT_EQ(p.Count({2, 40, 205, 42}, face), 2 * 203);            // under the weekdays
+        EXPECT_EQ(p.Count({2, 157, 205, 158}, Sys(COLOR_WINDOW)), 203); // never a cell's
+        for (int i = 0; i < 42; ++i) {
+            const COleDateTime day = calendar->GetCell(i / 7, i % 7)->date;
+            const bool after = day.GetMonth() != month && i > 7;
+            ExpectCell(p, i, day, month, day.GetMonth() == month || !after || trailing, marked);
+        }
+    }
+}
+
+// The band and the weekday row as plain drawing calls make them: the month
+// and year in bold, Sunday to Saturday whatever the day today (a Friday).
+TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundTheMonth)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
+    CMemoryDC expected(CClientDC(nullptr), 207, 160);
+    LOGFONTA logFont{};
+    GetDefaultGuiLogFont(&logFont);
+    CFont normal, bold;
+    normal.CreateFontIndirect(&logFont);
+    logFont.lfWeight = FW_BOLD;
+    bold.CreateFontIndirect(&logFont);
+    RECT band{2, 2, 205, 22};
+    expected.FillSolidRect(band, Sys(COLOR_HIGHLIGHT));
+    expected.FillSolidRect(RECT{2, 22, 205, 42}, Sys(COLOR_WINDOW));
+    expected.FillSolidRect(RECT{2, 40, 205, 42}, Sys(COLOR_BTNFACE));
+    expected.SetBkMode(TRANSPARENT);
+    expected.SetTextColor(Sys(COLOR_CAPTIONTEXT));
+    ::SelectObject(expected, bold);
+    expected.DrawText("March, 2004", &band, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    expected.SetTextColor(Sys(COLOR_HIGHLIGHT));
+    ::SelectObject(expected, normal);
+    const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    for (int c = 0; c < 7; ++c) {
+        RECT cell{2 + c * 29, 22, 31 + c * 29, 42};
+        expected.DrawText(names[c], &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    ::SelectObject(expected, ::GetStockObject(SYSTEM_FONT));
+    const Pixels reference(expected, RECT{0, 0, 207, 160});
+    EXPECT_EQ(Pixels::Of(calendar).Count({2, 2, 205, 40}, 0, &reference), 0);
+
+    // Focused, the band has a dotted frame three pixels round the month's name,
+    // from two pixels below the band's top to a pixel above its bottom.
+    calendar.SetFocus();
+    const Pixels focused = Pixels::Of(calendar);
+    ASSERT_EQ(::GetFocus(), calendar.m_hWnd);
+    const int width = GetTextWidth(bold, "March, 2004") + 6, left = (207 - width) / 2;
+    for (auto [x, y, across, dotted] : {std::tuple{left - 1, 2, false, false},
+                                        {left, 2, false, true},
+                                        {left + width - 1, 2, false, true},
+                                        {left + width, 2, false, false},
+                                        {2, 3, true, false},
+                                        {2, 4, true, true},
+                                        {2, 20, true, true},
+                                        {2, 21, true, false}}) {
+        const RECT line = across ? RECT{2, y, 205, y + 1} : RECT{x, 2, x + 1, 22};
+        const int size = across ? 203 : 20;
+        EXPECT_EQ(focused.Count(line, Sys(COLOR_HIGHLIGHT)) < size, dotted) << x << "," << y;
+    }
+    for (CDC* dc : {static_cast<CDC*>(nullptr), static_cast<CDC*>(&expected)}) {
+        calendar.DrawHeader(dc, dc ? nullptr : &band); // nothing without a context or place
+        calendar.DrawDayNames(dc, dc ? nullptr : &band);
+        calendar.DrawDays(dc, dc ? nullptr : &band);
+    }
+    EXPECT_EQ(Pixels(expected, RECT{0, 0, 207, 160}).Count({0, 0, 207, 160}, 0, &reference), 0);
+}
+
+// The buttons over the band's ends, the band showing around them.
+TEST_F(CalendarTest, MonthButtonsStayOverTheBandsEnds)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 170, TRUE, TRUE, TRUE));
+    const Pixels p = Pixels::Of(calendar);
+    p.Expect("2,10=h 40,10=h 204,10=h 16,2=h 16,21=h 191,2=h 191,21=h", "h",
+             {Sys(COLOR_HIGHLIGHT)});
+    EXPECT_EQ(p.Count({3, 3, 29, 21}, Sys(COLOR_HIGHLIGHT)) +
+                  p.Count({178, 3, 204, 21}, Sys(COLOR_HIGHLIGHT)),
+              0);
+}
+
+} // namespace
