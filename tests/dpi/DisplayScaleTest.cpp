@@ -4,16 +4,10 @@
 // tests of the other suites hold.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "framework/Dpi.h"
-#include "res/resource.h"
-#include "tests/app/MainWindowHost.h"
+#include "tests/app/MainWindowFixture.h"
 #include "tests/app/WindowTour.h"
 #include "tests/dpi/DisplayScale.h"
-#include "tests/support/LayoutCheck.h"
-#include "tests/support/Sandbox.h"
 
 using namespace main_window_testing;
 
@@ -37,39 +31,21 @@ protected:
     {
         if (dpi_testing::RequestedDpi() == 0)
             GTEST_SKIP() << "runs in a process started at another scale";
+        CreateMain();
     }
 };
 
-TEST_F(AtDpi, TheProcessAndItsWindowsHaveTheScale)
+TEST_F(AtDpi, EveryWindowHasTheScaleAndKeepsItsControlsInsideApartAndReadable)
 {
     EXPECT_EQ(dpi_testing::RequestedDpi(), fw::SystemDpi());
-    CreateMain();
     EXPECT_EQ(dpi_testing::RequestedDpi(), fw::WindowDpi(main->m_hWnd));
-}
-
-TEST_F(AtDpi, EveryWindowKeepsItsControlsInsideApartAndReadable)
-{
-    CreateMain();
-    std::vector<std::string> faults;
-    const std::vector<testing_support::AllowedOverlap> allowed{
-        {IDC_MAIN_STRIPE, IDC_MAIN_NAVIGATION}};
-    int visited = 0;
-    TourEveryWindow(*main, [&](const std::string& name, HWND window) {
-        ++visited;
-        testing_support::CheckLayout(window, name, faults, allowed);
-    });
-    EXPECT_EQ(visited, 10);
-    std::string all;
-    for (const std::string& fault : faults)
-        all += fault + "\n";
-    EXPECT_TRUE(faults.empty()) << all;
+    EXPECT_EQ(TourFaults(*main, false), "");
 }
 
 // Today's ring (20 May 2004, row 3, column 4) frames exactly one cell: its
 // size is the cell's, and its place is 3 rows and 4 columns into the grid.
 TEST_F(AtDpi, TheCalendarsCellsKeepTheirProportionsInTheirGrid)
 {
-    CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
     MonthCalendarCtrl& calendar = main->Monitor().Calendar();
