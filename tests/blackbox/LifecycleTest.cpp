@@ -1,7 +1,9 @@
 // What keeps the program right over weeks in the notification area: one
-// instance, a graceful end on any request, the icon back after the shell
-// restarts, and never two of its windows at once.
+// instance, the icon back after the shell restarts, never two of its windows
+// at once, and a graceful end on any request.
 #include "tests/blackbox/Program.h"
+
+#include <shellapi.h>
 
 #include "res/resource.h"
 
@@ -10,88 +12,26 @@ namespace {
 
 using LifecycleTest = BlackBoxTest;
 
-// Main windows of the two runs (tests running beside this one may have
-// main windows of their own).
-int MainWindowCount(const Program& first, const Program& second)
+TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartAndOneWindowOfEachKind)
 {
-    int count = 0;
-    for (HWND w = ::FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
-         w = ::FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(w, &process);
-        count += process == first.Id() || process == second.Id();
-    }
-    return count;
-}
-
-TEST_F(LifecycleTest, ASecondStartBringsTheFirstToTheFrontAndEnds)
-{
-    StoreSettings(0);
-    ProgramFolder folder;
-    Program first(folder);
-    HWND main = first.Main();
-    ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(::IsWindowVisible(main));
-
-    Program second(folder);
-    DWORD code = 1;
-    EXPECT_TRUE(second.Ends(&code));
-    EXPECT_EQ(code, 0u);
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-    EXPECT_EQ(MainWindowCount(first, second), 1);
-}
-
-// Ending requests from outside: the state is stored as the close box stores it.
-TEST_F(LifecycleTest, CloseAndLogOffStoreTheStateAndTakeTheIconAway)
-{
-    StoreSettings(1);
-    ProgramFolder folder;
-    {
-        // End task, taskkill, an installer: WM_CLOSE ends the program cleanly.
-        Program program(folder);
-        HWND main = program.Main();
-        ASSERT_NE(main, nullptr);
-        EXPECT_TRUE(HasNotificationIcon(main));
-        ::PostMessageA(main, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        EXPECT_TRUE(program.Ends(&code));
-        EXPECT_EQ(code, 0u);
-        EXPECT_EQ(StoredDword("Visibled"), 1);
-    }
-    {
-        // Log-off while hidden: the next start is hidden too.
-        Program program(folder);
-        HWND main = program.Main();
-        ASSERT_NE(main, nullptr);
-        ::SendMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
-        EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
-        ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-        EXPECT_EQ(StoredDword("Visibled"), 0);
-        EXPECT_FALSE(HasNotificationIcon(main));
-    }
-}
-
-TEST_F(LifecycleTest, TheIconComesBackWhenTheShellRestarts)
-{
-    StoreSettings(0);
+    StoreSettings(0, 0);
     ProgramFolder folder;
     Program program(folder);
     HWND main = program.Main();
     ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(main));
     ASSERT_TRUE(HasNotificationIcon(main));
-    RemoveNotificationIcon(main); // what a restarting shell forgets
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = main;
+    ::Shell_NotifyIconW(NIM_DELETE, &icon); // what a restarting shell forgets
     ASSERT_FALSE(HasNotificationIcon(main));
     ::SendMessageA(main, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(HasNotificationIcon(main));
-}
 
-TEST_F(LifecycleTest, NeverTwoHelpWindowsOrHalfYearCalendars)
-{
-    StoreSettings(1, 0);
-    ProgramFolder folder;
-    Program program(folder);
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
+    // A second start brings the first to the front and ends.
+    EXPECT_TRUE(Program(folder).EndsCleanly());
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
 
     // Hide, twice in a row: one help window; a click on the icon leads to it.
     ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
@@ -114,6 +54,34 @@ TEST_F(LifecycleTest, NeverTwoHelpWindowsOrHalfYearCalendars)
     EXPECT_EQ(program.CountWindows(IDC_HALF_PREVIOUS), 1);
     ::PostMessageA(::GetDlgItem(halfYear, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
+}
+
+// Ending requests from outside: the state is stored as the close box stores it.
+TEST_F(LifecycleTest, CloseAndLogOffStoreTheStateAndTakeTheIconAway)
+{
+    StoreSettings(1);
+    ProgramFolder folder;
+    {
+        // End task, taskkill, an installer: WM_CLOSE ends the program cleanly.
+        Program program(folder);
+        HWND main = program.Main();
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(HasNotificationIcon(main));
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.EndsCleanly());
+        EXPECT_EQ(StoredDword("Visibled"), 1);
+    }
+    {
+        // Log-off while hidden: the next start is hidden too.
+        Program program(folder);
+        HWND main = program.Main();
+        ASSERT_NE(main, nullptr);
+        ::SendMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
+        EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+        ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_EQ(StoredDword("Visibled"), 0);
+        EXPECT_FALSE(HasNotificationIcon(main));
+    }
 }
 
 } // namespace
