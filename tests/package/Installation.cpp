@@ -3,9 +3,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
+#include "res/resource.h"
 #include "tests/support/Sandbox.h"
 
 namespace package_test {
@@ -19,7 +18,6 @@ const RunKey kRunKeys[3] = {
 namespace {
 
 constexpr DWORD kPatience = 60000; // milliseconds; Wine may be slow under load
-constexpr char kBackupKey[] = "Software\\Orrowby\\Velindra.package-test";
 
 // A path of the build machine; a Unix one is reached through Wine's Z: drive.
 std::string BuildPath(const char* path)
@@ -32,73 +30,44 @@ std::string BuildPath(const char* path)
 std::string FolderOf(int csidl)
 {
     char path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)))
-        return std::string();
-    return path;
+    return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path
+                                                                                          : "";
 }
 
-std::vector<std::string> Names(const std::string& pattern, bool folders)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (name != "." && name != ".." && folder == folders)
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-bool EndsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-} // namespace
-
-DWORD RunToEnd(const std::string& commandLine)
+// Runs a command line to its end while dispatching this thread's messages, so
+// that a window of this thread can answer; its exit code.
+DWORD RunToEnd(std::string line)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    std::string line = commandLine;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        return kNotStarted;
+        return DWORD(-1);
     const DWORD start = GetTickCount();
-    DWORD code = kNeverEnded;
-    for (;;) {
-        const DWORD waited = GetTickCount() - start;
-        if (waited >= kPatience)
-            break;
-        const DWORD woken =
-            MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, kPatience - waited, QS_ALLINPUT);
-        if (woken == WAIT_OBJECT_0) {
+    DWORD code = DWORD(-1);
+    while (GetTickCount() - start < kPatience) {
+        if (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) ==
+            WAIT_OBJECT_0) {
             GetExitCodeProcess(process.hProcess, &code);
             break;
         }
         testing_support::PumpMessages();
     }
-    if (code == kNeverEnded)
-        TerminateProcess(process.hProcess, kNeverEnded);
+    if (code == DWORD(-1))
+        TerminateProcess(process.hProcess, code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return code;
 }
 
+} // namespace
+
 DWORD InstallSilently(const std::string& folder)
 {
-    std::string line = "\"" + BuildPath(VELINDRA_SETUP) + "\" /S";
-    if (!folder.empty())
-        line += " /D=" + folder; // last and unquoted, as the installer wants it
-    return RunToEnd(line);
+    // /D= last and unquoted, as the installer wants it.
+    return RunToEnd("\"" + BuildPath(VELINDRA_SETUP) + "\" /S" +
+                    (folder.empty() ? "" : " /D=" + folder));
 }
 
 DWORD UninstallSilently(const std::string& folder)
@@ -107,7 +76,7 @@ DWORD UninstallSilently(const std::string& folder)
     GetTempPathA(MAX_PATH, temp);
     const std::string copy = std::string(temp) + "velindra-uninstall-test.exe";
     if (!CopyFileA((folder + "\\Uninstall.exe").c_str(), copy.c_str(), FALSE))
-        return kNotStarted;
+        return DWORD(-1);
     const DWORD code = RunToEnd("\"" + copy + "\" /S _?=" + folder);
     DeleteFileA(copy.c_str());
     return code;
@@ -127,40 +96,33 @@ std::vector<std::string> InstalledFiles()
 {
     std::vector<std::string> files = {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm",
                                       "velindra.exe"};
-    for (const std::string& name : Names(BuildPath(VELINDRA_SHIPPED_LANGUAGES) + "\\*", false)) {
-        if (EndsWith(name, ".lng"))
+    for (const std::string& name : FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES)))
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".lng") == 0)
             files.push_back(name);
-    }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name + (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names = Names(folder + "\\*", false);
-    for (const std::string& subfolder : Names(folder + "\\*", true))
-        names.push_back(subfolder + "\\");
-    return names;
-}
-
-bool WriteFile(const std::string& path, const std::string& contents)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << contents;
-    return static_cast<bool>(out);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 bool HasKey(HKEY root, const char* key)
@@ -172,27 +134,13 @@ bool HasKey(HKEY root, const char* key)
     return true;
 }
 
-bool HasValue(HKEY root, const char* key, const char* name)
-{
-    return RegGetValueA(root, key, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
-
 std::string ReadString(HKEY root, const char* key, const char* name)
 {
     char value[1024] = {};
     DWORD size = sizeof(value);
-    if (RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return std::string();
-    return value;
-}
-
-DWORD ReadDword(HKEY root, const char* key, const char* name)
-{
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegGetValueA(root, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
-        return 0;
-    return value;
+    return RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS
+               ? value
+               : "";
 }
 
 bool WriteString(HKEY root, const char* key, const char* name, const std::string& value)
@@ -203,52 +151,79 @@ bool WriteString(HKEY root, const char* key, const char* name, const std::string
 
 void RemoveTraces(const std::string& folder)
 {
-    for (const std::string& name : Names(folder + "\\*", false))
+    for (const std::string& name : FilesIn(folder))
         DeleteFileA((folder + "\\" + name).c_str());
     RemoveDirectoryA(folder.c_str());
     DeleteFileA(ShortcutPath().c_str());
-    RegDeleteTreeA(HKEY_CURRENT_USER, kUninstallKey);
     RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
-    for (const RunKey& run : kRunKeys)
-        RegDeleteKeyValueA(run.root, run.path, kRunValue);
-}
-
-SettingsKeyGuard::SettingsKeyGuard()
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, kBackupKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kBackupKey);
-    HKEY settings = nullptr, backup = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &settings) != ERROR_SUCCESS)
-        return;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kBackupKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &backup, nullptr) == ERROR_SUCCESS) {
-        saved_ = RegCopyTreeA(settings, nullptr, backup) == ERROR_SUCCESS;
-        RegCloseKey(backup);
-    }
-    RegCloseKey(settings);
-    if (saved_) {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-    }
-}
-
-SettingsKeyGuard::~SettingsKeyGuard()
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
     RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-    if (!saved_)
+    for (const RunKey& run : kRunKeys)
+        RegDeleteKeyValueA(run.root, run.path, "Velindra");
+}
+
+InstalledProgram::InstalledProgram(const std::string& folder)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    std::string line = "\"" + folder + "\\velindra.exe\"";
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &process_))
+        process_ = PROCESS_INFORMATION{};
+}
+
+InstalledProgram::~InstalledProgram()
+{
+    if (!process_.hProcess)
         return;
-    HKEY settings = nullptr, backup = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kBackupKey, 0, KEY_READ, &backup) != ERROR_SUCCESS)
-        return;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &settings, nullptr) == ERROR_SUCCESS) {
-        RegCopyTreeA(backup, nullptr, settings);
-        RegCloseKey(settings);
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND InstalledProgram::WaitForMainWindow() const
+{
+    const DWORD start = GetTickCount();
+    while (process_.hProcess && GetTickCount() - start < kPatience) {
+        for (HWND window = FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr);
+             window; window = FindWindowExA(nullptr, window, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process_.dwProcessId && IsWindowVisible(window))
+                return window;
+        }
+        Sleep(50);
     }
-    RegCloseKey(backup);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kBackupKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kBackupKey);
+    return nullptr;
+}
+
+bool InstalledProgram::EndsCleanly() const
+{
+    DWORD code = 1;
+    return process_.hProcess &&
+           WaitForSingleObject(process_.hProcess, kPatience) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process_.hProcess, &code) && code == 0;
+}
+
+int StandIn::closeRequests = 0;
+
+StandIn::StandIn()
+{
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) -> LRESULT {
+        if (message != WM_CLOSE)
+            return DefWindowProcA(window, message, wParam, lParam);
+        ++closeRequests;
+        return 0; // stays open
+    };
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = VELINDRA_MAIN_WINDOW_CLASS;
+    RegisterClassExA(&windowClass); // fails harmlessly when registered before
+    closeRequests = 0;
+    window_ = CreateWindowExA(0, VELINDRA_MAIN_WINDOW_CLASS, "Velindra", WS_OVERLAPPEDWINDOW, 0, 0,
+                              100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 } // namespace package_test

@@ -1,8 +1,10 @@
 #pragma once
-// The installer and its uninstaller run silently in this Wine prefix, and
-// what they leave behind: files, the Start-menu shortcut, the uninstall entry
-// and the Run values. The build names the installer (VELINDRA_SETUP) and the
-// folder of shipped language files (VELINDRA_SHIPPED_LANGUAGES).
+// The installer and its uninstaller run silently in this Wine prefix, what
+// they leave behind (files, the Start-menu shortcut, the uninstall entry, the
+// Run values), and the programs they meet: the installed Velindra and a
+// stand-in that will not close. The build names the installer
+// (VELINDRA_SETUP) and the folder of shipped language files
+// (VELINDRA_SHIPPED_LANGUAGES).
 #include <windows.h>
 
 #include <string>
@@ -13,24 +15,17 @@ namespace package_test {
 constexpr char kUninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velindra";
 constexpr char kSettingsKey[] = "Software\\Orrowby\\Velindra";
-constexpr char kRunValue[] = "Velindra";
 
-// Every Run key the program may write its value to.
+// Every Run key the program may write its value "Velindra" to.
 struct RunKey {
     HKEY root;
     const char* path;
 };
 extern const RunKey kRunKeys[3];
 
-// Exit codes of the installer and uninstaller (and of RunToEnd itself).
+// Exit codes of the installer and uninstaller.
 constexpr DWORD kDone = 0;
 constexpr DWORD kStopped = 2;
-constexpr DWORD kNotStarted = 1000;
-constexpr DWORD kNeverEnded = 1001;
-
-// Runs a command line to its end while dispatching this thread's messages, so
-// that a window of this thread can answer the installer; its exit code.
-DWORD RunToEnd(const std::string& commandLine);
 
 // The installer, silently, into the folder (its default one when empty).
 DWORD InstallSilently(const std::string& folder = std::string());
@@ -43,32 +38,49 @@ std::string ShortcutPath();  // in the user's Start menu
 // What an installation puts into its folder, sorted: the program, its help,
 // the read-me, the licence, the uninstaller and the shipped language files.
 std::vector<std::string> InstalledFiles();
-
+// The names in a folder, sorted; a subfolder's with a backslash.
+std::vector<std::string> FilesIn(const std::string& folder);
 bool Exists(const std::string& path);
-std::vector<std::string> FilesIn(const std::string& folder); // sorted names
-bool WriteFile(const std::string& path, const std::string& contents);
-std::string ReadFile(const std::string& path);
-
 bool HasKey(HKEY root, const char* key);
-bool HasValue(HKEY root, const char* key, const char* name);
 std::string ReadString(HKEY root, const char* key, const char* name); // empty when missing
-DWORD ReadDword(HKEY root, const char* key, const char* name);        // 0 when missing
 bool WriteString(HKEY root, const char* key, const char* name, const std::string& value);
 
 // Removes all an installation into the folder may have left, the user's own
-// files in it included.
+// files in it included, and the settings key.
 void RemoveTraces(const std::string& folder);
 
-// Keeps the prefix's settings key out of the way of a test and puts it back.
-class SettingsKeyGuard {
+// The installed velindra.exe, started as the Start menu starts it; ended by
+// force when still running at the end.
+class InstalledProgram {
 public:
-    SettingsKeyGuard();
-    ~SettingsKeyGuard();
-    SettingsKeyGuard(const SettingsKeyGuard&) = delete;
-    SettingsKeyGuard& operator=(const SettingsKeyGuard&) = delete;
+    explicit InstalledProgram(const std::string& folder);
+    ~InstalledProgram();
+    InstalledProgram(const InstalledProgram&) = delete;
+    InstalledProgram& operator=(const InstalledProgram&) = delete;
+
+    HWND WaitForMainWindow() const; // its main window (found by its class), once shown
+    bool EndsCleanly() const;       // ended by itself with exit code 0; waits for it
 
 private:
-    bool saved_ = false;
+    PROCESS_INFORMATION process_{};
+};
+
+// A Velindra that will not close, as the installer sees it: a hidden window
+// of the main window's class in this process that counts the WM_CLOSE it
+// gets and stays. It answers while this thread dispatches messages (the
+// installer's runs above do).
+class StandIn {
+public:
+    StandIn();
+    ~StandIn() { DestroyWindow(window_); }
+    StandIn(const StandIn&) = delete;
+    StandIn& operator=(const StandIn&) = delete;
+
+    bool Created() const { return window_ != nullptr; }
+    static int closeRequests;
+
+private:
+    HWND window_ = nullptr;
 };
 
 } // namespace package_test

@@ -5,20 +5,17 @@
 // CTest runs each of these tests alone.
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include <fstream>
+#include <sstream>
 
-#include <string>
-#include <vector>
-
-#include "tests/package/InstalledProgram.h"
 #include "tests/package/Installation.h"
-#include "tests/package/StandIn.h"
 #include "tests/support/Sandbox.h"
 
 namespace package_test {
 namespace {
 
-// Every test starts and ends with no installation, shortcut, entry or Run value.
+// Every test starts and ends with no installation, shortcut, entry, Run
+// value or settings key.
 class InstallerTest : public testing::Test {
 protected:
     void SetUp() override { RemoveTraces(DefaultFolder()); }
@@ -29,7 +26,7 @@ protected:
     }
 
     // Nothing of an installation anywhere.
-    void ExpectNoInstallation(const std::string& folder) const
+    static void ExpectNoInstallation(const std::string& folder)
     {
         EXPECT_FALSE(Exists(folder + "\\velindra.exe"));
         EXPECT_FALSE(Exists(ShortcutPath()));
@@ -41,20 +38,14 @@ protected:
 
 TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 {
-    SettingsKeyGuard keepTheRealSettings;
     // Settings of an earlier run: the program starts with its window shown.
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kSettingsKey, "StartDate", "2004 5 20 0 0 0"));
-    const std::string folder = DefaultFolder();
-
+    const std::string folder = DefaultFolder(), exe = folder + "\\velindra.exe";
     ASSERT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(ShortcutPath()));
-    const std::string exe = folder + "\\velindra.exe";
     const std::string uninstaller = "\"" + folder + "\\Uninstall.exe\"";
-    const struct {
-        const char* name;
-        std::string expected;
-    } entry[] = {
+    const std::pair<const char*, std::string> entry[] = {
         {"DisplayName", "Velindra"},
         {"DisplayVersion", VELINDRA_VERSION},
         {"Publisher", "Orrowby"},
@@ -63,28 +54,31 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
         {"UninstallString", uninstaller},
         {"QuietUninstallString", uninstaller + " /S"},
     };
-    for (const auto& value : entry)
-        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, value.name), value.expected)
-            << value.name;
-    EXPECT_GT(ReadDword(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize"), 100u);
+    for (const auto& [name, expected] : entry)
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, name), expected) << name;
+    DWORD size = 0, bytes = sizeof(size);
+    RegGetValueA(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize", RRF_RT_REG_DWORD, nullptr,
+                 &size, &bytes);
+    EXPECT_GT(size, 100u);
 
     // An upgrade while the program runs: the installer closes it as its close
     // box would, and keeps the user's own language file.
-    const std::string own = folder + "\\mine.lng";
-    ASSERT_TRUE(WriteFile(own, "[Options]\nLanguage=Mine\n"));
+    std::ofstream(folder + "\\mine.lng") << "[Options]\n";
     {
         InstalledProgram running(folder);
         ASSERT_NE(running.WaitForMainWindow(), nullptr);
         ASSERT_EQ(InstallSilently(), kDone);
         EXPECT_TRUE(running.EndsCleanly());
     }
-    EXPECT_EQ(ReadFile(own), "[Options]\nLanguage=Mine\n");
+    std::stringstream own;
+    own << std::ifstream(folder + "\\mine.lng").rdbuf();
+    EXPECT_EQ(own.str(), "[Options]\n");
     EXPECT_TRUE(Exists(folder + "\\english.lng")); // shipped and kept up to date by the program
 
     // Removal, while the program runs again: the program, its shortcut, entry
     // and Run values go; the settings and the user's own language file stay.
     for (const RunKey& run : kRunKeys)
-        ASSERT_TRUE(WriteString(run.root, run.path, kRunValue, "\"" + exe + "\""));
+        ASSERT_TRUE(WriteString(run.root, run.path, "Velindra", "\"" + exe + "\""));
     {
         InstalledProgram running(folder);
         ASSERT_NE(running.WaitForMainWindow(), nullptr);
@@ -95,7 +89,7 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     EXPECT_FALSE(Exists(ShortcutPath()));
     EXPECT_FALSE(HasKey(HKEY_CURRENT_USER, kUninstallKey));
     for (const RunKey& run : kRunKeys)
-        EXPECT_FALSE(HasValue(run.root, run.path, kRunValue)) << run.path;
+        EXPECT_EQ(ReadString(run.root, run.path, "Velindra"), "") << run.path;
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kSettingsKey, "StartDate"), "2004 5 20 0 0 0");
 }
 
@@ -106,7 +100,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
         StandIn running;
         ASSERT_TRUE(running.Created());
         ASSERT_EQ(InstallSilently(folder), kStopped);
-        EXPECT_EQ(running.CloseRequests(), 1);
+        EXPECT_EQ(StandIn::closeRequests, 1);
     }
     EXPECT_FALSE(Exists(folder));
     ExpectNoInstallation(folder);
@@ -115,7 +109,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
     {
         StandIn running;
         ASSERT_EQ(UninstallSilently(folder), kStopped);
-        EXPECT_EQ(running.CloseRequests(), 1);
+        EXPECT_EQ(StandIn::closeRequests, 1);
     }
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(ShortcutPath()));
