@@ -80,11 +80,13 @@ using Step = std::function<void(HWND window)>;
 // test is told so. One script at a time.
 class ModalScript {
 public:
-    ModalScript(int controlId, std::vector<Step> steps)
-        : controlId_(controlId), steps_(std::move(steps))
+    ModalScript(int controlId, std::vector<Step> steps) : id_(controlId), steps_(std::move(steps))
     {
         current_ = this;
-        timer_ = ::SetTimer(nullptr, 0, 30, &ModalScript::Tick);
+        timer_ = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (current_)
+                current_->Tick();
+        });
     }
     ~ModalScript()
     {
@@ -98,42 +100,30 @@ public:
     int Seen() const { return seen_; } // the windows met
 
 private:
-    static HWND Find(int controlId)
+    void Tick()
     {
-        struct Search {
-            int id;
-            HWND found;
-        } search{controlId, nullptr};
+        HWND window = nullptr;
         ::EnumThreadWindows(
             ::GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
+            [](HWND w, LPARAM found) {
                 char kind[16] = "";
-                ::GetClassNameA(window, kind, sizeof(kind));
-                const bool menu = lstrcmpA(kind, "#32768") == 0;
-                if (!::IsWindowVisible(window) ||
-                    (s->id == kPopupMenu ? !menu : !::GetDlgItem(window, s->id)))
-                    return TRUE;
-                s->found = window;
-                return FALSE;
+                ::GetClassNameA(w, kind, sizeof(kind));
+                const int id = current_->id_;
+                if (::IsWindowVisible(w) && (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0
+                                                              : ::GetDlgItem(w, id) != nullptr))
+                    *reinterpret_cast<HWND*>(found) = w;
+                return TRUE;
             },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        ModalScript* self = current_;
-        HWND window = self ? Find(self->controlId_) : nullptr;
+            reinterpret_cast<LPARAM>(&window));
         if (!window)
             return;
-        if (window != self->window_)
-            ++self->seen_;
-        self->window_ = window;
-        if (self->next_ < self->steps_.size()) {
-            self->steps_[self->next_++](window);
-        } else if (++self->idleTicks_ > 30) {
-            self->leftOpen_ = true;
-            if (self->controlId_ == kPopupMenu)
+        seen_ += window != window_;
+        window_ = window;
+        if (next_ < steps_.size()) {
+            steps_[next_++](window);
+        } else if (++idleTicks_ > 30 && !leftOpen_) {
+            leftOpen_ = true;
+            if (id_ == kPopupMenu)
                 ::EndMenu();
             else
                 ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
@@ -141,11 +131,10 @@ private:
     }
 
     static inline ModalScript* current_ = nullptr;
-    int controlId_;
+    int id_;
     std::vector<Step> steps_;
     size_t next_ = 0;
-    int idleTicks_ = 0;
-    int seen_ = 0;
+    int idleTicks_ = 0, seen_ = 0;
     bool leftOpen_ = false;
     HWND window_ = nullptr;
     UINT_PTR timer_ = 0;

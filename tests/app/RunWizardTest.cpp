@@ -119,15 +119,8 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
          3,
          28,
          MainDialog::TrayPink},
-        {"Cancel on step 1", {cancel}, nullptr, 5, 30, MainDialog::TrayPink},
-        {"Cancel on step 2",
-         {next, Type(IDC_WIZ2_EDIT, "9"), cancel},
-         nullptr,
-         5,
-         30,
-         MainDialog::TrayPink},
         {"Cancel on step 3",
-         {next, next, Type(IDC_WIZ3_EDIT, "50"), cancel},
+         {next, Type(IDC_WIZ2_EDIT, "9"), next, cancel},
          nullptr,
          5,
          30,
@@ -183,16 +176,11 @@ TEST_F(RunWizardTest, EachStepShowsItsButtonsItsPictureAndItsFramesOnALighterShe
             RECT frame{}, client{};
             ::GetWindowRect(::GetDlgItem(page, IDC_WIZ_PICTURE), &frame);
             ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&frame), 2);
-            ::InflateRect(&frame, 2, 2);
-            EXPECT_EQ(pixel(page, frame.left, frame.top), lighter);
-            EXPECT_EQ(pixel(page, frame.left, frame.bottom), lighter);
-            EXPECT_EQ(pixel(page, frame.left, frame.top + 10), outer);
-            EXPECT_EQ(pixel(page, frame.right - 1, frame.top + 10), outer);
+            EXPECT_EQ(pixel(page, frame.left - 2, frame.top - 2), lighter);
+            EXPECT_EQ(pixel(page, frame.left - 2, frame.top + 10), outer);
             ::GetClientRect(page, &client);
-            EXPECT_EQ(pixel(page, 106, 0), lighter);
             EXPECT_EQ(pixel(page, client.right - 1, client.bottom - 1), lighter);
-            EXPECT_EQ(pixel(page, 106, client.bottom / 2), outer);
-            EXPECT_EQ(pixel(page, 150, client.bottom - 1), outer);
+            EXPECT_EQ(pixel(page, frame.right + 4, client.bottom / 2), outer);
             ::GetClientRect(sheet, &client);
             EXPECT_EQ(pixel(sheet, 2, client.bottom - 2), lighter);
         };

@@ -2,6 +2,7 @@
 // state of today and the pink option, switched only on a change, put in when
 // the shell comes up, removed while its window still exists; and its pop-up
 // menu, looked at and worked on the real menu window.
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 
@@ -13,8 +14,8 @@ using namespace main_window_testing;
 
 namespace {
 
-// Every call a tray icon makes to the shell, passed on to the real shell or
-// answered with a fixed result.
+// Every call a tray icon makes to the shell while the recorder lives, passed
+// on to the real shell or, when it refuses, answered with a failure.
 class ShellRecorder {
 public:
     struct Call {
@@ -23,39 +24,27 @@ public:
         BOOL result;
         bool windowAlive; // whether the record's window existed at the call
     };
-    explicit ShellRecorder(bool passOn = true, BOOL result = TRUE)
-        : passOn_(passOn), result_(result)
+    explicit ShellRecorder(bool refuse = false)
     {
-        current_ = this;
-        previous_ = SetShellNotifier(&Record);
+        refuse_ = refuse;
+        calls.clear();
+        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAA* data) {
+            const BOOL result = !refuse_ && ::Shell_NotifyIconA(message, data);
+            calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
+            return result;
+        });
     }
-    ~ShellRecorder()
+    ~ShellRecorder() { SetShellNotifier(previous_); }
+    static int Count(DWORD message)
     {
-        SetShellNotifier(previous_);
-        current_ = nullptr;
-    }
-    int Count(DWORD message) const
-    {
-        int count = 0;
-        for (const Call& call : calls)
-            count += call.message == message;
-        return count;
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                              [&](const Call& c) { return c.message == message; }));
     }
 
-    std::vector<Call> calls;
+    static inline std::vector<Call> calls;
 
 private:
-    static BOOL Record(DWORD message, NOTIFYICONDATAA* data)
-    {
-        ShellRecorder* self = current_;
-        const BOOL result = self->passOn_ ? ::Shell_NotifyIconA(message, data) : self->result_;
-        self->calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
-        return result;
-    }
-
-    static inline ShellRecorder* current_ = nullptr;
-    bool passOn_;
-    BOOL result_;
+    static inline bool refuse_ = false;
     ShellNotifier previous_ = nullptr;
 };
 
@@ -139,7 +128,7 @@ TEST_F(TrayTest, AnIconTheShellRefusedGoesInWhenTheShellComesUp)
 {
     StoreSampleCycle();
     {
-        ShellRecorder refusing(false, FALSE);
+        ShellRecorder refusing(true);
         CreateMain();
         EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
         EXPECT_EQ(refusing.Count(NIM_MODIFY), 0);

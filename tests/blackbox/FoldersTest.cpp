@@ -42,7 +42,8 @@ TEST_F(FoldersTest, AFolderNamedInAnyScriptWorksAsAnyOther)
     ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(list));
     const std::string settings = SettingsKeyPath();
-    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, std::wstring(settings.begin(), settings.end()), L"Lang"), russian);
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, std::wstring(settings.begin(), settings.end()), L"Lang"),
+              russian);
     EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_HELP)), L"Spravka");
 
     // Starting with Windows starts it from where it is: one Run value, the

@@ -9,25 +9,6 @@
 namespace blackbox {
 namespace {
 
-void RemoveTree(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW entry;
-    HANDLE find = ::FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName, full = folder + L"\\" + name;
-            if (name == L"." || name == L"..")
-                continue;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                ::DeleteFileW(full.c_str());
-        } while (::FindNextFileW(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryW(folder.c_str());
-}
-
 // The top-level windows of a process that the test takes.
 template <class Take> void ForEachWindowOf(DWORD process, Take take)
 {
@@ -63,7 +44,6 @@ ProgramFolder::ProgramFolder(const std::wstring& name)
     static int serial = 0;
     root_ = std::wstring(temp) + L"velindra-box-" + std::to_wstring(::GetCurrentProcessId()) +
             L"-" + std::to_wstring(++serial);
-    RemoveTree(root_);
     path_ = root_ + L"\\" + name;
     ::CreateDirectoryW(root_.c_str(), nullptr);
     ::CreateDirectoryW(path_.c_str(), nullptr);
@@ -76,7 +56,13 @@ ProgramFolder::ProgramFolder(const std::wstring& name)
 
 ProgramFolder::~ProgramFolder()
 {
-    RemoveTree(root_);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = ::FindFirstFileW((path_ + L"\\*").c_str(), &entry);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &entry))
+        ::DeleteFileW(File(entry.cFileName).c_str());
+    ::FindClose(find);
+    ::RemoveDirectoryW(path_.c_str());
+    ::RemoveDirectoryW(root_.c_str());
 }
 
 bool ProgramFolder::Write(const std::wstring& name, const std::string& bytes) const
@@ -154,23 +140,20 @@ HWND Program::Main() const
 
 HWND Program::WaitForClass(const char* className) const
 {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        ForEachWindowOf(Id(), [&](HWND w) {
-            if (::IsWindowVisible(w) && IsOfClass(w, className))
-                found = w;
-        });
-        return found != nullptr;
-    });
-    return found;
+    return WaitFor([&](HWND w) { return IsOfClass(w, className); });
 }
 
 HWND Program::WaitForWindow(int controlId) const
 {
+    return WaitFor([&](HWND w) { return ::GetDlgItem(w, controlId) != nullptr; });
+}
+
+HWND Program::WaitFor(const std::function<bool(HWND)>& match) const
+{
     HWND found = nullptr;
     WaitUntil([&] {
         ForEachWindowOf(Id(), [&](HWND w) {
-            if (::IsWindowVisible(w) && ::GetDlgItem(w, controlId))
+            if (::IsWindowVisible(w) && match(w))
                 found = w;
         });
         return found != nullptr;

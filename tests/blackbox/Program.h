@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace blackbox {
@@ -16,7 +17,7 @@ namespace blackbox {
 constexpr DWORD kPatience = 20000; // milliseconds; Wine may start slowly under load
 
 // A fresh folder under the temporary folder, with the program and its help
-// file copied in; removed with everything in it at the end.
+// file copied in; removed with every file in it at the end.
 class ProgramFolder {
 public:
     explicit ProgramFolder(const std::wstring& name = L"velindra");
@@ -60,6 +61,8 @@ public:
     bool EndsCleanly(DWORD patience = kPatience) const;
 
 private:
+    HWND WaitFor(const std::function<bool(HWND)>& match) const;
+
     PROCESS_INFORMATION process_{};
 };
 
