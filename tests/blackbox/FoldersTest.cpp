@@ -1,9 +1,10 @@
-// The program installed in a folder whose name holds characters of any
-// script (per-user installs live under the user's profile, whose name can be
+// The program installed in a folder whose name holds characters of any script
+// (per-user installs live under the user's profile, whose name can be
 // anything): the files beside it are found and written, a language named in
 // any script is listed, chosen, stored as it is spelt and applied, starting
-// with Windows names the program's whole path, and help opens. (A path longer than MAX_PATH cannot
-// be started by CreateProcess; the language tests cover it through the module path.)
+// with Windows names the program's whole path, and help opens. (A path longer
+// than MAX_PATH cannot be started by CreateProcess; the language tests cover
+// it through the module path.)
 #include "tests/blackbox/Program.h"
 
 #include "model/Settings.h"

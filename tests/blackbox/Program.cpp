@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "framework/DateTime.h"
 #include "model/Settings.h"
 #include "res/resource.h"
@@ -39,58 +42,40 @@ bool IsOfClass(HWND window, const char* className)
 
 ProgramFolder::ProgramFolder(const std::wstring& name)
 {
-    wchar_t temp[MAX_PATH] = {}, build[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
-    root_ = std::wstring(temp) + L"velindra-box-" + std::to_wstring(::GetCurrentProcessId()) +
-            L"-" + std::to_wstring(++serial);
-    path_ = root_ + L"\\" + name;
-    ::CreateDirectoryW(root_.c_str(), nullptr);
-    ::CreateDirectoryW(path_.c_str(), nullptr);
+    root_ = std::filesystem::temp_directory_path() /
+            ("velindra-box-" + std::to_string(::GetCurrentProcessId()) + "-" +
+             std::to_string(++serial));
+    path_ = root_ / name;
+    std::filesystem::create_directories(path_);
     // The build put velindra.exe and its help beside this test executable.
-    std::wstring from(build, ::GetModuleFileNameW(nullptr, build, MAX_PATH));
-    from.erase(from.find_last_of(L"\\/") + 1);
-    ready_ = ::CopyFileW((from + L"velindra.exe").c_str(), File(L"velindra.exe").c_str(), FALSE);
-    ::CopyFileW((from + L"velindra.chm").c_str(), File(L"velindra.chm").c_str(), FALSE);
+    wchar_t self[MAX_PATH] = {};
+    const std::filesystem::path build =
+        std::filesystem::path(std::wstring(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH)))
+            .parent_path();
+    std::error_code failed;
+    for (const wchar_t* file : {L"velindra.chm", L"velindra.exe"})
+        ready_ = std::filesystem::copy_file(build / file, path_ / file, failed);
 }
 
 ProgramFolder::~ProgramFolder()
 {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = ::FindFirstFileW((path_ + L"\\*").c_str(), &entry);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &entry))
-        ::DeleteFileW(File(entry.cFileName).c_str());
-    ::FindClose(find);
-    ::RemoveDirectoryW(path_.c_str());
-    ::RemoveDirectoryW(root_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
 }
 
 bool ProgramFolder::Write(const std::wstring& name, const std::string& bytes) const
 {
-    HANDLE file = ::CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const BOOL ok =
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == bytes.size();
+    std::ofstream file(path_ / name, std::ios::binary);
+    return static_cast<bool>(file << bytes);
 }
 
 std::string ProgramFolder::Read(const std::wstring& name) const
 {
-    HANDLE file = ::CreateFileW(File(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (file != INVALID_HANDLE_VALUE &&
-           ::ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    if (file != INVALID_HANDLE_VALUE)
-        ::CloseHandle(file);
-    return bytes;
+    std::ifstream file(path_ / name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
 
 Program::Program(const ProgramFolder& folder)
@@ -123,14 +108,7 @@ Program::~Program()
 
 HWND Program::Main() const
 {
-    HWND main = nullptr;
-    WaitUntil([&] {
-        ForEachWindowOf(Id(), [&](HWND w) {
-            if (IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS))
-                main = w;
-        });
-        return main != nullptr;
-    });
+    HWND main = WaitFor([](HWND w) { return IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS); }, false);
     // Start-up is over once the program waits for the user.
     ::WaitForInputIdle(process_.hProcess, kPatience);
     if (main)
@@ -148,12 +126,12 @@ HWND Program::WaitForWindow(int controlId) const
     return WaitFor([&](HWND w) { return ::GetDlgItem(w, controlId) != nullptr; });
 }
 
-HWND Program::WaitFor(const std::function<bool(HWND)>& match) const
+HWND Program::WaitFor(const std::function<bool(HWND)>& match, bool visible) const
 {
     HWND found = nullptr;
     WaitUntil([&] {
         ForEachWindowOf(Id(), [&](HWND w) {
-            if (::IsWindowVisible(w) && match(w))
+            if ((!visible || ::IsWindowVisible(w)) && match(w))
                 found = w;
         });
         return found != nullptr;

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -25,15 +26,15 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-    const std::wstring& Path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::wstring Path() const { return path_.wstring(); }
+    std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
     bool Write(const std::wstring& name, const std::string& bytes) const;
     std::string Read(const std::wstring& name) const; // empty when missing
     bool Ready() const { return ready_; }
 
 private:
-    std::wstring root_;
-    std::wstring path_;
+    std::filesystem::path root_;
+    std::filesystem::path path_;
     bool ready_ = false;
 };
 
@@ -61,7 +62,7 @@ public:
     bool EndsCleanly(DWORD patience = kPatience) const;
 
 private:
-    HWND WaitFor(const std::function<bool(HWND)>& match) const;
+    HWND WaitFor(const std::function<bool(HWND)>& match, bool visible = true) const;
 
     PROCESS_INFORMATION process_{};
 };

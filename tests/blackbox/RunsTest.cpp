@@ -1,12 +1,12 @@
 // Three runs of the real program from one folder. The first run offers the
-// wizard while the main window is still hidden; taking it, then every window
-// (the wizard's steps, the four pages, the half-year calendar, the help
-// window on hiding, the icon's menu) opens once. What the program writes of
-// them is exactly the English template that ships (lang/shipped/english.lng):
-// a control or menu item added without making the template again
-// (scripts/template) fails here. The window then shows or stays hidden as it
-// was at the end of the run before; Exit from the window, Exit from the icon's
-// menu and the close box end the program.
+// wizard while the main window (with its own caption) is still hidden; taking
+// it, then every window (the wizard's steps, the four pages, the half-year
+// calendar, the help window on hiding, the icon's menu) opens once. What the
+// program writes of them is exactly the English template that ships
+// (lang/shipped/english.lng): a control or menu item added without making the
+// template again (scripts/template) fails here. The window then shows or
+// stays hidden as it was at the end of the run before; Exit from the window,
+// Exit from the icon's menu and the close box end the program.
 #include "tests/blackbox/Program.h"
 
 #include <commctrl.h>
@@ -38,6 +38,7 @@ void WalkTheWizard(const Program& program)
     HWND main = program.Main();
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(::IsWindowVisible(main));
+    EXPECT_EQ(TextOf(main), L"Velindra - www.orrowby.example");
     ASSERT_TRUE(CloseWith(program, IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK));
     HWND wizard = program.WaitForWindow(0x3024); // its own Next button
     ASSERT_NE(wizard, nullptr);

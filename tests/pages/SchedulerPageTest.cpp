@@ -50,15 +50,9 @@ protected:
     SchedulerPage() { fw::PinClock(kNow); }
     ~SchedulerPage() override { fw::UnpinClock(); }
 
-    // Opens the page as the main window does; with counts, stores them and a
-    // first day first.
-    void Open(DWORD crit = 0, DWORD clear = 0)
+    // Opens the page as the main window does.
+    void Open()
     {
-        if (crit) {
-            ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
-            ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, crit));
-            ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, clear));
-        }
         ASSERT_TRUE(host.Create());
         host.page.LoadFromSettings();
     }
@@ -89,22 +83,20 @@ protected:
     Host host;
 };
 
-TEST_F(SchedulerPage, OpensWithTheDefaultsAndTodayAndStoresNothing)
+// The defaults and today without stored values; then stored values, and the
+// wizard's: none is stored again, and the page stores changes again afterwards.
+TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsWithoutStoringThem)
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
     Open();
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "3");
     EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "28");
     EXPECT_EQ(Picker(), kNow);
-    EXPECT_TRUE(host.refreshes.empty());
     EXPECT_EQ(Now(), (Stored{"", -1, -1}));
-}
-
-// Values shown from the settings or from the wizard are not stored again;
-// the page stores changes again afterwards.
-TEST_F(SchedulerPage, ShowsStoredValuesWithoutStoringThem)
-{
-    Open(5, 23);
+    ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
+    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));
+    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 23));
+    host.page.LoadFromSettings();
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "5");
     EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "23");
     EXPECT_EQ(Picker(), kStored);
@@ -138,7 +130,10 @@ TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
         {IDC_SCHED_CLEAR_EDIT, "91", "91", 3, 28}, {IDC_SCHED_CLEAR_EDIT, "4x56", "45", 3, 45},
         {IDC_SCHED_CLEAR_EDIT, "\b", "", 3, 28},
     };
-    Open(5, 23);
+    WriteStartDate(SettingStartDate, kStored);
+    WriteSettingDword(SettingCritDayCount, 5);
+    WriteSettingDword(SettingClearDayCount, 23);
+    Open();
     for (const auto& row : table) {
         host.refreshes.clear();
         TypeOver(row.edit, row.typed);
