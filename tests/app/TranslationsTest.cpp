@@ -2,8 +2,9 @@
 // translation holds exactly the keys of the English template, each with a
 // text of the code page the program reads, and its own translator. The
 // program started in it, then switched to English on the Options page: every
-// window shows every text of the language in force, each fits its control
-// with unique access keys, and the translation's file stays as it was.
+// window shows every text of the language in force (the wizard its step's
+// caption as its title), each fits its control with unique access keys, and
+// the translation's file stays as it was.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -102,13 +103,14 @@ protected:
         ASSERT_TRUE(folder.Write(language + ".lng", shipped));
     }
 
-    // Every window in turn and the menu: what they show; the faults of their
-    // layout go to the test's result.
-    Shown Tour(const std::string& in)
+    // Every window in turn and the menu, in the language of the file: what
+    // they show; the faults of their layout and a wizard's title other than
+    // its step's translated caption go to the test's result.
+    Shown Tour(const std::string& file, const std::string& in)
     {
         Shown shown;
         EXPECT_EQ(TourFaults(*main, true,
-                             [&](const std::string&, HWND window) {
+                             [&](const std::string& name, HWND window) {
                                  shown.AddWindow(window);
                                  ::EnumChildWindows(
                                      window,
@@ -117,6 +119,13 @@ protected:
                                          return TRUE;
                                      },
                                      reinterpret_cast<LPARAM>(&shown));
+                                 CString caption; // wizard/1 to 3: dialogs 146 to 148
+                                 if (name.compare(0, 7, "wizard/") == 0)
+                                     IniText(file).Read("DialogID_14" +
+                                                            std::to_string(name[7] - '0' + 5),
+                                                        "ID_0", 1023, caption);
+                                 EXPECT_TRUE(caption.empty() || TextOf(window) == caption)
+                                     << name << " in " << in << " is titled " << TextOf(window);
                              }),
                   "")
             << "in " << in;
@@ -172,12 +181,12 @@ TEST_P(ShippedLanguage, ReachesEveryWindowAndFitsAndSoDoesEnglishAfterASwitch)
 {
     WriteSettingText(SettingLang, language);
     CreateMain();
-    const Shown started = Tour(language);
+    const Shown started = Tour(shipped, language);
     EXPECT_EQ(started.Unseen(shipped), "") << "shown nowhere";
     EXPECT_EQ(started.sharedKeys, "") << "menu items sharing an access key";
 
     Choose("english");
-    const Shown inEnglish = Tour("english");
+    const Shown inEnglish = Tour(english, "english");
     EXPECT_EQ(inEnglish.Unseen(english), "") << "shown nowhere in English";
 
     EXPECT_EQ(folder.Read(language + ".lng"), shipped) << "the translation's own file changed";

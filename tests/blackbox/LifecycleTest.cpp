@@ -45,14 +45,14 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartAndOneWindowOfEachKind
     ::PostMessageA(::GetDlgItem(help, IDC_QLH_OK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(help); }));
 
-    // "Half-Year..." from the menu, twice: one calendar, which Close ends.
+    // "Half-Year..." from the menu, twice: one calendar, which its close box ends.
     ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
     ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
     HWND halfYear = program.WaitForWindow(IDC_HALF_PREVIOUS);
     ASSERT_NE(halfYear, nullptr);
     Settle(main);
     EXPECT_EQ(program.CountWindows(IDC_HALF_PREVIOUS), 1);
-    ::PostMessageA(::GetDlgItem(halfYear, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
+    ::PostMessageA(halfYear, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
 }
 
