@@ -74,57 +74,34 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     };
     const Step next = Press(PSBTN_NEXT), back = Press(PSBTN_BACK);
     const Step finish = Press(PSBTN_FINISH), cancel = Press(PSBTN_CANCEL);
+    const Step later9 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); };
+    const Step later5 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 5, 0)); };
+    const Step today = [](HWND sheet) { Click(CurrentPage(sheet), IDC_WIZ1_TODAY); };
+    const int pink = MainDialog::TrayPink, normal = MainDialog::TrayNormal;
+    auto crit = [](const char* text) { return Type(IDC_WIZ2_EDIT, text); };
+    auto clear = [](const char* text) { return Type(IDC_WIZ3_EDIT, text); };
     const struct {
         const char* steps;
-        std::vector<Step> script;
         const COleDateTime* start; // null: Cancel, nothing changes
         int crit, clear;
         int state; // the icon's after a refresh; -1: not looked at
+        std::vector<Step> script;
     } table[] = {
+        // clang-format off
         // The picker keeps the opening time while time passes.
-        {"untouched",
-         {[](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); }, next, next, finish},
-         &kOpened,
-         3,
-         28,
-         MainDialog::TrayPink},
+        {"untouched", &kOpened, 3, 28, pink, {later9, next, next, finish}},
         // The count pages were never made and hold 0, which must not be stored.
-        {"Finish at once", {finish}, &kOpened, 3, 28, MainDialog::TrayPink},
-        {"unusable counts",
-         {next, Type(IDC_WIZ2_EDIT, "45"), next, Type(IDC_WIZ3_EDIT, ""), finish},
-         &kOpened,
-         3,
-         28,
-         MainDialog::TrayPink},
+        {"Finish at once", &kOpened, 3, 28, pink, {finish}},
+        {"unusable counts", &kOpened, 3, 28, pink, {next, crit("45"), next, clear(""), finish}},
         // Step 1 takes its picker's value again when shown again.
-        {"chosen",
-         {SetPicker(chosen), next, Type(IDC_WIZ2_EDIT, "4"), back, next, next,
-          Type(IDC_WIZ3_EDIT, "27"), finish},
-         &chosen,
-         4,
-         27,
-         MainDialog::TrayNormal},
-        {"back to the start and on",
-         {next, Type(IDC_WIZ2_EDIT, "12"), next, Type(IDC_WIZ3_EDIT, "40"), back, back, next, next,
-          finish},
-         &kOpened,
-         12,
-         40,
-         MainDialog::TrayPink},
-        {"keyboard", {keys, next, next, finish}, &keyed, 3, 28, -1},
-        {"keyboard, then Today",
-         {keys, [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 5, 0)); },
-          [](HWND sheet) { Click(CurrentPage(sheet), IDC_WIZ1_TODAY); }, next, next, finish},
-         &later,
-         3,
-         28,
-         MainDialog::TrayPink},
-        {"Cancel on step 3",
-         {next, Type(IDC_WIZ2_EDIT, "9"), next, cancel},
-         nullptr,
-         5,
-         30,
-         MainDialog::TrayPink},
+        {"chosen", &chosen, 4, 27, normal,
+         {SetPicker(chosen), next, crit("4"), back, next, next, clear("27"), finish}},
+        {"back to the start and on", &kOpened, 12, 40, pink,
+         {next, crit("12"), next, clear("40"), back, back, next, next, finish}},
+        {"keyboard", &keyed, 3, 28, -1, {keys, next, next, finish}},
+        {"keyboard, then Today", &later, 3, 28, pink, {keys, later5, today, next, next, finish}},
+        {"Cancel on step 3", nullptr, 5, 30, pink, {next, crit("9"), next, cancel}},
+        // clang-format on
     };
     CreateMain();
     for (const auto& row : table) {
