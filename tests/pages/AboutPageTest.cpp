@@ -4,7 +4,6 @@
 // launched) on whose behalf.
 #include <gtest/gtest.h>
 
-#include "framework/WinApp.h"
 #include "model/AppIdentity.h"
 #include "pages/AboutPage.h"
 #include "tests/pages/PageHost.h"
@@ -14,35 +13,18 @@ namespace {
 
 std::vector<std::pair<HWND, std::string>> g_opened;
 
-class AboutPage : public ::testing::Test {
+class AboutPage : public PageTest<CDialogCritAbout> {
 protected:
-    AboutPage() : app_("Velindra")
+    AboutPage()
     {
-        app_.m_pMainWnd = &host;
         previousOpener_ = SetShellOpener(
             [](HWND owner, const char* target) { g_opened.emplace_back(owner, target); });
         g_opened.clear();
         EXPECT_TRUE(host.Create());
     }
-    ~AboutPage() override
-    {
-        SetShellOpener(previousOpener_);
-        host.DestroyWindow();
-        app_.m_pMainWnd = nullptr;
-    }
-
-    HWND Item(int id) const { return GetDlgItem(host.page.m_hWnd, id); }
-    std::string Text(int id) const
-    {
-        char text[256] = "";
-        GetWindowTextA(Item(id), text, sizeof(text));
-        return text;
-    }
-
-    PageHost<CDialogCritAbout> host;
+    ~AboutPage() override { SetShellOpener(previousOpener_); }
 
 private:
-    CWinApp app_;
     ShellOpener previousOpener_ = nullptr;
 };
 

@@ -4,11 +4,8 @@
 // change of language with the translator of the language in force.
 #include <gtest/gtest.h>
 
-#include "framework/WinApp.h"
-#include "lang/ModulePath.h"
 #include "pages/OptionsPage.h"
 #include "tests/pages/PageHost.h"
-#include "tests/support/Sandbox.h"
 
 namespace {
 
@@ -20,20 +17,8 @@ const char kGerman[] = "[Translator]\r\nID_0=Hanna Berger\r\nID_1=hanna@berger.e
 
 using Names = std::vector<std::string>;
 
-class OptionsPage : public ::testing::Test {
+class OptionsPage : public PageTest<CDialogCritOpt> {
 protected:
-    OptionsPage() : app_("Velindra")
-    {
-        ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-        app_.m_pMainWnd = &host;
-    }
-    ~OptionsPage() override
-    {
-        host.DestroyWindow();
-        app_.m_pMainWnd = nullptr;
-        ModulePath::ResetModuleFileName();
-    }
-
     // As the main window starts: the stored language made current (which
     // writes english.lng), the page created and translated, the stored values
     // shown.
@@ -46,13 +31,6 @@ protected:
         host.page.LoadFromSettings();
     }
 
-    HWND Item(int id) const { return GetDlgItem(host.page.m_hWnd, id); }
-    std::string Text(int id) const
-    {
-        char text[256] = "";
-        GetWindowTextA(Item(id), text, sizeof(text));
-        return text;
-    }
     Names Languages() const
     {
         Names names;
@@ -87,12 +65,6 @@ protected:
                      "Velindra", RRF_RT_REG_SZ, nullptr, value, &size);
         return value;
     }
-
-    testing_support::TempFolder folder;
-    PageHost<CDialogCritOpt> host;
-
-private:
-    CWinApp app_;
 };
 
 // The stored name is looked up as the language engine takes it: in any case,

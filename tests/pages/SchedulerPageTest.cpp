@@ -45,42 +45,29 @@ protected:
     void OnRefresh() override { refreshes.push_back(Now()); }
 };
 
-class SchedulerPage : public testing::Test {
+class SchedulerPage : public PageTest<CDialogCritSched, Host> {
 protected:
-    SchedulerPage() { fw::PinClock(kNow); }
-    ~SchedulerPage() override { fw::UnpinClock(); }
-
     // Opens the page as the main window does.
     void Open()
     {
         ASSERT_TRUE(host.Create());
         host.page.LoadFromSettings();
     }
-    HWND Control(int id) const { return ::GetDlgItem(host.page.m_hWnd, id); }
-    std::string Text(int id) const
-    {
-        char text[16] = {};
-        ::GetWindowTextA(Control(id), text, sizeof(text));
-        return text;
-    }
     // Selects the whole edit and types the characters, as the keyboard does.
     void TypeOver(int id, const char* characters)
     {
-        ::SendMessageA(Control(id), EM_SETSEL, 0, -1);
+        ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
         for (const char* c = characters; *c; ++c)
-            ::SendMessageA(Control(id), WM_CHAR, static_cast<WPARAM>(*c), 1);
+            ::SendMessageA(Item(id), WM_CHAR, static_cast<WPARAM>(*c), 1);
     }
     COleDateTime Picker() const
     {
         SYSTEMTIME time{};
-        ::SendMessageA(Control(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0,
-                       reinterpret_cast<LPARAM>(&time));
+        ::SendMessageA(Item(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
         return COleDateTime(time);
     }
 
-    const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
     const COleDateTime kStored{2004, 3, 10, 9, 30, 0};
-    Host host;
 };
 
 // The defaults and today without stored values; then stored values, and the
@@ -147,11 +134,11 @@ TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
 TEST_F(SchedulerPage, TodayAndAKeyboardChangeOfThePickerStoreTheDateWithTheCounts)
 {
     Open(); // nothing stored yet
-    ::SendMessageA(Control(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
+    ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(Picker(), kNow);
     EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
 
-    HWND picker = Control(IDC_SCHED_DATE);
+    HWND picker = Item(IDC_SCHED_DATE);
     ::SetFocus(picker);
     ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
     ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
