@@ -1,49 +1,41 @@
 #pragma once
-// Shared by the main-window and start-up tests: a pinned clock, a temporary
-// folder as the executable's folder (language files), a recording help
-// opener, a pump that goes through the application's PreTranslateMessage, and
-// a driver for modal dialogs that run inside the code under test.
+// The environment of the program's windows in a test: a pinned clock, a
+// temporary folder as the executable's folder (language files), a recorder of
+// the help topics asked for, a pump that goes through the application's
+// PreTranslateMessage, a real MainDialog as the application's main window, and
+// a script that works a modal window (dialog, wizard, pop-up menu) from a
+// timer while the code under test runs its loop.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/MainDialog.h"
 #include "framework/DateTime.h"
 #include "framework/WinApp.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
+#include "res/resource.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/support/Sandbox.h"
-#include "ui/HelpTopic.h"
 
 namespace main_window_testing {
 
-// Every topic requested through OpenHelpTopic, in order.
-inline std::vector<std::string>& Topics()
+// Pumps this thread's messages as the program's loop does, for at least the
+// given time. A WM_QUIT met on the way is posted again and ends the pump.
+inline void PumpLikeTheProgram(DWORD milliseconds = 0)
 {
-    static std::vector<std::string> topics;
-    return topics;
-}
-
-inline void RecordTopic(const char* topic)
-{
-    Topics().push_back(topic);
-}
-
-// Pumps this thread's messages the way the program's loop does, for at least
-// the given time. A WM_QUIT found on the way is counted, not acted on.
-inline int PumpLikeTheProgram(DWORD milliseconds = 0)
-{
-    int quits = 0;
-    DWORD start = ::GetTickCount();
+    const DWORD start = ::GetTickCount();
     for (;;) {
         MSG message;
         while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
-                ++quits;
-                continue;
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+                return;
             }
             CWinApp* app = AfxGetApp();
             if (app && app->PreTranslateMessage(&message))
@@ -52,100 +44,128 @@ inline int PumpLikeTheProgram(DWORD milliseconds = 0)
             ::DispatchMessageA(&message);
         }
         if (::GetTickCount() - start >= milliseconds)
-            return quits;
+            return;
         ::Sleep(10);
     }
 }
 
 // Removes a pending WM_QUIT; true when there was one.
-inline bool TakeQuitMessage(int* exitCode = nullptr)
+inline bool TakeQuitMessage()
 {
     MSG message;
-    if (!::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        return false;
-    if (exitCode)
-        *exitCode = static_cast<int>(message.wParam);
-    return true;
+    return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
-// A visible top-level window of this thread that has a control with the id.
-inline HWND FindThreadDialog(int controlId)
+// A key going down and up on a window, through the program's loop.
+inline void PressKey(HWND window, WPARAM key)
 {
-    struct Search {
-        int id;
-        HWND found;
-    } search{controlId, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (::IsWindowVisible(window) && ::GetDlgItem(window, s->id)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    ::PostMessageA(window, WM_KEYDOWN, key, 1);
+    ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+    PumpLikeTheProgram();
 }
 
-// Acts on a modal dialog from a timer of this thread, once it is shown: the
-// action runs inside the dialog's own message loop. One driver at a time.
-class DialogDriver {
+inline void Click(HWND dialog, int id)
+{
+    ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// What a script works on: a visible top-level window of this thread that
+// holds a control with the id, or with kPopupMenu the open pop-up menu.
+constexpr int kPopupMenu = -1;
+constexpr int kWizard = 0x3024; // the wizard's own Next button
+using Step = std::function<void(HWND window)>;
+
+// Runs one step per timer tick on the window, inside the modal loop that
+// shows it. A window still open long after the last step is closed, and the
+// test is told so. One script at a time.
+class ModalScript {
 public:
-    DialogDriver(int controlId, std::function<void(HWND)> action)
-        : controlId_(controlId), action_(std::move(action))
+    ModalScript(int controlId, std::vector<Step> steps) : id_(controlId), steps_(std::move(steps))
     {
         current_ = this;
-        timer_ = ::SetTimer(nullptr, 0, 30, &DialogDriver::Tick);
+        timer_ = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (current_)
+                current_->Tick();
+        });
     }
-    ~DialogDriver()
+    ~ModalScript()
     {
         ::KillTimer(nullptr, timer_);
         current_ = nullptr;
+        EXPECT_FALSE(leftOpen_) << "a window was still open after the last step";
     }
-    DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
 
-    int Seen() const { return seen_; }
-    HWND Window() const { return window_; }
+    int Seen() const { return seen_; } // the windows met
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    void Tick()
     {
-        DialogDriver* self = current_;
-        if (!self)
+        HWND window = nullptr;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND w, LPARAM found) {
+                char kind[16] = "";
+                ::GetClassNameA(w, kind, sizeof(kind));
+                const int id = current_->id_;
+                if (::IsWindowVisible(w) && (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0
+                                                              : ::GetDlgItem(w, id) != nullptr))
+                    *reinterpret_cast<HWND*>(found) = w;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&window));
+        if (!window)
             return;
-        HWND dialog = FindThreadDialog(self->controlId_);
-        if (!dialog || dialog == self->window_)
-            return;
-        self->window_ = dialog;
-        ++self->seen_;
-        self->action_(dialog);
+        seen_ += window != window_;
+        window_ = window;
+        if (next_ < steps_.size()) {
+            steps_[next_++](window);
+        } else if (++idleTicks_ > 30 && !leftOpen_) {
+            leftOpen_ = true;
+            if (id_ == kPopupMenu)
+                ::EndMenu();
+            else
+                ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        }
     }
 
-    static inline DialogDriver* current_ = nullptr;
-    int controlId_;
-    std::function<void(HWND)> action_;
-    UINT_PTR timer_ = 0;
-    int seen_ = 0;
+    static inline ModalScript* current_ = nullptr;
+    int id_;
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    int idleTicks_ = 0, seen_ = 0;
+    bool leftOpen_ = false;
     HWND window_ = nullptr;
+    UINT_PTR timer_ = 0;
 };
 
-// The clock, the executable's folder and the help opener of one test.
+// Steps of the wizard: the page it shows, its buttons, its edits (which
+// report the change).
+inline HWND CurrentPage(HWND sheet)
+{
+    return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+inline Step Press(int button)
+{
+    return [button](HWND sheet) { ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); };
+}
+inline Step Type(int editId, const char* text)
+{
+    return [editId, text](HWND sheet) { ::SetDlgItemTextA(CurrentPage(sheet), editId, text); };
+}
+
+// The clock, the executable's folder and the help topics of one test.
 class ProgramEnvironment : public ::testing::Test {
 protected:
     ProgramEnvironment()
     {
         ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
         fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
-        previousOpener_ = SetHelpTopicOpener(&RecordTopic);
-        Topics().clear();
     }
     ~ProgramEnvironment() override
     {
         TakeQuitMessage();
-        SetHelpTopicOpener(previousOpener_);
         fw::UnpinClock();
         ModulePath::ResetModuleFileName();
     }
@@ -160,9 +180,30 @@ protected:
     }
 
     testing_support::TempFolder folder;
+    testing_support::HelpTopicRecorder help;
+};
 
-private:
-    HelpTopicOpener previousOpener_ = nullptr;
+// A real MainDialog, created as the application creates it, hidden.
+class MainWindowEnvironment : public ProgramEnvironment {
+protected:
+    ~MainWindowEnvironment() override
+    {
+        main.reset();
+        app.m_pMainWnd = nullptr;
+    }
+
+    void CreateMain()
+    {
+        main.reset();
+        main = std::make_unique<MainDialog>();
+        app.m_pMainWnd = main.get();
+        ASSERT_TRUE(main->Create(IDD_MAIN));
+    }
+    int ShownMonth() const { return main->Monitor().Calendar().GetShownDate().GetMonth(); }
+    int ActivePage() const { return main->Sheet().GetActiveIndex(); }
+
+    CWinApp app;
+    std::unique_ptr<MainDialog> main;
 };
 
 } // namespace main_window_testing

@@ -1,232 +1,186 @@
-// The main window's wizard command with a real MainDialog: what Finish
-// stores, shows on the Scheduler page and refreshes, that Cancel changes
-// nothing, and the translation of the wizard's pages. The modal wizard is
-// driven from a timer inside its own message loop.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
-#include "app/MainDialog.h"
-#include "res/resource.h"
-#include "tests/app/MainWindowHost.h"
-#include "tests/pages/WizardScript.h"
+// The three-step wizard that the Wizard button opens, owned by the main
+// window and worked from a timer inside its own loop: what Finish stores,
+// shows on the Scheduler page and makes effective, that Cancel on any step
+// changes nothing, and how each step looks (its buttons, its side picture,
+// the frames and the lighter sheet around the pages).
+#include "tests/app/MainWindowFixture.h"
+#include "ui/Drawing.h"
 
 using namespace main_window_testing;
-using namespace wizard_testing;
 
 namespace {
 
-const COleDateTime kToday(2004, 5, 20, 12, 0, 0); // the fixture's pinned clock
+const COleDateTime kOpened(2004, 5, 20, 12, 0, 0); // the fixture's pinned clock
+const COleDateTime kSampleStart(2004, 3, 10, 9, 30, 0);
+
+COleDateTime PickerTime(HWND sheet)
+{
+    SYSTEMTIME time{};
+    ::SendDlgItemMessageA(CurrentPage(sheet), IDC_WIZ1_DATE, DTM_GETSYSTEMTIME, 0,
+                          reinterpret_cast<LPARAM>(&time));
+    return COleDateTime(time);
+}
+
+// Set from code: the picker raises no change notification.
+Step SetPicker(const COleDateTime& date)
+{
+    return [date](HWND sheet) {
+        SYSTEMTIME time{};
+        date.GetAsSystemTime(time);
+        ::SendDlgItemMessageA(CurrentPage(sheet), IDC_WIZ1_DATE, DTM_SETSYSTEMTIME, GDT_VALID,
+                              reinterpret_cast<LPARAM>(&time));
+    };
+}
 
 class RunWizardTest : public MainWindowEnvironment {
 protected:
+    // The Wizard button, and the wizard worked by the steps.
     void RunWizard(std::vector<Step> steps)
     {
-        WizardScript script(std::move(steps));
-        main->RunWizard();
+        steps.insert(steps.begin(), [this](HWND sheet) {
+            EXPECT_EQ(::GetWindow(sheet, GW_OWNER), main->m_hWnd);
+            EXPECT_FALSE(::IsWindowEnabled(main->m_hWnd));
+        });
+        ModalScript script(kWizard, steps);
+        main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_WIZARD, BN_CLICKED), 0);
+        EXPECT_EQ(script.Seen(), 1);
+        EXPECT_TRUE(::IsWindowEnabled(main->m_hWnd));
     }
-
-    HWND Scheduler() const { return main->Sheet().GetPage(MainDialog::PageScheduler)->m_hWnd; }
     std::string SchedulerText(int id) const
     {
         char text[16] = {};
-        ::GetDlgItemTextA(Scheduler(), id, text, sizeof(text));
+        ::GetDlgItemTextA(main->Scheduler().m_hWnd, id, text, sizeof(text));
         return text;
     }
     COleDateTime SchedulerDate() const
     {
         SYSTEMTIME time{};
-        ::SendDlgItemMessageA(Scheduler(), IDC_SCHED_DATE, DTM_GETSYSTEMTIME, 0,
+        ::SendDlgItemMessageA(main->Scheduler().m_hWnd, IDC_SCHED_DATE, DTM_GETSYSTEMTIME, 0,
                               reinterpret_cast<LPARAM>(&time));
         return COleDateTime(time);
     }
-    static std::string StoredStart()
-    {
-        std::string text;
-        ReadSettingText(SettingStartDate, text);
-        return text;
-    }
 };
 
-void SetPicker(HWND page, const COleDateTime& date)
+TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothing)
 {
-    SYSTEMTIME time{};
-    ASSERT_TRUE(date.GetAsSystemTime(time));
-    ::SendDlgItemMessageA(page, IDC_WIZ1_DATE, DTM_SETSYSTEMTIME, GDT_VALID,
-                          reinterpret_cast<LPARAM>(&time));
+    const COleDateTime chosen(2004, 1, 1, 12, 0, 0), later(2004, 5, 20, 12, 5, 0);
+    COleDateTime keyed;
+    const Step keys = [&](HWND sheet) { // a change by keyboard: to a field, then one step up
+        HWND picker = ::GetDlgItem(CurrentPage(sheet), IDC_WIZ1_DATE);
+        ::SetFocus(picker);
+        ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
+        ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
+        keyed = PickerTime(sheet);
+    };
+    const Step next = Press(PSBTN_NEXT), back = Press(PSBTN_BACK);
+    const Step finish = Press(PSBTN_FINISH), cancel = Press(PSBTN_CANCEL);
+    const Step later9 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); };
+    const Step later5 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 5, 0)); };
+    const Step today = [](HWND sheet) { Click(CurrentPage(sheet), IDC_WIZ1_TODAY); };
+    const int pink = MainDialog::TrayPink, normal = MainDialog::TrayNormal;
+    auto crit = [](const char* text) { return Type(IDC_WIZ2_EDIT, text); };
+    auto clear = [](const char* text) { return Type(IDC_WIZ3_EDIT, text); };
+    const struct {
+        const char* steps;
+        const COleDateTime* start; // null: Cancel, nothing changes
+        int crit, clear;
+        int state; // the icon's after a refresh; -1: not looked at
+        std::vector<Step> script;
+    } table[] = {
+        // clang-format off
+        // The picker keeps the opening time while time passes.
+        {"untouched", &kOpened, 3, 28, pink, {later9, next, next, finish}},
+        // The count pages were never made and hold 0, which must not be stored.
+        {"Finish at once", &kOpened, 3, 28, pink, {finish}},
+        {"unusable counts", &kOpened, 3, 28, pink, {next, crit("45"), next, clear(""), finish}},
+        // Step 1 takes its picker's value again when shown again.
+        {"chosen", &chosen, 4, 27, normal,
+         {SetPicker(chosen), next, crit("4"), back, next, next, clear("27"), finish}},
+        {"back to the start and on", &kOpened, 12, 40, pink,
+         {next, crit("12"), next, clear("40"), back, back, next, next, finish}},
+        {"keyboard", &keyed, 3, 28, -1, {keys, next, next, finish}},
+        {"keyboard, then Today", &later, 3, 28, pink, {keys, later5, today, next, next, finish}},
+        {"Cancel on step 3", nullptr, 5, 30, pink, {next, crit("9"), next, cancel}},
+        // clang-format on
+    };
+    CreateMain();
+    for (const auto& row : table) {
+        fw::PinClock(kOpened);
+        StoreSampleCycle(); // today is critical
+        main->Scheduler().LoadFromSettings();
+        main->RefreshCycleState();
+        main->Monitor().Calendar().SetMonth(kSampleStart); // a refresh brings back May
+        RunWizard(row.script);
+        const COleDateTime start = row.start ? *row.start : kSampleStart;
+        COleDateTime stored;
+        EXPECT_TRUE(ReadStartDate(SettingStartDate, stored)) << row.steps;
+        EXPECT_EQ(stored, start) << row.steps;
+        EXPECT_EQ(ReadSettingDword(SettingCritDayCount), DWORD(row.crit)) << row.steps;
+        EXPECT_EQ(ReadSettingDword(SettingClearDayCount), DWORD(row.clear)) << row.steps;
+        EXPECT_EQ(SchedulerDate(), start) << row.steps;
+        EXPECT_EQ(SchedulerText(IDC_SCHED_CRIT_EDIT), std::to_string(row.crit)) << row.steps;
+        EXPECT_EQ(SchedulerText(IDC_SCHED_CLEAR_EDIT), std::to_string(row.clear)) << row.steps;
+        EXPECT_EQ(ShownMonth(), row.start ? 5 : 3) << row.steps;
+        if (row.state >= 0) {
+            EXPECT_EQ(static_cast<int>(main->GetTrayState()), row.state) << row.steps;
+        }
+    }
+    EXPECT_NE(keyed, kOpened);
+}
+
+TEST_F(RunWizardTest, EachStepShowsItsButtonsItsPictureAndItsFramesOnALighterSheet)
+{
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF lighter = LightenColor(face, 0.24), outer = DarkenColor(face, 0.15);
+    auto pixel = [](HWND window, int x, int y) {
+        ::UpdateWindow(window);
+        return testing_support::ReadWindowPixel(window, x, y);
+    };
+    auto picture = [](HWND sheet) {
+        return reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(CurrentPage(sheet), IDC_WIZ_PICTURE,
+                                                               STM_GETIMAGE, IMAGE_BITMAP, 0));
+    };
+    // Back, Next and Finish as the step enables them; a soft frame around the
+    // side picture and one around the rest; the sheet lighter than the pages.
+    auto look = [&](bool back, bool next, bool finish) -> Step {
+        return [=](HWND sheet) {
+            const bool buttons[] = {back, next, finish};
+            for (int i = 0; i < 3; ++i) {
+                HWND button = ::GetDlgItem(sheet, 0x3023 + i);
+                EXPECT_EQ(::IsWindowVisible(button) && ::IsWindowEnabled(button), buttons[i]) << i;
+            }
+            HWND page = CurrentPage(sheet);
+            RECT frame{}, client{};
+            ::GetWindowRect(::GetDlgItem(page, IDC_WIZ_PICTURE), &frame);
+            ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&frame), 2);
+            EXPECT_EQ(pixel(page, frame.left - 2, frame.top - 2), lighter);
+            EXPECT_EQ(pixel(page, frame.left - 2, frame.top + 10), outer);
+            ::GetClientRect(page, &client);
+            EXPECT_EQ(pixel(page, client.right - 1, client.bottom - 1), lighter);
+            EXPECT_EQ(pixel(page, frame.right + 4, client.bottom / 2), outer);
+            ::GetClientRect(sheet, &client);
+            EXPECT_EQ(pixel(sheet, 2, client.bottom - 2), lighter);
+        };
+    };
+    // The side picture is loaded again on every activation, the old one deleted.
+    HBITMAP first = nullptr;
+    CreateMain();
+    RunWizard({look(false, true, false),
+               [&](HWND sheet) {
+                   first = picture(sheet);
+                   BITMAP info{};
+                   ASSERT_NE(0, ::GetObjectA(first, sizeof(info), &info));
+                   EXPECT_EQ(info.bmWidth, 100);
+                   EXPECT_EQ(info.bmHeight, 232);
+               },
+               Press(PSBTN_NEXT), look(true, true, false), Press(PSBTN_NEXT),
+               look(true, false, true), Press(PSBTN_BACK), Press(PSBTN_BACK),
+               [&](HWND sheet) {
+                   EXPECT_NE(picture(sheet), nullptr);
+                   EXPECT_NE(picture(sheet), first);
+                   EXPECT_EQ(::GetObjectType(first), 0u);
+               },
+               look(false, true, false), Press(PSBTN_CANCEL)});
 }
 
 } // namespace
-
-TEST_F(RunWizardTest, UntouchedFinishStoresTodayAtTheOpeningTimeAndTheDefaultCounts)
-{
-    StoreSampleCycle();
-    CreateMain();
-    RunWizard({
-        // Time passes while the wizard is open; its picker keeps the opening time.
-        [](CPropertySheet&) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); },
-        Press(PSBTN_NEXT),
-        Press(PSBTN_NEXT),
-        Press(PSBTN_FINISH),
-    });
-    EXPECT_EQ("2004 5 20 12 0 0", StoredStart());
-    EXPECT_EQ(3u, ReadSettingDword(SettingCritDayCount));
-    EXPECT_EQ(28u, ReadSettingDword(SettingClearDayCount));
-    EXPECT_EQ("3", SchedulerText(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("28", SchedulerText(IDC_SCHED_CLEAR_EDIT));
-    EXPECT_EQ(kToday, SchedulerDate());
-}
-
-TEST_F(RunWizardTest, UnusableCountsAreStoredAsTheDefaults)
-{
-    StoreSampleCycle();
-    CreateMain();
-    RunWizard({
-        Press(PSBTN_NEXT),
-        Type(IDC_WIZ2_EDIT, "45"),
-        Press(PSBTN_NEXT),
-        Type(IDC_WIZ3_EDIT, ""),
-        Press(PSBTN_FINISH),
-    });
-    EXPECT_EQ(3u, ReadSettingDword(SettingCritDayCount));
-    EXPECT_EQ(28u, ReadSettingDword(SettingClearDayCount));
-    EXPECT_EQ("3", SchedulerText(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("28", SchedulerText(IDC_SCHED_CLEAR_EDIT));
-}
-
-TEST_F(RunWizardTest, FinishStoresTheChosenCycleShowsItAndRefreshes)
-{
-    StoreSampleCycle(); // today is critical
-    CreateMain();
-    main->RefreshCycleState();
-    ASSERT_EQ(MainDialog::TrayPink, main->GetTrayState());
-    const COleDateTime chosen(2004, 1, 1, 12, 0, 0);
-    RunWizard({
-        [&](CPropertySheet& s) { SetPicker(CurrentPage(s), chosen); },
-        Press(PSBTN_NEXT),
-        Type(IDC_WIZ2_EDIT, "4"),
-        Press(PSBTN_BACK), // step 1 takes its picker's value again
-        Press(PSBTN_NEXT),
-        Press(PSBTN_NEXT),
-        Type(IDC_WIZ3_EDIT, "27"),
-        Press(PSBTN_FINISH),
-    });
-    EXPECT_EQ("2004 1 1 12 0 0", StoredStart());
-    EXPECT_EQ(4u, ReadSettingDword(SettingCritDayCount));
-    EXPECT_EQ(27u, ReadSettingDword(SettingClearDayCount));
-    EXPECT_EQ("4", SchedulerText(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("27", SchedulerText(IDC_SCHED_CLEAR_EDIT));
-    EXPECT_EQ(chosen, SchedulerDate());
-    // Periods of 4 days every 31 days from January 1st: May 4 to 7, so the
-    // refreshed state of today, May 20, is no longer critical.
-    EXPECT_EQ(MainDialog::TrayNormal, main->GetTrayState());
-    EXPECT_EQ(5, main->Monitor().Calendar().GetShownDate().GetMonth());
-    EXPECT_TRUE(main->Monitor().IsCriticalDay(COleDateTime(2004, 5, 4, 0, 0, 0)));
-}
-
-TEST_F(RunWizardTest, CancelStoresNothingShowsNothingAndDoesNotRefresh)
-{
-    StoreSampleCycle();
-    CreateMain();
-    main->RefreshCycleState();
-    ASSERT_EQ(MainDialog::TrayPink, main->GetTrayState());
-    // A refresh would now give the normal icon.
-    WriteSettingDword(SettingCritRed, 0);
-    for (int cancelOnStep = 1; cancelOnStep <= 3; ++cancelOnStep) {
-        std::vector<Step> steps;
-        if (cancelOnStep >= 2)
-            steps.insert(steps.end(), {Press(PSBTN_NEXT), Type(IDC_WIZ2_EDIT, "9")});
-        if (cancelOnStep >= 3)
-            steps.insert(steps.end(), {Press(PSBTN_NEXT), Type(IDC_WIZ3_EDIT, "50")});
-        steps.push_back(Press(PSBTN_CANCEL));
-        RunWizard(std::move(steps));
-        EXPECT_EQ("2004 3 10 9 30 0", StoredStart()) << cancelOnStep;
-        EXPECT_EQ(5u, ReadSettingDword(SettingCritDayCount)) << cancelOnStep;
-        EXPECT_EQ(30u, ReadSettingDword(SettingClearDayCount)) << cancelOnStep;
-        EXPECT_EQ("5", SchedulerText(IDC_SCHED_CRIT_EDIT)) << cancelOnStep;
-        EXPECT_EQ("30", SchedulerText(IDC_SCHED_CLEAR_EDIT)) << cancelOnStep;
-        EXPECT_EQ(MainDialog::TrayPink, main->GetTrayState()) << cancelOnStep;
-    }
-}
-
-TEST_F(RunWizardTest, TheWizardButtonOpensTheWizardOwnedByTheMainWindow)
-{
-    CreateMain();
-    HWND owner = nullptr;
-    bool mainEnabled = true;
-    int steps = 0;
-    {
-        WizardScript script({
-            [&](CPropertySheet& s) {
-                owner = ::GetWindow(s.m_hWnd, GW_OWNER);
-                mainEnabled = ::IsWindowEnabled(main->m_hWnd) != FALSE;
-                ++steps;
-            },
-            Press(PSBTN_CANCEL),
-        });
-        main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_WIZARD, BN_CLICKED), 0);
-    }
-    EXPECT_EQ(1, steps);
-    EXPECT_EQ(main->m_hWnd, owner);
-    EXPECT_FALSE(mainEnabled);
-    EXPECT_TRUE(::IsWindowEnabled(main->m_hWnd));
-}
-
-TEST_F(RunWizardTest, PagesAreTranslatedAndOnlyTheirBuiltInTextsReachTheEnglishFile)
-{
-    ASSERT_TRUE(folder.Write("german.lng", "[DialogID_147]\r\nID_1043=Kritische Tage\r\n"
-                                           "ID_0=Assistent, Schritt 2/3\r\n"
-                                           "[DialogID_146]\r\nID_1025=Heute\r\n"));
-    WriteSettingText(SettingLang, "german");
-    CreateMain();
-    auto text = [](CPropertySheet& s, int id) {
-        char buffer[256] = {};
-        ::GetDlgItemTextA(CurrentPage(s), id, buffer, sizeof(buffer));
-        return std::string(buffer);
-    };
-    std::string today, prompt, promptAgain, title1, title2;
-    RunWizard({
-        [&](CPropertySheet& s) {
-            today = text(s, IDC_WIZ1_TODAY);
-            title1 = s.GetWindowText();
-        },
-        Press(PSBTN_NEXT),
-        [&](CPropertySheet& s) {
-            prompt = text(s, IDC_WIZ2_PROMPT);
-            title2 = s.GetWindowText();
-        },
-        Press(PSBTN_BACK),
-        Press(PSBTN_NEXT), // a second activation, now showing German texts
-        [&](CPropertySheet& s) { promptAgain = text(s, IDC_WIZ2_PROMPT); },
-        Press(PSBTN_CANCEL),
-    });
-    EXPECT_EQ("Heute", today);
-    EXPECT_EQ("Kritische Tage", prompt);
-    EXPECT_EQ("Kritische Tage", promptAgain);
-    // The wizard's title is the caption of the step it shows, translated.
-    EXPECT_EQ("Wizard, Step 1/3", title1);
-    EXPECT_EQ("Assistent, Schritt 2/3", title2);
-
-    std::string english = folder.Read("english.lng");
-    EXPECT_NE(std::string::npos, english.find("[DialogID_146]"));
-    EXPECT_NE(std::string::npos, english.find("[DialogID_147]"));
-    EXPECT_NE(std::string::npos, english.find("Critical period. Input please the number of "
-                                              "critical days for one period:"));
-    EXPECT_EQ(std::string::npos, english.find("Kritische"));
-    EXPECT_EQ(std::string::npos, english.find("Heute"));
-}
-
-TEST_F(RunWizardTest, FinishBeforeTheCountStepsExistStoresTheDefaultCounts)
-{
-    StoreSampleCycle();
-    CreateMain();
-    // Finish pressed from the first step: the count pages were never created
-    // and still hold 0, which must not reach the settings.
-    RunWizard({Press(PSBTN_FINISH)});
-    EXPECT_EQ("2004 5 20 12 0 0", StoredStart());
-    EXPECT_EQ(3u, ReadSettingDword(SettingCritDayCount));
-    EXPECT_EQ(28u, ReadSettingDword(SettingClearDayCount));
-    EXPECT_EQ("3", SchedulerText(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("28", SchedulerText(IDC_SCHED_CLEAR_EDIT));
-}

@@ -1,14 +1,10 @@
-// Start-up and shut-down through the real application object: the first-run
-// test, the first-launch offer, Visibled deciding whether the window shows,
-// and the round trip of Visibled from one run to the next.
-#include <gtest/gtest.h>
-
-#include "app/Help.h"
-
+// Start-up and end through the real application object: the first run (no
+// settings key) offers the wizard while the main window is still hidden, and
+// the choice in the offer decides however the offer is closed; with a
+// settings key nothing is offered; the end destroys the main window, and a
+// run that opened no topic never loaded HTML Help.
 #include "app/CCritApp.h"
-#include "app/MainDialog.h"
-#include "model/AppIdentity.h"
-#include "res/resource.h"
+#include "app/Help.h"
 #include "tests/app/MainWindowFixture.h"
 
 using namespace main_window_testing;
@@ -27,177 +23,89 @@ protected:
     MainDialog* NewMainDialog() override { return new CountingMainDialog; }
 };
 
-bool SettingsKeyExists()
-{
-    return RegistryKeyExists(HKEY_CURRENT_USER, "Software\\Orrowby\\Velindra");
-}
-
 class StartupTest : public ProgramEnvironment {
 protected:
-    StartupTest() { g_wizardRuns = 0; }
-
-    // One run of the program up to its message loop; `offer` answers the
-    // first-launch dialog if it comes (by default: "No, Thank You", OK).
-    void Start(TestApp& app, std::function<void(HWND)> offer = nullptr)
+    // One run of the program up to its message loop, the offer (if it comes)
+    // answered by the steps; the number of offers.
+    int Start(TestApp& app, std::vector<Step> answer)
     {
-        DialogDriver driver(IDC_FIRST_LAUNCH_WIZARD, [&](HWND dialog) {
-            mainHiddenDuringOffer = !app.GetMainDialog()->IsWindowVisible();
-            if (offer) {
-                offer(dialog);
-            } else {
-                Click(dialog, IDC_FIRST_NO_THANKS);
-                Click(dialog, IDC_FIRST_OK);
-            }
+        g_wizardRuns = 0;
+        answer.insert(answer.begin(), [&](HWND offer) {
+            hiddenDuringOffer = !app.GetMainDialog()->IsWindowVisible();
+            EXPECT_NE(::SendDlgItemMessageA(offer, IDC_FIRST_ICON, STM_GETICON, 0, 0), 0);
         });
-        ASSERT_TRUE(app.InitInstance());
-        offers = driver.Seen();
-        SetHelpTopicOpener(&RecordTopic); // the program installed its own
+        ModalScript script(IDC_FIRST_LAUNCH_WIZARD, answer);
+        EXPECT_TRUE(app.InitInstance());
+        // The program opens the topics of its help file.
+        EXPECT_EQ(SetHelpTopicOpener(nullptr), &OpenHtmlHelpTopic);
+        return script.Seen();
     }
-
-    // The end of a run: Exit, then what the framework does after the loop.
-    void Exit(TestApp& app, int command = IDC_MAIN_EXIT)
+    // Exit, then what the framework does after the loop.
+    static void End(TestApp& app)
     {
-        app.GetMainDialog()->SendMessage(WM_COMMAND, command, 0);
+        app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_EXIT, 0);
         EXPECT_TRUE(TakeQuitMessage());
         app.ExitInstance();
     }
 
-    static void Click(HWND dialog, int id)
-    {
-        ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-    }
-
-    int offers = 0;
-    bool mainHiddenDuringOffer = false;
+    bool hiddenDuringOffer = false;
 };
 
-TEST_F(StartupTest, FirstRunOffersTheWizardWhileTheWindowIsStillHidden)
+Step Choose(int id)
 {
-    ASSERT_FALSE(SettingsKeyExists());
-    TestApp app;
-    Start(app, [](HWND dialog) {
-        Click(dialog, IDC_FIRST_NO_THANKS);
-        Click(dialog, IDC_FIRST_OK);
-    });
-    EXPECT_TRUE(app.IsFirstRun());
-    EXPECT_EQ(offers, 1);
-    EXPECT_TRUE(mainHiddenDuringOffer);
-    EXPECT_EQ(g_wizardRuns, 0);
-    EXPECT_EQ(app.m_appName, "Velindra");
-    EXPECT_EQ(app.m_registryKey, "Orrowby");
-    EXPECT_EQ(app.m_profileName, "Velindra");
-    ASSERT_NE(app.GetMainDialog(), nullptr);
-    EXPECT_EQ(AfxGetMainWnd(), static_cast<CWnd*>(app.GetMainDialog()));
-    // Visibled is missing: it reads 1, so the first run shows the window.
-    EXPECT_TRUE(app.GetMainDialog()->IsWindowVisible());
-    EXPECT_TRUE(SettingsKeyExists());
-    Exit(app);
+    return [id](HWND offer) { Click(offer, id); };
+}
+Step Escape(int focus)
+{
+    return [focus](HWND offer) {
+        ::PostMessageA(::GetDlgItem(offer, focus), WM_KEYDOWN, VK_ESCAPE, 1);
+    };
 }
 
-TEST_F(StartupTest, FirstRunEscapeWithLaunchWizardRunsTheWizard)
+TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRuns)
 {
-    TestApp app;
-    Start(app, [](HWND dialog) {
-        ::PostMessageA(::GetDlgItem(dialog, IDC_FIRST_LAUNCH_WIZARD), WM_KEYDOWN, VK_ESCAPE, 1);
-    });
-    EXPECT_EQ(offers, 1);
-    EXPECT_EQ(g_wizardRuns, 1);
-    Exit(app);
-}
-
-TEST_F(StartupTest, OkWithLaunchWizardRunsTheWizard)
-{
-    TestApp app;
-    Start(app, [](HWND dialog) { Click(dialog, IDC_FIRST_OK); });
-    EXPECT_EQ(g_wizardRuns, 1);
-    Exit(app);
-}
-
-TEST_F(StartupTest, LaterRunsOfferNothing)
-{
-    {
-        TestApp first;
-        Start(first);
-        Exit(first);
+    const struct {
+        const char* answer;
+        std::vector<Step> steps;
+        int wizardRuns;
+    } table[] = {
+        {"OK", {Choose(IDC_FIRST_OK)}, 1},
+        {"No Thanks, OK", {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_OK)}, 0},
+        {"Escape", {Escape(IDC_FIRST_LAUNCH_WIZARD)}, 1},
+        {"No Thanks, Escape", {Choose(IDC_FIRST_NO_THANKS), Escape(IDC_FIRST_NO_THANKS)}, 0},
+        {"No Thanks, Wizard, OK",
+         {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_LAUNCH_WIZARD), Choose(IDC_FIRST_OK)},
+         1},
+    };
+    for (const auto& row : table) {
+        testing_support::ResetRegistrySandbox();
+        TestApp app;
+        EXPECT_EQ(Start(app, row.steps), 1) << row.answer;
+        EXPECT_TRUE(app.IsFirstRun()) << row.answer;
+        EXPECT_TRUE(hiddenDuringOffer) << row.answer;
+        EXPECT_EQ(g_wizardRuns, row.wizardRuns) << row.answer;
+        // Visibled is missing: it reads 1, so the first run shows the window.
+        EXPECT_TRUE(app.GetMainDialog()->IsWindowVisible()) << row.answer;
+        End(app);
     }
-    TestApp second;
-    Start(second);
-    EXPECT_FALSE(second.IsFirstRun());
-    EXPECT_EQ(offers, 0);
-    EXPECT_EQ(g_wizardRuns, 0);
-    Exit(second);
 }
 
-TEST_F(StartupTest, AnEmptySettingsKeyIsNotAFirstRun)
+TEST_F(StartupTest, WithASettingsKeyNothingIsOfferedAndTheEndDestroysTheMainWindow)
 {
-    RegKey key = OpenSettingsKey();
+    RegKey key = OpenSettingsKey(); // empty
     ASSERT_TRUE(key);
     TestApp app;
-    Start(app);
+    EXPECT_EQ(Start(app, {}), 0);
     EXPECT_FALSE(app.IsFirstRun());
-    EXPECT_EQ(offers, 0);
-    Exit(app);
-}
-
-TEST_F(StartupTest, VisibledZeroKeepsTheWindowHidden)
-{
-    WriteSettingDword(SettingVisibled, 0);
-    TestApp app;
-    Start(app);
-    EXPECT_FALSE(app.GetMainDialog()->IsWindowVisible());
-    Exit(app);
-}
-
-TEST_F(StartupTest, VisibilityCarriesOverFromOneRunToTheNext)
-{
-    {
-        TestApp shown;
-        Start(shown); // first run: shown
-        ASSERT_TRUE(shown.GetMainDialog()->IsWindowVisible());
-        Exit(shown);
-    }
-    EXPECT_EQ(ReadSettingDword(SettingVisibled), 1u);
-    WriteSettingDword(SettingHideMessage, 1);
-    {
-        TestApp again;
-        Start(again);
-        EXPECT_TRUE(again.GetMainDialog()->IsWindowVisible());
-        again.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_HIDE, 0);
-        EXPECT_FALSE(again.GetMainDialog()->IsWindowVisible());
-        Exit(again, ID_MENU_EXIT);
-    }
-    EXPECT_EQ(ReadSettingDword(SettingVisibled), 0u);
-    {
-        TestApp hidden;
-        Start(hidden);
-        EXPECT_FALSE(hidden.GetMainDialog()->IsWindowVisible());
-        Exit(hidden);
-    }
-    EXPECT_EQ(ReadSettingDword(SettingVisibled), 0u);
-}
-
-TEST_F(StartupTest, ExitInstanceDestroysTheMainWindow)
-{
-    TestApp app;
-    Start(app);
-    HWND window = app.GetMainDialog()->m_hWnd;
-    HWND sheet = app.GetMainDialog()->Sheet().m_hWnd;
-    ASSERT_TRUE(::IsWindow(window));
+    EXPECT_EQ(g_wizardRuns, 0);
+    const HWND window = app.GetMainDialog()->m_hWnd;
+    const HWND sheet = app.GetMainDialog()->Sheet().m_hWnd;
     EXPECT_EQ(help_testing::LoadedLibrary(), nullptr); // HTML Help waits for its first topic
-    Exit(app);
+    End(app);
     EXPECT_FALSE(::IsWindow(window));
     EXPECT_FALSE(::IsWindow(sheet));
     EXPECT_EQ(app.GetMainDialog(), nullptr);
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
-}
-
-TEST_F(StartupTest, TheHelpButtonReachesTheHelpOfTheProgram)
-{
-    TestApp app;
-    Start(app);
-    app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_HELP, 0);
-    EXPECT_EQ(Topics(), std::vector<std::string>{"mon"});
-    Exit(app);
 }
 
 } // namespace

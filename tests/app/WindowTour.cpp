@@ -1,41 +1,21 @@
 #include "tests/app/WindowTour.h"
 
 #include "app/FirstLaunchDialog.h"
-#include "app/MainDialog.h"
-#include "model/Settings.h"
-#include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
-#include "tests/pages/WizardScript.h"
+#include "tests/support/LayoutCheck.h"
 
 namespace main_window_testing {
 namespace {
-
-using wizard_testing::CurrentPage;
-using wizard_testing::Press;
-using wizard_testing::Step;
 
 // Visits a modal dialog that the action opens, then closes it with the button.
 void VisitModal(const std::string& name, int controlId, int closeId,
                 const std::function<void()>& open, const WindowVisit& visit)
 {
-    DialogDriver driver(controlId, [&](HWND dialog) {
-        visit(name, dialog);
-        ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
-    });
+    ModalScript script(controlId, {[&](HWND dialog) {
+                           visit(name, dialog);
+                           ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                       }});
     open();
-}
-
-void VisitWizard(MainDialog& main, const WindowVisit& visit)
-{
-    std::vector<Step> steps;
-    for (int step = 1; step <= 3; ++step) {
-        steps.push_back([&visit, step](CPropertySheet& sheet) {
-            visit("wizard/" + std::to_string(step), sheet.m_hWnd);
-        });
-        steps.push_back(Press(step < 3 ? PSBTN_NEXT : PSBTN_CANCEL));
-    }
-    wizard_testing::WizardScript script(std::move(steps));
-    main.RunWizard();
 }
 
 } // namespace
@@ -56,14 +36,45 @@ void TourEveryWindow(MainDialog& main, const WindowVisit& visit)
     VisitModal(
         "quickhelp", IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, [&] { main.HideToTray(); }, visit);
     VisitModal(
-        "firstlaunch", IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK,
-        [] {
-            FirstLaunchDialog offer;
-            offer.DoModal();
-        },
+        "firstlaunch", IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK, [] { FirstLaunchDialog().DoModal(); },
         visit);
-    VisitWizard(main, visit);
+    std::vector<Step> steps;
+    for (int step = 1; step <= 3; ++step) {
+        steps.push_back(
+            [&visit, step](HWND sheet) { visit("wizard/" + std::to_string(step), sheet); });
+        steps.push_back(Press(step < 3 ? PSBTN_NEXT : PSBTN_CANCEL));
+    }
+    ModalScript script(kWizard, steps);
+    main.RunWizard();
     PumpLikeTheProgram();
+}
+
+std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& visit)
+{
+    // The navigation list's frame is drawn over the edge of the picture stripe.
+    const std::vector<testing_support::AllowedOverlap> allowed{
+        {IDC_MAIN_STRIPE, IDC_MAIN_NAVIGATION}};
+    std::vector<std::string> faults;
+    int visited = 0;
+    TourEveryWindow(main, [&](const std::string& name, HWND window) {
+        ++visited;
+        testing_support::CheckLayout(window, name, faults, allowed);
+        if (mnemonics)
+            testing_support::CheckMnemonics(window, name, faults);
+        if (visit)
+            visit(name, window);
+    });
+    if (visited != 10)
+        faults.push_back("the tour met " + std::to_string(visited) + " windows, not 10");
+    return Lines(faults);
+}
+
+std::string Lines(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& line : lines)
+        all += line + "\n";
+    return all;
 }
 
 } // namespace main_window_testing

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class MainDialog;
 
@@ -17,5 +18,13 @@ using WindowVisit = std::function<void(const std::string& name, HWND window)>;
 
 // The main window must exist; it ends hidden on the Monitor page.
 void TourEveryWindow(MainDialog& main, const WindowVisit& visit);
+
+// One line per fault of the tour's windows: a control outside its window or
+// over another, a text that does not fit, and with `mnemonics` an access key
+// two controls share; also when the tour missed a window. `visit` sees each
+// window too.
+std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& visit = nullptr);
+
+std::string Lines(const std::vector<std::string>& lines);
 
 } // namespace main_window_testing

@@ -1,9 +1,10 @@
-// The program installed in a folder whose name holds characters of any
-// script (per-user installs live under the user's profile, whose name can be
+// The program installed in a folder whose name holds characters of any script
+// (per-user installs live under the user's profile, whose name can be
 // anything): the files beside it are found and written, a language named in
-// any script is listed, chosen, stored as it is spelt and applied, and help
-// opens. (A path longer than MAX_PATH cannot be started by CreateProcess;
-// the language tests cover it through the module path.)
+// any script is listed, chosen, stored as it is spelt and applied, starting
+// with Windows names the program's whole path, and help opens. (A path longer
+// than MAX_PATH cannot be started by CreateProcess; the language tests cover
+// it through the module path.)
 #include "tests/blackbox/Program.h"
 
 #include "model/Settings.h"
@@ -14,29 +15,12 @@ namespace {
 
 using FoldersTest = BlackBoxTest;
 
-std::wstring StoredLanguage()
+std::wstring ReadText(HKEY root, const std::wstring& key, const wchar_t* name)
 {
-    wchar_t name[64] = {};
-    DWORD size = sizeof(name);
-    const std::string path = SettingsKeyPath();
-    const std::wstring key(path.begin(), path.end());
-    ::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Lang", RRF_RT_REG_SZ, nullptr, name, &size);
-    return name;
-}
-
-// A top-level window of the process of the class; waits for it.
-bool HasWindowOfClass(const Program& program, const char* className)
-{
-    return WaitUntil([&] {
-        for (HWND w = ::FindWindowExA(nullptr, nullptr, className, nullptr); w;
-             w = ::FindWindowExA(nullptr, w, className, nullptr)) {
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(w, &process);
-            if (process == program.Id())
-                return true;
-        }
-        return false;
-    });
+    wchar_t text[1024] = {};
+    DWORD size = sizeof(text);
+    ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
 }
 
 TEST_F(FoldersTest, AFolderNamedInAnyScriptWorksAsAnyOther)
@@ -58,11 +42,21 @@ TEST_F(FoldersTest, AFolderNamedInAnyScriptWorksAsAnyOther)
     ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(list));
-    EXPECT_EQ(StoredLanguage(), russian);
+    const std::string settings = SettingsKeyPath();
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, std::wstring(settings.begin(), settings.end()), L"Lang"),
+              russian);
     EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_HELP)), L"Spravka");
 
+    // Starting with Windows starts it from where it is: one Run value, the
+    // machine's when the user may write it.
+    ::SendMessageA(FindDescendant(main, IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
+    const wchar_t* run = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, L"Velindra") +
+                  ReadText(HKEY_CURRENT_USER, run, L"Velindra"),
+              L"\"" + folder.File(L"velindra.exe") + L"\"");
+
     ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HELP, 0);
-    EXPECT_TRUE(HasWindowOfClass(program, "HH Parent")) << "no help window";
+    EXPECT_NE(program.WaitForClass("HH Parent"), nullptr) << "no help window";
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // What keeps the program right over weeks in the notification area: one
-// instance, a graceful end on any request, the icon back after the shell
-// restarts, and never two of its windows at once.
+// instance, the icon back after the shell restarts, never two of its windows
+// at once, and a graceful end on any request.
 #include "tests/blackbox/Program.h"
+
+#include <shellapi.h>
 
 #include "res/resource.h"
 
@@ -10,35 +12,48 @@ namespace {
 
 using LifecycleTest = BlackBoxTest;
 
-// Main windows of the two runs (tests running beside this one may have
-// main windows of their own).
-int MainWindowCount(const Program& first, const Program& second)
+TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartAndOneWindowOfEachKind)
 {
-    int count = 0;
-    for (HWND w = ::FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
-         w = ::FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(w, &process);
-        count += process == first.Id() || process == second.Id();
-    }
-    return count;
-}
-
-TEST_F(LifecycleTest, ASecondStartBringsTheFirstToTheFrontAndEnds)
-{
-    StoreSettings(0);
+    StoreSettings(0, 0);
     ProgramFolder folder;
-    Program first(folder);
-    HWND main = first.Main();
+    Program program(folder);
+    HWND main = program.Main();
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(::IsWindowVisible(main));
+    ASSERT_TRUE(HasNotificationIcon(main));
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = main;
+    ::Shell_NotifyIconW(NIM_DELETE, &icon); // what a restarting shell forgets
+    ASSERT_FALSE(HasNotificationIcon(main));
+    ::SendMessageA(main, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(HasNotificationIcon(main));
 
-    Program second(folder);
-    DWORD code = 1;
-    EXPECT_TRUE(second.Ends(&code));
-    EXPECT_EQ(code, 0u);
+    // A second start brings the first to the front and ends.
+    EXPECT_TRUE(Program(folder).EndsCleanly());
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-    EXPECT_EQ(MainWindowCount(first, second), 1);
+
+    // Hide, twice in a row: one help window; a click on the icon leads to it.
+    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
+    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
+    HWND help = program.WaitForWindow(IDC_QLH_HIDE_MESSAGE);
+    ASSERT_NE(help, nullptr);
+    ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+    Settle(main);
+    EXPECT_EQ(program.CountWindows(IDC_QLH_HIDE_MESSAGE), 1);
+    EXPECT_FALSE(::IsWindowVisible(main));
+    ::PostMessageA(::GetDlgItem(help, IDC_QLH_OK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(help); }));
+
+    // "Half-Year..." from the menu, twice: one calendar, which its close box ends.
+    ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
+    ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
+    HWND halfYear = program.WaitForWindow(IDC_HALF_PREVIOUS);
+    ASSERT_NE(halfYear, nullptr);
+    Settle(main);
+    EXPECT_EQ(program.CountWindows(IDC_HALF_PREVIOUS), 1);
+    ::PostMessageA(halfYear, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
 }
 
 // Ending requests from outside: the state is stored as the close box stores it.
@@ -53,9 +68,7 @@ TEST_F(LifecycleTest, CloseAndLogOffStoreTheStateAndTakeTheIconAway)
         ASSERT_NE(main, nullptr);
         EXPECT_TRUE(HasNotificationIcon(main));
         ::PostMessageA(main, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        EXPECT_TRUE(program.Ends(&code));
-        EXPECT_EQ(code, 0u);
+        EXPECT_TRUE(program.EndsCleanly());
         EXPECT_EQ(StoredDword("Visibled"), 1);
     }
     {
@@ -69,51 +82,6 @@ TEST_F(LifecycleTest, CloseAndLogOffStoreTheStateAndTakeTheIconAway)
         EXPECT_EQ(StoredDword("Visibled"), 0);
         EXPECT_FALSE(HasNotificationIcon(main));
     }
-}
-
-TEST_F(LifecycleTest, TheIconComesBackWhenTheShellRestarts)
-{
-    StoreSettings(0);
-    ProgramFolder folder;
-    Program program(folder);
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(HasNotificationIcon(main));
-    RemoveNotificationIcon(main); // what a restarting shell forgets
-    ASSERT_FALSE(HasNotificationIcon(main));
-    ::SendMessageA(main, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(HasNotificationIcon(main));
-}
-
-TEST_F(LifecycleTest, NeverTwoHelpWindowsOrHalfYearCalendars)
-{
-    StoreSettings(1, 0);
-    ProgramFolder folder;
-    Program program(folder);
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-
-    // Hide, twice in a row: one help window; a click on the icon leads to it.
-    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
-    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
-    HWND help = program.WaitForWindow(IDC_QLH_HIDE_MESSAGE);
-    ASSERT_NE(help, nullptr);
-    ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
-    Settle(main);
-    EXPECT_EQ(program.CountWindows(IDC_QLH_HIDE_MESSAGE), 1);
-    EXPECT_FALSE(::IsWindowVisible(main));
-    ::PostMessageA(::GetDlgItem(help, IDC_QLH_OK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(help); }));
-
-    // "Half-Year..." from the menu, twice: one calendar, which Close ends.
-    ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
-    ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
-    HWND halfYear = program.WaitForWindow(IDC_HALF_PREVIOUS);
-    ASSERT_NE(halfYear, nullptr);
-    Settle(main);
-    EXPECT_EQ(program.CountWindows(IDC_HALF_PREVIOUS), 1);
-    ::PostMessageA(::GetDlgItem(halfYear, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
 }
 
 } // namespace

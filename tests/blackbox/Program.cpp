@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "framework/DateTime.h"
 #include "model/Settings.h"
@@ -12,119 +12,70 @@
 namespace blackbox {
 namespace {
 
-// The folder of this test executable, where the build put velindra.exe too.
-std::wstring BuildFolder()
+// The top-level windows of a process that the test takes.
+template <class Take> void ForEachWindowOf(DWORD process, Take take)
 {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring full(path, length);
-    return full.substr(0, full.find_last_of(L"\\/"));
+    struct Search {
+        DWORD process;
+        Take& take;
+    } search{process, take};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->process)
+                s->take(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
 }
 
-// "\\?\" lets every file function take a path longer than MAX_PATH.
-std::wstring Long(const std::wstring& path)
+bool IsOfClass(HWND window, const char* className)
 {
-    return L"\\\\?\\" + path;
-}
-
-void RemoveTree(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW entry;
-    HANDLE find = ::FindFirstFileW(Long(folder + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring full = folder + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                ::DeleteFileW(Long(full).c_str());
-        } while (::FindNextFileW(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryW(Long(folder).c_str());
-}
-
-struct WindowSearch {
-    DWORD process;
-    int controlId;
-    bool visible;
-    HWND found;
-    int count;
-};
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process != search->process || (search->visible && !::IsWindowVisible(window)) ||
-        !::GetDlgItem(window, search->controlId))
-        return TRUE;
-    search->found = window;
-    ++search->count;
-    return TRUE;
-}
-
-void DeleteSettingsKey()
-{
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+    char name[64] = "";
+    ::GetClassNameA(window, name, sizeof(name));
+    return lstrcmpiA(name, className) == 0;
 }
 
 } // namespace
 
 ProgramFolder::ProgramFolder(const std::wstring& name)
 {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
-    root_ = std::wstring(temp) + L"velindra-box-" + std::to_wstring(::GetCurrentProcessId()) +
-            L"-" + std::to_wstring(++serial);
-    RemoveTree(root_);
-    path_ = root_ + L"\\" + name;
-    // Each part of a long path is made in turn.
-    for (size_t at = root_.size(); at != std::wstring::npos; at = path_.find(L'\\', at + 1))
-        ::CreateDirectoryW(Long(path_.substr(0, at)).c_str(), nullptr);
-    ::CreateDirectoryW(Long(path_).c_str(), nullptr);
-    const std::wstring build = BuildFolder();
-    ready_ = ::CopyFileW((build + L"\\velindra.exe").c_str(), Long(File(L"velindra.exe")).c_str(),
-                         FALSE) != FALSE;
-    ::CopyFileW((build + L"\\velindra.chm").c_str(), Long(File(L"velindra.chm")).c_str(), FALSE);
+    root_ = std::filesystem::temp_directory_path() /
+            ("velindra-box-" + std::to_string(::GetCurrentProcessId()) + "-" +
+             std::to_string(++serial));
+    path_ = root_ / name;
+    std::filesystem::create_directories(path_);
+    // The build put velindra.exe and its help beside this test executable.
+    wchar_t self[MAX_PATH] = {};
+    const std::filesystem::path build =
+        std::filesystem::path(std::wstring(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH)))
+            .parent_path();
+    std::error_code failed;
+    for (const wchar_t* file : {L"velindra.chm", L"velindra.exe"})
+        ready_ = std::filesystem::copy_file(build / file, path_ / file, failed);
 }
 
 ProgramFolder::~ProgramFolder()
 {
-    RemoveTree(root_);
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
 }
 
 bool ProgramFolder::Write(const std::wstring& name, const std::string& bytes) const
 {
-    HANDLE file = ::CreateFileW(Long(File(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const BOOL ok =
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == bytes.size();
+    std::ofstream file(path_ / name, std::ios::binary);
+    return static_cast<bool>(file << bytes);
 }
 
 std::string ProgramFolder::Read(const std::wstring& name) const
 {
-    HANDLE file = ::CreateFileW(Long(File(name)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    ::CloseHandle(file);
-    return bytes;
+    std::ifstream file(path_ / name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
 
 Program::Program(const ProgramFolder& folder)
@@ -140,35 +91,24 @@ Program::Program(const ProgramFolder& folder)
 
 Program::~Program()
 {
-    if (!Started())
+    if (!process_.hProcess)
         return;
-    if (!Ends(nullptr, 0)) {
-        if (HWND main = OwnMainWindow())
-            ::PostMessageA(main, WM_CLOSE, 0, 0);
-        if (!Ends(nullptr, 3000))
+    if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        ForEachWindowOf(Id(), [](HWND w) {
+            if (IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS))
+                ::PostMessageA(w, WM_CLOSE, 0, 0);
+        });
+        if (::WaitForSingleObject(process_.hProcess, 3000) == WAIT_TIMEOUT)
             ::TerminateProcess(process_.hProcess, 99);
-        Ends(nullptr, 3000);
+        ::WaitForSingleObject(process_.hProcess, 3000);
     }
     ::CloseHandle(process_.hThread);
     ::CloseHandle(process_.hProcess);
 }
 
-HWND Program::OwnMainWindow() const
-{
-    for (HWND w = ::FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
-         w = ::FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(w, &process);
-        if (process == Id())
-            return w;
-    }
-    return nullptr;
-}
-
 HWND Program::Main() const
 {
-    HWND main = nullptr;
-    WaitUntil([&] { return (main = OwnMainWindow()) != nullptr; });
+    HWND main = WaitFor([](HWND w) { return IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS); }, false);
     // Start-up is over once the program waits for the user.
     ::WaitForInputIdle(process_.hProcess, kPatience);
     if (main)
@@ -176,31 +116,44 @@ HWND Program::Main() const
     return main;
 }
 
-HWND Program::WaitForWindow(int controlId, bool visible) const
+HWND Program::WaitForClass(const char* className) const
 {
-    WindowSearch search{Id(), controlId, visible, nullptr, 0};
+    return WaitFor([&](HWND w) { return IsOfClass(w, className); });
+}
+
+HWND Program::WaitForWindow(int controlId) const
+{
+    return WaitFor([&](HWND w) { return ::GetDlgItem(w, controlId) != nullptr; });
+}
+
+HWND Program::WaitFor(const std::function<bool(HWND)>& match, bool visible) const
+{
+    HWND found = nullptr;
     WaitUntil([&] {
-        search.count = 0;
-        ::EnumWindows(&CountWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        ForEachWindowOf(Id(), [&](HWND w) {
+            if ((!visible || ::IsWindowVisible(w)) && match(w))
+                found = w;
+        });
+        return found != nullptr;
     });
-    return search.found;
+    return found;
 }
 
 int Program::CountWindows(int controlId, bool visible) const
 {
-    WindowSearch search{Id(), controlId, visible, nullptr, 0};
-    ::EnumWindows(&CountWindow, reinterpret_cast<LPARAM>(&search));
-    return search.count;
+    int count = 0;
+    ForEachWindowOf(Id(), [&](HWND w) {
+        count += (!visible || ::IsWindowVisible(w)) && ::GetDlgItem(w, controlId);
+    });
+    return count;
 }
 
-bool Program::Ends(DWORD* exitCode, DWORD patience) const
+bool Program::EndsCleanly(DWORD patience) const
 {
-    if (!Started() || ::WaitForSingleObject(process_.hProcess, patience) != WAIT_OBJECT_0)
-        return false;
-    if (exitCode)
-        ::GetExitCodeProcess(process_.hProcess, exitCode);
-    return true;
+    DWORD code = 1;
+    return process_.hProcess &&
+           ::WaitForSingleObject(process_.hProcess, patience) == WAIT_OBJECT_0 &&
+           ::GetExitCodeProcess(process_.hProcess, &code) && code == 0;
 }
 
 void Settle(HWND window)
@@ -235,34 +188,29 @@ std::wstring TextOf(HWND window)
     return text;
 }
 
+void ChoosePage(HWND main, int index)
+{
+    HWND list = ::GetDlgItem(main, IDC_MAIN_NAVIGATION);
+    ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_MAIN_NAVIGATION, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+}
+
 bool HasNotificationIcon(HWND owner)
 {
     NOTIFYICONDATAW probe{};
     probe.cbSize = sizeof(probe);
     probe.hWnd = owner;
-    probe.uID = 0;
     return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
-}
-
-void RemoveNotificationIcon(HWND owner)
-{
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = owner;
-    ::Shell_NotifyIconW(NIM_DELETE, &icon);
 }
 
 long long StoredDword(const char* name)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return -1;
-    DWORD value = 0, size = sizeof(value), type = 0;
-    const LONG status =
-        ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    ::RegCloseKey(key);
-    return status == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long long>(value) : -1;
+    DWORD value = 0, size = sizeof(value);
+    return ::RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), name, RRF_RT_REG_DWORD,
+                          nullptr, &value, &size) == ERROR_SUCCESS
+               ? static_cast<long long>(value)
+               : -1;
 }
 
 void BlackBoxTest::SetUp()
@@ -270,12 +218,12 @@ void BlackBoxTest::SetUp()
     // The program sees the prefix's own registry: so must this process.
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    DeleteSettingsKey();
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
 }
 
 void BlackBoxTest::TearDown()
 {
-    DeleteSettingsKey();
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
     SetAutoload(false);
 }
 

@@ -1,23 +1,24 @@
 #pragma once
 // Black box: the built velindra.exe, copied into a folder of the test's own
-// (any name, any length), started as a process of its own and driven from
-// this process by window classes, control ids and messages, as a user or
-// another program would. The program keeps its settings under this Wine
-// prefix's real HKEY_CURRENT_USER; the fixture gives every test an empty
-// settings key, and CTest runs these tests one at a time.
+// (of any name), started as a process of its own and driven from this
+// process by window classes, control ids and messages, as a user or another
+// program would. The program keeps its settings under this Wine prefix's
+// real HKEY_CURRENT_USER; the fixture gives every test an empty settings key,
+// and CTest runs these tests one at a time.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 
 namespace blackbox {
 
 constexpr DWORD kPatience = 20000; // milliseconds; Wine may start slowly under load
 
-// A fresh folder under the temporary folder, with the program (and its help
-// file) copied in; removed with everything in it at the end. `name` is the
-// last part of its path.
+// A fresh folder under the temporary folder, with the program and its help
+// file copied in; removed with every file in it at the end.
 class ProgramFolder {
 public:
     explicit ProgramFolder(const std::wstring& name = L"velindra");
@@ -25,15 +26,15 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-    const std::wstring& Path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::wstring Path() const { return path_.wstring(); }
+    std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
     bool Write(const std::wstring& name, const std::string& bytes) const;
     std::string Read(const std::wstring& name) const; // empty when missing
     bool Ready() const { return ready_; }
 
 private:
-    std::wstring root_;
-    std::wstring path_;
+    std::filesystem::path root_;
+    std::filesystem::path path_;
     bool ready_ = false;
 };
 
@@ -46,20 +47,22 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    bool Started() const { return process_.hProcess != nullptr; }
     DWORD Id() const { return process_.dwProcessId; }
     // The main window (found by its class), once it exists and answers.
     HWND Main() const;
+    // A top-level window of the process of the class (a pop-up menu is
+    // "#32768"), visible; waits for it. Null when there is none in time.
+    HWND WaitForClass(const char* className) const;
     // A top-level window of the process holding a control with the id,
-    // visible when asked; waits for it. Null when there is none in time.
-    HWND WaitForWindow(int controlId, bool visible = true) const;
+    // visible; waits for it. Null when there is none in time.
+    HWND WaitForWindow(int controlId) const;
     // How many top-level windows of the process hold a control with the id.
     int CountWindows(int controlId, bool visible = true) const;
-    // Waits for the process to end; true with its exit code when it did.
-    bool Ends(DWORD* exitCode = nullptr, DWORD patience = kPatience) const;
+    // Waits for the process to end; true with its exit code 0 when it did.
+    bool EndsCleanly(DWORD patience = kPatience) const;
 
 private:
-    HWND OwnMainWindow() const; // null while there is none
+    HWND WaitFor(const std::function<bool(HWND)>& match, bool visible = true) const;
 
     PROCESS_INFORMATION process_{};
 };
@@ -68,12 +71,12 @@ private:
 template <class Condition> bool WaitUntil(Condition condition, DWORD patience = kPatience)
 {
     const DWORD start = ::GetTickCount();
-    do {
-        if (condition())
-            return true;
+    while (!condition()) {
+        if (::GetTickCount() - start >= patience)
+            return false;
         ::Sleep(30);
-    } while (::GetTickCount() - start < patience);
-    return condition();
+    }
+    return true;
 }
 
 // Lets the program's thread work through what was sent to it.
@@ -81,15 +84,16 @@ void Settle(HWND window);
 // A descendant of the window with the control id (the pages' controls).
 HWND FindDescendant(HWND root, int id);
 std::wstring TextOf(HWND window);
+// Picks the entry of the main window's navigation list, as the user does.
+void ChoosePage(HWND main, int index);
 // True when the shell holds the window's notification icon (a change that
 // changes nothing is accepted only for an icon that exists).
 bool HasNotificationIcon(HWND owner);
-void RemoveNotificationIcon(HWND owner);
 // The named DWORD setting in the real settings key, or -1 when missing.
 long long StoredDword(const char* name);
 
-// Every test starts and ends with no settings key (a first run) in the real
-// HKEY_CURRENT_USER of the prefix, which the program uses.
+// Every test starts and ends with no settings key (a first run) and no Run
+// value in the real HKEY_CURRENT_USER of the prefix, which the program uses.
 class BlackBoxTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,23 +1,14 @@
-// The help file as the program uses it: every topic that a window asks for on
-// F1 is in it, and every link, picture, contents entry and index entry in it
-// leads to a file (and anchor) of the help file itself. The built
-// velindra.chm is read as the build unpacked it (help/contents).
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
+// The help file as the program uses it: F1 on every window asks for that
+// window's topic (the main window for its selected list entry, on the key's
+// release; the pages and dialogs on the key going down and again on its
+// release), and the help file has it; every link, picture, contents entry and
+// index entry of the help file leads to a file (and anchor) of its own. The
+// built velindra.chm is read as the build unpacked it (help/contents).
 #include <fstream>
-#include <functional>
-#include <map>
 #include <regex>
 #include <sstream>
-#include <string>
-#include <vector>
 
-#include "app/MainDialog.h"
-#include "res/resource.h"
-#include "tests/app/MainWindowHost.h"
-#include "tests/support/HelpRecorder.h"
+#include "tests/app/MainWindowFixture.h"
 
 using namespace main_window_testing;
 
@@ -30,39 +21,24 @@ std::string ContentsFolder()
     std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     for (int up = 0; up < 2; ++up)
         folder = folder.substr(0, folder.find_last_of("\\/"));
-    return folder + "\\help\\contents";
+    return folder + "\\help\\contents\\";
 }
 
-bool IsFile(const std::string& path)
+bool IsFile(const std::string& name)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesA((ContentsFolder() + name).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Read(const std::string& path)
+std::string Read(const std::string& name)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(ContentsFolder() + name, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-// The topics of the help file: its *.htm files.
-std::vector<std::string> TopicFiles()
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((ContentsFolder() + "\\*.htm").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-// Every quoted value that the pattern's group catches.
+// Every value that the pattern's group catches.
 std::vector<std::string> Captures(const std::string& text, const char* pattern)
 {
     std::vector<std::string> values;
@@ -72,130 +48,116 @@ std::vector<std::string> Captures(const std::string& text, const char* pattern)
     return values;
 }
 
-// Whether a link of the file named `from` (relative to the help file's root)
-// leads into the help file: its file exists and holds its anchor, if any.
+// Whether a link of the file named `from` leads into the help file: its file
+// exists and holds its anchor, if any.
 testing::AssertionResult LeadsInside(const std::string& from, const std::string& link)
 {
     if (link.find(':') != std::string::npos)
         return testing::AssertionSuccess(); // http:, mailto: and the like lead out
-    const size_t hash = link.find('#');
+    const size_t hash = link.find('#'), slash = from.find_last_of('/');
     std::string file = link.substr(0, hash);
-    const std::string anchor = hash == std::string::npos ? "" : link.substr(hash + 1);
-    const size_t slash = from.find_last_of('/');
     file = file.empty() ? from : from.substr(0, slash == std::string::npos ? 0 : slash + 1) + file;
-    std::string path = ContentsFolder() + "\\" + file;
-    for (char& c : path)
+    for (char& c : file)
         c = c == '/' ? '\\' : c;
-    if (!IsFile(path))
+    const std::string anchor = hash == std::string::npos ? "" : link.substr(hash + 1);
+    if (!IsFile(file))
         return testing::AssertionFailure() << from << ": " << link << " is not in the help file";
-    const std::string text = Read(path);
+    const std::string text = Read(file);
     if (!anchor.empty() && text.find("name=\"" + anchor + "\"") == std::string::npos &&
         text.find("id=\"" + anchor + "\"") == std::string::npos)
         return testing::AssertionFailure() << from << ": " << link << " has no such anchor";
     return testing::AssertionSuccess();
 }
 
-class HelpFile : public testing::Test {
+class HelpFile : public MainWindowEnvironment {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(IsFile(ContentsFolder() + "\\overview.htm"))
+        ASSERT_TRUE(IsFile("overview.htm"))
             << "no unpacked help file in " << ContentsFolder()
             << " (the target velindra_help builds it with chmcmd and extract_chmLib)";
     }
-};
 
-// The topics asked for while driving the real windows with F1.
-class ProgramTopics : public MainWindowEnvironment {
-protected:
-    // Returns the topics asked for, as "topic;topic;".
-    std::string Drive(const std::string& what, const std::function<void()>& drive)
+    // F1 pressed as `press` does; the topics asked for must be `expected`
+    // ("topic;topic;"), each a file of the help file.
+    void ExpectTopics(const std::string& window, const std::function<void()>& press,
+                      const std::string& expected)
     {
-        testing_support::HelpTopicRecorder help;
-        drive();
-        EXPECT_FALSE(help.Topics().empty()) << what << " asked for no topic";
-        std::stringstream topics(help.Topics());
+        testing_support::HelpTopicRecorder asked;
+        press();
+        EXPECT_EQ(asked.Topics(), expected) << window;
+        std::stringstream topics(asked.Topics());
         for (std::string topic; std::getline(topics, topic, ';');)
-            asked[topic] = what;
-        return help.Topics();
+            EXPECT_TRUE(IsFile(topic + ".htm")) << window << " asks for " << topic;
     }
-
-    static void PressF1(HWND window)
+    void ExpectModalTopics(const std::string& window, HWND opener, int controlId, int closeId,
+                           const std::string& expected)
     {
-        ::PostMessageA(window, WM_KEYDOWN, VK_F1, 1);
-        ::PostMessageA(window, WM_KEYUP, VK_F1, 0xC0000001);
+        ExpectTopics(
+            window,
+            [&] {
+                ModalScript script(controlId, {[&](HWND dialog) {
+                                       HWND button = ::GetDlgItem(dialog, closeId);
+                                       ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
+                                       ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
+                                       ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                                   }});
+                ::SendMessageA(opener, BM_CLICK, 0, 0);
+            },
+            expected);
     }
-
-    // F1 on a modal window that a button of the main window opens, then the
-    // window closed by the given command.
-    std::string DriveModal(const std::string& what, HWND opener, int controlId, int closeId)
-    {
-        return Drive(what, [&] {
-            DialogDriver driver(controlId, [closeId](HWND dialog) {
-                PressF1(::GetDlgItem(dialog, closeId));
-                ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(closeId, BN_CLICKED), 0);
-            });
-            ::SendMessageA(opener, BM_CLICK, 0, 0);
-            EXPECT_EQ(driver.Seen(), 1) << what;
-        });
-    }
-
-    std::map<std::string, std::string> asked; // topic -> the window that asked
 };
 
-} // namespace
-
-TEST_F(ProgramTopics, EveryTopicTheWindowsAskForOnF1IsInTheHelpFile)
+TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
 {
+    static const char* const kTopics[] = {"mon", "sched", "opt", "about"};
     CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
     for (int entry = -1; entry < MainDialog::PageCount; ++entry)
-        Drive("the main window, entry " + std::to_string(entry), [&] {
-            main->Navigation().SetCurSel(entry);
-            PressF1(main->GetDlgItem(IDC_MAIN_EXIT));
-            PumpLikeTheProgram();
-        });
+        ExpectTopics(
+            "the main window, entry " + std::to_string(entry),
+            [&] {
+                main->Navigation().SetCurSel(entry);
+                PressKey(main->GetDlgItem(IDC_MAIN_EXIT), VK_F1);
+            },
+            std::string(entry < 0 ? "overview" : kTopics[entry]) + ";");
     for (int page = 0; page < MainDialog::PageCount; ++page)
-        Drive("page " + std::to_string(page), [&] {
-            main->ShowMainWindow(page);
-            PressF1(::GetWindow(main->Sheet().GetPage(page)->m_hWnd, GW_CHILD));
-            PumpLikeTheProgram();
-        });
+        ExpectTopics(
+            "page " + std::to_string(page),
+            [&] {
+                main->ShowMainWindow(page);
+                PressKey(::GetWindow(main->Sheet().GetPage(page)->m_hWnd, GW_CHILD), VK_F1);
+            },
+            std::string(kTopics[page]) + ";" + kTopics[page] + ";");
     main->ShowMainWindow(MainDialog::PageMonitor);
-    DriveModal("the half-year calendar", main->Monitor().GetDlgItem(IDC_MON_HALFYEAR),
-               IDC_HALF_NEXT, IDC_HALF_CLOSE);
-    // Like the pages, on the key going down and again on its release.
-    EXPECT_EQ("tray;tray;", DriveModal("the small help window", main->GetDlgItem(IDC_MAIN_HIDE),
-                                       IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK));
-
-    for (const auto& [topic, window] : asked)
-        EXPECT_TRUE(IsFile(ContentsFolder() + "\\" + topic + ".htm"))
-            << window << " asks for " << topic << ", which the help file lacks";
+    ExpectModalTopics("the half-year calendar", main->Monitor().GetDlgItem(IDC_MON_HALFYEAR),
+                      IDC_HALF_NEXT, IDC_HALF_CLOSE, "halfy;halfy;");
+    ExpectModalTopics("the help window on hiding", main->GetDlgItem(IDC_MAIN_HIDE),
+                      IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, "tray;tray;");
 }
 
-TEST_F(HelpFile, EveryLinkAndPictureOfATopicIsInside)
+TEST_F(HelpFile, EveryLinkPictureContentsAndIndexEntryLeadsInsideAndSearchIsBuilt)
 {
-    const std::vector<std::string> topics = TopicFiles();
-    ASSERT_FALSE(topics.empty());
-    for (const std::string& topic : topics) {
-        const std::string text = Read(ContentsFolder() + "\\" + topic);
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((ContentsFolder() + "*.htm").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        const std::string text = Read(found.cFileName);
         for (const char* pattern : {"href\\s*=\\s*\"([^\"]*)\"", "src\\s*=\\s*\"([^\"]*)\""})
             for (const std::string& link : Captures(text, pattern))
-                EXPECT_TRUE(LeadsInside(topic, link));
-    }
-}
-
-TEST_F(HelpFile, ContentsAndIndexListOnlyItsOwnTopicsAndSearchIsBuilt)
-{
+                EXPECT_TRUE(LeadsInside(found.cFileName, link));
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
     for (const char* list : {"velindra.hhc", "velindra.hhk"}) {
         const std::vector<std::string> entries =
-            Captures(Read(ContentsFolder() + "\\" + list),
-                     "name\\s*=\\s*\"Local\"\\s+value\\s*=\\s*\"([^\"]*)\"");
+            Captures(Read(list), "name\\s*=\\s*\"Local\"\\s+value\\s*=\\s*\"([^\"]*)\"");
         EXPECT_GT(entries.size(), 5u) << list;
         for (const std::string& entry : entries)
             EXPECT_TRUE(LeadsInside(list, entry));
     }
     // Full-text search and the binary keyword index.
-    EXPECT_TRUE(IsFile(ContentsFolder() + "\\$FIftiMain"));
-    EXPECT_TRUE(IsFile(ContentsFolder() + "\\$WWKeywordLinks\\BTree"));
+    EXPECT_TRUE(IsFile("$FIftiMain"));
+    EXPECT_TRUE(IsFile("$WWKeywordLinks\\BTree"));
 }
+
+} // namespace

@@ -1,14 +1,8 @@
 // Every part of the windows reached and worked with the keyboard alone,
 // through real key messages and the program's own message loop. These tests
 // run alone: another process's window could take the focus.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "calendar/HalfYearDialog.h"
-#include "res/resource.h"
-#include "tests/app/MainWindowHost.h"
+#include "tests/app/MainWindowFixture.h"
 #include "ui/LinkStatic.h"
 
 using namespace main_window_testing;
@@ -24,8 +18,9 @@ std::vector<std::string>& Opened()
 class KeyboardTest : public MainWindowEnvironment {
 protected:
     KeyboardTest()
+        : previousOpener_(SetShellOpener([](HWND, const char* t) { Opened().push_back(t); }))
     {
-        previousOpener_ = SetShellOpener([](HWND, const char* t) { Opened().push_back(t); });
+        Opened().clear();
     }
     ~KeyboardTest() override { SetShellOpener(previousOpener_); }
 
@@ -35,29 +30,28 @@ protected:
         main->ShowMainWindow(page);
         ::SetForegroundWindow(main->m_hWnd);
         PumpLikeTheProgram();
+        ::SetFocus(main->Navigation().m_hWnd);
     }
     // A key pressed and released on the window with the focus.
-    static void Press(WPARAM key)
+    static void Press(WPARAM key) { PressKey(::GetFocus(), key); }
+    // Whether a control looks otherwise once it has the focus.
+    static bool ShowsFocus(HWND control, const RECT& area, const std::vector<COLORREF>& before)
     {
-        HWND focus = ::GetFocus();
-        ::PostMessageA(focus, WM_KEYDOWN, key, 1);
-        ::PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
-        PumpLikeTheProgram();
+        ::UpdateWindow(control);
+        return ::GetFocus() == control &&
+               testing_support::ReadWindowPixels(control, area) != before;
     }
-    static int FocusId() { return ::GetDlgCtrlID(::GetFocus()); }
-    int ShownMonth() { return main->Monitor().Calendar().GetShownDate().GetMonth(); }
 
 private:
-    ShellOpener previousOpener_ = nullptr;
+    ShellOpener previousOpener_;
 };
 
 TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
 {
     Show(MainDialog::PageAbout);
-    ::SetFocus(main->Navigation().m_hWnd);
     std::vector<int> order;
     for (int i = 0; i < 9; ++i) {
-        order.push_back(FocusId());
+        order.push_back(::GetDlgCtrlID(::GetFocus()));
         Press(VK_TAB);
     }
     const std::vector<int> expected{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB,   IDC_ABOUT_MAIL,
@@ -66,18 +60,14 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(KeyboardTest, TheLinksOpenOnEnterAndSpaceAndShowTheirFocus)
+TEST_F(KeyboardTest, TheLinksShowTheirFocusAndOpenOnEnterAndSpace)
 {
     Show(MainDialog::PageAbout);
     HWND web = ::GetDlgItem(main->About().m_hWnd, IDC_ABOUT_WEB);
     const RECT area{0, 0, 60, 12};
     const std::vector<COLORREF> unfocused = testing_support::ReadWindowPixels(web, area);
-    ::SetFocus(main->Navigation().m_hWnd);
     Press(VK_TAB);
-    ASSERT_EQ(::GetFocus(), web);
-    ::UpdateWindow(web);
-    EXPECT_NE(testing_support::ReadWindowPixels(web, area), unfocused);
-    Opened().clear();
+    EXPECT_TRUE(ShowsFocus(web, area, unfocused));
     Press(VK_RETURN);
     Press(VK_TAB);
     Press(VK_SPACE);
@@ -91,11 +81,8 @@ TEST_F(KeyboardTest, TheMonitorCalendarIsATabStopThatStepsMonthsWithItsKeys)
     HWND calendar = main->Monitor().Calendar().m_hWnd;
     const RECT band{40, 4, 160, 20};
     const std::vector<COLORREF> unfocused = testing_support::ReadWindowPixels(calendar, band);
-    ::SetFocus(main->Navigation().m_hWnd);
     Press(VK_TAB);
-    ASSERT_EQ(::GetFocus(), calendar);
-    ::UpdateWindow(calendar);
-    EXPECT_NE(testing_support::ReadWindowPixels(calendar, band), unfocused) << "no focus shown";
+    EXPECT_TRUE(ShowsFocus(calendar, band, unfocused));
     const int start = ShownMonth();
     const std::pair<WPARAM, int> keys[] = {{VK_NEXT, 1},  {VK_RIGHT, 2}, {VK_DOWN, 3},
                                            {VK_PRIOR, 2}, {VK_LEFT, 1},  {VK_UP, 0}};
@@ -109,16 +96,16 @@ TEST_F(KeyboardTest, TheHalfYearCalendarsStepTogetherByHalfYears)
 {
     Show(MainDialog::PageMonitor);
     std::vector<int> firstMonths;
-    DialogDriver driver(IDC_HALF_PREVIOUS, [&](HWND dialog) {
-        HalfYearDialog* halfYear = HalfYearDialog::OpenDialog();
-        ::SetFocus(::GetDlgItem(dialog, IDC_HALF_CALENDAR0 + 3));
-        for (WPARAM key : {VK_NEXT, VK_DOWN, VK_PRIOR}) {
-            Press(key);
-            firstMonths.push_back(halfYear->Calendar(0).GetShownDate().GetMonth() +
-                                  12 * halfYear->Calendar(5).GetShownDate().GetYear());
-        }
-        ::PostMessageA(dialog, WM_COMMAND, IDC_HALF_CLOSE, 0);
-    });
+    ModalScript script(IDC_HALF_PREVIOUS, {[&](HWND dialog) {
+                           HalfYearDialog* halfYear = HalfYearDialog::OpenDialog();
+                           ::SetFocus(::GetDlgItem(dialog, IDC_HALF_CALENDAR0 + 3));
+                           for (WPARAM key : {VK_NEXT, VK_DOWN, VK_PRIOR}) {
+                               Press(key);
+                               const COleDateTime first = halfYear->Calendar(0).GetShownDate();
+                               firstMonths.push_back(first.GetMonth() + 12 * first.GetYear());
+                           }
+                           ::PostMessageA(dialog, WM_COMMAND, IDC_HALF_CLOSE, 0);
+                       }});
     main->SendMessage(WM_COMMAND, ID_MENU_HALFYEAR);
     // The pinned today is in May 2004: January to June, then two half-years on and one back.
     EXPECT_EQ(firstMonths, (std::vector<int>{7 + 12 * 2004, 1 + 12 * 2005, 7 + 12 * 2004}));

@@ -1,24 +1,212 @@
 // The silent installer and uninstaller, run in this Wine prefix as a user
-// would run them: what they put where, what an upgrade keeps, what removal
-// leaves, and how they treat a running Velindra and a folder that cannot be
-// written. They touch the user's real keys, Start menu and Run values, so
-// CTest runs each of these tests alone.
+// would run them: what they put where (files, the Start-menu shortcut, the
+// uninstall entry), what an upgrade keeps, what removal leaves, and how they
+// treat a running Velindra and a folder that cannot be written. They touch
+// the user's real keys, Start menu and Run values, so CTest runs each of
+// these tests alone. The build names the installer (VELINDRA_SETUP) and the
+// folder of shipped language files (VELINDRA_SHIPPED_LANGUAGES).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
+#include <shlobj.h>
 
-#include "tests/package/InstalledProgram.h"
-#include "tests/package/Installation.h"
-#include "tests/package/StandIn.h"
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "res/resource.h"
 #include "tests/support/Sandbox.h"
 
-namespace package_test {
 namespace {
 
-// Every test starts and ends with no installation, shortcut, entry or Run value.
+constexpr char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velindra";
+constexpr char kSettingsKey[] = "Software\\Orrowby\\Velindra";
+constexpr DWORD kDone = 0, kStopped = 2; // the installer's and uninstaller's exit codes
+constexpr DWORD kPatience = 60000;       // milliseconds; Wine may be slow under load
+
+// Every Run key the program may write its value "Velindra" to.
+const std::pair<HKEY, const char*> kRunKeys[] = {
+    {HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run"},
+    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run"},
+    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run"},
+};
+
+// A path of the build machine; a Unix one is reached through Wine's Z: drive.
+std::string BuildPath(const char* path)
+{
+    std::string windowsPath = path[0] == '/' ? std::string("Z:") + path : path;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    return windowsPath;
+}
+
+std::string FolderOf(int csidl)
+{
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+std::string DefaultFolder()
+{
+    return FolderOf(CSIDL_LOCAL_APPDATA) + "\\Programs\\Velindra";
+}
+std::string ShortcutPath()
+{
+    return FolderOf(CSIDL_PROGRAMS) + "\\Velindra.lnk";
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The names in a folder, sorted; a subfolder's with a backslash.
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name + (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
+    }
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// What an installation puts into its folder: the program, its help, the
+// read-me, the licence, the uninstaller and the shipped language files.
+std::vector<std::string> InstalledFiles()
+{
+    std::vector<std::string> files = {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm",
+                                      "velindra.exe"};
+    for (const std::string& name : FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES)))
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".lng") == 0)
+            files.push_back(name);
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool HasKey(HKEY root, const char* key)
+{
+    HKEY opened = nullptr;
+    const bool has = RegOpenKeyExA(root, key, 0, KEY_READ, &opened) == ERROR_SUCCESS;
+    RegCloseKey(opened);
+    return has;
+}
+std::string ReadString(HKEY root, const char* key, const char* name)
+{
+    char value[1024] = {};
+    DWORD size = sizeof(value);
+    RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+}
+bool WriteString(HKEY root, const char* key, const char* name, const std::string& value)
+{
+    return RegSetKeyValueA(root, key, name, REG_SZ, value.c_str(),
+                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+// Starts a command line; its process, or null.
+HANDLE Start(std::string line, const char* folder = nullptr)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
+                        &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+// Waits for the process to end, dispatching this thread's messages meanwhile
+// (a window of this thread may have to answer); its exit code, or -1 after
+// ending it by force.
+DWORD WaitForEnd(HANDLE process)
+{
+    DWORD code = DWORD(-1);
+    for (const DWORD start = GetTickCount(); process && GetTickCount() - start < kPatience;) {
+        if (MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process, &code);
+            break;
+        }
+        testing_support::PumpMessages();
+    }
+    if (process && code == DWORD(-1))
+        TerminateProcess(process, code);
+    CloseHandle(process);
+    return code;
+}
+
+// The installer, silently, into the folder (its default one when empty);
+// /D= comes last and unquoted, as the installer wants it.
+DWORD InstallSilently(const std::string& folder = std::string())
+{
+    return WaitForEnd(Start("\"" + BuildPath(VELINDRA_SETUP) + "\" /S" +
+                            (folder.empty() ? "" : " /D=" + folder)));
+}
+
+// The uninstaller of the folder, silently, run the way it runs itself: from a
+// copy outside the folder, and waited for.
+DWORD UninstallSilently(const std::string& folder)
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string copy = std::string(temp) + "velindra-uninstall-test.exe";
+    CopyFileA((folder + "\\Uninstall.exe").c_str(), copy.c_str(), FALSE);
+    const DWORD code = WaitForEnd(Start("\"" + copy + "\" /S _?=" + folder));
+    DeleteFileA(copy.c_str());
+    return code;
+}
+
+// The installed program started as the Start menu starts it, once its main
+// window (found by its class) shows; null when it does not.
+HANDLE StartInstalled(const std::string& folder)
+{
+    HANDLE process = Start("\"" + folder + "\\velindra.exe\"", folder.c_str());
+    for (const DWORD start = GetTickCount(); process && GetTickCount() - start < kPatience;
+         Sleep(50))
+        for (HWND w = FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
+             w = FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == GetProcessId(process) && IsWindowVisible(w))
+                return process;
+        }
+    WaitForEnd(process);
+    return nullptr;
+}
+
+// A Velindra that will not close, as the installer sees it: a hidden window
+// of the main window's class in this process that counts the WM_CLOSE it gets
+// and stays. It answers while this thread dispatches messages (WaitForEnd).
+int g_closeRequests = 0;
+struct StandIn {
+    StandIn()
+    {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+            g_closeRequests += message == WM_CLOSE;
+            return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam);
+        };
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = VELINDRA_MAIN_WINDOW_CLASS;
+        RegisterClassExA(&windowClass); // fails harmlessly when registered before
+        g_closeRequests = 0;
+        window = CreateWindowExA(0, VELINDRA_MAIN_WINDOW_CLASS, "Velindra", WS_OVERLAPPEDWINDOW, 0,
+                                 0, 100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    }
+    ~StandIn() { DestroyWindow(window); }
+    HWND window = nullptr;
+};
+
+// Every test starts and ends with no installation, shortcut, entry, Run
+// value or settings key.
 class InstallerTest : public testing::Test {
 protected:
     void SetUp() override { RemoveTraces(DefaultFolder()); }
@@ -27,9 +215,20 @@ protected:
         RemoveTraces(DefaultFolder());
         RemoveTraces(scratch_.File("Velindra"));
     }
-
-    // Nothing of an installation anywhere.
-    void ExpectNoInstallation(const std::string& folder) const
+    // Everything an installation into the folder may have left, the user's
+    // own files in it included.
+    static void RemoveTraces(const std::string& folder)
+    {
+        for (const std::string& name : FilesIn(folder))
+            DeleteFileA((folder + "\\" + name).c_str());
+        RemoveDirectoryA(folder.c_str());
+        DeleteFileA(ShortcutPath().c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+        for (const auto& [root, key] : kRunKeys)
+            RegDeleteKeyValueA(root, key, "Velindra");
+    }
+    static void ExpectNoInstallation(const std::string& folder)
     {
         EXPECT_FALSE(Exists(folder + "\\velindra.exe"));
         EXPECT_FALSE(Exists(ShortcutPath()));
@@ -41,20 +240,14 @@ protected:
 
 TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 {
-    SettingsKeyGuard keepTheRealSettings;
     // Settings of an earlier run: the program starts with its window shown.
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kSettingsKey, "StartDate", "2004 5 20 0 0 0"));
-    const std::string folder = DefaultFolder();
-
+    const std::string folder = DefaultFolder(), exe = folder + "\\velindra.exe";
     ASSERT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(ShortcutPath()));
-    const std::string exe = folder + "\\velindra.exe";
     const std::string uninstaller = "\"" + folder + "\\Uninstall.exe\"";
-    const struct {
-        const char* name;
-        std::string expected;
-    } entry[] = {
+    const std::pair<const char*, std::string> entry[] = {
         {"DisplayName", "Velindra"},
         {"DisplayVersion", VELINDRA_VERSION},
         {"Publisher", "Orrowby"},
@@ -63,39 +256,38 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
         {"UninstallString", uninstaller},
         {"QuietUninstallString", uninstaller + " /S"},
     };
-    for (const auto& value : entry)
-        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, value.name), value.expected)
-            << value.name;
-    EXPECT_GT(ReadDword(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize"), 100u);
+    for (const auto& [name, expected] : entry)
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, name), expected) << name;
+    DWORD size = 0, bytes = sizeof(size);
+    RegGetValueA(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize", RRF_RT_REG_DWORD, nullptr,
+                 &size, &bytes);
+    EXPECT_GT(size, 100u);
 
     // An upgrade while the program runs: the installer closes it as its close
     // box would, and keeps the user's own language file.
-    const std::string own = folder + "\\mine.lng";
-    ASSERT_TRUE(WriteFile(own, "[Options]\nLanguage=Mine\n"));
-    {
-        InstalledProgram running(folder);
-        ASSERT_NE(running.WaitForMainWindow(), nullptr);
-        ASSERT_EQ(InstallSilently(), kDone);
-        EXPECT_TRUE(running.EndsCleanly());
-    }
-    EXPECT_EQ(ReadFile(own), "[Options]\nLanguage=Mine\n");
+    std::ofstream(folder + "\\mine.lng") << "[Options]\n";
+    // (Never ASSERT while it may run: the end waited for ends it by force.)
+    HANDLE running = StartInstalled(folder);
+    EXPECT_NE(running, nullptr);
+    EXPECT_EQ(InstallSilently(), kDone);
+    EXPECT_EQ(WaitForEnd(running), 0u);
+    std::stringstream own;
+    own << std::ifstream(folder + "\\mine.lng").rdbuf();
+    EXPECT_EQ(own.str(), "[Options]\n");
     EXPECT_TRUE(Exists(folder + "\\english.lng")); // shipped and kept up to date by the program
 
     // Removal, while the program runs again: the program, its shortcut, entry
     // and Run values go; the settings and the user's own language file stay.
-    for (const RunKey& run : kRunKeys)
-        ASSERT_TRUE(WriteString(run.root, run.path, kRunValue, "\"" + exe + "\""));
-    {
-        InstalledProgram running(folder);
-        ASSERT_NE(running.WaitForMainWindow(), nullptr);
-        ASSERT_EQ(UninstallSilently(folder), kDone);
-        EXPECT_TRUE(running.EndsCleanly());
-    }
+    for (const auto& [root, key] : kRunKeys)
+        ASSERT_TRUE(WriteString(root, key, "Velindra", "\"" + exe + "\""));
+    running = StartInstalled(folder);
+    EXPECT_NE(running, nullptr);
+    EXPECT_EQ(UninstallSilently(folder), kDone);
+    EXPECT_EQ(WaitForEnd(running), 0u);
     EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"mine.lng"});
-    EXPECT_FALSE(Exists(ShortcutPath()));
-    EXPECT_FALSE(HasKey(HKEY_CURRENT_USER, kUninstallKey));
-    for (const RunKey& run : kRunKeys)
-        EXPECT_FALSE(HasValue(run.root, run.path, kRunValue)) << run.path;
+    ExpectNoInstallation(folder);
+    for (const auto& [root, key] : kRunKeys)
+        EXPECT_EQ(ReadString(root, key, "Velindra"), "") << key;
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kSettingsKey, "StartDate"), "2004 5 20 0 0 0");
 }
 
@@ -104,9 +296,9 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
     const std::string folder = scratch_.File("Velindra");
     {
         StandIn running;
-        ASSERT_TRUE(running.Created());
+        ASSERT_NE(running.window, nullptr);
         ASSERT_EQ(InstallSilently(folder), kStopped);
-        EXPECT_EQ(running.CloseRequests(), 1);
+        EXPECT_EQ(g_closeRequests, 1);
     }
     EXPECT_FALSE(Exists(folder));
     ExpectNoInstallation(folder);
@@ -115,7 +307,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
     {
         StandIn running;
         ASSERT_EQ(UninstallSilently(folder), kStopped);
-        EXPECT_EQ(running.CloseRequests(), 1);
+        EXPECT_EQ(g_closeRequests, 1);
     }
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(ShortcutPath()));
@@ -134,4 +326,3 @@ TEST_F(InstallerTest, ChangesNothingWhenTheFolderCannotBeWritten)
 }
 
 } // namespace
-} // namespace package_test

@@ -2,15 +2,22 @@
 // Plays the main window for one page: a dialog (template 102) holding the page
 // in a child sheet, so the page finds it as the parent of its parent. It owns
 // the language engine, counts refreshes, records language changes and
-// translates itself as the main window does.
+// translates itself as the main window does. And the fixture of a page's test.
+#include <gtest/gtest.h>
+
+#include <string>
 #include <vector>
 
+#include "framework/DateTime.h"
 #include "framework/PropertySheet.h"
+#include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
+#include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
+#include "tests/support/Sandbox.h"
 
 template <class Page> class PageHost : public CDialog, public MainWindowLink, public LanguageOwner {
 public:
@@ -47,4 +54,38 @@ public:
 
 protected:
     virtual void OnRefresh() {}
+};
+
+// A page in its host, the host the application's main window, a temporary
+// folder as the executable's folder, the clock pinned.
+template <class Page, class Host = PageHost<Page>> class PageTest : public ::testing::Test {
+protected:
+    PageTest() : app_("Velindra")
+    {
+        ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
+        fw::PinClock(kNow);
+        app_.m_pMainWnd = &host;
+    }
+    ~PageTest() override
+    {
+        host.DestroyWindow();
+        app_.m_pMainWnd = nullptr;
+        fw::UnpinClock();
+        ModulePath::ResetModuleFileName();
+    }
+
+    HWND Item(int id) const { return ::GetDlgItem(host.page.m_hWnd, id); }
+    std::string Text(int id) const
+    {
+        char text[256] = "";
+        ::GetWindowTextA(Item(id), text, sizeof(text));
+        return text;
+    }
+
+    const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
+    testing_support::TempFolder folder;
+    Host host;
+
+private:
+    CWinApp app_;
 };

@@ -1,278 +1,153 @@
-// The Scheduler page inside a child property sheet of a small host window
-// that stands in for the main window: what it shows, what each change of a
-// control stores, and the refresh the host is asked for after every change.
+// The Scheduler page in the host that plays the main window and keeps what
+// was stored at every refresh it is asked for: what the page shows, what a
+// change of each control stores (always all three values), and the refresh
+// after every change.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <string>
-#include <vector>
-
-#include "framework/PropertySheet.h"
-#include "model/Settings.h"
-#include "pages/MainWindowLink.h"
 #include "pages/SchedulerPage.h"
-#include "res/resource.h"
 #include "tests/pages/PageHost.h"
-#include "ui/HelpTopic.h"
-#include "tests/support/HelpRecorder.h"
 
 namespace {
 
 // A stored DWORD setting, or -1 when the value does not exist.
 long long StoredDword(const char* name)
 {
-    HKEY key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return -1;
-    DWORD value = 0, size = sizeof(value), type = 0;
-    LONG status =
-        ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    ::RegCloseKey(key);
-    return status == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long long>(value) : -1;
+    DWORD value = 0, size = sizeof(value);
+    return RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), name, RRF_RT_REG_DWORD,
+                        nullptr, &value, &size) == ERROR_SUCCESS
+               ? static_cast<long long>(value)
+               : -1;
 }
 
-// The three values as they were stored when the host was asked to refresh.
-struct Snapshot {
+// The three values as stored.
+struct Stored {
     std::string start; // empty when not stored
     long long crit;
     long long clear;
+    bool operator==(const Stored& other) const
+    {
+        return start == other.start && crit == other.crit && clear == other.clear;
+    }
 };
 
-Snapshot TakeSnapshot()
+Stored Now()
 {
-    Snapshot snapshot{"", StoredDword("CritDayCount"), StoredDword("ClearDayCount")};
-    ReadSettingText(SettingStartDate, snapshot.start);
-    return snapshot;
+    Stored stored{"", StoredDword("CritDayCount"), StoredDword("ClearDayCount")};
+    ReadSettingText(SettingStartDate, stored.start);
+    return stored;
 }
 
-// Keeps what was stored at every refresh.
 class Host : public PageHost<CDialogCritSched> {
 public:
-    std::vector<Snapshot> stored;
+    std::vector<Stored> refreshes;
 
 protected:
-    void OnRefresh() override { stored.push_back(TakeSnapshot()); }
+    void OnRefresh() override { refreshes.push_back(Now()); }
 };
 
-class SchedulerPage : public testing::Test {
+class SchedulerPage : public PageTest<CDialogCritSched, Host> {
 protected:
-    SchedulerPage() { fw::PinClock(kNow); }
-    ~SchedulerPage() override { fw::UnpinClock(); }
-
+    // Opens the page as the main window does.
     void Open()
     {
         ASSERT_TRUE(host.Create());
-        ASSERT_TRUE(host.page.IsWindow());
-    }
-    // Stores a start date and the counts, then opens and loads the page.
-    void OpenWithStored(DWORD crit, DWORD clear)
-    {
-        ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
-        ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, crit));
-        ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, clear));
-        Open();
         host.page.LoadFromSettings();
-    }
-    HWND Control(int id) const { return ::GetDlgItem(host.page.m_hWnd, id); }
-    std::string Text(int id) const
-    {
-        char text[16] = {};
-        ::GetWindowTextA(Control(id), text, sizeof(text));
-        return text;
     }
     // Selects the whole edit and types the characters, as the keyboard does.
     void TypeOver(int id, const char* characters)
     {
-        ::SendMessageA(Control(id), EM_SETSEL, 0, -1);
+        ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
         for (const char* c = characters; *c; ++c)
-            ::SendMessageA(Control(id), WM_CHAR, static_cast<WPARAM>(*c), 1);
+            ::SendMessageA(Item(id), WM_CHAR, static_cast<WPARAM>(*c), 1);
     }
     COleDateTime Picker() const
     {
         SYSTEMTIME time{};
-        ::SendMessageA(Control(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0,
-                       reinterpret_cast<LPARAM>(&time));
+        ::SendMessageA(Item(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
         return COleDateTime(time);
     }
 
-    const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
     const COleDateTime kStored{2004, 3, 10, 9, 30, 0};
-    Host host;
 };
 
-} // namespace
-
-TEST_F(SchedulerPage, OpensWithTheDefaultCountsAndStoresNothing)
-{
-    Open();
-    EXPECT_EQ("3", Text(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("28", Text(IDC_SCHED_CLEAR_EDIT));
-    int low = 0, high = 0;
-    ::SendMessageA(Control(IDC_SCHED_CRIT_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                   reinterpret_cast<LPARAM>(&high));
-    EXPECT_EQ(1, low);
-    EXPECT_EQ(30, high);
-    ::SendMessageA(Control(IDC_SCHED_CLEAR_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                   reinterpret_cast<LPARAM>(&high));
-    EXPECT_EQ(3, low);
-    EXPECT_EQ(90, high);
-    EXPECT_EQ(2, ::SendMessageA(Control(IDC_SCHED_CRIT_EDIT), EM_GETLIMITTEXT, 0, 0));
-    EXPECT_EQ(2, ::SendMessageA(Control(IDC_SCHED_CLEAR_EDIT), EM_GETLIMITTEXT, 0, 0));
-
-    EXPECT_TRUE(host.stored.empty());
-    Snapshot stored = TakeSnapshot();
-    EXPECT_EQ("", stored.start);
-    EXPECT_EQ(-1, stored.crit);
-    EXPECT_EQ(-1, stored.clear);
-}
-
-TEST_F(SchedulerPage, StoredValuesAreShownAndNotWrittenAgain)
+// The defaults and today without stored values; then stored values, and the
+// wizard's: none is stored again, and the page stores changes again afterwards.
+TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsWithoutStoringThem)
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
-    OpenWithStored(5, 23);
-    EXPECT_EQ("5", Text(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("23", Text(IDC_SCHED_CLEAR_EDIT));
-    EXPECT_EQ(kStored, Picker());
-    EXPECT_TRUE(host.stored.empty());
-    EXPECT_EQ(5, StoredDword("CritDayCount"));
-    EXPECT_EQ(23, StoredDword("ClearDayCount"));
-}
-
-TEST_F(SchedulerPage, WithoutAStoredDateThePickerShowsTheCurrentTime)
-{
     Open();
+    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "3");
+    EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "28");
+    EXPECT_EQ(Picker(), kNow);
+    EXPECT_EQ(Now(), (Stored{"", -1, -1}));
+    ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
+    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));
+    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 23));
     host.page.LoadFromSettings();
-    EXPECT_EQ(kNow, Picker());
-    EXPECT_TRUE(host.stored.empty());
+    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "5");
+    EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "23");
+    EXPECT_EQ(Picker(), kStored);
+    const COleDateTime chosen(2004, 1, 2, 8, 0, 0);
+    host.page.ShowValues(chosen, 7, 40);
+    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "7");
+    EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "40");
+    EXPECT_EQ(Picker(), chosen);
+    EXPECT_TRUE(host.refreshes.empty());
+    EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
+    TypeOver(IDC_SCHED_CRIT_EDIT, "8");
+    EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
 }
 
-TEST_F(SchedulerPage, TypingOverACountStoresAllThreeAndRefreshesAfterEachChange)
+// Each count in its range (1 to 30, 3 to 90) is stored; anything else stores
+// the count's default; the edits take two digits. Every change stores all
+// three values and then asks for a refresh.
+TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
 {
-    OpenWithStored(5, 23);
-    TypeOver(IDC_SCHED_CRIT_EDIT, "15");
-    ASSERT_EQ(2u, host.stored.size());
-    EXPECT_EQ(1, host.stored[0].crit);
-    EXPECT_EQ(15, host.stored[1].crit);
-    for (const Snapshot& refresh : host.stored) {
-        EXPECT_EQ("2004 3 10 9 30 0", refresh.start);
-        EXPECT_EQ(23, refresh.clear);
+    const struct {
+        int edit;
+        const char* typed;
+        const char* shown;
+        long long crit, clear;
+    } table[] = {
+        {IDC_SCHED_CRIT_EDIT, "15", "15", 15, 23}, {IDC_SCHED_CRIT_EDIT, "1", "1", 1, 23},
+        {IDC_SCHED_CRIT_EDIT, "30", "30", 30, 23}, {IDC_SCHED_CRIT_EDIT, "31", "31", 3, 23},
+        {IDC_SCHED_CRIT_EDIT, "0", "0", 3, 23},    {IDC_SCHED_CRIT_EDIT, "123", "12", 12, 23},
+        {IDC_SCHED_CRIT_EDIT, "\b", "", 3, 23},    {IDC_SCHED_CLEAR_EDIT, "3", "3", 3, 3},
+        {IDC_SCHED_CLEAR_EDIT, "2", "2", 3, 28},   {IDC_SCHED_CLEAR_EDIT, "90", "90", 3, 90},
+        {IDC_SCHED_CLEAR_EDIT, "91", "91", 3, 28}, {IDC_SCHED_CLEAR_EDIT, "4x56", "45", 3, 45},
+        {IDC_SCHED_CLEAR_EDIT, "\b", "", 3, 28},
+    };
+    WriteStartDate(SettingStartDate, kStored);
+    WriteSettingDword(SettingCritDayCount, 5);
+    WriteSettingDword(SettingClearDayCount, 23);
+    Open();
+    for (const auto& row : table) {
+        host.refreshes.clear();
+        TypeOver(row.edit, row.typed);
+        EXPECT_EQ(Text(row.edit), row.shown) << row.typed;
+        EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
+        ASSERT_FALSE(host.refreshes.empty()) << row.typed;
+        EXPECT_EQ(host.refreshes.back(), Now()) << row.typed;
     }
 }
 
-TEST_F(SchedulerPage, OutOfRangeCountsStoreTheDefaults)
-{
-    OpenWithStored(5, 23);
-    TypeOver(IDC_SCHED_CRIT_EDIT, "45");
-    EXPECT_EQ(3, StoredDword("CritDayCount"));
-    EXPECT_EQ("45", Text(IDC_SCHED_CRIT_EDIT)); // the edit keeps what was typed
-    TypeOver(IDC_SCHED_CRIT_EDIT, "0");
-    EXPECT_EQ(3, StoredDword("CritDayCount"));
-    TypeOver(IDC_SCHED_CRIT_EDIT, "30");
-    EXPECT_EQ(30, StoredDword("CritDayCount"));
-
-    TypeOver(IDC_SCHED_CLEAR_EDIT, "2");
-    EXPECT_EQ(28, StoredDword("ClearDayCount"));
-    TypeOver(IDC_SCHED_CLEAR_EDIT, "91");
-    EXPECT_EQ(28, StoredDword("ClearDayCount"));
-    TypeOver(IDC_SCHED_CLEAR_EDIT, "90");
-    EXPECT_EQ(90, StoredDword("ClearDayCount"));
-    EXPECT_EQ(30, StoredDword("CritDayCount"));
-}
-
-TEST_F(SchedulerPage, EmptyingACountStoresTheDefault)
-{
-    OpenWithStored(5, 40);
-    TypeOver(IDC_SCHED_CLEAR_EDIT, "\b");
-    EXPECT_EQ("", Text(IDC_SCHED_CLEAR_EDIT));
-    EXPECT_EQ(28, StoredDword("ClearDayCount"));
-    EXPECT_EQ(5, StoredDword("CritDayCount"));
-    TypeOver(IDC_SCHED_CRIT_EDIT, "\b");
-    EXPECT_EQ(3, StoredDword("CritDayCount"));
-    EXPECT_EQ(2u, host.stored.size());
-}
-
-TEST_F(SchedulerPage, OnlyTwoDigitsCanBeTyped)
-{
-    OpenWithStored(5, 23);
-    TypeOver(IDC_SCHED_CRIT_EDIT, "123");
-    EXPECT_EQ("12", Text(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ(12, StoredDword("CritDayCount"));
-    TypeOver(IDC_SCHED_CLEAR_EDIT, "4x56");
-    EXPECT_EQ("45", Text(IDC_SCHED_CLEAR_EDIT));
-    EXPECT_EQ(45, StoredDword("ClearDayCount"));
-    EXPECT_EQ(12, StoredDword("CritDayCount"));
-}
-
-TEST_F(SchedulerPage, TodayStoresTheCurrentTimeWithBothCountsOnce)
+TEST_F(SchedulerPage, TodayAndAKeyboardChangeOfThePickerStoreTheDateWithTheCounts)
 {
     Open(); // nothing stored yet
-    ::SendMessageA(Control(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
-    EXPECT_EQ(kNow, Picker());
-    ASSERT_EQ(1u, host.stored.size());
-    EXPECT_EQ("2004 5 20 10 15 30", host.stored[0].start);
-    EXPECT_EQ(3, host.stored[0].crit);
-    EXPECT_EQ(28, host.stored[0].clear);
-}
+    ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
+    EXPECT_EQ(Picker(), kNow);
+    EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
 
-TEST_F(SchedulerPage, ChangingThePickerByKeyboardStoresItsValue)
-{
-    OpenWithStored(5, 23);
-    HWND picker = Control(IDC_SCHED_DATE);
+    HWND picker = Item(IDC_SCHED_DATE);
     ::SetFocus(picker);
     ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
     ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
-    COleDateTime shown = Picker();
-    EXPECT_NE(kStored, shown);
-    ASSERT_EQ(1u, host.stored.size());
+    EXPECT_NE(Picker(), kNow);
     COleDateTime stored;
     EXPECT_TRUE(ReadStartDate(SettingStartDate, stored));
-    EXPECT_EQ(shown, stored);
-    EXPECT_EQ(5, host.stored[0].crit);
-    EXPECT_EQ(23, host.stored[0].clear);
+    EXPECT_EQ(stored, Picker());
+    EXPECT_EQ(host.refreshes.size(), 2u);
+    EXPECT_EQ(host.refreshes.back(), Now());
 }
 
-TEST_F(SchedulerPage, ShownValuesFromElsewhereAreNotStoredAgain)
-{
-    OpenWithStored(5, 23);
-    const COleDateTime chosen(2004, 1, 2, 8, 0, 0);
-    host.page.ShowValues(chosen, 7, 40);
-    EXPECT_EQ("7", Text(IDC_SCHED_CRIT_EDIT));
-    EXPECT_EQ("40", Text(IDC_SCHED_CLEAR_EDIT));
-    EXPECT_EQ(chosen, Picker());
-    EXPECT_TRUE(host.stored.empty());
-    EXPECT_EQ(5, StoredDword("CritDayCount"));
-    // The page is live again afterwards.
-    TypeOver(IDC_SCHED_CRIT_EDIT, "8");
-    EXPECT_EQ(8, StoredDword("CritDayCount"));
-    EXPECT_EQ(40, StoredDword("ClearDayCount"));
-}
-
-TEST_F(SchedulerPage, F1AsksForTheSchedulerTopicOnTheKeyGoingDownAndUp)
-{
-    Open();
-    testing_support::HelpTopicRecorder help;
-    HWND edit = Control(IDC_SCHED_CRIT_EDIT);
-    MSG down{edit, WM_KEYDOWN, VK_F1, 1, 0, {}};
-    MSG up{edit, WM_KEYUP, VK_F1, 0xC0000001, 0, {}};
-    EXPECT_TRUE(host.page.PreTranslateMessage(&down));
-    EXPECT_TRUE(host.page.PreTranslateMessage(&up));
-    MSG other{edit, WM_KEYDOWN, VK_F2, 1, 0, {}};
-    EXPECT_FALSE(host.page.PreTranslateMessage(&other));
-    EXPECT_EQ("sched;sched;", help.Topics());
-}
-
-TEST(UsableCount, KeepsCountsInsideTheRangeAndReplacesEverythingElse)
-{
-    EXPECT_EQ(1, UsableCount(1, kCritDayRule));
-    EXPECT_EQ(30, UsableCount(30, kCritDayRule));
-    EXPECT_EQ(3, UsableCount(31, kCritDayRule));
-    EXPECT_EQ(3, UsableCount(0, kCritDayRule));
-    EXPECT_EQ(3, UsableCount(-5, kCritDayRule));
-    EXPECT_EQ(3, UsableCount(0x10000 + 5, kCritDayRule)); // a failed spin query
-    EXPECT_EQ(28, UsableCount(2, kClearDayRule));
-    EXPECT_EQ(3, UsableCount(3, kClearDayRule));
-    EXPECT_EQ(90, UsableCount(90, kClearDayRule));
-    EXPECT_EQ(28, UsableCount(91, kClearDayRule));
-}
+} // namespace

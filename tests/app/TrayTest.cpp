@@ -1,0 +1,250 @@
+// The notification icon as the main window runs it: added at start-up in the
+// state of today and the pink option, switched only on a change, put in when
+// the shell comes up, removed while its window still exists; and its pop-up
+// menu, looked at and worked on the real menu window.
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+
+#include "framework/Dc.h"
+#include "framework/Gdi.h"
+#include "tests/app/MainWindowFixture.h"
+
+using namespace main_window_testing;
+
+namespace {
+
+// Every call a tray icon makes to the shell while the recorder lives, passed
+// on to the real shell or, when it refuses, answered with a failure.
+class ShellRecorder {
+public:
+    struct Call {
+        DWORD message;
+        NOTIFYICONDATAA record;
+        BOOL result;
+        bool windowAlive; // whether the record's window existed at the call
+    };
+    explicit ShellRecorder(bool refuse = false)
+    {
+        refuse_ = refuse;
+        calls.clear();
+        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAA* data) {
+            const BOOL result = !refuse_ && ::Shell_NotifyIconA(message, data);
+            calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
+            return result;
+        });
+    }
+    ~ShellRecorder() { SetShellNotifier(previous_); }
+    static int Count(DWORD message)
+    {
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                              [&](const Call& c) { return c.message == message; }));
+    }
+
+    static inline std::vector<Call> calls;
+
+private:
+    static inline bool refuse_ = false;
+    ShellNotifier previous_ = nullptr;
+};
+
+using TrayTest = MainWindowEnvironment;
+
+TEST_F(TrayTest, StartsInTheStateOfTodayAndThePinkOption)
+{
+    const struct {
+        COleDateTime today;
+        DWORD critRed;
+        MainDialog::TrayState state;
+    } table[] = {
+        {COleDateTime(2004, 5, 20, 12, 0, 0), 1, MainDialog::TrayPink},
+        {COleDateTime(2004, 5, 20, 12, 0, 0), 0, MainDialog::TrayNormal},
+        {COleDateTime(2004, 5, 26, 8, 0, 0), 1, MainDialog::TrayNormal},
+    };
+    StoreSampleCycle();
+    for (const auto& row : table) {
+        const std::string name = "May " + std::to_string(row.today.GetDay()) + ", CritRed " +
+                                 std::to_string(row.critRed);
+        WriteSettingDword(SettingCritRed, row.critRed);
+        fw::PinClock(row.today);
+        ShellRecorder shell;
+        CreateMain();
+        EXPECT_EQ(main->GetTrayState(), row.state) << name;
+        ASSERT_FALSE(shell.calls.empty());
+        const NOTIFYICONDATAA& added = shell.calls[0].record;
+        EXPECT_EQ(shell.calls[0].message, static_cast<DWORD>(NIM_ADD)) << name;
+        EXPECT_TRUE(shell.calls[0].result) << name;
+        // The record of the shell's first version, up to its 64-character tip.
+        EXPECT_EQ(added.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64) << name;
+        EXPECT_EQ(added.hWnd, main->m_hWnd) << name;
+        EXPECT_STREQ(added.szTip, "Velindra") << name;
+        EXPECT_EQ(added.hIcon, main->GetTrayIcon(MainDialog::TrayNormal)) << name;
+        const bool pink = row.state == MainDialog::TrayPink;
+        EXPECT_EQ(shell.Count(NIM_MODIFY), pink ? 1 : 0) << name;
+        if (pink) {
+            EXPECT_EQ(shell.calls.back().record.hIcon, main->GetTrayIcon(MainDialog::TrayPink));
+        }
+        // The Monitor page opens on the month of the first day, marked.
+        EXPECT_EQ(ShownMonth(), 3) << name;
+        EXPECT_TRUE(main->Monitor().IsCriticalDay(COleDateTime(2004, 3, 12, 0, 0, 0))) << name;
+        EXPECT_FALSE(main->Monitor().IsCriticalDay(COleDateTime(2004, 3, 20, 0, 0, 0))) << name;
+        main.reset();
+    }
+}
+
+TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
+{
+    StoreSampleCycle();
+    fw::PinClock(COleDateTime(2004, 5, 1, 12, 0, 0)); // between two periods
+    CreateMain();
+    ShellRecorder shell;
+    fw::PinClock(COleDateTime(2004, 5, 19, 8, 0, 0)); // the first day of a period
+    main->RefreshCycleState();
+    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
+    EXPECT_EQ(ShownMonth(), 5);
+    main->RefreshCycleState();
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(shell.calls[0].record.hIcon, main->GetTrayIcon(MainDialog::TrayPink));
+    EXPECT_NE(main->GetTrayIcon(MainDialog::TrayPink), main->GetTrayIcon(MainDialog::TrayNormal));
+
+    // A page reports a change through the link it finds above its sheet.
+    WriteSettingDword(SettingCritRed, 0);
+    MainWindowOf(main->Sheet().GetPage(MainDialog::PageOptions))->RefreshCycleState();
+    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayNormal);
+    ASSERT_EQ(shell.calls.size(), 2u);
+    EXPECT_EQ(shell.calls[1].record.hIcon, main->GetTrayIcon(MainDialog::TrayNormal));
+
+    WriteSettingDword(SettingCritRed, 1);
+    fw::PinClock(COleDateTime(2004, 6, 24, 9, 0, 0)); // in the period 06-23 to 06-27
+    main->SendMessage(WM_TIMECHANGE);
+    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
+    EXPECT_EQ(ShownMonth(), 6);
+}
+
+// Started before the shell (Autoload): the icon goes in, in the state it has
+// by then, when the shell announces its notification area.
+TEST_F(TrayTest, AnIconTheShellRefusedGoesInWhenTheShellComesUp)
+{
+    StoreSampleCycle();
+    {
+        ShellRecorder refusing(true);
+        CreateMain();
+        EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
+        EXPECT_EQ(refusing.Count(NIM_MODIFY), 0);
+    }
+    ShellRecorder shell;
+    main->SendMessage(::RegisterWindowMessageA("TaskbarCreated"));
+    ASSERT_EQ(shell.Count(NIM_ADD), 1);
+    EXPECT_EQ(shell.calls[0].record.hIcon, main->GetTrayIcon(MainDialog::TrayPink));
+    EXPECT_TRUE(shell.calls[0].result);
+}
+
+// The application destroys the window before the object, after Exit has
+// destroyed the icon handles; deleting the object alone destroys the window
+// too. Either way the icon goes while its window exists: the shell finds it by
+// that window.
+TEST_F(TrayTest, TheIconGoesWhileItsWindowStillExists)
+{
+    for (bool exit : {true, false}) {
+        ShellRecorder shell;
+        CreateMain();
+        const HWND window = main->m_hWnd;
+        if (exit) {
+            main->SendMessage(WM_COMMAND, IDC_MAIN_EXIT);
+            EXPECT_TRUE(TakeQuitMessage());
+            main->DestroyWindow();
+        }
+        main.reset();
+        ASSERT_EQ(shell.Count(NIM_DELETE), 1) << exit;
+        EXPECT_EQ(shell.calls.back().record.hWnd, window) << exit;
+        EXPECT_TRUE(shell.calls.back().windowAlive) << exit;
+        EXPECT_TRUE(shell.calls.back().result) << exit;
+    }
+}
+
+// The width of the ink of a text drawn in black with the menu's font.
+int InkWidth(const char* text, bool bold)
+{
+    LOGFONTA logFont{};
+    GetDefaultGuiLogFont(&logFont);
+    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    CFont font;
+    font.CreateFontIndirect(&logFont);
+    HDC screen = ::GetDC(nullptr);
+    const RECT area{0, 0, 200, 30};
+    CMemoryDC memory(screen, area.right, area.bottom);
+    ::ReleaseDC(nullptr, screen);
+    memory.FillSolidRect(area, RGB(255, 255, 255));
+    {
+        fw::SelectGuard guard(memory, font);
+        ::SetBkMode(memory, TRANSPARENT);
+        ::TextOutA(memory, 10, 5, text, lstrlenA(text));
+    }
+    int first = -1, last = -1;
+    for (int x = 0; x < area.right; ++x)
+        for (int y = 0; y < area.bottom; ++y)
+            if (::GetPixel(memory, x, y) == RGB(0, 0, 0)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+    return last - first + 1;
+}
+
+// The menu at the cursor, drawn by the icon menu (the gutter), "Open..." as
+// its default item in bold (Wine sends no ODS_DEFAULT), and a command chosen
+// from the keyboard arrives; while the window is shown it does not open.
+TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
+{
+    CreateMain();
+    const HMENU popup = main->Menu().GetSubMenu(0);
+    const HWND window = main->m_hWnd;
+    HMENU shown = nullptr;
+    UINT defaultItem = UINT(-1);
+    COLORREF gutter = CLR_INVALID;
+    std::pair<int, int> ink{-1, -1};
+    {
+        ModalScript menu(kPopupMenu,
+                         {[&](HWND m) {
+                              shown = reinterpret_cast<HMENU>(::SendMessageA(m, 0x01E1, 0, 0));
+                              defaultItem = ::GetMenuDefaultItem(popup, TRUE, 0);
+                          },
+                          [](HWND m) { ::UpdateWindow(m); },
+                          [&](HWND m) {
+                              RECT item{};
+                              ::GetMenuItemRect(m, popup, 1, &item); // "Half-Year...": no picture
+                              POINT inside{item.left + 2, (item.top + item.bottom) / 2};
+                              ::ScreenToClient(m, &inside);
+                              gutter = testing_support::ReadWindowPixel(m, inside.x, inside.y);
+                              ::GetMenuItemRect(m, popup, 0, &item);
+                              ::MapWindowPoints(nullptr, m, reinterpret_cast<POINT*>(&item), 2);
+                              item.left += 24; // past the gutter with the picture
+                              ink = testing_support::ColumnsWithColour(
+                                  m, item, ::GetSysColor(COLOR_MENUTEXT));
+                              // Open, Half-Year, (separator passed over), Scheduler; Enter.
+                              for (int i = 0; i < 3; ++i)
+                                  ::PostMessageA(window, WM_KEYDOWN, VK_DOWN, 1);
+                              ::PostMessageA(window, WM_CHAR, '\r', 1);
+                          }});
+        main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+        PumpLikeTheProgram(100);
+        EXPECT_EQ(menu.Seen(), 1);
+    }
+    EXPECT_EQ(shown, popup);
+    EXPECT_EQ(defaultItem, 0u);
+    EXPECT_EQ(gutter, main->Menu().GetGutterColor());
+    ASSERT_GE(ink.first, 0);
+    const int width = ink.second - ink.first + 1;
+    const int bold = InkWidth("Open...", true), normal = InkWidth("Open...", false);
+    EXPECT_LT(std::abs(width - bold), std::abs(width - normal))
+        << width << " wide; bold " << bold << ", normal " << normal;
+    EXPECT_TRUE(main->IsWindowVisible());
+    EXPECT_EQ(ActivePage(), MainDialog::PageScheduler);
+
+    ModalScript never(kPopupMenu, {});
+    main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+    PumpLikeTheProgram(100);
+    EXPECT_EQ(never.Seen(), 0);
+}
+
+} // namespace
