@@ -2,9 +2,6 @@
 
 #include <shellapi.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "framework/DateTime.h"
 #include "model/Settings.h"
 #include "res/resource.h"
@@ -46,36 +43,19 @@ ProgramFolder::ProgramFolder(const std::wstring& name)
     root_ = std::filesystem::temp_directory_path() /
             ("velindra-box-" + std::to_string(::GetCurrentProcessId()) + "-" +
              std::to_string(++serial));
-    path_ = root_ / name;
-    std::filesystem::create_directories(path_);
+    std::filesystem::create_directories(root_ / name);
+    path_ = (root_ / name).wstring();
     // The build put velindra.exe and its help beside this test executable.
     wchar_t self[MAX_PATH] = {};
-    const std::filesystem::path build =
-        std::filesystem::path(std::wstring(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH)))
-            .parent_path();
-    std::error_code failed;
-    for (const wchar_t* file : {L"velindra.chm", L"velindra.exe"})
-        ready_ = std::filesystem::copy_file(build / file, path_ / file, failed);
+    const std::wstring build(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH));
+    for (const wchar_t* file : {L"\\velindra.chm", L"\\velindra.exe"})
+        ready_ = ::CopyFileW((build.substr(0, build.find_last_of(L'\\')) + file).c_str(),
+                             (path_ + file).c_str(), FALSE);
 }
 
 ProgramFolder::~ProgramFolder()
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-}
-
-bool ProgramFolder::Write(const std::wstring& name, const std::string& bytes) const
-{
-    std::ofstream file(path_ / name, std::ios::binary);
-    return static_cast<bool>(file << bytes);
-}
-
-std::string ProgramFolder::Read(const std::wstring& name) const
-{
-    std::ifstream file(path_ / name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    testing_support::RemoveFolder(root_.wstring());
 }
 
 Program::Program(const ProgramFolder& folder)
