@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
         if (row.entry != kKeep)
             main->Navigation().SetCurSel(row.entry);
         main->SendMessage(row.message, row.wParam, row.lParam);
-        EXPECT_EQ(ActivePage(), row.page) << row.way;
+        EXPECT_EQ(main->Sheet().GetActiveIndex(), row.page) << row.way;
         EXPECT_EQ(main->IsWindowVisible() != FALSE, row.shows) << row.way;
         EXPECT_EQ(main->Navigation().GetCurSel(), row.entry == kKeep ? row.page : row.entry)
             << row.way;

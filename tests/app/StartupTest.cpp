@@ -81,8 +81,9 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
     };
     for (const auto& row : table) {
         testing_support::ResetRegistrySandbox();
-        if (!row.offers)
+        if (!row.offers) {
             ASSERT_TRUE(OpenSettingsKey());
+        }
         TestApp app;
         hiddenDuringOffer = false;
         EXPECT_EQ(Start(app, row.steps), row.offers) << row.answer;

@@ -56,12 +56,13 @@ TEST_F(TrayTest, StartsInTheStateOfTodayAndThePinkOption)
         int day;
         DWORD critRed;
         MainDialog::TrayState state;
-    } table[] = {{20, 1, MainDialog::TrayPink}, {20, 0, MainDialog::TrayNormal},
+    } table[] = {{20, 1, MainDialog::TrayPink},
+                 {20, 0, MainDialog::TrayNormal},
                  {26, 1, MainDialog::TrayNormal}};
     StoreSampleCycle();
     for (const auto& row : table) {
-        const std::string name = "May " + std::to_string(row.day) + ", CritRed " +
-                                 std::to_string(row.critRed);
+        const std::string name =
+            "May " + std::to_string(row.day) + ", CritRed " + std::to_string(row.critRed);
         WriteSettingDword(SettingCritRed, row.critRed);
         fw::PinClock(COleDateTime(2004, 5, row.day, 12, 0, 0));
         ShellRecorder shell;
@@ -210,7 +211,7 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
     EXPECT_LT(std::abs(width - bold), std::abs(width - normal))
         << width << " wide; bold " << bold << ", normal " << normal;
     EXPECT_TRUE(main->IsWindowVisible());
-    EXPECT_EQ(ActivePage(), MainDialog::PageScheduler);
+    EXPECT_EQ(main->Sheet().GetActiveIndex(), MainDialog::PageScheduler);
 
     ModalScript never(kPopupMenu, {});
     main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);

@@ -120,10 +120,10 @@ TEST_F(AtDpi, TheCalendarsCellsKeepTheirProportionsInTheirGrid)
     }
     const int cellWidth = width / 7, cellHeight = (grid.bottom - grid.top) / 6;
     EXPECT_NEAR(29.0 / 19.0, static_cast<double>(cellWidth) / cellHeight, 0.08);
-    const RECT cell{grid.left + 4 * cellWidth, grid.top + 3 * cellHeight,
-                    grid.left + 5 * cellWidth, grid.top + 4 * cellHeight};
-    EXPECT_TRUE(::EqualRect(&ring, &cell)) << ring.left << "," << ring.top << " to " << ring.right
-                                           << "," << ring.bottom;
+    const RECT cell{grid.left + 4 * cellWidth, grid.top + 3 * cellHeight, grid.left + 5 * cellWidth,
+                    grid.top + 4 * cellHeight};
+    EXPECT_TRUE(::EqualRect(&ring, &cell))
+        << ring.left << "," << ring.top << " to " << ring.right << "," << ring.bottom;
 }
 
 } // namespace

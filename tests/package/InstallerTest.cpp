@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
@@ -82,8 +81,8 @@ std::vector<std::string> FilesIn(const std::string& folder)
 std::vector<std::string> InstalledFiles()
 {
     std::vector<std::string> files = FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES));
-    files.insert(files.end(), {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm",
-                               "velindra.exe"});
+    files.insert(files.end(),
+                 {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm", "velindra.exe"});
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -209,9 +208,7 @@ protected:
     // own files in it included.
     static void RemoveTraces(const std::string& folder)
     {
-        for (const std::string& name : FilesIn(folder))
-            DeleteFileA((folder + "\\" + name).c_str());
-        RemoveDirectoryA(folder.c_str());
+        testing_support::RemoveFolder(std::wstring(folder.begin(), folder.end()));
         DeleteFileA(ShortcutPath().c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
@@ -261,9 +258,9 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     EXPECT_NE(running, nullptr);
     EXPECT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(WaitForEnd(running), 0u);
-    std::stringstream own;
-    own << std::ifstream(folder + "\\mine.lng").rdbuf();
-    EXPECT_EQ(own.str(), "[Options]\n");
+    EXPECT_EQ(
+        testing_support::ReadWholeFile(std::wstring(folder.begin(), folder.end()) + L"\\mine.lng"),
+        "[Options]\n");
     EXPECT_TRUE(Exists(folder + "\\english.lng")); // shipped and kept up to date by the program
 
     // Removal, while the program runs again: the program, its shortcut, entry
