@@ -91,10 +91,8 @@ protected:
     }
     static void Register(const std::string& path, DWORD type = REG_SZ)
     {
-        RegKey key = RegKey::Create(HKEY_CLASSES_ROOT, kClassKey, KEY_ALL_ACCESS);
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.Get(), "", 0, type,
-                                                reinterpret_cast<const BYTE*>(path.c_str()),
-                                                static_cast<DWORD>(path.size() + 1)));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "", type,
+                                                 path.c_str(), DWORD(path.size() + 1)));
     }
     // Asks for nothing visible: the cookie of an initialisation.
     static void Initialize()

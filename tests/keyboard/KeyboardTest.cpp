@@ -41,8 +41,9 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
     for (int i = 0; i < 9; ++i) {
         order.push_back(::GetDlgCtrlID(::GetFocus()));
         Press(VK_TAB);
-        if (i == 0)
+        if (i == 0) {
             EXPECT_TRUE(ShowsFocus(web, area, unfocused));
+        }
     }
     const std::vector<int> expected{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB,   IDC_ABOUT_MAIL,
                                     IDC_ABOUT_DOWNLOAD,  IDC_MAIN_WIZARD, IDC_MAIN_HIDE,

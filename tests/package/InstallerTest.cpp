@@ -12,7 +12,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
@@ -252,15 +251,14 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 
     // An upgrade while the program runs: the installer closes it as its close
     // box would, and keeps the user's own language file.
-    std::ofstream(folder + "\\mine.lng") << "[Options]\n";
+    const std::wstring mine = std::wstring(folder.begin(), folder.end()) + L"\\mine.lng";
+    ASSERT_TRUE(testing_support::WriteWholeFile(mine, "[Options]\n"));
     // (Never ASSERT while it may run: the end waited for ends it by force.)
     HANDLE running = StartInstalled(folder);
     EXPECT_NE(running, nullptr);
     EXPECT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(WaitForEnd(running), 0u);
-    EXPECT_EQ(
-        testing_support::ReadWholeFile(std::wstring(folder.begin(), folder.end()) + L"\\mine.lng"),
-        "[Options]\n");
+    EXPECT_EQ(testing_support::ReadWholeFile(mine), "[Options]\n");
     EXPECT_TRUE(Exists(folder + "\\english.lng")); // shipped and kept up to date by the program
 
     // Removal, while the program runs again: the program, its shortcut, entry

@@ -68,15 +68,29 @@ protected:
     const COleDateTime kStored{2004, 3, 10, 9, 30, 0};
 };
 
-// The defaults and today without stored values; then stored values, and the
-// wizard's: none is stored again, and the page stores changes again afterwards.
-TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsWithoutStoringThem)
+// The defaults and today without stored values, stored only by Today or a
+// keyboard change of the picker (with the counts); then stored values, and
+// the wizard's: none is stored again, and the page stores changes again
+// afterwards.
+TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges)
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
     Open();
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "3/28");
     EXPECT_EQ(Picker(), kNow);
     EXPECT_EQ(Now(), (Stored{"", -1, -1}));
+    ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
+    EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
+    HWND picker = Item(IDC_SCHED_DATE);
+    ::SetFocus(picker);
+    ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
+    ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_NE(Picker(), kNow);
+    COleDateTime stored;
+    EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == Picker());
+    ASSERT_EQ(host.refreshes.size(), 2u);
+    EXPECT_EQ(host.refreshes.back(), Now());
+    host.refreshes.clear();
     Store(5, 23);
     host.page.LoadFromSettings();
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "5/23");
@@ -120,24 +134,6 @@ TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
         ASSERT_FALSE(host.refreshes.empty()) << row.typed;
         EXPECT_EQ(host.refreshes.back(), Now()) << row.typed;
     }
-}
-
-TEST_F(SchedulerPage, TodayAndAKeyboardChangeOfThePickerStoreTheDateWithTheCounts)
-{
-    Open(); // nothing stored yet
-    ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
-    EXPECT_EQ(Picker(), kNow);
-    EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
-
-    HWND picker = Item(IDC_SCHED_DATE);
-    ::SetFocus(picker);
-    ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
-    ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_NE(Picker(), kNow);
-    COleDateTime stored;
-    EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == Picker());
-    EXPECT_EQ(host.refreshes.size(), 2u);
-    EXPECT_EQ(host.refreshes.back(), Now());
 }
 
 } // namespace
