@@ -77,10 +77,7 @@ TEST_F(TrayTest, StartsInTheStateOfTodayAndThePinkOption)
         EXPECT_EQ(added.hIcon, main->GetTrayIcon(MainDialog::TrayNormal)) << name;
         EXPECT_EQ(shell.Count(NIM_MODIFY), row.state == MainDialog::TrayPink ? 1 : 0) << name;
         EXPECT_EQ(shell.calls.back().record.hIcon, main->GetTrayIcon(row.state)) << name;
-        // The Monitor page opens on the month of the first day, marked.
-        EXPECT_EQ(ShownMonth(), 3) << name;
-        EXPECT_TRUE(main->Monitor().IsCriticalDay(COleDateTime(2004, 3, 12, 0, 0, 0))) << name;
-        EXPECT_FALSE(main->Monitor().IsCriticalDay(COleDateTime(2004, 3, 20, 0, 0, 0))) << name;
+        EXPECT_EQ(ShownMonth(), 3) << name; // the month of the first day
         main.reset();
     }
 }
@@ -161,9 +158,10 @@ int NormalWidth(const char* text)
     return size.cx;
 }
 
-// The menu at the cursor, drawn by the icon menu (the gutter), "Open..." as
-// its default item in bold (Wine sends no ODS_DEFAULT), and a command chosen
-// from the keyboard arrives; while the window is shown it does not open.
+// The menu at the cursor, drawn by the icon menu with "Open..." as its
+// default item in bold (Wine sends no ODS_DEFAULT; the rest of the drawing:
+// the icon menu's own test), and a command chosen from the keyboard arrives;
+// while the window is shown it does not open.
 TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
 {
     CreateMain();
@@ -171,7 +169,6 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
     const HWND window = main->m_hWnd;
     HMENU shown = nullptr;
     UINT defaultItem = UINT(-1);
-    COLORREF gutter = CLR_INVALID;
     std::pair<int, int> ink{-1, -1};
     {
         ModalScript menu(kPopupMenu,
@@ -182,10 +179,6 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
                           [](HWND m) { ::UpdateWindow(m); },
                           [&](HWND m) {
                               RECT item{};
-                              ::GetMenuItemRect(m, popup, 1, &item); // "Half-Year...": no picture
-                              POINT inside{item.left + 2, (item.top + item.bottom) / 2};
-                              ::ScreenToClient(m, &inside);
-                              gutter = testing_support::ReadWindowPixel(m, inside.x, inside.y);
                               ::GetMenuItemRect(m, popup, 0, &item);
                               ::MapWindowPoints(nullptr, m, reinterpret_cast<POINT*>(&item), 2);
                               item.left += 24; // past the gutter with the picture
@@ -202,7 +195,6 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
     }
     EXPECT_EQ(shown, popup);
     EXPECT_EQ(defaultItem, 0u);
-    EXPECT_EQ(gutter, main->Menu().GetGutterColor());
     ASSERT_GE(ink.first, 0);
     const int width = ink.second - ink.first + 1;
     EXPECT_GT(width, NormalWidth("Open...")) << width << " wide: not bold";
