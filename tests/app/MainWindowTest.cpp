@@ -1,12 +1,11 @@
 // The main window as the program builds it (a real MainDialog created
 // modeless from template 102), with the clock pinned and the registry and
 // the executable's folder of its own: its pages, hiding with the help window,
-// its keys, its picture stripe, and what weeks in the notification
+// its keys, and what weeks in the notification
 // area ask of it (midnight, sleep, far years, many hides, settings changed
 // elsewhere).
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/GdiCount.h"
-#include "ui/LoadTintedBitmap.h"
 
 using namespace main_window_testing;
 
@@ -134,35 +133,6 @@ TEST_F(MainWindowTest, KeysActOnTheShownWindowOnly)
     PressKey(main->Navigation(), VK_RETURN);
     EXPECT_FALSE(main->IsWindowVisible());
     EXPECT_EQ(help.Topics(), "about;");
-}
-
-// What the tinting cannot load or hold it refuses, leaving the bitmap as it was.
-TEST_F(MainWindowTest, TheStripeIsTintedByTheBlueOfEachPixel)
-{
-    CBitmap tinted, original, missing, taken;
-    ASSERT_TRUE(LoadTintedBitmap(IDB_STRIPE, tinted));
-    original.Attach(
-        static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_STRIPE),
-                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    DIBSECTION before{}, after{};
-    ASSERT_EQ(::GetObjectA(original, sizeof(before), &before), int(sizeof(before)));
-    ASSERT_EQ(::GetObjectA(tinted, sizeof(after), &after), int(sizeof(after)));
-    ASSERT_EQ(after.dsBm.bmWidth * after.dsBm.bmHeight, 76 * 286);
-    auto* from = static_cast<const BYTE*>(before.dsBm.bmBits);
-    auto* to = static_cast<const BYTE*>(after.dsBm.bmBits);
-    int otherBlues = 0;
-    for (int i = 0; i < 76 * 286; i += 7) {
-        ASSERT_EQ(RGB(to[3 * i + 2], to[3 * i + 1], to[3 * i]), TintedColor(from[3 * i])) << i;
-        otherBlues += from[3 * i] != from[0];
-    }
-    EXPECT_GT(otherBlues, 0); // a picture, not a flat surface
-
-    EXPECT_FALSE(LoadTintedBitmap(9999, missing));
-    EXPECT_TRUE(missing.IsEmpty());
-    ASSERT_TRUE(taken.LoadBitmap(IDB_NAVIGATION));
-    const HBITMAP held = taken;
-    EXPECT_FALSE(LoadTintedBitmap(IDB_STRIPE, taken));
-    EXPECT_EQ(taken.GetSafeHandle(), held);
 }
 
 // Periods of 5 days every 30 from the given first day.
