@@ -8,7 +8,7 @@
 #include "lang/LanguageName.h"
 #include "lang/LongPath.h"
 #include "lang/ModulePath.h"
-#include "tests/lang/WideFolder.h"
+#include "tests/support/WideFolder.h"
 
 namespace {
 
@@ -17,12 +17,33 @@ TEST(LanguageName, OnlyPlainFileNamesAreLanguages)
     for (const char* name :
          {"english", "pt.br", " german\t", "console", "com10", "\xE6\x97\xA5 \xF0\x9F\x8E\x89"})
         EXPECT_TRUE(IsPlainLanguageName(name)) << name;
-    for (const char* name : {"", " \t ", ".", "..", "..\\evil", "../evil", "C:german",
-                             "\\\\server\\share\\german", "ger*", "ger?an", "a\"b", "a<b", "a|b"})
-        EXPECT_FALSE(IsPlainLanguageName(name)) << name;
-    for (const char* name :
-         {"tab\tinside", "bell\x07", "del\x7F", "CON", "con.txt", "Nul ", "nul .lng", "PRN",
-          "aux.de", "COM1", "com9.x", "LPT1", "lpt9", "\xFF\xFEnot UTF-8"})
+    for (const char* name : {"",
+                             " \t ",
+                             ".",
+                             "..",
+                             "..\\evil",
+                             "../evil",
+                             "C:german",
+                             "\\\\server\\share\\german",
+                             "ger*",
+                             "ger?an",
+                             "a\"b",
+                             "a<b",
+                             "a|b",
+                             "tab\tinside",
+                             "bell\x07",
+                             "del\x7F",
+                             "CON",
+                             "con.txt",
+                             "Nul ",
+                             "nul .lng",
+                             "PRN",
+                             "aux.de",
+                             "COM1",
+                             "com9.x",
+                             "LPT1",
+                             "lpt9",
+                             "\xFF\xFEnot UTF-8"})
         EXPECT_FALSE(IsPlainLanguageName(name)) << name;
 }
 
@@ -88,9 +109,11 @@ TEST(ListFiles, ListsWhatReallyMatchesAsTheFileSystemSpellsIt)
         folder.Write(name, "[Translator]\r\n");
     CreateDirectoryW(folder.File(L"folder.lng").c_str(), nullptr);
     WideNames names{L"left over"};
-    for (const std::wstring& where :
-         {folder.Path(), folder.Path() + L" \\ \t", folder.Path() + L"/"}) {
-        EXPECT_TRUE(ListFiles(where, L"*.lng", names, false, true));
+    for (const auto& where : {std::make_pair(folder.Path(), L"*.lng"),
+                              {folder.Path() + L" \\ \t", L"*.lng"},
+                              {folder.Path() + L"/", L"*.lng"},
+                              {folder.Path() + L"\\..", L"languages/*.lng"}}) {
+        EXPECT_TRUE(ListFiles(where.first, where.second, names, false, true));
         EXPECT_EQ((WideNames{L"German", L"english", L"old", L"pt.br"}), Sorted(names));
     }
     EXPECT_TRUE(ListFiles(folder.Path(), L"*.lng", names, true, false));
@@ -103,23 +126,6 @@ TEST(ListFiles, ListsWhatReallyMatchesAsTheFileSystemSpellsIt)
     EXPECT_FALSE(ListFiles(folder.File(L"english.lng"), L"*.lng", names, false, true));
     EXPECT_TRUE(DirectoryExists(L"") && DirectoryExists(L" \t") &&
                 DirectoryExists(L"  " + folder.Path() + L"\\/ "));
-}
-
-// The languages beside an executable in a folder of any name and length, in
-// any script; names that are no plain file name are left out.
-TEST(ListLanguageNames, FromAnyFolderInAnyScript)
-{
-    for (size_t length : {0, 300}) {
-        testing_support::WideFolder folder(testing_support::ScriptsFolderName(), length);
-        for (const wchar_t* name :
-             {L"english.lng", L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439.lng", L"nul.txt.lng"})
-            folder.Write(name, "");
-        ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
-        const CStringArray expected{"english",
-                                    "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"};
-        EXPECT_EQ(expected, Sorted(ListLanguageNames())) << length;
-        ModulePath::ResetModuleFileName();
-    }
 }
 
 } // namespace

@@ -45,25 +45,26 @@ std::string Texts(HWND window, std::initializer_list<int> ids)
 std::string Items(HWND list)
 {
     const bool combo = IsComboBox(list), view = IsListView(list);
-    std::string items;
+    const HWND header = view ? ListView_GetHeader(list) : nullptr;
     const int rows = int(SendMessageA(list,
                                       combo  ? CB_GETCOUNT
                                       : view ? LVM_GETITEMCOUNT
                                              : LB_GETCOUNT,
                                       0, 0));
-    for (int i = 0; i < rows + (view ? 2 : 0); ++i) {
+    std::string items;
+    for (int i = 0; i < rows + Header_GetItemCount(header); ++i) {
         char text[64] = {};
         LVITEMA row{};
         HDITEMA column{};
+        column.mask = HDI_TEXT;
         row.pszText = column.pszText = text;
         row.cchTextMax = column.cchTextMax = sizeof(text);
-        column.mask = HDI_TEXT;
         if (!view)
             SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, LPARAM(text));
         else if (i < rows)
             SendMessageA(list, LVM_GETITEMTEXTA, i, LPARAM(&row));
         else
-            SendMessageA(ListView_GetHeader(list), HDM_GETITEMA, i - rows, LPARAM(&column));
+            SendMessageA(header, HDM_GETITEMA, i - rows, LPARAM(&column));
         const bool selected =
             !view && SendMessageA(list, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0) == i;
         items += (i ? "|" : "") + std::string(text) + (selected ? "*" : "");
