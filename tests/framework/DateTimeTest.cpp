@@ -96,9 +96,7 @@ TEST(DateTime, OrderFollowsTimeAcrossDayZero)
 // every year of the date type.
 TEST(DateTime, TimeValuesAgreeWithTheCLibraryAndCoverEveryYear)
 {
-    std::tm parts{};
-    parts.tm_year = 104, parts.tm_mon = 2, parts.tm_mday = 10, parts.tm_sec = 1,
-    parts.tm_isdst = -1;
+    std::tm parts{1, 0, 0, 10, 2, 104, 0, 0, -1}; // 2004-03-10 00:00:01, local time
     int64_t value = 0;
     ASSERT_TRUE(COleDateTime(2004, 3, 10, 0, 0, 1).ToTime64(value));
     EXPECT_EQ(int64_t(mktime(&parts)), value);

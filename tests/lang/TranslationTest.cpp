@@ -16,16 +16,14 @@ namespace {
 
 const int kView = 2001, kQuestion = 2002;
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
-{
-    return message == WM_INITDIALOG;
-}
-
 HWND CreateProgramDialog(int id)
 {
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
-    return CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, &PlainDialogProc, 0);
+    const DLGPROC plain = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+        return message == WM_INITDIALOG;
+    };
+    return CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, plain, 0);
 }
 
 // The texts of the window's controls, "|" between them.
@@ -114,10 +112,7 @@ struct MainWindow {
     std::string Tab(int index)
     {
         char text[64] = {};
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
+        TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
         SendMessageA(sheet.GetTabControl(), TCM_GETITEMA, index, LPARAM(&item));
         return text;
     }

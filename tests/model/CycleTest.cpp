@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 
 #include "model/CycleCalculator.h"
@@ -19,6 +20,8 @@ struct FakeCalendar : DayMarker {
         first -= COleDateTimeSpan(first.GetDayOfWeek() - 1);
         last = first + COleDateTimeSpan(41);
     }
+    // "2004-03"
+    explicit FakeCalendar(const char* m) : FakeCalendar(std::atoi(m), std::atoi(m + 5)) {}
     bool IsMarkable() const override { return markable; }
     int SetDayColor(const COleDateTime& date, COLORREF colour) override
     {
@@ -71,13 +74,6 @@ Cycle Parse(const char* text)
     return cycle;
 }
 
-FakeCalendar Grid(const char* month) // "2004-03"
-{
-    int year = 0, number = 0;
-    std::sscanf(month, "%d-%d", &year, &number);
-    return FakeCalendar(year, number);
-}
-
 TEST(MarkCriticalDays, WorkedExamples)
 {
     const char* const table[][3] = {
@@ -100,7 +96,7 @@ TEST(MarkCriticalDays, WorkedExamples)
         {"2004-03", "2004-03-10 09:30:00 3 0", ""},
     };
     for (const auto& row : table) {
-        FakeCalendar grid = Grid(row[0]);
+        FakeCalendar grid(row[0]);
         const Cycle cycle = Parse(row[1]);
         MarkCriticalDays(&grid, grid.first, grid.last, cycle.start, cycle.crit, cycle.clear);
         EXPECT_EQ(row[2], grid.Runs()) << row[0] << ", " << row[1];
@@ -169,7 +165,7 @@ TEST(MarkPeriod, MarksTheDaysACalendarCanDisplay)
         {"2004-03", "2004-03-10 09:30:00 -5", "", 0},
     };
     for (const auto& row : table) {
-        FakeCalendar grid = Grid(row.grid);
+        FakeCalendar grid(row.grid);
         const Cycle cycle = Parse(row.period);
         MarkPeriod(&grid, cycle.start, cycle.crit);
         EXPECT_EQ(row.runs, grid.Runs()) << row.period;
@@ -199,7 +195,7 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
 // of 64 bits; "today" is pinned to 2004-03-10 09:30.
 std::string MarkFromSettings(const char* month, int64_t first = 0, int64_t last = 0)
 {
-    FakeCalendar grid = Grid(month);
+    FakeCalendar grid(month);
     if (!first && !last && !(grid.first.ToTime64(first) && grid.last.ToTime64(last)))
         return "no time values";
     fw::PinClock(COleDateTime(2004, 3, 10, 9, 30, 0));
@@ -220,7 +216,8 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleOrTodaysWithTheDefaults)
     EXPECT_EQ("2004-01-17+5", MarkFromSettings("2004-01"));
 
     int64_t first = 0, last = 0;
-    ASSERT_TRUE(Grid("2004-03").first.ToTime64(first) && Grid("2004-03").last.ToTime64(last));
+    ASSERT_TRUE(FakeCalendar("2004-03").first.ToTime64(first) &&
+                FakeCalendar("2004-03").last.ToTime64(last));
     for (auto range : {std::make_pair(int64_t{0}, last), std::make_pair(first, int64_t{-5}),
                        std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
         EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", range.first, range.second));
