@@ -1,11 +1,13 @@
 // Windows and menus through the translation engine: the program's own main
 // window with its pages, and its half-year calendar, with the kinds of
-// control the program does not use (a list view, a one-letter button) added.
+// control the program does not use (a list view, a one-letter button, a
+// label without an id) added.
 #include "lang/LanguageManager.h"
 
 #include <commctrl.h>
 
 #include <memory>
+#include <tuple>
 
 #include "framework/PropertySheet.h"
 #include "lang/ControlClasses.h"
@@ -86,8 +88,10 @@ struct MainWindow {
             sheet.SetActivePage(i);
         SendDlgItemMessageA(Page(2), IDC_OPT_LANGUAGE, CB_ADDSTRING, 0, LPARAM("english"));
         SendDlgItemMessageA(Page(2), IDC_OPT_LANGUAGE, CB_SETCURSEL, 0, 0);
-        CreateWindowExA(0, "Button", "?", WS_CHILD, 0, 0, 9, 9, main, HMENU(kQuestion), nullptr,
-                        nullptr);
+        for (auto [kind, text, id] :
+             {std::tuple{"Button", "?", kQuestion}, {"Static", "Label", -1}})
+            CreateWindowExA(0, kind, text, WS_CHILD, 0, 0, 9, 9, main, HMENU(INT_PTR(id)), nullptr,
+                            nullptr);
         view = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 99, 99, main,
                                HMENU(kView), nullptr, nullptr);
         for (const char* column : {"Colour", "Day"}) {
@@ -203,6 +207,7 @@ TEST_F(TranslationTest, TheFirstPassExportsTheBuiltInTextsAndEveryPassTranslates
     EXPECT_EQ("Erste|12|Tag|Farbe", Items(window.view)) << "12: not even looked up";
 
     const std::string exported = folder.Read("english.lng");
+    EXPECT_EQ(std::string::npos, exported.find("=Label")) << "a label without an id";
     ASSERT_TRUE(Translate(true, false, window.main, IDD_MAIN));
     EXPECT_EQ(exported, folder.Read("english.lng")) << "exported once only";
     EXPECT_EQ(kGerman, folder.Read("german.lng"));
@@ -240,14 +245,14 @@ TEST_F(TranslationTest, ADialogOfItsOwnWithItsCaptionButNothingWithoutAWindowOrA
 
 // Menu texts are exported up to a tab, a popup's under the first command of
 // its submenu, and translated keeping the part from the tab on; items
-// carrying data (the icon menu's) are left alone.
+// carrying data (the icon menu's) are left alone; a one-letter text is one.
 TEST_F(TranslationTest, MenusAndTheirSubmenus)
 {
     HMENU more = CreatePopupMenu(), window = CreatePopupMenu(), commands = CreatePopupMenu(),
           menu = CreateMenu();
     AppendMenuA(more, MF_STRING, 32775, "&Wizard...");
     AppendMenuA(window, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(window, MF_STRING, 32776, "&Hide");
+    AppendMenuA(window, MF_STRING, 32776, "H");
     AppendMenuA(commands, MF_STRING, 32771, "Open...\tCtrl+O");
     AppendMenuA(commands, MF_POPUP, UINT_PTR(more), "&More\tM");
     AppendMenuA(commands, MF_POPUP, UINT_PTR(window), "Window");
@@ -271,11 +276,10 @@ TEST_F(TranslationTest, MenusAndTheirSubmenus)
             GetMenuStringA(of, i, text, sizeof(text), MF_BYPOSITION);
             texts += text + std::string(GetSubMenu(of, i) ? "> " : "; ");
         }
-    EXPECT_EQ("-> Oeffnen...\tCtrl+O; Me&hr\tM> Window> ...; Beenden; ; &Wizard...; ; &Hide; ",
-              texts);
+    EXPECT_EQ("-> Oeffnen...\tCtrl+O; Me&hr\tM> Window> ...; Beenden; ; &Wizard...; ; H; ", texts);
     const std::string english = folder.Read("english.lng");
     EXPECT_EQ("[MenuID_134]\r\nID_32771=Open...\r\nID_32775=&Wizard...\r\nSubID_32775=&More\r\nID_"
-              "32776=&Hide\r\nID_32777=E&xit\r\n",
+              "32776=H\r\nID_32777=E&xit\r\n",
               english.substr(english.find("[MenuID")));
     DestroyMenu(menu);
 }

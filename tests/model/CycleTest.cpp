@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
+#include <tuple>
 
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
@@ -154,22 +155,19 @@ TEST(MarkCriticalDays, EveryDisplayableMonthFollowsTheRule)
 // the grid of December 1972 or after that of November 9999) are not asked for.
 TEST(MarkPeriod, MarksTheDaysACalendarCanDisplay)
 {
-    const struct {
-        const char *grid, *period, *runs;
-        long calls;
-    } table[] = {
+    const std::tuple<const char*, const char*, const char*, long> table[] = {
         {"2004-03", "2004-02-27 23:00:00 4", "2004-02-29+2", 4},
         {"1972-12", "1972-11-01 00:00:00 30", "1972-11-26+5", 5},
         {"9999-11", "9999-10-31 12:00:00 2147483647", "9999-10-31+42", 42},
         {"2004-03", "2004-03-10 09:30:00 0", "", 0},
         {"2004-03", "2004-03-10 09:30:00 -5", "", 0},
     };
-    for (const auto& row : table) {
-        FakeCalendar grid(row.grid);
-        const Cycle cycle = Parse(row.period);
+    for (const auto& [month, period, runs, calls] : table) {
+        FakeCalendar grid(month);
+        const Cycle cycle = Parse(period);
         MarkPeriod(&grid, cycle.start, cycle.crit);
-        EXPECT_EQ(row.runs, grid.Runs()) << row.period;
-        EXPECT_EQ(row.calls, grid.calls) << row.period;
+        EXPECT_EQ(runs, grid.Runs()) << period;
+        EXPECT_EQ(calls, grid.calls) << period;
     }
 }
 

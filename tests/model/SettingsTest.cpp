@@ -2,6 +2,8 @@
 // start date's text, and the Run value that starts the program with Windows.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "framework/TextCodec.h"
 #include "model/RegKey.h"
 #include "model/Settings.h"
@@ -132,10 +134,8 @@ TEST(Settings, TextsRoundTripInAnyScriptUpToTheBufferSize)
 
 TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
 {
-    const struct {
-        DWORD type;
-        std::string bytes, read; // read "english": the default
-    } table[] = {
+    // The type, the bytes stored and what is read ("english": the default).
+    const std::tuple<DWORD, std::string, std::string> table[] = {
         {REG_SZ, "german", "german"}, // stored without its NUL
         {REG_SZ, std::string("fr\0junk", 7), "fr"},
         {REG_EXPAND_SZ, "german", "english"},
@@ -144,11 +144,11 @@ TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
         {REG_SZ, kTooLong, "english"},
         {REG_SZ, kTooLong + '\0', "english"},
     };
-    for (const auto& row : table) {
-        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", row.type, row.bytes));
+    for (const auto& [type, bytes, read] : table) {
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", type, bytes));
         std::string text = "x";
-        EXPECT_EQ(row.read != "english", ReadSettingText(SettingLang, text)) << row.bytes.size();
-        EXPECT_EQ(row.read, text) << row.type << " " << row.bytes.size();
+        EXPECT_EQ(read != "english", ReadSettingText(SettingLang, text)) << bytes.size();
+        EXPECT_EQ(read, text) << type << " " << bytes.size();
     }
 }
 
