@@ -53,7 +53,7 @@ std::string Items(HWND list)
                                       0, 0));
     std::string items;
     for (int i = 0; i < rows + Header_GetItemCount(header); ++i) {
-        char text[64] = {};
+        char text[300] = {};
         LVITEMA row{};
         HDITEMA column{};
         column.mask = HDI_TEXT;
@@ -127,15 +127,17 @@ struct MainWindow {
     HWND view;
 };
 
-const char kGerman[] =
+// The list view's second column gets a text longer than a header holds.
+const std::string kGerman =
     "[DialogID_102]\r\nID_0=Velindra\r\nID_4=&Assistent\r\nID_2002=Hilfe?\r\nID_3=Beenden\r\n"
     "[DialogID_102 - PageNo_1]\r\nID_0=Planer\r\n"
     "[DialogID_102 - PageNo_2]\r\nID_1005=Mit &Windows starten\r\n"
     "[DialogID_102 - PageNo_2 - ComboBoxID_1043]\r\nID_0=Englisch\r\n"
     "[DialogID_102 - ListBoxID_1023]\r\nID_2=Optionen\r\n"
     "[DialogID_102 - "
-    "ListCtrlID_2001]\r\nID_0=Erste\r\nID_1=Zwoelf\r\nID_1000=Tag\r\nID_1001=Farbe\r\n"
-    "[DialogID_131]\r\nID_0=Halbjahreskalender\r\nID_1006=&Weiter >>\r\n";
+    "ListCtrlID_2001]\r\nID_0=Erste\r\nID_1=Zwoelf\r\nID_1000=Tag\r\nID_1001=" +
+    std::string(300, 'F') +
+    "\r\n[DialogID_131]\r\nID_0=Halbjahreskalender\r\nID_1006=&Weiter >>\r\n";
 
 class TranslationTest : public LanguageFolderTest {
 protected:
@@ -204,7 +206,7 @@ TEST_F(TranslationTest, TheFirstPassExportsTheBuiltInTextsAndEveryPassTranslates
     EXPECT_EQ("Monitor|Scheduler|Optionen|About*",
               Items(GetDlgItem(window.main, IDC_MAIN_NAVIGATION)));
     EXPECT_EQ("Englisch*", Items(GetDlgItem(window.Page(2), IDC_OPT_LANGUAGE)));
-    EXPECT_EQ("Erste|12|Tag|Farbe", Items(window.view)) << "12: not even looked up";
+    EXPECT_EQ("Erste|12|Tag|" + std::string(259, 'F'), Items(window.view)) << "12: not looked up";
 
     const std::string exported = folder.Read("english.lng");
     EXPECT_EQ(std::string::npos, exported.find("=Label")) << "a label without an id";
