@@ -28,7 +28,7 @@ TEST_F(FoldersTest, AFolderNamedInAnyScriptWorksAsAnyOther)
     const std::wstring russian = L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439";
     StoreSettings(1);
     ProgramFolder folder(L"\u6F22\u5B57 \u0442\u0435\u0441\u0442\u2713 \U0001F389");
-    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(folder.ready);
     ASSERT_TRUE(folder.Write(russian + L".lng", "[DialogID_102]\r\nID_2=Spravka\r\n"));
     Program program(folder);
     HWND main = program.Main();

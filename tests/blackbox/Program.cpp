@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <vector>
 
 #include "framework/DateTime.h"
 #include "model/Settings.h"
@@ -11,28 +10,18 @@
 namespace blackbox {
 namespace {
 
-// The top-level windows of a process.
-std::vector<HWND> WindowsOf(DWORD process)
+std::function<bool(HWND)> OfClass(const char* className)
 {
-    std::pair<DWORD, std::vector<HWND>> search{process, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s->first)
-                s->second.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    return [className](HWND window) {
+        char name[64] = "";
+        ::GetClassNameA(window, name, sizeof(name));
+        return lstrcmpiA(name, className) == 0;
+    };
 }
 
-bool IsOfClass(HWND window, const char* className)
+std::function<bool(HWND)> Holding(int controlId)
 {
-    char name[64] = "";
-    ::GetClassNameA(window, name, sizeof(name));
-    return lstrcmpiA(name, className) == 0;
+    return [controlId](HWND window) { return ::GetDlgItem(window, controlId) != nullptr; };
 }
 
 } // namespace
@@ -40,22 +29,22 @@ bool IsOfClass(HWND window, const char* className)
 ProgramFolder::ProgramFolder(const std::wstring& name)
 {
     static int serial = 0;
-    root_ = std::filesystem::temp_directory_path() /
+    path_ = std::filesystem::temp_directory_path() /
             ("velindra-box-" + std::to_string(::GetCurrentProcessId()) + "-" +
-             std::to_string(++serial));
-    std::filesystem::create_directories(root_ / name);
-    path_ = (root_ / name).wstring();
+             std::to_string(++serial)) /
+            name;
+    std::filesystem::create_directories(path_);
     // The build put velindra.exe and its help beside this test executable.
     wchar_t self[MAX_PATH] = {};
     const std::wstring build(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH));
     for (const wchar_t* file : {L"\\velindra.chm", L"\\velindra.exe"})
-        ready_ = ::CopyFileW((build.substr(0, build.find_last_of(L'\\')) + file).c_str(),
-                             (path_ + file).c_str(), FALSE);
+        ready = ::CopyFileW((build.substr(0, build.find_last_of(L'\\')) + file).c_str(),
+                            (Path() + file).c_str(), FALSE);
 }
 
 ProgramFolder::~ProgramFolder()
 {
-    testing_support::RemoveFolder(root_.wstring());
+    testing_support::RemoveFolder(path_.parent_path().wstring());
 }
 
 Program::Program(const ProgramFolder& folder)
@@ -74,9 +63,8 @@ Program::~Program()
     if (!process_.hProcess)
         return;
     if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        for (HWND w : WindowsOf(Id()))
-            if (IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS))
-                ::PostMessageA(w, WM_CLOSE, 0, 0);
+        for (HWND w : Windows(OfClass(VELINDRA_MAIN_WINDOW_CLASS), false))
+            ::PostMessageA(w, WM_CLOSE, 0, 0);
         if (::WaitForSingleObject(process_.hProcess, 3000) == WAIT_TIMEOUT)
             ::TerminateProcess(process_.hProcess, 99);
         ::WaitForSingleObject(process_.hProcess, 3000);
@@ -87,7 +75,7 @@ Program::~Program()
 
 HWND Program::Main() const
 {
-    HWND main = WaitFor([](HWND w) { return IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS); }, false);
+    HWND main = WaitFor(OfClass(VELINDRA_MAIN_WINDOW_CLASS), false);
     // Start-up is over once the program waits for the user.
     ::WaitForInputIdle(process_.hProcess, kPatience);
     if (main)
@@ -97,32 +85,36 @@ HWND Program::Main() const
 
 HWND Program::WaitForClass(const char* className) const
 {
-    return WaitFor([&](HWND w) { return IsOfClass(w, className); });
+    return WaitFor(OfClass(className));
 }
 
 HWND Program::WaitForWindow(int controlId) const
 {
-    return WaitFor([&](HWND w) { return ::GetDlgItem(w, controlId) != nullptr; });
+    return WaitFor(Holding(controlId));
+}
+
+std::vector<HWND> Program::Windows(const std::function<bool(HWND)>& match, bool visible) const
+{
+    std::vector<HWND> windows;
+    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(w, &owner);
+        if (owner == Id() && (!visible || ::IsWindowVisible(w)) && match(w))
+            windows.push_back(w);
+    }
+    return windows;
 }
 
 HWND Program::WaitFor(const std::function<bool(HWND)>& match, bool visible) const
 {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND w : WindowsOf(Id()))
-            if ((!visible || ::IsWindowVisible(w)) && match(w))
-                found = w;
-        return found != nullptr;
-    });
-    return found;
+    std::vector<HWND> found;
+    WaitUntil([&] { return !(found = Windows(match, visible)).empty(); });
+    return found.empty() ? nullptr : found.back();
 }
 
 int Program::CountWindows(int controlId, bool visible) const
 {
-    int count = 0;
-    for (HWND w : WindowsOf(Id()))
-        count += (!visible || ::IsWindowVisible(w)) && ::GetDlgItem(w, controlId);
-    return count;
+    return static_cast<int>(Windows(Holding(controlId), visible).size());
 }
 
 bool Program::EndsCleanly(DWORD patience) const
@@ -141,17 +133,10 @@ void Settle(HWND window)
 
 HWND FindDescendant(HWND root, int id)
 {
-    std::pair<int, HWND> search{id, nullptr};
-    ::EnumChildWindows(
-        root,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<std::pair<int, HWND>*>(data);
-            if (::GetDlgCtrlID(window) == s->first)
-                s->second = window;
-            return !s->second;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    for (HWND child = ::GetWindow(root, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (HWND found = ::GetDlgCtrlID(child) == id ? child : FindDescendant(child, id))
+            return found;
+    return nullptr;
 }
 
 std::wstring TextOf(HWND window)

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "tests/support/Sandbox.h"
 
@@ -28,8 +29,8 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-    std::wstring Path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::wstring Path() const { return path_.wstring(); }
+    std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
     bool Write(const std::wstring& name, const std::string& bytes) const
     {
         return testing_support::WriteWholeFile(File(name), bytes);
@@ -38,12 +39,10 @@ public:
     {
         return testing_support::ReadWholeFile(File(name));
     }
-    bool Ready() const { return ready_; }
+    bool ready = false;
 
 private:
-    std::filesystem::path root_;
-    std::wstring path_;
-    bool ready_ = false;
+    std::filesystem::path path_;
 };
 
 // One run of the program from a folder.
@@ -58,11 +57,10 @@ public:
     DWORD Id() const { return process_.dwProcessId; }
     // The main window (found by its class), once it exists and answers.
     HWND Main() const;
-    // A top-level window of the process of the class (a pop-up menu is
-    // "#32768"), visible; waits for it. Null when there is none in time.
+    // A visible top-level window of the process of the class (a pop-up menu
+    // is "#32768") or holding a control with the id; waits for it. Null when
+    // there is none in time.
     HWND WaitForClass(const char* className) const;
-    // A top-level window of the process holding a control with the id,
-    // visible; waits for it. Null when there is none in time.
     HWND WaitForWindow(int controlId) const;
     // How many top-level windows of the process hold a control with the id.
     int CountWindows(int controlId, bool visible = true) const;
@@ -70,6 +68,8 @@ public:
     bool EndsCleanly(DWORD patience = kPatience) const;
 
 private:
+    // The top-level windows of the process that match (and are visible).
+    std::vector<HWND> Windows(const std::function<bool(HWND)>& match, bool visible) const;
     HWND WaitFor(const std::function<bool(HWND)>& match, bool visible = true) const;
 
     PROCESS_INFORMATION process_{};

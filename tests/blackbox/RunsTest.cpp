@@ -100,7 +100,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         testing_support::ReadFileBytes(testing_support::ShippedLanguageFile("english.lng"));
     ASSERT_FALSE(shipped.empty()) << "no lang/shipped/english.lng (VELINDRA_SOURCE_DIR)";
     ProgramFolder folder;
-    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(folder.ready);
     {
         Program program(folder);
         WalkTheWizard(program);

@@ -12,6 +12,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
@@ -31,12 +32,12 @@ const std::pair<HKEY, const char*> kRunKeys[] = {
     {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run"},
 };
 
+namespace fs = std::filesystem;
+
 // A path of the build machine; a Unix one is reached through Wine's Z: drive.
-std::string BuildPath(const char* path)
+std::string BuildPath(const std::string& path)
 {
-    std::string windowsPath = path[0] == '/' ? std::string("Z:") + path : path;
-    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-    return windowsPath;
+    return fs::path(path[0] == '/' ? "Z:" + path : path).make_preferred().string();
 }
 
 std::string FolderOf(int csidl, const char* name)
@@ -45,32 +46,21 @@ std::string FolderOf(int csidl, const char* name)
     SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
     return path + std::string(name);
 }
-std::string DefaultFolder()
-{
-    return FolderOf(CSIDL_LOCAL_APPDATA, "\\Programs\\Velindra");
-}
-std::string ShortcutPath()
-{
-    return FolderOf(CSIDL_PROGRAMS, "\\Velindra.lnk");
-}
+const std::string kDefaultFolder = FolderOf(CSIDL_LOCAL_APPDATA, "\\Programs\\Velindra");
+const std::string kShortcut = FolderOf(CSIDL_PROGRAMS, "\\Velindra.lnk");
 
 bool Exists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    std::error_code error;
+    return fs::exists(path, error);
 }
 
-// The names in a folder, sorted; a subfolder's with a backslash.
-std::vector<std::string> FilesIn(const std::string& folder)
+// The names in a folder, sorted, with the names of what an installation adds.
+std::vector<std::string> FilesIn(const std::string& folder, std::vector<std::string> names = {})
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name + (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
-    }
-    FindClose(search);
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -79,11 +69,8 @@ std::vector<std::string> FilesIn(const std::string& folder)
 // read-me, the licence, the uninstaller and the shipped language files.
 std::vector<std::string> InstalledFiles()
 {
-    std::vector<std::string> files = FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES));
-    files.insert(files.end(),
-                 {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm", "velindra.exe"});
-    std::sort(files.begin(), files.end());
-    return files;
+    return FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES),
+                   {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm", "velindra.exe"});
 }
 
 std::string ReadString(HKEY root, const char* key, const char* name)
@@ -143,12 +130,11 @@ DWORD InstallSilently(const std::string& folder = std::string())
 // copy outside the folder, and waited for.
 DWORD UninstallSilently(const std::string& folder)
 {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string copy = std::string(temp) + "velindra-uninstall-test.exe";
-    CopyFileA((folder + "\\Uninstall.exe").c_str(), copy.c_str(), FALSE);
-    const DWORD code = WaitForEnd(Start("\"" + copy + "\" /S _?=" + folder));
-    DeleteFileA(copy.c_str());
+    const fs::path copy = fs::temp_directory_path() / "velindra-uninstall-test.exe";
+    std::error_code error;
+    fs::copy_file(folder + "\\Uninstall.exe", copy, fs::copy_options::overwrite_existing, error);
+    const DWORD code = WaitForEnd(Start("\"" + copy.string() + "\" /S _?=" + folder));
+    fs::remove(copy, error);
     return code;
 }
 
@@ -197,18 +183,19 @@ struct StandIn {
 // value or settings key.
 class InstallerTest : public testing::Test {
 protected:
-    void SetUp() override { RemoveTraces(DefaultFolder()); }
+    void SetUp() override { RemoveTraces(kDefaultFolder); }
     void TearDown() override
     {
-        RemoveTraces(DefaultFolder());
+        RemoveTraces(kDefaultFolder);
         RemoveTraces(scratch_.File("Velindra"));
     }
     // Everything an installation into the folder may have left, the user's
     // own files in it included.
     static void RemoveTraces(const std::string& folder)
     {
-        testing_support::RemoveFolder(std::wstring(folder.begin(), folder.end()));
-        DeleteFileA(ShortcutPath().c_str());
+        std::error_code error;
+        fs::remove_all(folder, error);
+        fs::remove(kShortcut, error);
         RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
         for (const auto& [root, key] : kRunKeys)
@@ -217,7 +204,7 @@ protected:
     static void ExpectNoInstallation(const std::string& folder)
     {
         EXPECT_FALSE(Exists(folder + "\\velindra.exe"));
-        EXPECT_FALSE(Exists(ShortcutPath()));
+        EXPECT_FALSE(Exists(kShortcut));
         EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), "");
     }
 
@@ -228,10 +215,10 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 {
     // Settings of an earlier run: the program starts with its window shown.
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kSettingsKey, "StartDate", "2004 5 20 0 0 0"));
-    const std::string folder = DefaultFolder(), exe = folder + "\\velindra.exe";
+    const std::string folder = kDefaultFolder, exe = folder + "\\velindra.exe";
     ASSERT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
-    EXPECT_TRUE(Exists(ShortcutPath()));
+    EXPECT_TRUE(Exists(kShortcut));
     const std::string uninstaller = "\"" + folder + "\\Uninstall.exe\"";
     const std::pair<const char*, std::string> entry[] = {
         {"DisplayName", "Velindra"},
@@ -251,7 +238,7 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 
     // An upgrade while the program runs: the installer closes it as its close
     // box would, and keeps the user's own language file.
-    const std::wstring mine = std::wstring(folder.begin(), folder.end()) + L"\\mine.lng";
+    const std::wstring mine = fs::path(folder + "\\mine.lng").wstring();
     ASSERT_TRUE(testing_support::WriteWholeFile(mine, "[Options]\n"));
     // (Never ASSERT while it may run: the end waited for ends it by force.)
     HANDLE running = StartInstalled(folder);
@@ -295,7 +282,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
         EXPECT_EQ(g_closeRequests, 1);
     }
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
-    EXPECT_TRUE(Exists(ShortcutPath()));
+    EXPECT_TRUE(Exists(kShortcut));
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), "Velindra");
 }
 
@@ -307,7 +294,7 @@ TEST_F(InstallerTest, ChangesNothingWhenTheFolderCannotBeWritten)
     ASSERT_TRUE(Exists("Z:\\proc"));
     EXPECT_EQ(InstallSilently(folder), kStopped);
     ExpectNoInstallation(folder);
-    EXPECT_FALSE(Exists(DefaultFolder()));
+    EXPECT_FALSE(Exists(kDefaultFolder));
 }
 
 } // namespace
