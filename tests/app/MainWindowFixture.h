@@ -78,10 +78,7 @@ public:
     ModalScript(int controlId, std::vector<Step> steps) : id_(controlId), steps_(std::move(steps))
     {
         current_ = this;
-        timer_ = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-            if (current_)
-                current_->Tick();
-        });
+        timer_ = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) { current_->Tick(); });
     }
     ~ModalScript()
     {
@@ -95,20 +92,21 @@ public:
     int Seen() const { return seen_; } // the windows met
 
 private:
-    static BOOL CALLBACK Match(HWND w, LPARAM found)
+    static BOOL CALLBACK Match(HWND w, LPARAM)
     {
         char kind[16] = "";
         ::GetClassNameA(w, kind, sizeof(kind));
         const int id = current_->id_;
         if (::IsWindowVisible(w) &&
             (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0 : ::GetDlgItem(w, id) != nullptr))
-            *reinterpret_cast<HWND*>(found) = w;
+            current_->found_ = w;
         return TRUE;
     }
     void Tick()
     {
-        HWND window = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), Match, reinterpret_cast<LPARAM>(&window));
+        found_ = nullptr;
+        ::EnumThreadWindows(::GetCurrentThreadId(), Match, 0);
+        HWND window = found_;
         if (!window)
             return;
         seen_ += window != window_;
@@ -130,7 +128,7 @@ private:
     size_t next_ = 0;
     int idleTicks_ = 0, seen_ = 0;
     bool leftOpen_ = false;
-    HWND window_ = nullptr;
+    HWND window_ = nullptr, found_ = nullptr;
     UINT_PTR timer_ = 0;
 };
 

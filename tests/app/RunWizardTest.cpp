@@ -32,28 +32,7 @@ Step SetPicker(const COleDateTime& date)
     };
 }
 
-class RunWizardTest : public MainWindowEnvironment {
-protected:
-    // The Wizard button, and the wizard worked by the steps.
-    void RunWizard(std::vector<Step> steps)
-    {
-        steps.insert(steps.begin(), [this](HWND sheet) {
-            EXPECT_EQ(::GetWindow(sheet, GW_OWNER), main->m_hWnd);
-            EXPECT_FALSE(::IsWindowEnabled(main->m_hWnd));
-        });
-        ModalScript script(kWizard, steps);
-        main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_WIZARD, BN_CLICKED), 0);
-        EXPECT_EQ(script.Seen(), 1);
-        EXPECT_TRUE(::IsWindowEnabled(main->m_hWnd));
-    }
-    std::string SchedulerText(int id) const
-    {
-        char text[16] = {};
-        ::GetDlgItemTextA(main->Scheduler().m_hWnd, id, text, sizeof(text));
-        return text;
-    }
-    COleDateTime SchedulerDate() const { return DateOf(main->Scheduler().m_hWnd, IDC_SCHED_DATE); }
-};
+using RunWizardTest = MainWindowEnvironment;
 
 TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothing)
 {
@@ -65,6 +44,15 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
         ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
         keyed = DateOf(CurrentPage(sheet), IDC_WIZ1_DATE);
+    };
+    const Step owned = [&](HWND sheet) { // the main window its owner, disabled meanwhile
+        EXPECT_EQ(::GetWindow(sheet, GW_OWNER), main->m_hWnd);
+        EXPECT_FALSE(::IsWindowEnabled(main->m_hWnd));
+    };
+    auto shown = [&](int id) {
+        char text[16] = {};
+        ::GetDlgItemTextA(main->Scheduler().m_hWnd, id, text, sizeof(text));
+        return std::string(text);
     };
     const Step next = Press(PSBTN_NEXT), back = Press(PSBTN_BACK);
     const Step finish = Press(PSBTN_FINISH), cancel = Press(PSBTN_CANCEL);
@@ -92,7 +80,7 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     } table[] = {
         // clang-format off
         // The picker keeps the opening time while time passes.
-        {"untouched", &kOpened, 3, 28, pink, {later9, next, next, finish}},
+        {"untouched", &kOpened, 3, 28, pink, {owned, later9, next, next, finish}},
         // The count pages were never made and hold 0, which must not be stored.
         {"Finish at once", &kOpened, 3, 28, pink, {finish}},
         {"unusable counts", &kOpened, 3, 28, pink, {next, crit("45"), next, clear(""), finish}},
@@ -116,15 +104,20 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         main->Scheduler().LoadFromSettings();
         main->RefreshCycleState();
         main->Monitor().Calendar().SetMonth(kSampleStart); // a refresh brings back May
-        RunWizard(row.script);
+        {
+            ModalScript script(kWizard, row.script); // the Wizard button
+            main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_WIZARD, BN_CLICKED), 0);
+            EXPECT_EQ(script.Seen(), 1);
+        }
+        EXPECT_TRUE(::IsWindowEnabled(main->m_hWnd));
         const COleDateTime start = row.start ? *row.start : kSampleStart;
         COleDateTime stored;
         EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == start);
         EXPECT_EQ(ReadSettingDword(SettingCritDayCount), DWORD(row.crit));
         EXPECT_EQ(ReadSettingDword(SettingClearDayCount), DWORD(row.clear));
-        EXPECT_EQ(SchedulerDate(), start);
-        EXPECT_EQ(SchedulerText(IDC_SCHED_CRIT_EDIT), std::to_string(row.crit));
-        EXPECT_EQ(SchedulerText(IDC_SCHED_CLEAR_EDIT), std::to_string(row.clear));
+        EXPECT_EQ(DateOf(main->Scheduler().m_hWnd, IDC_SCHED_DATE), start);
+        EXPECT_EQ(shown(IDC_SCHED_CRIT_EDIT) + "/" + shown(IDC_SCHED_CLEAR_EDIT),
+                  std::to_string(row.crit) + "/" + std::to_string(row.clear));
         EXPECT_EQ(ShownMonth(), row.start ? 5 : 3);
         EXPECT_TRUE(row.state < 0 || int(main->GetTrayState()) == row.state);
         if (&row == table)

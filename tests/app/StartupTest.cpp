@@ -21,33 +21,7 @@ protected:
     MainDialog* NewMainDialog() override { return new CountingMainDialog; }
 };
 
-class StartupTest : public ProgramEnvironment {
-protected:
-    // One run of the program up to its message loop, the offer (if it comes)
-    // answered by the steps; the number of offers.
-    int Start(TestApp& app, std::vector<Step> answer)
-    {
-        g_wizardRuns = 0;
-        answer.insert(answer.begin(), [&](HWND offer) {
-            hiddenDuringOffer = !app.GetMainDialog()->IsWindowVisible();
-            EXPECT_NE(::SendDlgItemMessageA(offer, IDC_FIRST_ICON, STM_GETICON, 0, 0), 0);
-        });
-        ModalScript script(IDC_FIRST_LAUNCH_WIZARD, answer);
-        EXPECT_TRUE(app.InitInstance());
-        // The program opens the topics of its help file.
-        EXPECT_EQ(SetHelpTopicOpener(nullptr), &OpenHtmlHelpTopic);
-        return script.Seen();
-    }
-    // Exit, then what the framework does after the loop.
-    static void End(TestApp& app)
-    {
-        app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_EXIT, 0);
-        EXPECT_TRUE(TakeQuitMessage());
-        app.ExitInstance();
-    }
-
-    bool hiddenDuringOffer = false;
-};
+using StartupTest = ProgramEnvironment;
 
 Step Choose(int id)
 {
@@ -84,9 +58,22 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         if (!row.offers) {
             ASSERT_TRUE(OpenSettingsKey());
         }
+        // One run up to the message loop, the offer (if it comes) answered.
         TestApp app;
-        hiddenDuringOffer = false;
-        EXPECT_EQ(Start(app, row.steps), row.offers) << row.answer;
+        bool hiddenDuringOffer = false;
+        g_wizardRuns = 0;
+        std::vector<Step> steps = row.steps;
+        steps.insert(steps.begin(), [&](HWND offer) {
+            hiddenDuringOffer = !app.GetMainDialog()->IsWindowVisible();
+            EXPECT_NE(::SendDlgItemMessageA(offer, IDC_FIRST_ICON, STM_GETICON, 0, 0), 0);
+        });
+        {
+            ModalScript script(IDC_FIRST_LAUNCH_WIZARD, steps);
+            EXPECT_TRUE(app.InitInstance());
+            EXPECT_EQ(script.Seen(), row.offers) << row.answer;
+        }
+        // The program opens the topics of its help file.
+        EXPECT_EQ(SetHelpTopicOpener(nullptr), &OpenHtmlHelpTopic);
         EXPECT_EQ(app.IsFirstRun(), row.offers == 1) << row.answer;
         EXPECT_EQ(hiddenDuringOffer, row.offers == 1) << row.answer;
         EXPECT_EQ(g_wizardRuns, row.wizardRuns) << row.answer;
@@ -95,7 +82,10 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_EQ(help_testing::LoadedLibrary(), nullptr);
         const HWND window = app.GetMainDialog()->m_hWnd;
         const HWND sheet = app.GetMainDialog()->Sheet().m_hWnd;
-        End(app);
+        // Exit, then what the framework does after the loop.
+        app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_EXIT, 0);
+        EXPECT_TRUE(TakeQuitMessage());
+        app.ExitInstance();
         EXPECT_FALSE(::IsWindow(window) || ::IsWindow(sheet)) << row.answer;
         EXPECT_EQ(app.GetMainDialog(), nullptr);
         EXPECT_EQ(AfxGetMainWnd(), nullptr);

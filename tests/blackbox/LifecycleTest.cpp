@@ -1,10 +1,11 @@
 // What keeps the program right over weeks in the notification area: one
 // instance, the icon back after the shell restarts, never two of its windows
-// at once, and a graceful end on any request.
+// at once, and its state kept at log-off.
 #include "tests/blackbox/Program.h"
 
 #include <shellapi.h>
 
+#include "model/Settings.h"
 #include "res/resource.h"
 
 namespace blackbox {
@@ -12,9 +13,11 @@ namespace {
 
 using LifecycleTest = BlackBoxTest;
 
-TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartAndOneWindowOfEachKind)
+TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAndLogOff)
 {
-    StoreSettings(0, 0);
+    // A later run (a settings key): hidden, the help window on hiding.
+    WriteSettingDword(SettingVisibled, 0);
+    WriteSettingDword(SettingHideMessage, 0);
     ProgramFolder folder;
     Program program(folder);
     HWND main = program.Main();
@@ -54,20 +57,11 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartAndOneWindowOfEachKind
     EXPECT_EQ(program.CountWindows(IDC_HALF_PREVIOUS), 1);
     ::PostMessageA(halfYear, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
-}
 
-// Log-off while hidden: the state is stored as the close box stores it (the
-// next start is hidden too) and the icon goes. (WM_CLOSE from outside, as End
-// task or an installer sends it: the installer's tests.)
-TEST_F(LifecycleTest, LogOffStoresTheStateAndTakesTheIconAway)
-{
-    StoreSettings(1);
-    ProgramFolder folder;
-    Program program(folder);
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(HasNotificationIcon(main));
-    ::SendMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
+    // Log-off while hidden: the state is stored as the close box stores it
+    // (the next start is hidden too) and the icon goes. (WM_CLOSE from
+    // outside, as End task or an installer sends it: the installer's tests.)
+    WriteSettingDword(SettingVisibled, 1);
     EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
     ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(StoredDword("Visibled"), 0);

@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-
-#include "framework/DateTime.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 
@@ -183,15 +181,6 @@ void BlackBoxTest::TearDown()
 {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
     SetAutoload(false);
-}
-
-void BlackBoxTest::StoreSettings(DWORD visible, DWORD hideMessage)
-{
-    WriteSettingDword(SettingVisibled, visible);
-    WriteSettingDword(SettingHideMessage, hideMessage);
-    WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
-    WriteSettingDword(SettingCritDayCount, 5);
-    WriteSettingDword(SettingClearDayCount, 30);
 }
 
 } // namespace blackbox

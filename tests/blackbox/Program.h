@@ -31,14 +31,6 @@ public:
 
     std::wstring Path() const { return path_.wstring(); }
     std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
-    bool Write(const std::wstring& name, const std::string& bytes) const
-    {
-        return testing_support::WriteWholeFile(File(name), bytes);
-    }
-    std::string Read(const std::wstring& name) const // empty when missing
-    {
-        return testing_support::ReadWholeFile(File(name));
-    }
     bool ready = false;
 
 private:
@@ -106,8 +98,6 @@ class BlackBoxTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // A later run: the settings key with the given values (plus a sample cycle).
-    static void StoreSettings(DWORD visible, DWORD hideMessage = 1);
 };
 
 } // namespace blackbox

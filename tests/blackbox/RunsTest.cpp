@@ -1,16 +1,22 @@
-// Three runs of the real program from one folder. The first run offers the
+// Three runs of the real program from one folder, whose name holds characters
+// of any script (per-user installs live under the user's profile, whose name
+// can be anything; a path longer than MAX_PATH cannot be started by
+// CreateProcess: the language tests cover it). The first run offers the
 // wizard while the main window (with its own caption) is still hidden; taking
 // it, then every window (the wizard's steps, the four pages, the half-year
 // calendar, the help window on hiding, the icon's menu) opens once. What the
 // program writes of them is exactly the English template that ships
 // (lang/shipped/english.lng): a control or menu item added without making the
-// template again (scripts/template) fails here. The window then shows or
-// stays hidden as it was at the end of the run before; Exit from the window,
-// Exit from the icon's menu and the close box end the program.
+// template again (scripts/template) fails here. In the second, a language
+// named in any script is listed, chosen, stored as it is spelt and applied,
+// starting with Windows names the program's whole path, and help opens. The
+// window shows or stays hidden as it was at the end of the run before; Exit
+// from the window, Exit from the icon's menu and the close box end it.
 #include "tests/blackbox/Program.h"
 
 #include <commctrl.h>
 
+#include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/LanguageText.h"
 
@@ -84,6 +90,42 @@ void WalkTheWindows(const Program& program)
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
 }
 
+std::wstring ReadText(HKEY root, const std::wstring& key, const wchar_t* name)
+{
+    wchar_t text[1024] = {};
+    DWORD size = sizeof(text);
+    ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
+}
+
+// The second run: a language named in Russian chosen on the Options page,
+// starting with Windows ticked (one Run value, the machine's when the user
+// may write it), and the help.
+const std::wstring kRussian = L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439";
+
+void ChooseRussianAndStartWithWindows(const Program& program, const ProgramFolder& folder)
+{
+    HWND main = program.Main();
+    HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
+    const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(kRussian.c_str()));
+    ASSERT_GE(index, 0);
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    const std::string settings = SettingsKeyPath();
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, std::wstring(settings.begin(), settings.end()), L"Lang"),
+              kRussian);
+    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_HELP)), L"Spravka");
+    ::SendMessageA(FindDescendant(main, IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
+    const wchar_t* run = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, L"Velindra") +
+                  ReadText(HKEY_CURRENT_USER, run, L"Velindra"),
+              L"\"" + folder.File(L"velindra.exe") + L"\"");
+    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HELP, 0);
+    EXPECT_NE(program.WaitForClass("HH Parent"), nullptr) << "no help window";
+}
+
 std::string TemplateFaults(const std::string& shipped, const std::string& written)
 {
     std::string faults;
@@ -99,7 +141,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
     const std::string shipped =
         testing_support::ReadFileBytes(testing_support::ShippedLanguageFile("english.lng"));
     ASSERT_FALSE(shipped.empty()) << "no lang/shipped/english.lng (VELINDRA_SOURCE_DIR)";
-    ProgramFolder folder;
+    ProgramFolder folder(L"\u6F22\u5B57 \u0442\u0435\u0441\u0442\u2713 \U0001F389");
     ASSERT_TRUE(folder.ready);
     {
         Program program(folder);
@@ -108,7 +150,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         ::PostMessageA(::GetDlgItem(program.Main(), IDC_MAIN_EXIT), BM_CLICK, 0, 0);
         EXPECT_TRUE(program.EndsCleanly());
     }
-    const std::string written = folder.Read(L"english.lng");
+    const std::string written = testing_support::ReadWholeFile(folder.File(L"english.lng"));
     ASSERT_EQ(TemplateFaults(shipped, written), "")
         << "the program wrote (scripts/template makes it again):\n";
     // The same texts in the same order, CRLF line ends: the program has
@@ -117,12 +159,16 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
     EXPECT_EQ(StoredDword("Visibled"), 1);
     EXPECT_EQ(StoredDword("HideMessage"), 0);
     {
-        // Shown again, no offer; Hide brings the help window; Exit from the menu while hidden.
+        ASSERT_TRUE(testing_support::WriteWholeFile(folder.File(kRussian + L".lng"),
+                                                    "[DialogID_102]\r\nID_2=Spravka\r\n"));
+        // Shown again, no offer; another language; Hide brings the help
+        // window; Exit from the menu while hidden.
         Program program(folder);
         HWND main = program.Main();
         ASSERT_NE(main, nullptr);
         EXPECT_TRUE(::IsWindowVisible(main));
         EXPECT_EQ(program.CountWindows(IDC_FIRST_LAUNCH_WIZARD, false), 0);
+        ChooseRussianAndStartWithWindows(program, folder);
         ::PostMessageA(::GetDlgItem(main, IDC_MAIN_HIDE), BM_CLICK, 0, 0);
         ASSERT_TRUE(CloseWith(program, IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK));
         ::PostMessageA(main, WM_COMMAND, ID_MENU_EXIT, 0);
@@ -141,7 +187,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         EXPECT_TRUE(program.EndsCleanly());
     }
     EXPECT_EQ(StoredDword("Visibled"), 1);
-    EXPECT_EQ(folder.Read(L"english.lng"), written);
+    EXPECT_EQ(testing_support::ReadWholeFile(folder.File(L"english.lng")), written);
 }
 
 } // namespace

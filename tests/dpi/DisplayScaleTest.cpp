@@ -45,18 +45,16 @@ int RunAtDpi(int dpi, const std::string& filter)
         return -1;
     ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
     char self[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command = std::string("\"") + self + "\" --gtest_filter=" + filter;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
+    std::string command = "\"" + std::string(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH)) +
+                          "\" --gtest_filter=" + filter;
+    STARTUPINFOA startup{sizeof(startup)};
     PROCESS_INFORMATION process{};
     DWORD code = DWORD(-1);
     if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                          &startup, &process)) {
-        if (::WaitForSingleObject(process.hProcess, 180000) == WAIT_OBJECT_0)
-            ::GetExitCodeProcess(process.hProcess, &code);
-        else
-            ::TerminateProcess(process.hProcess, 1);
+        if (::WaitForSingleObject(process.hProcess, 180000) != WAIT_OBJECT_0)
+            ::TerminateProcess(process.hProcess, code); // and so it fails
+        ::GetExitCodeProcess(process.hProcess, &code);
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
     }

@@ -4,6 +4,7 @@
 // release), and the help file has it; every link, picture, contents entry and
 // index entry of the help file leads to a file (and anchor) of its own. The
 // built velindra.chm is read as the build unpacked it (help/contents).
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -111,15 +112,13 @@ TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
 
 TEST_F(HelpFile, EveryLinkPictureContentsAndIndexEntryLeadsInsideAndSearchIsBuilt)
 {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((ContentsFolder() + "*.htm").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    do {
-        for (const char* pattern : {"href\\s*=\\s*\"([^\"]*)\"", "src\\s*=\\s*\"([^\"]*)\""})
-            for (const std::string& link : Captures(Read(found.cFileName), pattern))
-                EXPECT_TRUE(LeadsInside(found.cFileName, link));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    std::error_code error;
+    for (const auto& file : std::filesystem::directory_iterator(ContentsFolder(), error))
+        if (const std::string name = file.path().filename().string();
+            name.find(".htm") != name.npos)
+            for (const std::string& link :
+                 Captures(Read(name), "(?:href|src)\\s*=\\s*\"([^\"]*)\""))
+                EXPECT_TRUE(LeadsInside(name, link));
     for (const char* list : {"velindra.hhc", "velindra.hhk"}) {
         const std::vector<std::string> entries =
             Captures(Read(list), "name\\s*=\\s*\"Local\"\\s+value\\s*=\\s*\"([^\"]*)\"");

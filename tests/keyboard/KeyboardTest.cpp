@@ -20,13 +20,6 @@ protected:
     }
     // A key pressed and released on the window with the focus.
     static void Press(WPARAM key) { PressKey(::GetFocus(), key); }
-    // Whether a control looks otherwise once it has the focus.
-    static bool ShowsFocus(HWND control, const RECT& area, const std::vector<COLORREF>& before)
-    {
-        ::UpdateWindow(control);
-        return ::GetFocus() == control &&
-               testing_support::ReadWindowPixels(control, area) != before;
-    }
 };
 
 // The first link shows its focus. (What the links open on Enter and Space:
@@ -42,7 +35,8 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
         order.push_back(::GetDlgCtrlID(::GetFocus()));
         Press(VK_TAB);
         if (i == 0) {
-            EXPECT_TRUE(ShowsFocus(web, area, unfocused));
+            ::UpdateWindow(web);
+            EXPECT_NE(testing_support::ReadWindowPixels(web, area), unfocused) << "no focus shown";
         }
     }
     const std::vector<int> expected{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB,   IDC_ABOUT_MAIL,
@@ -54,11 +48,8 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
 TEST_F(KeyboardTest, TheMonitorCalendarIsATabStopThatStepsMonthsWithItsKeys)
 {
     Show(MainDialog::PageMonitor);
-    HWND calendar = main->Monitor().Calendar().m_hWnd;
-    const RECT band{40, 4, 160, 20};
-    const std::vector<COLORREF> unfocused = testing_support::ReadWindowPixels(calendar, band);
-    Press(VK_TAB);
-    EXPECT_TRUE(ShowsFocus(calendar, band, unfocused));
+    Press(VK_TAB); // (how it shows its focus: the calendar's own test)
+    EXPECT_EQ(::GetFocus(), main->Monitor().Calendar().m_hWnd);
     const int start = ShownMonth();
     const std::pair<WPARAM, int> keys[] = {{VK_NEXT, 1},  {VK_RIGHT, 2}, {VK_DOWN, 3},
                                            {VK_PRIOR, 2}, {VK_LEFT, 1},  {VK_UP, 0}};

@@ -57,17 +57,19 @@ protected:
     }
 };
 
-// The stored name is looked up as the language engine takes it: in any case,
-// without the blanks around it, and not at all when it is no plain file name;
-// without its file the list shows English and the stored name stays.
+// Without language files the list holds English once. The stored name is
+// looked up as the language engine takes it: in any case, without the blanks
+// around it, and not at all when it is no plain file name; without its file
+// the list shows English and the stored name stays.
 TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
 {
+    ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
+    Open(false);
+    EXPECT_EQ(Languages(), (Names{"english"}));
+    EXPECT_EQ(Selected(), 0);
     ASSERT_TRUE(folder.Write("german.lng", kGerman));
     for (const char* other : {"english.lng", "notes.txt", "french.lngx"})
         ASSERT_TRUE(folder.Write(other, ""));
-    Open();
-    EXPECT_EQ(Languages(), (Names{"english", "german"}));
-    EXPECT_EQ(Selected(), 0);
     const std::pair<const char*, int> table[] = {{"GERMAN", 1},     {" german\t", 1},
                                                  {"german-old", 0}, {"sub\\german", 0},
                                                  {"..\\german", 0}, {"german", 1}};
@@ -92,15 +94,6 @@ TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
     EXPECT_EQ(StoredLanguage(), "english");
     EXPECT_EQ(host.applied.size(), 2u);
     EXPECT_EQ(host.refreshes, 0);
-}
-
-TEST_F(OptionsPage, WithoutLanguageFilesTheListHoldsEnglishOnce)
-{
-    ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
-    Open(false);
-    host.page.LoadFromSettings();
-    EXPECT_EQ(Languages(), (Names{"english"}));
-    EXPECT_EQ(Selected(), 0);
 }
 
 // Starting with Windows writes the Run value with the executable's whole path
