@@ -39,11 +39,11 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     // Hide, twice in a row: one help window; a click on the icon leads to it.
     ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
     ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
-    HWND help = program.WaitForWindow(IDC_QLH_HIDE_MESSAGE);
+    HWND help = program.WaitFor(Holding(IDC_QLH_HIDE_MESSAGE));
     ASSERT_NE(help, nullptr);
     ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
     Settle(main);
-    EXPECT_EQ(program.CountWindows(IDC_QLH_HIDE_MESSAGE), 1);
+    EXPECT_EQ(program.Windows(Holding(IDC_QLH_HIDE_MESSAGE)).size(), 1u);
     EXPECT_FALSE(::IsWindowVisible(main));
     ::PostMessageA(::GetDlgItem(help, IDC_QLH_OK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(help); }));
@@ -51,12 +51,13 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     // "Half-Year..." from the menu, twice: one calendar, which its close box ends.
     ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
     ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
-    HWND halfYear = program.WaitForWindow(IDC_HALF_PREVIOUS);
+    HWND halfYear = program.WaitFor(Holding(IDC_HALF_PREVIOUS));
     ASSERT_NE(halfYear, nullptr);
     Settle(main);
-    EXPECT_EQ(program.CountWindows(IDC_HALF_PREVIOUS), 1);
+    EXPECT_EQ(program.Windows(Holding(IDC_HALF_PREVIOUS)).size(), 1u);
     ::PostMessageA(halfYear, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return program.Windows(Holding(IDC_HALF_PREVIOUS), false).empty(); }));
 
     // Log-off while hidden: the state is stored as the close box stores it
     // (the next start is hidden too) and the icon goes. (WM_CLOSE from

@@ -6,9 +6,7 @@
 #include "res/resource.h"
 
 namespace blackbox {
-namespace {
-
-std::function<bool(HWND)> OfClass(const char* className)
+Match OfClass(const char* className)
 {
     return [className](HWND window) {
         char name[64] = "";
@@ -17,12 +15,10 @@ std::function<bool(HWND)> OfClass(const char* className)
     };
 }
 
-std::function<bool(HWND)> Holding(int controlId)
+Match Holding(int controlId)
 {
     return [controlId](HWND window) { return ::GetDlgItem(window, controlId) != nullptr; };
 }
-
-} // namespace
 
 ProgramFolder::ProgramFolder(const std::wstring& name)
 {
@@ -47,8 +43,7 @@ ProgramFolder::~ProgramFolder()
 
 Program::Program(const ProgramFolder& folder)
 {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
+    STARTUPINFOW startup{sizeof(startup)};
     std::wstring line = L"\"" + folder.File(L"velindra.exe") + L"\"";
     // Started from its folder, as a shortcut does.
     if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -81,17 +76,7 @@ HWND Program::Main() const
     return main;
 }
 
-HWND Program::WaitForClass(const char* className) const
-{
-    return WaitFor(OfClass(className));
-}
-
-HWND Program::WaitForWindow(int controlId) const
-{
-    return WaitFor(Holding(controlId));
-}
-
-std::vector<HWND> Program::Windows(const std::function<bool(HWND)>& match, bool visible) const
+std::vector<HWND> Program::Windows(const Match& match, bool visible) const
 {
     std::vector<HWND> windows;
     for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
@@ -103,16 +88,11 @@ std::vector<HWND> Program::Windows(const std::function<bool(HWND)>& match, bool 
     return windows;
 }
 
-HWND Program::WaitFor(const std::function<bool(HWND)>& match, bool visible) const
+HWND Program::WaitFor(const Match& match, bool visible) const
 {
     std::vector<HWND> found;
     WaitUntil([&] { return !(found = Windows(match, visible)).empty(); });
     return found.empty() ? nullptr : found.back();
-}
-
-int Program::CountWindows(int controlId, bool visible) const
-{
-    return static_cast<int>(Windows(Holding(controlId), visible).size());
 }
 
 bool Program::EndsCleanly(DWORD patience) const
@@ -154,9 +134,7 @@ void ChoosePage(HWND main, int index)
 
 bool HasNotificationIcon(HWND owner)
 {
-    NOTIFYICONDATAW probe{};
-    probe.cbSize = sizeof(probe);
-    probe.hWnd = owner;
+    NOTIFYICONDATAW probe{sizeof(probe), owner};
     return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
 }
 

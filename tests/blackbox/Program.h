@@ -37,6 +37,12 @@ private:
     std::filesystem::path path_;
 };
 
+// Which windows: those of the class (a pop-up menu is "#32768"), or those
+// holding a control with the id.
+using Match = std::function<bool(HWND)>;
+Match OfClass(const char* className);
+Match Holding(int controlId);
+
 // One run of the program from a folder.
 class Program {
 public:
@@ -49,21 +55,14 @@ public:
     DWORD Id() const { return process_.dwProcessId; }
     // The main window (found by its class), once it exists and answers.
     HWND Main() const;
-    // A visible top-level window of the process of the class (a pop-up menu
-    // is "#32768") or holding a control with the id; waits for it. Null when
-    // there is none in time.
-    HWND WaitForClass(const char* className) const;
-    HWND WaitForWindow(int controlId) const;
-    // How many top-level windows of the process hold a control with the id.
-    int CountWindows(int controlId, bool visible = true) const;
+    // The top-level windows of the process that match (and are visible).
+    std::vector<HWND> Windows(const Match& match, bool visible = true) const;
+    // One of them, once there is one; null when there is none in time.
+    HWND WaitFor(const Match& match, bool visible = true) const;
     // Waits for the process to end; true with its exit code 0 when it did.
     bool EndsCleanly(DWORD patience = kPatience) const;
 
 private:
-    // The top-level windows of the process that match (and are visible).
-    std::vector<HWND> Windows(const std::function<bool(HWND)>& match, bool visible) const;
-    HWND WaitFor(const std::function<bool(HWND)>& match, bool visible = true) const;
-
     PROCESS_INFORMATION process_{};
 };
 

@@ -86,16 +86,15 @@ protected:
     }
 };
 
-TEST_F(AtDpi, EveryWindowHasTheScaleAndKeepsItsControlsInsideApartAndReadable)
+// Every window has the scale and keeps its controls inside, apart and
+// readable. Today's ring in the calendar (20 May 2004, row 3, column 4)
+// frames exactly one cell: its size is the cell's, and its place is 3 rows and
+// 4 columns into the grid.
+TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
 {
     EXPECT_EQ(RequestedDpi(), fw::SystemDpi());
     EXPECT_EQ(RequestedDpi(), fw::WindowDpi(main->m_hWnd));
     EXPECT_EQ(TourFaults(*main, false), "");
-}
-// Today's ring (20 May 2004, row 3, column 4) frames exactly one cell: its
-// size is the cell's, and its place is 3 rows and 4 columns into the grid.
-TEST_F(AtDpi, TheCalendarsCellsKeepTheirProportionsInTheirGrid)
-{
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
     MonthCalendarCtrl& calendar = main->Monitor().Calendar();

@@ -263,8 +263,15 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kSettingsKey, "StartDate"), "2004 5 20 0 0 0");
 }
 
-TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
+// Nor where a folder cannot be written: one in a file system nobody may write
+// to, whatever the rights (the Linux host's /proc, Wine's Z:\\proc).
+TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBeWritten)
 {
+    ASSERT_TRUE(Exists("Z:\\proc"));
+    EXPECT_EQ(InstallSilently("Z:\\proc\\Velindra"), kStopped);
+    ExpectNoInstallation("Z:\\proc\\Velindra");
+    EXPECT_FALSE(Exists(kDefaultFolder));
+
     const std::string folder = scratch_.File("Velindra");
     {
         StandIn running;
@@ -284,17 +291,6 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(kShortcut));
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), "Velindra");
-}
-
-TEST_F(InstallerTest, ChangesNothingWhenTheFolderCannotBeWritten)
-{
-    // A folder in a file system nobody may write to, whatever the rights:
-    // the Linux host's /proc, Wine's Z:\proc.
-    const std::string folder = "Z:\\proc\\Velindra";
-    ASSERT_TRUE(Exists("Z:\\proc"));
-    EXPECT_EQ(InstallSilently(folder), kStopped);
-    ExpectNoInstallation(folder);
-    EXPECT_FALSE(Exists(kDefaultFolder));
 }
 
 } // namespace

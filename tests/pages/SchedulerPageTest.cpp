@@ -39,12 +39,6 @@ protected:
 
 class SchedulerPage : public PageTest<CDialogCritSched, Host> {
 protected:
-    // Opens the page as the main window does.
-    void Open()
-    {
-        ASSERT_TRUE(host.Create());
-        host.page.LoadFromSettings();
-    }
     // Selects the whole edit and types the characters, as the keyboard does.
     void TypeOver(int id, const char* characters)
     {
@@ -71,11 +65,12 @@ protected:
 // The defaults and today without stored values, stored only by Today or a
 // keyboard change of the picker (with the counts); then stored values, and
 // the wizard's: none is stored again, and the page stores changes again
-// afterwards.
+// afterwards; then typed counts.
 TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges)
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
-    Open();
+    ASSERT_TRUE(host.Create());   // and as the main window opens it
+    host.page.LoadFromSettings();
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "3/28");
     EXPECT_EQ(Picker(), kNow);
     EXPECT_EQ(Now(), (Stored{"", -1, -1}));
@@ -103,13 +98,10 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
     TypeOver(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
-}
 
-// Each count in its range (1 to 30, 3 to 90) is stored; anything else stores
-// the count's default; the edits take two digits. Every change stores all
-// three values and then asks for a refresh.
-TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
-{
+    // Each count in its range (1 to 30, 3 to 90) is stored; anything else
+    // stores the count's default; the edits take two digits. Every change
+    // stores all three values and then asks for a refresh.
     const struct {
         int edit;
         const char* typed;
@@ -125,7 +117,7 @@ TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
         {IDC_SCHED_CLEAR_EDIT, "\b", "", 3, 28},
     };
     Store(5, 23);
-    Open();
+    host.page.LoadFromSettings();
     for (const auto& row : table) {
         host.refreshes.clear();
         TypeOver(row.edit, row.typed);
