@@ -43,7 +43,8 @@ ProgramFolder::~ProgramFolder()
 
 Program::Program(const ProgramFolder& folder)
 {
-    STARTUPINFOW startup{sizeof(startup)};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
     std::wstring line = L"\"" + folder.File(L"velindra.exe") + L"\"";
     // Started from its folder, as a shortcut does.
     if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -134,7 +135,9 @@ void ChoosePage(HWND main, int index)
 
 bool HasNotificationIcon(HWND owner)
 {
-    NOTIFYICONDATAW probe{sizeof(probe), owner};
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof(probe);
+    probe.hWnd = owner;
     return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
 }
 

@@ -47,7 +47,8 @@ int RunAtDpi(int dpi, const std::string& filter)
     char self[MAX_PATH] = {};
     std::string command = "\"" + std::string(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH)) +
                           "\" --gtest_filter=" + filter;
-    STARTUPINFOA startup{sizeof(startup)};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     DWORD code = DWORD(-1);
     if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,

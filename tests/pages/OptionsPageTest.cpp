@@ -19,13 +19,10 @@ using Names = std::vector<std::string>;
 
 class OptionsPage : public PageTest<CDialogCritOpt> {
 protected:
-    // As the main window starts: the stored language made current (which
-    // writes english.lng), the page created and translated, the stored values
-    // shown.
-    void Open(bool setLanguage = true)
+    // As the main window starts: the page created and translated in the
+    // stored language, the stored values shown.
+    void Open()
     {
-        if (setLanguage)
-            host.language.SetLanguage("english");
         ASSERT_TRUE(host.Create());
         host.ApplyLanguage(true);
         host.page.LoadFromSettings();
@@ -57,19 +54,17 @@ protected:
     }
 };
 
-// Without language files the list holds English once. The stored name is
-// looked up as the language engine takes it: in any case, without the blanks
-// around it, and not at all when it is no plain file name; without its file
-// the list shows English and the stored name stays.
+// The stored name is looked up as the language engine takes it: in any case,
+// without the blanks around it, and not at all when it is no plain file name;
+// without its file the list shows English and the stored name stays.
 TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
 {
-    ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
-    Open(false);
-    EXPECT_EQ(Languages(), (Names{"english"}));
-    EXPECT_EQ(Selected(), 0);
     ASSERT_TRUE(folder.Write("german.lng", kGerman));
     for (const char* other : {"english.lng", "notes.txt", "french.lngx"})
         ASSERT_TRUE(folder.Write(other, ""));
+    Open();
+    EXPECT_EQ(Languages(), (Names{"english", "german"}));
+    EXPECT_EQ(Selected(), 0);
     const std::pair<const char*, int> table[] = {{"GERMAN", 1},     {" german\t", 1},
                                                  {"german-old", 0}, {"sub\\german", 0},
                                                  {"..\\german", 0}, {"german", 1}};
@@ -96,11 +91,15 @@ TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
     EXPECT_EQ(host.refreshes, 0);
 }
 
-// Starting with Windows writes the Run value (the executable's whole path: the
-// black box) and takes it away; the pink icon refreshes the main window.
+// Without language files the list holds English once. Starting with Windows
+// writes the Run value (the executable's whole path: the black box) and takes
+// it away; the pink icon refreshes the main window.
 TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
 {
+    ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
     Open();
+    EXPECT_EQ(Languages(), (Names{"english"}));
+    EXPECT_EQ(Selected(), 0);
     EXPECT_FALSE(Checked(IDC_OPT_AUTOLOAD));
     EXPECT_TRUE(Checked(IDC_OPT_CRITRED));
     for (DWORD on : {1u, 0u}) {
