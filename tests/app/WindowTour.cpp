@@ -20,8 +20,21 @@ void VisitModal(const std::string& name, int controlId, int closeId,
 
 } // namespace
 
-void TourEveryWindow(MainDialog& main, const WindowVisit& visit)
+std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look)
 {
+    // The navigation list's frame is drawn over the edge of the picture stripe.
+    const std::vector<testing_support::AllowedOverlap> allowed{
+        {IDC_MAIN_STRIPE, IDC_MAIN_NAVIGATION}};
+    std::vector<std::string> faults;
+    int visited = 0;
+    const WindowVisit visit = [&](const std::string& name, HWND window) {
+        ++visited;
+        testing_support::CheckLayout(window, name, faults, allowed);
+        if (mnemonics)
+            testing_support::CheckMnemonics(window, name, faults);
+        if (look)
+            look(name, window);
+    };
     static const char* const kPages[] = {"monitor", "scheduler", "options", "about"};
     for (int page = 0; page < MainDialog::PageCount; ++page) {
         main.ShowMainWindow(page);
@@ -44,26 +57,11 @@ void TourEveryWindow(MainDialog& main, const WindowVisit& visit)
             [&visit, step](HWND sheet) { visit("wizard/" + std::to_string(step), sheet); });
         steps.push_back(Press(step < 3 ? PSBTN_NEXT : PSBTN_CANCEL));
     }
-    ModalScript script(kWizard, steps);
-    main.RunWizard();
+    {
+        ModalScript script(kWizard, steps);
+        main.RunWizard();
+    }
     PumpLikeTheProgram();
-}
-
-std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& visit)
-{
-    // The navigation list's frame is drawn over the edge of the picture stripe.
-    const std::vector<testing_support::AllowedOverlap> allowed{
-        {IDC_MAIN_STRIPE, IDC_MAIN_NAVIGATION}};
-    std::vector<std::string> faults;
-    int visited = 0;
-    TourEveryWindow(main, [&](const std::string& name, HWND window) {
-        ++visited;
-        testing_support::CheckLayout(window, name, faults, allowed);
-        if (mnemonics)
-            testing_support::CheckMnemonics(window, name, faults);
-        if (visit)
-            visit(name, window);
-    });
     if (visited != 10)
         faults.push_back("the tour met " + std::to_string(visited) + " windows, not 10");
     return Lines(faults);

@@ -1,5 +1,5 @@
 #pragma once
-// Every window of the program in turn, as the user meets them, each visited
+// Every window of the program in turn, as the user meets them, each looked at
 // while it is open: the main window on each of its four pages, the half-year
 // calendar, the help window shown on hiding, the first-launch dialog and the
 // three wizard steps. For tests that look at all of them (layout, texts).
@@ -16,13 +16,11 @@ namespace main_window_testing {
 // name: "main/<page>", "halfyear", "quickhelp", "firstlaunch", "wizard/<step>".
 using WindowVisit = std::function<void(const std::string& name, HWND window)>;
 
-// The main window must exist; it ends hidden on the Monitor page.
-void TourEveryWindow(MainDialog& main, const WindowVisit& visit);
-
-// One line per fault of the tour's windows: a control outside its window or
-// over another, a text that does not fit, and with `mnemonics` an access key
-// two controls share; also when the tour missed a window. `visit` sees each
-// window too.
+// Tours every window (the main window must exist; it ends hidden on the
+// Monitor page): one line per fault of their layout, a control outside its
+// window or over another, a text that does not fit, and with `mnemonics` an
+// access key two controls share; also when the tour missed a window. `visit`
+// sees each window too.
 std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& visit = nullptr);
 
 std::string Lines(const std::vector<std::string>& lines);

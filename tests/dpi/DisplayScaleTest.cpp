@@ -7,6 +7,7 @@
 // cells. At 96 dpi the pixel tests of the other suites hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "framework/Dpi.h"
@@ -107,16 +108,13 @@ TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
 
     const RECT grid{dpi(2), dpi(42), client.right - dpi(2), client.bottom - dpi(2)};
     const std::vector<COLORREF> pixels = testing_support::ReadWindowPixels(calendar.m_hWnd, grid);
-    RECT ring{grid.right, grid.bottom, grid.left, grid.top};
+    // The ring's first pixel, row by row, is its top left, its last its bottom right.
     const int width = grid.right - grid.left;
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        if (pixels[i] != ::GetSysColor(COLOR_HIGHLIGHT))
-            continue;
-        const int x = grid.left + static_cast<int>(i) % width;
-        const int y = grid.top + static_cast<int>(i) / width;
-        ring = RECT{std::min<int>(ring.left, x), std::min<int>(ring.top, y),
-                    std::max<int>(ring.right, x + 1), std::max<int>(ring.bottom, y + 1)};
-    }
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    const int first = std::find(pixels.begin(), pixels.end(), highlight) - pixels.begin();
+    const int last = pixels.rend() - std::find(pixels.rbegin(), pixels.rend(), highlight) - 1;
+    const RECT ring{grid.left + first % width, grid.top + first / width,
+                    grid.left + last % width + 1, grid.top + last / width + 1};
     const int cellWidth = width / 7, cellHeight = (grid.bottom - grid.top) / 6;
     EXPECT_NEAR(29.0 / 19.0, static_cast<double>(cellWidth) / cellHeight, 0.08);
     const RECT cell{grid.left + 4 * cellWidth, grid.top + 3 * cellHeight, grid.left + 5 * cellWidth,

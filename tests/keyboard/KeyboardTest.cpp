@@ -8,25 +8,26 @@ using namespace main_window_testing;
 
 namespace {
 
-class KeyboardTest : public MainWindowEnvironment {
-protected:
-    void Show(int page)
-    {
-        CreateMain();
-        main->ShowMainWindow(page);
-        ::SetForegroundWindow(main->m_hWnd);
-        PumpLikeTheProgram();
-        ::SetFocus(main->Navigation().m_hWnd);
-    }
-    // A key pressed and released on the window with the focus.
-    static void Press(WPARAM key) { PressKey(::GetFocus(), key); }
-};
+using KeyboardTest = MainWindowEnvironment;
 
-// The first link shows its focus. (What the links open on Enter and Space:
-// the link control's own test.)
-TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
+// A key pressed and released on the window with the focus.
+void Press(WPARAM key)
 {
-    Show(MainDialog::PageAbout);
+    PressKey(::GetFocus(), key);
+}
+
+// On the About page Tab goes from the list into the page and then to the
+// buttons, the first link showing its focus (what the links open on Enter and
+// Space: the link control's own test). On the Monitor page the calendar is a
+// tab stop that steps months with its keys (how it shows its focus: the
+// calendar's own test).
+TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMonths)
+{
+    CreateMain();
+    main->ShowMainWindow(MainDialog::PageAbout);
+    ::SetForegroundWindow(main->m_hWnd);
+    PumpLikeTheProgram();
+    ::SetFocus(main->Navigation().m_hWnd);
     HWND web = ::GetDlgItem(main->About().m_hWnd, IDC_ABOUT_WEB);
     const RECT area{0, 0, 60, 12};
     const std::vector<COLORREF> unfocused = testing_support::ReadWindowPixels(web, area);
@@ -43,12 +44,11 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndThenToTheButtons)
                                     IDC_ABOUT_DOWNLOAD,  IDC_MAIN_WIZARD, IDC_MAIN_HIDE,
                                     IDC_MAIN_EXIT,       IDC_MAIN_HELP,   IDC_MAIN_NAVIGATION};
     EXPECT_EQ(order, expected);
-}
 
-TEST_F(KeyboardTest, TheMonitorCalendarIsATabStopThatStepsMonthsWithItsKeys)
-{
-    Show(MainDialog::PageMonitor);
-    Press(VK_TAB); // (how it shows its focus: the calendar's own test)
+    main->ShowMainWindow(MainDialog::PageMonitor);
+    PumpLikeTheProgram();
+    ::SetFocus(main->Navigation().m_hWnd);
+    Press(VK_TAB);
     EXPECT_EQ(::GetFocus(), main->Monitor().Calendar().m_hWnd);
     const int start = ShownMonth();
     const std::pair<WPARAM, int> keys[] = {{VK_NEXT, 1},  {VK_RIGHT, 2}, {VK_DOWN, 3},
