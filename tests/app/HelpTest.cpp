@@ -4,8 +4,6 @@
 // folder, never the current folder.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "app/Help.h"
 #include "lang/ModulePath.h"
 #include "model/RegKey.h"

@@ -106,19 +106,15 @@ private:
     {
         found_ = nullptr;
         ::EnumThreadWindows(::GetCurrentThreadId(), Match, 0);
-        HWND window = found_;
-        if (!window)
+        if (!found_)
             return;
-        seen_ += window != window_;
-        window_ = window;
-        if (next_ < steps_.size()) {
-            steps_[next_++](window);
-        } else if (++idleTicks_ > 30 && !leftOpen_) {
+        seen_ += found_ != window_;
+        window_ = found_;
+        if (next_ < steps_.size())
+            return steps_[next_++](window_);
+        if (++idleTicks_ > 30 && !leftOpen_) {
             leftOpen_ = true;
-            if (id_ == kPopupMenu)
-                ::EndMenu();
-            else
-                ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            id_ == kPopupMenu ? ::EndMenu() : ::PostMessageA(window_, WM_COMMAND, IDCANCEL, 0);
         }
     }
 

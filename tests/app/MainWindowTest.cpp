@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
 
 // Minimise and Hide hide the window (no taskbar button) and show the help
 // window, which stores its box however it is closed and stays away once ticked.
-TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTicked)
+TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnlyWhenShown)
 {
     const Step ok = [](HWND d) { Click(d, IDC_QLH_OK); };
     const Step escape = [](HWND d) {
@@ -110,14 +110,10 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTicked)
     EXPECT_EQ(never.Seen(), 0);
     EXPECT_FALSE(main->IsWindowVisible());
     EXPECT_FALSE(TakeQuitMessage());
-}
 
-// On the list Escape is Help and Enter is Hide; the hidden window keeps the
-// focus after the icon's menu closed, and there no key may act unseen.
-TEST_F(MainWindowTest, KeysActOnTheShownWindowOnly)
-{
-    WriteSettingDword(SettingHideMessage, 1);
-    CreateMain();
+    // The hidden window keeps the focus after the icon's menu closed, and
+    // there no key may act unseen; on the shown list Escape is Help and Enter
+    // is Hide.
     for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_F1})
         PressKey(main->m_hWnd, key);
     EXPECT_EQ(help.Topics(), "");

@@ -38,19 +38,17 @@ Step Escape(int focus)
 // main window, and HTML Help waits for its first topic.
 TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroysTheWindow)
 {
+    const Step ok = Choose(IDC_FIRST_OK), no = Choose(IDC_FIRST_NO_THANKS);
     const struct {
         const char* answer;
         std::vector<Step> steps;
         int offers, wizardRuns;
     } table[] = {
-        {"OK", {Choose(IDC_FIRST_OK)}, 1, 1},
-        {"No Thanks, OK", {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_OK)}, 1, 0},
+        {"OK", {ok}, 1, 1},
+        {"No Thanks, OK", {no, ok}, 1, 0},
         {"Escape", {Escape(IDC_FIRST_LAUNCH_WIZARD)}, 1, 1},
-        {"No Thanks, Escape", {Choose(IDC_FIRST_NO_THANKS), Escape(IDC_FIRST_NO_THANKS)}, 1, 0},
-        {"No Thanks, Wizard, OK",
-         {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_LAUNCH_WIZARD), Choose(IDC_FIRST_OK)},
-         1,
-         1},
+        {"No Thanks, Escape", {no, Escape(IDC_FIRST_NO_THANKS)}, 1, 0},
+        {"No Thanks, Wizard, OK", {no, Choose(IDC_FIRST_LAUNCH_WIZARD), ok}, 1, 1},
         {"a settings key, empty", {}, 0, 0},
     };
     for (const auto& row : table) {

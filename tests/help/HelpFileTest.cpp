@@ -11,21 +11,16 @@ using namespace main_window_testing;
 
 namespace {
 
-// <build>/bin/test_help.exe -> <build>/help/contents
-std::string ContentsFolder()
-{
-    char path[MAX_PATH + 1] = {};
-    std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    for (int up = 0; up < 2; ++up)
-        folder = folder.substr(0, folder.find_last_of("\\/"));
-    return folder + "\\help\\contents\\";
-}
-
-// A file of the help file; empty when missing.
+// A file of the help file (<build>/bin/test_help.exe -> <build>/help/contents);
+// empty when missing.
 std::string Read(const std::string& name)
 {
-    const std::string path = ContentsFolder() + name;
-    return testing_support::ReadWholeFile(std::wstring(path.begin(), path.end()));
+    wchar_t path[MAX_PATH + 1] = {};
+    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    const std::wstring bin = self.substr(0, self.find_last_of(L'\\'));
+    return testing_support::ReadWholeFile(bin.substr(0, bin.find_last_of(L'\\')) +
+                                          L"\\help\\contents\\" +
+                                          std::wstring(name.begin(), name.end()));
 }
 
 class HelpFile : public MainWindowEnvironment {

@@ -1,9 +1,7 @@
-// The About page in the host that plays the main window: the lines the
-// program sets itself, and what the links, the banner and the button open
-// (through a recording opener, so nothing is launched) on whose behalf. (The
-// links paint in the colours they are given: the link control's own test.)
-#include <gtest/gtest.h>
-
+// The About page in the host that plays the main window: what the links, the
+// banner and the button open (through a recording opener, so nothing is
+// launched) on whose behalf. (The links paint in the colours they are given:
+// the link control's own test.)
 #include "model/AppIdentity.h"
 #include "pages/AboutPage.h"
 #include "tests/pages/PageHost.h"
@@ -16,14 +14,12 @@ std::vector<std::pair<HWND, std::string>> g_opened;
 using AboutPage = PageTest<CDialogCritAbout>;
 
 // The links open on behalf of the page, the button on behalf of the main window.
-TEST_F(AboutPage, ShowsItsLinesWithTheAddressesWhichOpenWhenClicked)
+TEST_F(AboutPage, TheLinksTheBannerAndTheButtonOpenTheAddresses)
 {
     const ShellOpener previous = SetShellOpener(
         [](HWND owner, const char* target) { g_opened.emplace_back(owner, target); });
     g_opened.clear();
     ASSERT_TRUE(host.Create());
-    EXPECT_EQ(Text(IDC_ABOUT_PRODUCT) + " | " + Text(IDC_ABOUT_WEB) + " | " + Text(IDC_ABOUT_MAIL),
-              "Velindra 1.1 | http://www.orrowby.example/ | support@orrowby.example");
     for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL, IDC_ABOUT_BANNER}) {
         SendMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         SendMessageA(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));

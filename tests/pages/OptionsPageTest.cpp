@@ -2,8 +2,6 @@
 // made from the files beside the executable with the stored language
 // selected, the check boxes with what they store and whom they tell, and a
 // change of language.
-#include <gtest/gtest.h>
-
 #include "pages/OptionsPage.h"
 #include "tests/pages/PageHost.h"
 

@@ -5,6 +5,7 @@
 // translates itself as the main window does. And the fixture of a page's test.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ public:
     void RefreshCycleState() override
     {
         ++refreshes;
-        OnRefresh();
+        onRefresh();
     }
     void ApplyLanguage(bool initial) override
     {
@@ -51,14 +52,12 @@ public:
     LanguageManager language;
     int refreshes = 0;
     std::vector<bool> applied;
-
-protected:
-    virtual void OnRefresh() {}
+    std::function<void()> onRefresh = [] {};
 };
 
 // A page in its host, the host the application's main window, a temporary
 // folder as the executable's folder, the clock pinned.
-template <class Page, class Host = PageHost<Page>> class PageTest : public ::testing::Test {
+template <class Page> class PageTest : public ::testing::Test {
 protected:
     PageTest() : app_("Velindra")
     {
@@ -84,7 +83,7 @@ protected:
 
     const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
     testing_support::TempFolder folder;
-    Host host;
+    PageHost<Page> host;
 
 private:
     CWinApp app_;

@@ -2,8 +2,6 @@
 // was stored at every refresh it is asked for: what the page shows, what a
 // change of each control stores (always all three values), and the refresh
 // after every change.
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "pages/SchedulerPage.h"
@@ -29,16 +27,13 @@ Stored Now()
     return {start, count("CritDayCount"), count("ClearDayCount")};
 }
 
-class Host : public PageHost<CDialogCritSched> {
-public:
-    std::vector<Stored> refreshes;
-
+// The page, keeping what was stored at every refresh it asks for.
+class SchedulerPage : public PageTest<CDialogCritSched> {
 protected:
-    void OnRefresh() override { refreshes.push_back(Now()); }
-};
-
-class SchedulerPage : public PageTest<CDialogCritSched, Host> {
-protected:
+    SchedulerPage()
+    {
+        host.onRefresh = [this] { refreshes.push_back(Now()); };
+    }
     // Selects the whole edit and types the characters, as the keyboard does.
     void TypeOver(int id, const char* characters)
     {
@@ -60,6 +55,7 @@ protected:
     }
 
     const COleDateTime kStored{2004, 3, 10, 9, 30, 0};
+    std::vector<Stored> refreshes;
 };
 
 // The defaults and today without stored values, stored only by Today or a
@@ -75,7 +71,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_EQ(Picker(), kNow);
     EXPECT_EQ(Now(), (Stored{"", -1, -1}));
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
-    EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
+    EXPECT_EQ(refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
     HWND picker = Item(IDC_SCHED_DATE);
     ::SetFocus(picker);
     ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
@@ -83,9 +79,9 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_NE(Picker(), kNow);
     COleDateTime stored;
     EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == Picker());
-    ASSERT_EQ(host.refreshes.size(), 2u);
-    EXPECT_EQ(host.refreshes.back(), Now());
-    host.refreshes.clear();
+    ASSERT_EQ(refreshes.size(), 2u);
+    EXPECT_EQ(refreshes.back(), Now());
+    refreshes.clear();
     Store(5, 23);
     host.page.LoadFromSettings();
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "5/23");
@@ -94,7 +90,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     host.page.ShowValues(chosen, 7, 40);
     EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "7/40");
     EXPECT_EQ(Picker(), chosen);
-    EXPECT_TRUE(host.refreshes.empty());
+    EXPECT_TRUE(refreshes.empty());
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
     TypeOver(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
@@ -119,12 +115,12 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     Store(5, 23);
     host.page.LoadFromSettings();
     for (const auto& row : table) {
-        host.refreshes.clear();
+        refreshes.clear();
         TypeOver(row.edit, row.typed);
         EXPECT_EQ(Text(row.edit), row.shown) << row.typed;
         EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
-        ASSERT_FALSE(host.refreshes.empty()) << row.typed;
-        EXPECT_EQ(host.refreshes.back(), Now()) << row.typed;
+        ASSERT_FALSE(refreshes.empty()) << row.typed;
+        EXPECT_EQ(refreshes.back(), Now()) << row.typed;
     }
 }
 
