@@ -84,7 +84,7 @@ TEST_F(HalfYear, StepsByHalfYearsFromToday)
          {2003, 5, 20, 10, 0, 0}},
         {{2004, 3, 31, 10, 0, 0}, "N2004-07 P2004-01 P2003-07", {2003, 9, 30, 10, 0, 0}},
         {{1974, 1, 15, 10, 0, 0}, "P1973-07 P1973-07", {1973, 7, 15, 10, 0, 0}},
-        {{9998, 12, 20, 10, 0, 0}, "N9999-01 N9999-01", {9999, 6, 20, 10, 0, 0}},
+        {{9998, 7, 15, 10, 0, 0}, "N9999-01 N9999-01", {9999, 1, 15, 10, 0, 0}}, // not to July 9999
     };
     for (const auto& w : walks) {
         HalfYearDialog shown;
@@ -201,15 +201,26 @@ std::function<void(HWND)> Key(int id, UINT message, WPARAM key)
     };
 }
 
-TEST(HalfYearModal, HelpEscapeEnterAndMonthKeysAsTheUserPressesThem)
+// Translated as dialog 131 (its caption too), with the focus on its first
+// control; help, Escape, Enter, the month keys and the close box.
+TEST(HalfYearModal, TranslatedAndDrivenByTheKeysAsTheUserPressesThem)
 {
     fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
+    testing_support::LanguageHost main("german", "[DialogID_131]\r\nID_0=Halbjahreskalender\r\n"
+                                                 "ID_1006=&Weiter >>\r\n");
     testing_support::HelpTopicRecorder help;
     HalfYearDialog dialog;
     std::vector<int> months;
+    char caption[64] = "", next[64] = "";
+    int focus = 0;
     auto month = [&](HWND) { months.push_back(dialog.Calendar(0).GetShownDate().GetMonth()); };
     const INT_PTR result = Play(
-        dialog, {[](HWND d) { ::SendMessageA(::GetDlgItem(d, IDC_HALF_HELP), BM_CLICK, 0, 0); },
+        dialog, {[&](HWND d) {
+                     focus = ::GetDlgCtrlID(::GetFocus());
+                     ::GetWindowTextA(d, caption, sizeof caption);
+                     ::GetDlgItemTextA(d, IDC_HALF_NEXT, next, sizeof next);
+                     ::SendMessageA(::GetDlgItem(d, IDC_HALF_HELP), BM_CLICK, 0, 0);
+                 },
                  Key(IDC_HALF_CALENDAR0, WM_KEYDOWN, VK_ESCAPE),
                  Key(IDC_HALF_CALENDAR0 + 2, WM_KEYDOWN, VK_F1),
                  Key(IDC_HALF_CALENDAR0 + 2, WM_KEYUP, VK_F1),
@@ -219,26 +230,14 @@ TEST(HalfYearModal, HelpEscapeEnterAndMonthKeysAsTheUserPressesThem)
                  [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }});
     fw::UnpinClock();
     EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(focus, IDC_HALF_PREVIOUS);
+    EXPECT_STREQ(caption, "Halbjahreskalender");
+    EXPECT_STREQ(next, "&Weiter >>");
+    EXPECT_NE(main.EnglishFile().find("[DialogID_131]\r\nID_0=Half-Year Calendar"),
+              std::string::npos);
     EXPECT_EQ(help.Topics(), "halfy;halfy;halfy;halfy;");
     EXPECT_EQ(months, (std::vector<int>{7, 1, 1}));
     EXPECT_FALSE(dialog.IsWindow());
-}
-
-TEST(HalfYearModal, IsTranslatedAsDialog131WithItsCaption)
-{
-    testing_support::LanguageHost main("german", "[DialogID_131]\r\nID_0=Halbjahreskalender\r\n"
-                                                 "ID_1006=&Weiter >>\r\n");
-    HalfYearDialog dialog;
-    char caption[64] = "", next[64] = "";
-    Play(dialog, {[&](HWND d) {
-             ::GetWindowTextA(d, caption, sizeof caption);
-             ::GetDlgItemTextA(d, IDC_HALF_NEXT, next, sizeof next);
-             ::SendMessageA(::GetDlgItem(d, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
-         }});
-    EXPECT_STREQ(caption, "Halbjahreskalender");
-    EXPECT_STREQ(next, "&Weiter >>");
-    EXPECT_NE(main.EnglishFile().find("[DialogID_131]"), std::string::npos);
-    EXPECT_NE(main.EnglishFile().find("=Half-Year Calendar"), std::string::npos);
 }
 
 } // namespace

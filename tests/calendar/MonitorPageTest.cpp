@@ -95,15 +95,8 @@ TEST_F(MonitorPage, WithoutAUsableStartDateItOpensOnTheCurrentMonth)
     EXPECT_EQ(Critical(2004, 5), expected);
 }
 
-int g_requests = 0; // range messages sent in this thread
-LRESULT CALLBACK CountRequests(int code, WPARAM wParam, LPARAM lParam)
-{
-    g_requests += reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_CALENDAR_MARKDAYS;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Marked once more when shown again, and at ShowToday (midnight, resume):
-// once, also when today is a month the calendar cannot show.
+// Marked afresh when shown again, and at ShowToday (midnight, resume), also
+// when today is a month the calendar cannot show.
 TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
 {
     StoreSampleCycle();
@@ -113,21 +106,15 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
     ASSERT_TRUE(host.sheet.SetActivePage(1));
     ASSERT_TRUE(host.sheet.SetActivePage(0));
     EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 ");
-
-    g_requests = 0;
-    HHOOK hook =
-        ::SetWindowsHookExA(WH_CALLWNDPROC, &CountRequests, nullptr, ::GetCurrentThreadId());
-    host.monitor.ShowToday();
-    EXPECT_EQ(g_requests, 1);
-    EXPECT_EQ(Shown(), 200405);
-    EXPECT_EQ(Critical(2004, 5), "24 25 "); // every 25 days now
-    fw::PinClock(COleDateTime(1972, 6, 1, 10, 0, 0));
-    WriteSettingDword(SettingCritDayCount, 5);
-    host.monitor.ShowToday();
-    ::UnhookWindowsHookEx(hook);
-    EXPECT_EQ(g_requests, 2);
-    EXPECT_EQ(Shown(), 200405);
-    EXPECT_EQ(Critical(2004, 5), "5 6 7 8 9 ");
+    for (auto [today, critical, marked] :
+         {std::tuple{COleDateTime(2004, 5, 20, 10, 0, 0), 2, "24 25 "}, // every 25 days now
+          {COleDateTime(1972, 6, 1, 10, 0, 0), 5, "5 6 7 8 9 "}}) {
+        fw::PinClock(today);
+        WriteSettingDword(SettingCritDayCount, critical);
+        host.monitor.ShowToday();
+        EXPECT_EQ(Shown(), 200405);
+        EXPECT_EQ(Critical(2004, 5), marked);
+    }
 }
 
 // F1 (down and up) as the message loop passes keys through the windows'

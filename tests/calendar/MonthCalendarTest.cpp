@@ -13,7 +13,7 @@
 #include "ui/Drawing.h"
 
 using namespace calendar_testing;
-using pixel_testing::Pixels;
+using namespace pixel_testing;
 
 namespace {
 
@@ -243,30 +243,15 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
 {
     MonthCalendarCtrl calendar;
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
-    CMemoryDC expected(CClientDC(nullptr), 207, 160);
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    CFont normal, bold;
-    normal.CreateFontIndirect(&logFont);
-    logFont.lfWeight = FW_BOLD;
-    bold.CreateFontIndirect(&logFont);
-    RECT band{2, 2, 205, 22};
-    expected.FillSolidRect(band, Sys(COLOR_HIGHLIGHT));
-    expected.FillSolidRect(RECT{2, 22, 205, 42}, Sys(COLOR_WINDOW));
-    expected.FillSolidRect(RECT{2, 40, 205, 42}, Sys(COLOR_BTNFACE));
-    expected.SetBkMode(TRANSPARENT);
-    expected.SetTextColor(Sys(COLOR_CAPTIONTEXT));
-    ::SelectObject(expected, bold);
-    expected.DrawText("March, 2004", &band, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    expected.SetTextColor(Sys(COLOR_HIGHLIGHT));
-    ::SelectObject(expected, normal);
-    const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    for (int c = 0; c < 7; ++c) {
-        RECT cell{2 + c * 29, 22, 31 + c * 29, 42};
-        expected.DrawText(names[c], &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    }
-    ::SelectObject(expected, ::GetStockObject(SYSTEM_FONT));
-    const Pixels reference(expected, RECT{0, 0, 207, 160});
+    const Pixels reference = Pixels::Drawn(207, 160, Sys(COLOR_WINDOW), [](CDC& dc) {
+        dc.FillSolidRect(RECT{2, 2, 205, 22}, Sys(COLOR_HIGHLIGHT));
+        dc.FillSolidRect(RECT{2, 40, 205, 42}, Sys(COLOR_BTNFACE));
+        DrawGuiText(dc, true, Sys(COLOR_CAPTIONTEXT), RECT{2, 2, 205, 22}, "March, 2004");
+        const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+        for (int c = 0; c < 7; ++c)
+            DrawGuiText(dc, false, Sys(COLOR_HIGHLIGHT), RECT{2 + c * 29, 22, 31 + c * 29, 42},
+                        names[c]);
+    });
     EXPECT_EQ(Pixels::Of(calendar).Count({2, 2, 205, 40}, 0, &reference), 0);
 
     // Focused, the band has a dotted frame three pixels round the month's name,
@@ -274,6 +259,8 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
     calendar.SetFocus();
     const Pixels focused = Pixels::Of(calendar);
     ASSERT_EQ(::GetFocus(), calendar.m_hWnd);
+    CFont bold;
+    MakeGuiFont(bold, true);
     const int width = GetTextWidth(bold, "March, 2004") + 6, left = (207 - width) / 2;
     for (auto [x, y, across, dotted] : {std::tuple{left - 1, 2, false, false},
                                         {left, 2, false, true},
@@ -287,12 +274,16 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
         const int size = across ? 203 : 20;
         EXPECT_EQ(focused.Count(line, Sys(COLOR_HIGHLIGHT)) < size, dotted) << x << "," << y;
     }
-    for (CDC* dc : {static_cast<CDC*>(nullptr), static_cast<CDC*>(&expected)}) {
-        calendar.DrawHeader(dc, dc ? nullptr : &band); // nothing without a context or place
-        calendar.DrawDayNames(dc, dc ? nullptr : &band);
-        calendar.DrawDays(dc, dc ? nullptr : &band);
-    }
-    EXPECT_EQ(Pixels(expected, RECT{0, 0, 207, 160}).Count({0, 0, 207, 160}, 0, &reference), 0);
+    // Nothing without a context or a place.
+    const Pixels untouched = Pixels::Drawn(207, 160, 0, [&](CDC& dc) {
+        for (CDC* to : {static_cast<CDC*>(nullptr), &dc}) {
+            RECT band{2, 2, 205, 22};
+            calendar.DrawHeader(to, to ? nullptr : &band);
+            calendar.DrawDayNames(to, to ? nullptr : &band);
+            calendar.DrawDays(to, to ? nullptr : &band);
+        }
+    });
+    EXPECT_EQ(untouched.Count({0, 0, 207, 160}, 0), 207 * 160);
 }
 
 // The buttons over the band's ends, the band showing around them.

@@ -22,25 +22,6 @@ namespace {
 constexpr COLORREF kSilver = RGB(192, 192, 192); // the pictures' mask colour
 enum Position { kOpen, kHalfYear, kSeparator, kScheduler, kOptions };
 
-// An item's text as it must look from x = 31: the menu's font (bold for the
-// default item) in the colour on the background.
-Pixels Text(COLORREF background, COLORREF colour, bool bold, const std::string& text)
-{
-    CMemoryDC dc(CClientDC(nullptr), 200, 22);
-    dc.FillSolidRect(RECT{0, 0, 200, 22}, background);
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    CFont font;
-    font.CreateFontIndirect(&logFont);
-    fw::SelectGuard select(dc, font);
-    dc.SetTextColor(colour);
-    dc.SetBkMode(TRANSPARENT);
-    RECT place{31, 0, 200, 22};
-    dc.DrawText(text, &place, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-    return Pixels(dc, RECT{0, 0, 200, 22});
-}
-
 class IconMenuTest : public ::testing::Test {
 protected:
     // Menu 134 as the main window builds and shows it: "Open..." with
@@ -162,7 +143,10 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
           {0, kHalfYear, plain, black, "Half-Year..."},
           {1, kOpen, fill, black, "Open..."},
           {4, kOptions, plain, line, "Options..."}}) {
-        const Pixels expected = Text(background, colour, position == kOpen, text);
+        const Pixels expected = Pixels::Drawn(200, 22, background, [&](CDC& dc) {
+            pixel_testing::DrawGuiText(dc, position == kOpen, colour, RECT{31, 0, 200, 22}, text,
+                                       DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        });
         EXPECT_EQ(Item(shot, position).Count({23, 1, 100, 21}, 0, &expected), 0) << text;
     }
 }
