@@ -63,7 +63,8 @@ TEST_F(MonitorPage, OpensOnTheMonthOfTheStartDateBesideItsButtonsAndAnswersFromI
     HWND page = host.monitor.m_hWnd;
     const RECT place = Place(Calendar(), page), expected{56, 30, 56 + 207, 30 + 160};
     EXPECT_TRUE(::EqualRect(&place, &expected));
-    EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_TODAY), page).left, 56); // the buttons span it
+    EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_TODAY), page).left,
+              56); // the buttons span it
     EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_HALFYEAR), page).right, 56 + 207);
     EXPECT_NE(Calendar().GetDlgItem(IDC_CAL_NEXT_MONTH), nullptr);
     EXPECT_TRUE(Calendar().GetShowLeading() && Calendar().GetShowTrailing());
@@ -102,7 +103,8 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
     StoreSampleCycle();
     ASSERT_TRUE(host.Create());
     WriteSettingDword(SettingCritDayCount, 2);
-    EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 12 13 14 "); // nothing refreshed yet
+    EXPECT_EQ(Critical(2004, 3, 10, 15),
+              "10 11 12 13 14 "); // nothing refreshed yet
     ASSERT_TRUE(host.sheet.SetActivePage(1));
     ASSERT_TRUE(host.sheet.SetActivePage(0));
     EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 ");
@@ -119,7 +121,7 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
 
 // F1 (down and up) as the message loop passes keys through the windows'
 // PreTranslateMessage; the half-year button runs the half-year calendar
-// (closed here once it shows) and leaves the month alone.
+// and leaves the month alone.
 TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearCalendar)
 {
     StoreSampleCycle();
@@ -136,16 +138,10 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearC
     }
     EXPECT_EQ(help.Topics(), "mon;mon;");
 
-    static HWND shown = nullptr;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-        DWORD process = 0;
-        HWND window = ::FindWindowA(nullptr, "Half-Year Calendar");
-        if (window && ::GetWindowThreadProcessId(window, &process) &&
-            process == ::GetCurrentProcessId())
-            ::SendMessageA(::GetDlgItem(shown = window, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
-    });
-    ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0); // until closed
-    ::KillTimer(nullptr, timer);
+    HWND shown = nullptr; // closed once it shows
+    Play(
+        [&] { ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0); },
+        {[&](HWND d) { ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0); }});
     EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(::IsWindow(shown));
     EXPECT_EQ(Shown(), 200403);

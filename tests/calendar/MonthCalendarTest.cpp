@@ -286,6 +286,19 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
     EXPECT_EQ(untouched.Count({0, 0, 207, 160}, 0), 207 * 160);
 }
 
+// At another scale the calendar grows, its buttons and lines with it.
+TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    calendar.ApplyDpi(192);
+    EXPECT_EQ(calendar.GetClientRect().right, 414);
+    EXPECT_EQ(Place(calendar.GetDlgItem(IDC_CAL_NEXT_MONTH), calendar).right, 408);
+    // Today's ring, two pixels thick round Friday, March 12 (row 1, column 5).
+    Pixels::Of(calendar).Expect("294,141=h 295,141=h 350,141=h 351,141=h 320,123=h", "h",
+                                {Sys(COLOR_HIGHLIGHT)});
+}
+
 // The buttons over the band's ends, the band showing around them.
 TEST_F(CalendarTest, MonthButtonsStayOverTheBandsEnds)
 {
