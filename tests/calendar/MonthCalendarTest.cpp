@@ -4,6 +4,7 @@
 // look like, the band and weekday row with plain drawing calls, the focus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -299,9 +300,16 @@ TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
                    expected{left, 6, left + 52, 42};
         EXPECT_TRUE(::EqualRect(&place, &expected)) << id; // over the band's ends
     }
-    // Today's ring, two pixels thick round Friday, March 12 (row 1, column 5).
-    Pixels::Of(calendar).Expect("294,141=h 295,141=h 350,141=h 351,141=h 320,123=h", "h",
-                                {Sys(COLOR_HIGHLIGHT)});
+    // Today's ring, two pixels thick round Friday, March 12 (row 1, column 5),
+    // and Saturday's name centred over the last column (352 to 410).
+    const Pixels shown = Pixels::Of(calendar);
+    int first = 414, last = 0;
+    for (int y = 46; y < 80; ++y)
+        for (int x = 352; x < 410; ++x)
+            if (shown(x, y) == Sys(COLOR_HIGHLIGHT))
+                first = std::min(first, x), last = std::max(last, x);
+    EXPECT_NEAR(first + last, 2 * 381, 2);
+    shown.Expect("294,141=h 295,141=h 350,141=h 351,141=h 320,123=h", "h", {Sys(COLOR_HIGHLIGHT)});
 }
 
 } // namespace
