@@ -72,7 +72,11 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height) : width_(width), height_
 {
     if (!CreateCompatibleDC(target) || width <= 0 || height <= 0)
         return;
-    bitmap_ = ::CreateCompatibleBitmap(target, width, height);
+    // A null target means the screen, as it does for the context itself.
+    HDC reference = target ? target : ::GetDC(nullptr);
+    bitmap_ = ::CreateCompatibleBitmap(reference, width, height);
+    if (!target)
+        ::ReleaseDC(nullptr, reference);
     if (bitmap_)
         previous_ = ::SelectObject(GetSafeHdc(), bitmap_);
 }

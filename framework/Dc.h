@@ -72,9 +72,10 @@ private:
     HWND window_;
 };
 
-// An off-screen surface: a memory context compatible with a target and a
-// bitmap of the given size selected into it. On destruction the previous
-// bitmap is put back before the bitmap and the context are deleted.
+// An off-screen surface: a memory context compatible with a target (null:
+// the screen) and a bitmap of the given size selected into it. On destruction
+// the previous bitmap is put back before the bitmap and the context are
+// deleted.
 class CMemoryDC : public CDC {
 public:
     CMemoryDC(HDC target, int width, int height);

@@ -29,31 +29,26 @@ namespace main_window_testing {
 // given time. A WM_QUIT met on the way is posted again and ends the pump.
 inline void PumpLikeTheProgram(DWORD milliseconds = 0)
 {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
+    for (const DWORD start = ::GetTickCount();; ::Sleep(10)) {
         MSG message;
         while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                ::PostQuitMessage(static_cast<int>(message.wParam));
-                return;
-            }
-            CWinApp* app = AfxGetApp();
-            if (app && app->PreTranslateMessage(&message))
+            if (message.message == WM_QUIT)
+                return ::PostQuitMessage(static_cast<int>(message.wParam));
+            if (AfxGetApp() && AfxGetApp()->PreTranslateMessage(&message))
                 continue;
             ::TranslateMessage(&message);
             ::DispatchMessageA(&message);
         }
         if (::GetTickCount() - start >= milliseconds)
             return;
-        ::Sleep(10);
     }
 }
 
 // Removes a pending WM_QUIT; true when there was one.
 inline bool TakeQuitMessage()
 {
-    MSG message;
-    return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+    MSG quit;
+    return ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
 // A key going down and up on a window, through the program's loop.
@@ -100,21 +95,20 @@ public:
     int Seen() const { return seen_; } // the windows met
 
 private:
+    static BOOL CALLBACK Match(HWND w, LPARAM found)
+    {
+        char kind[16] = "";
+        ::GetClassNameA(w, kind, sizeof(kind));
+        const int id = current_->id_;
+        if (::IsWindowVisible(w) &&
+            (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0 : ::GetDlgItem(w, id) != nullptr))
+            *reinterpret_cast<HWND*>(found) = w;
+        return TRUE;
+    }
     void Tick()
     {
         HWND window = nullptr;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND w, LPARAM found) {
-                char kind[16] = "";
-                ::GetClassNameA(w, kind, sizeof(kind));
-                const int id = current_->id_;
-                if (::IsWindowVisible(w) && (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0
-                                                              : ::GetDlgItem(w, id) != nullptr))
-                    *reinterpret_cast<HWND*>(found) = w;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&window));
+        ::EnumThreadWindows(::GetCurrentThreadId(), Match, reinterpret_cast<LPARAM>(&window));
         if (!window)
             return;
         seen_ += window != window_;
@@ -200,7 +194,6 @@ protected:
         ASSERT_TRUE(main->Create(IDD_MAIN));
     }
     int ShownMonth() const { return main->Monitor().Calendar().GetShownDate().GetMonth(); }
-    int ActivePage() const { return main->Sheet().GetActiveIndex(); }
 
     CWinApp app;
     std::unique_ptr<MainDialog> main;

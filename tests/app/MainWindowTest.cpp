@@ -1,12 +1,11 @@
 // The main window as the program builds it (a real MainDialog created
 // modeless from template 102), with the clock pinned and the registry and
 // the executable's folder of its own: its pages, hiding with the help window,
-// its keys, its picture stripe, and what weeks in the notification
+// its keys, and what weeks in the notification
 // area ask of it (midnight, sleep, far years, many hides, settings changed
 // elsewhere).
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/GdiCount.h"
-#include "ui/LoadTintedBitmap.h"
 
 using namespace main_window_testing;
 
@@ -58,7 +57,7 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
         if (row.entry != kKeep)
             main->Navigation().SetCurSel(row.entry);
         main->SendMessage(row.message, row.wParam, row.lParam);
-        EXPECT_EQ(ActivePage(), row.page) << row.way;
+        EXPECT_EQ(main->Sheet().GetActiveIndex(), row.page) << row.way;
         EXPECT_EQ(main->IsWindowVisible() != FALSE, row.shows) << row.way;
         EXPECT_EQ(main->Navigation().GetCurSel(), row.entry == kKeep ? row.page : row.entry)
             << row.way;
@@ -69,44 +68,42 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
 // window, which stores its box however it is closed and stays away once ticked.
 TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTicked)
 {
-    const struct {
-        bool minimise;
-        bool tick;
-        const char* closed;
-        Step close;
-    } table[] = {
-        {true, false, "OK", [](HWND d) { Click(d, IDC_QLH_OK); }},
-        {false, true, "OK", [](HWND d) { Click(d, IDC_QLH_OK); }},
-        {true, true, "Escape",
-         [](HWND d) {
-             ::SetFocus(::GetDlgItem(d, IDC_QLH_HIDE_MESSAGE));
-             ::PostMessageA(::GetDlgItem(d, IDC_QLH_HIDE_MESSAGE), WM_KEYDOWN, VK_ESCAPE, 0);
-         }},
-        {false, true, "the close box",
-         [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    const Step ok = [](HWND d) { Click(d, IDC_QLH_OK); };
+    const Step escape = [](HWND d) {
+        ::SetFocus(::GetDlgItem(d, IDC_QLH_HIDE_MESSAGE));
+        ::PostMessageA(::GetDlgItem(d, IDC_QLH_HIDE_MESSAGE), WM_KEYDOWN, VK_ESCAPE, 0);
     };
+    const Step closeBox = [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); };
+    const struct {
+        bool minimise, tick;
+        const char* closed;
+        const Step& close;
+    } table[] = {{true, false, "OK", ok},
+                 {false, true, "OK", ok},
+                 {true, true, "Escape", escape},
+                 {false, true, "the close box", closeBox}};
     CreateMain();
     for (const auto& row : table) {
+        SCOPED_TRACE(row.closed);
         WriteSettingDword(SettingHideMessage, 0);
         main->ShowMainWindow(MainDialog::PageMonitor);
         bool hiddenMeanwhile = false;
+        const Step look = [&](HWND dialog) {
+            hiddenMeanwhile = !main->IsWindowVisible();
+            if (row.tick)
+                Click(dialog, IDC_QLH_HIDE_MESSAGE);
+        };
         {
-            ModalScript script(IDC_QLH_HIDE_MESSAGE, {[&](HWND dialog) {
-                                                          hiddenMeanwhile =
-                                                              !main->IsWindowVisible();
-                                                          if (row.tick)
-                                                              Click(dialog, IDC_QLH_HIDE_MESSAGE);
-                                                      },
-                                                      row.close});
+            ModalScript script(IDC_QLH_HIDE_MESSAGE, {look, row.close});
             if (row.minimise)
                 main->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
             else
                 Click(main->m_hWnd, IDC_MAIN_HIDE);
-            EXPECT_EQ(script.Seen(), 1) << row.closed;
+            EXPECT_EQ(script.Seen(), 1);
         }
-        EXPECT_TRUE(hiddenMeanwhile) << row.closed;
-        EXPECT_FALSE(main->IsIconic()) << row.closed;
-        EXPECT_EQ(ReadSettingDword(SettingHideMessage), row.tick ? 1u : 0u) << row.closed;
+        EXPECT_TRUE(hiddenMeanwhile);
+        EXPECT_FALSE(main->IsIconic());
+        EXPECT_EQ(ReadSettingDword(SettingHideMessage), row.tick ? 1u : 0u);
     }
     main->ShowMainWindow(MainDialog::PageMonitor);
     ModalScript never(IDC_QLH_HIDE_MESSAGE, {});
@@ -136,36 +133,6 @@ TEST_F(MainWindowTest, KeysActOnTheShownWindowOnly)
     PressKey(main->Navigation(), VK_RETURN);
     EXPECT_FALSE(main->IsWindowVisible());
     EXPECT_EQ(help.Topics(), "about;");
-}
-
-// What the tinting cannot load or hold it refuses, leaving the bitmap as it was.
-TEST_F(MainWindowTest, TheStripeIsTintedByTheBlueOfEachPixel)
-{
-    CBitmap tinted, original, missing, taken;
-    ASSERT_TRUE(LoadTintedBitmap(IDB_STRIPE, tinted));
-    original.Attach(
-        static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_STRIPE),
-                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    DIBSECTION before{}, after{};
-    ASSERT_EQ(::GetObjectA(original, sizeof(before), &before), int(sizeof(before)));
-    ASSERT_EQ(::GetObjectA(tinted, sizeof(after), &after), int(sizeof(after)));
-    ASSERT_EQ(after.dsBm.bmWidth * after.dsBm.bmHeight, 76 * 286);
-    auto* from = static_cast<const BYTE*>(before.dsBm.bmBits);
-    auto* to = static_cast<const BYTE*>(after.dsBm.bmBits);
-    int otherBlues = 0;
-    for (int i = 0; i < 76 * 286; i += 7) {
-        ASSERT_EQ(RGB(to[3 * i + 2], to[3 * i + 1], to[3 * i]), TintedColor(from[3 * i])) << i;
-        otherBlues += from[3 * i] != from[0];
-    }
-    EXPECT_GT(otherBlues, 0); // a picture, not a flat surface
-    EXPECT_NE(TintedColor(0), TintedColor(255));
-
-    EXPECT_FALSE(LoadTintedBitmap(9999, missing));
-    EXPECT_TRUE(missing.IsEmpty());
-    ASSERT_TRUE(taken.LoadBitmap(IDB_NAVIGATION));
-    const HBITMAP held = taken;
-    EXPECT_FALSE(LoadTintedBitmap(IDB_STRIPE, taken));
-    EXPECT_EQ(taken.GetSafeHandle(), held);
 }
 
 // Periods of 5 days every 30 from the given first day.

@@ -1,8 +1,6 @@
 // Start-up and end through the real application object: the first run (no
 // settings key) offers the wizard while the main window is still hidden, and
-// the choice in the offer decides however the offer is closed; with a
-// settings key nothing is offered; the end destroys the main window, and a
-// run that opened no topic never loaded HTML Help.
+// the choice in the offer decides however the offer is closed.
 #include "app/CCritApp.h"
 #include "app/Help.h"
 #include "tests/app/MainWindowFixture.h"
@@ -62,50 +60,46 @@ Step Escape(int focus)
     };
 }
 
-TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRuns)
+// With a settings key nothing is offered. Either way the end destroys the
+// main window, and HTML Help waits for its first topic.
+TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroysTheWindow)
 {
     const struct {
         const char* answer;
         std::vector<Step> steps;
-        int wizardRuns;
+        int offers, wizardRuns;
     } table[] = {
-        {"OK", {Choose(IDC_FIRST_OK)}, 1},
-        {"No Thanks, OK", {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_OK)}, 0},
-        {"Escape", {Escape(IDC_FIRST_LAUNCH_WIZARD)}, 1},
-        {"No Thanks, Escape", {Choose(IDC_FIRST_NO_THANKS), Escape(IDC_FIRST_NO_THANKS)}, 0},
+        {"OK", {Choose(IDC_FIRST_OK)}, 1, 1},
+        {"No Thanks, OK", {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_OK)}, 1, 0},
+        {"Escape", {Escape(IDC_FIRST_LAUNCH_WIZARD)}, 1, 1},
+        {"No Thanks, Escape", {Choose(IDC_FIRST_NO_THANKS), Escape(IDC_FIRST_NO_THANKS)}, 1, 0},
         {"No Thanks, Wizard, OK",
          {Choose(IDC_FIRST_NO_THANKS), Choose(IDC_FIRST_LAUNCH_WIZARD), Choose(IDC_FIRST_OK)},
+         1,
          1},
+        {"a settings key, empty", {}, 0, 0},
     };
     for (const auto& row : table) {
         testing_support::ResetRegistrySandbox();
+        if (!row.offers) {
+            ASSERT_TRUE(OpenSettingsKey());
+        }
         TestApp app;
-        EXPECT_EQ(Start(app, row.steps), 1) << row.answer;
-        EXPECT_TRUE(app.IsFirstRun()) << row.answer;
-        EXPECT_TRUE(hiddenDuringOffer) << row.answer;
+        hiddenDuringOffer = false;
+        EXPECT_EQ(Start(app, row.steps), row.offers) << row.answer;
+        EXPECT_EQ(app.IsFirstRun(), row.offers == 1) << row.answer;
+        EXPECT_EQ(hiddenDuringOffer, row.offers == 1) << row.answer;
         EXPECT_EQ(g_wizardRuns, row.wizardRuns) << row.answer;
-        // Visibled is missing: it reads 1, so the first run shows the window.
+        // Visibled is missing: it reads 1, so the window is shown.
         EXPECT_TRUE(app.GetMainDialog()->IsWindowVisible()) << row.answer;
+        EXPECT_EQ(help_testing::LoadedLibrary(), nullptr);
+        const HWND window = app.GetMainDialog()->m_hWnd;
+        const HWND sheet = app.GetMainDialog()->Sheet().m_hWnd;
         End(app);
+        EXPECT_FALSE(::IsWindow(window) || ::IsWindow(sheet)) << row.answer;
+        EXPECT_EQ(app.GetMainDialog(), nullptr);
+        EXPECT_EQ(AfxGetMainWnd(), nullptr);
     }
-}
-
-TEST_F(StartupTest, WithASettingsKeyNothingIsOfferedAndTheEndDestroysTheMainWindow)
-{
-    RegKey key = OpenSettingsKey(); // empty
-    ASSERT_TRUE(key);
-    TestApp app;
-    EXPECT_EQ(Start(app, {}), 0);
-    EXPECT_FALSE(app.IsFirstRun());
-    EXPECT_EQ(g_wizardRuns, 0);
-    const HWND window = app.GetMainDialog()->m_hWnd;
-    const HWND sheet = app.GetMainDialog()->Sheet().m_hWnd;
-    EXPECT_EQ(help_testing::LoadedLibrary(), nullptr); // HTML Help waits for its first topic
-    End(app);
-    EXPECT_FALSE(::IsWindow(window));
-    EXPECT_FALSE(::IsWindow(sheet));
-    EXPECT_EQ(app.GetMainDialog(), nullptr);
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
 }
 
 } // namespace

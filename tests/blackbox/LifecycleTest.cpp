@@ -56,32 +56,22 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartAndOneWindowOfEachKind
     EXPECT_TRUE(WaitUntil([&] { return program.CountWindows(IDC_HALF_PREVIOUS, false) == 0; }));
 }
 
-// Ending requests from outside: the state is stored as the close box stores it.
-TEST_F(LifecycleTest, CloseAndLogOffStoreTheStateAndTakeTheIconAway)
+// Log-off while hidden: the state is stored as the close box stores it (the
+// next start is hidden too) and the icon goes. (WM_CLOSE from outside, as End
+// task or an installer sends it: the installer's tests.)
+TEST_F(LifecycleTest, LogOffStoresTheStateAndTakesTheIconAway)
 {
     StoreSettings(1);
     ProgramFolder folder;
-    {
-        // End task, taskkill, an installer: WM_CLOSE ends the program cleanly.
-        Program program(folder);
-        HWND main = program.Main();
-        ASSERT_NE(main, nullptr);
-        EXPECT_TRUE(HasNotificationIcon(main));
-        ::PostMessageA(main, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(program.EndsCleanly());
-        EXPECT_EQ(StoredDword("Visibled"), 1);
-    }
-    {
-        // Log-off while hidden: the next start is hidden too.
-        Program program(folder);
-        HWND main = program.Main();
-        ASSERT_NE(main, nullptr);
-        ::SendMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
-        EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
-        ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-        EXPECT_EQ(StoredDword("Visibled"), 0);
-        EXPECT_FALSE(HasNotificationIcon(main));
-    }
+    Program program(folder);
+    HWND main = program.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(HasNotificationIcon(main));
+    ::SendMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
+    EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(StoredDword("Visibled"), 0);
+    EXPECT_FALSE(HasNotificationIcon(main));
 }
 
 } // namespace

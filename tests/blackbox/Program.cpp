@@ -2,8 +2,7 @@
 
 #include <shellapi.h>
 
-#include <fstream>
-#include <sstream>
+#include <vector>
 
 #include "framework/DateTime.h"
 #include "model/Settings.h"
@@ -12,23 +11,21 @@
 namespace blackbox {
 namespace {
 
-// The top-level windows of a process that the test takes.
-template <class Take> void ForEachWindowOf(DWORD process, Take take)
+// The top-level windows of a process.
+std::vector<HWND> WindowsOf(DWORD process)
 {
-    struct Search {
-        DWORD process;
-        Take& take;
-    } search{process, take};
+    std::pair<DWORD, std::vector<HWND>> search{process, {}};
     ::EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
+            auto* s = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process)
-                s->take(window);
+            if (owner == s->first)
+                s->second.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 bool IsOfClass(HWND window, const char* className)
@@ -46,36 +43,19 @@ ProgramFolder::ProgramFolder(const std::wstring& name)
     root_ = std::filesystem::temp_directory_path() /
             ("velindra-box-" + std::to_string(::GetCurrentProcessId()) + "-" +
              std::to_string(++serial));
-    path_ = root_ / name;
-    std::filesystem::create_directories(path_);
+    std::filesystem::create_directories(root_ / name);
+    path_ = (root_ / name).wstring();
     // The build put velindra.exe and its help beside this test executable.
     wchar_t self[MAX_PATH] = {};
-    const std::filesystem::path build =
-        std::filesystem::path(std::wstring(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH)))
-            .parent_path();
-    std::error_code failed;
-    for (const wchar_t* file : {L"velindra.chm", L"velindra.exe"})
-        ready_ = std::filesystem::copy_file(build / file, path_ / file, failed);
+    const std::wstring build(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH));
+    for (const wchar_t* file : {L"\\velindra.chm", L"\\velindra.exe"})
+        ready_ = ::CopyFileW((build.substr(0, build.find_last_of(L'\\')) + file).c_str(),
+                             (path_ + file).c_str(), FALSE);
 }
 
 ProgramFolder::~ProgramFolder()
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-}
-
-bool ProgramFolder::Write(const std::wstring& name, const std::string& bytes) const
-{
-    std::ofstream file(path_ / name, std::ios::binary);
-    return static_cast<bool>(file << bytes);
-}
-
-std::string ProgramFolder::Read(const std::wstring& name) const
-{
-    std::ifstream file(path_ / name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    testing_support::RemoveFolder(root_.wstring());
 }
 
 Program::Program(const ProgramFolder& folder)
@@ -94,10 +74,9 @@ Program::~Program()
     if (!process_.hProcess)
         return;
     if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        ForEachWindowOf(Id(), [](HWND w) {
+        for (HWND w : WindowsOf(Id()))
             if (IsOfClass(w, VELINDRA_MAIN_WINDOW_CLASS))
                 ::PostMessageA(w, WM_CLOSE, 0, 0);
-        });
         if (::WaitForSingleObject(process_.hProcess, 3000) == WAIT_TIMEOUT)
             ::TerminateProcess(process_.hProcess, 99);
         ::WaitForSingleObject(process_.hProcess, 3000);
@@ -130,10 +109,9 @@ HWND Program::WaitFor(const std::function<bool(HWND)>& match, bool visible) cons
 {
     HWND found = nullptr;
     WaitUntil([&] {
-        ForEachWindowOf(Id(), [&](HWND w) {
+        for (HWND w : WindowsOf(Id()))
             if ((!visible || ::IsWindowVisible(w)) && match(w))
                 found = w;
-        });
         return found != nullptr;
     });
     return found;
@@ -142,9 +120,8 @@ HWND Program::WaitFor(const std::function<bool(HWND)>& match, bool visible) cons
 int Program::CountWindows(int controlId, bool visible) const
 {
     int count = 0;
-    ForEachWindowOf(Id(), [&](HWND w) {
+    for (HWND w : WindowsOf(Id()))
         count += (!visible || ::IsWindowVisible(w)) && ::GetDlgItem(w, controlId);
-    });
     return count;
 }
 
@@ -164,21 +141,17 @@ void Settle(HWND window)
 
 HWND FindDescendant(HWND root, int id)
 {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
+    std::pair<int, HWND> search{id, nullptr};
     ::EnumChildWindows(
         root,
         [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (::GetDlgCtrlID(window) != s->id)
-                return TRUE;
-            s->found = window;
-            return FALSE;
+            auto* s = reinterpret_cast<std::pair<int, HWND>*>(data);
+            if (::GetDlgCtrlID(window) == s->first)
+                s->second = window;
+            return !s->second;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.second;
 }
 
 std::wstring TextOf(HWND window)

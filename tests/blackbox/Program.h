@@ -13,6 +13,8 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/Sandbox.h"
+
 namespace blackbox {
 
 constexpr DWORD kPatience = 20000; // milliseconds; Wine may start slowly under load
@@ -26,15 +28,21 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-    std::wstring Path() const { return path_.wstring(); }
-    std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
-    bool Write(const std::wstring& name, const std::string& bytes) const;
-    std::string Read(const std::wstring& name) const; // empty when missing
+    std::wstring Path() const { return path_; }
+    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+    bool Write(const std::wstring& name, const std::string& bytes) const
+    {
+        return testing_support::WriteWholeFile(File(name), bytes);
+    }
+    std::string Read(const std::wstring& name) const // empty when missing
+    {
+        return testing_support::ReadWholeFile(File(name));
+    }
     bool Ready() const { return ready_; }
 
 private:
     std::filesystem::path root_;
-    std::filesystem::path path_;
+    std::wstring path_;
     bool ready_ = false;
 };
 

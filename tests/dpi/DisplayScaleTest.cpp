@@ -33,16 +33,16 @@ int RunAtDpi(int dpi, const std::string& filter)
 {
     // The prefix's own setting, not this process's registry sandbox.
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    HKEY desktop = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
-                          KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &desktop,
-                          nullptr) != ERROR_SUCCESS)
+    const char* desktop = "Control Panel\\Desktop";
+    auto set = [&](DWORD value) {
+        return ::RegSetKeyValueA(HKEY_CURRENT_USER, desktop, "LogPixels", REG_DWORD, &value,
+                                 sizeof(value)) == ERROR_SUCCESS;
+    };
+    DWORD previous = 0, size = sizeof(previous);
+    const bool had = ::RegGetValueA(HKEY_CURRENT_USER, desktop, "LogPixels", RRF_RT_REG_DWORD,
+                                    nullptr, &previous, &size) == ERROR_SUCCESS;
+    if (!set(static_cast<DWORD>(dpi)))
         return -1;
-    DWORD previous = 0, size = sizeof(previous), value = static_cast<DWORD>(dpi);
-    const bool had = ::RegQueryValueExA(desktop, "LogPixels", nullptr, nullptr,
-                                        reinterpret_cast<BYTE*>(&previous), &size) == ERROR_SUCCESS;
-    ::RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value),
-                     sizeof(value));
     ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -61,12 +61,8 @@ int RunAtDpi(int dpi, const std::string& filter)
         ::CloseHandle(process.hProcess);
     }
     ::SetEnvironmentVariableA(kDpiVariable, nullptr);
-    if (had)
-        ::RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&previous),
-                         sizeof(previous));
-    else
-        ::RegDeleteValueA(desktop, "LogPixels");
-    ::RegCloseKey(desktop);
+    if (!had || !set(previous))
+        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, desktop, "LogPixels");
     return static_cast<int>(code);
 }
 
@@ -123,13 +119,12 @@ TEST_F(AtDpi, TheCalendarsCellsKeepTheirProportionsInTheirGrid)
         ring = RECT{std::min<int>(ring.left, x), std::min<int>(ring.top, y),
                     std::max<int>(ring.right, x + 1), std::max<int>(ring.bottom, y + 1)};
     }
-    const int cellWidth = ring.right - ring.left, cellHeight = ring.bottom - ring.top;
-    ASSERT_GT(cellHeight, 0);
+    const int cellWidth = width / 7, cellHeight = (grid.bottom - grid.top) / 6;
     EXPECT_NEAR(29.0 / 19.0, static_cast<double>(cellWidth) / cellHeight, 0.08);
-    EXPECT_EQ(grid.left + 4 * cellWidth, ring.left);
-    EXPECT_EQ(grid.top + 3 * cellHeight, ring.top);
-    EXPECT_EQ(width / 7, cellWidth);
-    EXPECT_EQ((grid.bottom - grid.top) / 6, cellHeight);
+    const RECT cell{grid.left + 4 * cellWidth, grid.top + 3 * cellHeight, grid.left + 5 * cellWidth,
+                    grid.top + 4 * cellHeight};
+    EXPECT_TRUE(::EqualRect(&ring, &cell))
+        << ring.left << "," << ring.top << " to " << ring.right << "," << ring.bottom;
 }
 
 } // namespace

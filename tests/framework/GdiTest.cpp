@@ -1,5 +1,6 @@
-// Drawing objects own their handles: nothing leaks, nothing is
-// freed twice, and a memory context puts back what it selected.
+// Drawing objects own their handles: nothing leaks, nothing is freed twice,
+// and a memory context puts back what it selected. (What a memory context
+// draws and copies: the pixels of the icon list and the month calendar.)
 #include <gtest/gtest.h>
 
 #include "framework/Dc.h"
@@ -43,19 +44,4 @@ TEST(DrawingObjects, CreatedMovedAndDestroyedLeaveNothingBehind)
         list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 0);
     }
     EXPECT_EQ(before, LiveDrawingObjects());
-}
-
-TEST(DrawingObjects, MemoryContextDrawsAndCopiesExactly)
-{
-    CClientDC screen(nullptr);
-    CMemoryDC memory(screen, 8, 8), target(screen, 8, 8);
-    memory.FillSolidRect(0, 0, 8, 8, RGB(10, 20, 30));
-    memory.Draw3dRect(RECT{0, 0, 8, 8}, RGB(200, 0, 0), RGB(0, 200, 0));
-    ASSERT_TRUE(memory.CopyTo(target, 0, 0));
-    for (const auto& at : {std::make_pair(POINT{6, 0}, RGB(200, 0, 0)),
-                           {POINT{7, 0}, RGB(0, 200, 0)},
-                           {POINT{0, 7}, RGB(0, 200, 0)},
-                           {POINT{3, 3}, RGB(10, 20, 30)}})
-        EXPECT_EQ(at.second, target.GetPixel(at.first.x, at.first.y))
-            << at.first.x << "," << at.first.y;
 }

@@ -4,7 +4,6 @@
 // release), and the help file has it; every link, picture, contents entry and
 // index entry of the help file leads to a file (and anchor) of its own. The
 // built velindra.chm is read as the build unpacked it (help/contents).
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -24,18 +23,11 @@ std::string ContentsFolder()
     return folder + "\\help\\contents\\";
 }
 
-bool IsFile(const std::string& name)
-{
-    const DWORD attributes = GetFileAttributesA((ContentsFolder() + name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
+// A file of the help file; empty when missing.
 std::string Read(const std::string& name)
 {
-    std::ifstream in(ContentsFolder() + name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    const std::string path = ContentsFolder() + name;
+    return testing_support::ReadWholeFile(std::wstring(path.begin(), path.end()));
 }
 
 // Every value that the pattern's group catches.
@@ -60,9 +52,9 @@ testing::AssertionResult LeadsInside(const std::string& from, const std::string&
     for (char& c : file)
         c = c == '/' ? '\\' : c;
     const std::string anchor = hash == std::string::npos ? "" : link.substr(hash + 1);
-    if (!IsFile(file))
-        return testing::AssertionFailure() << from << ": " << link << " is not in the help file";
     const std::string text = Read(file);
+    if (text.empty())
+        return testing::AssertionFailure() << from << ": " << link << " is not in the help file";
     if (!anchor.empty() && text.find("name=\"" + anchor + "\"") == std::string::npos &&
         text.find("id=\"" + anchor + "\"") == std::string::npos)
         return testing::AssertionFailure() << from << ": " << link << " has no such anchor";
@@ -73,67 +65,48 @@ class HelpFile : public MainWindowEnvironment {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(IsFile("overview.htm"))
-            << "no unpacked help file in " << ContentsFolder()
-            << " (the target velindra_help builds it with chmcmd and extract_chmLib)";
-    }
-
-    // F1 pressed as `press` does; the topics asked for must be `expected`
-    // ("topic;topic;"), each a file of the help file.
-    void ExpectTopics(const std::string& window, const std::function<void()>& press,
-                      const std::string& expected)
-    {
-        testing_support::HelpTopicRecorder asked;
-        press();
-        EXPECT_EQ(asked.Topics(), expected) << window;
-        std::stringstream topics(asked.Topics());
-        for (std::string topic; std::getline(topics, topic, ';');)
-            EXPECT_TRUE(IsFile(topic + ".htm")) << window << " asks for " << topic;
-    }
-    void ExpectModalTopics(const std::string& window, HWND opener, int controlId, int closeId,
-                           const std::string& expected)
-    {
-        ExpectTopics(
-            window,
-            [&] {
-                ModalScript script(controlId, {[&](HWND dialog) {
-                                       HWND button = ::GetDlgItem(dialog, closeId);
-                                       ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
-                                       ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
-                                       ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
-                                   }});
-                ::SendMessageA(opener, BM_CLICK, 0, 0);
-            },
-            expected);
+        ASSERT_FALSE(Read("overview.htm").empty())
+            << "no unpacked help file in help/contents of the build (the target velindra_help "
+               "builds it with chmcmd and extract_chmLib)";
     }
 };
+
+// F1 going down and up on the button of the dialog that the opener opens,
+// then the dialog closed with it.
+void PressF1InDialog(HWND opener, int controlId, int closeId)
+{
+    ModalScript script(controlId, {[&](HWND dialog) {
+                           HWND button = ::GetDlgItem(dialog, closeId);
+                           ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
+                           ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
+                           ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                       }});
+    ::SendMessageA(opener, BM_CLICK, 0, 0);
+}
 
 TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
 {
     static const char* const kTopics[] = {"mon", "sched", "opt", "about"};
     CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
-    for (int entry = -1; entry < MainDialog::PageCount; ++entry)
-        ExpectTopics(
-            "the main window, entry " + std::to_string(entry),
-            [&] {
-                main->Navigation().SetCurSel(entry);
-                PressKey(main->GetDlgItem(IDC_MAIN_EXIT), VK_F1);
-            },
-            std::string(entry < 0 ? "overview" : kTopics[entry]) + ";");
-    for (int page = 0; page < MainDialog::PageCount; ++page)
-        ExpectTopics(
-            "page " + std::to_string(page),
-            [&] {
-                main->ShowMainWindow(page);
-                PressKey(::GetWindow(main->Sheet().GetPage(page)->m_hWnd, GW_CHILD), VK_F1);
-            },
-            std::string(kTopics[page]) + ";" + kTopics[page] + ";");
+    std::string expected;
+    for (int entry = -1; entry < MainDialog::PageCount; ++entry) {
+        main->Navigation().SetCurSel(entry);
+        PressKey(main->GetDlgItem(IDC_MAIN_EXIT), VK_F1);
+        expected += std::string(entry < 0 ? "overview" : kTopics[entry]) + ";";
+    }
+    for (int page = 0; page < MainDialog::PageCount; ++page) {
+        main->ShowMainWindow(page);
+        PressKey(::GetWindow(main->Sheet().GetPage(page)->m_hWnd, GW_CHILD), VK_F1);
+        expected += std::string(kTopics[page]) + ";" + kTopics[page] + ";";
+    }
     main->ShowMainWindow(MainDialog::PageMonitor);
-    ExpectModalTopics("the half-year calendar", main->Monitor().GetDlgItem(IDC_MON_HALFYEAR),
-                      IDC_HALF_NEXT, IDC_HALF_CLOSE, "halfy;halfy;");
-    ExpectModalTopics("the help window on hiding", main->GetDlgItem(IDC_MAIN_HIDE),
-                      IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, "tray;tray;");
+    PressF1InDialog(main->Monitor().GetDlgItem(IDC_MON_HALFYEAR), IDC_HALF_NEXT, IDC_HALF_CLOSE);
+    PressF1InDialog(main->GetDlgItem(IDC_MAIN_HIDE), IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK);
+    EXPECT_EQ(help.Topics(), expected + "halfy;halfy;tray;tray;");
+    std::stringstream topics(help.Topics());
+    for (std::string topic; std::getline(topics, topic, ';');)
+        EXPECT_FALSE(Read(topic + ".htm").empty()) << topic;
 }
 
 TEST_F(HelpFile, EveryLinkPictureContentsAndIndexEntryLeadsInsideAndSearchIsBuilt)
@@ -142,9 +115,8 @@ TEST_F(HelpFile, EveryLinkPictureContentsAndIndexEntryLeadsInsideAndSearchIsBuil
     HANDLE search = FindFirstFileA((ContentsFolder() + "*.htm").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
     do {
-        const std::string text = Read(found.cFileName);
         for (const char* pattern : {"href\\s*=\\s*\"([^\"]*)\"", "src\\s*=\\s*\"([^\"]*)\""})
-            for (const std::string& link : Captures(text, pattern))
+            for (const std::string& link : Captures(Read(found.cFileName), pattern))
                 EXPECT_TRUE(LeadsInside(found.cFileName, link));
     } while (FindNextFileA(search, &found));
     FindClose(search);
@@ -156,8 +128,8 @@ TEST_F(HelpFile, EveryLinkPictureContentsAndIndexEntryLeadsInsideAndSearchIsBuil
             EXPECT_TRUE(LeadsInside(list, entry));
     }
     // Full-text search and the binary keyword index.
-    EXPECT_TRUE(IsFile("$FIftiMain"));
-    EXPECT_TRUE(IsFile("$WWKeywordLinks\\BTree"));
+    EXPECT_FALSE(Read("$FIftiMain").empty());
+    EXPECT_FALSE(Read("$WWKeywordLinks\\BTree").empty());
 }
 
 } // namespace

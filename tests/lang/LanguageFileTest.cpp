@@ -87,12 +87,8 @@ TEST_F(LanguageFileTest, ReadsWhatTheProfileFunctionsRead)
 // files then read the same, and the language file kept every other line.
 TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
 {
-    struct Write {
-        const char* section;
-        const char* key;
-        const char* value;
-    };
-    const Write writes[] = {
+    const char* const writes[][3] = {
+        // section, key, value
         {"S", "k", "changed"},         {"s", "K", "changed again"}, {"S", "new", "added"},
         {"New", "k", "  new section"}, {"T", "k2", "\"quoted\""},   {"", "k", "common"},
     };
@@ -102,10 +98,10 @@ TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
         ASSERT_TRUE(folder.Write("ours.lng", kAwkwardFiles[i]));
         LanguageFile ours;
         ours.Open("ours");
-        for (const Write& write : writes) {
-            WritePrivateProfileStringA(LanguageFile::SectionName(write.section).c_str(), write.key,
-                                       write.value, folder.File("theirs.lng").c_str());
-            EXPECT_TRUE(ours.Write(write.section, write.key, write.value)) << label;
+        for (const auto& write : writes) {
+            WritePrivateProfileStringA(LanguageFile::SectionName(write[0]).c_str(), write[1],
+                                       write[2], folder.File("theirs.lng").c_str());
+            EXPECT_TRUE(ours.Write(write[0], write[1], write[2])) << label;
         }
         EXPECT_TRUE(ours.Flush()) << label;
         for (const char* section : {"S", "T", "New", "Common"})
@@ -119,12 +115,18 @@ TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
     ASSERT_TRUE(folder.Write("ours.lng", kAwkwardFiles[1]));
     LanguageFile again;
     again.Open("ours");
-    for (const Write& write : writes)
-        again.Write(write.section, write.key, write.value);
+    for (const auto& write : writes)
+        again.Write(write[0], write[1], write[2]);
     EXPECT_TRUE(again.Flush());
     EXPECT_EQ("; comment\r\n[S]\r\n;k=commented out\r\nk=changed again\r\nnew=added\r\n"
               "[New]\r\nk=new section\r\n[T]\r\nk2=\"quoted\"\r\n[Common]\r\nk=common\r\n",
               folder.Read("ours.lng"));
+    // Also in UTF-16, where a line's break is two bytes.
+    const std::string wide("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0", 22);
+    ASSERT_TRUE(folder.Write("wide.lng", wide));
+    again.Open("wide");
+    EXPECT_TRUE(again.Write("S", "n", "w") && again.Flush());
+    EXPECT_EQ(wide + std::string("n\0=\0w\0\r\0\n\0", 10), folder.Read("wide.lng"));
 }
 
 // Changes wait in memory for Flush; a file changed on disk meanwhile is read

@@ -3,9 +3,10 @@
 // operation and only where a text differs.
 #include "lang/LanguageManager.h"
 
+#include "lang/LanguageFiles.h"
 #include "model/AppIdentity.h"
 #include "tests/lang/LanguageFolder.h"
-#include "tests/lang/WideFolder.h"
+#include "tests/support/WideFolder.h"
 
 namespace {
 
@@ -94,18 +95,21 @@ TEST_F(LanguageManagerTest, NamesThatAreNoPlainFileNamesMeanEnglish)
     EXPECT_EQ("[S]\r\nID_1=evil\r\n", outside.Read(L"evil.lng"));
 }
 
-// Beside an executable in a folder of any name and path length, in a language
-// of any name.
+// Beside an executable in a folder of any name and path length, a language of
+// any name is listed, read and written; a name that is no plain file name is
+// not listed.
 TEST_F(LanguageManagerTest, AnyFolderAndAnyLanguageName)
 {
+    const char russian[] = "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9";
     for (size_t length : {0, 300}) {
         testing_support::WideFolder where(testing_support::ScriptsFolderName(), length);
         ASSERT_TRUE(where.Write(L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439.lng",
-                                "[S]\r\nID_1=Zakryt\r\n"));
+                                "[S]\r\nID_1=Zakryt\r\n") &&
+                    where.Write(L"nul.txt.lng", ""));
         ModulePath::OverrideModuleFileName(where.File(L"velindra.exe"));
+        EXPECT_EQ(CStringArray{russian}, ListLanguageNames()) << length;
         LanguageManager manager;
-        ASSERT_TRUE(
-            manager.SetLanguage("\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"));
+        ASSERT_TRUE(manager.SetLanguage(russian));
         EXPECT_EQ("Zakryt", manager.LookupText("S", 1, "Close")) << length;
         EXPECT_TRUE(manager.StoreText("S", 1, "Close"));
         EXPECT_EQ(kTranslator + "[S]\r\nID_1=Close\r\n", where.Read(L"english.lng"));

@@ -8,7 +8,7 @@
 #include "lang/LanguageName.h"
 #include "lang/LongPath.h"
 #include "lang/ModulePath.h"
-#include "tests/lang/WideFolder.h"
+#include "tests/support/WideFolder.h"
 
 namespace {
 
@@ -88,9 +88,11 @@ TEST(ListFiles, ListsWhatReallyMatchesAsTheFileSystemSpellsIt)
         folder.Write(name, "[Translator]\r\n");
     CreateDirectoryW(folder.File(L"folder.lng").c_str(), nullptr);
     WideNames names{L"left over"};
-    for (const std::wstring& where :
-         {folder.Path(), folder.Path() + L" \\ \t", folder.Path() + L"/"}) {
-        EXPECT_TRUE(ListFiles(where, L"*.lng", names, false, true));
+    for (const auto& where : {std::make_pair(folder.Path(), L"*.lng"),
+                              {folder.Path() + L" \\ \t", L"*.lng"},
+                              {folder.Path() + L"/", L"*.lng"},
+                              {folder.Path() + L"\\..", L"languages/*.lng"}}) {
+        EXPECT_TRUE(ListFiles(where.first, where.second, names, false, true));
         EXPECT_EQ((WideNames{L"German", L"english", L"old", L"pt.br"}), Sorted(names));
     }
     EXPECT_TRUE(ListFiles(folder.Path(), L"*.lng", names, true, false));
@@ -103,23 +105,6 @@ TEST(ListFiles, ListsWhatReallyMatchesAsTheFileSystemSpellsIt)
     EXPECT_FALSE(ListFiles(folder.File(L"english.lng"), L"*.lng", names, false, true));
     EXPECT_TRUE(DirectoryExists(L"") && DirectoryExists(L" \t") &&
                 DirectoryExists(L"  " + folder.Path() + L"\\/ "));
-}
-
-// The languages beside an executable in a folder of any name and length, in
-// any script; names that are no plain file name are left out.
-TEST(ListLanguageNames, FromAnyFolderInAnyScript)
-{
-    for (size_t length : {0, 300}) {
-        testing_support::WideFolder folder(testing_support::ScriptsFolderName(), length);
-        for (const wchar_t* name :
-             {L"english.lng", L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439.lng", L"nul.txt.lng"})
-            folder.Write(name, "");
-        ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
-        const CStringArray expected{"english",
-                                    "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"};
-        EXPECT_EQ(expected, Sorted(ListLanguageNames())) << length;
-        ModulePath::ResetModuleFileName();
-    }
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // Windows and menus through the translation engine: the program's own main
 // window with its pages, and its half-year calendar, with the kinds of
-// control the program does not use (a list view, a one-letter button) added.
+// control the program does not use (a list view, a one-letter button, a
+// label without an id) added.
 #include "lang/LanguageManager.h"
 
 #include <commctrl.h>
 
 #include <memory>
+#include <tuple>
 
 #include "framework/PropertySheet.h"
 #include "lang/ControlClasses.h"
@@ -16,16 +18,14 @@ namespace {
 
 const int kView = 2001, kQuestion = 2002;
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
-{
-    return message == WM_INITDIALOG;
-}
-
 HWND CreateProgramDialog(int id)
 {
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
-    return CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, &PlainDialogProc, 0);
+    const DLGPROC plain = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+        return message == WM_INITDIALOG;
+    };
+    return CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, plain, 0);
 }
 
 // The texts of the window's controls, "|" between them.
@@ -45,25 +45,26 @@ std::string Texts(HWND window, std::initializer_list<int> ids)
 std::string Items(HWND list)
 {
     const bool combo = IsComboBox(list), view = IsListView(list);
-    std::string items;
+    const HWND header = view ? ListView_GetHeader(list) : nullptr;
     const int rows = int(SendMessageA(list,
                                       combo  ? CB_GETCOUNT
                                       : view ? LVM_GETITEMCOUNT
                                              : LB_GETCOUNT,
                                       0, 0));
-    for (int i = 0; i < rows + (view ? 2 : 0); ++i) {
-        char text[64] = {};
+    std::string items;
+    for (int i = 0; i < rows + Header_GetItemCount(header); ++i) {
+        char text[300] = {};
         LVITEMA row{};
         HDITEMA column{};
+        column.mask = HDI_TEXT;
         row.pszText = column.pszText = text;
         row.cchTextMax = column.cchTextMax = sizeof(text);
-        column.mask = HDI_TEXT;
         if (!view)
             SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, LPARAM(text));
         else if (i < rows)
             SendMessageA(list, LVM_GETITEMTEXTA, i, LPARAM(&row));
         else
-            SendMessageA(ListView_GetHeader(list), HDM_GETITEMA, i - rows, LPARAM(&column));
+            SendMessageA(header, HDM_GETITEMA, i - rows, LPARAM(&column));
         const bool selected =
             !view && SendMessageA(list, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0) == i;
         items += (i ? "|" : "") + std::string(text) + (selected ? "*" : "");
@@ -87,8 +88,10 @@ struct MainWindow {
             sheet.SetActivePage(i);
         SendDlgItemMessageA(Page(2), IDC_OPT_LANGUAGE, CB_ADDSTRING, 0, LPARAM("english"));
         SendDlgItemMessageA(Page(2), IDC_OPT_LANGUAGE, CB_SETCURSEL, 0, 0);
-        CreateWindowExA(0, "Button", "?", WS_CHILD, 0, 0, 9, 9, main, HMENU(kQuestion), nullptr,
-                        nullptr);
+        for (auto [kind, text, id] :
+             {std::tuple{"Button", "?", kQuestion}, {"Static", "Label", -1}})
+            CreateWindowExA(0, kind, text, WS_CHILD, 0, 0, 9, 9, main, HMENU(INT_PTR(id)), nullptr,
+                            nullptr);
         view = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 99, 99, main,
                                HMENU(kView), nullptr, nullptr);
         for (const char* column : {"Colour", "Day"}) {
@@ -113,10 +116,7 @@ struct MainWindow {
     std::string Tab(int index)
     {
         char text[64] = {};
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
+        TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
         SendMessageA(sheet.GetTabControl(), TCM_GETITEMA, index, LPARAM(&item));
         return text;
     }
@@ -127,15 +127,17 @@ struct MainWindow {
     HWND view;
 };
 
-const char kGerman[] =
+// The list view's second column gets a text longer than a header holds.
+const std::string kGerman =
     "[DialogID_102]\r\nID_0=Velindra\r\nID_4=&Assistent\r\nID_2002=Hilfe?\r\nID_3=Beenden\r\n"
     "[DialogID_102 - PageNo_1]\r\nID_0=Planer\r\n"
     "[DialogID_102 - PageNo_2]\r\nID_1005=Mit &Windows starten\r\n"
     "[DialogID_102 - PageNo_2 - ComboBoxID_1043]\r\nID_0=Englisch\r\n"
     "[DialogID_102 - ListBoxID_1023]\r\nID_2=Optionen\r\n"
     "[DialogID_102 - "
-    "ListCtrlID_2001]\r\nID_0=Erste\r\nID_1=Zwoelf\r\nID_1000=Tag\r\nID_1001=Farbe\r\n"
-    "[DialogID_131]\r\nID_0=Halbjahreskalender\r\nID_1006=&Weiter >>\r\n";
+    "ListCtrlID_2001]\r\nID_0=Erste\r\nID_1=Zwoelf\r\nID_1000=Tag\r\nID_1001=" +
+    std::string(300, 'F') +
+    "\r\n[DialogID_131]\r\nID_0=Halbjahreskalender\r\nID_1006=&Weiter >>\r\n";
 
 class TranslationTest : public LanguageFolderTest {
 protected:
@@ -204,9 +206,10 @@ TEST_F(TranslationTest, TheFirstPassExportsTheBuiltInTextsAndEveryPassTranslates
     EXPECT_EQ("Monitor|Scheduler|Optionen|About*",
               Items(GetDlgItem(window.main, IDC_MAIN_NAVIGATION)));
     EXPECT_EQ("Englisch*", Items(GetDlgItem(window.Page(2), IDC_OPT_LANGUAGE)));
-    EXPECT_EQ("Erste|12|Tag|Farbe", Items(window.view)) << "12: not even looked up";
+    EXPECT_EQ("Erste|12|Tag|" + std::string(259, 'F'), Items(window.view)) << "12: not looked up";
 
     const std::string exported = folder.Read("english.lng");
+    EXPECT_EQ(std::string::npos, exported.find("=Label")) << "a label without an id";
     ASSERT_TRUE(Translate(true, false, window.main, IDD_MAIN));
     EXPECT_EQ(exported, folder.Read("english.lng")) << "exported once only";
     EXPECT_EQ(kGerman, folder.Read("german.lng"));
@@ -244,14 +247,14 @@ TEST_F(TranslationTest, ADialogOfItsOwnWithItsCaptionButNothingWithoutAWindowOrA
 
 // Menu texts are exported up to a tab, a popup's under the first command of
 // its submenu, and translated keeping the part from the tab on; items
-// carrying data (the icon menu's) are left alone.
+// carrying data (the icon menu's) are left alone; a one-letter text is one.
 TEST_F(TranslationTest, MenusAndTheirSubmenus)
 {
     HMENU more = CreatePopupMenu(), window = CreatePopupMenu(), commands = CreatePopupMenu(),
           menu = CreateMenu();
     AppendMenuA(more, MF_STRING, 32775, "&Wizard...");
     AppendMenuA(window, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(window, MF_STRING, 32776, "&Hide");
+    AppendMenuA(window, MF_STRING, 32776, "H");
     AppendMenuA(commands, MF_STRING, 32771, "Open...\tCtrl+O");
     AppendMenuA(commands, MF_POPUP, UINT_PTR(more), "&More\tM");
     AppendMenuA(commands, MF_POPUP, UINT_PTR(window), "Window");
@@ -275,11 +278,10 @@ TEST_F(TranslationTest, MenusAndTheirSubmenus)
             GetMenuStringA(of, i, text, sizeof(text), MF_BYPOSITION);
             texts += text + std::string(GetSubMenu(of, i) ? "> " : "; ");
         }
-    EXPECT_EQ("-> Oeffnen...\tCtrl+O; Me&hr\tM> Window> ...; Beenden; ; &Wizard...; ; &Hide; ",
-              texts);
+    EXPECT_EQ("-> Oeffnen...\tCtrl+O; Me&hr\tM> Window> ...; Beenden; ; &Wizard...; ; H; ", texts);
     const std::string english = folder.Read("english.lng");
     EXPECT_EQ("[MenuID_134]\r\nID_32771=Open...\r\nID_32775=&Wizard...\r\nSubID_32775=&More\r\nID_"
-              "32776=&Hide\r\nID_32777=E&xit\r\n",
+              "32776=H\r\nID_32777=E&xit\r\n",
               english.substr(english.find("[MenuID")));
     DestroyMenu(menu);
 }

@@ -3,14 +3,61 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <tuple>
 
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
-#include "tests/model/ModelTesting.h"
-
-using namespace model_tests;
 
 namespace {
+
+// A month calendar's grid that records what it is asked to colour: the 42
+// days from the Sunday on or before the first of the month, at 00:00:01 as
+// the calendar sends them.
+struct FakeCalendar : DayMarker {
+    FakeCalendar(int year, int month) : first(year, month, 1, 0, 0, 1)
+    {
+        first -= COleDateTimeSpan(first.GetDayOfWeek() - 1);
+        last = first + COleDateTimeSpan(41);
+    }
+    // "2004-03"
+    explicit FakeCalendar(const char* m) : FakeCalendar(std::atoi(m), std::atoi(m + 5)) {}
+    bool IsMarkable() const override { return markable; }
+    int SetDayColor(const COleDateTime& date, COLORREF colour) override
+    {
+        ++calls;
+        colours.insert(colour);
+        const bool shown =
+            date.DayNumber() >= first.DayNumber() && date.DayNumber() <= last.DayNumber();
+        if (shown)
+            marked.insert(date.DayNumber());
+        return shown;
+    }
+    // The marked days as runs of consecutive days: "2004-03-10+5 2004-04-07+4".
+    std::string Runs() const
+    {
+        std::string runs;
+        for (auto day = marked.begin(); day != marked.end();) {
+            long length = 1;
+            while (marked.count(*day + length))
+                ++length;
+            const COleDateTime date = COleDateTime() + COleDateTimeSpan(static_cast<long>(*day));
+            char run[32];
+            std::snprintf(run, sizeof(run), " %04d-%02d-%02d+%ld", date.GetYear(), date.GetMonth(),
+                          date.GetDay(), length);
+            runs += runs.empty() ? run + 1 : run;
+            std::advance(day, length);
+        }
+        return runs;
+    }
+
+    COleDateTime first, last;
+    bool markable = true;
+    long calls = 0;
+    std::set<int64_t> marked;
+    std::set<COLORREF> colours;
+};
 
 struct Cycle {
     COleDateTime start;
@@ -26,13 +73,6 @@ Cycle Parse(const char* text)
                 &cycle.clear);
     cycle.start = COleDateTime(y, mo, d, h, mi, s);
     return cycle;
-}
-
-FakeCalendar Grid(const char* month) // "2004-03"
-{
-    int year = 0, number = 0;
-    std::sscanf(month, "%d-%d", &year, &number);
-    return FakeCalendar(year, number);
 }
 
 TEST(MarkCriticalDays, WorkedExamples)
@@ -57,9 +97,9 @@ TEST(MarkCriticalDays, WorkedExamples)
         {"2004-03", "2004-03-10 09:30:00 3 0", ""},
     };
     for (const auto& row : table) {
-        FakeCalendar grid = Grid(row[0]);
+        FakeCalendar grid(row[0]);
         const Cycle cycle = Parse(row[1]);
-        MarkCriticalDays(&grid, grid.First(), grid.Last(), cycle.start, cycle.crit, cycle.clear);
+        MarkCriticalDays(&grid, grid.first, grid.last, cycle.start, cycle.crit, cycle.clear);
         EXPECT_EQ(row[2], grid.Runs()) << row[0] << ", " << row[1];
         EXPECT_TRUE(grid.marked.empty() || grid.colours == std::set<COLORREF>{RGB(247, 201, 206)});
     }
@@ -75,7 +115,7 @@ std::set<int64_t> Expected(const FakeCalendar& grid, const Cycle& cycle)
     while (counting > COleDateTime(1973, 1, 1, 1, 1, 1))
         counting -= COleDateTimeSpan(cycle.crit + cycle.clear);
     const int64_t period = cycle.crit + cycle.clear, s = cycle.start.DayNumber();
-    const int64_t first = grid.First().DayNumber(), last = grid.Last().DayNumber();
+    const int64_t first = grid.first.DayNumber(), last = grid.last.DayNumber();
     const int t = cycle.start.SecondOfDay();
     std::set<int64_t> days;
     for (int64_t d = first; d <= last; ++d) {
@@ -104,8 +144,7 @@ TEST(MarkCriticalDays, EveryDisplayableMonthFollowsTheRule)
         const Cycle cycle = Parse(text);
         for (int month = 12 * 1972 + 11; month <= 12 * 2036; ++month) {
             FakeCalendar grid(month / 12, month % 12 + 1);
-            MarkCriticalDays(&grid, grid.First(), grid.Last(), cycle.start, cycle.crit,
-                             cycle.clear);
+            MarkCriticalDays(&grid, grid.first, grid.last, cycle.start, cycle.crit, cycle.clear);
             ASSERT_EQ(Expected(grid, cycle), grid.marked)
                 << text << " on the grid of " << month / 12 << "-" << month % 12 + 1;
         }
@@ -116,22 +155,19 @@ TEST(MarkCriticalDays, EveryDisplayableMonthFollowsTheRule)
 // the grid of December 1972 or after that of November 9999) are not asked for.
 TEST(MarkPeriod, MarksTheDaysACalendarCanDisplay)
 {
-    const struct {
-        const char *grid, *period, *runs;
-        long calls;
-    } table[] = {
+    const std::tuple<const char*, const char*, const char*, long> table[] = {
         {"2004-03", "2004-02-27 23:00:00 4", "2004-02-29+2", 4},
         {"1972-12", "1972-11-01 00:00:00 30", "1972-11-26+5", 5},
         {"9999-11", "9999-10-31 12:00:00 2147483647", "9999-10-31+42", 42},
         {"2004-03", "2004-03-10 09:30:00 0", "", 0},
         {"2004-03", "2004-03-10 09:30:00 -5", "", 0},
     };
-    for (const auto& row : table) {
-        FakeCalendar grid = Grid(row.grid);
-        const Cycle cycle = Parse(row.period);
+    for (const auto& [month, period, runs, calls] : table) {
+        FakeCalendar grid(month);
+        const Cycle cycle = Parse(period);
         MarkPeriod(&grid, cycle.start, cycle.crit);
-        EXPECT_EQ(row.runs, grid.Runs()) << row.period;
-        EXPECT_EQ(row.calls, grid.calls) << row.period;
+        EXPECT_EQ(runs, grid.Runs()) << period;
+        EXPECT_EQ(calls, grid.calls) << period;
     }
 }
 
@@ -141,14 +177,14 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
     const COleDateTime start(2004, 3, 10, 9, 30, 0);
     COleDateTime invalid = start;
     invalid.SetStatus(COleDateTime::invalid);
-    MarkCriticalDays(&grid, grid.First(), grid.Last(), invalid, 3, 28);
-    MarkCriticalDays(&grid, invalid, grid.Last(), start, 3, 28);
-    MarkCriticalDays(&grid, grid.First(), invalid, start, 3, 28);
+    MarkCriticalDays(&grid, grid.first, grid.last, invalid, 3, 28);
+    MarkCriticalDays(&grid, invalid, grid.last, start, 3, 28);
+    MarkCriticalDays(&grid, grid.first, invalid, start, 3, 28);
     MarkPeriod(&grid, invalid, 3);
     MarkCriticalDays(nullptr, start, start, start, 3, 28);
     MarkPeriod(nullptr, start, 3);
     grid.markable = false;
-    MarkCriticalDays(&grid, grid.First(), grid.Last(), start, 3, 28);
+    MarkCriticalDays(&grid, grid.first, grid.last, start, 3, 28);
     MarkPeriod(&grid, start, 3);
     EXPECT_EQ(0, grid.calls);
 }
@@ -157,8 +193,8 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
 // of 64 bits; "today" is pinned to 2004-03-10 09:30.
 std::string MarkFromSettings(const char* month, int64_t first = 0, int64_t last = 0)
 {
-    FakeCalendar grid = Grid(month);
-    if (!first && !last && !(grid.First().ToTime64(first) && grid.Last().ToTime64(last)))
+    FakeCalendar grid(month);
+    if (!first && !last && !(grid.first.ToTime64(first) && grid.last.ToTime64(last)))
         return "no time values";
     fw::PinClock(COleDateTime(2004, 3, 10, 9, 30, 0));
     MarkDaysFromSettings(grid, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
@@ -178,7 +214,8 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleOrTodaysWithTheDefaults)
     EXPECT_EQ("2004-01-17+5", MarkFromSettings("2004-01"));
 
     int64_t first = 0, last = 0;
-    ASSERT_TRUE(Grid("2004-03").First().ToTime64(first) && Grid("2004-03").Last().ToTime64(last));
+    ASSERT_TRUE(FakeCalendar("2004-03").first.ToTime64(first) &&
+                FakeCalendar("2004-03").last.ToTime64(last));
     for (auto range : {std::make_pair(int64_t{0}, last), std::make_pair(first, int64_t{-5}),
                        std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
         EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", range.first, range.second));

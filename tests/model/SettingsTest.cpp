@@ -2,12 +2,53 @@
 // start date's text, and the Run value that starts the program with Windows.
 #include <gtest/gtest.h>
 
-#include "model/Settings.h"
-#include "tests/model/ModelTesting.h"
+#include <tuple>
 
-using namespace model_tests;
+#include "framework/TextCodec.h"
+#include "model/RegKey.h"
+#include "model/Settings.h"
 
 namespace {
+
+const char kSettingsPath[] = "Software\\Orrowby\\Velindra";
+
+// Stores the bytes as they are (a REG_SZ given in ANSI is kept as UTF-16),
+// creating the key when missing.
+bool SetRaw(HKEY root, const char* path, const char* name, DWORD type, const std::string& bytes)
+{
+    return RegSetKeyValueA(root, path, name, type, bytes.data(),
+                           static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
+struct RawValue {
+    DWORD type = REG_NONE; // REG_NONE: no such value
+    std::string bytes;     // as stored: texts in UTF-16 with their NUL
+};
+
+RawValue GetRaw(HKEY root, const char* path, const char* name)
+{
+    RawValue raw;
+    const RegKey key = RegKey::Open(root, path, KEY_READ);
+    const std::wstring wide = fw::WidenUtf8(name);
+    DWORD size = 0;
+    if (!key || RegQueryValueExW(key.Get(), wide.c_str(), nullptr, nullptr, nullptr, &size))
+        return raw;
+    raw.bytes.assign(size, '\0');
+    if (RegQueryValueExW(key.Get(), wide.c_str(), nullptr, &raw.type,
+                         reinterpret_cast<BYTE*>(&raw.bytes[0]), &size) != ERROR_SUCCESS)
+        raw = RawValue();
+    return raw;
+}
+
+std::string Dword(DWORD value)
+{
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
+}
+std::string Utf16(const std::wstring& text) // with its NUL
+{
+    return std::string(reinterpret_cast<const char*>(text.c_str()),
+                       (text.size() + 1) * sizeof(wchar_t));
+}
 
 const char* const kNames[] = {"Visibled", "StartDate", "CritDayCount", "ClearDayCount",
                               "Autoload", "CritRed",   "Lang",         "HideMessage"};
@@ -34,6 +75,8 @@ TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
                  RegistryKeyExists(nullptr, kSettingsPath) ||
                  RegistryKeyExists(HKEY_CURRENT_USER, "") ||
                  RegistryKeyExists(HKEY_CURRENT_USER, nullptr));
+    EXPECT_FALSE(RegKey::Open(HKEY_CURRENT_USER, nullptr, KEY_READ) ||
+                 RegKey::Create(HKEY_CURRENT_USER, nullptr, KEY_READ));
     for (int id = 0; id < 8; ++id)
         EXPECT_EQ(REG_NONE, Stored(kNames[id]).type) << kNames[id];
 }
@@ -91,10 +134,8 @@ TEST(Settings, TextsRoundTripInAnyScriptUpToTheBufferSize)
 
 TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
 {
-    const struct {
-        DWORD type;
-        std::string bytes, read; // read "english": the default
-    } table[] = {
+    // The type, the bytes stored and what is read ("english": the default).
+    const std::tuple<DWORD, std::string, std::string> table[] = {
         {REG_SZ, "german", "german"}, // stored without its NUL
         {REG_SZ, std::string("fr\0junk", 7), "fr"},
         {REG_EXPAND_SZ, "german", "english"},
@@ -103,11 +144,11 @@ TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
         {REG_SZ, kTooLong, "english"},
         {REG_SZ, kTooLong + '\0', "english"},
     };
-    for (const auto& row : table) {
-        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", row.type, row.bytes));
+    for (const auto& [type, bytes, read] : table) {
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, "Lang", type, bytes));
         std::string text = "x";
-        EXPECT_EQ(row.read != "english", ReadSettingText(SettingLang, text)) << row.bytes.size();
-        EXPECT_EQ(row.read, text) << row.type << " " << row.bytes.size();
+        EXPECT_EQ(read != "english", ReadSettingText(SettingLang, text)) << bytes.size();
+        EXPECT_EQ(read, text) << type << " " << bytes.size();
     }
 }
 
@@ -145,8 +186,8 @@ TEST(StartDate, StoredTextsReadAsTheirDateOrNow)
         EXPECT_EQ(read ? date : now, value) << (text ? text : "nothing stored");
     };
     expect(nullptr, false, false);
-    for (const char* text :
-         {"2004 9 20 14 5 0", "  2004\t 9  20\r\n14 5   0 ", "2004 9 20 14 5 0 and"})
+    for (const char* text : {"2004 9 20 14 5 0", "  2004\t 9  20\r\n14 5   0 ",
+                             "2004 9 20 14 5 0 and", "2004 9 20 14 5 0 7 8"})
         expect(text, true, false);
     for (const char* text : {"", "2004 9 20", "2004 9 20 14 5 x", "2004,9,20,14,5,0",
                              "1752 9 13 23 59 59", "100 1 1 0 0 0", "9999 12 31 0 0 1"})

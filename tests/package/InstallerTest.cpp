@@ -12,8 +12,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
@@ -41,19 +39,19 @@ std::string BuildPath(const char* path)
     return windowsPath;
 }
 
-std::string FolderOf(int csidl)
+std::string FolderOf(int csidl, const char* name)
 {
     char path[MAX_PATH] = {};
     SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
+    return path + std::string(name);
 }
 std::string DefaultFolder()
 {
-    return FolderOf(CSIDL_LOCAL_APPDATA) + "\\Programs\\Velindra";
+    return FolderOf(CSIDL_LOCAL_APPDATA, "\\Programs\\Velindra");
 }
 std::string ShortcutPath()
 {
-    return FolderOf(CSIDL_PROGRAMS) + "\\Velindra.lnk";
+    return FolderOf(CSIDL_PROGRAMS, "\\Velindra.lnk");
 }
 
 bool Exists(const std::string& path)
@@ -81,22 +79,13 @@ std::vector<std::string> FilesIn(const std::string& folder)
 // read-me, the licence, the uninstaller and the shipped language files.
 std::vector<std::string> InstalledFiles()
 {
-    std::vector<std::string> files = {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm",
-                                      "velindra.exe"};
-    for (const std::string& name : FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES)))
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".lng") == 0)
-            files.push_back(name);
+    std::vector<std::string> files = FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES));
+    files.insert(files.end(),
+                 {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm", "velindra.exe"});
     std::sort(files.begin(), files.end());
     return files;
 }
 
-bool HasKey(HKEY root, const char* key)
-{
-    HKEY opened = nullptr;
-    const bool has = RegOpenKeyExA(root, key, 0, KEY_READ, &opened) == ERROR_SUCCESS;
-    RegCloseKey(opened);
-    return has;
-}
 std::string ReadString(HKEY root, const char* key, const char* name)
 {
     char value[1024] = {};
@@ -168,15 +157,14 @@ DWORD UninstallSilently(const std::string& folder)
 HANDLE StartInstalled(const std::string& folder)
 {
     HANDLE process = Start("\"" + folder + "\\velindra.exe\"", folder.c_str());
-    for (const DWORD start = GetTickCount(); process && GetTickCount() - start < kPatience;
-         Sleep(50))
-        for (HWND w = FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr); w;
-             w = FindWindowExA(nullptr, w, VELINDRA_MAIN_WINDOW_CLASS, nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == GetProcessId(process) && IsWindowVisible(w))
-                return process;
-        }
+    for (const DWORD start = GetTickCount(); process && GetTickCount() - start < kPatience;) {
+        HWND w = FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (w && owner == GetProcessId(process) && IsWindowVisible(w))
+            return process;
+        Sleep(50);
+    }
     WaitForEnd(process);
     return nullptr;
 }
@@ -219,9 +207,7 @@ protected:
     // own files in it included.
     static void RemoveTraces(const std::string& folder)
     {
-        for (const std::string& name : FilesIn(folder))
-            DeleteFileA((folder + "\\" + name).c_str());
-        RemoveDirectoryA(folder.c_str());
+        testing_support::RemoveFolder(std::wstring(folder.begin(), folder.end()));
         DeleteFileA(ShortcutPath().c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
@@ -232,7 +218,7 @@ protected:
     {
         EXPECT_FALSE(Exists(folder + "\\velindra.exe"));
         EXPECT_FALSE(Exists(ShortcutPath()));
-        EXPECT_FALSE(HasKey(HKEY_CURRENT_USER, kUninstallKey));
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), "");
     }
 
     testing_support::TempFolder scratch_;
@@ -265,15 +251,14 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 
     // An upgrade while the program runs: the installer closes it as its close
     // box would, and keeps the user's own language file.
-    std::ofstream(folder + "\\mine.lng") << "[Options]\n";
+    const std::wstring mine = std::wstring(folder.begin(), folder.end()) + L"\\mine.lng";
+    ASSERT_TRUE(testing_support::WriteWholeFile(mine, "[Options]\n"));
     // (Never ASSERT while it may run: the end waited for ends it by force.)
     HANDLE running = StartInstalled(folder);
     EXPECT_NE(running, nullptr);
     EXPECT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(WaitForEnd(running), 0u);
-    std::stringstream own;
-    own << std::ifstream(folder + "\\mine.lng").rdbuf();
-    EXPECT_EQ(own.str(), "[Options]\n");
+    EXPECT_EQ(testing_support::ReadWholeFile(mine), "[Options]\n");
     EXPECT_TRUE(Exists(folder + "\\english.lng")); // shipped and kept up to date by the program
 
     // Removal, while the program runs again: the program, its shortcut, entry
@@ -311,7 +296,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotClose)
     }
     EXPECT_EQ(FilesIn(folder), InstalledFiles());
     EXPECT_TRUE(Exists(ShortcutPath()));
-    EXPECT_TRUE(HasKey(HKEY_CURRENT_USER, kUninstallKey));
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), "Velindra");
 }
 
 TEST_F(InstallerTest, ChangesNothingWhenTheFolderCannotBeWritten)

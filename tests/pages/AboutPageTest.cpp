@@ -13,23 +13,15 @@ namespace {
 
 std::vector<std::pair<HWND, std::string>> g_opened;
 
-class AboutPage : public PageTest<CDialogCritAbout> {
-protected:
-    AboutPage()
-    {
-        previousOpener_ = SetShellOpener(
-            [](HWND owner, const char* target) { g_opened.emplace_back(owner, target); });
-        g_opened.clear();
-        EXPECT_TRUE(host.Create());
-    }
-    ~AboutPage() override { SetShellOpener(previousOpener_); }
+using AboutPage = PageTest<CDialogCritAbout>;
 
-private:
-    ShellOpener previousOpener_ = nullptr;
-};
-
-TEST_F(AboutPage, ShowsTheProductAndTheAddressesInBlue)
+// The links open on behalf of the page, the button on behalf of the main window.
+TEST_F(AboutPage, ShowsItsLinesWithTheAddressesInBlueWhichOpenWhenClicked)
 {
+    const ShellOpener previous = SetShellOpener(
+        [](HWND owner, const char* target) { g_opened.emplace_back(owner, target); });
+    g_opened.clear();
+    ASSERT_TRUE(host.Create());
     EXPECT_EQ(Text(IDC_ABOUT_PRODUCT), "Velindra 1.1");
     EXPECT_EQ(Text(IDC_ABOUT_NOTICE), velindra::kNoticeLine);
     EXPECT_EQ(Text(IDC_ABOUT_WEB), velindra::kWebAddress);
@@ -37,25 +29,21 @@ TEST_F(AboutPage, ShowsTheProductAndTheAddressesInBlue)
     HDC dc = CreateCompatibleDC(nullptr);
     for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL}) {
         SetTextColor(dc, RGB(0, 0, 0));
-        auto brush = reinterpret_cast<HBRUSH>(SendMessageA(host.page.m_hWnd, WM_CTLCOLORSTATIC,
-                                                           reinterpret_cast<WPARAM>(dc),
-                                                           reinterpret_cast<LPARAM>(Item(id))));
-        LOGBRUSH described{};
-        GetObjectA(brush, sizeof(described), &described);
-        EXPECT_EQ(described.lbStyle, static_cast<UINT>(BS_HOLLOW)) << id;
+        LOGBRUSH brush{};
+        GetObjectA(reinterpret_cast<HBRUSH>(SendMessageA(host.page.m_hWnd, WM_CTLCOLORSTATIC,
+                                                         reinterpret_cast<WPARAM>(dc),
+                                                         reinterpret_cast<LPARAM>(Item(id)))),
+                   sizeof(brush), &brush);
+        EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_HOLLOW)) << id;
         EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255)) << id;
     }
     DeleteDC(dc);
-}
-
-// The links open on behalf of the page, the button on behalf of the main window.
-TEST_F(AboutPage, TheLinksTheBannerAndTheButtonOpenTheirAddresses)
-{
     for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL, IDC_ABOUT_BANNER}) {
         SendMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         SendMessageA(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     }
     SendMessageA(Item(IDC_ABOUT_DOWNLOAD), BM_CLICK, 0, 0);
+    SetShellOpener(previous);
     const HWND page = host.page.m_hWnd;
     const std::vector<std::pair<HWND, std::string>> expected{
         {page, velindra::kWebAddress},

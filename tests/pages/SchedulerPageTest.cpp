@@ -4,37 +4,29 @@
 // after every change.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "pages/SchedulerPage.h"
 #include "tests/pages/PageHost.h"
 
 namespace {
 
-// A stored DWORD setting, or -1 when the value does not exist.
-long long StoredDword(const char* name)
-{
-    DWORD value = 0, size = sizeof(value);
-    return RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), name, RRF_RT_REG_DWORD,
-                        nullptr, &value, &size) == ERROR_SUCCESS
-               ? static_cast<long long>(value)
-               : -1;
-}
-
-// The three values as stored.
-struct Stored {
-    std::string start; // empty when not stored
-    long long crit;
-    long long clear;
-    bool operator==(const Stored& other) const
-    {
-        return start == other.start && crit == other.crit && clear == other.clear;
-    }
-};
+// The three values as stored: the start date's text (empty when not stored)
+// and the counts (-1 when not stored).
+using Stored = std::tuple<std::string, long long, long long>;
 
 Stored Now()
 {
-    Stored stored{"", StoredDword("CritDayCount"), StoredDword("ClearDayCount")};
-    ReadSettingText(SettingStartDate, stored.start);
-    return stored;
+    auto count = [](const char* name) {
+        DWORD value = 0, size = sizeof(value);
+        return RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), name, RRF_RT_REG_DWORD,
+                            nullptr, &value, &size) == ERROR_SUCCESS
+                   ? static_cast<long long>(value)
+                   : -1;
+    };
+    std::string start;
+    ReadSettingText(SettingStartDate, start);
+    return {start, count("CritDayCount"), count("ClearDayCount")};
 }
 
 class Host : public PageHost<CDialogCritSched> {
@@ -66,31 +58,46 @@ protected:
         ::SendMessageA(Item(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
         return COleDateTime(time);
     }
+    void Store(int crit, int clear) const
+    {
+        ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
+        ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, crit));
+        ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, clear));
+    }
 
     const COleDateTime kStored{2004, 3, 10, 9, 30, 0};
 };
 
-// The defaults and today without stored values; then stored values, and the
-// wizard's: none is stored again, and the page stores changes again afterwards.
-TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsWithoutStoringThem)
+// The defaults and today without stored values, stored only by Today or a
+// keyboard change of the picker (with the counts); then stored values, and
+// the wizard's: none is stored again, and the page stores changes again
+// afterwards.
+TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges)
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
     Open();
-    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "3");
-    EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "28");
+    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "3/28");
     EXPECT_EQ(Picker(), kNow);
     EXPECT_EQ(Now(), (Stored{"", -1, -1}));
-    ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));
-    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 23));
+    ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
+    EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
+    HWND picker = Item(IDC_SCHED_DATE);
+    ::SetFocus(picker);
+    ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
+    ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_NE(Picker(), kNow);
+    COleDateTime stored;
+    EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == Picker());
+    ASSERT_EQ(host.refreshes.size(), 2u);
+    EXPECT_EQ(host.refreshes.back(), Now());
+    host.refreshes.clear();
+    Store(5, 23);
     host.page.LoadFromSettings();
-    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "5");
-    EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "23");
+    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "5/23");
     EXPECT_EQ(Picker(), kStored);
     const COleDateTime chosen(2004, 1, 2, 8, 0, 0);
     host.page.ShowValues(chosen, 7, 40);
-    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT), "7");
-    EXPECT_EQ(Text(IDC_SCHED_CLEAR_EDIT), "40");
+    EXPECT_EQ(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT), "7/40");
     EXPECT_EQ(Picker(), chosen);
     EXPECT_TRUE(host.refreshes.empty());
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
@@ -117,9 +124,7 @@ TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
         {IDC_SCHED_CLEAR_EDIT, "91", "91", 3, 28}, {IDC_SCHED_CLEAR_EDIT, "4x56", "45", 3, 45},
         {IDC_SCHED_CLEAR_EDIT, "\b", "", 3, 28},
     };
-    WriteStartDate(SettingStartDate, kStored);
-    WriteSettingDword(SettingCritDayCount, 5);
-    WriteSettingDword(SettingClearDayCount, 23);
+    Store(5, 23);
     Open();
     for (const auto& row : table) {
         host.refreshes.clear();
@@ -129,25 +134,6 @@ TEST_F(SchedulerPage, ATypedCountIsStoredOrItsDefault)
         ASSERT_FALSE(host.refreshes.empty()) << row.typed;
         EXPECT_EQ(host.refreshes.back(), Now()) << row.typed;
     }
-}
-
-TEST_F(SchedulerPage, TodayAndAKeyboardChangeOfThePickerStoreTheDateWithTheCounts)
-{
-    Open(); // nothing stored yet
-    ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
-    EXPECT_EQ(Picker(), kNow);
-    EXPECT_EQ(host.refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
-
-    HWND picker = Item(IDC_SCHED_DATE);
-    ::SetFocus(picker);
-    ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
-    ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_NE(Picker(), kNow);
-    COleDateTime stored;
-    EXPECT_TRUE(ReadStartDate(SettingStartDate, stored));
-    EXPECT_EQ(stored, Picker());
-    EXPECT_EQ(host.refreshes.size(), 2u);
-    EXPECT_EQ(host.refreshes.back(), Now());
 }
 
 } // namespace
