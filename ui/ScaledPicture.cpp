@@ -169,8 +169,8 @@ HBITMAP Stretch(HBITMAP from, const BITMAP& size, int width, int height)
 {
     void* bits = nullptr;
     HBITMAP section = CreateSection(static_cast<UINT>(width), static_cast<UINT>(height), &bits);
-    CDC source, target;
-    if (!section || !source.CreateCompatibleDC(nullptr) || !target.CreateCompatibleDC(nullptr))
+    CMemoryDC source(nullptr, 1, 1), target(nullptr, 1, 1);
+    if (!section || !source.IsReady() || !target.IsReady())
         return section;
     fw::SelectGuard sourcePicture(source, from);
     fw::SelectGuard targetPicture(target, section);
