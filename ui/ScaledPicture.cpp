@@ -134,8 +134,10 @@ std::vector<std::vector<Share>> Shares(int from, int to)
     return shares;
 }
 
-// The picture shrunk to width x height, each pixel the average of what it covers.
-HBITMAP Shrink(const DIBSECTION& from, int width, int height)
+// The picture shrunk to width x height, each pixel the average of what it
+// covers. GetObject reports a positive height for top-down sections too, so
+// the caller says which way the rows run.
+HBITMAP Shrink(const DIBSECTION& from, bool bottomUp, int width, int height)
 {
     void* bits = nullptr;
     HBITMAP section = CreateSection(static_cast<UINT>(width), static_cast<UINT>(height), &bits);
@@ -145,7 +147,6 @@ HBITMAP Shrink(const DIBSECTION& from, int width, int height)
     const auto rows = Shares(from.dsBm.bmHeight, height);
     const auto* source = static_cast<const BYTE*>(from.dsBm.bmBits);
     const int sourceStride = from.dsBm.bmWidthBytes, stride = (width * 3 + 3) & ~3;
-    const bool bottomUp = from.dsBmih.biHeight > 0;
     auto sourceRow = [&](int row) {
         return source + (bottomUp ? from.dsBm.bmHeight - 1 - row : row) * sourceStride;
     };
@@ -203,14 +204,15 @@ HBITMAP SourceFor(UINT resourceId, int baseWidth, int width)
     return nullptr;
 }
 
-// A new picture of the size made from the source (which stays); null on failure.
-HBITMAP Resize(HBITMAP source, int width, int height)
+// A new picture of the size made from the source (which stays; its rows
+// bottom-up unless it is a decoded stored picture); null on failure.
+HBITMAP Resize(HBITMAP source, bool bottomUp, int width, int height)
 {
     DIBSECTION from{};
     if (::GetObjectA(source, sizeof(from), &from) != sizeof(from) || !from.dsBm.bmBits ||
         from.dsBm.bmBitsPixel != 24 || width <= 0 || height <= 0)
         return nullptr;
-    return from.dsBm.bmWidth >= width ? Shrink(from, width, height)
+    return from.dsBm.bmWidth >= width ? Shrink(from, bottomUp, width, height)
                                       : Stretch(source, from.dsBm, width, height);
 }
 
@@ -249,7 +251,7 @@ HBITMAP LoadSizedBitmap(UINT resourceId, int dpi)
     const int width = fw::ScaleToDpi(size.bmWidth, dpi);
     const int height = fw::ScaleToDpi(size.bmHeight, dpi);
     HBITMAP source = SourceFor(resourceId, size.bmWidth, width);
-    HBITMAP sized = Resize(source ? source : base, width, height);
+    HBITMAP sized = Resize(source ? source : base, !source, width, height);
     if (source)
         ::DeleteObject(source);
     if (!sized)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "calendar/MonthCalendarCtrl.h"
@@ -84,5 +85,27 @@ protected:
     bool mark = true;
     int commands = 0;
 };
+
+// Runs `run`, which shows the half-year calendar modally, and plays the
+// steps on it once it shows, one per tick of a timer.
+struct Player {
+    static inline std::vector<std::function<void(HWND)>> steps;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND dialog = ::GetActiveWindow();
+        if (steps.empty() || !::GetDlgItem(dialog, IDC_HALF_NEXT) || !::IsWindowVisible(dialog))
+            return;
+        auto step = std::move(steps.front());
+        steps.erase(steps.begin());
+        step(dialog);
+    }
+};
+inline void Play(const std::function<void()>& run, std::vector<std::function<void(HWND)>> steps)
+{
+    Player::steps = std::move(steps);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, &Player::Tick);
+    run();
+    ::KillTimer(nullptr, timer);
+}
 
 } // namespace calendar_testing

@@ -63,7 +63,8 @@ TEST_F(MonitorPage, OpensOnTheMonthOfTheStartDateBesideItsButtonsAndAnswersFromI
     HWND page = host.monitor.m_hWnd;
     const RECT place = Place(Calendar(), page), expected{56, 30, 56 + 207, 30 + 160};
     EXPECT_TRUE(::EqualRect(&place, &expected));
-    EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_TODAY), page).left, 56); // the buttons span it
+    EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_TODAY), page).left,
+              56); // the buttons span it
     EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_HALFYEAR), page).right, 56 + 207);
     EXPECT_NE(Calendar().GetDlgItem(IDC_CAL_NEXT_MONTH), nullptr);
     EXPECT_TRUE(Calendar().GetShowLeading() && Calendar().GetShowTrailing());
@@ -95,44 +96,32 @@ TEST_F(MonitorPage, WithoutAUsableStartDateItOpensOnTheCurrentMonth)
     EXPECT_EQ(Critical(2004, 5), expected);
 }
 
-int g_requests = 0; // range messages sent in this thread
-LRESULT CALLBACK CountRequests(int code, WPARAM wParam, LPARAM lParam)
-{
-    g_requests += reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_CALENDAR_MARKDAYS;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Marked once more when shown again, and at ShowToday (midnight, resume):
-// once, also when today is a month the calendar cannot show.
+// Marked afresh when shown again, and at ShowToday (midnight, resume), also
+// when today is a month the calendar cannot show.
 TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
 {
     StoreSampleCycle();
     ASSERT_TRUE(host.Create());
     WriteSettingDword(SettingCritDayCount, 2);
-    EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 12 13 14 "); // nothing refreshed yet
+    EXPECT_EQ(Critical(2004, 3, 10, 15),
+              "10 11 12 13 14 "); // nothing refreshed yet
     ASSERT_TRUE(host.sheet.SetActivePage(1));
     ASSERT_TRUE(host.sheet.SetActivePage(0));
     EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 ");
-
-    g_requests = 0;
-    HHOOK hook =
-        ::SetWindowsHookExA(WH_CALLWNDPROC, &CountRequests, nullptr, ::GetCurrentThreadId());
-    host.monitor.ShowToday();
-    EXPECT_EQ(g_requests, 1);
-    EXPECT_EQ(Shown(), 200405);
-    EXPECT_EQ(Critical(2004, 5), "24 25 "); // every 25 days now
-    fw::PinClock(COleDateTime(1972, 6, 1, 10, 0, 0));
-    WriteSettingDword(SettingCritDayCount, 5);
-    host.monitor.ShowToday();
-    ::UnhookWindowsHookEx(hook);
-    EXPECT_EQ(g_requests, 2);
-    EXPECT_EQ(Shown(), 200405);
-    EXPECT_EQ(Critical(2004, 5), "5 6 7 8 9 ");
+    for (auto [today, critical, marked] :
+         {std::tuple{COleDateTime(2004, 5, 20, 10, 0, 0), 2, "24 25 "}, // every 25 days now
+          {COleDateTime(1972, 6, 1, 10, 0, 0), 5, "5 6 7 8 9 "}}) {
+        fw::PinClock(today);
+        WriteSettingDword(SettingCritDayCount, critical);
+        host.monitor.ShowToday();
+        EXPECT_EQ(Shown(), 200405);
+        EXPECT_EQ(Critical(2004, 5), marked);
+    }
 }
 
 // F1 (down and up) as the message loop passes keys through the windows'
 // PreTranslateMessage; the half-year button runs the half-year calendar
-// (closed here once it shows) and leaves the month alone.
+// and leaves the month alone.
 TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearCalendar)
 {
     StoreSampleCycle();
@@ -149,16 +138,10 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearC
     }
     EXPECT_EQ(help.Topics(), "mon;mon;");
 
-    static HWND shown = nullptr;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-        DWORD process = 0;
-        HWND window = ::FindWindowA(nullptr, "Half-Year Calendar");
-        if (window && ::GetWindowThreadProcessId(window, &process) &&
-            process == ::GetCurrentProcessId())
-            ::SendMessageA(::GetDlgItem(shown = window, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
-    });
-    ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0); // until closed
-    ::KillTimer(nullptr, timer);
+    HWND shown = nullptr; // closed once it shows
+    Play(
+        [&] { ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0); },
+        {[&](HWND d) { ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0); }});
     EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(::IsWindow(shown));
     EXPECT_EQ(Shown(), 200403);

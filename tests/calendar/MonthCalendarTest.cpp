@@ -4,6 +4,7 @@
 // look like, the band and weekday row with plain drawing calls, the focus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -13,7 +14,7 @@
 #include "ui/Drawing.h"
 
 using namespace calendar_testing;
-using pixel_testing::Pixels;
+using namespace pixel_testing;
 
 namespace {
 
@@ -243,30 +244,15 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
 {
     MonthCalendarCtrl calendar;
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
-    CMemoryDC expected(CClientDC(nullptr), 207, 160);
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    CFont normal, bold;
-    normal.CreateFontIndirect(&logFont);
-    logFont.lfWeight = FW_BOLD;
-    bold.CreateFontIndirect(&logFont);
-    RECT band{2, 2, 205, 22};
-    expected.FillSolidRect(band, Sys(COLOR_HIGHLIGHT));
-    expected.FillSolidRect(RECT{2, 22, 205, 42}, Sys(COLOR_WINDOW));
-    expected.FillSolidRect(RECT{2, 40, 205, 42}, Sys(COLOR_BTNFACE));
-    expected.SetBkMode(TRANSPARENT);
-    expected.SetTextColor(Sys(COLOR_CAPTIONTEXT));
-    ::SelectObject(expected, bold);
-    expected.DrawText("March, 2004", &band, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    expected.SetTextColor(Sys(COLOR_HIGHLIGHT));
-    ::SelectObject(expected, normal);
-    const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    for (int c = 0; c < 7; ++c) {
-        RECT cell{2 + c * 29, 22, 31 + c * 29, 42};
-        expected.DrawText(names[c], &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    }
-    ::SelectObject(expected, ::GetStockObject(SYSTEM_FONT));
-    const Pixels reference(expected, RECT{0, 0, 207, 160});
+    const Pixels reference = Pixels::Drawn(207, 160, Sys(COLOR_WINDOW), [](CDC& dc) {
+        dc.FillSolidRect(RECT{2, 2, 205, 22}, Sys(COLOR_HIGHLIGHT));
+        dc.FillSolidRect(RECT{2, 40, 205, 42}, Sys(COLOR_BTNFACE));
+        DrawGuiText(dc, true, Sys(COLOR_CAPTIONTEXT), RECT{2, 2, 205, 22}, "March, 2004");
+        const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+        for (int c = 0; c < 7; ++c)
+            DrawGuiText(dc, false, Sys(COLOR_HIGHLIGHT), RECT{2 + c * 29, 22, 31 + c * 29, 42},
+                        names[c]);
+    });
     EXPECT_EQ(Pixels::Of(calendar).Count({2, 2, 205, 40}, 0, &reference), 0);
 
     // Focused, the band has a dotted frame three pixels round the month's name,
@@ -274,6 +260,8 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
     calendar.SetFocus();
     const Pixels focused = Pixels::Of(calendar);
     ASSERT_EQ(::GetFocus(), calendar.m_hWnd);
+    CFont bold;
+    MakeGuiFont(bold, true);
     const int width = GetTextWidth(bold, "March, 2004") + 6, left = (207 - width) / 2;
     for (auto [x, y, across, dotted] : {std::tuple{left - 1, 2, false, false},
                                         {left, 2, false, true},
@@ -287,25 +275,41 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
         const int size = across ? 203 : 20;
         EXPECT_EQ(focused.Count(line, Sys(COLOR_HIGHLIGHT)) < size, dotted) << x << "," << y;
     }
-    for (CDC* dc : {static_cast<CDC*>(nullptr), static_cast<CDC*>(&expected)}) {
-        calendar.DrawHeader(dc, dc ? nullptr : &band); // nothing without a context or place
-        calendar.DrawDayNames(dc, dc ? nullptr : &band);
-        calendar.DrawDays(dc, dc ? nullptr : &band);
-    }
-    EXPECT_EQ(Pixels(expected, RECT{0, 0, 207, 160}).Count({0, 0, 207, 160}, 0, &reference), 0);
+    // Nothing without a context or a place.
+    const Pixels untouched = Pixels::Drawn(207, 160, 0, [&](CDC& dc) {
+        for (CDC* to : {static_cast<CDC*>(nullptr), &dc}) {
+            RECT band{2, 2, 205, 22};
+            calendar.DrawHeader(to, to ? nullptr : &band);
+            calendar.DrawDayNames(to, to ? nullptr : &band);
+            calendar.DrawDays(to, to ? nullptr : &band);
+        }
+    });
+    EXPECT_EQ(untouched.Count({0, 0, 207, 160}, 0), 207 * 160);
 }
 
-// The buttons over the band's ends, the band showing around them.
-TEST_F(CalendarTest, MonthButtonsStayOverTheBandsEnds)
+// At another scale the calendar grows, its buttons and lines with it.
+TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
 {
     MonthCalendarCtrl calendar;
-    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 170, TRUE, TRUE, TRUE));
-    const Pixels p = Pixels::Of(calendar);
-    p.Expect("2,10=h 40,10=h 204,10=h 16,2=h 16,21=h 191,2=h 191,21=h", "h",
-             {Sys(COLOR_HIGHLIGHT)});
-    EXPECT_EQ(p.Count({3, 3, 29, 21}, Sys(COLOR_HIGHLIGHT)) +
-                  p.Count({178, 3, 204, 21}, Sys(COLOR_HIGHLIGHT)),
-              0);
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    calendar.UpdateWindow(); // its picture made at 96 dpi first
+    calendar.ApplyDpi(192);
+    EXPECT_EQ(calendar.GetClientRect().right, 414);
+    for (auto [id, left] : {std::pair{IDC_CAL_PREV_MONTH, 6}, {IDC_CAL_NEXT_MONTH, 356}}) {
+        const RECT place = Place(calendar.GetDlgItem(id), calendar),
+                   expected{left, 6, left + 52, 42};
+        EXPECT_TRUE(::EqualRect(&place, &expected)) << id; // over the band's ends
+    }
+    // Today's ring, two pixels thick round Friday, March 12 (row 1, column 5),
+    // and Saturday's name centred over the last column (352 to 410).
+    const Pixels shown = Pixels::Of(calendar);
+    int first = 414, last = 0;
+    for (int y = 46; y < 80; ++y)
+        for (int x = 352; x < 410; ++x)
+            if (shown(x, y) == Sys(COLOR_HIGHLIGHT))
+                first = std::min(first, x), last = std::max(last, x);
+    EXPECT_NEAR(first + last, 2 * 381, 2);
+    shown.Expect("294,141=h 295,141=h 350,141=h 351,141=h 320,123=h", "h", {Sys(COLOR_HIGHLIGHT)});
 }
 
 } // namespace

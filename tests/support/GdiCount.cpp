@@ -32,11 +32,11 @@ SIZE_T PrivateBytes()
 {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof(counters);
-    if (!::GetProcessMemoryInfo(::GetCurrentProcess(),
-                                reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                sizeof(counters)))
-        return 0;
-    return counters.PrivateUsage;
+    return ::GetProcessMemoryInfo(::GetCurrentProcess(),
+                                  reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                  sizeof(counters))
+               ? counters.PrivateUsage
+               : 0;
 }
 
 } // namespace testing_support

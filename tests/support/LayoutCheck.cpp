@@ -52,23 +52,14 @@ UINT TextRoom(HWND control, RECT& room)
     }
     if (lstrcmpiA(ClassOf(control).c_str(), "Button") != 0)
         return 0;
-    const UINT lines = (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-    switch (style & BS_TYPEMASK) {
-    case BS_PUSHBUTTON:
-    case BS_DEFPUSHBUTTON:
-        ::InflateRect(&room, -3, -3); // the button's edge and its focus rectangle
-        return lines;
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
-        room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 4; // the box
-        return lines;
-    default:
+    const LONG_PTR type = style & BS_TYPEMASK; // push buttons, check boxes and radio buttons
+    if (type > BS_AUTO3STATE && type != BS_AUTORADIOBUTTON)
         return 0;
-    }
+    if (type <= BS_DEFPUSHBUTTON)
+        ::InflateRect(&room, -3, -3); // the button's edge and its focus rectangle
+    else
+        room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 4; // the box
+    return (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
 }
 
 // Overlaps of an allowed pair, and of an up-down control with its buddy.
@@ -105,8 +96,8 @@ void CollectMnemonics(HWND window, std::vector<std::pair<char, HWND>>& keys)
     }
 }
 
-} // namespace
-
+// The text of a static, button, check box or radio button fits the control;
+// false with the reason otherwise.
 bool TextFits(HWND control, std::string* reason)
 {
     RECT room{};
@@ -125,6 +116,8 @@ bool TextFits(HWND control, std::string* reason)
         *reason = "needs " + Size(need) + ", has " + Size(room);
     return fits;
 }
+
+} // namespace
 
 void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
                  const std::vector<AllowedOverlap>& allowed)

@@ -27,8 +27,4 @@ void CheckMnemonics(HWND window, const std::string& name, std::vector<std::strin
 // The access key of a text, lower case; 0 when it has none.
 char Mnemonic(const std::string& text);
 
-// The text of a static, push button, check box or radio button fits the
-// control; false with the reason otherwise.
-bool TextFits(HWND control, std::string* reason = nullptr);
-
 } // namespace testing_support

@@ -151,18 +151,14 @@ std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
 {
     const int width = area.right - area.left, height = area.bottom - area.top;
     std::vector<COLORREF> pixels;
-    if (width <= 0 || height <= 0)
-        return pixels;
-    HDC screen = ::GetDC(window);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP copy = ::CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = ::SelectObject(memory, copy);
+    HDC screen = ::GetDC(window), memory = ::CreateCompatibleDC(screen);
+    HGDIOBJ previous = ::SelectObject(
+        memory, ::CreateCompatibleBitmap(screen, std::max(width, 1), std::max(height, 1)));
     ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             pixels.push_back(::GetPixel(memory, x, y));
-    ::SelectObject(memory, previous);
-    ::DeleteObject(copy);
+    ::DeleteObject(::SelectObject(memory, previous));
     ::DeleteDC(memory);
     ::ReleaseDC(window, screen);
     return pixels;
@@ -173,11 +169,10 @@ std::pair<int, int> ColumnsWithColour(HWND window, const RECT& area, COLORREF co
     const std::vector<COLORREF> pixels = ReadWindowPixels(window, area);
     std::pair<int, int> columns{-1, -1};
     for (size_t i = 0; i < pixels.size(); ++i) {
-        if (pixels[i] != colour)
-            continue;
         const int x = area.left + int(i % size_t(area.right - area.left));
-        columns.first = columns.first < 0 ? x : std::min(columns.first, x);
-        columns.second = std::max(columns.second, x);
+        if (pixels[i] == colour)
+            columns = {columns.first < 0 ? x : std::min(columns.first, x),
+                       std::max(columns.second, x)};
     }
     return columns;
 }

@@ -1,4 +1,4 @@
-// Colour arithmetic, text measures and the pixels of soft frames, separator
+// Colour arithmetic and the pixels of soft frames, separator
 // bands and a page's frame, at 96 dpi and thicker at other scales.
 #include <gtest/gtest.h>
 
@@ -37,16 +37,6 @@ TEST(ColourMixing, ChannelsMoveByTheFractionTruncatedAndOtherFractionsGiveBlack)
         EXPECT_EQ(LightenColor(m.colour, m.fraction), m.lighter) << m.fraction;
         EXPECT_EQ(DarkenColor(m.colour, m.fraction), m.darker) << m.fraction;
     }
-
-    LOGFONTA description;
-    ASSERT_TRUE(GetDefaultGuiLogFont(&description));
-    CFont font;
-    ASSERT_TRUE(font.CreateFontIndirect(&description));
-    const int w = GetTextWidth(font, "W");
-    EXPECT_GT(w, 0);
-    EXPECT_GT(GetTextWidth(font, "WWWW"), 3 * w);
-    EXPECT_EQ(GetTextWidth(font, ""), 0);
-    EXPECT_GT(GetTextHeight(font, "W"), 5);
 }
 
 // A soft frame: two outlines inside the rectangle, light corners drawn last;

@@ -150,4 +150,15 @@ TEST_F(IconListTest, TheHoverMarkFollowsThePointerAndRedrawsOnlyTheItemsConcerne
     EXPECT_EQ(list.GetItemData(2), 0);
 }
 
+// At another scale (the main window hands in its pictures for it) the items
+// grow with the font and spacing.
+TEST_F(IconListTest, AtAnotherScaleTheItemsGrowWithTheFontAndSpacing)
+{
+    for (int dpi : {192, 96}) {
+        list.ApplyDpi(dpi, &images);
+        EXPECT_EQ(Item(3).bottom - Item(3).top,
+                  GetTextHeight(list.GetListFont(), "W") + fw::Dpi(dpi)(12) + 32);
+    }
+}
+
 } // namespace

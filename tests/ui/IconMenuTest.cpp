@@ -22,25 +22,6 @@ namespace {
 constexpr COLORREF kSilver = RGB(192, 192, 192); // the pictures' mask colour
 enum Position { kOpen, kHalfYear, kSeparator, kScheduler, kOptions };
 
-// An item's text as it must look from x = 31: the menu's font (bold for the
-// default item) in the colour on the background.
-Pixels Text(COLORREF background, COLORREF colour, bool bold, const std::string& text)
-{
-    CMemoryDC dc(CClientDC(nullptr), 200, 22);
-    dc.FillSolidRect(RECT{0, 0, 200, 22}, background);
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    CFont font;
-    font.CreateFontIndirect(&logFont);
-    fw::SelectGuard select(dc, font);
-    dc.SetTextColor(colour);
-    dc.SetBkMode(TRANSPARENT);
-    RECT place{31, 0, 200, 22};
-    dc.DrawText(text, &place, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-    return Pixels(dc, RECT{0, 0, 200, 22});
-}
-
 class IconMenuTest : public ::testing::Test {
 protected:
     // Menu 134 as the main window builds and shows it: "Open..." with
@@ -107,7 +88,7 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
          {std::tuple{0, kSeparator, "0,1=g 22,1=g 23,1=m 30,1=m 31,1=l 100,1=l 31,0=m 31,2=m"},
           {0, kOpen, "0,0=g 3,3=g 22,21=g 23,0=m 23,21=m"},
           {1, kOpen, "0,0=h 0,21=h 100,0=h 1,1=f 22,20=f"},
-          {0, kHalfYear, "0,0=g 1,1=h 20,1=h 1,20=h 20,20=h 19,19=b 21,21=g 23,10=m"},
+          {0, kHalfYear, "0,0=g 1,1=h 20,1=h 1,20=h 20,20=h 19,19=b 21,21=g 21,10=g 23,10=m"},
           {2, kHalfYear, "0,0=h 1,1=h 20,20=h 19,19=c 21,21=h 22,1=f"},
           {0, kScheduler, "0,0=g 1,1=g 20,20=g 19,19=g 21,21=g"},
           {3, kScheduler, "0,0=g 1,1=g 20,20=g 100,0=m"},
@@ -162,7 +143,10 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
           {0, kHalfYear, plain, black, "Half-Year..."},
           {1, kOpen, fill, black, "Open..."},
           {4, kOptions, plain, line, "Options..."}}) {
-        const Pixels expected = Text(background, colour, position == kOpen, text);
+        const Pixels expected = Pixels::Drawn(200, 22, background, [&](CDC& dc) {
+            pixel_testing::DrawGuiText(dc, position == kOpen, colour, RECT{31, 0, 200, 22}, text,
+                                       DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        });
         EXPECT_EQ(Item(shot, position).Count({23, 1, 100, 21}, 0, &expected), 0) << text;
     }
 }

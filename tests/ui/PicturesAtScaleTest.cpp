@@ -105,6 +105,27 @@ TEST(PicturesAtScale, KeepTheirColoursInPlaceAtTheirSize)
     }
 }
 
+// Shrunk from the stored 200 % banner the right way up: at 150 % with the
+// stored corners where they are, at 200 % the stored picture itself.
+TEST(PicturesAtScale, ShrunkPicturesStayTheRightWayUp)
+{
+    CBitmap stored;
+    ASSERT_TRUE(stored.Attach(LoadScaledBitmap(IDB_BANNER, 192)));
+    SIZE size{}, sized{};
+    const auto storedPixels = PixelsOf(stored, size);
+    // The first pixel of the bottom row and the last of the top one.
+    auto corners = [](const std::vector<COLORREF>& p, SIZE s) {
+        return std::pair{p[size_t(s.cy - 1) * s.cx], p[size_t(s.cx) - 1]};
+    };
+    for (int dpi : {144, 192}) {
+        CBitmap picture;
+        ASSERT_TRUE(picture.Attach(LoadSizedBitmap(IDB_BANNER, dpi)));
+        const auto pixels = PixelsOf(picture, sized);
+        EXPECT_EQ(corners(pixels, sized), corners(storedPixels, size)) << dpi;
+        EXPECT_TRUE(dpi != 192 || pixels == storedPixels);
+    }
+}
+
 // Each pixel becomes the tint of its blue byte, on every row, also where the
 // scaled stripe's rows end in filler bytes (114 x 3 is no multiple of 4).
 TEST(PicturesAtScale, TheStripeIsTintedPixelByPixelAtEveryScale)

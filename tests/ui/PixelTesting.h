@@ -13,6 +13,7 @@
 #include <map>
 #include <vector>
 
+#include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
 namespace pixel_testing {
@@ -66,11 +67,42 @@ public:
                 << "at " << x << "," << y << "=" << key;
     }
 
+    // A picture of the size drawn by `draw` on a memory context filled with the background.
+    static Pixels Drawn(int width, int height, COLORREF background,
+                        const std::function<void(CDC&)>& draw)
+    {
+        CMemoryDC dc(CClientDC(nullptr), width, height);
+        dc.FillSolidRect(RECT{0, 0, width, height}, background);
+        draw(dc);
+        return Pixels(dc, RECT{0, 0, width, height});
+    }
+
 private:
     int width_;
     std::vector<COLORREF> pixels_;
     POINT origin_{0, 0};
 };
+
+// The default GUI font, bold if asked.
+inline void MakeGuiFont(CFont& font, bool bold)
+{
+    LOGFONTA logFont{};
+    GetDefaultGuiLogFont(&logFont);
+    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.CreateFontIndirect(&logFont);
+}
+
+// Text drawn with the default GUI font (bold if asked), in the colour, without background.
+inline void DrawGuiText(CDC& dc, bool bold, COLORREF colour, RECT place, const char* text,
+                        UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE)
+{
+    CFont font;
+    MakeGuiFont(font, bold);
+    fw::SelectGuard select(dc, font);
+    dc.SetTextColor(colour);
+    dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(text, &place, format);
+}
 
 // Messages with a handler go to it, the others to the framework.
 class Window : public CWnd {
