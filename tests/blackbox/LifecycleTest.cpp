@@ -3,13 +3,18 @@
 // at once, and its state kept at log-off.
 #include "tests/blackbox/Program.h"
 
-#include <shellapi.h>
-
-#include "model/Settings.h"
-#include "res/resource.h"
-
 namespace blackbox {
 namespace {
+
+// True when the shell holds the window's notification icon (a change that
+// changes nothing is accepted only for an icon that exists).
+bool HasNotificationIcon(HWND owner)
+{
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof(probe);
+    probe.hWnd = owner;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
 
 using LifecycleTest = BlackBoxTest;
 

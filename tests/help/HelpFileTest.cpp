@@ -23,15 +23,7 @@ std::string Read(const std::string& name)
                                           std::wstring(name.begin(), name.end()));
 }
 
-class HelpFile : public MainWindowEnvironment {
-protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(Read("overview.htm").empty())
-            << "no unpacked help file in help/contents of the build (the target velindra_help "
-               "builds it with chmcmd and extract_chmLib)";
-    }
-};
+using HelpFile = MainWindowEnvironment;
 
 // F1 going down and up on the button of the dialog that the opener opens,
 // then the dialog closed with it.
@@ -48,6 +40,9 @@ void PressF1InDialog(HWND opener, int controlId, int closeId)
 
 TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
 {
+    ASSERT_FALSE(Read("overview.htm").empty())
+        << "no unpacked help file in help/contents of the build (the target velindra_help "
+           "builds it with chmcmd and extract_chmLib)";
     static const char* const kTopics[] = {"mon", "sched", "opt", "about"};
     CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
