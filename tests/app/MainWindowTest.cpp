@@ -108,17 +108,14 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
     // is Hide.
     for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_F1})
         PressKey(main->m_hWnd, key);
-    EXPECT_EQ(help.Topics(), "");
-    EXPECT_FALSE(main->IsWindowVisible());
+    EXPECT_TRUE(help.Topics().empty() && !main->IsWindowVisible());
 
     main->ShowMainWindow(MainDialog::PageAbout);
     main->Navigation().SetFocus();
     PressKey(main->Navigation(), VK_ESCAPE);
-    EXPECT_EQ(help.Topics(), "about;");
-    EXPECT_TRUE(main->IsWindowVisible());
+    EXPECT_TRUE(help.Topics() == "about;" && main->IsWindowVisible());
     PressKey(main->Navigation(), VK_RETURN);
-    EXPECT_FALSE(main->IsWindowVisible());
-    EXPECT_EQ(help.Topics(), "about;");
+    EXPECT_TRUE(help.Topics() == "about;" && !main->IsWindowVisible());
 }
 
 // With today the 7th and a period from the 8th, far beyond 2036, the icon
@@ -134,9 +131,8 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
     ASSERT_EQ(main->GetTrayState(), MainDialog::TrayNormal);
     fw::PinClock(COleDateTime(2040, 1, 8, 0, 0, 1));
     PumpLikeTheProgram(1600); // the timer was set for one second after 23:59:59
-    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
-    EXPECT_TRUE(main->Monitor().IsCriticalDay(COleDateTime(2040, 1, 12, 0, 0, 0)));
-    EXPECT_EQ(ShownMonth(), 1);
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayPink && ShownMonth() == 1 &&
+                main->Monitor().IsCriticalDay(COleDateTime(2040, 1, 12, 0, 0, 0)));
 
     fw::PinClock(COleDateTime(2040, 1, 13, 8, 0, 0)); // slept through the period's end
     main->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
@@ -162,8 +158,8 @@ TEST_F(MainWindowTest, HidingShowingAndSwitchingPagesLeaveNoBitmapsOrMemoryBehin
     const DWORD bitmaps = testing_support::LiveBitmaps();
     const SIZE_T memory = testing_support::PrivateBytes();
     cycle(60);
-    EXPECT_EQ(testing_support::LiveBitmaps(), bitmaps);
-    EXPECT_LT(testing_support::PrivateBytes(), memory + 2 * 1024 * 1024); // not 60 x 225 KB
+    EXPECT_TRUE(testing_support::LiveBitmaps() == bitmaps &&
+                testing_support::PrivateBytes() < memory + 2 * 1024 * 1024); // not 60 x 225 KB
 }
 
 // Another program changed the counts: the Scheduler page shows them when the

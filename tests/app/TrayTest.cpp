@@ -2,7 +2,6 @@
 // state of today and the pink option, switched only on a change, put in when
 // the shell comes up, removed while its window still exists; and its pop-up
 // menu, looked at and worked on the real menu window.
-#include <cstddef>
 #include <tuple>
 
 #include "framework/Dc.h"
@@ -74,8 +73,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     ShellRecorder shell;
     fw::PinClock(COleDateTime(2004, 5, 19, 8, 0, 0)); // the first day of a period
     main->RefreshCycleState();
-    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
-    EXPECT_EQ(ShownMonth(), 5);
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayPink && ShownMonth() == 5);
     main->RefreshCycleState();
     // A page reports a change through the link it finds above its sheet.
     WriteSettingDword(SettingCritRed, 0);
@@ -89,8 +87,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     WriteSettingDword(SettingCritRed, 1);
     fw::PinClock(COleDateTime(2004, 6, 24, 9, 0, 0)); // in the period 06-23 to 06-27
     main->SendMessage(WM_TIMECHANGE);
-    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
-    EXPECT_EQ(ShownMonth(), 6);
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayPink && ShownMonth() == 6);
 }
 
 // The application destroys the window before the object, after Exit has
@@ -151,8 +148,7 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
         PumpLikeTheProgram(100);
         EXPECT_EQ(menu.Seen(), 1);
     }
-    EXPECT_EQ(shown, popup);
-    EXPECT_EQ(defaultItem, 0u);
+    EXPECT_TRUE(shown == popup && defaultItem == 0u);
     ASSERT_GE(ink.first, 0);
     // Wider than the text in the menu's normal font, which its ink never exceeds.
     LOGFONTA logFont{};
@@ -164,8 +160,8 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
     SIZE normal{};
     ::GetTextExtentPoint32A(memory, "Open...", 7, &normal);
     EXPECT_GT(ink.second - ink.first + 1, normal.cx) << "not bold";
-    EXPECT_TRUE(main->IsWindowVisible());
-    EXPECT_EQ(main->Sheet().GetActiveIndex(), MainDialog::PageScheduler);
+    EXPECT_TRUE(main->IsWindowVisible() &&
+                main->Sheet().GetActiveIndex() == MainDialog::PageScheduler);
 
     ModalScript never(kPopupMenu, {});
     main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);

@@ -3,6 +3,8 @@
 // at once, and its state kept at log-off.
 #include "tests/blackbox/Program.h"
 
+#include <shellapi.h>
+
 namespace blackbox {
 namespace {
 

@@ -7,18 +7,9 @@
 // and CTest runs these tests one at a time.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include <shellapi.h>
-
 #include "model/Settings.h"
 #include "res/resource.h"
-#include "tests/support/Sandbox.h"
+#include "tests/support/WideFolder.h"
 
 namespace blackbox {
 
@@ -59,32 +50,16 @@ inline void Settle(HWND window)
 // A fresh folder under the temporary folder, with the program and its help
 // file copied in (the build put them beside this test executable); removed
 // with every file in it at the end.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(const std::wstring& name = L"velindra")
+struct ProgramFolder : testing_support::WideFolder {
+    explicit ProgramFolder(const std::wstring& name = L"velindra") : WideFolder(name)
     {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("velindra-box-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                 std::to_string(++serial)) /
-                name;
-        std::filesystem::create_directories(path_);
         wchar_t self[MAX_PATH] = {};
         const std::wstring build(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH));
         for (const wchar_t* file : {L"\\velindra.chm", L"\\velindra.exe"})
             ready = ::CopyFileW((build.substr(0, build.find_last_of(L'\\')) + file).c_str(),
-                                (Path() + file).c_str(), FALSE);
+                                File(file + 1).c_str(), FALSE);
     }
-    ~ProgramFolder() { testing_support::RemoveFolder(path_.parent_path().wstring()); }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-    std::wstring Path() const { return path_.wstring(); }
-    std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
     bool ready = false;
-
-private:
-    std::filesystem::path path_;
 };
 
 // One run of the program from a folder, started from its folder as a

@@ -65,7 +65,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
     const std::string shipped =
         testing_support::ReadFileBytes(testing_support::ShippedLanguageFile("english.lng"));
     ASSERT_FALSE(shipped.empty()) << "no lang/shipped/english.lng (VELINDRA_SOURCE_DIR)";
-    ProgramFolder folder(L"\u6F22\u5B57 \u0442\u0435\u0441\u0442\u2713 \U0001F389");
+    ProgramFolder folder(testing_support::ScriptsFolderName());
     ASSERT_TRUE(folder.ready);
     {
         // The first run: the offer taken, each wizard step shown, the last
@@ -123,7 +123,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         EXPECT_TRUE(program.EndsCleanly());
     }
 
-    const std::string written = testing_support::ReadWholeFile(folder.File(L"english.lng"));
+    const std::string written = folder.Read(L"english.lng");
     for (const std::string& fault :
          testing_support::CompareLanguageTexts(testing_support::ParseLanguageText(shipped),
                                                testing_support::ParseLanguageText(written), true))
@@ -134,8 +134,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
     EXPECT_EQ(StoredDword("Visibled"), 1);
     EXPECT_EQ(StoredDword("HideMessage"), 0);
     {
-        ASSERT_TRUE(testing_support::WriteWholeFile(folder.File(kRussian + L".lng"),
-                                                    "[DialogID_102]\r\nID_2=Spravka\r\n"));
+        ASSERT_TRUE(folder.Write(kRussian + L".lng", "[DialogID_102]\r\nID_2=Spravka\r\n"));
         // Shown again, no offer; another language; Hide brings the help
         // window; Exit from the menu while hidden.
         Program program(folder);
@@ -182,7 +181,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         EXPECT_TRUE(program.EndsCleanly());
     }
     EXPECT_EQ(StoredDword("Visibled"), 1);
-    EXPECT_EQ(testing_support::ReadWholeFile(folder.File(L"english.lng")), written);
+    EXPECT_EQ(folder.Read(L"english.lng"), written);
 }
 
 } // namespace

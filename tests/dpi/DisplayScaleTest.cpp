@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "framework/Dpi.h"
 #include "tests/app/MainWindowFixture.h"
@@ -39,9 +38,9 @@ int RunAtDpi(int dpi, const std::string& filter)
         return ::RegSetKeyValueA(HKEY_CURRENT_USER, desktop, "LogPixels", REG_DWORD, &value,
                                  sizeof(value)) == ERROR_SUCCESS;
     };
-    DWORD previous = 0, size = sizeof(previous);
-    const bool had = ::RegGetValueA(HKEY_CURRENT_USER, desktop, "LogPixels", RRF_RT_REG_DWORD,
-                                    nullptr, &previous, &size) == ERROR_SUCCESS;
+    DWORD previous = 96, size = sizeof(previous); // none is 96
+    ::RegGetValueA(HKEY_CURRENT_USER, desktop, "LogPixels", RRF_RT_REG_DWORD, nullptr, &previous,
+                   &size);
     if (!set(static_cast<DWORD>(dpi)))
         return -1;
     ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
@@ -61,8 +60,7 @@ int RunAtDpi(int dpi, const std::string& filter)
         ::CloseHandle(process.hProcess);
     }
     ::SetEnvironmentVariableA(kDpiVariable, nullptr);
-    if (!had || !set(previous))
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, desktop, "LogPixels");
+    set(previous);
     return static_cast<int>(code);
 }
 
