@@ -132,8 +132,8 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
     WriteSettingText(SettingLang, language);
     CreateMain();
     const Shown started = Tour(shipped, language);
-    EXPECT_EQ(started.Unseen(shipped), "") << "shown nowhere";
-    EXPECT_EQ(started.sharedKeys, "") << "menu items sharing an access key";
+    EXPECT_EQ(started.Unseen(shipped) + started.sharedKeys, "")
+        << "shown nowhere, or menu items sharing an access key";
 
     // English picked in the Options page's list, as the user does.
     main->ShowMainWindow(MainDialog::PageOptions);

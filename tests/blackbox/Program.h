@@ -99,8 +99,7 @@ public:
     {
         HWND main = WaitFor(OfClass(VELINDRA_MAIN_WINDOW_CLASS), false);
         ::WaitForInputIdle(process_.hProcess, kPatience);
-        if (main)
-            Settle(main);
+        Settle(main); // nothing without one
         return main;
     }
     // The top-level windows of the process that match (and are visible).

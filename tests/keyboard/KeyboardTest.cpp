@@ -35,10 +35,9 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
             EXPECT_NE(testing_support::ReadWindowPixels(web, area), unfocused) << "no focus shown";
         }
     }
-    const std::vector<int> expected{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB,   IDC_ABOUT_MAIL,
-                                    IDC_ABOUT_DOWNLOAD,  IDC_MAIN_WIZARD, IDC_MAIN_HIDE,
-                                    IDC_MAIN_EXIT,       IDC_MAIN_HELP,   IDC_MAIN_NAVIGATION};
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(order, (std::vector<int>{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB, IDC_ABOUT_MAIL,
+                                       IDC_ABOUT_DOWNLOAD, IDC_MAIN_WIZARD, IDC_MAIN_HIDE,
+                                       IDC_MAIN_EXIT, IDC_MAIN_HELP, IDC_MAIN_NAVIGATION}));
 
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
