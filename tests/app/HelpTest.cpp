@@ -30,8 +30,8 @@ TEST(HelpTopicAddress, IsTheHelpFileBesideTheExecutableInAFormTheControlTakes)
     const size_t end = address.find(L"::/opt.htm");
     ASSERT_LT(end, static_cast<size_t>(MAX_PATH)); // and so found
     wchar_t full[1024] = {};
-    ASSERT_NE(0u, GetLongPathNameW(address.substr(0, end).c_str(), full, 1024));
-    EXPECT_EQ(0, lstrcmpiW(folder.File(L"velindra.chm").c_str(), full));
+    EXPECT_TRUE(GetLongPathNameW(address.substr(0, end).c_str(), full, 1024) &&
+                lstrcmpiW(folder.File(L"velindra.chm").c_str(), full) == 0);
     ModulePath::OverrideModuleFileName(folder.File(L"missing.exe"));
     EXPECT_EQ(L"", HelpTopicAddress("opt"));
     ModulePath::ResetModuleFileName();

@@ -42,8 +42,9 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
         {"icon, right button up", kKeep, WM_TRAYNOTIFY, 0, WM_RBUTTONUP, 2, false},
     };
     CreateMain();
-    EXPECT_NE(main->SendMessage(WM_GETICON, ICON_BIG), 0); // for the taskbar and the caption
-    EXPECT_NE(main->SendMessage(WM_GETICON, ICON_SMALL), 0);
+    // Its icons, for the taskbar and the caption.
+    EXPECT_TRUE(main->SendMessage(WM_GETICON, ICON_BIG) &&
+                main->SendMessage(WM_GETICON, ICON_SMALL));
     for (const auto& row : table) {
         main->ShowMainWindow(MainDialog::PageOptions);
         main->ShowWindow(SW_HIDE);

@@ -143,8 +143,7 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
                    ::SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("english")), 0);
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE), LPARAM(list));
     PumpLikeTheProgram();
-    const Shown inEnglish = Tour(english, "english");
-    EXPECT_EQ(inEnglish.Unseen(english), "") << "shown nowhere in English";
+    EXPECT_EQ(Tour(english, "english").Unseen(english), "") << "shown nowhere in English";
 
     EXPECT_EQ(folder.Read(language + ".lng"), shipped) << "the translation's own file changed";
 }

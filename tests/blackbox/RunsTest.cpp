@@ -49,11 +49,13 @@ bool CloseWith(const Program& program, int controlId, int buttonId)
     return WaitUntil([&] { return !::IsWindow(window); });
 }
 
-std::wstring ReadText(HKEY root, const std::wstring& key, const wchar_t* name)
+// A text value of the real registry (the key's name in ASCII).
+std::wstring ReadText(HKEY root, const std::string& key, const wchar_t* name)
 {
     wchar_t text[1024] = {};
     DWORD size = sizeof(text);
-    ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
+    ::RegGetValueW(root, std::wstring(key.begin(), key.end()).c_str(), name, RRF_RT_REG_SZ, nullptr,
+                   text, &size);
     return text;
 }
 
@@ -78,15 +80,13 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         ASSERT_TRUE(CloseWith(program, IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK));
         HWND wizard = program.WaitFor(Holding(0x3024)); // its own Next button
         ASSERT_NE(wizard, nullptr);
-        const int stepControls[] = {IDC_WIZ1_DATE, IDC_WIZ2_EDIT, IDC_WIZ3_EDIT};
-        for (int step = 0; step < 3; ++step) {
+        for (int control : {IDC_WIZ1_DATE, IDC_WIZ2_EDIT, IDC_WIZ3_EDIT}) {
             ASSERT_TRUE(WaitUntil([&] {
-                HWND page =
-                    reinterpret_cast<HWND>(::SendMessageA(wizard, PSM_GETCURRENTPAGEHWND, 0, 0));
-                return page && ::GetDlgItem(page, stepControls[step]);
-            })) << "step "
-                << step + 1;
-            ::PostMessageA(wizard, PSM_PRESSBUTTON, step < 2 ? PSBTN_NEXT : PSBTN_CANCEL, 0);
+                const LRESULT page = ::SendMessageA(wizard, PSM_GETCURRENTPAGEHWND, 0, 0);
+                return ::GetDlgItem(reinterpret_cast<HWND>(page), control) != nullptr;
+            })) << control;
+            ::PostMessageA(wizard, PSM_PRESSBUTTON,
+                           control != IDC_WIZ3_EDIT ? PSBTN_NEXT : PSBTN_CANCEL, 0);
         }
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(wizard); }));
 
@@ -148,13 +148,10 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(list));
-        const std::string settings = SettingsKeyPath();
-        EXPECT_EQ(
-            ReadText(HKEY_CURRENT_USER, std::wstring(settings.begin(), settings.end()), L"Lang"),
-            kRussian);
-        EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_HELP)), L"Spravka");
+        EXPECT_TRUE(ReadText(HKEY_CURRENT_USER, SettingsKeyPath(), L"Lang") == kRussian &&
+                    TextOf(::GetDlgItem(main, IDC_MAIN_HELP)) == L"Spravka");
         ::SendMessageA(FindDescendant(main, IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
-        const wchar_t* run = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+        const char* run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
         EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, L"Velindra") +
                       ReadText(HKEY_CURRENT_USER, run, L"Velindra"),
                   L"\"" + folder.File(L"velindra.exe") + L"\"");

@@ -17,26 +17,12 @@ std::string Read(const std::string& name)
 {
     wchar_t path[MAX_PATH + 1] = {};
     const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    const std::wstring bin = self.substr(0, self.find_last_of(L'\\'));
-    return testing_support::ReadWholeFile(bin.substr(0, bin.find_last_of(L'\\')) +
-                                          L"\\help\\contents\\" +
+    return testing_support::ReadWholeFile(self.substr(0, self.find_last_of(L'\\')) +
+                                          L"\\..\\help\\contents\\" +
                                           std::wstring(name.begin(), name.end()));
 }
 
 using HelpFile = MainWindowEnvironment;
-
-// F1 going down and up on the button of the dialog that the opener opens,
-// then the dialog closed with it.
-void PressF1InDialog(HWND opener, int controlId, int closeId)
-{
-    ModalScript script(controlId, {[&](HWND dialog) {
-                           HWND button = ::GetDlgItem(dialog, closeId);
-                           ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
-                           ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
-                           ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
-                       }});
-    ::SendMessageA(opener, BM_CLICK, 0, 0);
-}
 
 TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
 {
@@ -57,9 +43,20 @@ TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
         PressKey(::GetWindow(main->Sheet().GetPage(page)->m_hWnd, GW_CHILD), VK_F1);
         expected += std::string(kTopics[page]) + ";" + kTopics[page] + ";";
     }
+    // F1 going down and up on the button of the dialog that the opener opens,
+    // then the dialog closed with it.
+    auto f1InDialog = [](HWND opener, int controlId, int closeId) {
+        ModalScript script(controlId, {[&](HWND dialog) {
+                               HWND button = ::GetDlgItem(dialog, closeId);
+                               ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
+                               ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
+                               ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                           }});
+        ::SendMessageA(opener, BM_CLICK, 0, 0);
+    };
     main->ShowMainWindow(MainDialog::PageMonitor);
-    PressF1InDialog(main->Monitor().GetDlgItem(IDC_MON_HALFYEAR), IDC_HALF_NEXT, IDC_HALF_CLOSE);
-    PressF1InDialog(main->GetDlgItem(IDC_MAIN_HIDE), IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK);
+    f1InDialog(main->Monitor().GetDlgItem(IDC_MON_HALFYEAR), IDC_HALF_NEXT, IDC_HALF_CLOSE);
+    f1InDialog(main->GetDlgItem(IDC_MAIN_HIDE), IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK);
     EXPECT_EQ(help.Topics(), expected + "halfy;halfy;tray;tray;");
     std::stringstream topics(help.Topics());
     for (std::string topic; std::getline(topics, topic, ';');)

@@ -66,11 +66,9 @@ std::vector<std::string> FilesIn(const std::string& folder, std::vector<std::str
 
 // What an installation puts into its folder: the program, its help, the
 // read-me, the licence, the uninstaller and the shipped language files.
-std::vector<std::string> InstalledFiles()
-{
-    return FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES),
-                   {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm", "velindra.exe"});
-}
+const std::vector<std::string> kInstalled =
+    FilesIn(BuildPath(VELINDRA_SHIPPED_LANGUAGES),
+            {"Uninstall.exe", "license.txt", "readme.txt", "velindra.chm", "velindra.exe"});
 
 std::string ReadString(HKEY root, const char* key, const char* name)
 {
@@ -104,13 +102,11 @@ HANDLE Start(std::string line, const char* folder = nullptr)
 DWORD WaitForEnd(HANDLE process)
 {
     DWORD code = DWORD(-1);
-    for (const DWORD start = GetTickCount(); process && GetTickCount() - start < kPatience;) {
-        if (MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(process, &code);
+    for (const DWORD start = GetTickCount(); process && GetTickCount() - start < kPatience;
+         testing_support::PumpMessages())
+        if (MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(process, &code))
             break;
-        }
-        testing_support::PumpMessages();
-    }
     if (process && code == DWORD(-1))
         TerminateProcess(process, code);
     CloseHandle(process);
@@ -217,7 +213,7 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kSettingsKey, "StartDate", "2004 5 20 0 0 0"));
     const std::string folder = kDefaultFolder, exe = folder + "\\velindra.exe";
     ASSERT_EQ(InstallSilently(), kDone);
-    EXPECT_EQ(FilesIn(folder), InstalledFiles());
+    EXPECT_EQ(FilesIn(folder), kInstalled);
     EXPECT_EQ(Installation(folder), "11Velindra");
     const std::string uninstaller = "\"" + folder + "\\Uninstall.exe\"";
     const std::pair<const char*, std::string> entry[] = {
@@ -279,7 +275,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBe
         ASSERT_EQ(UninstallSilently(folder), kStopped);
         EXPECT_EQ(g_closeRequests, 1);
     }
-    EXPECT_TRUE(FilesIn(folder) == InstalledFiles() && Installation(folder) == "11Velindra");
+    EXPECT_TRUE(FilesIn(folder) == kInstalled && Installation(folder) == "11Velindra");
 }
 
 } // namespace

@@ -47,11 +47,13 @@ protected:
         ::SendMessageA(Item(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
         return COleDateTime(time);
     }
-    void Store(int crit, int clear) const
+    // The values 2004-03-10 09:30, 5 and 23 stored, and the page shows them.
+    void StoreAndShow()
     {
-        ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored));
-        ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, crit));
-        ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, clear));
+        ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored) &&
+                    WriteSettingDword(SettingCritDayCount, 5) &&
+                    WriteSettingDword(SettingClearDayCount, 23));
+        host.page.LoadFromSettings();
     }
 
     const COleDateTime kStored{2004, 3, 10, 9, 30, 0};
@@ -80,8 +82,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == Picker());
     EXPECT_TRUE(refreshes.size() == 2 && refreshes.back() == Now());
     refreshes.clear();
-    Store(5, 23);
-    host.page.LoadFromSettings();
+    StoreAndShow();
     EXPECT_TRUE(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT) == "5/23" &&
                 Picker() == kStored);
     const COleDateTime chosen(2004, 1, 2, 8, 0, 0);
@@ -109,8 +110,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
         {IDC_SCHED_CLEAR_EDIT, "91", "91", 3, 28}, {IDC_SCHED_CLEAR_EDIT, "4x56", "45", 3, 45},
         {IDC_SCHED_CLEAR_EDIT, "\b", "", 3, 28},
     };
-    Store(5, 23);
-    host.page.LoadFromSettings();
+    StoreAndShow();
     for (const auto& row : table) {
         refreshes.clear();
         TypeOver(row.edit, row.typed);
