@@ -121,7 +121,6 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
 {
     CreateMain();
     const HMENU popup = main->Menu().GetSubMenu(0);
-    const HWND window = main->m_hWnd;
     HMENU shown = nullptr;
     UINT defaultItem = UINT(-1);
     std::pair<int, int> ink{-1, -1};
@@ -141,8 +140,8 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
                                   m, item, ::GetSysColor(COLOR_MENUTEXT));
                               // Open, Half-Year, (separator passed over), Scheduler; Enter.
                               for (int i = 0; i < 3; ++i)
-                                  ::PostMessageA(window, WM_KEYDOWN, VK_DOWN, 1);
-                              ::PostMessageA(window, WM_CHAR, '\r', 1);
+                                  ::PostMessageA(*main, WM_KEYDOWN, VK_DOWN, 1);
+                              ::PostMessageA(*main, WM_CHAR, '\r', 1);
                           }});
         main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
         PumpLikeTheProgram(100);

@@ -12,9 +12,10 @@
 // starting with Windows names the program's whole path, and help opens. The
 // window shows or stays hidden as it was at the end of the run before; Exit
 // from the window, Exit from the icon's menu and the close box end it.
+#include "tests/blackbox/Program.h"
+
 #include <commctrl.h>
 
-#include "tests/blackbox/Program.h"
 #include "tests/support/LanguageText.h"
 
 namespace blackbox {

@@ -17,8 +17,9 @@ std::string Read(const std::string& name)
 {
     wchar_t path[MAX_PATH + 1] = {};
     const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return testing_support::ReadWholeFile(self.substr(0, self.find_last_of(L'\\')) +
-                                          L"\\..\\help\\contents\\" +
+    const std::wstring bin = self.substr(0, self.find_last_of(L'\\'));
+    return testing_support::ReadWholeFile(bin.substr(0, bin.find_last_of(L'\\')) +
+                                          L"\\help\\contents\\" +
                                           std::wstring(name.begin(), name.end()));
 }
 
