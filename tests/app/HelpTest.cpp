@@ -28,11 +28,10 @@ TEST(HelpTopicAddress, IsTheHelpFileBesideTheExecutableInAFormTheControlTakes)
     ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
     const std::wstring address = HelpTopicAddress("opt");
     const size_t end = address.find(L"::/opt.htm");
-    ASSERT_NE(std::wstring::npos, end);
-    EXPECT_LT(end, static_cast<size_t>(MAX_PATH));
+    ASSERT_LT(end, static_cast<size_t>(MAX_PATH)); // and so found
     wchar_t full[1024] = {};
-    ASSERT_NE(0u, GetLongPathNameW(address.substr(0, end).c_str(), full, 1024));
-    EXPECT_EQ(0, lstrcmpiW(folder.File(L"velindra.chm").c_str(), full));
+    EXPECT_TRUE(GetLongPathNameW(address.substr(0, end).c_str(), full, 1024) &&
+                lstrcmpiW(folder.File(L"velindra.chm").c_str(), full) == 0);
     ModulePath::OverrideModuleFileName(folder.File(L"missing.exe"));
     EXPECT_EQ(L"", HelpTopicAddress("opt"));
     ModulePath::ResetModuleFileName();
@@ -76,20 +75,6 @@ protected:
         help_testing::OverrideFallbackLibrary("");
         RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "");
     }
-    static void Register(const std::string& path, DWORD type = REG_SZ)
-    {
-        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "", type,
-                                                 path.c_str(), DWORD(path.size() + 1)));
-    }
-    // The library loaded when asked for nothing visible (an initialisation).
-    static std::string Loaded()
-    {
-        DWORD_PTR cookie = 0;
-        CallHtmlHelp(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&cookie));
-        char path[MAX_PATH + 1] = {};
-        HMODULE module = help_testing::LoadedLibrary();
-        return module ? std::string(path, GetModuleFileNameA(module, path, MAX_PATH)) : "";
-    }
 
     testing_support::TempFolder folder_;
     const std::string copy = folder_.File("hhctrl.ocx");
@@ -120,15 +105,27 @@ TEST_F(HtmlHelpLoading, ComesFromTheRegisteredPathElseFromTheSystemFolderOnly)
         {"C:\\nowhere\\hhctrl.ocx", REG_SZ, "C:\\nowhere\\system32\\hhctrl.ocx", ""},
         {other, REG_SZ, "", other},
     };
+    auto registerPath = [](const std::string& path, DWORD type) {
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "", type,
+                                                 path.c_str(), DWORD(path.size() + 1)));
+    };
+    // The library loaded when asked for nothing visible (an initialisation).
+    auto loaded = [] {
+        DWORD_PTR cookie = 0;
+        CallHtmlHelp(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&cookie));
+        char path[MAX_PATH + 1] = {};
+        HMODULE module = help_testing::LoadedLibrary();
+        return module ? std::string(path, GetModuleFileNameA(module, path, MAX_PATH)) : "";
+    };
     for (const auto& row : table) {
         Forget();
         if (!row.registered.empty())
-            Register(row.registered, row.type);
+            registerPath(row.registered, row.type);
         help_testing::OverrideFallbackLibrary(row.fallback);
-        EXPECT_STRCASEEQ(Loaded().c_str(), row.loaded.c_str()) << row.registered;
-        Register(SystemFile("hhctrl.ocx"));
+        EXPECT_STRCASEEQ(loaded().c_str(), row.loaded.c_str()) << row.registered;
+        registerPath(system, REG_SZ);
         help_testing::OverrideFallbackLibrary("");
-        EXPECT_STRCASEEQ(Loaded().c_str(), row.loaded.c_str()) << row.registered << ", asked again";
+        EXPECT_STRCASEEQ(loaded().c_str(), row.loaded.c_str()) << row.registered << ", asked again";
     }
 }
 

@@ -7,13 +7,6 @@
 // timer while the code under test runs its loop.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "app/MainDialog.h"
 #include "framework/DateTime.h"
 #include "framework/WinApp.h"
@@ -92,20 +85,21 @@ public:
     int Seen() const { return seen_; } // the windows met
 
 private:
-    static BOOL CALLBACK Match(HWND w, LPARAM)
-    {
-        char kind[16] = "";
-        ::GetClassNameA(w, kind, sizeof(kind));
-        const int id = current_->id_;
-        if (::IsWindowVisible(w) &&
-            (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0 : ::GetDlgItem(w, id) != nullptr))
-            current_->found_ = w;
-        return TRUE;
-    }
     void Tick()
     {
         found_ = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), Match, 0);
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND w, LPARAM) {
+                char kind[16] = "";
+                ::GetClassNameA(w, kind, sizeof(kind));
+                const int id = current_->id_;
+                if (::IsWindowVisible(w) && (id == kPopupMenu ? lstrcmpA(kind, "#32768") == 0
+                                                              : ::GetDlgItem(w, id) != nullptr))
+                    current_->found_ = w;
+                return TRUE;
+            },
+            0);
         if (!found_)
             return;
         seen_ += found_ != window_;

@@ -4,6 +4,8 @@
 // its keys, and what weeks in the notification
 // area ask of it (midnight, sleep, far years, many hides, settings changed
 // elsewhere).
+#include <tuple>
+
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/GdiCount.h"
 
@@ -12,13 +14,6 @@ using namespace main_window_testing;
 namespace {
 
 using MainWindowTest = MainWindowEnvironment;
-
-void SelectEntry(MainDialog& main, int index)
-{
-    main.Navigation().SetCurSel(index);
-    main.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_NAVIGATION, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(main.Navigation().m_hWnd));
-}
 
 // Each way from the hidden window on the Options page: the list switches the
 // page, the menu's commands and the icon's left button show the window on
@@ -47,17 +42,18 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
         {"icon, right button up", kKeep, WM_TRAYNOTIFY, 0, WM_RBUTTONUP, 2, false},
     };
     CreateMain();
-    EXPECT_NE(main->SendMessage(WM_GETICON, ICON_BIG), 0); // for the taskbar and the caption
-    EXPECT_NE(main->SendMessage(WM_GETICON, ICON_SMALL), 0);
+    // Its icons, for the taskbar and the caption.
+    EXPECT_TRUE(main->SendMessage(WM_GETICON, ICON_BIG) &&
+                main->SendMessage(WM_GETICON, ICON_SMALL));
     for (const auto& row : table) {
         main->ShowMainWindow(MainDialog::PageOptions);
         main->ShowWindow(SW_HIDE);
         if (row.entry != kKeep)
             main->Navigation().SetCurSel(row.entry);
         main->SendMessage(row.message, row.wParam, row.lParam);
-        EXPECT_EQ(main->Sheet().GetActiveIndex(), row.page) << row.way;
-        EXPECT_EQ(main->IsWindowVisible() != FALSE, row.shows) << row.way;
-        EXPECT_EQ(main->Navigation().GetCurSel(), row.entry == kKeep ? row.page : row.entry)
+        EXPECT_EQ(std::make_tuple(main->Sheet().GetActiveIndex(), main->IsWindowVisible() != FALSE,
+                                  main->Navigation().GetCurSel()),
+                  std::make_tuple(row.page, row.shows, row.entry == kKeep ? row.page : row.entry))
             << row.way;
     }
 }
@@ -99,42 +95,28 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
                 Click(main->m_hWnd, IDC_MAIN_HIDE);
             EXPECT_EQ(script.Seen(), 1);
         }
-        EXPECT_TRUE(hiddenMeanwhile);
-        EXPECT_FALSE(main->IsIconic());
+        EXPECT_TRUE(hiddenMeanwhile && !main->IsIconic());
         EXPECT_EQ(ReadSettingDword(SettingHideMessage), row.tick ? 1u : 0u);
     }
     main->ShowMainWindow(MainDialog::PageMonitor);
     ModalScript never(IDC_QLH_HIDE_MESSAGE, {});
     Click(main->m_hWnd, IDC_MAIN_HIDE);
     PumpLikeTheProgram(100);
-    EXPECT_EQ(never.Seen(), 0);
-    EXPECT_FALSE(main->IsWindowVisible());
-    EXPECT_FALSE(TakeQuitMessage());
+    EXPECT_FALSE(never.Seen() || main->IsWindowVisible() || TakeQuitMessage());
 
     // The hidden window keeps the focus after the icon's menu closed, and
     // there no key may act unseen; on the shown list Escape is Help and Enter
     // is Hide.
     for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_F1})
         PressKey(main->m_hWnd, key);
-    EXPECT_EQ(help.Topics(), "");
-    EXPECT_FALSE(main->IsWindowVisible());
+    EXPECT_TRUE(help.Topics().empty() && !main->IsWindowVisible());
 
     main->ShowMainWindow(MainDialog::PageAbout);
     main->Navigation().SetFocus();
     PressKey(main->Navigation(), VK_ESCAPE);
-    EXPECT_EQ(help.Topics(), "about;");
-    EXPECT_TRUE(main->IsWindowVisible());
+    EXPECT_TRUE(help.Topics() == "about;" && main->IsWindowVisible());
     PressKey(main->Navigation(), VK_RETURN);
-    EXPECT_FALSE(main->IsWindowVisible());
-    EXPECT_EQ(help.Topics(), "about;");
-}
-
-// Periods of 5 days every 30 from the given first day.
-void StoreCycleFrom(const COleDateTime& first)
-{
-    WriteStartDate(SettingStartDate, first);
-    WriteSettingDword(SettingCritDayCount, 5);
-    WriteSettingDword(SettingClearDayCount, 25);
+    EXPECT_TRUE(help.Topics() == "about;" && !main->IsWindowVisible());
 }
 
 // With today the 7th and a period from the 8th, far beyond 2036, the icon
@@ -143,15 +125,15 @@ void StoreCycleFrom(const COleDateTime& first)
 // from the user.
 TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
 {
-    StoreCycleFrom(COleDateTime(2040, 1, 8, 9, 0, 0));
+    StoreSampleCycle(); // periods of 5 days every 35: 2040-01-08 begins one
+    WriteStartDate(SettingStartDate, COleDateTime(2040, 1, 8, 9, 0, 0));
     fw::PinClock(COleDateTime(2040, 1, 7, 23, 59, 59));
     CreateMain();
     ASSERT_EQ(main->GetTrayState(), MainDialog::TrayNormal);
     fw::PinClock(COleDateTime(2040, 1, 8, 0, 0, 1));
     PumpLikeTheProgram(1600); // the timer was set for one second after 23:59:59
-    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
-    EXPECT_TRUE(main->Monitor().IsCriticalDay(COleDateTime(2040, 1, 12, 0, 0, 0)));
-    EXPECT_EQ(ShownMonth(), 1);
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayPink && ShownMonth() == 1 &&
+                main->Monitor().IsCriticalDay(COleDateTime(2040, 1, 12, 0, 0, 0)));
 
     fw::PinClock(COleDateTime(2040, 1, 13, 8, 0, 0)); // slept through the period's end
     main->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
@@ -166,7 +148,9 @@ TEST_F(MainWindowTest, HidingShowingAndSwitchingPagesLeaveNoBitmapsOrMemoryBehin
         for (int i = 0; i < times; ++i) {
             main->HideToTray();
             main->SendMessage(WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
-            SelectEntry(*main, i % 4);
+            main->Navigation().SetCurSel(i % 4);
+            main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_NAVIGATION, LBN_SELCHANGE),
+                              reinterpret_cast<LPARAM>(main->Navigation().m_hWnd));
             main->UpdateWindow();
         }
         PumpLikeTheProgram();
@@ -175,8 +159,8 @@ TEST_F(MainWindowTest, HidingShowingAndSwitchingPagesLeaveNoBitmapsOrMemoryBehin
     const DWORD bitmaps = testing_support::LiveBitmaps();
     const SIZE_T memory = testing_support::PrivateBytes();
     cycle(60);
-    EXPECT_EQ(testing_support::LiveBitmaps(), bitmaps);
-    EXPECT_LT(testing_support::PrivateBytes(), memory + 2 * 1024 * 1024); // not 60 x 225 KB
+    EXPECT_TRUE(testing_support::LiveBitmaps() == bitmaps &&
+                testing_support::PrivateBytes() < memory + 2 * 1024 * 1024); // not 60 x 225 KB
 }
 
 // Another program changed the counts: the Scheduler page shows them when the

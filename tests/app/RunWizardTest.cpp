@@ -113,18 +113,17 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         const COleDateTime start = row.start ? *row.start : kSampleStart;
         COleDateTime stored;
         EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == start);
-        EXPECT_EQ(ReadSettingDword(SettingCritDayCount), DWORD(row.crit));
-        EXPECT_EQ(ReadSettingDword(SettingClearDayCount), DWORD(row.clear));
+        EXPECT_TRUE(ReadSettingDword(SettingCritDayCount) == DWORD(row.crit) &&
+                    ReadSettingDword(SettingClearDayCount) == DWORD(row.clear));
         EXPECT_EQ(DateOf(main->Scheduler().m_hWnd, IDC_SCHED_DATE), start);
         EXPECT_EQ(shown(IDC_SCHED_CRIT_EDIT) + "/" + shown(IDC_SCHED_CLEAR_EDIT),
                   std::to_string(row.crit) + "/" + std::to_string(row.clear));
-        EXPECT_EQ(ShownMonth(), row.start ? 5 : 3);
-        EXPECT_TRUE(row.state < 0 || int(main->GetTrayState()) == row.state);
+        EXPECT_TRUE(ShownMonth() == (row.start ? 5 : 3) &&
+                    (row.state < 0 || int(main->GetTrayState()) == row.state));
         if (&row == table)
             bitmaps = testing_support::LiveBitmaps();
     }
-    EXPECT_NE(keyed, kOpened);
-    EXPECT_EQ(testing_support::LiveBitmaps(), bitmaps);
+    EXPECT_TRUE(keyed != kOpened && testing_support::LiveBitmaps() == bitmaps);
 }
 
 } // namespace

@@ -30,40 +30,33 @@ std::string TextOf(HWND window)
     return text;
 }
 
-// The item texts of a list box, combo box or tab control.
-std::vector<std::string> ItemTexts(HWND control)
-{
-    char kind[64] = {}, text[1024] = {};
-    ::GetClassNameA(control, kind, sizeof(kind));
-    const bool tabs = lstrcmpiA(kind, WC_TABCONTROLA) == 0, list = lstrcmpiA(kind, "ListBox") == 0;
-    if (!tabs && !list && lstrcmpiA(kind, "ComboBox") != 0)
-        return {};
-    const UINT count = tabs ? TCM_GETITEMCOUNT : list ? LB_GETCOUNT : CB_GETCOUNT;
-    std::vector<std::string> items;
-    for (int i = 0; i < ::SendMessageA(control, count, 0, 0); ++i) {
-        TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
-        text[0] = '\0';
-        if (tabs)
-            ::SendMessageA(control, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        else if (::SendMessageA(control, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) < 1024)
-            ::SendMessageA(control, list ? LB_GETTEXT : CB_GETLBTEXT, i,
-                           reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
 // What the windows show, and the menu's items that share an access key.
 struct Shown {
     std::set<std::string> texts;
     std::string sharedKeys;
 
-    // The window's text, its items and those of every window inside it.
+    // The window's text, its items (a list box's, combo box's or tab
+    // control's) and those of every window inside it.
     void AddWindow(HWND window, bool inside = true)
     {
         texts.insert(TextOf(window));
-        for (const std::string& item : ItemTexts(window))
-            texts.insert(item);
+        char kind[64] = {}, text[1024] = {};
+        ::GetClassNameA(window, kind, sizeof(kind));
+        const bool tabs = lstrcmpiA(kind, WC_TABCONTROLA) == 0,
+                   list = lstrcmpiA(kind, "ListBox") == 0;
+        const UINT count = tabs ? TCM_GETITEMCOUNT : list ? LB_GETCOUNT : CB_GETCOUNT;
+        for (int i = 0; (tabs || list || lstrcmpiA(kind, "ComboBox") == 0) &&
+                        i < ::SendMessageA(window, count, 0, 0);
+             ++i) {
+            TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
+            text[0] = '\0';
+            if (tabs)
+                ::SendMessageA(window, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+            else if (::SendMessageA(window, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) < 1024)
+                ::SendMessageA(window, list ? LB_GETTEXT : CB_GETLBTEXT, i,
+                               reinterpret_cast<LPARAM>(text));
+            texts.insert(text);
+        }
         if (inside)
             ::EnumChildWindows(
                 window,
@@ -139,8 +132,8 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
     WriteSettingText(SettingLang, language);
     CreateMain();
     const Shown started = Tour(shipped, language);
-    EXPECT_EQ(started.Unseen(shipped), "") << "shown nowhere";
-    EXPECT_EQ(started.sharedKeys, "") << "menu items sharing an access key";
+    EXPECT_EQ(started.Unseen(shipped) + started.sharedKeys, "")
+        << "shown nowhere, or menu items sharing an access key";
 
     // English picked in the Options page's list, as the user does.
     main->ShowMainWindow(MainDialog::PageOptions);
@@ -150,8 +143,7 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
                    ::SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("english")), 0);
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE), LPARAM(list));
     PumpLikeTheProgram();
-    const Shown inEnglish = Tour(english, "english");
-    EXPECT_EQ(inEnglish.Unseen(english), "") << "shown nowhere in English";
+    EXPECT_EQ(Tour(english, "english").Unseen(english), "") << "shown nowhere in English";
 
     EXPECT_EQ(folder.Read(language + ".lng"), shipped) << "the translation's own file changed";
 }

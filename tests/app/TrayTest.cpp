@@ -2,7 +2,6 @@
 // state of today and the pink option, switched only on a change, put in when
 // the shell comes up, removed while its window still exists; and its pop-up
 // menu, looked at and worked on the real menu window.
-#include <cstddef>
 #include <tuple>
 
 #include "framework/Dc.h"
@@ -50,16 +49,17 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
     CreateMain();
     EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
     ASSERT_EQ(shell.calls.size(), 2u);
-    const NOTIFYICONDATAA& added = shell.calls[0].record;
-    EXPECT_TRUE(shell.calls[0].message == NIM_ADD && shell.calls[0].result);
-    // The record of the shell's first version, up to its 64-character tip.
-    EXPECT_EQ(added.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
-    EXPECT_EQ(added.hWnd, main->m_hWnd);
-    EXPECT_STREQ(added.szTip, "Velindra");
-    EXPECT_EQ(added.hIcon, main->GetTrayIcon(MainDialog::TrayNormal));
-    EXPECT_TRUE(shell.calls[1].message == NIM_MODIFY &&
-                shell.calls[1].record.hIcon == main->GetTrayIcon(MainDialog::TrayPink) &&
-                added.hIcon != shell.calls[1].record.hIcon);
+    // Added with the record of the shell's first version, up to its
+    // 64-character tip, then switched to the other icon.
+    const ShellRecorder::Call &added = shell.calls[0], &switched = shell.calls[1];
+    const HICON normal = main->GetTrayIcon(MainDialog::TrayNormal);
+    EXPECT_EQ(std::make_tuple(added.message, added.result, added.record.cbSize, added.record.hWnd,
+                              std::string(added.record.szTip), added.record.hIcon, switched.message,
+                              switched.record.hIcon),
+              std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(offsetof(NOTIFYICONDATAA, szTip) + 64),
+                              main->m_hWnd, std::string("Velindra"), normal, DWORD(NIM_MODIFY),
+                              main->GetTrayIcon(MainDialog::TrayPink)));
+    EXPECT_NE(normal, main->GetTrayIcon(MainDialog::TrayPink));
     EXPECT_EQ(ShownMonth(), 3); // the month of the first day
 }
 
@@ -73,8 +73,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     ShellRecorder shell;
     fw::PinClock(COleDateTime(2004, 5, 19, 8, 0, 0)); // the first day of a period
     main->RefreshCycleState();
-    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
-    EXPECT_EQ(ShownMonth(), 5);
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayPink && ShownMonth() == 5);
     main->RefreshCycleState();
     // A page reports a change through the link it finds above its sheet.
     WriteSettingDword(SettingCritRed, 0);
@@ -88,8 +87,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     WriteSettingDword(SettingCritRed, 1);
     fw::PinClock(COleDateTime(2004, 6, 24, 9, 0, 0)); // in the period 06-23 to 06-27
     main->SendMessage(WM_TIMECHANGE);
-    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
-    EXPECT_EQ(ShownMonth(), 6);
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayPink && ShownMonth() == 6);
 }
 
 // The application destroys the window before the object, after Exit has
@@ -115,20 +113,6 @@ TEST_F(TrayTest, TheIconGoesWhileItsWindowStillExists)
     }
 }
 
-// The width of a text in the menu's normal font, which its ink never exceeds.
-int NormalWidth(const char* text)
-{
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    CFont font;
-    font.CreateFontIndirect(&logFont);
-    CMemoryDC memory(nullptr, 1, 1);
-    fw::SelectGuard guard(memory, font);
-    SIZE size{};
-    ::GetTextExtentPoint32A(memory, text, lstrlenA(text), &size);
-    return size.cx;
-}
-
 // The menu at the cursor, drawn by the icon menu with "Open..." as its
 // default item in bold (Wine sends no ODS_DEFAULT; the rest of the drawing:
 // the icon menu's own test), and a command chosen from the keyboard arrives;
@@ -137,7 +121,6 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
 {
     CreateMain();
     const HMENU popup = main->Menu().GetSubMenu(0);
-    const HWND window = main->m_hWnd;
     HMENU shown = nullptr;
     UINT defaultItem = UINT(-1);
     std::pair<int, int> ink{-1, -1};
@@ -157,20 +140,27 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
                                   m, item, ::GetSysColor(COLOR_MENUTEXT));
                               // Open, Half-Year, (separator passed over), Scheduler; Enter.
                               for (int i = 0; i < 3; ++i)
-                                  ::PostMessageA(window, WM_KEYDOWN, VK_DOWN, 1);
-                              ::PostMessageA(window, WM_CHAR, '\r', 1);
+                                  ::PostMessageA(*main, WM_KEYDOWN, VK_DOWN, 1);
+                              ::PostMessageA(*main, WM_CHAR, '\r', 1);
                           }});
         main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
         PumpLikeTheProgram(100);
         EXPECT_EQ(menu.Seen(), 1);
     }
-    EXPECT_EQ(shown, popup);
-    EXPECT_EQ(defaultItem, 0u);
+    EXPECT_TRUE(shown == popup && defaultItem == 0u);
     ASSERT_GE(ink.first, 0);
-    const int width = ink.second - ink.first + 1;
-    EXPECT_GT(width, NormalWidth("Open...")) << width << " wide: not bold";
-    EXPECT_TRUE(main->IsWindowVisible());
-    EXPECT_EQ(main->Sheet().GetActiveIndex(), MainDialog::PageScheduler);
+    // Wider than the text in the menu's normal font, which its ink never exceeds.
+    LOGFONTA logFont{};
+    GetDefaultGuiLogFont(&logFont);
+    CFont font;
+    font.CreateFontIndirect(&logFont);
+    CMemoryDC memory(nullptr, 1, 1);
+    fw::SelectGuard guard(memory, font);
+    SIZE normal{};
+    ::GetTextExtentPoint32A(memory, "Open...", 7, &normal);
+    EXPECT_GT(ink.second - ink.first + 1, normal.cx) << "not bold";
+    EXPECT_TRUE(main->IsWindowVisible() &&
+                main->Sheet().GetActiveIndex() == MainDialog::PageScheduler);
 
     ModalScript never(kPopupMenu, {});
     main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);

@@ -5,20 +5,6 @@
 #include "tests/support/LayoutCheck.h"
 
 namespace main_window_testing {
-namespace {
-
-// Visits a modal dialog that the action opens, then closes it with the button.
-void VisitModal(const std::string& name, int controlId, int closeId,
-                const std::function<void()>& open, const WindowVisit& visit)
-{
-    ModalScript script(controlId, {[&](HWND dialog) {
-                           visit(name, dialog);
-                           ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
-                       }});
-    open();
-}
-
-} // namespace
 
 std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look)
 {
@@ -41,16 +27,22 @@ std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look
         PumpLikeTheProgram();
         visit(std::string("main/") + kPages[page], main.m_hWnd);
     }
+    // A modal dialog that the action opens, visited, then closed with the button.
+    auto modal = [&](const char* name, int controlId, int closeId,
+                     const std::function<void()>& open) {
+        ModalScript script(controlId, {[&](HWND dialog) {
+                               visit(name, dialog);
+                               ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                           }});
+        open();
+    };
     main.ShowMainWindow(MainDialog::PageMonitor);
-    VisitModal(
-        "halfyear", IDC_HALF_PREVIOUS, IDC_HALF_CLOSE,
-        [&] { main.SendMessage(WM_COMMAND, ID_MENU_HALFYEAR); }, visit);
+    modal("halfyear", IDC_HALF_PREVIOUS, IDC_HALF_CLOSE,
+          [&] { main.SendMessage(WM_COMMAND, ID_MENU_HALFYEAR); });
     WriteSettingDword(SettingHideMessage, 0);
-    VisitModal(
-        "quickhelp", IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, [&] { main.HideToTray(); }, visit);
-    VisitModal(
-        "firstlaunch", IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK, [] { FirstLaunchDialog().DoModal(); },
-        visit);
+    modal("quickhelp", IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, [&] { main.HideToTray(); });
+    modal("firstlaunch", IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK,
+          [] { FirstLaunchDialog().DoModal(); });
     std::vector<Step> steps;
     for (int step = 1; step <= 3; ++step) {
         steps.push_back(

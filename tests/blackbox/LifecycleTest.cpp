@@ -5,11 +5,19 @@
 
 #include <shellapi.h>
 
-#include "model/Settings.h"
-#include "res/resource.h"
-
 namespace blackbox {
 namespace {
+
+// Tells the shell of the window's notification icon: with NIM_MODIFY and no
+// change, true when the shell holds it (a change that changes nothing is
+// accepted only for an icon that exists); NIM_DELETE makes it forget it.
+bool Notify(HWND owner, DWORD message = NIM_MODIFY)
+{
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = owner;
+    return ::Shell_NotifyIconW(message, &icon) != FALSE;
+}
 
 using LifecycleTest = BlackBoxTest;
 
@@ -21,16 +29,11 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     ProgramFolder folder;
     Program program(folder);
     HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(::IsWindowVisible(main));
-    ASSERT_TRUE(HasNotificationIcon(main));
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = main;
-    ::Shell_NotifyIconW(NIM_DELETE, &icon); // what a restarting shell forgets
-    ASSERT_FALSE(HasNotificationIcon(main));
+    ASSERT_TRUE(main && !::IsWindowVisible(main) && Notify(main));
+    Notify(main, NIM_DELETE); // what a restarting shell forgets
+    ASSERT_FALSE(Notify(main));
     ::SendMessageA(main, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(HasNotificationIcon(main));
+    EXPECT_TRUE(Notify(main));
 
     // A second start brings the first to the front and ends.
     EXPECT_TRUE(Program(folder).EndsCleanly());
@@ -43,8 +46,8 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     ASSERT_NE(help, nullptr);
     ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
     Settle(main);
-    EXPECT_EQ(program.Windows(Holding(IDC_QLH_HIDE_MESSAGE)).size(), 1u);
-    EXPECT_FALSE(::IsWindowVisible(main));
+    EXPECT_TRUE(program.Windows(Holding(IDC_QLH_HIDE_MESSAGE)).size() == 1 &&
+                !::IsWindowVisible(main));
     ::PostMessageA(::GetDlgItem(help, IDC_QLH_OK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(help); }));
 
@@ -65,8 +68,7 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     WriteSettingDword(SettingVisibled, 1);
     EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
     ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(StoredDword("Visibled"), 0);
-    EXPECT_FALSE(HasNotificationIcon(main));
+    EXPECT_TRUE(StoredDword("Visibled") == 0 && !Notify(main));
 }
 
 } // namespace

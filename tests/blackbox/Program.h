@@ -7,96 +7,159 @@
 // and CTest runs these tests one at a time.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "tests/support/Sandbox.h"
+#include "model/Settings.h"
+#include "res/resource.h"
+#include "tests/support/WideFolder.h"
 
 namespace blackbox {
 
 constexpr DWORD kPatience = 20000; // milliseconds; Wine may start slowly under load
 
-// A fresh folder under the temporary folder, with the program and its help
-// file copied in; removed with every file in it at the end.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(const std::wstring& name = L"velindra");
-    ~ProgramFolder();
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-    std::wstring Path() const { return path_.wstring(); }
-    std::wstring File(const std::wstring& name) const { return (path_ / name).wstring(); }
-    bool ready = false;
-
-private:
-    std::filesystem::path path_;
-};
+// Waits until the condition holds; false when it never did in time.
+template <class Condition> bool WaitUntil(Condition condition, DWORD patience = kPatience)
+{
+    for (const DWORD start = ::GetTickCount(); !condition(); ::Sleep(30))
+        if (::GetTickCount() - start >= patience)
+            return false;
+    return true;
+}
 
 // Which windows: those of the class (a pop-up menu is "#32768"), or those
 // holding a control with the id.
 using Match = std::function<bool(HWND)>;
-Match OfClass(const char* className);
-Match Holding(int controlId);
+inline Match OfClass(const char* className)
+{
+    return [className](HWND window) {
+        char name[64] = "";
+        ::GetClassNameA(window, name, sizeof(name));
+        return lstrcmpiA(name, className) == 0;
+    };
+}
+inline Match Holding(int controlId)
+{
+    return [controlId](HWND window) { return ::GetDlgItem(window, controlId) != nullptr; };
+}
 
-// One run of the program from a folder.
+// Lets the program's thread work through what was sent to it.
+inline void Settle(HWND window)
+{
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, &ignored);
+}
+
+// A fresh folder under the temporary folder, with the program and its help
+// file copied in (the build put them beside this test executable); removed
+// with every file in it at the end.
+struct ProgramFolder : testing_support::WideFolder {
+    explicit ProgramFolder(const std::wstring& name = L"velindra") : WideFolder(name)
+    {
+        wchar_t self[MAX_PATH] = {};
+        const std::wstring build(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH));
+        for (const wchar_t* file : {L"\\velindra.chm", L"\\velindra.exe"})
+            ready = ::CopyFileW((build.substr(0, build.find_last_of(L'\\')) + file).c_str(),
+                                File(file + 1).c_str(), FALSE);
+    }
+    bool ready = false;
+};
+
+// One run of the program from a folder, started from its folder as a
+// shortcut does; one still running at the end is sent the close message,
+// then ended by force.
 class Program {
 public:
-    explicit Program(const ProgramFolder& folder);
-    // Ends a program still running (the close message, then by force).
-    ~Program();
+    explicit Program(const ProgramFolder& folder)
+    {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring line = L"\"" + folder.File(L"velindra.exe") + L"\"";
+        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.Path().c_str(), &startup, &process_))
+            process_ = PROCESS_INFORMATION{};
+    }
+    ~Program()
+    {
+        if (!process_.hProcess)
+            return;
+        if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            for (HWND w : Windows(OfClass(VELINDRA_MAIN_WINDOW_CLASS), false))
+                ::PostMessageA(w, WM_CLOSE, 0, 0);
+            if (::WaitForSingleObject(process_.hProcess, 3000) == WAIT_TIMEOUT)
+                ::TerminateProcess(process_.hProcess, 99);
+            ::WaitForSingleObject(process_.hProcess, 3000);
+        }
+        ::CloseHandle(process_.hThread);
+        ::CloseHandle(process_.hProcess);
+    }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    DWORD Id() const { return process_.dwProcessId; }
-    // The main window (found by its class), once it exists and answers.
-    HWND Main() const;
+    // The main window (found by its class), once it exists and answers:
+    // start-up is over once the program waits for the user.
+    HWND Main() const
+    {
+        HWND main = WaitFor(OfClass(VELINDRA_MAIN_WINDOW_CLASS), false);
+        ::WaitForInputIdle(process_.hProcess, kPatience);
+        Settle(main); // nothing without one
+        return main;
+    }
     // The top-level windows of the process that match (and are visible).
-    std::vector<HWND> Windows(const Match& match, bool visible = true) const;
+    std::vector<HWND> Windows(const Match& match, bool visible = true) const
+    {
+        std::vector<HWND> windows;
+        for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(w, &owner);
+            if (owner == process_.dwProcessId && (!visible || ::IsWindowVisible(w)) && match(w))
+                windows.push_back(w);
+        }
+        return windows;
+    }
     // One of them, once there is one; null when there is none in time.
-    HWND WaitFor(const Match& match, bool visible = true) const;
+    HWND WaitFor(const Match& match, bool visible = true) const
+    {
+        std::vector<HWND> found;
+        WaitUntil([&] { return !(found = Windows(match, visible)).empty(); });
+        return found.empty() ? nullptr : found.back();
+    }
     // Waits for the process to end; true with its exit code 0 when it did.
-    bool EndsCleanly(DWORD patience = kPatience) const;
+    bool EndsCleanly() const
+    {
+        DWORD code = 1;
+        return process_.hProcess &&
+               ::WaitForSingleObject(process_.hProcess, kPatience) == WAIT_OBJECT_0 &&
+               ::GetExitCodeProcess(process_.hProcess, &code) && code == 0;
+    }
 
 private:
     PROCESS_INFORMATION process_{};
 };
 
-// Waits until the condition holds; false when it never did in time.
-template <class Condition> bool WaitUntil(Condition condition, DWORD patience = kPatience)
+// The named DWORD setting in the real settings key, or -1 when missing.
+inline long long StoredDword(const char* name)
 {
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start >= patience)
-            return false;
-        ::Sleep(30);
-    }
-    return true;
+    DWORD value = 0, size = sizeof(value);
+    return ::RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), name, RRF_RT_REG_DWORD,
+                          nullptr, &value, &size) == ERROR_SUCCESS
+               ? static_cast<long long>(value)
+               : -1;
 }
 
-// Lets the program's thread work through what was sent to it.
-void Settle(HWND window);
-// A descendant of the window with the control id (the pages' controls).
-HWND FindDescendant(HWND root, int id);
-std::wstring TextOf(HWND window);
-// Picks the entry of the main window's navigation list, as the user does.
-void ChoosePage(HWND main, int index);
-// True when the shell holds the window's notification icon (a change that
-// changes nothing is accepted only for an icon that exists).
-bool HasNotificationIcon(HWND owner);
-// The named DWORD setting in the real settings key, or -1 when missing.
-long long StoredDword(const char* name);
-
 // Every test starts and ends with no settings key (a first run) and no Run
-// value in the real HKEY_CURRENT_USER of the prefix, which the program uses.
+// value in the real HKEY_CURRENT_USER of the prefix, which the program uses:
+// so must this process.
 class BlackBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+        TearDown();
+    }
+    void TearDown() override
+    {
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+        SetAutoload(false);
+    }
 };
 
 } // namespace blackbox

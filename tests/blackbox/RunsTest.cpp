@@ -16,14 +16,28 @@
 
 #include <commctrl.h>
 
-#include "model/Settings.h"
-#include "res/resource.h"
 #include "tests/support/LanguageText.h"
 
 namespace blackbox {
 namespace {
 
 using RunsTest = BlackBoxTest;
+
+// A descendant of the window with the control id (the pages' controls).
+HWND FindDescendant(HWND root, int id)
+{
+    for (HWND child = ::GetWindow(root, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (HWND found = ::GetDlgCtrlID(child) == id ? child : FindDescendant(child, id))
+            return found;
+    return nullptr;
+}
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[512] = {};
+    ::SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
+}
 
 // Waits for the window that holds the control, then clicks the button;
 // false when the window never showed or stayed.
@@ -36,111 +50,80 @@ bool CloseWith(const Program& program, int controlId, int buttonId)
     return WaitUntil([&] { return !::IsWindow(window); });
 }
 
-// The first run: the offer taken, each wizard step shown, the last cancelled.
-void WalkTheWizard(const Program& program)
-{
-    HWND offer = program.WaitFor(Holding(IDC_FIRST_LAUNCH_WIZARD));
-    ASSERT_NE(offer, nullptr);
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(::IsWindowVisible(main));
-    EXPECT_EQ(TextOf(main), L"Velindra - www.orrowby.example");
-    ASSERT_TRUE(CloseWith(program, IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK));
-    HWND wizard = program.WaitFor(Holding(0x3024)); // its own Next button
-    ASSERT_NE(wizard, nullptr);
-    const int stepControls[] = {IDC_WIZ1_DATE, IDC_WIZ2_EDIT, IDC_WIZ3_EDIT};
-    for (int step = 0; step < 3; ++step) {
-        ASSERT_TRUE(WaitUntil([&] {
-            HWND page =
-                reinterpret_cast<HWND>(::SendMessageA(wizard, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return page && ::GetDlgItem(page, stepControls[step]);
-        })) << "step "
-            << step + 1;
-        ::PostMessageA(wizard, PSM_PRESSBUTTON, step < 2 ? PSBTN_NEXT : PSBTN_CANCEL, 0);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(wizard); }));
-}
-
-// The rest of the first run: every page, the half-year calendar, the help
-// window, the menu; the Options page with the translator of the language.
-void WalkTheWindows(const Program& program)
-{
-    HWND main = program.Main();
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-    for (int page = 0; page < 4; ++page)
-        ChoosePage(main, page);
-    ChoosePage(main, 2);
-    HWND translator = FindDescendant(main, IDC_OPT_TRANSLATOR);
-    EXPECT_TRUE(::IsWindowVisible(translator));
-    EXPECT_EQ(TextOf(translator), L"Orrowby");
-    EXPECT_EQ(TextOf(FindDescendant(main, IDC_OPT_CONTACT)), L"support@orrowby.example");
-    EXPECT_NE(TextOf(FindDescendant(main, IDC_OPT_DATE)), L"");
-    ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
-    ASSERT_TRUE(CloseWith(program, IDC_HALF_PREVIOUS, IDC_HALF_CLOSE));
-    ::PostMessageA(::GetDlgItem(main, IDC_MAIN_HIDE), BM_CLICK, 0, 0);
-    ASSERT_TRUE(CloseWith(program, IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK));
-    EXPECT_FALSE(::IsWindowVisible(main));
-    // The icon's menu (right button while hidden), then the window again (left button).
-    ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
-    HWND menu = program.WaitFor(OfClass("#32768"));
-    ASSERT_NE(menu, nullptr);
-    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(menu); }));
-    ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-}
-
-std::wstring ReadText(HKEY root, const std::wstring& key, const wchar_t* name)
+// A text value of the real registry (the key's name in ASCII).
+std::wstring ReadText(HKEY root, const std::string& key, const wchar_t* name)
 {
     wchar_t text[1024] = {};
     DWORD size = sizeof(text);
-    ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
+    ::RegGetValueW(root, std::wstring(key.begin(), key.end()).c_str(), name, RRF_RT_REG_SZ, nullptr,
+                   text, &size);
     return text;
 }
 
-// The second run: a language named in Russian chosen on the Options page,
-// starting with Windows ticked (one Run value, the machine's when the user
-// may write it), and the help.
+// The language named in Russian, chosen in the second run.
 const std::wstring kRussian = L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439";
-
-void ChooseRussianAndStartWithWindows(const Program& program, const ProgramFolder& folder)
-{
-    HWND main = program.Main();
-    HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
-    const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(kRussian.c_str()));
-    ASSERT_GE(index, 0);
-    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(list));
-    const std::string settings = SettingsKeyPath();
-    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, std::wstring(settings.begin(), settings.end()), L"Lang"),
-              kRussian);
-    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_HELP)), L"Spravka");
-    ::SendMessageA(FindDescendant(main, IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
-    const wchar_t* run = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, L"Velindra") +
-                  ReadText(HKEY_CURRENT_USER, run, L"Velindra"),
-              L"\"" + folder.File(L"velindra.exe") + L"\"");
-    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HELP, 0);
-    EXPECT_NE(program.WaitFor(OfClass("HH Parent")), nullptr) << "no help window";
-}
 
 TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
 {
     const std::string shipped =
         testing_support::ReadFileBytes(testing_support::ShippedLanguageFile("english.lng"));
     ASSERT_FALSE(shipped.empty()) << "no lang/shipped/english.lng (VELINDRA_SOURCE_DIR)";
-    ProgramFolder folder(L"\u6F22\u5B57 \u0442\u0435\u0441\u0442\u2713 \U0001F389");
+    ProgramFolder folder(testing_support::ScriptsFolderName());
     ASSERT_TRUE(folder.ready);
     {
+        // The first run: the offer taken, each wizard step shown, the last
+        // cancelled.
         Program program(folder);
-        WalkTheWizard(program);
-        WalkTheWindows(program);
-        ::PostMessageA(::GetDlgItem(program.Main(), IDC_MAIN_EXIT), BM_CLICK, 0, 0);
+        ASSERT_NE(program.WaitFor(Holding(IDC_FIRST_LAUNCH_WIZARD)), nullptr);
+        HWND main = program.Main();
+        ASSERT_TRUE(main && !::IsWindowVisible(main));
+        EXPECT_EQ(TextOf(main), L"Velindra - www.orrowby.example");
+        ASSERT_TRUE(CloseWith(program, IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK));
+        HWND wizard = program.WaitFor(Holding(0x3024)); // its own Next button
+        ASSERT_NE(wizard, nullptr);
+        for (int control : {IDC_WIZ1_DATE, IDC_WIZ2_EDIT, IDC_WIZ3_EDIT}) {
+            ASSERT_TRUE(WaitUntil([&] {
+                const LRESULT page = ::SendMessageA(wizard, PSM_GETCURRENTPAGEHWND, 0, 0);
+                return ::GetDlgItem(reinterpret_cast<HWND>(page), control) != nullptr;
+            })) << control;
+            ::PostMessageA(wizard, PSM_PRESSBUTTON,
+                           control != IDC_WIZ3_EDIT ? PSBTN_NEXT : PSBTN_CANCEL, 0);
+        }
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(wizard); }));
+
+        // Every page, the half-year calendar, the help window, the menu; the
+        // Options page with the translator of the language.
+        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
+        HWND list = ::GetDlgItem(main, IDC_MAIN_NAVIGATION);
+        for (int page : {0, 1, 2, 3, 2}) { // as the user picks them
+            ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(page), 0);
+            ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_MAIN_NAVIGATION, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(list));
+        }
+        HWND translator = FindDescendant(main, IDC_OPT_TRANSLATOR);
+        EXPECT_TRUE(::IsWindowVisible(translator) &&
+                    !TextOf(FindDescendant(main, IDC_OPT_DATE)).empty());
+        EXPECT_EQ(TextOf(translator) + L"/" + TextOf(FindDescendant(main, IDC_OPT_CONTACT)),
+                  L"Orrowby/support@orrowby.example");
+        ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
+        ASSERT_TRUE(CloseWith(program, IDC_HALF_PREVIOUS, IDC_HALF_CLOSE));
+        ::PostMessageA(::GetDlgItem(main, IDC_MAIN_HIDE), BM_CLICK, 0, 0);
+        ASSERT_TRUE(CloseWith(program, IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK));
+        EXPECT_FALSE(::IsWindowVisible(main));
+        // The icon's menu (right button while hidden), then the window again
+        // (left button), and Exit.
+        ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+        HWND menu = program.WaitFor(OfClass("#32768"));
+        ASSERT_NE(menu, nullptr);
+        ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(menu); }));
+        ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
+        ::PostMessageA(::GetDlgItem(main, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
         EXPECT_TRUE(program.EndsCleanly());
     }
-    const std::string written = testing_support::ReadWholeFile(folder.File(L"english.lng"));
+
+    const std::string written = folder.Read(L"english.lng");
     for (const std::string& fault :
          testing_support::CompareLanguageTexts(testing_support::ParseLanguageText(shipped),
                                                testing_support::ParseLanguageText(written), true))
@@ -148,19 +131,33 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
     // The same texts in the same order, CRLF line ends: the program has
     // nothing to change in the shipped file.
     EXPECT_EQ(written, shipped) << "same texts, another order or other line ends";
-    EXPECT_EQ(StoredDword("Visibled"), 1);
-    EXPECT_EQ(StoredDword("HideMessage"), 0);
+    EXPECT_TRUE(StoredDword("Visibled") == 1 && StoredDword("HideMessage") == 0);
     {
-        ASSERT_TRUE(testing_support::WriteWholeFile(folder.File(kRussian + L".lng"),
-                                                    "[DialogID_102]\r\nID_2=Spravka\r\n"));
+        ASSERT_TRUE(folder.Write(kRussian + L".lng", "[DialogID_102]\r\nID_2=Spravka\r\n"));
         // Shown again, no offer; another language; Hide brings the help
         // window; Exit from the menu while hidden.
         Program program(folder);
         HWND main = program.Main();
-        ASSERT_NE(main, nullptr);
-        EXPECT_TRUE(::IsWindowVisible(main));
+        ASSERT_TRUE(main && ::IsWindowVisible(main));
         EXPECT_TRUE(program.Windows(Holding(IDC_FIRST_LAUNCH_WIZARD), false).empty());
-        ChooseRussianAndStartWithWindows(program, folder);
+        // Russian chosen on the Options page, starting with Windows ticked
+        // (one Run value, the machine's when the user may write it), the help.
+        HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
+        const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(kRussian.c_str()));
+        ASSERT_GE(index, 0);
+        ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(list));
+        EXPECT_TRUE(ReadText(HKEY_CURRENT_USER, SettingsKeyPath(), L"Lang") == kRussian &&
+                    TextOf(::GetDlgItem(main, IDC_MAIN_HELP)) == L"Spravka");
+        ::SendMessageA(FindDescendant(main, IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
+        const char* run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+        EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, L"Velindra") +
+                      ReadText(HKEY_CURRENT_USER, run, L"Velindra"),
+                  L"\"" + folder.File(L"velindra.exe") + L"\"");
+        ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HELP, 0);
+        EXPECT_NE(program.WaitFor(OfClass("HH Parent")), nullptr) << "no help window";
         ::PostMessageA(::GetDlgItem(main, IDC_MAIN_HIDE), BM_CLICK, 0, 0);
         ASSERT_TRUE(CloseWith(program, IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK));
         ::PostMessageA(main, WM_COMMAND, ID_MENU_EXIT, 0);
@@ -171,15 +168,13 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         // It stays hidden; shown from the icon, the close box ends it.
         Program program(folder);
         HWND main = program.Main();
-        ASSERT_NE(main, nullptr);
         ::Sleep(300);
-        EXPECT_FALSE(::IsWindowVisible(main));
+        ASSERT_TRUE(main && !::IsWindowVisible(main));
         ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
         ::PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_TRUE(program.EndsCleanly());
     }
-    EXPECT_EQ(StoredDword("Visibled"), 1);
-    EXPECT_EQ(testing_support::ReadWholeFile(folder.File(L"english.lng")), written);
+    EXPECT_TRUE(StoredDword("Visibled") == 1 && folder.Read(L"english.lng") == written);
 }
 
 } // namespace

@@ -23,31 +23,13 @@ std::string Read(const std::string& name)
                                           std::wstring(name.begin(), name.end()));
 }
 
-class HelpFile : public MainWindowEnvironment {
-protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(Read("overview.htm").empty())
-            << "no unpacked help file in help/contents of the build (the target velindra_help "
-               "builds it with chmcmd and extract_chmLib)";
-    }
-};
-
-// F1 going down and up on the button of the dialog that the opener opens,
-// then the dialog closed with it.
-void PressF1InDialog(HWND opener, int controlId, int closeId)
-{
-    ModalScript script(controlId, {[&](HWND dialog) {
-                           HWND button = ::GetDlgItem(dialog, closeId);
-                           ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
-                           ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
-                           ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
-                       }});
-    ::SendMessageA(opener, BM_CLICK, 0, 0);
-}
+using HelpFile = MainWindowEnvironment;
 
 TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
 {
+    ASSERT_FALSE(Read("overview.htm").empty())
+        << "no unpacked help file in help/contents of the build (the target velindra_help "
+           "builds it with chmcmd and extract_chmLib)";
     static const char* const kTopics[] = {"mon", "sched", "opt", "about"};
     CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
@@ -62,9 +44,20 @@ TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
         PressKey(::GetWindow(main->Sheet().GetPage(page)->m_hWnd, GW_CHILD), VK_F1);
         expected += std::string(kTopics[page]) + ";" + kTopics[page] + ";";
     }
+    // F1 going down and up on the button of the dialog that the opener opens,
+    // then the dialog closed with it.
+    auto f1InDialog = [](HWND opener, int controlId, int closeId) {
+        ModalScript script(controlId, {[&](HWND dialog) {
+                               HWND button = ::GetDlgItem(dialog, closeId);
+                               ::PostMessageA(button, WM_KEYDOWN, VK_F1, 1);
+                               ::PostMessageA(button, WM_KEYUP, VK_F1, 0xC0000001);
+                               ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                           }});
+        ::SendMessageA(opener, BM_CLICK, 0, 0);
+    };
     main->ShowMainWindow(MainDialog::PageMonitor);
-    PressF1InDialog(main->Monitor().GetDlgItem(IDC_MON_HALFYEAR), IDC_HALF_NEXT, IDC_HALF_CLOSE);
-    PressF1InDialog(main->GetDlgItem(IDC_MAIN_HIDE), IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK);
+    f1InDialog(main->Monitor().GetDlgItem(IDC_MON_HALFYEAR), IDC_HALF_NEXT, IDC_HALF_CLOSE);
+    f1InDialog(main->GetDlgItem(IDC_MAIN_HIDE), IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK);
     EXPECT_EQ(help.Topics(), expected + "halfy;halfy;tray;tray;");
     std::stringstream topics(help.Topics());
     for (std::string topic; std::getline(topics, topic, ';');)

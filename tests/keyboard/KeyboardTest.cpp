@@ -10,12 +10,6 @@ namespace {
 
 using KeyboardTest = MainWindowEnvironment;
 
-// A key pressed and released on the window with the focus.
-void Press(WPARAM key)
-{
-    PressKey(::GetFocus(), key);
-}
-
 // On the About page Tab goes from the list into the page and then to the
 // buttons, the first link showing its focus (what the links open on Enter and
 // Space: the link control's own test). On the Monitor page the calendar is a
@@ -23,6 +17,7 @@ void Press(WPARAM key)
 // calendar's own test).
 TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMonths)
 {
+    auto press = [](WPARAM key) { PressKey(::GetFocus(), key); }; // on the focus
     CreateMain();
     main->ShowMainWindow(MainDialog::PageAbout);
     ::SetForegroundWindow(main->m_hWnd);
@@ -34,27 +29,26 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
     std::vector<int> order;
     for (int i = 0; i < 9; ++i) {
         order.push_back(::GetDlgCtrlID(::GetFocus()));
-        Press(VK_TAB);
+        press(VK_TAB);
         if (i == 0) {
             ::UpdateWindow(web);
             EXPECT_NE(testing_support::ReadWindowPixels(web, area), unfocused) << "no focus shown";
         }
     }
-    const std::vector<int> expected{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB,   IDC_ABOUT_MAIL,
-                                    IDC_ABOUT_DOWNLOAD,  IDC_MAIN_WIZARD, IDC_MAIN_HIDE,
-                                    IDC_MAIN_EXIT,       IDC_MAIN_HELP,   IDC_MAIN_NAVIGATION};
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(order, (std::vector<int>{IDC_MAIN_NAVIGATION, IDC_ABOUT_WEB, IDC_ABOUT_MAIL,
+                                       IDC_ABOUT_DOWNLOAD, IDC_MAIN_WIZARD, IDC_MAIN_HIDE,
+                                       IDC_MAIN_EXIT, IDC_MAIN_HELP, IDC_MAIN_NAVIGATION}));
 
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
     ::SetFocus(main->Navigation().m_hWnd);
-    Press(VK_TAB);
+    press(VK_TAB);
     EXPECT_EQ(::GetFocus(), main->Monitor().Calendar().m_hWnd);
     const int start = ShownMonth();
     const std::pair<WPARAM, int> keys[] = {{VK_NEXT, 1},  {VK_RIGHT, 2}, {VK_DOWN, 3},
                                            {VK_PRIOR, 2}, {VK_LEFT, 1},  {VK_UP, 0}};
     for (const auto& [key, steps] : keys) {
-        Press(key);
+        press(key);
         EXPECT_EQ(ShownMonth(), (start - 1 + steps) % 12 + 1) << key;
     }
 }

@@ -61,16 +61,14 @@ TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
     for (const char* other : {"english.lng", "notes.txt", "french.lngx"})
         ASSERT_TRUE(folder.Write(other, ""));
     Open();
-    EXPECT_EQ(Languages(), (Names{"english", "german"}));
-    EXPECT_EQ(Selected(), 0);
+    EXPECT_TRUE(Languages() == (Names{"english", "german"}) && Selected() == 0);
     const std::pair<const char*, int> table[] = {{"GERMAN", 1},     {" german\t", 1},
                                                  {"german-old", 0}, {"sub\\german", 0},
                                                  {"..\\german", 0}, {"german", 1}};
     for (const auto& [stored, selected] : table) {
         ASSERT_TRUE(WriteSettingText(SettingLang, stored));
         host.page.LoadFromSettings();
-        EXPECT_EQ(Selected(), selected) << stored;
-        EXPECT_EQ(StoredLanguage(), stored);
+        EXPECT_TRUE(Selected() == selected && StoredLanguage() == stored) << stored;
     }
     EXPECT_EQ(Languages(), (Names{"english", "german"}));
     // A choice is stored as listed and applied, the focus staying in the list;
@@ -79,14 +77,11 @@ TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
     host.ShowWindow(SW_SHOW);
     SetFocus(Item(IDC_OPT_AUTOLOAD));
     Choose(0);
-    EXPECT_EQ(StoredLanguage(), "english");
+    EXPECT_TRUE(StoredLanguage() == "english" && GetFocus() == Item(IDC_OPT_LANGUAGE));
     EXPECT_EQ(host.applied, (std::vector<bool>{true, false}));
-    EXPECT_EQ(GetFocus(), Item(IDC_OPT_LANGUAGE));
     EXPECT_EQ(Text(IDC_OPT_AUTOLOAD), "Autoload with &Windows");
     Choose(-1);
-    EXPECT_EQ(StoredLanguage(), "english");
-    EXPECT_EQ(host.applied.size(), 2u);
-    EXPECT_EQ(host.refreshes, 0);
+    EXPECT_TRUE(StoredLanguage() == "english" && host.applied.size() == 2 && !host.refreshes);
 }
 
 // Without language files the list holds English once. Starting with Windows
@@ -96,10 +91,8 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
 {
     ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
     Open();
-    EXPECT_EQ(Languages(), (Names{"english"}));
-    EXPECT_EQ(Selected(), 0);
-    EXPECT_FALSE(Checked(IDC_OPT_AUTOLOAD));
-    EXPECT_TRUE(Checked(IDC_OPT_CRITRED));
+    EXPECT_TRUE(Languages() == Names{"english"} && Selected() == 0);
+    EXPECT_TRUE(!Checked(IDC_OPT_AUTOLOAD) && Checked(IDC_OPT_CRITRED));
     for (DWORD on : {1u, 0u}) {
         SendMessageA(Item(IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
         EXPECT_EQ(ReadSettingDword(SettingAutoload), on);
@@ -112,13 +105,11 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
         SendMessageA(Item(IDC_OPT_CRITRED), BM_CLICK, 0, 0);
         EXPECT_EQ(ReadSettingDword(SettingCritRed), on);
     }
-    EXPECT_EQ(host.refreshes, 2);
-    EXPECT_EQ(host.applied, std::vector<bool>{true});
+    EXPECT_TRUE(host.refreshes == 2 && host.applied == std::vector<bool>{true});
     ASSERT_TRUE(WriteSettingDword(SettingAutoload, 1));
     ASSERT_TRUE(WriteSettingDword(SettingCritRed, 0));
     host.page.LoadFromSettings();
-    EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD));
-    EXPECT_FALSE(Checked(IDC_OPT_CRITRED));
+    EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD) && !Checked(IDC_OPT_CRITRED));
 }
 
 } // namespace

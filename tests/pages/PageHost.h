@@ -5,10 +5,6 @@
 // translates itself as the main window does. And the fixture of a page's test.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "framework/DateTime.h"
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"

@@ -43,8 +43,7 @@ TEST(Icons, HaveTrue16And32PixelImagesInTheirColours)
             ASSERT_TRUE(image != nullptr) << id;
             const auto* header =
                 static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image)));
-            ASSERT_EQ(size, header->biWidth) << id;
-            ASSERT_EQ(32, header->biBitCount) << id;
+            ASSERT_TRUE(header->biWidth == size && header->biBitCount == 32) << id;
             ASSERT_GE(SizeofResource(nullptr, image), sizeof(*header) + size * size * 4u);
             const auto* pixel = reinterpret_cast<const BYTE*>(header + 1);
             int opaque = 0, pink = 0, coloured = 0;
