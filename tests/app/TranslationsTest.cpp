@@ -15,19 +15,13 @@
 using namespace main_window_testing;
 using testing_support::LanguageEntry;
 using testing_support::LanguageSection;
+using testing_support::TextOf;
 
 namespace {
 
 std::string ShippedFile(const std::string& language)
 {
     return testing_support::ReadFileBytes(testing_support::ShippedLanguageFile(language + ".lng"));
-}
-
-std::string TextOf(HWND window)
-{
-    char text[1024] = {};
-    ::GetWindowTextA(window, text, sizeof(text));
-    return text;
 }
 
 // What the windows show, and the menu's items that share an access key.

@@ -14,6 +14,7 @@
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
+#include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
 
 template <class Page> class PageHost : public CDialog, public MainWindowLink, public LanguageOwner {
@@ -70,12 +71,7 @@ protected:
     }
 
     HWND Item(int id) const { return ::GetDlgItem(host.page.m_hWnd, id); }
-    std::string Text(int id) const
-    {
-        char text[256] = "";
-        ::GetWindowTextA(Item(id), text, sizeof(text));
-        return text;
-    }
+    std::string Text(int id) const { return testing_support::TextOf(Item(id)); }
 
     const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
     testing_support::TempFolder folder;

@@ -12,13 +12,6 @@ std::string ClassOf(HWND window)
     return name;
 }
 
-std::string TextOf(HWND window)
-{
-    char text[1024] = {};
-    ::GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
-
 std::string Describe(HWND control)
 {
     return "control " + std::to_string(::GetDlgCtrlID(control)) + " \"" + TextOf(control) + "\"";
@@ -118,6 +111,13 @@ bool TextFits(HWND control, std::string* reason)
 }
 
 } // namespace
+
+std::string TextOf(HWND window)
+{
+    char text[1024] = {};
+    ::GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
 
 void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
                  const std::vector<AllowedOverlap>& allowed)

@@ -24,6 +24,9 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
 // controls of the window and its pages share.
 void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults);
 
+// A window's text, up to 1,023 characters.
+std::string TextOf(HWND window);
+
 // The access key of a text, lower case; 0 when it has none.
 char Mnemonic(const std::string& text);
 

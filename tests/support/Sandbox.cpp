@@ -142,11 +142,6 @@ void PumpMessages()
     }
 }
 
-COLORREF ReadWindowPixel(HWND window, int x, int y)
-{
-    return ReadWindowPixels(window, RECT{x, y, x + 1, y + 1})[0];
-}
-
 std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
 {
     const int width = area.right - area.left, height = area.bottom - area.top;

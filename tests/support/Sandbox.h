@@ -42,8 +42,6 @@ void RemoveFolder(const std::wstring& path);
 // Pumps this thread's messages until the queue is empty.
 void PumpMessages();
 
-// One pixel of a window's client area as it stands on the screen.
-COLORREF ReadWindowPixel(HWND window, int x, int y);
 // The pixels of an area of a window's client area, row by row.
 std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area);
 // The first and last column of the area (client x) that hold the colour;
