@@ -88,7 +88,7 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
          {std::tuple{0, kSeparator, "0,1=g 22,1=g 23,1=m 30,1=m 31,1=l 100,1=l 31,0=m 31,2=m"},
           {0, kOpen, "0,0=g 3,3=g 22,21=g 23,0=m 23,21=m"},
           {1, kOpen, "0,0=h 0,21=h 100,0=h 1,1=f 22,20=f"},
-          {0, kHalfYear, "0,0=g 1,1=h 20,1=h 1,20=h 20,20=h 19,19=b 21,21=g 21,10=g 23,10=m"},
+          {0, kHalfYear, "0,0=g 1,0=g 1,1=h 20,1=h 1,20=h 20,20=h 19,19=b 21,21=g 21,10=g 23,10=m"},
           {2, kHalfYear, "0,0=h 1,1=h 20,20=h 19,19=c 21,21=h 22,1=f"},
           {0, kScheduler, "0,0=g 1,1=g 20,20=g 19,19=g 21,21=g"},
           {3, kScheduler, "0,0=g 1,1=g 20,20=g 100,0=m"},
