@@ -58,11 +58,11 @@ public:
                 count += other ? (*this)(x, y) != (*other)(x, y) : (*this)(x, y) == colour;
         return count;
     }
-    void Expect(const char* spec, const char* keys, const std::vector<COLORREF>& colours) const
+    void Expect(const char* checks, const char* keys, const std::vector<COLORREF>& colours) const
     {
         int x = 0, y = 0, used = 0;
         char key = 0;
-        for (; std::sscanf(spec, " %d,%d=%c%n", &x, &y, &key, &used) == 3; spec += used)
+        for (; std::sscanf(checks, " %d,%d=%c%n", &x, &y, &key, &used) == 3; checks += used)
             EXPECT_EQ((*this)(x, y), colours.at(std::strchr(keys, key) - keys))
                 << "at " << x << "," << y << "=" << key;
     }
