@@ -102,6 +102,7 @@ TEST(PicturesAtScale, KeepTheirColoursInPlaceAtTheirSize)
         EXPECT_EQ(size.cx, expectedWidth);
         EXPECT_NEAR(size.cy, baseSize.cy * row.percent / 100, 1);
         EXPECT_EQ(Difference(Means(pixels, size), Means(basePixels, baseSize)), "");
+        EXPECT_EQ(pixels.at(0) == 0, basePixels.at(0) == 0) << "the first pixel, drawn or not";
     }
 }
 
