@@ -120,15 +120,8 @@ void MonthCalendarCtrl::SetPaintColours()
 
 bool MonthCalendarCtrl::CreateFonts()
 {
-    LOGFONTA font{};
-    normalFont_.DeleteObject();
-    boldFont_.DeleteObject();
-    if (!GetDefaultGuiLogFont(&font))
-        return false;
-    fw::ScaleLogFont(&font, dpi_.Value());
-    const bool normal = normalFont_.CreateFontIndirect(&font);
-    font.lfWeight = FW_BOLD;
-    return boldFont_.CreateFontIndirect(&font) && normal;
+    const bool normal = CreateDefaultGuiFont(normalFont_, dpi_.Value());
+    return CreateDefaultGuiFont(boldFont_, dpi_.Value(), FW_BOLD) && normal;
 }
 
 bool MonthCalendarCtrl::CreateMonthButtons(bool withButtons)

@@ -1,5 +1,6 @@
 #include "framework/Gdi.h"
 
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
 bool CBitmap::LoadBitmap(UINT resourceId)
@@ -8,8 +9,15 @@ bool CBitmap::LoadBitmap(UINT resourceId)
         ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, 0)));
 }
 
-bool GetDefaultGuiLogFont(LOGFONTA* font)
+bool CreateDefaultGuiFont(CFont& font, int dpi, int weight)
 {
+    LOGFONTA description{};
     HGDIOBJ stock = ::GetStockObject(DEFAULT_GUI_FONT);
-    return stock && ::GetObjectA(stock, sizeof(*font), font) != 0;
+    if (!stock || ::GetObjectA(stock, sizeof(description), &description) == 0) {
+        font.DeleteObject();
+        return false;
+    }
+    fw::ScaleLogFont(&description, dpi);
+    description.lfWeight = weight;
+    return font.CreateFontIndirect(&description);
 }

@@ -102,5 +102,6 @@ public:
     }
 };
 
-// A copy of the stock DEFAULT_GUI_FONT description, optionally made bold.
-bool GetDefaultGuiLogFont(LOGFONTA* font);
+// The stock DEFAULT_GUI_FONT made for a dpi (at the system's dpi as it is)
+// at a weight; false, and the font object empty, when it cannot be made.
+bool CreateDefaultGuiFont(CFont& font, int dpi, int weight = FW_NORMAL);

@@ -39,7 +39,7 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
     images_ = images;
     shapes_.DeleteObject();
     dpi_ = fw::Dpi(layout::LayoutDpi(::GetParent(m_hWnd)));
-    CreateListFont();
+    CreateDefaultGuiFont(font_, dpi_.Value());
 
     for (const std::string& text : *texts)
         AddString(text);
@@ -49,16 +49,6 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
     background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
     SetTimer(kHoverTimerId, kHoverTimerPeriod);
     return true;
-}
-
-void CIconListBox::CreateListFont()
-{
-    font_.DeleteObject();
-    LOGFONTA description{};
-    if (GetDefaultGuiLogFont(&description)) {
-        fw::ScaleLogFont(&description, dpi_.Value());
-        font_.CreateFontIndirect(&description);
-    }
 }
 
 void CIconListBox::ReadIconSize()
@@ -77,7 +67,7 @@ void CIconListBox::ApplyDpi(int dpi, CImageList* images)
     dpi_ = fw::Dpi(dpi);
     images_ = images;
     shapes_.DeleteObject(); // the pictures' shapes at the new size
-    CreateListFont();
+    CreateDefaultGuiFont(font_, dpi_.Value());
     ReadIconSize();
     for (int i = 0; i < GetCount(); ++i) {
         MEASUREITEMSTRUCT item{};

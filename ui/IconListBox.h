@@ -79,7 +79,6 @@ private:
     void RedrawItem(int index);
     bool PointerInside() const;
     void SetHover(int index);
-    void CreateListFont();
     void ReadIconSize();
 
     int spacingUnit_ = 2;

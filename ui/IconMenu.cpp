@@ -57,25 +57,16 @@ IconMenu::IconMenu()
     COLORREF selection = LightenColor(highlight, 0.7);
     separatorColor_ = DarkenColor(g, 0.18);
     gutterColor_ = g;
-    gutterPen_.CreatePen(PS_INSIDEFRAME, 1, g);
     gutterBrush_.CreateSolidBrush(g);
     selectedTextColor_ = SystemColor(COLOR_MENUTEXT);
-    selectionPen_.CreatePen(PS_INSIDEFRAME, 1, highlight);
     selectionBrush_.CreateSolidBrush(selection);
     textColor_ = SystemColor(COLOR_MENUTEXT);
-    menuPen_.CreatePen(PS_INSIDEFRAME, 1, SystemColor(COLOR_MENU));
     menuBrush_.CreateSolidBrush(SystemColor(COLOR_MENU));
     disabledPictureBrush_.CreateSolidBrush(DarkenColor(g, 0.25));
     shadowBrush_.CreateSolidBrush(DarkenColor(selection, 0.25));
     checkBrush_.CreateSolidBrush(LightenColor(highlight, 0.85));
     selectedCheckBrush_.CreateSolidBrush(LightenColor(highlight, 0.5));
-
-    LOGFONTA logFont{};
-    if (GetDefaultGuiLogFont(&logFont)) {
-        font_.CreateFontIndirect(&logFont);
-        logFont.lfWeight = FW_BOLD;
-        boldFont_.CreateFontIndirect(&logFont);
-    }
+    CreateScaledObjects();
 }
 
 IconMenu::~IconMenu()
@@ -90,17 +81,17 @@ void IconMenu::SetDpi(int dpi)
     if (dpi == dpi_.Value())
         return;
     dpi_ = fw::Dpi(dpi);
+    CreateScaledObjects();
+}
+
+void IconMenu::CreateScaledObjects()
+{
     const int line = dpi_(1);
     gutterPen_.CreatePen(PS_INSIDEFRAME, line, gutterColor_);
     selectionPen_.CreatePen(PS_INSIDEFRAME, line, SystemColor(COLOR_HIGHLIGHT));
     menuPen_.CreatePen(PS_INSIDEFRAME, line, SystemColor(COLOR_MENU));
-    LOGFONTA logFont{};
-    if (GetDefaultGuiLogFont(&logFont)) {
-        fw::ScaleLogFont(&logFont, dpi);
-        font_.CreateFontIndirect(&logFont);
-        logFont.lfWeight = FW_BOLD;
-        boldFont_.CreateFontIndirect(&logFont);
-    }
+    CreateDefaultGuiFont(font_, dpi_.Value());
+    CreateDefaultGuiFont(boldFont_, dpi_.Value(), FW_BOLD);
 }
 
 int IconMenu::BuildIconMenu(UINT bitmapId, COLORREF mask, int dpi)

@@ -69,8 +69,9 @@ private:
     void DrawSilhouette(HDC dc, const CImageList& list, int picture, HBRUSH brush, POINT at,
                         SIZE size) const;
 
-    // Fonts and pens for the scale.
+    // Fonts and pens for the scale: made again when it changes.
     void SetDpi(int dpi);
+    void CreateScaledObjects();
     bool LoadPictures(UINT bitmapId, COLORREF mask);
     bool LoadCheckMark();
     bool ConvertItems();

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "framework/Dc.h"
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -150,10 +151,8 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
     EXPECT_TRUE(shown == popup && defaultItem == 0u);
     ASSERT_GE(ink.first, 0);
     // Wider than the text in the menu's normal font, which its ink never exceeds.
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
     CFont font;
-    font.CreateFontIndirect(&logFont);
+    CreateDefaultGuiFont(font, fw::SystemDpi());
     CMemoryDC memory(nullptr, 1, 1);
     fw::SelectGuard guard(memory, font);
     SIZE normal{};

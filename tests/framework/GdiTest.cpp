@@ -27,11 +27,8 @@ TEST(DrawingObjects, CreatedMovedAndDestroyedLeaveNothingBehind)
         ASSERT_TRUE(brush.CreateSolidBrush(RGB(i, 0, 0)));
         CBrush moved(std::move(brush));
         EXPECT_TRUE(brush.IsEmpty());
-        LOGFONTA description;
-        ASSERT_TRUE(GetDefaultGuiLogFont(&description));
         CFont font, other;
-        font.CreateFontIndirect(&description);
-        other.CreateFontIndirect(&description);
+        ASSERT_TRUE(CreateDefaultGuiFont(font, 96) && CreateDefaultGuiFont(other, 144, FW_BOLD));
         other = std::move(font); // frees other's own font
         CClientDC screen(nullptr);
         CMemoryDC memory(screen, 20, 10);

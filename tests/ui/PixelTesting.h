@@ -13,6 +13,7 @@
 #include <map>
 #include <vector>
 
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
@@ -83,21 +84,12 @@ private:
     POINT origin_{0, 0};
 };
 
-// The default GUI font, bold if asked.
-inline void MakeGuiFont(CFont& font, bool bold)
-{
-    LOGFONTA logFont{};
-    GetDefaultGuiLogFont(&logFont);
-    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.CreateFontIndirect(&logFont);
-}
-
 // Text drawn with the default GUI font (bold if asked), in the colour, without background.
 inline void DrawGuiText(CDC& dc, bool bold, COLORREF colour, RECT place, const char* text,
                         UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE)
 {
     CFont font;
-    MakeGuiFont(font, bold);
+    CreateDefaultGuiFont(font, fw::kDefaultDpi, bold ? FW_BOLD : FW_NORMAL);
     fw::SelectGuard select(dc, font);
     dc.SetTextColor(colour);
     dc.SetBkMode(TRANSPARENT);
