@@ -106,9 +106,7 @@ void MainDialog::LoadStripe()
 LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
 {
     const LRESULT result = Default();
-    if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
-        SetWindowPos(nullptr, place->left, place->top, place->right - place->left,
-                     place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout::TakeSuggestedPlace(m_hWnd, suggested);
     LoadPageImages();
     navigation_.ApplyDpi(layout::LayoutDpi(m_hWnd), &pageImages_);
     LoadStripe();

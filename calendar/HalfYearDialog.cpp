@@ -113,17 +113,17 @@ BOOL HalfYearDialog::OnInitDialog()
     return TRUE;
 }
 
-// With another dialog font than the template's, the buttons are moved to end
-// where the calendars end, and the dialog is made as wide as the calendars
-// with their margins.
+// Each calendar is made on its month of the anchor's half-year.
 void HalfYearDialog::CreateCalendars()
 {
-    // Each calendar is made on its month of the anchor's half-year.
     for (int i = 0; i < kCalendarCount; ++i)
         calendars_[i].CreateCalendar(this, IDC_HALF_CALENDAR0 + i, 0, 0, FALSE, i == 0, i == 5,
                                      MonthOfHalfYear(anchor_, i));
 }
 
+// The calendars in two rows at the dialog's scale. With another dialog font
+// than the template's, the buttons are moved to end where the calendars end,
+// and the dialog is made as wide as the calendars with their margins.
 void HalfYearDialog::PlaceCalendars()
 {
     const fw::Dpi dpi(calendars_[0].GetDpi());
@@ -153,9 +153,7 @@ void HalfYearDialog::PlaceCalendars()
 LRESULT HalfYearDialog::OnDpiChanged(WPARAM, LPARAM suggested)
 {
     const LRESULT result = Default();
-    if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
-        SetWindowPos(nullptr, place->left, place->top, place->right - place->left,
-                     place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout::TakeSuggestedPlace(m_hWnd, suggested);
     for (MonthCalendarCtrl& calendar : calendars_)
         calendar.ApplyDpi(layout::LayoutDpi(m_hWnd));
     PlaceCalendars();

@@ -16,6 +16,13 @@ int LayoutDpi(HWND dialog)
     return fontDpi > fw::kDefaultDpi ? fontDpi : fw::kDefaultDpi;
 }
 
+void TakeSuggestedPlace(HWND window, LPARAM suggested)
+{
+    if (const RECT* place = reinterpret_cast<const RECT*>(suggested))
+        ::SetWindowPos(window, nullptr, place->left, place->top, place->right - place->left,
+                       place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int DialogUnitsX(HWND dialog, int units)
 {
     RECT rect{units, 0, 0, 0};

@@ -17,6 +17,10 @@ namespace layout {
 // Never below 96 dpi, and 96 at 96 dpi whatever the window.
 int LayoutDpi(HWND dialog);
 
+// WM_DPICHANGED's suggested place (lParam, a RECT in screen pixels), taken
+// by the window; nothing without one.
+void TakeSuggestedPlace(HWND window, LPARAM suggested);
+
 // Horizontal and vertical dialog units of the dialog, in its client pixels.
 int DialogUnitsX(HWND dialog, int units);
 int DialogUnitsY(HWND dialog, int units);
