@@ -16,6 +16,7 @@ std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look
     const WindowVisit visit = [&](const std::string& name, HWND window) {
         ++visited;
         testing_support::CheckLayout(window, name, faults, allowed);
+        testing_support::CheckMargins(window, name, faults);
         if (mnemonics)
             testing_support::CheckMnemonics(window, name, faults);
         if (look)

@@ -146,6 +146,23 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
     }
 }
 
+void CheckMargins(HWND window, const std::string& name, std::vector<std::string>& faults)
+{
+    RECT client{}, box{};
+    ::GetClientRect(window, &client);
+    for (HWND child : VisibleChildren(window)) {
+        const RECT rect = RectIn(child, window);
+        ::IsRectEmpty(&box) ? void(box = rect) : void(::UnionRect(&box, &box, &rect));
+    }
+    RECT most{0, 0, 16, 16}; // dialog units
+    ::MapDialogRect(window, &most);
+    if (box.left > most.right || client.right - box.right > most.right || box.top > most.bottom ||
+        client.bottom - box.bottom > most.bottom)
+        faults.push_back(name + ": the controls take " + Size(box) + " at (" +
+                         std::to_string(box.left) + "," + std::to_string(box.top) + ") of " +
+                         Size(client));
+}
+
 char Mnemonic(const std::string& text)
 {
     for (size_t i = 0; i + 1 < text.size(); ++i) {

@@ -24,6 +24,10 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
 // controls of the window and its pages share.
 void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults);
 
+// Adds a line when the window leaves more than 16 dialog units empty at an
+// edge beyond its controls.
+void CheckMargins(HWND window, const std::string& name, std::vector<std::string>& faults);
+
 // A window's text, up to 1,023 characters.
 std::string TextOf(HWND window);
 
