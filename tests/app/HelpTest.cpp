@@ -7,7 +7,7 @@
 #include "app/Help.h"
 #include "lang/ModulePath.h"
 #include "model/RegKey.h"
-#include "tests/support/WideFolder.h"
+#include "tests/support/Sandbox.h"
 #include "tests/support/Sandbox.h"
 
 namespace {

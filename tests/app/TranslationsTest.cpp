@@ -19,11 +19,6 @@ using testing_support::TextOf;
 
 namespace {
 
-std::string ShippedFile(const std::string& language)
-{
-    return testing_support::ReadFileBytes(testing_support::ShippedLanguageFile(language + ".lng"));
-}
-
 // What the windows show, and the menu's items that share an access key.
 struct Shown {
     std::set<std::string> texts;
@@ -110,8 +105,8 @@ protected:
     }
 
     const std::string language = GetParam();
-    const std::string shipped = ShippedFile(language);
-    const std::string english = ShippedFile("english");
+    const std::string shipped = testing_support::ShippedLanguageFile(language + ".lng");
+    const std::string english = testing_support::ShippedLanguageFile("english.lng");
 };
 
 TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesEnglish)

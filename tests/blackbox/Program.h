@@ -9,7 +9,7 @@
 
 #include "model/Settings.h"
 #include "res/resource.h"
-#include "tests/support/WideFolder.h"
+#include "tests/support/Sandbox.h"
 
 namespace blackbox {
 

@@ -6,7 +6,7 @@
 #include "lang/LanguageFiles.h"
 #include "model/AppIdentity.h"
 #include "tests/lang/LanguageFolder.h"
-#include "tests/support/WideFolder.h"
+#include "tests/support/Sandbox.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "lang/LanguageName.h"
 #include "lang/LongPath.h"
 #include "lang/ModulePath.h"
-#include "tests/support/WideFolder.h"
+#include "tests/support/Sandbox.h"
 
 namespace {
 

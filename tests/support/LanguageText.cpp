@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "tests/support/Sandbox.h"
 
 namespace testing_support {
 namespace {
@@ -81,13 +81,7 @@ std::string ShippedLanguageFile(const std::string& name)
         return std::string();
     std::string path = (source[0] == '/' ? "Z:" : "") + std::string(source);
     std::replace(path.begin(), path.end(), '/', '\\');
-    return path + "\\lang\\shipped\\" + name;
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return ReadWholeFile(Wide(path + "\\lang\\shipped\\" + name));
 }
 
 } // namespace testing_support

@@ -27,10 +27,8 @@ LanguageText ParseLanguageText(const std::string& bytes);
 std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
                                               const LanguageText& actual, bool compareValues);
 
-// The Windows path of a shipped language file ("german.lng"); empty when
-// VELINDRA_SOURCE_DIR is not set.
+// The bytes of a shipped language file ("german.lng"); empty when it cannot
+// be read or VELINDRA_SOURCE_DIR is not set.
 std::string ShippedLanguageFile(const std::string& name);
-// The file's bytes; empty when it cannot be read.
-std::string ReadFileBytes(const std::string& path);
 
 } // namespace testing_support

@@ -21,21 +21,6 @@ HKEY CreateKey(const std::string& path)
     return key;
 }
 
-// Paths in the ANSI code page (the package tests build this file alone).
-std::wstring Wide(const std::string& path)
-{
-    std::wstring wide(path.size(), L'\0');
-    wide.resize(
-        MultiByteToWideChar(CP_ACP, 0, path.data(), int(path.size()), &wide[0], int(wide.size())));
-    return wide;
-}
-
-// Any file function takes the extended-length form of a full path.
-std::wstring Long(const std::wstring& path)
-{
-    return L"\\\\?\\" + path;
-}
-
 } // namespace
 
 void ResetRegistrySandbox()
@@ -65,6 +50,27 @@ void CloseRegistrySandbox()
     RegCloseKey(g_machineRoot);
     g_userRoot = g_machineRoot = nullptr;
     RegDeleteTreeA(HKEY_CURRENT_USER, g_sandboxPath.c_str());
+}
+
+std::wstring Wide(const std::string& path)
+{
+    std::wstring wide(path.size(), L'\0');
+    wide.resize(
+        MultiByteToWideChar(CP_ACP, 0, path.data(), int(path.size()), &wide[0], int(wide.size())));
+    return wide;
+}
+
+std::wstring Long(const std::wstring& path)
+{
+    return L"\\\\?\\" + path;
+}
+
+std::string Narrow(const std::wstring& path)
+{
+    std::string narrow(path.size() * 2, '\0');
+    narrow.resize(WideCharToMultiByte(CP_ACP, 0, path.data(), int(path.size()), &narrow[0],
+                                      int(narrow.size()), nullptr, nullptr));
+    return narrow;
 }
 
 bool MakeFolder(const std::wstring& path)
@@ -100,37 +106,6 @@ void RemoveFolder(const std::wstring& path)
     if (find != INVALID_HANDLE_VALUE)
         FindClose(find);
     RemoveDirectoryW(Long(path).c_str());
-}
-
-TempFolder::TempFolder()
-{
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    static unsigned counter = 0;
-    path_ = base + std::string("velindra-test-") + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
-    RemoveFolder(Wide(path_));
-    MakeFolder(Wide(path_));
-}
-
-TempFolder::~TempFolder()
-{
-    RemoveFolder(Wide(path_));
-}
-
-bool TempFolder::Write(const std::string& name, const std::string& contents) const
-{
-    return WriteWholeFile(Wide(File(name)), contents);
-}
-
-std::string TempFolder::Read(const std::string& name) const
-{
-    return ReadWholeFile(Wide(File(name)));
-}
-
-bool TempFolder::Exists(const std::string& name) const
-{
-    return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void PumpMessages()
