@@ -28,6 +28,7 @@ TEST(HelpKey, IsF1PressedOrReleased)
 
 // Controls of the widths, spread from `left` to `right` with the gap: where
 // each then stands ("left-right ..."); nothing moves when there is no room.
+// Every control starts at x = 20.
 TEST(DialogLayout, ARowSpreadEndsExactlyAndKeepsEachControlsShare)
 {
     const struct {
@@ -36,13 +37,13 @@ TEST(DialogLayout, ARowSpreadEndsExactlyAndKeepsEachControlsShare)
         const char* places;
     } rows[] = {{{30, 60, 10}, 5, 10, 310, "10-97 102-276 281-310 "},
                 {{1}, 0, 10, 50, "10-50 "},
-                {{30, 60}, 5, 10, 15, "0-30 0-60 "}};
+                {{30, 60}, 5, 10, 15, "20-50 20-80 "}};
     for (const auto& r : rows) {
         pixel_testing::Window dialog(RECT{0, 0, 400, 100});
         std::vector<int> ids;
         for (int width : r.widths) {
             ids.push_back(100 + int(ids.size()));
-            ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, width, 10, dialog,
+            ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 20, 0, width, 10, dialog,
                               reinterpret_cast<HMENU>(INT_PTR(ids.back())), nullptr, nullptr);
         }
         layout::SpreadRow(dialog, ids.data(), int(ids.size()), r.gap, r.left, r.right);
