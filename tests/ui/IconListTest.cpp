@@ -41,7 +41,8 @@ protected:
         images.Create(32, 32, ILC_MASK | ILC_COLOR24, 0, 0);
         images.Add(strip, RGB(192, 192, 192));
         CStringArray three{"Monitor", "Scheduler", "Options"}; // one text short
-        ASSERT_FALSE(list.CreateList(&host, nullptr, 2, &images, &three));
+        ASSERT_FALSE(list.CreateList(&host, nullptr, 2, &images, &three) ||
+                     list.CreateList(&host, nullptr, 2, &images, nullptr));
         ASSERT_TRUE(list.CreateList(&host, nullptr, 2, &images, &names));
     }
     RECT Item(int index) const
