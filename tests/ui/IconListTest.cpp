@@ -5,6 +5,9 @@
 // own hook: the real pointer is shared by every test process on the display.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
 #include "ui/IconListBox.h"
@@ -152,13 +155,18 @@ TEST_F(IconListTest, TheHoverMarkFollowsThePointerAndRedrawsOnlyTheItemsConcerne
 }
 
 // At another scale (the main window hands in its pictures for it) the items
-// grow with the font and spacing.
+// grow with the font, the spacing and the pictures.
 TEST_F(IconListTest, AtAnotherScaleTheItemsGrowWithTheFontAndSpacing)
 {
-    for (int dpi : {192, 96}) {
-        list.ApplyDpi(dpi, &images);
+    CImageList large; // four pictures of 64 pixels
+    large.Create(64, 64, ILC_COLOR24, 0, 0);
+    CBitmap strip;
+    strip.Attach(::CreateBitmap(4 * 64, 64, 1, 32, std::vector<DWORD>(4 * 64 * 64).data()));
+    large.Add(strip, RGB(192, 192, 192));
+    for (auto [dpi, pictures, side] : {std::tuple{192, &large, 64}, {96, &images, 32}}) {
+        list.ApplyDpi(dpi, pictures);
         EXPECT_EQ(Item(3).bottom - Item(3).top,
-                  GetTextHeight(list.GetListFont(), "W") + fw::Dpi(dpi)(12) + 32);
+                  GetTextHeight(list.GetListFont(), "W") + fw::Dpi(dpi)(12) + side);
     }
 }
 
