@@ -5,9 +5,6 @@
 // own hook: the real pointer is shared by every test process on the display.
 #include <gtest/gtest.h>
 
-#include <tuple>
-#include <vector>
-
 #include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
 #include "ui/IconListBox.h"
