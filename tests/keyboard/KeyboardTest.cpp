@@ -13,8 +13,8 @@ using KeyboardTest = MainWindowEnvironment;
 // On the About page Tab goes from the list into the page and then to the
 // buttons, the first link showing its focus (what the links open on Enter and
 // Space: the link control's own test). On the Monitor page the calendar is a
-// tab stop that steps months with its keys (how it shows its focus: the
-// calendar's own test).
+// tab stop that steps months with its keys and takes the focus on a click
+// (how it shows its focus: the calendar's own test).
 TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMonths)
 {
     auto press = [](WPARAM key) { PressKey(::GetFocus(), key); }; // on the focus
@@ -51,6 +51,9 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
         press(key);
         EXPECT_EQ(ShownMonth(), (start - 1 + steps) % 12 + 1) << key;
     }
+    ::SetFocus(main->Navigation().m_hWnd); // a click into the calendar takes the focus too
+    main->Monitor().Calendar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_EQ(::GetFocus(), main->Monitor().Calendar().m_hWnd);
 }
 
 } // namespace

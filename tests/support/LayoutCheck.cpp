@@ -155,7 +155,7 @@ void CheckMargins(HWND window, const std::string& name, std::vector<std::string>
     ::MapDialogRect(window, &most);
     for (HWND child : VisibleChildren(window)) {
         const RECT rect = RectIn(child, window);
-        ::IsRectEmpty(&box) ? void(box = rect) : void(::UnionRect(&box, &box, &rect));
+        ::UnionRect(&box, &box, &rect); // an empty box takes the other whole
     }
     if (std::max(box.left, client.right - box.right) > most.right ||
         std::max(box.top, client.bottom - box.bottom) > most.bottom)

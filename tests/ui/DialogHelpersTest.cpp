@@ -73,8 +73,7 @@ TEST(FramedPage, StaysInsideItsSheetAndPaintsOnlyItselfInTheButtonFace)
     }
     EXPECT_EQ(pixel_testing::Pixels::Of(::GetDlgItem(page, IDC_SCHED_CRIT_EDIT))(3, 3),
               ::GetSysColor(COLOR_WINDOW));
-    const pixel_testing::Pixels shown = pixel_testing::Pixels::Of(page); // no separator asked for
-    EXPECT_TRUE(shown(30, 2) == shown(30, 20) && shown(30, 3) == shown(30, 20));
+    EXPECT_EQ(pixel_testing::Pixels::Of(page)(30, 2), pixel_testing::Pixels::Of(page)(30, 20));
 }
 
 } // namespace
