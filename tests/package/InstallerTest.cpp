@@ -49,11 +49,6 @@ std::string FolderOf(int csidl, const char* name)
 const std::string kDefaultFolder = FolderOf(CSIDL_LOCAL_APPDATA, "\\Programs\\Velindra");
 const std::string kShortcut = FolderOf(CSIDL_PROGRAMS, "\\Velindra.lnk");
 
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The names in a folder, sorted, with the names of what an installation adds.
 std::vector<std::string> FilesIn(const std::string& folder, std::vector<std::string> names = {})
 {
@@ -199,8 +194,8 @@ protected:
     // The program, the shortcut, the uninstall entry's name.
     static std::string Installation(const std::string& folder)
     {
-        return std::to_string(Exists(folder + "\\velindra.exe")) +
-               std::to_string(Exists(kShortcut)) +
+        return std::to_string(fs::exists(folder + "\\velindra.exe")) +
+               std::to_string(fs::exists(kShortcut)) +
                ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName");
     }
 
@@ -235,7 +230,7 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     EXPECT_EQ(WaitForEnd(running), 0u);
     // The shipped english.lng, kept up to date by the program, is there too.
     EXPECT_TRUE(testing_support::ReadWholeFile(mine) == "[Options]\n" &&
-                Exists(folder + "\\english.lng"));
+                fs::exists(folder + "\\english.lng"));
 
     // Removal, while the program runs again: the program, its shortcut, entry
     // and Run values go; the settings and the user's own language file stay.
@@ -256,9 +251,9 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 // to, whatever the rights (the Linux host's /proc, Wine's Z:\\proc).
 TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBeWritten)
 {
-    ASSERT_TRUE(Exists("Z:\\proc"));
+    ASSERT_TRUE(fs::exists("Z:\\proc"));
     EXPECT_EQ(InstallSilently("Z:\\proc\\Velindra"), kStopped);
-    EXPECT_TRUE(Installation("Z:\\proc\\Velindra") == "00" && !Exists(kDefaultFolder));
+    EXPECT_TRUE(Installation("Z:\\proc\\Velindra") == "00" && !fs::exists(kDefaultFolder));
 
     const std::string folder = scratch_.File("Velindra");
     {
@@ -267,7 +262,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBe
         ASSERT_EQ(InstallSilently(folder), kStopped);
         EXPECT_EQ(g_closeRequests, 1);
     }
-    EXPECT_TRUE(!Exists(folder) && Installation(folder) == "00");
+    EXPECT_TRUE(!fs::exists(folder) && Installation(folder) == "00");
 
     ASSERT_EQ(InstallSilently(folder), kDone);
     {
