@@ -105,8 +105,8 @@ protected:
     }
 
     const std::string language = GetParam();
-    const std::string shipped = testing_support::ShippedLanguageFile(language + ".lng");
-    const std::string english = testing_support::ShippedLanguageFile("english.lng");
+    const std::string shipped = testing_support::ShippedLanguageText(language + ".lng");
+    const std::string english = testing_support::ShippedLanguageText("english.lng");
 };
 
 TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesEnglish)

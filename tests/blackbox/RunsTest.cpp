@@ -65,7 +65,7 @@ const std::wstring kRussian = L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439";
 
 TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
 {
-    const std::string shipped = testing_support::ShippedLanguageFile("english.lng");
+    const std::string shipped = testing_support::ShippedLanguageText("english.lng");
     ASSERT_FALSE(shipped.empty()) << "no lang/shipped/english.lng (VELINDRA_SOURCE_DIR)";
     ProgramFolder folder(testing_support::ScriptsFolderName());
     ASSERT_TRUE(folder.ready);

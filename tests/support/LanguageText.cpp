@@ -74,7 +74,7 @@ std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
     return lines;
 }
 
-std::string ShippedLanguageFile(const std::string& name)
+std::string ShippedLanguageText(const std::string& name)
 {
     const char* source = std::getenv("VELINDRA_SOURCE_DIR");
     if (!source || !*source)

@@ -29,6 +29,6 @@ std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
 
 // The bytes of a shipped language file ("german.lng"); empty when it cannot
 // be read or VELINDRA_SOURCE_DIR is not set.
-std::string ShippedLanguageFile(const std::string& name);
+std::string ShippedLanguageText(const std::string& name);
 
 } // namespace testing_support

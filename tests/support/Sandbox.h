@@ -26,15 +26,15 @@ std::wstring Wide(const std::string& path);
 std::string Narrow(const std::wstring& path);
 std::wstring Long(const std::wstring& path);
 
-// A temporary folder whose path may hold any characters and be longer than
-// MAX_PATH, for the tests of paths beside the executable. Removed with
-// everything in it on destruction.
 // A folder name in three scripts.
 inline std::wstring ScriptsFolderName()
 {
     return L"\u6F22\u5B57 \u0442\u0435\u0441\u0442\u2713 \U0001F389";
 }
 
+// A temporary folder whose path may hold any characters and be longer than
+// MAX_PATH, for the tests of paths beside the executable. Removed with
+// everything in it on destruction.
 class WideFolder {
 public:
     // A folder named `name` inside a fresh temporary folder, nested in

@@ -153,13 +153,13 @@ TEST_F(IconListTest, TheHoverMarkFollowsThePointerAndRedrawsOnlyTheItemsConcerne
 
 // At another scale (the main window hands in its pictures for it) the items
 // grow with the font, the spacing and the pictures.
-TEST_F(IconListTest, AtAnotherScaleTheItemsGrowWithTheFontAndSpacing)
+TEST_F(IconListTest, AtAnotherScaleTheItemsGrowWithTheFontSpacingAndPictures)
 {
     CImageList large; // four pictures of 64 pixels
     large.Create(64, 64, ILC_COLOR24, 0, 0);
     CBitmap strip;
     strip.Attach(::CreateBitmap(4 * 64, 64, 1, 32, std::vector<DWORD>(4 * 64 * 64).data()));
-    large.Add(strip, RGB(192, 192, 192));
+    large.Add(strip, CLR_NONE);
     for (auto [dpi, pictures, side] : {std::tuple{192, &large, 64}, {96, &images, 32}}) {
         list.ApplyDpi(dpi, pictures);
         EXPECT_EQ(Item(3).bottom - Item(3).top,
