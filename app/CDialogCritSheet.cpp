@@ -17,7 +17,7 @@ BOOL CDialogCritSheet::OnInitDialog()
     CPropertySheet::OnInitDialog();
     if (HWND tabs = GetTabControl()) {
         ::ShowWindow(tabs, SW_HIDE);
-        ::SendMessageA(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(100, 2));
+        ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(100, 2));
     }
     // The main window moves the sheet to its place right afterwards.
     RECT frame = GetWindowRect();

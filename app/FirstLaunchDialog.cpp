@@ -23,7 +23,7 @@ BOOL FirstLaunchDialog::OnInitDialog()
         CString section;
         language->TranslateDialog(true, true, this, IDD_FIRST_LAUNCH, 0, section);
     }
-    question_ = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32514)) /* IDI_QUESTION */;
+    question_ = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32514)) /* IDI_QUESTION */;
     icon_.SetIcon(question_);
     launchWizard_.SetCheck(BST_CHECKED);
     return TRUE;

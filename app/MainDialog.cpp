@@ -20,7 +20,7 @@ HICON LoadProgramIcon(UINT id, UINT flags)
 {
     const int size = ::GetSystemMetrics(SM_CXSMICON) > 0 ? ::GetSystemMetrics(SM_CXSMICON) : 16;
     return static_cast<HICON>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, flags));
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, flags));
 }
 
 CString StoredLanguage()
@@ -33,8 +33,8 @@ CString StoredLanguage()
 } // namespace
 
 // The shell's broadcast after it (re-)created the notification area.
-const UINT kTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
-const UINT kOpenRequest = ::RegisterWindowMessageA("Orrowby.Velindra.Open");
+const UINT kTaskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+const UINT kOpenRequest = ::RegisterWindowMessageW(L"Orrowby.Velindra.Open");
 
 BEGIN_MESSAGE_MAP(MainDialog, CDialog)
 ON_WM_PAINT()
@@ -118,11 +118,14 @@ BOOL MainDialog::OnInitDialog()
 
 void MainDialog::ApplyLanguage(bool initial)
 {
-    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // IDC_WAIT
+    HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32514))); // IDC_WAIT
     language_.SetLanguage(StoredLanguage());
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     LoadTrayMenu();
+    // The calendar's month and weekday names follow the language's locale.
+    if (!initial && monitor_.Calendar().IsWindow())
+        monitor_.Calendar().Refresh();
     ::SetCursor(previous);
 }
 

@@ -41,10 +41,10 @@ void MainDialog::CreatePages()
     // Tab goes from the navigation list into the page, then to the buttons.
     sheet_.SetWindowPos(navigation_.m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (HWND tabs = sheet_.GetTabControl()) {
-        LONG_PTR ex = ::GetWindowLongPtrA(tabs, GWL_EXSTYLE);
-        ::SetWindowLongPtrA(tabs, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
-        LONG_PTR style = ::GetWindowLongPtrA(tabs, GWL_STYLE);
-        ::SetWindowLongPtrA(tabs, GWL_STYLE, style & ~static_cast<LONG_PTR>(0x200));
+        LONG_PTR ex = ::GetWindowLongPtrW(tabs, GWL_EXSTYLE);
+        ::SetWindowLongPtrW(tabs, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+        LONG_PTR style = ::GetWindowLongPtrW(tabs, GWL_STYLE);
+        ::SetWindowLongPtrW(tabs, GWL_STYLE, style & ~static_cast<LONG_PTR>(0x200));
     }
     PlaceSheet();
 }

@@ -15,7 +15,7 @@ namespace {
 HICON LoadTrayIcon(UINT id, UINT flags)
 {
     return static_cast<HICON>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, flags));
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, flags));
 }
 
 // Milliseconds from now to just after the next local midnight, at most an
@@ -142,7 +142,7 @@ void MainDialog::ShowTrayMenu()
         return;
     ::SetMenuDefaultItem(popup, 0, TRUE);
     HWND owner = m_hWnd;
-    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
+    while (owner && (::GetWindowLongPtrW(owner, GWL_STYLE) & WS_CHILD))
         owner = ::GetParent(owner);
     ::SetForegroundWindow(owner);
     CWnd* ownerObject = CWnd::FromHandlePermanent(owner);
@@ -151,5 +151,5 @@ void MainDialog::ShowTrayMenu()
         object->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, ownerObject);
     else
         ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
-    ::PostMessageA(owner, WM_NULL, 0, 0);
+    ::PostMessageW(owner, WM_NULL, 0, 0);
 }

@@ -9,7 +9,8 @@ namespace {
 
 // "Local\": the user's own session, so other users of the computer each
 // have their own instance.
-constexpr char kMutexName[] = "Local\\Orrowby.Velindra.Instance";
+constexpr wchar_t kMutexName[] = L"Local\\Orrowby.Velindra.Instance";
+constexpr wchar_t kMainWindowClass[] = L"" VELINDRA_MAIN_WINDOW_CLASS;
 constexpr DWORD kPatience = 5000; // milliseconds for a first instance still starting
 constexpr DWORD kPoll = 50;
 constexpr UINT kAnswerTimeout = 3000;
@@ -40,7 +41,7 @@ bool AskToOpen(HWND window)
     // The running instance may take the foreground only if this start lets it.
     ::AllowSetForegroundWindow(process);
     DWORD_PTR answer = 0;
-    return ::SendMessageTimeoutA(window, MainDialog::OpenRequestMessage(), 0, 0, SMTO_ABORTIFHUNG,
+    return ::SendMessageTimeoutW(window, MainDialog::OpenRequestMessage(), 0, 0, SMTO_ABORTIFHUNG,
                                  kAnswerTimeout, &answer) != 0 &&
            answer == static_cast<DWORD_PTR>(MainDialog::kOpenAnswer);
 }
@@ -48,7 +49,7 @@ bool AskToOpen(HWND window)
 } // namespace
 
 SingleInstance::SingleInstance()
-    : mutex_(::CreateMutexA(nullptr, FALSE, kMutexName)),
+    : mutex_(::CreateMutexW(nullptr, FALSE, kMutexName)),
       first_(!(mutex_.IsValid() && ::GetLastError() == ERROR_ALREADY_EXISTS))
 {
 }
@@ -57,8 +58,8 @@ bool SingleInstance::ActivateRunningInstance()
 {
     const DWORD start = ::GetTickCount();
     do {
-        for (HWND window = ::FindWindowExA(nullptr, nullptr, VELINDRA_MAIN_WINDOW_CLASS, nullptr);
-             window; window = ::FindWindowExA(nullptr, window, VELINDRA_MAIN_WINDOW_CLASS, nullptr))
+        for (HWND window = ::FindWindowExW(nullptr, nullptr, kMainWindowClass, nullptr); window;
+             window = ::FindWindowExW(nullptr, window, kMainWindowClass, nullptr))
             if (AskToOpen(window))
                 return true;
         ::Sleep(kPoll);

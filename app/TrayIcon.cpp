@@ -1,13 +1,28 @@
 #include "app/TrayIcon.h"
 
+#include <cwchar>
+
+#include "framework/TextCodec.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
 
 namespace {
 
-BOOL CallShell(DWORD message, NOTIFYICONDATAA* data)
+BOOL CallShell(DWORD message, NOTIFYICONDATAW* data)
 {
-    return ::Shell_NotifyIconA(message, data);
+    return ::Shell_NotifyIconW(message, data);
+}
+
+// Copies text into a buffer of `room` units, cut before a character that
+// would not fit whole (never between the halves of a surrogate pair).
+template <size_t room> void CopyCut(wchar_t (&buffer)[room], const std::string& text)
+{
+    const std::wstring wide = fw::Wide(text);
+    size_t length = wide.size() < room ? wide.size() : room - 1;
+    if (length < wide.size() && length > 0 && IS_HIGH_SURROGATE(wide[length - 1]))
+        --length;
+    wide.copy(buffer, length);
+    buffer[length] = L'\0';
 }
 
 ShellNotifier g_notifier = &CallShell;
@@ -26,7 +41,7 @@ TrayIcon::~TrayIcon()
     RemoveIcon();
 }
 
-BOOL TrayIcon::AddIcon(CWnd* window, const char* tooltip, HICON normal, HICON alternate)
+BOOL TrayIcon::AddIcon(CWnd* window, const std::string& tip, HICON normal, HICON alternate)
 {
     if (added_)
         return added_;
@@ -34,19 +49,30 @@ BOOL TrayIcon::AddIcon(CWnd* window, const char* tooltip, HICON normal, HICON al
     alternate_ = alternate;
     state_ = StateNormal;
 
-    record_ = NOTIFYICONDATAA{};
+    record_ = NOTIFYICONDATAW{};
     record_.cbSize = kRecordSize;
     record_.hWnd = window ? window->m_hWnd : nullptr;
     record_.uID = 0;
     record_.uCallbackMessage = WM_TRAYNOTIFY;
-    bool hasTip = tooltip && tooltip[0] != '\0';
-    record_.uFlags = NIF_MESSAGE | NIF_ICON | (hasTip ? NIF_TIP : 0);
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | (tip.empty() ? 0 : NIF_TIP);
     record_.hIcon = normal_;
-    ::lstrcpynA(record_.szTip, hasTip ? tooltip : "", kTipRoom);
+    CopyCut(record_.szTip, tip);
 
     wanted_ = true;
     added_ = g_notifier(NIM_ADD, &record_);
     return added_;
+}
+
+void TrayIcon::SetTip(const std::string& tip)
+{
+    wchar_t cut[kTipRoom];
+    CopyCut(cut, tip);
+    if (std::wcscmp(cut, record_.szTip) == 0 && (tip.empty() || (record_.uFlags & NIF_TIP)))
+        return;
+    std::wcscpy(record_.szTip, cut);
+    record_.uFlags = (record_.uFlags & ~static_cast<UINT>(NIF_TIP)) | (tip.empty() ? 0 : NIF_TIP);
+    if (added_)
+        g_notifier(NIM_MODIFY, &record_);
 }
 
 void TrayIcon::SetState(int state)

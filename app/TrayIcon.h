@@ -6,24 +6,25 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 class CWnd;
 
-// The call that reaches the shell; Shell_NotifyIconA unless replaced.
-using ShellNotifier = BOOL (*)(DWORD message, NOTIFYICONDATAA* data);
+// The call that reaches the shell; Shell_NotifyIconW unless replaced.
+using ShellNotifier = BOOL (*)(DWORD message, NOTIFYICONDATAW* data);
 // Test seam: routes every TrayIcon's shell calls through the given function
-// (null restores Shell_NotifyIconA). Returns the previous one.
+// (null restores Shell_NotifyIconW). Returns the previous one.
 ShellNotifier SetShellNotifier(ShellNotifier notifier);
 
 class TrayIcon {
 public:
     // What the icon shows.
     enum State { StateAlternate = 0, StateNormal = 1 };
-    // The record of the first shell version: 88 bytes on 32-bit Windows. On
-    // 64-bit Windows the same fields take 104 bytes (wider handles and their
-    // alignment), which is what the shell expects of that version there.
-    static constexpr DWORD kRecordSize = NOTIFYICONDATAA_V1_SIZE;
-    // Room for the tooltip, its terminating NUL included.
-    static constexpr int kTipRoom = 62;
+    // The record of the shell of Windows Vista and later, with the long tip
+    // and the notification texts.
+    static constexpr DWORD kRecordSize = sizeof(NOTIFYICONDATAW);
+    // Room for the tip, its terminating NUL included (UTF-16 units).
+    static constexpr int kTipRoom = 128;
 
     TrayIcon() = default;
     virtual ~TrayIcon();
@@ -33,7 +34,11 @@ public:
     // Adds the icon with the normal icon shown. Once added, a further call
     // changes nothing and answers the first result. Non-zero when the icon is
     // in the notification area.
-    BOOL AddIcon(CWnd* window, const char* tooltip, HICON normal, HICON alternate);
+    BOOL AddIcon(CWnd* window, const std::string& tip, HICON normal, HICON alternate);
+    // The text shown when the pointer rests on the icon (UTF-8), cut to what
+    // the shell holds at a character's edge; told to the shell when it
+    // differs from the one shown.
+    void SetTip(const std::string& tip);
     // 1 shows the normal icon, 0 the alternate one. Nothing is sent to the
     // shell without an icon or when the state is already shown; the state is
     // kept either way, for AddAgain.
@@ -48,12 +53,12 @@ public:
 
     BOOL IsAdded() const { return added_; }
     int GetState() const { return state_; }
-    const NOTIFYICONDATAA& GetRecord() const { return record_; }
+    const NOTIFYICONDATAW& GetRecord() const { return record_; }
 
 private:
     BOOL added_ = FALSE;
     bool wanted_ = false; // between AddIcon and RemoveIcon
-    NOTIFYICONDATAA record_{};
+    NOTIFYICONDATAW record_{};
     HICON normal_ = nullptr;
     HICON alternate_ = nullptr;
     int state_ = StateNormal;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "framework/DateFormat.h"
 #include "res/resource.h"
 #include "ui/Drawing.h"
 #include "ui/DialogLayout.h"
@@ -120,8 +121,8 @@ void MonthCalendarCtrl::SetPaintColours()
 
 bool MonthCalendarCtrl::CreateFonts()
 {
-    const bool normal = CreateDefaultGuiFont(normalFont_, dpi_.Value());
-    return CreateDefaultGuiFont(boldFont_, dpi_.Value(), FW_BOLD) && normal;
+    const bool normal = CreateShellFont(normalFont_, dpi_.Value());
+    return CreateShellFont(boldFont_, dpi_.Value(), FW_BOLD) && normal;
 }
 
 bool MonthCalendarCtrl::CreateMonthButtons(bool withButtons)
@@ -218,7 +219,7 @@ void MonthCalendarCtrl::Refresh()
     HWND parent = IsWindow() ? ::GetParent(m_hWnd) : nullptr;
     if (parent) {
         RefreshScope scope(this, refreshing_);
-        ::SendMessageA(parent, WM_CALENDAR_MARKDAYS, static_cast<WPARAM>(firstTime),
+        ::SendMessageW(parent, WM_CALENDAR_MARKDAYS, static_cast<WPARAM>(firstTime),
                        static_cast<LPARAM>(lastTime));
     }
     Repaint();
@@ -338,14 +339,8 @@ int MonthCalendarCtrl::GetDateName(const COleDateTime& date, DateNamePart part,
     SYSTEMTIME time{};
     if (!date.GetAsSystemTime(time))
         return 0;
-    const char* picture = part == MonthName ? (length == FullName ? "MMMM" : "MMM")
-                                            : (length == FullName ? "dddd" : "ddd");
-    char buffer[256] = {};
-    const int written = ::GetDateFormatA(::GetUserDefaultLCID(), 0, &time, picture, buffer,
-                                         static_cast<int>(sizeof buffer));
-    if (written <= 0 || buffer[0] == '\0')
-        return 0;
-    buffer[sizeof buffer - 1] = '\0';
-    text = buffer;
-    return 1;
+    const wchar_t* picture = part == MonthName ? (length == FullName ? L"MMMM" : L"MMM")
+                                               : (length == FullName ? L"dddd" : L"ddd");
+    text = fw::FormatDate(time, picture);
+    return text.empty() ? 0 : 1;
 }

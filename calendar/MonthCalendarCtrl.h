@@ -101,8 +101,9 @@ public:
     void OnPrevMonth();
     void OnNextMonth();
 
-    // The date's localized month or weekday name (user's default locale);
-    // 1 on success, 0 with text empty when it cannot be formatted.
+    // The date's localized month or weekday name (in the program's date
+    // locale, framework/DateFormat.h); 1 on success, 0 with text empty when
+    // it cannot be formatted.
     virtual int GetDateName(const COleDateTime& date, DateNamePart part, DateNameLength length,
                             std::string& text) const;
 
@@ -121,6 +122,8 @@ public:
     void DrawHeader(CDC* dc, const RECT* rect);
     void DrawDayNames(CDC* dc, const RECT* rect);
     void DrawDays(CDC* dc, const RECT* rect);
+    // The month band's text for the shown month.
+    std::string MonthBandText() const;
 
     DECLARE_MESSAGE_MAP()
 

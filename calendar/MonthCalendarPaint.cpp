@@ -14,6 +14,7 @@
 #include <string>
 
 #include "calendar/MonthCalendarCtrl.h"
+#include "framework/DateFormat.h"
 #include "framework/Dc.h"
 #include "ui/Drawing.h"
 
@@ -63,13 +64,26 @@ void MonthCalendarCtrl::DrawPicture(CDC* dc, const RECT& client)
     DrawSoftFrame(&surface, &client, colours_[Frame], 0.24, dpi_);
 }
 
+// The month and year: in a locale of the language shown, in that locale's
+// order ("März 2004", "2004年3月"); otherwise "March, 2004".
+std::string MonthCalendarCtrl::MonthBandText() const
+{
+    SYSTEMTIME time{};
+    if (fw::HasDateLocale() && shownDate_.GetAsSystemTime(time)) {
+        const std::string text = fw::FormatDate(time, nullptr, DATE_YEARMONTH);
+        if (!text.empty())
+            return text;
+    }
+    std::string month;
+    GetDateName(shownDate_, MonthName, FullName, month); // empty when it fails
+    return month + ", " + std::to_string(shownDate_.GetYear());
+}
+
 void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
 {
     if (!dc || !dc->GetSafeHdc() || !rect)
         return;
-    std::string month;
-    GetDateName(shownDate_, MonthName, FullName, month); // empty when it fails
-    const std::string text = month + ", " + std::to_string(shownDate_.GetYear());
+    const std::string text = MonthBandText();
 
     fw::SelectGuard font(*dc, boldFont_);
     fw::TextColorGuard colour(*dc, colours_[BandText]);

@@ -1,7 +1,5 @@
 #include "framework/Controls.h"
 
-#include <vector>
-
 void CStatic::ShowBitmap(HBITMAP owned)
 {
     HBITMAP previous = reinterpret_cast<HBITMAP>(
@@ -14,28 +12,21 @@ void ReleaseStaticPictures(HWND parent)
 {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = {};
-        ::GetClassNameA(child, className, sizeof(className));
-        const LONG_PTR style = ::GetWindowLongPtrA(child, GWL_STYLE);
-        if (lstrcmpiA(className, "Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP)
+        wchar_t className[16] = {};
+        ::GetClassNameW(child, className, 16);
+        const LONG_PTR style = ::GetWindowLongPtrW(child, GWL_STYLE);
+        if (lstrcmpiW(className, L"Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP)
             continue;
         // Taken out of the control first, so that nothing draws or frees it again.
         if (HGDIOBJ shown =
-                reinterpret_cast<HGDIOBJ>(::SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
+                reinterpret_cast<HGDIOBJ>(::SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
             ::DeleteObject(shown);
     }
 }
 
 std::string CListBox::GetText(int index) const
 {
-    LRESULT length = SendMessage(LB_GETTEXTLEN, index);
-    if (length == LB_ERR || length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    LRESULT copied = SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
-    if (copied == LB_ERR)
-        return std::string();
-    return std::string(buffer.data(), static_cast<size_t>(copied));
+    return fw::GetItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 int CListBox::ItemFromPoint(POINT point, bool& outside) const
@@ -62,14 +53,7 @@ bool CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 std::string CComboBox::GetLBText(int index) const
 {
-    LRESULT length = SendMessage(CB_GETLBTEXTLEN, index);
-    if (length == CB_ERR || length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    LRESULT copied = SendMessage(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
-    if (copied == CB_ERR)
-        return std::string();
-    return std::string(buffer.data(), static_cast<size_t>(copied));
+    return fw::GetItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 bool CDateTimeCtrl::GetTime(COleDateTime& time) const

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/DateTime.h"
+#include "framework/WindowText.h"
 #include "framework/Wnd.h"
 
 // A picture static owns the bitmap it shows: one it loaded from its template
@@ -48,8 +49,7 @@ public:
     int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, index)); }
     int AddString(const std::string& text)
     {
-        return static_cast<int>(
-            SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(fw::SendTextMessage(m_hWnd, LB_ADDSTRING, 0, text));
     }
     std::string GetText(int index) const;
     LRESULT GetItemData(int index) const { return SendMessage(LB_GETITEMDATA, index); }
@@ -77,13 +77,12 @@ public:
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
     int AddString(const std::string& text)
     {
-        return static_cast<int>(
-            SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(fw::SendTextMessage(m_hWnd, CB_ADDSTRING, 0, text));
     }
     int FindStringExact(int start, const std::string& text) const
     {
         return static_cast<int>(
-            SendMessage(CB_FINDSTRINGEXACT, start, reinterpret_cast<LPARAM>(text.c_str())));
+            fw::SendTextMessage(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(start), text));
     }
     std::string GetLBText(int index) const;
 };

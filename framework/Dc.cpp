@@ -1,5 +1,7 @@
 #include "framework/Dc.h"
 
+#include "framework/TextCodec.h"
+
 CDC::~CDC()
 {
     if (owned_ && dc_)
@@ -19,7 +21,7 @@ void CDC::FillSolidRect(const RECT& rect, COLORREF colour)
 {
     // Like the classic framework: the background colour stays set afterwards.
     ::SetBkColor(dc_, colour);
-    ::ExtTextOutA(dc_, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF colour)
@@ -44,7 +46,17 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bo
 
 int CDC::DrawText(const std::string& text, RECT* rect, UINT format)
 {
-    return ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), rect, format);
+    const std::wstring wide = fw::Wide(text);
+    return ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), rect, format);
+}
+
+SIZE CDC::GetTextExtent(const std::string& text) const
+{
+    const std::wstring wide = fw::Wide(text);
+    SIZE size{};
+    if (!::GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size))
+        size = SIZE{};
+    return size;
 }
 
 CPaintDC::CPaintDC(HWND window) : window_(window)

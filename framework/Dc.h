@@ -30,6 +30,8 @@ public:
     COLORREF SetPixel(int x, int y, COLORREF colour) { return ::SetPixel(dc_, x, y, colour); }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(dc_, x, y); }
     int DrawText(const std::string& text, RECT* rect, UINT format);
+    // The size of the text in the selected font (0 x 0 on failure).
+    SIZE GetTextExtent(const std::string& text) const;
     bool BitBlt(int x, int y, int cx, int cy, HDC source, int sx, int sy, DWORD rop)
     {
         return ::BitBlt(dc_, x, y, cx, cy, source, sx, sy, rop) != FALSE;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/Controls.h"
+#include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 
 void AfxInitCommonControls()
@@ -23,16 +24,17 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control)
 
 bool RegisterDialogClass(const char* className)
 {
-    WNDCLASSEXA dialogClass{};
+    const std::wstring name = fw::Wide(className ? className : "");
+    WNDCLASSEXW dialogClass{};
     dialogClass.cbSize = sizeof(dialogClass);
-    if (::GetClassInfoExA(AfxGetInstanceHandle(), className, &dialogClass))
+    if (::GetClassInfoExW(AfxGetInstanceHandle(), name.c_str(), &dialogClass))
         return true;
-    if (!::GetClassInfoExA(nullptr, WC_DIALOG, &dialogClass))
+    if (!::GetClassInfoExW(nullptr, L"#32770", &dialogClass))
         return false;
     dialogClass.cbSize = sizeof(dialogClass);
     dialogClass.hInstance = AfxGetInstanceHandle();
-    dialogClass.lpszClassName = className;
-    return ::RegisterClassExA(&dialogClass) != 0;
+    dialogClass.lpszClassName = name.c_str();
+    return ::RegisterClassExW(&dialogClass) != 0;
 }
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
@@ -76,7 +78,7 @@ bool CDialog::Create(UINT templateId, CWnd* parent)
         parent_ = parent;
     AfxInitCommonControls();
     HWND owner = parent_ ? parent_->m_hWnd : nullptr;
-    HWND window = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+    HWND window = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(templateId_), owner,
                                        &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     return window != nullptr && m_hWnd == window;
 }
@@ -96,7 +98,7 @@ INT_PTR CDialog::DoModal()
     inModalLoop_ = true;
     endModal_ = false;
     modalResult_ = -1;
-    HWND window = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+    HWND window = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(templateId_), owner,
                                        &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (window) {
         if (!endModal_) {
@@ -120,7 +122,7 @@ void CDialog::EndDialog(INT_PTR result)
     modalResult_ = result;
     if (inModalLoop_) {
         endModal_ = true;
-        ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // wake the loop
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0); // wake the loop
     } else if (m_hWnd) {
         ::ShowWindow(m_hWnd, SW_HIDE);
     }
@@ -159,5 +161,5 @@ BOOL CDialog::PreTranslateMessage(MSG* message)
         return FALSE;
     if (message->hwnd != m_hWnd && !::IsChild(m_hWnd, message->hwnd))
         return FALSE;
-    return ::IsDialogMessageA(m_hWnd, message);
+    return ::IsDialogMessageW(m_hWnd, message);
 }

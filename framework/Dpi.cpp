@@ -9,7 +9,7 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 GetDpiForWindowFunction DpiForWindow()
 {
     static const auto function = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     return function;
 }
 
@@ -40,7 +40,7 @@ int WindowDpi(HWND window)
     return SystemDpi();
 }
 
-void ScaleLogFont(LOGFONTA* font, int dpi)
+void ScaleLogFont(LOGFONTW* font, int dpi)
 {
     const int system = SystemDpi();
     if (font && dpi > 0 && dpi != system)

@@ -25,7 +25,7 @@ inline int ScaleToDpi(int length, int dpi)
 }
 
 // A font description made for the system's dpi (a stock font's), made for dpi.
-void ScaleLogFont(LOGFONTA* font, int dpi);
+void ScaleLogFont(LOGFONTW* font, int dpi);
 
 // A dpi with its scaling: Dpi dpi(window); dpi(207) is 207 pixels at its scale.
 class Dpi {

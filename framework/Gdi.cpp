@@ -1,22 +1,28 @@
 #include "framework/Gdi.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
 bool CBitmap::LoadBitmap(UINT resourceId)
 {
     return Adopt(static_cast<HBITMAP>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, 0)));
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, 0)));
 }
 
-bool CreateDefaultGuiFont(CFont& font, int dpi, int weight)
+bool CreateShellFont(CFont& font, int dpi, int weight)
 {
-    LOGFONTA description{};
+    LOGFONTW description{};
     HGDIOBJ stock = ::GetStockObject(DEFAULT_GUI_FONT);
-    if (!stock || ::GetObjectA(stock, sizeof(description), &description) == 0) {
+    if (!stock || ::GetObjectW(stock, sizeof(description), &description) == 0) {
         font.DeleteObject();
         return false;
     }
+    const wchar_t face[] = L"MS Shell Dlg 2";
+    static_assert(sizeof(face) <= sizeof(description.lfFaceName), "a face name fits");
+    std::copy(std::begin(face), std::end(face), description.lfFaceName);
     fw::ScaleLogFont(&description, dpi);
     description.lfWeight = weight;
     return font.CreateFontIndirect(&description);

@@ -80,10 +80,10 @@ public:
 class CFont : public fw::GdiObject<HFONT> {
 public:
     CFont() = default;
-    bool CreateFontIndirect(const LOGFONTA* font) { return Adopt(::CreateFontIndirectA(font)); }
-    bool GetLogFont(LOGFONTA* font) const
+    bool CreateFontIndirect(const LOGFONTW* font) { return Adopt(::CreateFontIndirectW(font)); }
+    bool GetLogFont(LOGFONTW* font) const
     {
-        return GetSafeHandle() && ::GetObjectA(GetSafeHandle(), sizeof(*font), font) != 0;
+        return GetSafeHandle() && ::GetObjectW(GetSafeHandle(), sizeof(*font), font) != 0;
     }
 };
 
@@ -98,10 +98,12 @@ public:
     }
     bool GetBitmap(BITMAP* info) const
     {
-        return GetSafeHandle() && ::GetObjectA(GetSafeHandle(), sizeof(*info), info) != 0;
+        return GetSafeHandle() && ::GetObjectW(GetSafeHandle(), sizeof(*info), info) != 0;
     }
 };
 
-// The stock DEFAULT_GUI_FONT made for a dpi (at the system's dpi as it is)
-// at a weight; false, and the font object empty, when it cannot be made.
-bool CreateDefaultGuiFont(CFont& font, int dpi, int weight = FW_NORMAL);
+// The dialogs' shell font ("MS Shell Dlg 2", which the system maps to its
+// dialog font and links to fonts of every script) at the size of the stock
+// DEFAULT_GUI_FONT, made for a dpi (at the system's dpi as it is) at a weight;
+// false, and the font object empty, when it cannot be made.
+bool CreateShellFont(CFont& font, int dpi, int weight = FW_NORMAL);

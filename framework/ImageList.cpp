@@ -12,7 +12,7 @@ bool CImageList::Create(HINSTANCE module, UINT bitmapId, int cx, int grow, COLOR
 {
     if (m_hImageList)
         return false;
-    m_hImageList = ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), cx, grow, mask,
+    m_hImageList = ImageList_LoadImageW(module, MAKEINTRESOURCEW(bitmapId), cx, grow, mask,
                                         IMAGE_BITMAP, LR_DEFAULTSIZE);
     return m_hImageList != nullptr;
 }

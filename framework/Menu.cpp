@@ -1,6 +1,7 @@
 #include "framework/Menu.h"
 
 #include "framework/WinApp.h"
+#include "framework/WindowText.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -24,10 +25,10 @@ HMENU FindHoldingMenu(HMENU menu, UINT id, ULONG_PTR data, int depth = 0)
         return nullptr;
     int count = ::GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
-        MENUITEMINFOA info{};
+        MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_ID | MIIM_DATA | MIIM_SUBMENU;
-        if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info))
+        if (!::GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info))
             continue;
         if (info.hSubMenu) {
             if (HMENU found = FindHoldingMenu(info.hSubMenu, id, data, depth + 1))
@@ -84,7 +85,7 @@ bool CMenu::LoadMenu(UINT resourceId)
 {
     if (m_hMenu)
         return false;
-    return Attach(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId)));
+    return Attach(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
 
 bool CMenu::DestroyMenu()
@@ -95,9 +96,7 @@ bool CMenu::DestroyMenu()
 
 std::string CMenu::GetMenuString(UINT item, UINT flags) const
 {
-    char buffer[256] = "";
-    int copied = ::GetMenuStringA(m_hMenu, item, buffer, sizeof(buffer), flags);
-    return std::string(buffer, copied > 0 ? static_cast<size_t>(copied) : 0);
+    return fw::GetMenuString(m_hMenu, item, flags);
 }
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)

@@ -31,10 +31,6 @@ public:
     HMENU GetSubMenu(int position) const { return ::GetSubMenu(m_hMenu, position); }
     // The item's text, at most 255 characters.
     std::string GetMenuString(UINT item, UINT flags) const;
-    bool ModifyMenu(UINT position, UINT flags, UINT_PTR newId, const char* text)
-    {
-        return ::ModifyMenuA(m_hMenu, position, flags, newId, text) != FALSE;
-    }
     bool SetDefaultItem(UINT item, bool byPosition)
     {
         return ::SetMenuDefaultItem(m_hMenu, item, byPosition) != FALSE;

@@ -1,9 +1,10 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 
 namespace {
-// The sheet PropertySheetA is creating: its callback carries no user value.
+// The sheet PropertySheetW is creating: its callback carries no user value.
 thread_local CPropertySheet* t_creatingSheet = nullptr;
 
 // Turns a sheet's dialog template into one for a child window.
@@ -26,7 +27,7 @@ CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
     m_psp.dwSize = sizeof(m_psp);
     m_psp.dwFlags = PSP_DEFAULT;
     m_psp.hInstance = AfxGetResourceHandle();
-    m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
+    m_psp.pszTemplate = MAKEINTRESOURCEW(templateId);
     m_psp.pfnDlgProc = &CPropertyPage::StaticPageProc;
     m_psp.lParam = reinterpret_cast<LPARAM>(this);
 }
@@ -38,7 +39,7 @@ INT_PTR CALLBACK CPropertyPage::StaticPageProc(HWND window, UINT message, WPARAM
     if (message != WM_INITDIALOG || !lParam)
         return FALSE;
     auto* page =
-        reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+        reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
     return page ? page->BindAndInit(window) : TRUE;
 }
 
@@ -66,7 +67,7 @@ LRESULT CPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             result = 0;
         }
         if (handled) {
-            ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+            ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
             return result;
         }
     }
@@ -76,7 +77,7 @@ LRESULT CPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 // ---------------------------------------------------------------- sheets
 
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
-    : caption_(caption ? caption : ""), parent_(parent)
+    : caption_(fw::Wide(caption ? caption : "")), parent_(parent)
 {
     m_psh.dwSize = sizeof(m_psh);
     m_psh.nStartPage = selectPage;
@@ -91,9 +92,9 @@ void CPropertySheet::AddPage(CPropertyPage* page)
     page->sheet_ = this;
     pages_.push_back(page);
     if (m_hWnd) {
-        HPROPSHEETPAGE handle = ::CreatePropertySheetPageA(&page->m_psp);
+        HPROPSHEETPAGE handle = ::CreatePropertySheetPageW(&page->m_psp);
         if (handle)
-            ::SendMessageA(m_hWnd, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(handle));
+            ::SendMessageW(m_hWnd, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(handle));
     }
 }
 
@@ -116,8 +117,8 @@ int CPropertySheet::GetActiveIndex() const
 {
     if (!m_hWnd)
         return static_cast<int>(m_psh.nStartPage);
-    auto current = ::SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0);
-    return current ? static_cast<int>(::SendMessageA(m_hWnd, PSM_HWNDTOINDEX, current, 0)) : -1;
+    auto current = ::SendMessageW(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0);
+    return current ? static_cast<int>(::SendMessageW(m_hWnd, PSM_HWNDTOINDEX, current, 0)) : -1;
 }
 
 BOOL CPropertySheet::SetActivePage(int index)
@@ -128,12 +129,12 @@ BOOL CPropertySheet::SetActivePage(int index)
         m_psh.nStartPage = static_cast<UINT>(index);
         return TRUE;
     }
-    return ::SendMessageA(m_hWnd, PSM_SETCURSEL, index, 0) ? TRUE : FALSE;
+    return ::SendMessageW(m_hWnd, PSM_SETCURSEL, index, 0) ? TRUE : FALSE;
 }
 
 HWND CPropertySheet::GetTabControl() const
 {
-    return m_hWnd ? reinterpret_cast<HWND>(::SendMessageA(m_hWnd, PSM_GETTABCONTROL, 0, 0))
+    return m_hWnd ? reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETTABCONTROL, 0, 0))
                   : nullptr;
 }
 
@@ -141,7 +142,7 @@ bool CPropertySheet::PressButton(int button)
 {
     if (!m_hWnd)
         return false;
-    ::PostMessageA(m_hWnd, PSM_PRESSBUTTON, button, 0);
+    ::PostMessageW(m_hWnd, PSM_PRESSBUTTON, button, 0);
     return true;
 }
 
@@ -190,7 +191,7 @@ bool CPropertySheet::Create(CWnd* parent, DWORD style, DWORD exStyle)
     m_psh.dwFlags |= PSH_MODELESS | PSH_NOAPPLYNOW;
     BuildHeader(parent ? parent : parent_);
     t_creatingSheet = this;
-    HWND window = reinterpret_cast<HWND>(::PropertySheetA(&m_psh));
+    HWND window = reinterpret_cast<HWND>(::PropertySheetW(&m_psh));
     t_creatingSheet = nullptr;
     if (!window || m_hWnd != window)
         return false;
@@ -208,7 +209,7 @@ INT_PTR CPropertySheet::DoModal()
     CWnd* owner = parent_ ? parent_ : AfxGetMainWnd();
     BuildHeader(owner);
     t_creatingSheet = this;
-    INT_PTR result = ::PropertySheetA(&m_psh);
+    INT_PTR result = ::PropertySheetW(&m_psh);
     t_creatingSheet = nullptr;
     if (IsWizard())
         return result > 0 ? ID_WIZFINISH : IDCANCEL;

@@ -33,7 +33,7 @@ public:
     // The sheet that holds the page (null before the page is added).
     CPropertySheet* GetSheet() const { return sheet_; }
 
-    PROPSHEETPAGEA m_psp{};
+    PROPSHEETPAGEW m_psp{};
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -69,15 +69,15 @@ public:
     // Called once the sheet window and its first page exist.
     virtual BOOL OnInitDialog() { return TRUE; }
 
-    PROPSHEETHEADERA m_psh{};
+    PROPSHEETHEADERW m_psh{};
 
 private:
     void BuildHeader(CWnd* parent);
     static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
 
-    std::string caption_;
+    std::wstring caption_;
     CWnd* parent_;
     std::vector<CPropertyPage*> pages_;
-    std::vector<PROPSHEETPAGEA> pageRecords_;
+    std::vector<PROPSHEETPAGEW> pageRecords_;
     bool makeChild_ = false;
 };

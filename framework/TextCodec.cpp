@@ -29,7 +29,7 @@ bool WidenUtf8(const std::string& utf8, std::wstring& wide)
     return Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, wide);
 }
 
-std::wstring WidenUtf8(const std::string& utf8)
+std::wstring Wide(const std::string& utf8)
 {
     std::wstring wide;
     Widen(CP_UTF8, 0, utf8, wide);
@@ -53,6 +53,23 @@ bool NarrowUtf8(const std::wstring& wide, std::string& utf8)
         return false;
     }
     return true;
+}
+
+std::string Utf8(const wchar_t* text, size_t length)
+{
+    if (!text)
+        return std::string();
+    if (length == std::string::npos)
+        length = std::char_traits<wchar_t>::length(text);
+    if (length == 0)
+        return std::string();
+    const int size = static_cast<int>(length);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, size, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0)
+        return std::string();
+    std::string utf8(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, size, &utf8[0], bytes, nullptr, nullptr);
+    return utf8;
 }
 
 std::wstring WidenAnsi(const std::string& ansi)

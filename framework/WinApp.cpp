@@ -9,7 +9,7 @@ CWinApp* g_app = nullptr;
 CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "")
 {
     g_app = this;
-    m_hInstance = ::GetModuleHandleA(nullptr);
+    m_hInstance = ::GetModuleHandleW(nullptr);
 }
 
 CWinApp::~CWinApp()
@@ -34,13 +34,13 @@ int CWinApp::Run()
 {
     MSG message;
     for (;;) {
-        BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1)
             break;
         if (PreTranslateMessage(&message))
             continue;
         ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        ::DispatchMessageW(&message);
     }
     exitCode_ = static_cast<int>(message.wParam);
     return ExitInstance();
@@ -58,12 +58,12 @@ CWnd* AfxGetMainWnd()
 
 HINSTANCE AfxGetInstanceHandle()
 {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
 }
 
 HINSTANCE AfxGetResourceHandle()
 {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
 }
 
 int AfxWinMain()
@@ -80,7 +80,7 @@ bool RunModalLoop(HWND stop, const bool* done)
 {
     MSG message;
     while (!*done) {
-        BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
         if (got == -1)
             return false;
         if (got == 0) {
@@ -90,7 +90,7 @@ bool RunModalLoop(HWND stop, const bool* done)
         if (WalkPreTranslateTree(stop, &message))
             continue;
         ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        ::DispatchMessageW(&message);
     }
     return true;
 }

@@ -1,15 +1,15 @@
 #include "framework/Wnd.h"
 
-#include <vector>
-
 #include "framework/Menu.h"
+#include "framework/TextCodec.h"
 #include "framework/WinApp.h"
+#include "framework/WindowText.h"
 
 namespace {
 
 // The object bound to a window is kept in a property of that window.
-constexpr char kObjectProperty[] = "Velindra.CWnd";
-constexpr char kDefaultClass[] = "VelindraWnd";
+constexpr wchar_t kObjectProperty[] = L"Velindra.CWnd";
+constexpr wchar_t kDefaultClass[] = L"VelindraWnd";
 
 // The object whose window CreateEx is making, until its first message.
 thread_local CWnd* t_creating = nullptr;
@@ -36,24 +36,24 @@ CWnd* CWnd::FromHandlePermanent(HWND window)
 {
     if (!window)
         return nullptr;
-    return static_cast<CWnd*>(::GetPropA(window, kObjectProperty));
+    return static_cast<CWnd*>(::GetPropW(window, kObjectProperty));
 }
 
 void CWnd::Bind(HWND window, WNDPROC superProc)
 {
     m_hWnd = window;
     superProc_ = superProc;
-    ::SetPropA(window, kObjectProperty, this);
+    ::SetPropW(window, kObjectProperty, this);
 }
 
 void CWnd::Unbind()
 {
     if (!m_hWnd)
         return;
-    ::RemovePropA(m_hWnd, kObjectProperty);
-    if (superProc_ && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) ==
+    ::RemovePropW(m_hWnd, kObjectProperty);
+    if (superProc_ && reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) ==
                           &CWnd::StaticWndProc)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc_));
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc_));
     superProc_ = nullptr;
     m_hWnd = nullptr;
 }
@@ -63,24 +63,24 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* text, DWOR
 {
     if (m_hWnd)
         return false;
+    std::wstring wideClass = className ? fw::Wide(className) : std::wstring(kDefaultClass);
     if (!className) {
         static const bool registered = [] {
-            WNDCLASSEXA wc{};
+            WNDCLASSEXW wc{};
             wc.cbSize = sizeof(wc);
             wc.style = CS_DBLCLKS;
             wc.lpfnWndProc = &CWnd::StaticWndProc;
             wc.hInstance = AfxGetInstanceHandle();
-            wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+            wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
             wc.lpszClassName = kDefaultClass;
-            return ::RegisterClassExA(&wc) != 0;
+            return ::RegisterClassExW(&wc) != 0;
         }();
         if (!registered)
             return false;
-        className = kDefaultClass;
     }
     t_creating = this;
-    HWND window = ::CreateWindowExA(
-        exStyle, className, text ? text : "", style, rect.left, rect.top, rect.right - rect.left,
+    HWND window = ::CreateWindowExW(
+        exStyle, wideClass.c_str(), fw::Wide(text ? text : "").c_str(), style, rect.left, rect.top, rect.right - rect.left,
         rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
         (style & WS_CHILD) ? reinterpret_cast<HMENU>(UINT_PTR{id}) : nullptr,
         AfxGetInstanceHandle(), nullptr);
@@ -101,7 +101,7 @@ bool CWnd::SubclassWindow(HWND window)
 {
     if (m_hWnd || !window || FromHandlePermanent(window))
         return false;
-    auto previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+    auto previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
         window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
     Bind(window, previous);
     return true;
@@ -121,12 +121,12 @@ HWND CWnd::UnsubclassWindow()
 
 std::string CWnd::GetWindowText() const
 {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    if (length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+    return fw::GetWindowText(m_hWnd);
+}
+
+void CWnd::SetWindowText(const std::string& text)
+{
+    fw::SetWindowText(m_hWnd, text);
 }
 
 RECT CWnd::GetClientRect() const
@@ -152,7 +152,7 @@ void CWnd::CenterWindow()
 {
     RECT window = GetWindowRect();
     RECT area{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     int x = area.left + ((area.right - area.left) - (window.right - window.left)) / 2;
     int y = area.top + ((area.bottom - area.top) - (window.bottom - window.top)) / 2;
     SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -160,12 +160,12 @@ void CWnd::CenterWindow()
 
 void CWnd::ModifyStyle(DWORD remove, DWORD add)
 {
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>((GetStyle() & ~remove) | add));
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>((GetStyle() & ~remove) | add));
 }
 
 void CWnd::ModifyStyleEx(DWORD remove, DWORD add)
 {
-    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>((GetExStyle() & ~remove) | add));
+    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>((GetExStyle() & ~remove) | add));
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*)
@@ -264,8 +264,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (superProc_)
-        return ::CallWindowProcA(superProc_, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(superProc_, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default()
@@ -283,10 +283,10 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND window, UINT message, WPARAM wParam, L
         // First message of a window that CreateEx is making with our class.
         object = t_creating;
         t_creating = nullptr;
-        object->Bind(window, ::DefWindowProcA);
+        object->Bind(window, ::DefWindowProcW);
     }
     if (!object)
-        return ::DefWindowProcA(window, message, wParam, lParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
 
     MSG current{window, message, wParam, lParam, 0, {0, 0}};
     const MSG* outer = object->currentMessage_;

@@ -2,7 +2,8 @@
 // CWnd: a C++ object bound to one window. Messages of a bound window reach
 // the object's WindowProc, which offers reflected messages to the child
 // control concerned, then searches the message maps, and otherwise lets the
-// window's original procedure handle them (Default).
+// window's original procedure handle them (Default). Every window is a
+// Unicode window; texts cross into and out of it as UTF-8 (framework/TextCodec.h).
 #include <windows.h>
 
 #include <string>
@@ -44,14 +45,14 @@ public:
     bool IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam) != FALSE;
+        return ::PostMessageW(m_hWnd, message, wParam, lParam) != FALSE;
     }
     std::string GetWindowText() const;
-    void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    void SetWindowText(const std::string& text);
     bool ShowWindow(int command) { return ::ShowWindow(m_hWnd, command) != FALSE; }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
@@ -81,15 +82,15 @@ public:
     CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const
     {
-        return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+        return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
     }
     void ModifyStyle(DWORD remove, DWORD add);
     void ModifyStyleEx(DWORD remove, DWORD add);
-    LONG_PTR GetUserData() const { return ::GetWindowLongPtrA(m_hWnd, GWLP_USERDATA); }
-    void SetUserData(LONG_PTR value) { ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, value); }
+    LONG_PTR GetUserData() const { return ::GetWindowLongPtrW(m_hWnd, GWLP_USERDATA); }
+    void SetUserData(LONG_PTR value) { ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, value); }
     UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds)
     {
         return ::SetTimer(m_hWnd, id, milliseconds, nullptr);

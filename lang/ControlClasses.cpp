@@ -1,53 +1,43 @@
 #include "lang/ControlClasses.h"
 
-#include <mbstring.h>
-
 namespace {
 
-bool HasClass(HWND window, const char* className)
+bool HasClass(HWND window, const wchar_t* className)
 {
-    const CString name = GetWindowClassName(window);
-    return !name.empty() && _mbsicmp(reinterpret_cast<const unsigned char*>(name.c_str()),
-                                     reinterpret_cast<const unsigned char*>(className)) == 0;
+    if (!window || !IsWindow(window))
+        return false;
+    wchar_t name[260] = {};
+    return GetClassNameW(window, name, 260) > 0 && lstrcmpiW(name, className) == 0;
 }
 
 } // namespace
 
-CString GetWindowClassName(HWND window)
-{
-    if (!window || !IsWindow(window))
-        return CString();
-    char name[260] = {};
-    const int length = GetClassNameA(window, name, sizeof(name));
-    return length > 0 ? CString(name) : CString();
-}
-
 bool IsButton(HWND window)
 {
-    return HasClass(window, "Button");
+    return HasClass(window, L"Button");
 }
 bool IsStatic(HWND window)
 {
-    return HasClass(window, "Static");
+    return HasClass(window, L"Static");
 }
 bool IsListView(HWND window)
 {
-    return HasClass(window, "SysListView32");
+    return HasClass(window, L"SysListView32");
 }
 bool IsComboBox(HWND window)
 {
-    return HasClass(window, "ComboBox");
+    return HasClass(window, L"ComboBox");
 }
 bool IsListBox(HWND window)
 {
-    return HasClass(window, "ListBox");
+    return HasClass(window, L"ListBox");
 }
 
 bool IsPictureStatic(HWND window)
 {
     if (!IsStatic(window))
         return false;
-    const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & SS_TYPEMASK;
+    const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK;
     return type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
 }
 

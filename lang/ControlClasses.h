@@ -5,9 +5,6 @@
 
 #include "framework/Strings.h"
 
-// The window's class name; empty for a null or destroyed window.
-CString GetWindowClassName(HWND window);
-
 bool IsButton(HWND window);   // "Button": push buttons, check boxes, radios, group boxes
 bool IsStatic(HWND window);   // "Static": labels, pictures, links
 bool IsListView(HWND window); // "SysListView32"

@@ -191,7 +191,7 @@ std::wstring IniText::Decode(const std::string& raw, bool& readable) const
     case Encoding::Utf8:
     case Encoding::Utf8Marked:
         readable = fw::WidenUtf8(raw, text);
-        return readable ? text : fw::WidenUtf8(raw);
+        return readable ? text : fw::Wide(raw);
     case Encoding::Utf16:
     case Encoding::Utf16Swapped: {
         std::string bytes = raw;

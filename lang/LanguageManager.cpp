@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/DateFormat.h"
 #include "framework/TextCodec.h"
 #include "lang/LanguageName.h"
 #include "model/AppIdentity.h"
@@ -10,12 +11,15 @@ namespace {
 
 const char kEnglish[] = "english";
 const char kTranslatorSection[] = "Translator";
+// The locale whose names and date order the language's dates take.
+const char kLocaleKey[] = "Locale";
+const char kEnglishLocale[] = "en-US";
 
 // UTF-8 names compared without regard to case.
 bool EqualNoCase(const CString& a, const CString& b)
 {
-    const std::wstring wideA = fw::WidenUtf8(a);
-    const std::wstring wideB = fw::WidenUtf8(b);
+    const std::wstring wideA = fw::Wide(a);
+    const std::wstring wideB = fw::Wide(b);
     return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
@@ -88,6 +92,7 @@ bool LanguageManager::SetLanguage(const CString& name)
     Pass pass(*this);
     for (int index = 0; index < 3; ++index)
         GetTranslatorInfo(index);
+    fw::SetDateLocale(GetLocaleName());
     return true;
 }
 
@@ -111,13 +116,29 @@ bool LanguageManager::WriteString(const CString& section, const CString& key,
 
 CString LanguageManager::LookupText(const CString& section, int n, const CString& defaultText) const
 {
-    const CString text = ReadString(section, NumberedKey(n));
+    const CString key = NumberedKey(n);
+    CString text = ReadString(section, key);
+    // A text the translation lacks is shown as english.lng has it (the
+    // built-in text), not as the language shown before had it.
+    if (text.empty() && HasLanguage() && !IsEnglish()) {
+        Pass pass(*this);
+        text = english_.Read(section, key);
+    }
     return text.empty() ? defaultText : text;
 }
 
 bool LanguageManager::StoreText(const CString& section, int n, const CString& text) const
 {
     return WriteString(section, NumberedKey(n), text);
+}
+
+CString LanguageManager::GetLocaleName() const
+{
+    if (!HasLanguage())
+        return CString();
+    Pass pass(*this);
+    WriteString(kTranslatorSection, kLocaleKey, kEnglishLocale);
+    return ReadString(kTranslatorSection, kLocaleKey);
 }
 
 CString LanguageManager::GetTranslatorInfo(int index) const

@@ -12,7 +12,8 @@
 // translation pass), and only when a text in it differs from the one shown.
 //
 // Sections and keys:
-//   "Translator"                  ID_0 name, ID_1 contact, ID_2 date
+//   "Translator"                  ID_0 name, ID_1 contact, ID_2 date, Locale the
+//                                 locale of its dates ("de-DE")
 //   "DialogID_<dialog id>"        ID_0 caption, ID_<control id> buttons/statics
 //   "<section> - PageNo_<index>"  a property page of a sheet in <section>
 //   "<section> - ListCtrlID_<id>" ID_<row>, ID_<1000 + column> header texts
@@ -54,13 +55,19 @@ public:
     // Writes into english.lng whatever the current language; false when there
     // is no current language, the key is empty, or the write fails.
     bool WriteString(const CString& section, const CString& key, const CString& value) const;
-    // ReadString of "ID_<n>", or the default when that is empty.
+    // ReadString of "ID_<n>"; for another language than english, when its
+    // file lacks the text, english.lng's; the default when both are empty.
     CString LookupText(const CString& section, int n, const CString& defaultText) const;
     // WriteString of "ID_<n>".
     bool StoreText(const CString& section, int n, const CString& text) const;
     // 0 translator, 1 contact, 2 date: writes the built-in value into
     // english.lng and answers the current language's value. Empty otherwise.
     CString GetTranslatorInfo(int index) const;
+    // The locale the language names for its dates ("de-DE"): english.lng gets
+    // the built-in one; empty when the language's file names none (dates then
+    // take the user's locale). SetLanguage makes it the program's date locale
+    // (framework/DateFormat.h).
+    CString GetLocaleName() const;
 
     // ---- Windows (WindowTranslation.cpp, ListTranslation.cpp) ----
 

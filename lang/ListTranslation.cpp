@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "framework/TextCodec.h"
+#include "framework/WindowText.h"
 #include "lang/ControlClasses.h"
 
 // The messages in which combo boxes and list boxes differ.
@@ -55,44 +57,39 @@ CString NumberedKey(int n)
 // An owner-drawn list without the has-strings style keeps data, not texts.
 bool HoldsStrings(HWND control, const StringListMessages& kind)
 {
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
     return !(style & kind.ownerDrawStyles) || (style & kind.hasStringsStyle);
 }
 
 CString StringListItem(HWND control, const StringListMessages& kind, int index)
 {
-    const LRESULT length = SendMessageA(control, kind.getTextLen, index, 0);
-    if (length <= 0)
-        return CString();
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    if (SendMessageA(control, kind.getText, index, reinterpret_cast<LPARAM>(text.data())) <= 0)
-        return CString();
-    return text.data();
+    return fw::GetItemText(control, kind.getTextLen, kind.getText, index);
 }
 
 CString ListViewItem(HWND listView, int row)
 {
-    char text[kItemTextCapacity] = {};
-    LVITEMA item = {};
+    wchar_t text[kItemTextCapacity] = {};
+    LVITEMW item = {};
     item.iSubItem = 0;
     item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    SendMessageA(listView, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    text[sizeof(text) - 1] = '\0';
-    return text;
+    item.cchTextMax = kItemTextCapacity;
+    SendMessageW(listView, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    text[kItemTextCapacity - 1] = L'\0';
+    return fw::Utf8(text);
 }
 
 void SetListViewItem(HWND listView, int row, const CString& text)
 {
-    LVITEMA item = {};
+    std::wstring wide = fw::Wide(text);
+    LVITEMW item = {};
     item.iSubItem = 0;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(listView, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    item.pszText = &wide[0];
+    SendMessageW(listView, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
 int HeaderCount(HWND header)
 {
-    return IsAlive(header) ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    return IsAlive(header) ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
 } // namespace
@@ -114,12 +111,12 @@ bool LanguageManager::TranslateStringList(bool exportTexts, const CString& secti
 {
     if (!IsAlive(control) || !HasLanguage() || !HoldsStrings(control, kind))
         return false;
-    if (SendMessageA(control, kind.getCount, 0, 0) <= 0)
+    if (SendMessageW(control, kind.getCount, 0, 0) <= 0)
         return false;
     Pass pass(*this);
-    const LRESULT selection = SendMessageA(control, kind.getCurSel, 0, 0);
+    const LRESULT selection = SendMessageW(control, kind.getCurSel, 0, 0);
     const CString itemSection = ItemSection(kind.sectionFormat, section, controlId);
-    for (int index = 0; index < SendMessageA(control, kind.getCount, 0, 0); ++index) {
+    for (int index = 0; index < SendMessageW(control, kind.getCount, 0, 0); ++index) {
         const CString text = StringListItem(control, kind, index);
         if (HasNothingToTranslate(text))
             continue;
@@ -129,11 +126,10 @@ bool LanguageManager::TranslateStringList(bool exportTexts, const CString& secti
         const CString translated = ReadString(itemSection, key);
         if (translated.empty())
             continue;
-        SendMessageA(control, kind.deleteString, index, 0);
-        SendMessageA(control, kind.insertString, index,
-                     reinterpret_cast<LPARAM>(translated.c_str()));
+        SendMessageW(control, kind.deleteString, index, 0);
+        fw::SendTextMessage(control, kind.insertString, static_cast<WPARAM>(index), translated);
     }
-    SendMessageA(control, kind.setCurSel, static_cast<WPARAM>(selection), 0);
+    SendMessageW(control, kind.setCurSel, static_cast<WPARAM>(selection), 0);
     return true;
 }
 
@@ -142,12 +138,12 @@ bool LanguageManager::TranslateListCtrl(bool exportTexts, const CString& section
 {
     if (!IsAlive(listView) || !HasLanguage())
         return false;
-    HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(listView, LVM_GETHEADER, 0, 0));
     if (HeaderCount(header) < 1)
         return false;
     Pass pass(*this);
     const CString itemSection = ItemSection("%s - ListCtrlID_%d", section, controlId);
-    for (int row = 0; row < SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0); ++row) {
+    for (int row = 0; row < SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0); ++row) {
         const CString text = ListViewItem(listView, row);
         if (HasNothingToTranslate(text))
             continue;
@@ -166,27 +162,31 @@ bool LanguageManager::TranslateListCtrl(bool exportTexts, const CString& section
 void LanguageManager::TranslateHeaderItem(bool exportTexts, const CString& itemSection, HWND header,
                                           int column) const
 {
-    char text[kHeaderTextCapacity] = {};
-    HDITEMA item = {};
+    wchar_t text[kHeaderTextCapacity] = {};
+    HDITEMW item = {};
     item.mask = HDI_TEXT;
     item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    if (!SendMessageA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&item)))
+    item.cchTextMax = kHeaderTextCapacity;
+    if (!SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&item)))
         return;
-    text[sizeof(text) - 1] = '\0';
-    if (HasNothingToTranslate(text))
+    text[kHeaderTextCapacity - 1] = L'\0';
+    const CString shown = fw::Utf8(text);
+    if (HasNothingToTranslate(shown))
         return;
     const CString key = NumberedKey(1000 + column);
     if (exportTexts)
-        WriteString(itemSection, key, text);
+        WriteString(itemSection, key, shown);
     const CString translated = ReadString(itemSection, key);
     if (translated.empty())
         return;
-    // A translation longer than the header's buffer is cut to fit it.
-    const size_t length = std::min(translated.size(), sizeof(text) - 1);
-    translated.copy(text, length);
-    text[length] = '\0';
+    // A translation longer than the header's buffer is cut to fit it, never
+    // inside a character.
+    std::wstring wide = fw::Wide(translated);
+    size_t length = std::min<size_t>(wide.size(), kHeaderTextCapacity - 1);
+    if (length < wide.size() && length > 0 && IS_HIGH_SURROGATE(wide[length - 1]))
+        --length;
+    wide.resize(length);
     item.mask = HDI_TEXT;
-    item.pszText = text;
-    SendMessageA(header, HDM_SETITEMA, column, reinterpret_cast<LPARAM>(&item));
+    item.pszText = &wide[0];
+    SendMessageW(header, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&item));
 }

@@ -3,17 +3,15 @@
 #include <cstdio>
 
 #include "framework/Menu.h"
+#include "framework/TextCodec.h"
+#include "framework/WindowText.h"
 #include "lang/ControlClasses.h"
 
 namespace {
 
-const int kMenuTextCapacity = 256;
-
 CString MenuItemText(HMENU menu, int position)
 {
-    char text[kMenuTextCapacity] = {};
-    const int length = GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
-    return length > 0 ? CString(text) : CString();
+    return fw::GetMenuString(menu, static_cast<UINT>(position), MF_BYPOSITION);
 }
 
 CString MenuSection(int menuId)
@@ -33,21 +31,23 @@ CString SubmenuKey(int firstCommand)
 // A popup item's text changes; its submenu, state and data stay as they are.
 void SetMenuItemText(HMENU menu, int position, const CString& text)
 {
-    MENUITEMINFOA info = {};
+    std::wstring wide = fw::Wide(text);
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_STRING;
-    info.dwTypeData = const_cast<char*>(text.c_str());
-    SetMenuItemInfoA(menu, position, TRUE, &info);
+    info.dwTypeData = &wide[0];
+    SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
 }
 
 } // namespace
 
 bool LanguageManager::HasNoItemData(HMENU menu, int position)
 {
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_DATA;
-    return GetMenuItemInfoA(menu, position, TRUE, &info) && info.dwItemData == 0;
+    return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) &&
+           info.dwItemData == 0;
 }
 
 bool LanguageManager::TranslateMenu(bool exportTexts, HMENU menu, int menuId) const
@@ -85,8 +85,8 @@ bool LanguageManager::TranslateMenu(bool exportTexts, HMENU menu, int menuId) co
         if (exportTexts)
             StoreText(section, id, proper);
         const CString translated = LookupText(section, id, proper) + suffix;
-        ModifyMenuA(menu, position, MF_BYPOSITION | MF_STRING, static_cast<UINT_PTR>(id),
-                    translated.c_str());
+        ModifyMenuW(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING,
+                    static_cast<UINT_PTR>(id), fw::Wide(translated).c_str());
     }
     return true;
 }

@@ -81,7 +81,7 @@ void ModulePath::OverrideModuleFileName(const std::wstring& fullPath)
 
 void ModulePath::OverrideModuleFileName(const std::string& utf8FullPath)
 {
-    OverriddenModuleFileName() = fw::WidenUtf8(utf8FullPath);
+    OverriddenModuleFileName() = fw::Wide(utf8FullPath);
 }
 
 void ModulePath::ResetModuleFileName()

@@ -4,9 +4,10 @@
 #include <prsht.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "framework/PropertySheet.h"
+#include "framework/TextCodec.h"
+#include "framework/WindowText.h"
 #include "lang/ControlClasses.h"
 
 namespace {
@@ -23,12 +24,7 @@ bool IsAlive(HWND window)
 
 CString WindowText(HWND window)
 {
-    const int length = GetWindowTextLengthA(window);
-    if (length <= 0)
-        return CString();
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    return CString(text.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+    return fw::GetWindowText(window);
 }
 
 CString DialogSection(int dialogId)
@@ -46,15 +42,15 @@ CString PageSection(const CString& section, int pageIndex)
 }
 
 // The translated mark lives in a window property named by an atom of ours.
-LPCSTR TranslatedMark()
+LPCWSTR TranslatedMark()
 {
-    static const ATOM atom = GlobalAddAtomA("Velindra.Translated");
-    return MAKEINTATOM(atom);
+    static const ATOM atom = GlobalAddAtomW(L"Velindra.Translated");
+    return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom));
 }
 
 void MarkTranslated(HWND window)
 {
-    SetPropA(window, TranslatedMark(), reinterpret_cast<HANDLE>(1));
+    SetPropW(window, TranslatedMark(), reinterpret_cast<HANDLE>(1));
 }
 
 CPropertySheet* PropertySheetOf(HWND window)
@@ -70,13 +66,14 @@ bool IsPropertyPage(HWND window)
 // A page's caption is its tab's text; a sheet without a tab control has none.
 void SetPageCaption(HWND page, int pageIndex, const CString& caption)
 {
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(GetParent(page), PSM_GETTABCONTROL, 0, 0));
+    HWND tabs = reinterpret_cast<HWND>(SendMessageW(GetParent(page), PSM_GETTABCONTROL, 0, 0));
     if (!IsAlive(tabs))
         return;
-    TCITEMA item = {};
+    std::wstring text = fw::Wide(caption);
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(tabs, TCM_SETITEMA, static_cast<WPARAM>(pageIndex),
+    item.pszText = &text[0];
+    SendMessageW(tabs, TCM_SETITEMW, static_cast<WPARAM>(pageIndex),
                  reinterpret_cast<LPARAM>(&item));
 }
 
@@ -84,7 +81,7 @@ void SetPageCaption(HWND page, int pageIndex, const CString& caption)
 
 bool LanguageManager::WasTranslated(HWND window)
 {
-    return IsAlive(window) && GetPropA(window, TranslatedMark()) != nullptr;
+    return IsAlive(window) && GetPropW(window, TranslatedMark()) != nullptr;
 }
 
 bool LanguageManager::TranslateDialog(bool exportTexts, bool ownCaption, CWnd* window, int dialogId,
@@ -127,7 +124,7 @@ void LanguageManager::TranslateCaption(bool exportTexts, HWND window, int pageIn
     if (IsPropertyPage(window))
         SetPageCaption(window, pageIndex, caption);
     else
-        SetWindowTextA(window, caption.c_str());
+        fw::SetWindowText(window, caption);
 }
 
 void LanguageManager::TranslateChild(bool exportTexts, HWND child, int dialogId,
@@ -175,7 +172,7 @@ bool LanguageManager::TranslateWindowText(const CString& section, int controlId,
     const CString text = LookupText(section, controlId, CString());
     if (text.empty())
         return false;
-    SetWindowTextA(control, text.c_str());
+    fw::SetWindowText(control, text);
     return true;
 }
 
@@ -193,7 +190,7 @@ bool LanguageManager::IsTranslatable(HWND control)
     const int id = GetDlgCtrlID(control);
     if (id == -1 || id == 65535)
         return false;
-    if (GetWindowLongPtrA(control, GWLP_USERDATA) != 0 || IsPictureStatic(control))
+    if (GetWindowLongPtrW(control, GWLP_USERDATA) != 0 || IsPictureStatic(control))
         return false;
     if (IsListView(control) || IsComboBox(control) || IsListBox(control))
         return true;
@@ -208,7 +205,7 @@ bool LanguageManager::IsTranslatable(CWnd* control)
 void LanguageManager::ExcludeFromTranslation(HWND control)
 {
     if (IsAlive(control))
-        SetWindowLongPtrA(control, GWLP_USERDATA, 1);
+        SetWindowLongPtrW(control, GWLP_USERDATA, 1);
 }
 
 void LanguageManager::ExcludeFromTranslation(CWnd* control)

@@ -20,14 +20,14 @@ const char kEnglish[] = "english";
 // shows and comes back as it is.
 int AddName(HWND list, const CString& name)
 {
-    const std::wstring wide = fw::WidenUtf8(name);
+    const std::wstring wide = fw::Wide(name);
     return static_cast<int>(
         ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 int FindName(HWND list, const CString& name)
 {
-    const std::wstring wide = fw::WidenUtf8(name);
+    const std::wstring wide = fw::Wide(name);
     return static_cast<int>(::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(wide.c_str())));
 }

@@ -1,5 +1,6 @@
 #include "pages/WizardPage.h"
 
+#include "framework/TextCodec.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "res/resource.h"
@@ -43,7 +44,7 @@ CWizardPage::~CWizardPage()
 BOOL CWizardPage::OnSetActive()
 {
     // Posted: the sheet sets its buttons once the page change is complete.
-    ::PostMessageA(::GetParent(m_hWnd), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons_));
+    ::PostMessageW(::GetParent(m_hWnd), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons_));
     Translate();
     ReloadSideBitmap();
     FitIcon();
@@ -54,15 +55,16 @@ void CWizardPage::Translate()
 {
     // The export reaches english.lng on the page window's first translation
     // only, while it still shows its built-in texts.
-    title_ = GetWindowText();
+    CString title = GetWindowText();
     if (LanguageManager* language = AppLanguageManager()) {
         CString section;
         language->TranslateDialog(true, true, this, static_cast<int>(GetTemplateId()), 0, section);
-        title_ = language->LookupText(section, 0, title_);
+        title = language->LookupText(section, 0, title);
     }
     // A wizard shows its step's caption as its title, not on a tab; posted,
     // because the sheet puts the untranslated caption there after this.
-    ::PostMessageA(::GetParent(m_hWnd), PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>(title_.c_str()));
+    title_ = fw::Wide(title);
+    ::PostMessageW(::GetParent(m_hWnd), PSM_SETTITLEW, 0, reinterpret_cast<LPARAM>(title_.c_str()));
 }
 
 void CWizardPage::ReloadSideBitmap()
@@ -87,15 +89,15 @@ void CWizardPage::FitIcon()
     const int size = fw::ScaleToDpi(kIconSize, layout::LayoutDpi(m_hWnd));
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child && !icon_;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if ((::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+        if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
             continue;
-        auto shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+        auto shown = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
         ICONINFO info{};
         BITMAP picture{};
         if (!shown || !::GetIconInfo(shown, &info))
             continue;
         const bool fits =
-            ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(picture), &picture) &&
+            ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(picture), &picture) &&
             picture.bmWidth == size;
         for (HBITMAP part : {info.hbmColor, info.hbmMask})
             if (part)
@@ -104,7 +106,7 @@ void CWizardPage::FitIcon()
             return;
         icon_ = static_cast<HICON>(::CopyImage(shown, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
         if (icon_)
-            ::SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     }
 }
 

@@ -39,7 +39,7 @@ private:
     void FitIcon();
 
     CStatic picture_;   // 1031
-    std::string title_; // the step's caption in the language in force
+    std::wstring title_; // the step's caption in the language in force, as posted
     DWORD buttons_;
     HICON icon_ = nullptr; // made by FitIcon
 };

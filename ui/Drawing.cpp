@@ -16,15 +16,11 @@ BYTE Channel(double value)
     return static_cast<BYTE>(static_cast<int>(value) & 0xFF);
 }
 
-SIZE MeasureText(HFONT font, const char* text)
+SIZE MeasureText(HFONT font, const std::string& text)
 {
-    SIZE size{0, 0};
-    if (!text)
-        return size;
     CClientDC screen(nullptr);
     fw::SelectGuard select(screen, font);
-    ::GetTextExtentPoint32A(screen, text, ::lstrlenA(text), &size);
-    return size;
+    return screen.GetTextExtent(text);
 }
 
 // A line of the given thickness along the inside of every side of r.
@@ -143,21 +139,21 @@ void DrawPageFrame(CWnd* page, int row1, int row2, int row3)
     }
 }
 
-int GetTextWidth(HFONT font, const char* text)
+int GetTextWidth(HFONT font, const std::string& text)
 {
     return MeasureText(font, text).cx;
 }
 
-int GetTextHeight(HFONT font, const char* text)
+int GetTextHeight(HFONT font, const std::string& text)
 {
     return MeasureText(font, text).cy;
 }
 
 bool IsWindowsVersion5OrLater()
 {
-    OSVERSIONINFOEXA info{};
+    OSVERSIONINFOEXW info{};
     info.dwOSVersionInfoSize = sizeof(info);
-    if (!::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info)))
+    if (!::GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info)))
         return false;
     return info.dwMajorVersion >= 5;
 }

@@ -4,6 +4,8 @@
 // frames with lightened corners, and thin separator bands.
 #include <windows.h>
 
+#include <string>
+
 #include "framework/Dpi.h"
 
 class CDC;
@@ -30,7 +32,8 @@ bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFr
 // three separator rows (0 = none), given at 96 dpi and drawn at the page's scale.
 void DrawPageFrame(CWnd* page, int row1, int row2, int row3);
 
-int GetTextWidth(HFONT font, const char* text);
-int GetTextHeight(HFONT font, const char* text);
+// The size of a text (UTF-8) in a font, measured on the screen.
+int GetTextWidth(HFONT font, const std::string& text);
+int GetTextHeight(HFONT font, const std::string& text);
 
 bool IsWindowsVersion5OrLater();

@@ -39,7 +39,7 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
     images_ = images;
     shapes_.DeleteObject();
     dpi_ = fw::Dpi(layout::LayoutDpi(::GetParent(m_hWnd)));
-    CreateDefaultGuiFont(font_, dpi_.Value());
+    CreateShellFont(font_, dpi_.Value());
 
     for (const std::string& text : *texts)
         AddString(text);
@@ -67,7 +67,7 @@ void CIconListBox::ApplyDpi(int dpi, CImageList* images)
     dpi_ = fw::Dpi(dpi);
     images_ = images;
     shapes_.DeleteObject(); // the pictures' shapes at the new size
-    CreateDefaultGuiFont(font_, dpi_.Value());
+    CreateShellFont(font_, dpi_.Value());
     ReadIconSize();
     for (int i = 0; i < GetCount(); ++i) {
         MEASUREITEMSTRUCT item{};
@@ -187,7 +187,7 @@ bool CIconListBox::PrepareShapes()
         HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
         for (int index = 0; index < count; ++index) {
             if (HICON icon = images_->ExtractIcon(index)) {
-                ::DrawStateA(dc, black, nullptr, reinterpret_cast<LPARAM>(icon), 0,
+                ::DrawStateW(dc, black, nullptr, reinterpret_cast<LPARAM>(icon), 0,
                              index * iconWidth_, 0, iconWidth_, iconHeight_, DST_ICON | DSS_MONO);
                 ::DestroyIcon(icon);
             }

@@ -18,21 +18,21 @@ bool IsPopupId(UINT id)
     return id == UINT(-1) || id == 0xFFFF;
 }
 
-bool ReadTypeAndData(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info)
+bool ReadTypeAndData(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOW* info)
 {
-    *info = MENUITEMINFOA{};
+    *info = MENUITEMINFOW{};
     info->cbSize = sizeof(*info);
     info->fMask = MIIM_FTYPE | MIIM_DATA;
-    return ::GetMenuItemInfoA(menu, item, byPosition, info) != FALSE;
+    return ::GetMenuItemInfoW(menu, item, byPosition, info) != FALSE;
 }
 
 void SetItemData(HMENU menu, int position, ULONG_PTR data)
 {
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_DATA;
     info.dwItemData = data;
-    ::SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+    ::SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
 }
 
 COLORREF SystemColor(int index)
@@ -90,8 +90,8 @@ void IconMenu::CreateScaledObjects()
     gutterPen_.CreatePen(PS_INSIDEFRAME, line, gutterColor_);
     selectionPen_.CreatePen(PS_INSIDEFRAME, line, SystemColor(COLOR_HIGHLIGHT));
     menuPen_.CreatePen(PS_INSIDEFRAME, line, SystemColor(COLOR_MENU));
-    CreateDefaultGuiFont(font_, dpi_.Value());
-    CreateDefaultGuiFont(boldFont_, dpi_.Value(), FW_BOLD);
+    CreateShellFont(font_, dpi_.Value());
+    CreateShellFont(boldFont_, dpi_.Value(), FW_BOLD);
 }
 
 int IconMenu::BuildIconMenu(UINT bitmapId, COLORREF mask, int dpi)
@@ -135,10 +135,10 @@ bool IconMenu::LoadPictures(UINT bitmapId, COLORREF mask)
 
 bool IconMenu::LoadCheckMark()
 {
-    auto mark = static_cast<HBITMAP>(::LoadImageA(nullptr, MAKEINTRESOURCEA(kCheckMarkBitmap),
+    auto mark = static_cast<HBITMAP>(::LoadImageW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap),
                                                   IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
     BITMAP info{};
-    bool measured = mark && ::GetObjectA(mark, sizeof(info), &info) != 0;
+    bool measured = mark && ::GetObjectW(mark, sizeof(info), &info) != 0;
     if (mark)
         ::DeleteObject(mark);
     if (!measured || info.bmWidth <= 0)
@@ -223,8 +223,8 @@ void IconMenu::MeasureTexts()
         std::string accelerator;
         if (SplitMenuText(text, &part, &accelerator))
             widestAccelerator =
-                std::max(widestAccelerator, GetTextWidth(font, accelerator.c_str()));
-        textWidth_ = std::max(textWidth_, GetTextWidth(font, part.c_str()));
+                std::max(widestAccelerator, GetTextWidth(font, accelerator));
+        textWidth_ = std::max(textWidth_, GetTextWidth(font, part));
     }
     if (widestAccelerator > 0) {
         acceleratorOffset_ = textWidth_ + dpi_(kAcceleratorGap);
@@ -239,10 +239,10 @@ bool IconMenu::AttachItemRecord(int position, IconMenuItem* record)
 {
     if (position < 0 || position >= GetMenuItemCount())
         return false;
-    MENUITEMINFOA old{};
+    MENUITEMINFOW old{};
     if (!ReadTypeAndData(m_hMenu, static_cast<UINT>(position), TRUE, &old))
         return false;
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_DATA;
     info.dwItemData = reinterpret_cast<ULONG_PTR>(record);
@@ -250,12 +250,12 @@ bool IconMenu::AttachItemRecord(int position, IconMenuItem* record)
         info.fMask |= MIIM_FTYPE;
         info.fType = MFT_OWNERDRAW | (old.fType & MFT_SEPARATOR);
     }
-    return ::SetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info) != FALSE;
+    return ::SetMenuItemInfoW(m_hMenu, static_cast<UINT>(position), TRUE, &info) != FALSE;
 }
 
 IconMenuItem* IconMenu::RecordAt(int position) const
 {
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     if (!m_hMenu || !ReadTypeAndData(m_hMenu, static_cast<UINT>(position), TRUE, &info))
         return nullptr;
     if (!(info.fType & MFT_OWNERDRAW) && !IsOwnOwner())
@@ -270,7 +270,7 @@ const IconMenuItem* IconMenu::GetItemRecord(int position) const
 
 IconMenuItem* IconMenu::FindCommandRecord(UINT commandId) const
 {
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     if (!m_hMenu || !ReadTypeAndData(m_hMenu, commandId, FALSE, &info))
         return nullptr;
     if (!(info.fType & MFT_OWNERDRAW))

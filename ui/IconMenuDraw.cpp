@@ -174,7 +174,7 @@ void IconMenu::DrawSilhouette(HDC dc, const CImageList& list, int picture, HBRUS
     HICON icon = list.ExtractIcon(picture);
     if (!icon)
         return;
-    ::DrawStateA(dc, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx,
+    ::DrawStateW(dc, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx,
                  size.cy, DST_ICON | DSS_MONO);
     ::DestroyIcon(icon);
 }

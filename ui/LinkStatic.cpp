@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "framework/Dc.h"
+#include "framework/TextCodec.h"
 
 namespace {
 
@@ -33,16 +34,17 @@ void OpenWithShell(HWND owner, const char* target)
         g_opener(owner, target);
         return;
     }
-    // The "open" verb as ShellExecuteA has it, but a target the shell cannot
+    // The "open" verb as ShellExecute has it, but a target the shell cannot
     // open fails silently instead of showing the shell's error box.
-    SHELLEXECUTEINFOA info{};
+    const std::wstring file = fw::Wide(target);
+    SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_FLAG_NO_UI;
     info.hwnd = owner;
-    info.lpVerb = "open";
-    info.lpFile = target;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
     info.nShow = SW_SHOW;
-    ::ShellExecuteExA(&info);
+    ::ShellExecuteExW(&info);
 }
 
 BEGIN_MESSAGE_MAP(CLinkStatic, CStatic)
@@ -56,7 +58,7 @@ ON_MESSAGE(WM_KILLFOCUS, OnFocusChange)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CLinkStatic::CLinkStatic() : cursor_(::LoadCursorA(nullptr, MAKEINTRESOURCEA(kHandCursorId)))
+CLinkStatic::CLinkStatic() : cursor_(::LoadCursorW(nullptr, MAKEINTRESOURCEW(kHandCursorId)))
 {
     background_.CreateSolidBrush(backgroundColor_);
 }
@@ -153,12 +155,11 @@ RECT CLinkStatic::TextRect() const
 {
     const RECT client = GetClientRect();
     RECT text = client;
-    HDC dc = ::GetDC(m_hWnd);
     {
+        CClientDC dc(m_hWnd);
         fw::SelectGuard font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-        ::DrawTextA(dc, GetWindowText().c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+        dc.DrawText(GetWindowText(), &text, DT_CALCRECT | DT_SINGLELINE);
     }
-    ::ReleaseDC(m_hWnd, dc);
     const int width = std::min<int>(text.right - text.left, client.right);
     const LONG_PTR align = GetStyle() & SS_TYPEMASK;
     const int left = align == SS_CENTER  ? (client.right - width) / 2

@@ -47,7 +47,7 @@ bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi)
         return false;
     }
     DIBSECTION section{};
-    if (::GetObjectA(loaded, sizeof(section), &section) != sizeof(section))
+    if (::GetObjectW(loaded, sizeof(section), &section) != sizeof(section))
         return false;
     const BITMAP& info = section.dsBm;
     const bool filler = info.bmWidthBytes != info.bmWidth * 3;

@@ -13,15 +13,15 @@ namespace {
 
 constexpr int kScales[] = {100, 150, 200};
 
-const char* ResourceType(int scale)
+const wchar_t* ResourceType(int scale)
 {
-    return scale == 150 ? "PNG150" : "PNG200";
+    return scale == 150 ? L"PNG150" : L"PNG200";
 }
 
 bool HasScale(UINT resourceId, int scale)
 {
-    const char* type = scale == 100 ? MAKEINTRESOURCEA(2) /* RT_BITMAP */ : ResourceType(scale);
-    return ::FindResourceA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId), type) != nullptr;
+    const wchar_t* type = scale == 100 ? MAKEINTRESOURCEW(2) /* RT_BITMAP */ : ResourceType(scale);
+    return ::FindResourceW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId), type) != nullptr;
 }
 
 // COM for the calls of one decoding, on whatever terms the thread already has.
@@ -183,7 +183,7 @@ HBITMAP Stretch(HBITMAP from, const BITMAP& size, int width, int height)
 HBITMAP LoadPng(UINT resourceId, int scale)
 {
     HMODULE module = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resourceId), ResourceType(scale));
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), ResourceType(scale));
     HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
     const void* data = loaded ? ::LockResource(loaded) : nullptr;
     const DWORD size = found ? ::SizeofResource(module, found) : 0;
@@ -209,7 +209,7 @@ HBITMAP SourceFor(UINT resourceId, int baseWidth, int width)
 HBITMAP Resize(HBITMAP source, bool bottomUp, int width, int height)
 {
     DIBSECTION from{};
-    if (::GetObjectA(source, sizeof(from), &from) != sizeof(from) || !from.dsBm.bmBits ||
+    if (::GetObjectW(source, sizeof(from), &from) != sizeof(from) || !from.dsBm.bmBits ||
         from.dsBm.bmBitsPixel != 24 || width <= 0 || height <= 0)
         return nullptr;
     return from.dsBm.bmWidth >= width ? Shrink(from, bottomUp, width, height)
@@ -237,7 +237,7 @@ HBITMAP LoadScaledBitmap(UINT resourceId, int dpi)
     if (scale != 100)
         if (HBITMAP picture = LoadPng(resourceId, scale))
             return picture;
-    return static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId),
+    return static_cast<HBITMAP>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId),
                                              IMAGE_BITMAP, 0, 0,
                                              LR_CREATEDIBSECTION | LR_DEFAULTSIZE));
 }
@@ -246,7 +246,7 @@ HBITMAP LoadSizedBitmap(UINT resourceId, int dpi)
 {
     HBITMAP base = LoadScaledBitmap(resourceId, fw::kDefaultDpi);
     BITMAP size{};
-    if (dpi == fw::kDefaultDpi || !base || !::GetObjectA(base, sizeof(size), &size))
+    if (dpi == fw::kDefaultDpi || !base || !::GetObjectW(base, sizeof(size), &size))
         return base;
     const int width = fw::ScaleToDpi(size.bmWidth, dpi);
     const int height = fw::ScaleToDpi(size.bmHeight, dpi);

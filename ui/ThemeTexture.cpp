@@ -10,7 +10,7 @@ using EnableTextureFunction = HRESULT(WINAPI*)(HWND, DWORD);
 void DisableThemeTexture(HWND window)
 {
     // Only a theme library that is already loaded can have put a texture on.
-    HMODULE themes = ::GetModuleHandleA("uxtheme.dll");
+    HMODULE themes = ::GetModuleHandleW(L"uxtheme.dll");
     if (!themes || !window)
         return;
     auto enable = reinterpret_cast<EnableTextureFunction>(

@@ -4,8 +4,12 @@
 // window shows every text of the language in force (the wizard its step's
 // caption as its title), each fits its control with unique access keys, and
 // the translation's file stays as it was.
+#include <algorithm>
 #include <set>
 
+#include "framework/Dpi.h"
+#include "framework/Gdi.h"
+#include "framework/TextCodec.h"
 #include "lang/IniText.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/WindowTour.h"
@@ -23,28 +27,32 @@ namespace {
 struct Shown {
     std::set<std::string> texts;
     std::string sharedKeys;
+    std::string glyphs; // characters of the list's and the menu's items drawn as boxes
 
     // The window's text, its items (a list box's, combo box's or tab
     // control's) and those of every window inside it.
     void AddWindow(HWND window, bool inside = true)
     {
         texts.insert(TextOf(window));
-        char kind[64] = {}, text[1024] = {};
-        ::GetClassNameA(window, kind, sizeof(kind));
-        const bool tabs = lstrcmpiA(kind, WC_TABCONTROLA) == 0,
-                   list = lstrcmpiA(kind, "ListBox") == 0;
+        wchar_t kind[64] = {}, text[1024] = {};
+        ::GetClassNameW(window, kind, 64);
+        const bool tabs = lstrcmpiW(kind, WC_TABCONTROLW) == 0,
+                   list = lstrcmpiW(kind, L"ListBox") == 0;
         const UINT count = tabs ? TCM_GETITEMCOUNT : list ? LB_GETCOUNT : CB_GETCOUNT;
-        for (int i = 0; (tabs || list || lstrcmpiA(kind, "ComboBox") == 0) &&
-                        i < ::SendMessageA(window, count, 0, 0);
+        for (int i = 0; (tabs || list || lstrcmpiW(kind, L"ComboBox") == 0) &&
+                        i < ::SendMessageW(window, count, 0, 0);
              ++i) {
-            TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
-            text[0] = '\0';
+            TCITEMW item{TCIF_TEXT, 0, 0, text, 1024, 0, 0};
+            text[0] = L'\0';
             if (tabs)
-                ::SendMessageA(window, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-            else if (::SendMessageA(window, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) < 1024)
-                ::SendMessageA(window, list ? LB_GETTEXT : CB_GETLBTEXT, i,
+                ::SendMessageW(window, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+            else if (::SendMessageW(window, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) < 1024)
+                ::SendMessageW(window, list ? LB_GETTEXT : CB_GETLBTEXT, i,
                                reinterpret_cast<LPARAM>(text));
-            texts.insert(text);
+            texts.insert(fw::Utf8(text));
+            if (list) // the navigation list draws its items in its own font
+                glyphs += testing_support::MissingGlyphs(
+                    HFONT(::SendMessageW(window, WM_GETFONT, 0, 0)), fw::Utf8(text));
         }
         if (inside)
             ::EnumChildWindows(
@@ -55,17 +63,18 @@ struct Shown {
                 },
                 reinterpret_cast<LPARAM>(this));
     }
-    void AddMenu(const IconMenu& menu)
+    void AddMenu(const IconMenu& menu, HFONT font)
     {
-        std::set<char> keys;
+        std::set<wchar_t> keys;
         for (int position = 0; position < menu.GetMenuItemCount(); ++position)
             if (const IconMenuItem* item = menu.GetItemRecord(position)) {
                 texts.insert(item->text);
-                const char key = testing_support::Mnemonic(item->text);
+                glyphs += testing_support::MissingGlyphs(font, item->text);
+                const wchar_t key = testing_support::Mnemonic(item->text);
                 if (key && !keys.insert(key).second)
                     sharedKeys += item->text + "\n";
                 if (item->submenu)
-                    AddMenu(*item->submenu);
+                    AddMenu(*item->submenu, font);
             }
     }
     // The texts of the language file that no window shows, or empty. (A text
@@ -100,7 +109,9 @@ protected:
                 << name << " in " << in << " is titled " << TextOf(window);
         };
         EXPECT_EQ(TourFaults(*main, true, visit), "") << "in " << in;
-        shown.AddMenu(main->Menu());
+        CFont menuFont;
+        CreateShellFont(menuFont, fw::WindowDpi(main->m_hWnd));
+        shown.AddMenu(main->Menu(), menuFont);
         return shown;
     }
 
@@ -121,16 +132,16 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
     WriteSettingText(SettingLang, language);
     CreateMain();
     const Shown started = Tour(shipped, language);
-    EXPECT_EQ(started.Unseen(shipped) + started.sharedKeys, "")
-        << "shown nowhere, or menu items sharing an access key";
+    EXPECT_EQ(started.Unseen(shipped) + started.sharedKeys + started.glyphs, "")
+        << "shown nowhere, menu items sharing an access key, or characters drawn as boxes";
 
     // English picked in the Options page's list, as the user does.
     main->ShowMainWindow(MainDialog::PageOptions);
     HWND page = main->Sheet().GetPage(MainDialog::PageOptions)->m_hWnd;
     HWND list = ::GetDlgItem(page, IDC_OPT_LANGUAGE);
-    ::SendMessageA(list, CB_SETCURSEL,
-                   ::SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("english")), 0);
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE), LPARAM(list));
+    ::SendMessageW(list, CB_SETCURSEL,
+                   ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"english")), 0);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE), LPARAM(list));
     PumpLikeTheProgram();
     EXPECT_EQ(Tour(english, "english").Unseen(english), "") << "shown nowhere in English";
 
@@ -138,9 +149,13 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ShippedLanguage,
-                         ::testing::Values("german", "french", "spanish", "italian"),
+                         ::testing::Values("german", "french", "spanish", "italian", "russian",
+                                           "polish", "turkish", "portuguese-brazil", "japanese",
+                                           "chinese-simplified"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param);
+                             std::string name = info.param; // a test's name has no '-'
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
                          });
 
 } // namespace

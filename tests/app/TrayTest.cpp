@@ -19,15 +19,15 @@ class ShellRecorder {
 public:
     struct Call {
         DWORD message;
-        NOTIFYICONDATAA record;
+        NOTIFYICONDATAW record;
         BOOL result;
         bool windowAlive; // whether the record's window existed at the call
     };
     ShellRecorder()
     {
         calls.clear();
-        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAA* data) {
-            const BOOL result = ::Shell_NotifyIconA(message, data);
+        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAW* data) {
+            const BOOL result = ::Shell_NotifyIconW(message, data);
             calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
             return result;
         });
@@ -50,15 +50,15 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
     CreateMain();
     EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
     ASSERT_EQ(shell.calls.size(), 2u);
-    // Added with the record of the shell's first version, up to its
-    // 64-character tip, then switched to the other icon.
+    // Added with the record of the shell of Windows Vista and later, then
+    // switched to the other icon.
     const ShellRecorder::Call &added = shell.calls[0], &switched = shell.calls[1];
     const HICON normal = main->GetTrayIcon(MainDialog::TrayNormal);
     EXPECT_EQ(std::make_tuple(added.message, added.result, added.record.cbSize, added.record.hWnd,
-                              std::string(added.record.szTip), added.record.hIcon, switched.message,
+                              std::wstring(added.record.szTip), added.record.hIcon, switched.message,
                               switched.record.hIcon),
-              std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(offsetof(NOTIFYICONDATAA, szTip) + 64),
-                              main->m_hWnd, std::string("Velindra"), normal, DWORD(NIM_MODIFY),
+              std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(sizeof(NOTIFYICONDATAW)),
+                              main->m_hWnd, std::wstring(L"Velindra"), normal, DWORD(NIM_MODIFY),
                               main->GetTrayIcon(MainDialog::TrayPink)));
     EXPECT_NE(normal, main->GetTrayIcon(MainDialog::TrayPink));
     EXPECT_EQ(ShownMonth(), 3); // the month of the first day
@@ -152,7 +152,7 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
     ASSERT_GE(ink.first, 0);
     // Wider than the text in the menu's normal font, which its ink never exceeds.
     CFont font;
-    CreateDefaultGuiFont(font, fw::SystemDpi());
+    CreateShellFont(font, fw::SystemDpi());
     CMemoryDC memory(nullptr, 1, 1);
     fw::SelectGuard guard(memory, font);
     SIZE normal{};

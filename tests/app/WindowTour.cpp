@@ -6,7 +6,7 @@
 
 namespace main_window_testing {
 
-std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look)
+std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& look)
 {
     // The navigation list's frame is drawn over the edge of the picture stripe.
     const std::vector<testing_support::AllowedOverlap> allowed{
@@ -17,8 +17,10 @@ std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look
         ++visited;
         testing_support::CheckLayout(window, name, faults, allowed);
         testing_support::CheckMargins(window, name, faults);
-        if (mnemonics)
+        if (texts) {
             testing_support::CheckMnemonics(window, name, faults);
+            testing_support::CheckGlyphs(window, name, faults);
+        }
         if (look)
             look(name, window);
     };
@@ -33,7 +35,7 @@ std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& look
                      const std::function<void()>& open) {
         ModalScript script(controlId, {[&](HWND dialog) {
                                visit(name, dialog);
-                               ::PostMessageA(dialog, WM_COMMAND, closeId, 0);
+                               ::PostMessageW(dialog, WM_COMMAND, closeId, 0);
                            }});
         open();
     };

@@ -18,10 +18,10 @@ using WindowVisit = std::function<void(const std::string& name, HWND window)>;
 
 // Tours every window (the main window must exist; it ends hidden on the
 // Monitor page): one line per fault of their layout, a control outside its
-// window or over another, a text that does not fit, and with `mnemonics` an
-// access key two controls share; also when the tour missed a window. `visit`
-// sees each window too.
-std::string TourFaults(MainDialog& main, bool mnemonics, const WindowVisit& visit = nullptr);
+// window or over another, a text that does not fit, and with `texts` an
+// access key two controls share or a character drawn as a missing glyph;
+// also when the tour missed a window. `visit` sees each window too.
+std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& visit = nullptr);
 
 std::string Lines(const std::vector<std::string>& lines);
 

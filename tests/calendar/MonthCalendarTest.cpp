@@ -261,7 +261,7 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusRoundThe
     const Pixels focused = Pixels::Of(calendar);
     ASSERT_EQ(::GetFocus(), calendar.m_hWnd);
     CFont bold;
-    CreateDefaultGuiFont(bold, fw::kDefaultDpi, FW_BOLD);
+    CreateShellFont(bold, fw::kDefaultDpi, FW_BOLD);
     const int width = GetTextWidth(bold, "March, 2004") + 6, left = (207 - width) / 2;
     for (auto [x, y, across, dotted] : {std::tuple{left - 1, 2, false, false},
                                         {left, 2, false, true},

@@ -28,7 +28,7 @@ TEST(DrawingObjects, CreatedMovedAndDestroyedLeaveNothingBehind)
         CBrush moved(std::move(brush));
         EXPECT_TRUE(brush.IsEmpty());
         CFont font, other;
-        ASSERT_TRUE(CreateDefaultGuiFont(font, 96) && CreateDefaultGuiFont(other, 144, FW_BOLD));
+        ASSERT_TRUE(CreateShellFont(font, 96) && CreateShellFont(other, 144, FW_BOLD));
         other = std::move(font); // frees other's own font
         CClientDC screen(nullptr);
         CMemoryDC memory(screen, 20, 10);

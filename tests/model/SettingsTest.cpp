@@ -29,7 +29,7 @@ RawValue GetRaw(HKEY root, const char* path, const char* name)
 {
     RawValue raw;
     const RegKey key = RegKey::Open(root, path, KEY_READ);
-    const std::wstring wide = fw::WidenUtf8(name);
+    const std::wstring wide = fw::Wide(name);
     DWORD size = 0;
     if (!key || RegQueryValueExW(key.Get(), wide.c_str(), nullptr, nullptr, nullptr, &size))
         return raw;
@@ -121,7 +121,7 @@ TEST(Settings, TextsRoundTripInAnyScriptUpToTheBufferSize)
           std::string("\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\x89"), std::string(),
           std::string(kSettingTextBufferSize - 1, 'a')}) {
         ASSERT_TRUE(WriteSettingText(SettingLang, text));
-        EXPECT_EQ(Utf16(fw::WidenUtf8(text)), Stored("Lang").bytes);
+        EXPECT_EQ(Utf16(fw::Wide(text)), Stored("Lang").bytes);
         std::string read = "x";
         EXPECT_TRUE(reader.ReadText(SettingLang, read));
         EXPECT_EQ(text, read);

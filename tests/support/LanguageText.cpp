@@ -46,8 +46,10 @@ void AddDifferences(const LanguageText& from, const LanguageText& in, const char
 
 } // namespace
 
-LanguageText ParseLanguageText(const std::string& bytes)
+LanguageText ParseLanguageText(const std::string& file)
 {
+    const bool marked = file.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    const std::string bytes = marked ? file.substr(3) : file;
     LanguageText text;
     for (size_t start = 0, end = 0; start < bytes.size(); start = end + 1) {
         end = std::min(bytes.find_first_of("\r\n", start), bytes.size());

@@ -18,7 +18,8 @@ struct LanguageSection {
 using LanguageText = std::vector<LanguageSection>;
 
 // "[name]" starts a section, "key=value" is an entry; blanks around names and
-// values do not count; blank lines and ";" lines are skipped.
+// values do not count; blank lines and ";" lines are skipped. UTF-8 (its
+// byte-order mark skipped) or ASCII.
 LanguageText ParseLanguageText(const std::string& bytes);
 
 // One line per difference between the two: a section or key of `expected`

@@ -3,15 +3,19 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
+
+#include "framework/Gdi.h"
+#include "framework/TextCodec.h"
 
 namespace testing_support {
 namespace {
 
 std::string ClassOf(HWND window)
 {
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof(name));
-    return name;
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    return fw::Utf8(name);
 }
 
 std::string Describe(HWND control)
@@ -37,7 +41,7 @@ RECT RectIn(HWND window, HWND parent)
 UINT TextRoom(HWND control, RECT& room)
 {
     ::GetClientRect(control, &room);
-    const LONG_PTR style = ::GetWindowLongPtrA(control, GWL_STYLE);
+    const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
     if (lstrcmpiA(ClassOf(control).c_str(), "Static") == 0) {
         const LONG_PTR type = style & SS_TYPEMASK;
         const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
@@ -65,7 +69,7 @@ bool Allowed(HWND a, HWND b, const std::vector<AllowedOverlap>& allowed)
         if ((pair.first == idA && pair.second == idB) || (pair.first == idB && pair.second == idA))
             return true;
     auto buddy = [](HWND spin) {
-        return ClassOf(spin) == UPDOWN_CLASSA ? HWND(::SendMessageA(spin, UDM_GETBUDDY, 0, 0))
+        return ClassOf(spin) == UPDOWN_CLASSA ? HWND(::SendMessageW(spin, UDM_GETBUDDY, 0, 0))
                                               : nullptr;
     };
     return buddy(a) == b || buddy(b) == a;
@@ -75,16 +79,16 @@ std::vector<HWND> VisibleChildren(HWND parent)
 {
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (::GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE)
+        if (::GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE)
             children.push_back(child);
     return children;
 }
 
-void CollectMnemonics(HWND window, std::vector<std::pair<char, HWND>>& keys)
+void CollectMnemonics(HWND window, std::vector<std::pair<wchar_t, HWND>>& keys)
 {
     for (HWND child : VisibleChildren(window)) {
         RECT room{};
-        if (const char key = TextRoom(child, room) ? Mnemonic(TextOf(child)) : 0)
+        if (const wchar_t key = TextRoom(child, room) ? Mnemonic(TextOf(child)) : 0)
             keys.emplace_back(key, child);
         if (ClassOf(child) == "#32770")
             CollectMnemonics(child, keys);
@@ -101,9 +105,11 @@ bool TextFits(HWND control, std::string* reason)
     if (!layout || text.empty())
         return true;
     HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, HFONT(::SendMessageA(control, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = ::SelectObject(dc, HFONT(::SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT need{0, 0, room.right - room.left, 0};
-    ::DrawTextA(dc, text.c_str(), -1, &need, layout | DT_CALCRECT | DT_EXPANDTABS);
+    const std::wstring wide = fw::Wide(text);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &need,
+                layout | DT_CALCRECT | DT_EXPANDTABS);
     ::SelectObject(dc, old);
     ::ReleaseDC(control, dc);
     const bool fits = need.right <= room.right - room.left && need.bottom <= room.bottom - room.top;
@@ -116,9 +122,9 @@ bool TextFits(HWND control, std::string* reason)
 
 std::string TextOf(HWND window)
 {
-    char text[1024] = {};
-    ::GetWindowTextA(window, text, sizeof(text));
-    return text;
+    wchar_t text[1024] = {};
+    ::GetWindowTextW(window, text, 1024);
+    return fw::Utf8(text);
 }
 
 void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
@@ -162,14 +168,100 @@ void CheckMargins(HWND window, const std::string& name, std::vector<std::string>
         faults.push_back(name + ": the controls take " + Size(box) + " of " + Size(client));
 }
 
-char Mnemonic(const std::string& text)
+namespace {
+
+// The pixels of a character drawn alone, black on white, in a font (one
+// with linked fonts takes the glyph from whichever font has it).
+std::string GlyphPicture(HFONT font, const std::wstring& character)
 {
+    constexpr int kSide = 96;
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ::ReleaseDC(nullptr, screen);
+    std::string picture;
+    if (bitmap && bits) {
+        HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+        HGDIOBJ oldFont = ::SelectObject(dc, font);
+        RECT all{0, 0, kSide, kSide};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SetTextColor(dc, RGB(0, 0, 0));
+        ::SetBkMode(dc, TRANSPARENT);
+        ::DrawTextW(dc, character.c_str(), static_cast<int>(character.size()), &all,
+                    DT_NOPREFIX | DT_SINGLELINE);
+        ::GdiFlush();
+        picture.assign(static_cast<const char*>(bits), kSide * kSide * 4);
+        ::SelectObject(dc, oldFont);
+        ::SelectObject(dc, oldBitmap);
+    }
+    if (bitmap)
+        ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    return picture;
+}
+
+bool IsMissingGlyph(HFONT font, const std::wstring& character)
+{
+    static std::map<std::pair<HFONT, std::wstring>, bool> known;
+    const auto found = known.find({font, character});
+    if (found != known.end())
+        return found->second;
+    const std::string picture = GlyphPicture(font, character);
+    // U+0378 is assigned to no character: no font has a glyph for it.
+    const bool missing = picture == GlyphPicture(font, L"\u0378") ||
+                         picture == GlyphPicture(font, L" ");
+    known[{font, character}] = missing;
+    return missing;
+}
+
+void CheckTextGlyphs(HWND control, const std::string& name, std::vector<std::string>& faults)
+{
+    const HFONT font = HFONT(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const std::string missing = MissingGlyphs(font, TextOf(control));
+    if (!missing.empty())
+        faults.push_back(name + ": " + Describe(control) + " draws no glyph for \"" + missing +
+                         "\"");
+}
+
+} // namespace
+
+std::string MissingGlyphs(HFONT font, const std::string& utf8)
+{
+    const std::wstring text = fw::Wide(utf8);
+    std::wstring missing;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t length = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() ? 2 : 1;
+        const std::wstring character = text.substr(i, length);
+        i += length - 1;
+        if (character[0] > L' ' && character[0] != L'&' && IsMissingGlyph(font, character) &&
+            missing.find(character) == std::wstring::npos)
+            missing += character;
+    }
+    return fw::Utf8(missing);
+}
+
+void CheckGlyphs(HWND window, const std::string& name, std::vector<std::string>& faults)
+{
+    CheckTextGlyphs(window, name, faults);
+    for (HWND child : VisibleChildren(window)) {
+        CheckTextGlyphs(child, name, faults);
+        if (ClassOf(child) == "#32770")
+            CheckGlyphs(child, name + "/" + std::to_string(::GetDlgCtrlID(child)), faults);
+    }
+}
+
+wchar_t Mnemonic(const std::string& utf8)
+{
+    const std::wstring text = fw::Wide(utf8);
     for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&')
+        if (text[i] != L'&')
             continue;
-        if (text[i + 1] != '&') {
-            char key[2] = {text[i + 1], 0};
-            ::CharLowerA(key); // letters of the Windows code page too
+        if (text[i + 1] != L'&') {
+            wchar_t key[2] = {text[i + 1], 0};
+            ::CharLowerW(key); // letters of every script
             return key[0];
         }
         ++i; // "&&" is a plain ampersand
@@ -179,14 +271,14 @@ char Mnemonic(const std::string& text)
 
 void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults)
 {
-    std::vector<std::pair<char, HWND>> keys;
+    std::vector<std::pair<wchar_t, HWND>> keys;
     CollectMnemonics(window, keys);
     for (size_t i = 0; i < keys.size(); ++i)
         for (size_t j = i + 1; j < keys.size(); ++j)
             if (keys[i].first == keys[j].first)
                 faults.push_back(name + ": " + Describe(keys[i].second) + " and " +
                                  Describe(keys[j].second) + " share the key '" +
-                                 std::string(1, keys[i].first) + "'");
+                                 fw::Utf8(std::wstring(1, keys[i].first)) + "'");
 }
 
 } // namespace testing_support

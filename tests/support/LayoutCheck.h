@@ -28,10 +28,18 @@ void CheckMnemonics(HWND window, const std::string& name, std::vector<std::strin
 // edge beyond its controls.
 void CheckMargins(HWND window, const std::string& name, std::vector<std::string>& faults);
 
-// A window's text, up to 1,023 characters.
+// Adds a line for every character of the window's texts, and of those of its
+// controls and pages, that the control's font draws as the empty box of a
+// missing glyph (or not at all), font linking included.
+void CheckGlyphs(HWND window, const std::string& name, std::vector<std::string>& faults);
+// The characters of a text (UTF-8) that the font draws as a missing glyph,
+// as UTF-8; empty when every character has its glyph.
+std::string MissingGlyphs(HFONT font, const std::string& text);
+
+// A window's text (UTF-8), up to 1,023 characters.
 std::string TextOf(HWND window);
 
-// The access key of a text, lower case; 0 when it has none.
-char Mnemonic(const std::string& text);
+// The access key of a text (UTF-8), lower case; 0 when it has none.
+wchar_t Mnemonic(const std::string& text);
 
 } // namespace testing_support

@@ -89,7 +89,7 @@ inline void DrawGuiText(CDC& dc, bool bold, COLORREF colour, RECT place, const c
                         UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE)
 {
     CFont font;
-    CreateDefaultGuiFont(font, fw::kDefaultDpi, bold ? FW_BOLD : FW_NORMAL);
+    CreateShellFont(font, fw::kDefaultDpi, bold ? FW_BOLD : FW_NORMAL);
     fw::SelectGuard select(dc, font);
     dc.SetTextColor(colour);
     dc.SetBkMode(TRANSPARENT);
