@@ -24,5 +24,8 @@ bool HasDateLocale();
 // format given by flags (DATE_LONGDATE, DATE_YEARMONTH). Empty when the date
 // cannot be written.
 std::string FormatDate(const SYSTEMTIME& date, const wchar_t* picture, DWORD flags = 0);
+// The day and month without the year, in the locale's own order
+// ("November 20", "20. November", "11月20日"); empty when it cannot be written.
+std::string FormatMonthDay(const SYSTEMTIME& date);
 
 } // namespace fw

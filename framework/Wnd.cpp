@@ -80,8 +80,8 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* text, DWOR
     }
     t_creating = this;
     HWND window = ::CreateWindowExW(
-        exStyle, wideClass.c_str(), fw::Wide(text ? text : "").c_str(), style, rect.left, rect.top, rect.right - rect.left,
-        rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
+        exStyle, wideClass.c_str(), fw::Wide(text ? text : "").c_str(), style, rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
         (style & WS_CHILD) ? reinterpret_cast<HMENU>(UINT_PTR{id}) : nullptr,
         AfxGetInstanceHandle(), nullptr);
     t_creating = nullptr;

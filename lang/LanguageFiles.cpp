@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "framework/Handle.h"
-
 #include "framework/TextCodec.h"
+#include "lang/LanguageFile.h"
 #include "lang/LanguageName.h"
 #include "lang/LongPath.h"
 #include "lang/ModulePath.h"
@@ -120,4 +120,21 @@ CStringArray ListLanguageNames()
             languages.push_back(utf8);
     }
     return languages;
+}
+
+bool IsLanguageAvailable(const CString& name)
+{
+    const CString trimmed = TrimLanguageName(name);
+    if (!IsPlainLanguageName(trimmed))
+        return false;
+    if (CompareStringOrdinal(fw::Wide(trimmed).c_str(), -1, L"english", -1, TRUE) == CSTR_EQUAL)
+        return true;
+    LanguageFile file;
+    file.Open(trimmed);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (file.GetPath().empty() ||
+        !GetFileAttributesExW(FileSystemPath(file.GetPath()).c_str(), GetFileExInfoStandard, &data))
+        return false;
+    const ULONGLONG size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && size <= (ULONGLONG{1} << 20);
 }

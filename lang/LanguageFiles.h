@@ -29,3 +29,8 @@ bool MatchesFilePattern(const std::wstring& name, const std::wstring& pattern);
 // The languages offered: the names (UTF-8, without ".lng") of the language
 // files beside the executable that are plain language names.
 CStringArray ListLanguageNames();
+
+// True when the language can be shown: english (its texts are built in), or
+// a plain language name whose file beside the executable is a file the
+// program reads (not a folder, not larger than a language file can be).
+bool IsLanguageAvailable(const CString& name);

@@ -5,6 +5,7 @@
 #include "framework/DateFormat.h"
 #include "framework/TextCodec.h"
 #include "lang/LanguageName.h"
+#include "lang/ProgramTexts.h"
 #include "model/AppIdentity.h"
 
 namespace {
@@ -14,6 +15,7 @@ const char kTranslatorSection[] = "Translator";
 // The locale whose names and date order the language's dates take.
 const char kLocaleKey[] = "Locale";
 const char kEnglishLocale[] = "en-US";
+const char kTextsSection[] = "Texts";
 
 // UTF-8 names compared without regard to case.
 bool EqualNoCase(const CString& a, const CString& b)
@@ -93,6 +95,9 @@ bool LanguageManager::SetLanguage(const CString& name)
     for (int index = 0; index < 3; ++index)
         GetTranslatorInfo(index);
     fw::SetDateLocale(GetLocaleName());
+    // english.lng holds every text, also those a run may never show.
+    for (int id = 0; id < static_cast<int>(TextId::Count); ++id)
+        Text(static_cast<TextId>(id));
     return true;
 }
 
@@ -130,6 +135,19 @@ CString LanguageManager::LookupText(const CString& section, int n, const CString
 bool LanguageManager::StoreText(const CString& section, int n, const CString& text) const
 {
     return WriteString(section, NumberedKey(n), text);
+}
+
+CString LanguageManager::Text(TextId id) const
+{
+    const ProgramText text = ProgramTextOf(id);
+    if (!text.key)
+        return CString();
+    if (!HasLanguage())
+        return text.english;
+    Pass pass(*this);
+    WriteString(kTextsSection, text.key, text.english);
+    const CString value = ReadString(kTextsSection, text.key);
+    return value.empty() ? CString(text.english) : value;
 }
 
 CString LanguageManager::GetLocaleName() const

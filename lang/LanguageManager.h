@@ -20,12 +20,14 @@
 //   "<section> - ComboBoxID_<id>" ID_<item index>
 //   "<section> - ListBoxID_<id>"  ID_<item index>
 //   "MenuID_<menu id>"            ID_<command id>, SubID_<first command of submenu>
+//   "Texts"                       the program's own texts by name (lang/ProgramTexts.h)
 //   "Common"                      any section given as empty
 #include <windows.h>
 
 #include "framework/Strings.h"
 #include "lang/LanguageFile.h"
 
+enum class TextId;
 class CWnd;
 class CMenu;
 class CPropertySheet;
@@ -68,6 +70,10 @@ public:
     // take the user's locale). SetLanguage makes it the program's date locale
     // (framework/DateFormat.h).
     CString GetLocaleName() const;
+    // One of the program's own texts in the current language: written into
+    // english.lng as built in, read from the current language's file, the
+    // built-in English when that lacks it (or no language is current).
+    CString Text(TextId id) const;
 
     // ---- Windows (WindowTranslation.cpp, ListTranslation.cpp) ----
 

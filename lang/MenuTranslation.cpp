@@ -46,8 +46,7 @@ bool LanguageManager::HasNoItemData(HMENU menu, int position)
     MENUITEMINFOW info = {};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_DATA;
-    return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) &&
-           info.dwItemData == 0;
+    return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) && info.dwItemData == 0;
 }
 
 bool LanguageManager::TranslateMenu(bool exportTexts, HMENU menu, int menuId) const

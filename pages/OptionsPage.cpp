@@ -1,8 +1,5 @@
 #include "pages/OptionsPage.h"
 
-#include <vector>
-
-#include "framework/TextCodec.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageName.h"
@@ -15,34 +12,6 @@
 namespace {
 
 const char kEnglish[] = "english";
-
-// The language list holds UTF-8 names as wide texts: a name in any script
-// shows and comes back as it is.
-int AddName(HWND list, const CString& name)
-{
-    const std::wstring wide = fw::Wide(name);
-    return static_cast<int>(
-        ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
-}
-
-int FindName(HWND list, const CString& name)
-{
-    const std::wstring wide = fw::Wide(name);
-    return static_cast<int>(::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(wide.c_str())));
-}
-
-CString NameAt(HWND list, int index)
-{
-    const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
-    if (length <= 0)
-        return CString();
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    ::SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    CString name;
-    fw::NarrowUtf8(text.data(), name);
-    return name;
-}
 
 } // namespace
 
@@ -62,12 +31,12 @@ void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
     DDX_Control(exchange, IDC_OPT_CONTACT, contact_);
     DDX_Control(exchange, IDC_OPT_CRITRED, critRed_);
     DDX_Control(exchange, IDC_OPT_AUTOLOAD, autoload_);
+    DDX_Control(exchange, IDC_OPT_LANGUAGE, language_);
 }
 
 BOOL CDialogCritOpt::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
-    language_ = ::GetDlgItem(m_hWnd, IDC_OPT_LANGUAGE);
     // The entries are file names; no language file may rename them.
     LanguageManager::ExcludeFromTranslation(language_);
     FillLanguageList();
@@ -78,8 +47,9 @@ BOOL CDialogCritOpt::OnInitDialog()
 // list sorts them itself.
 void CDialogCritOpt::FillLanguageList()
 {
+    language_.SendMessage(CB_RESETCONTENT);
     for (const CString& name : ListLanguageNames())
-        AddName(language_, name);
+        language_.AddString(name);
 }
 
 void CDialogCritOpt::LoadFromSettings()
@@ -97,13 +67,18 @@ void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
     ReadSettingText(SettingLang, stored);
-    stored = TrimLanguageName(stored);
-    int index = IsPlainLanguageName(stored) ? FindName(language_, stored) : CB_ERR;
+    SelectLanguage(stored);
+}
+
+void CDialogCritOpt::SelectLanguage(const CString& name)
+{
+    const CString trimmed = TrimLanguageName(name);
+    int index = IsPlainLanguageName(trimmed) ? language_.FindStringExact(-1, trimmed) : CB_ERR;
     if (index == CB_ERR)
-        index = FindName(language_, kEnglish);
+        index = language_.FindStringExact(-1, kEnglish);
     if (index == CB_ERR)
-        index = AddName(language_, kEnglish);
-    ::SendMessageW(language_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        index = language_.AddString(kEnglish);
+    language_.SetCurSel(index);
 }
 
 // Who made the translation in force, from its own file.
@@ -130,14 +105,24 @@ void CDialogCritOpt::OnCritRed()
 
 void CDialogCritOpt::OnLanguageChange()
 {
-    const int index = static_cast<int>(::SendMessageW(language_, CB_GETCURSEL, 0, 0));
+    const int index = language_.GetCurSel();
     if (index == CB_ERR)
         return;
-    WriteSettingText(SettingLang, NameAt(language_, index));
+    const CString chosen = language_.GetLBText(index);
+    if (!IsLanguageAvailable(chosen)) {
+        // Its file went (or became a folder, or grew beyond a language file)
+        // since the list was made: the list is made again and shows the
+        // language in force, which stays what is stored.
+        const LanguageManager* manager = AppLanguageManager();
+        FillLanguageList();
+        SelectLanguage(manager ? manager->GetLanguage() : CString(kEnglish));
+        return;
+    }
+    WriteSettingText(SettingLang, chosen);
     if (MainWindowLink* main = MainWindowOf(this))
         main->ApplyLanguage(false);
     // The fields name the translator of the language now in force, not of
     // the one the program started with.
     ShowTranslatorInfo();
-    ::SetFocus(language_);
+    language_.SetFocus();
 }

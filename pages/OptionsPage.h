@@ -3,6 +3,7 @@
 // critical period, and the language of the user interface with its
 // translator's name, contact and date. Every change is stored at once.
 #include "framework/Controls.h"
+#include "framework/Strings.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
@@ -26,15 +27,14 @@ protected:
 private:
     void FillLanguageList();
     void SelectStoredLanguage();
+    // Selects the language in the list, else english (added when missing).
+    void SelectLanguage(const CString& name);
     void ShowTranslatorInfo();
 
     CEdit date_;
     CEdit translator_;
     CEdit contact_;
-    // The language list is left to its own (Unicode) window procedure: bound
-    // through the framework's ANSI one, names in other scripts would become
-    // question marks.
-    HWND language_ = nullptr;
+    CComboBox language_; // names in any script, as the files are named
     CButton critRed_;
     CButton autoload_;
 };

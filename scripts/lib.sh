@@ -9,7 +9,7 @@ WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
           cmake ninja-build googletest g++ fp-utils libchm-bin imagemagick x11-apps
-          fonts-wine nsis zlib1g-dev)
+          fonts-wine fonts-wqy-microhei nsis zlib1g-dev)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -91,6 +91,17 @@ prepare_wine() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
     cp -u /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/" 2>/dev/null || true
+  fi
+  # Chinese and Japanese texts: Windows links its dialog font (Tahoma) to its
+  # own CJK fonts (FontLink\SystemLink: MS UI Gothic, SimSun, ...); here those
+  # names stand for the CJK font of Debian's fonts-wqy-microhei.
+  if [ ! -f "$WINEPREFIX/.velindra-cjk-fonts" ]; then
+    local face
+    for face in "MS UI Gothic" "PMingLiU" "SimSun" "Gulim" "Yu Gothic UI" "Microsoft YaHei UI"; do
+      "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+              /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    done
+    touch "$WINEPREFIX/.velindra-cjk-fonts"
   fi
   # Start the server and Wine's helpers outside of CTest, detached from our pipes.
   "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true # already running: fine

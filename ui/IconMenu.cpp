@@ -222,8 +222,7 @@ void IconMenu::MeasureTexts()
         std::string part;
         std::string accelerator;
         if (SplitMenuText(text, &part, &accelerator))
-            widestAccelerator =
-                std::max(widestAccelerator, GetTextWidth(font, accelerator));
+            widestAccelerator = std::max(widestAccelerator, GetTextWidth(font, accelerator));
         textWidth_ = std::max(textWidth_, GetTextWidth(font, part));
     }
     if (widestAccelerator > 0) {

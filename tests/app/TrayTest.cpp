@@ -55,10 +55,10 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
     const ShellRecorder::Call &added = shell.calls[0], &switched = shell.calls[1];
     const HICON normal = main->GetTrayIcon(MainDialog::TrayNormal);
     EXPECT_EQ(std::make_tuple(added.message, added.result, added.record.cbSize, added.record.hWnd,
-                              std::wstring(added.record.szTip), added.record.hIcon, switched.message,
-                              switched.record.hIcon),
-              std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(sizeof(NOTIFYICONDATAW)),
-                              main->m_hWnd, std::wstring(L"Velindra"), normal, DWORD(NIM_MODIFY),
+                              std::wstring(added.record.szTip), added.record.hIcon,
+                              switched.message, switched.record.hIcon),
+              std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(sizeof(NOTIFYICONDATAW)), main->m_hWnd,
+                              std::wstring(L"Velindra"), normal, DWORD(NIM_MODIFY),
                               main->GetTrayIcon(MainDialog::TrayPink)));
     EXPECT_NE(normal, main->GetTrayIcon(MainDialog::TrayPink));
     EXPECT_EQ(ShownMonth(), 3); // the month of the first day

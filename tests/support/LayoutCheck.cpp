@@ -211,8 +211,8 @@ bool IsMissingGlyph(HFONT font, const std::wstring& character)
         return found->second;
     const std::string picture = GlyphPicture(font, character);
     // U+0378 is assigned to no character: no font has a glyph for it.
-    const bool missing = picture == GlyphPicture(font, L"\u0378") ||
-                         picture == GlyphPicture(font, L" ");
+    const bool missing =
+        picture == GlyphPicture(font, L"\u0378") || picture == GlyphPicture(font, L" ");
     known[{font, character}] = missing;
     return missing;
 }
