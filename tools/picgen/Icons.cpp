@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include <array>
 #include <cmath>
 
 namespace picgen {
@@ -9,6 +10,26 @@ namespace {
 struct Sheet {
     float x0, y0, x1, y1, radius, header; // pixels
 };
+
+// The binder rings' centres across the sheet, on pixel centres.
+std::array<float, 2> RingXs(const Sheet& s)
+{
+    const float w = s.x1 - s.x0;
+    return {std::round(s.x0 + w * 0.27f) + 0.5f, std::round(s.x1 - w * 0.27f) + 0.5f};
+}
+
+// A binder ring's shape at x (a pixel centre), grown by `grow` pixels all
+// round (a negative grow shrinks it): a whole, odd number of pixels wide and
+// high, so that its edges are crisp.
+Shape RingShape(const Sheet& s, float k, float x, float grow)
+{
+    if (k < 0.75f) // small sizes: a plain dark ring one pixel wide
+        return Capsule(x, s.y0 - 1.5f, x, s.y0 + 1.5f, 1 + 2 * grow);
+    const float w = 2 * std::round(1.5f * k) + 1 + 2 * grow;
+    const float top = std::round(s.y0 - 4 * k - 0.5f) - grow;
+    const float bottom = std::round(s.y0 + 5 * k + 0.5f) + grow;
+    return Capsule(x, top + w / 2, x, bottom - w / 2, w);
+}
 
 // A calendar sheet: outline, paper, a coloured header and two binder rings.
 void DrawSheet(Layer& l, const Sheet& s, float k, Color outline, Color headTop, Color headBottom)
@@ -22,16 +43,24 @@ void DrawSheet(Layer& l, const Sheet& s, float k, Color outline, Color headTop, 
     head.Keep(Rect(0, 0, float(l.Width()), s.header));
     l.Paint(head, Vertical(headTop, headBottom, s.y0, s.header));
     l.Paint(Rect(s.x0 + o, s.header, s.x1 - o, s.header + o), Mix(headBottom, outline, 0.5f));
-    for (float rx : {s.x0 + (s.x1 - s.x0) * 0.27f, s.x1 - (s.x1 - s.x0) * 0.27f}) {
-        rx = std::round(rx) + 0.5f;
-        if (k < 0.75f) { // small sizes: plain dark rings
-            l.Paint(Capsule(rx, s.y0 - 1.5f, rx, s.y0 + 1.5f, 1.4f), outline);
-            continue;
-        }
-        l.Paint(Capsule(rx, s.y0 - 2.5f * k, rx, s.y0 + 3.5f * k, 3.0f * k + 1), outline);
-        l.Paint(Capsule(rx, s.y0 - 2.0f * k, rx, s.y0 + 3.0f * k, 3.0f * k - 1),
-                Rgb(236, 236, 236));
+    for (float rx : RingXs(s)) {
+        l.Paint(RingShape(s, k, rx, 0), outline);
+        if (k >= 0.75f) // a light ring in a dark outline
+            l.Paint(RingShape(s, k, rx, -1), Rgb(236, 236, 236));
     }
+}
+
+// A light rim one pixel wide around the sheet and its rings, under the dark
+// outline: the outline stands out from a light background, the rim from a
+// dark one (a taskbar of either kind).
+void DrawRim(Layer& l, const Sheet& s, float k, Color rim)
+{
+    const float r = 1.0f; // rim width in pixels
+    Mask m(l);
+    m.Add(RoundRect(s.x0 - r, s.y0 - r, s.x1 + r, s.y1 + r, s.radius + r));
+    for (float rx : RingXs(s))
+        m.Add(RingShape(s, k, rx, r));
+    l.Paint(m, rim);
 }
 
 void DrawDrop(Layer& l, float cx, float top, float bottom, float radius, Color outline, Color light,
@@ -62,6 +91,7 @@ Layer ProgramIcon(int size, Tone tone)
     Color headBottom = pink ? Rgb(222, 58, 118) : Rgb(64, 64, 64);
     Sheet s{std::round(3 * k),        std::round(6 * k),      size - std::round(3 * k),
             size - std::round(2 * k), std::fmax(1.5f, 3 * k), std::round(12 * k)};
+    DrawRim(l, s, k, Rgb(255, 255, 255));
     DrawSheet(l, s, k, outline, headTop, headBottom);
     float cx = size / 2.0f;
     Color light = pink ? Rgb(255, 140, 180) : Rgb(110, 110, 110);
