@@ -3,6 +3,9 @@
 // operation and only where a text differs.
 #include "lang/LanguageManager.h"
 
+#include <tuple>
+
+#include "framework/DateFormat.h"
 #include "lang/LanguageFiles.h"
 #include "model/AppIdentity.h"
 #include "tests/lang/LanguageFolder.h"
@@ -12,12 +15,12 @@ namespace {
 
 const std::string kTranslator =
     "[Translator]\r\nID_0=Orrowby\r\nID_1=" + std::string(velindra::kSupportAddress) +
-    "\r\nID_2=09/20/2004\r\n";
+    "\r\nID_2=09/20/2004\r\nLocale=en-US\r\n";
 const std::string kGerman = "[DialogID_131]\r\nID_1006=&Weiter >>\r\nID_1007=\r\n"
                             "[dialogid_102 - pageno_2]\r\nid_1005=Mit &Windows starten\r\n"
                             "[S]\r\n=nameless\r\nID_5=five\r\nID_6=" +
                             std::string(2000, 'x') +
-                            "\r\n[Common]\r\nID_-1=minus one\r\n[Translator]\r\nID_0=Greta\r\n";
+                            "\r\n[Common]\r\nID_-1=minus one\r\n[Translator]\r\nID_0=Greta\r\nLocale=de-DE\r\n";
 
 using LanguageManagerTest = LanguageFolderTest;
 
@@ -36,6 +39,10 @@ TEST_F(LanguageManagerTest, SetLanguageRestoresTheTranslatorSectionOfTheEnglishF
     EXPECT_EQ("Greta", manager.GetTranslatorInfo(0));
     EXPECT_EQ(velindra::kSupportAddress, manager.GetTranslatorInfo(1)) << "built in when missing";
     EXPECT_EQ("", manager.GetTranslatorInfo(3) + manager.GetTranslatorInfo(-1));
+    // Dates take the names of the language's own locale.
+    SYSTEMTIME march{2004, 3, 0, 10, 0, 0, 0, 0};
+    EXPECT_EQ(std::make_tuple(manager.GetLocaleName(), fw::FormatDate(march, L"MMMM")),
+              std::make_tuple(std::string("de-DE"), std::string("M\u00e4rz")));
     EXPECT_EQ(kTranslator, English());
     EXPECT_EQ(kGerman, folder.Read("german.lng"));
 }
