@@ -1,7 +1,8 @@
 # What a release ships and how CPack packs it (scripts/package makes both):
 #   Velindra-<version>-win64.zip        the portable folder
 #   Velindra-<version>-win64-setup.exe  the per-user installer (NSIS.template.in)
-# Both hold the files of the install rules below, nothing else.
+# Both hold the files of the install rules below, nothing else. Beside them
+# Manifests.cmake writes the winget and Scoop manifests of the two packages.
 
 # ---------------------------------------------------------------- The program
 # Shipped stripped; its debug information goes into velindra.exe.debug
@@ -48,6 +49,8 @@ install(DIRECTORY ${VELINDRA_SHIPPED_LANGUAGES}/ DESTINATION . OPTIONAL
 # The web address and the main window's class come from the program's headers.
 file(STRINGS ${CMAKE_SOURCE_DIR}/model/AppIdentity.h web_line REGEX "kWebAddress\\[\\] = ")
 string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VELINDRA_WEB_ADDRESS "${web_line}")
+file(STRINGS ${CMAKE_SOURCE_DIR}/model/AppIdentity.h host_line REGEX "kWebSiteHost\\[\\] = ")
+string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VELINDRA_WEB_SITE_HOST "${host_line}")
 file(STRINGS ${CMAKE_SOURCE_DIR}/res/resource.h class_line REGEX "define VELINDRA_MAIN_WINDOW_CLASS ")
 string(REGEX REPLACE ".*\"([^\"]*)\".*" "\\1" VELINDRA_MAIN_WINDOW_CLASS "${class_line}")
 
@@ -66,4 +69,23 @@ set(CPACK_VELINDRA_ICON ${CMAKE_BINARY_DIR}/pictures/velindra.ico)
 set(CPACK_VELINDRA_SIDE_PICTURE ${CMAKE_BINARY_DIR}/pictures/wizard.bmp)
 set(CPACK_VELINDRA_WEB_ADDRESS ${VELINDRA_WEB_ADDRESS})
 set(CPACK_VELINDRA_WINDOW_CLASS ${VELINDRA_MAIN_WINDOW_CLASS})
+# The name of the uninstall entry's key, which winget knows the installed
+# program by (its ProductCode) and the installer finds an earlier folder by:
+# an installed Velindra is no longer recognised once it changes.
+set(CPACK_VELINDRA_PRODUCT_CODE Velindra)
+
+# ---------------------------------------------------------------- Manifests
+# Where the packages can be downloaded: the winget and Scoop manifests give
+# this address followed by the package's file name.
+set(VELINDRA_DOWNLOAD_BASE "https://${VELINDRA_WEB_SITE_HOST}/velindra/" CACHE STRING
+    "Address of the folder on the web that holds the release packages")
+if(NOT VELINDRA_DOWNLOAD_BASE MATCHES "^https?://[^ \"]+$")
+  message(FATAL_ERROR "VELINDRA_DOWNLOAD_BASE must be an http:// or https:// address "
+                      "without blanks or quotes, not \"${VELINDRA_DOWNLOAD_BASE}\"")
+endif()
+string(REGEX REPLACE "/+$" "" VELINDRA_DOWNLOAD_FOLDER "${VELINDRA_DOWNLOAD_BASE}")
+set(VELINDRA_DOWNLOAD_FOLDER ${VELINDRA_DOWNLOAD_FOLDER}/)
+set(CPACK_VELINDRA_DOWNLOAD_FOLDER ${VELINDRA_DOWNLOAD_FOLDER})
+set(CPACK_VELINDRA_SOURCE_DIR ${CMAKE_SOURCE_DIR})
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/Manifests.cmake)
 include(CPack)

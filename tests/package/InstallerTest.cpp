@@ -3,8 +3,9 @@
 // uninstall entry), what an upgrade keeps, what removal leaves, and how they
 // treat a running Velindra and a folder that cannot be written. They touch
 // the user's real keys, Start menu and Run values, so CTest runs each of
-// these tests alone. The build names the installer (VELINDRA_SETUP) and the
-// folder of shipped language files (VELINDRA_SHIPPED_LANGUAGES).
+// these tests alone. The build names the installer (VELINDRA_SETUP), its
+// winget manifest (VELINDRA_WINGET_INSTALLER) and the folder of shipped
+// language files (VELINDRA_SHIPPED_LANGUAGES).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,6 +20,7 @@
 
 namespace {
 
+constexpr char kUninstallKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr char kUninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velindra";
 constexpr char kSettingsKey[] = "Software\\Orrowby\\Velindra";
@@ -76,6 +78,27 @@ bool WriteString(HKEY root, const char* key, const char* name, const std::string
 {
     return RegSetKeyValueA(root, key, name, REG_SZ, value.c_str(),
                            static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+// The first value of the key in a winget manifest: from its line
+// "Key: value" or "- Key: value", plain or in double quotes.
+std::string ManifestValue(const std::string& manifest, const std::string& key)
+{
+    const std::string marker = key + ": ";
+    for (size_t at = manifest.find(marker); at != std::string::npos;
+         at = manifest.find(marker, at + 1)) {
+        if (manifest.find_first_not_of(" -", manifest.rfind('\n', at) + 1) != at)
+            continue;
+        std::string value =
+            manifest.substr(at + marker.size(), manifest.find('\n', at) - at - marker.size());
+        if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+            return value;
+        std::string text;
+        for (size_t i = 1; i + 1 < value.size(); ++i)
+            text += value[i] == '\\' ? value[++i] : value[i];
+        return text;
+    }
+    return std::string();
 }
 
 // Starts a command line; its process, or null.
@@ -271,6 +294,25 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBe
         EXPECT_EQ(g_closeRequests, 1);
     }
     EXPECT_TRUE(FilesIn(folder) == kInstalled && Installation(folder) == "11Velindra");
+}
+
+// winget finds the installed program by its manifest: the uninstall entry
+// under the manifest's ProductCode, holding the name, publisher and version
+// of the manifest's apps-and-features entry and its default folder.
+TEST_F(InstallerTest, WritesTheUninstallEntryItsWingetManifestNames)
+{
+    const std::string manifest =
+        testing_support::ReadWholeFile(testing_support::Wide(BuildPath(VELINDRA_WINGET_INSTALLER)));
+    const std::string key = kUninstallKeys + ManifestValue(manifest, "ProductCode");
+    ASSERT_EQ(InstallSilently(), kDone);
+    ASSERT_NE(ReadString(HKEY_CURRENT_USER, key.c_str(), "UninstallString"), "") << key;
+    for (const char* name : {"DisplayName", "Publisher", "DisplayVersion"})
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key.c_str(), name), ManifestValue(manifest, name))
+            << name;
+    char folder[MAX_PATH] = {};
+    ExpandEnvironmentStringsA(ManifestValue(manifest, "DefaultInstallLocation").c_str(), folder,
+                              MAX_PATH);
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key.c_str(), "InstallLocation"), folder);
 }
 
 } // namespace

@@ -1,0 +1,131 @@
+# The winget and Scoop manifests cpack wrote beside the packages describe the
+# packages it made: their addresses end in the packages' file names, their
+# hashes are the files' SHA-256, their version is the program's, the Scoop
+# folder and program are those in the zip, the licence is the one shipped,
+# and the three winget files agree with one another. (Whether the installer
+# writes the uninstall entry the winget manifest names is InstallerTest's.)
+#   cmake -DMANIFESTS=<manifests folder> -DZIP=<zip> -DSETUP=<installer>
+#         -DVERSION=<version> -DDOWNLOAD_FOLDER=<address> -DWORK=<scratch folder>
+#         -P CheckManifests.cmake
+
+set(faults)
+macro(expect what actual expected)
+  if(NOT "${actual}" STREQUAL "${expected}")
+    list(APPEND faults "${what} is \"${actual}\", not \"${expected}\"")
+  endif()
+endmacro()
+
+# ---------------------------------------------------------------- Reading YAML
+# The manifests use a plain subset of YAML: comments, "Key:" and "Key: value",
+# list items ("- value", "- Key: value"), indented by steps of two; a value is
+# a string in double quotes or plain text that YAML reads as text. Any other
+# line is a fault. <prefix>.<Key> := the first value of each key.
+function(read_yaml file prefix)
+  if(NOT EXISTS ${file})
+    set(faults ${faults} "${file} is missing" PARENT_SCOPE)
+    return()
+  endif()
+  file(STRINGS ${file} lines)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^ *#" OR line STREQUAL "" OR line MATCHES "^(  )*(- )?[A-Za-z0-9]+:$")
+      continue()
+    endif()
+    if(NOT line MATCHES "^(  )*(- )?(([A-Za-z0-9]+): )?(.+)$")
+      list(APPEND faults "${file}: not a line of a manifest: ${line}")
+      continue()
+    endif()
+    set(key "${CMAKE_MATCH_4}")
+    set(value "${CMAKE_MATCH_5}")
+    if(value MATCHES "^\"(([^\"\\\\]|\\\\.)*)\"$")
+      string(REGEX REPLACE "\\\\(.)" "\\1" value "${CMAKE_MATCH_1}")
+    elseif(value MATCHES "^[][{}#&*!|>'\"%@`,?:-]|: | #|:$")
+      list(APPEND faults "${file}: a value YAML does not read as plain text: ${line}")
+      continue()
+    endif()
+    if(key AND NOT DEFINED ${prefix}.${key})
+      set(${prefix}.${key} "${value}")
+      set(${prefix}.${key} "${value}" PARENT_SCOPE)
+    endif()
+  endforeach()
+  set(faults ${faults} PARENT_SCOPE)
+endfunction()
+
+# ---------------------------------------------------------------- The packages
+file(SHA256 ${ZIP} zip_sha256)
+file(SHA256 ${SETUP} setup_sha256)
+get_filename_component(zip_name ${ZIP} NAME)
+get_filename_component(setup_name ${SETUP} NAME)
+
+# The zip's top folder and the licence it ships ("MIT License" names MIT).
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ZIP} WORKING_DIRECTORY ${WORK}
+                RESULT_VARIABLE failed)
+file(GLOB top RELATIVE ${WORK} ${WORK}/*)
+if(failed OR NOT top MATCHES "^[^;]+$")
+  message(FATAL_ERROR "${ZIP} does not unpack into one folder")
+endif()
+file(STRINGS ${WORK}/${top}/license.txt license LIMIT_COUNT 1)
+string(REGEX REPLACE " License$" "" license "${license}")
+
+# ---------------------------------------------------------------- winget
+file(GLOB installer_manifest ${MANIFESTS}/winget/*.installer.yaml)
+string(REGEX REPLACE ".*/(.*)\\.installer\\.yaml$" "\\1" id "${installer_manifest}")
+read_yaml(${MANIFESTS}/winget/${id}.yaml version)
+read_yaml(${MANIFESTS}/winget/${id}.installer.yaml installer)
+read_yaml(${MANIFESTS}/winget/${id}.locale.${version.DefaultLocale}.yaml locale)
+foreach(part version installer locale)
+  expect("${part}: PackageIdentifier" "${${part}.PackageIdentifier}" "${id}")
+  expect("${part}: PackageVersion" "${${part}.PackageVersion}" "${VERSION}")
+  expect("${part}: ManifestVersion" "${${part}.ManifestVersion}" "${version.ManifestVersion}")
+endforeach()
+expect("version: ManifestType" "${version.ManifestType}" version)
+expect("installer: ManifestType" "${installer.ManifestType}" installer)
+expect("locale: ManifestType" "${locale.ManifestType}" defaultLocale)
+expect("locale: PackageLocale" "${locale.PackageLocale}" "${version.DefaultLocale}")
+expect("installer: InstallerUrl" "${installer.InstallerUrl}" "${DOWNLOAD_FOLDER}${setup_name}")
+string(TOUPPER ${setup_sha256} setup_sha256)
+expect("installer: InstallerSha256" "${installer.InstallerSha256}" "${setup_sha256}")
+expect("installer: DisplayVersion" "${installer.DisplayVersion}" "${VERSION}")
+expect("locale: License" "${locale.License}" "${license}")
+foreach(key Publisher PackageName ShortDescription)
+  if(NOT locale.${key} MATCHES "^...")
+    list(APPEND faults "locale: ${key} is missing or shorter than 3 characters")
+  endif()
+endforeach()
+
+# ---------------------------------------------------------------- Scoop
+file(GLOB scoop_manifest ${MANIFESTS}/scoop/*.json)
+if(NOT scoop_manifest MATCHES "^[^;]+$")
+  list(APPEND faults "not one Scoop manifest in ${MANIFESTS}/scoop: ${scoop_manifest}")
+else()
+  file(READ ${scoop_manifest} scoop)
+  string(JSON version ERROR_VARIABLE error GET "${scoop}" version)
+  if(error)
+    list(APPEND faults "${scoop_manifest}: ${error}")
+  else()
+    string(JSON url GET "${scoop}" architecture 64bit url)
+    string(JSON hash GET "${scoop}" architecture 64bit hash)
+    string(JSON folder GET "${scoop}" architecture 64bit extract_dir)
+    string(JSON bin GET "${scoop}" bin)
+    string(JSON shortcut GET "${scoop}" shortcuts 0 0)
+    string(JSON scoop_license GET "${scoop}" license)
+    expect("scoop: version" "${version}" "${VERSION}")
+    expect("scoop: url" "${url}" "${DOWNLOAD_FOLDER}${zip_name}")
+    expect("scoop: hash" "${hash}" "${zip_sha256}")
+    expect("scoop: extract_dir" "${folder}" "${top}")
+    expect("scoop: license" "${scoop_license}" "${license}")
+    foreach(program IN ITEMS "${bin}" "${shortcut}")
+      if(NOT EXISTS ${WORK}/${top}/${program} OR program STREQUAL "")
+        list(APPEND faults "scoop: \"${program}\" is not in the zip's folder")
+      endif()
+    endforeach()
+  endif()
+endif()
+
+file(REMOVE_RECURSE ${WORK})
+if(faults)
+  list(JOIN faults "\n  " faults)
+  message(FATAL_ERROR "The manifests do not describe the packages:\n  ${faults}")
+endif()
+message(STATUS "${MANIFESTS}: winget ${id} ${VERSION} and Scoop manifests match the packages")
