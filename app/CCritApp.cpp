@@ -6,6 +6,7 @@
 #include "app/FirstLaunchDialog.h"
 #include "app/Help.h"
 #include "app/MainDialog.h"
+#include "lang/ModulePath.h"
 #include "model/AppIdentity.h"
 #include "model/Settings.h"
 #include "res/resource.h"
@@ -34,6 +35,8 @@ BOOL CCritApp::InitInstance()
     std::snprintf(keyPath, sizeof(keyPath), velindra::kSettingsKeyFormat, m_registryKey.c_str(),
                   m_profileName.c_str());
     firstRun_ = !RegistryKeyExists(HKEY_CURRENT_USER, keyPath);
+    if (!firstRun_)
+        HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
     mainDialog_ = NewMainDialog();

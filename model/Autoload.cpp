@@ -52,7 +52,47 @@ bool StoreRunValue(const RegKey& key, const std::wstring& value)
            ERROR_SUCCESS;
 }
 
+// The executable path a Run value names: its text without the quotes.
+std::wstring RunValuePath(const RunKey& run)
+{
+    const RegKey key = RegKey::Open(run.root, run.path, KEY_READ);
+    wchar_t buffer[32768] = {};
+    DWORD size = sizeof(buffer) - sizeof(wchar_t);
+    DWORD type = REG_NONE;
+    if (!key ||
+        RegQueryValueExW(key.Get(), ValueName().c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::wstring();
+    std::wstring path(buffer, size / sizeof(wchar_t));
+    path.erase(path.find(L'\0') == std::wstring::npos ? path.size() : path.find(L'\0'));
+    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
+        path = path.substr(1, path.size() - 2);
+    return path;
+}
+
 } // namespace
+
+bool StartsWithWindows(const std::wstring& executablePath)
+{
+    if (executablePath.empty())
+        return false;
+    for (const RunKey& run : kRunKeys) {
+        const std::wstring named = RunValuePath(run);
+        if (!named.empty() &&
+            CompareStringOrdinal(named.c_str(), static_cast<int>(named.size()),
+                                 executablePath.c_str(), static_cast<int>(executablePath.size()),
+                                 TRUE) == CSTR_EQUAL)
+            return true;
+    }
+    return false;
+}
+
+void HonourAutoloadWish(const std::wstring& executablePath)
+{
+    if (ReadSettingDword(SettingAutoload) != 0 && !StartsWithWindows(executablePath))
+        SetAutoload(true, executablePath);
+}
 
 void SetAutoload(bool enable, const std::wstring& executablePath)
 {

@@ -95,3 +95,10 @@ bool RegistryKeyExists(HKEY root, const char* path);
 // Run key). The path is the running executable's, of any length and in any
 // characters; enabling without one changes nothing.
 void SetAutoload(bool enable, const std::wstring& executablePath = std::wstring());
+// True when a Run value starts this executable (the path compared without
+// regard to case): what the Options page shows.
+bool StartsWithWindows(const std::wstring& executablePath);
+// A stored wish to start with Windows (Autoload) whose Run value is missing or
+// names another copy of the program (an uninstall removed it, the folder
+// moved) is honoured for the running program.
+void HonourAutoloadWish(const std::wstring& executablePath);

@@ -56,7 +56,8 @@ void CDialogCritOpt::LoadFromSettings()
 {
     if (!IsWindow())
         return;
-    autoload_.SetCheck(static_cast<int>(ReadSettingDword(SettingAutoload)));
+    // Whether the program really starts with Windows, whatever was wished.
+    autoload_.SetCheck(StartsWithWindows(ModulePath::ModuleFileName()) ? 1 : 0);
     critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
     SelectStoredLanguage();
     ShowTranslatorInfo();

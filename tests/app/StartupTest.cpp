@@ -5,6 +5,8 @@
 
 #include "app/CCritApp.h"
 #include "app/Help.h"
+#include "framework/TextCodec.h"
+#include "lang/ModulePath.h"
 #include "tests/app/MainWindowFixture.h"
 
 using namespace main_window_testing;
@@ -78,6 +80,44 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_FALSE(::IsWindow(window) || ::IsWindow(sheet) || app.GetMainDialog() ||
                      AfxGetMainWnd())
             << row.answer;
+    }
+}
+
+// A stored wish to start with Windows is honoured for the running program when
+// its Run value is missing (an uninstall took it) or names another copy; a
+// Run value nobody wished for is left alone.
+TEST_F(StartupTest, AStoredWishToStartWithWindowsIsHonouredForThisProgram)
+{
+    const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const std::string self = "\"" + fw::Utf8(ModulePath::ModuleFileName()) + "\"";
+    const struct {
+        DWORD wish;
+        const char* runValue; // null: none
+        const char* expected; // null: none; "" this program
+    } table[] = {
+        {1, nullptr, ""},
+        {1, "\"C:\\Old\\velindra.exe\"", ""},
+        {0, "\"C:\\Old\\velindra.exe\"", "\"C:\\Old\\velindra.exe\""},
+        {0, nullptr, nullptr},
+    };
+    for (const auto& row : table) {
+        testing_support::ResetRegistrySandbox();
+        ASSERT_TRUE(WriteSettingDword(SettingAutoload, row.wish));
+        if (row.runValue) {
+            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kRun, "Velindra", REG_SZ, row.runValue,
+                                      static_cast<DWORD>(strlen(row.runValue) + 1)),
+                      ERROR_SUCCESS);
+        }
+        TestApp app;
+        ASSERT_TRUE(app.InitInstance());
+        char stored[1024] = {};
+        DWORD size = sizeof(stored);
+        const bool found = RegGetValueA(HKEY_CURRENT_USER, kRun, "Velindra", RRF_RT_REG_SZ, nullptr,
+                                        stored, &size) == ERROR_SUCCESS;
+        EXPECT_EQ(found ? std::string(stored) : "none",
+                  row.expected ? (*row.expected ? row.expected : self) : "none")
+            << row.wish << " " << (row.runValue ? row.runValue : "none");
+        app.ExitInstance();
     }
 }
 

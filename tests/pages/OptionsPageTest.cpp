@@ -3,6 +3,9 @@
 // selected, the check boxes with what they store and whom they tell, and a
 // change of language.
 #include "pages/OptionsPage.h"
+
+#include "lang/ModulePath.h"
+#include "model/Settings.h"
 #include "tests/pages/PageHost.h"
 
 namespace {
@@ -80,6 +83,13 @@ TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
     EXPECT_TRUE(StoredLanguage() == "english" && GetFocus() == Item(IDC_OPT_LANGUAGE));
     EXPECT_EQ(host.applied, (std::vector<bool>{true, false}));
     EXPECT_EQ(Text(IDC_OPT_AUTOLOAD), "Autoload with &Windows");
+    // A language whose file went since the list was made (a folder of its name
+    // now) is not stored: the list is made again, on the language in force.
+    ASSERT_TRUE(DeleteFileA(folder.File("german.lng").c_str()) &&
+                CreateDirectoryA(folder.File("german.lng").c_str(), nullptr));
+    Choose(1);
+    EXPECT_TRUE(StoredLanguage() == "english" && Languages() == Names{"english"} &&
+                Selected() == 0);
     Choose(-1);
     EXPECT_TRUE(StoredLanguage() == "english" && host.applied.size() == 2 && !host.refreshes);
 }
@@ -106,10 +116,15 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
         EXPECT_EQ(ReadSettingDword(SettingCritRed), on);
     }
     EXPECT_TRUE(host.refreshes == 2 && host.applied == std::vector<bool>{true});
+    // The box tells whether the program really starts with Windows: a wish
+    // whose Run value went is not ticked, a Run value of this program is.
     ASSERT_TRUE(WriteSettingDword(SettingAutoload, 1));
     ASSERT_TRUE(WriteSettingDword(SettingCritRed, 0));
     host.page.LoadFromSettings();
-    EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD) && !Checked(IDC_OPT_CRITRED));
+    EXPECT_TRUE(!Checked(IDC_OPT_AUTOLOAD) && !Checked(IDC_OPT_CRITRED));
+    SetAutoload(true, ModulePath::ModuleFileName());
+    host.page.LoadFromSettings();
+    EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD));
 }
 
 } // namespace
