@@ -56,10 +56,12 @@ public:
     static constexpr int kMaxValueLength = 1023;
     // A language file holds a few kilobytes (english.lng, every text of the
     // program, about 2 KB; a translation with notes perhaps ten times that).
-    // 1 MiB leaves room for any real one, and reading it costs milliseconds
-    // and a few tens of MB at worst, where a stranger's file of 1 GB froze
-    // the program half a minute and took 3 GB.
-    static constexpr ULONGLONG kMaxFileSize = 1 << 20;
+    // 256 KiB leaves room for any real one a hundred times over and bounds
+    // what a stranger's file can cost: at worst (a line per two bytes) about
+    // 50 ms to read, 30 MB of memory and a millisecond or two per lookup,
+    // where 1 MiB would cost four times that and a file of 1 GB froze the
+    // program half a minute and took 3 GB.
+    static constexpr ULONGLONG kMaxFileSize = 256 * 1024;
 
     // How often a file was read and written, for the tests.
     static int ReadCount();
