@@ -1,29 +1,29 @@
 #include "lang/IniText.h"
 
-#include <windows.h>
-
 #include <algorithm>
 
-#include "framework/TextCodec.h"
+#include "lang/AnsiCodePage.h"
+#include "lang/NameCase.h"
+#include "lang/Unicode.h"
 
 namespace {
 
 const char kMarkUtf8[] = "\xEF\xBB\xBF";
 const char kMarkUtf16[] = "\xFF\xFE";
 const char kMarkUtf16Swapped[] = "\xFE\xFF";
-const wchar_t kLineBreak[] = L"\r\n";
+constexpr size_t kNotFound = std::string::npos;
 
-bool IsBlank(wchar_t c)
+bool IsBlank(char16_t c)
 {
     return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20;
 }
 
-bool IsLineBreak(int c)
+bool IsLineBreak(char16_t c)
 {
-    return c == '\r' || c == '\n';
+    return c == u'\r' || c == u'\n';
 }
 
-std::wstring Trim(const std::wstring& text)
+std::u16string Trim(const std::u16string& text)
 {
     size_t first = 0, last = text.size();
     while (first < last && IsBlank(text[first]))
@@ -33,7 +33,7 @@ std::wstring Trim(const std::wstring& text)
     return text.substr(first, last - first);
 }
 
-std::wstring TrimLeft(const std::wstring& text)
+std::u16string TrimLeft(const std::u16string& text)
 {
     size_t first = 0;
     while (first < text.size() && IsBlank(text[first]))
@@ -41,223 +41,200 @@ std::wstring TrimLeft(const std::wstring& text)
     return text.substr(first);
 }
 
-bool EqualNoCase(const std::wstring& a, const std::wstring& b)
-{
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
 bool StartsWith(const std::string& bytes, const char* mark)
 {
     return bytes.compare(0, std::char_traits<char>::length(mark), mark) == 0;
 }
 
-// A file without a byte-order mark that only an editor saving UTF-8 makes.
-bool LooksLikeUtf8(const std::string& bytes)
+bool IsAscii(const std::string& bytes)
 {
-    if (GetACP() == CP_UTF8)
-        return false; // the ANSI code page reads it as it is
-    bool beyondAscii = false;
-    for (char c : bytes)
-        beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
-    std::wstring unused;
-    return beyondAscii && fw::WidenUtf8(bytes, unused);
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string LossyAnsi(const std::wstring& text)
+// The UTF-16 code unit at byte `at`, low byte first unless swapped.
+char16_t UnitAt(const std::string& bytes, size_t at, bool swapped)
 {
-    std::string bytes(text.size() * 2, '\0');
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
-                            static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return bytes;
-}
-
-void SwapBytes(std::string& bytes)
-{
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        std::swap(bytes[i], bytes[i + 1]);
+    const unsigned first = static_cast<unsigned char>(bytes[at]);
+    const unsigned second = static_cast<unsigned char>(bytes[at + 1]);
+    return static_cast<char16_t>(swapped ? (first << 8) | second : (second << 8) | first);
 }
 
 // What the profile functions copy into a buffer of capacity + 1 characters:
 // matching outer quotes dropped; a quoted value that only just fits loses
-// its last character with the closing quote, as theirs does.
-std::wstring CopiedValue(const std::wstring& value, size_t capacity)
+// its last character with the closing quote, as theirs does. A surrogate
+// pair that does not fit whole is left out whole.
+std::u16string CopiedValue(const std::u16string& value, size_t capacity)
 {
     const bool quoted =
-        value.size() >= 2 && (value[0] == L'"' || value[0] == L'\'') && value.back() == value[0];
-    const std::wstring body = quoted ? value.substr(1) : value;
-    std::wstring copied = body.substr(0, capacity);
+        value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
+    const std::u16string body = quoted ? value.substr(1) : value;
+    std::u16string copied = body.substr(0, capacity);
     if (quoted && capacity + 1 >= body.size() && !copied.empty())
+        copied.pop_back();
+    if (!copied.empty() && IsHighSurrogate(copied.back()) && IsLowSurrogate(body[copied.size()]))
         copied.pop_back();
     return copied;
 }
 
-// Cuts ANSI text to at most `capacity` bytes without splitting a character.
-void CutAnsi(CString& text, size_t capacity)
+bool IsWritable(const std::u16string& section, const std::u16string& key,
+                const std::u16string& value)
 {
-    if (text.size() <= capacity)
-        return;
-    size_t end = 0;
-    while (end < capacity) {
-        const size_t next =
-            end + (IsDBCSLeadByte(static_cast<BYTE>(text[end])) && end + 1 < text.size() ? 2 : 1);
-        if (next > capacity)
-            break;
-        end = next;
-    }
-    text.erase(end);
+    return !section.empty() && !key.empty() && section.find_first_of(u"\r\n]") == kNotFound &&
+           key.find_first_of(u"\r\n=") == kNotFound && key[0] != u'[' && key[0] != u';' &&
+           value.find_first_of(u"\r\n") == kNotFound;
 }
 
 } // namespace
 
 IniText::IniText(const std::string& bytes)
 {
-    std::string text = bytes;
+    size_t start = 0;
     if (StartsWith(bytes, kMarkUtf8)) {
         encoding_ = Encoding::Utf8Marked;
-        text.erase(0, 3);
+        start = 3;
     } else if (StartsWith(bytes, kMarkUtf16)) {
         encoding_ = Encoding::Utf16;
-        text.erase(0, 2);
+        start = 2;
     } else if (StartsWith(bytes, kMarkUtf16Swapped)) {
         encoding_ = Encoding::Utf16Swapped;
-        text.erase(0, 2);
-    } else if (LooksLikeUtf8(bytes)) {
+        start = 2;
+    } else if (!IsAscii(bytes) && IsWellFormedUtf8(bytes)) {
         encoding_ = Encoding::Utf8;
     }
-    Split(text);
+    Split(bytes.substr(start));
+}
+
+bool IniText::IsWide() const
+{
+    return encoding_ == Encoding::Utf16 || encoding_ == Encoding::Utf16Swapped;
 }
 
 // A line is its text up to a line feed or carriage return, with the run of
-// line breaks that follows it. UTF-16 text is split by its characters.
+// line breaks that follows it. UTF-16 text is split by its code units.
 void IniText::Split(const std::string& text)
 {
-    const bool wide = encoding_ == Encoding::Utf16 || encoding_ == Encoding::Utf16Swapped;
-    const size_t unit = wide ? 2 : 1;
-    auto at = [&](size_t i) {
-        if (!wide)
-            return static_cast<int>(static_cast<unsigned char>(text[i]));
-        const size_t low = encoding_ == Encoding::Utf16 ? i : i + 1;
-        return static_cast<int>(static_cast<unsigned char>(text[low]) |
-                                (static_cast<unsigned char>(text[i + i + 1 - low]) << 8));
+    const size_t unit = IsWide() ? 2 : 1;
+    const bool swapped = encoding_ == Encoding::Utf16Swapped;
+    auto isBreak = [&](size_t at) {
+        return IsLineBreak(unit == 1 ? static_cast<unsigned char>(text[at])
+                                     : UnitAt(text, at, swapped));
     };
     const size_t end = text.size() - text.size() % unit;
     size_t start = 0;
     while (start < end) {
         size_t next = start;
-        while (next < end && !IsLineBreak(at(next)))
+        while (next < end && !isBreak(next))
             next += unit;
-        while (next < end && IsLineBreak(at(next)))
+        while (next < end && isBreak(next))
             next += unit;
         AddLine(text.substr(start, next - start));
         start = next;
     }
 }
 
-void IniText::AddLine(std::string raw)
+IniText::Line IniText::MakeLine(std::string raw) const
 {
     Line line;
     line.raw = std::move(raw);
-    const std::wstring text = Trim(Decode(line.raw, line.readable));
-    if (text.empty()) {
-        lines_.push_back(line);
-        return;
-    }
-    const size_t close = text.rfind(L']');
-    if (text[0] == L'[' && close != std::wstring::npos && close > 0) {
+    if (!IsAscii(line.raw))
+        line.form = IsWellFormedUtf8(line.raw) ? Form::Utf8 : Form::NotUtf8;
+    const std::u16string text = Trim(Decode(line.raw));
+    if (text.empty())
+        return line;
+    const size_t close = text.rfind(u']');
+    if (text[0] == u'[' && close != kNotFound && close > 0) {
         line.kind = Kind::Section;
         line.name = Trim(text.substr(1, close - 1));
-        lines_.push_back(line);
-        return;
+        return line;
     }
     line.kind = Kind::Entry;
-    const size_t equals = text.find(L'=');
-    line.hasValue = equals != std::wstring::npos;
+    const size_t equals = text.find(u'=');
+    line.hasValue = equals != kNotFound;
     line.name = line.hasValue ? Trim(text.substr(0, equals)) : text;
     if (line.hasValue)
         line.value = TrimLeft(text.substr(equals + 1));
-    lines_.push_back(line);
+    return line;
 }
 
-std::wstring IniText::Decode(const std::string& raw, bool& readable) const
+void IniText::AddLine(std::string raw)
 {
-    std::wstring text;
+    lines_.push_back(MakeLine(std::move(raw)));
+}
+
+std::u16string IniText::Decode(const std::string& raw) const
+{
     switch (encoding_) {
     case Encoding::Ansi:
-        readable = fw::IsAnsiText(raw);
-        return fw::WidenAnsi(raw);
+        return SystemAnsiCodePage().Decode(raw);
     case Encoding::Utf8:
     case Encoding::Utf8Marked:
-        readable = fw::WidenUtf8(raw, text);
-        return readable ? text : fw::Wide(raw);
+        return Utf8ToUtf16(raw);
     case Encoding::Utf16:
-    case Encoding::Utf16Swapped: {
-        std::string bytes = raw;
-        if (encoding_ == Encoding::Utf16Swapped)
-            SwapBytes(bytes);
-        text.assign(bytes.size() / 2, L'\0');
-        for (size_t i = 0; i < text.size(); ++i)
-            text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                           (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-        readable = true;
-        return text;
+    case Encoding::Utf16Swapped:
+        break;
     }
-    }
+    std::u16string text(raw.size() / 2, u'\0');
+    for (size_t i = 0; i < text.size(); ++i)
+        text[i] = UnitAt(raw, 2 * i, encoding_ == Encoding::Utf16Swapped);
     return text;
 }
 
-std::string IniText::Encode(const std::wstring& text) const
+bool IniText::Encode(const std::u16string& text, std::string& bytes) const
 {
-    std::string bytes;
     switch (encoding_) {
     case Encoding::Ansi:
-        if (!fw::NarrowAnsi(text, bytes)) // only a line that was unreadable already
-            bytes = LossyAnsi(text);
-        break;
+        return SystemAnsiCodePage().Encode(text, bytes);
     case Encoding::Utf8:
     case Encoding::Utf8Marked:
-        fw::NarrowUtf8(text, bytes);
-        break;
+        bytes = Utf16ToUtf8(text);
+        return true;
     case Encoding::Utf16:
     case Encoding::Utf16Swapped:
-        for (wchar_t c : text) {
-            bytes += static_cast<char>(c & 0xFF);
-            bytes += static_cast<char>((c >> 8) & 0xFF);
-        }
-        if (encoding_ == Encoding::Utf16Swapped)
-            SwapBytes(bytes);
         break;
     }
+    const bool swapped = encoding_ == Encoding::Utf16Swapped;
+    bytes.clear();
+    for (char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += swapped ? high : low;
+        bytes += swapped ? low : high;
+    }
+    return true;
+}
+
+std::string IniText::LineBreak() const
+{
+    std::string bytes;
+    Encode(u"\r\n", bytes);
     return bytes;
 }
 
-size_t IniText::FindSection(const std::wstring& section) const
+size_t IniText::FindSection(const std::u16string& section) const
 {
-    const std::wstring name = Trim(section);
+    const std::u16string name = Trim(section);
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == Kind::Section && EqualNoCase(lines_[i].name, name))
+        if (lines_[i].kind == Kind::Section && EqualIgnoringCase(lines_[i].name, name))
             return i;
-    return std::wstring::npos;
+    return kNotFound;
 }
 
-size_t IniText::FindEntry(size_t section, const std::wstring& key) const
+size_t IniText::FindEntry(size_t section, const std::u16string& key) const
 {
-    const std::wstring name = Trim(key);
+    const std::u16string name = Trim(key);
     for (size_t i = section + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i)
-        if (lines_[i].kind == Kind::Entry && EqualNoCase(lines_[i].name, name))
+        if (lines_[i].kind == Kind::Entry && EqualIgnoringCase(lines_[i].name, name))
             return i;
-    return std::wstring::npos;
+    return kNotFound;
 }
 
 const IniText::Line* IniText::FindLine(const CString& section, const CString& key) const
 {
-    const size_t found = FindSection(fw::WidenAnsi(section));
-    if (found == std::wstring::npos)
+    const size_t found = FindSection(Utf8ToUtf16(section));
+    if (found == kNotFound)
         return nullptr;
-    const size_t entry = FindEntry(found, fw::WidenAnsi(key));
-    return entry == std::wstring::npos ? nullptr : &lines_[entry];
+    const size_t entry = FindEntry(found, Utf8ToUtf16(key));
+    return entry == kNotFound ? nullptr : &lines_[entry];
 }
 
 bool IniText::Read(const CString& section, const CString& key, size_t capacity,
@@ -265,19 +242,16 @@ bool IniText::Read(const CString& section, const CString& key, size_t capacity,
 {
     value.clear();
     const Line* line = FindLine(section, key);
-    if (!line || !line->hasValue || !line->readable)
+    if (!line || !line->hasValue)
         return false;
-    if (!fw::NarrowAnsi(CopiedValue(line->value, capacity), value))
-        return false;
-    CutAnsi(value, capacity);
+    value = Utf16ToUtf8(CopiedValue(line->value, capacity));
     return true;
 }
 
 bool IniText::Holds(const CString& section, const CString& key, const CString& value) const
 {
     const Line* line = FindLine(section, key);
-    return line && line->hasValue && line->readable &&
-           Trim(line->value) == Trim(fw::WidenAnsi(value));
+    return line && line->hasValue && Trim(line->value) == Trim(Utf8ToUtf16(value));
 }
 
 // The last line of the section that is not blank: entries go after it.
@@ -293,56 +267,71 @@ size_t IniText::EndOfSection(size_t section) const
 // The bytes of a line before its line breaks.
 size_t IniText::ContentLength(const std::string& raw) const
 {
-    const bool wide = encoding_ == Encoding::Utf16 || encoding_ == Encoding::Utf16Swapped;
-    const size_t unit = wide ? 2 : 1;
-    const size_t low = encoding_ == Encoding::Utf16Swapped ? 1 : 0;
+    const size_t unit = IsWide() ? 2 : 1;
+    const bool swapped = encoding_ == Encoding::Utf16Swapped;
     size_t length = raw.size() - raw.size() % unit;
-    while (length >= unit && IsLineBreak(raw[length - unit + low]) &&
-           (!wide || raw[length - unit + 1 - low] == '\0'))
+    while (length >= unit && IsLineBreak(unit == 1 ? static_cast<unsigned char>(raw[length - 1])
+                                                   : UnitAt(raw, length - 2, swapped)))
         length -= unit;
     return length;
 }
 
+// An ANSI file stays one as long as some line is not UTF-8 or all are ASCII:
+// a change that would make it read as UTF-8 would change what other lines read.
+bool IniText::KeepsEncoding(const std::string& added, size_t replaced) const
+{
+    if (encoding_ != Encoding::Ansi)
+        return true;
+    Form form = MakeLine(added).form;
+    for (size_t i = 0; i < lines_.size() && form != Form::NotUtf8; ++i)
+        if (i != replaced)
+            form = std::max(form, lines_[i].form);
+    return form != Form::Utf8;
+}
+
 // Puts a line of its own before line `at` (or at the end); the line before
 // it gets a line break when it has none.
-void IniText::InsertLine(size_t at, const std::wstring& text)
+void IniText::InsertLine(size_t at, const std::string& bytes)
 {
     if (at > 0) {
         std::string& previous = lines_[at - 1].raw;
         if (ContentLength(previous) == previous.size())
-            previous += Encode(kLineBreak);
+            previous += LineBreak();
     }
-    AddLine(Encode(text) + Encode(kLineBreak));
-    std::rotate(lines_.begin() + static_cast<std::ptrdiff_t>(at), lines_.end() - 1, lines_.end());
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), MakeLine(bytes + LineBreak()));
+}
+
+// The line gets new text and keeps its line breaks.
+void IniText::ReplaceLine(size_t at, const std::string& bytes)
+{
+    const std::string& raw = lines_[at].raw;
+    lines_[at] = MakeLine(bytes + raw.substr(ContentLength(raw)));
 }
 
 bool IniText::Write(const CString& section, const CString& key, const CString& value)
 {
-    const std::wstring name = Trim(fw::WidenAnsi(section));
-    const std::wstring entryName = Trim(fw::WidenAnsi(key));
-    const std::wstring text = TrimLeft(fw::WidenAnsi(value));
-    if (name.empty() || entryName.empty() || name.find_first_of(L"\r\n]") != std::wstring::npos ||
-        entryName.find_first_of(L"\r\n=") != std::wstring::npos || entryName[0] == L'[' ||
-        entryName[0] == L';' || text.find_first_of(L"\r\n") != std::wstring::npos)
+    const std::u16string name = Trim(Utf8ToUtf16(section));
+    const std::u16string entryName = Trim(Utf8ToUtf16(key));
+    const std::u16string text = TrimLeft(Utf8ToUtf16(value));
+    if (!IsWritable(name, entryName, text))
         return false;
     const size_t found = FindSection(name);
-    if (found == std::wstring::npos) {
-        InsertLine(lines_.size(), L"[" + name + L"]");
-        InsertLine(lines_.size(), entryName + L"=" + text);
-        return true;
+    const size_t entry = found == kNotFound ? kNotFound : FindEntry(found, entryName);
+    // An entry keeps its name as spelt in the file.
+    const std::u16string& spelt = entry == kNotFound ? entryName : lines_[entry].name;
+    std::string header, line;
+    if (!Encode(spelt + u"=" + text, line) ||
+        (found == kNotFound && !Encode(u"[" + name + u"]", header)) ||
+        !KeepsEncoding(header + "\n" + line, entry))
+        return false;
+    if (found == kNotFound) {
+        InsertLine(lines_.size(), header);
+        InsertLine(lines_.size(), line);
+    } else if (entry == kNotFound) {
+        InsertLine(EndOfSection(found), line);
+    } else {
+        ReplaceLine(entry, line);
     }
-    const size_t entry = FindEntry(found, entryName);
-    if (entry == std::wstring::npos) {
-        InsertLine(EndOfSection(found), entryName + L"=" + text);
-        return true;
-    }
-    // The entry keeps its name as spelt in the file, and its line break.
-    const std::string raw = lines_[entry].raw;
-    const std::wstring spelt = lines_[entry].name;
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(entry));
-    AddLine(Encode(spelt + L"=" + text) + raw.substr(ContentLength(raw)));
-    std::rotate(lines_.begin() + static_cast<std::ptrdiff_t>(entry), lines_.end() - 1,
-                lines_.end());
     return true;
 }
 

@@ -13,8 +13,9 @@ const char kKeyTrimSet[] = ":;., \t\r\n";
 int g_reads = 0;
 int g_writes = 0;
 
-// The whole file; false when it cannot be read (a missing file is empty).
-bool ReadWholeFile(const std::wstring& path, std::string& bytes)
+// The whole file; false when it cannot be read or is larger than `limit`
+// (a missing file is empty).
+bool ReadWholeFile(const std::wstring& path, ULONGLONG limit, std::string& bytes)
 {
     bytes.clear();
     fw::KernelHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ,
@@ -23,7 +24,7 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes)
     if (!file.IsValid())
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF)
+    if (!GetFileSizeEx(file.Get(), &size) || static_cast<ULONGLONG>(size.QuadPart) > limit)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD done = 0;
@@ -76,7 +77,9 @@ void LanguageFile::Open(const CString& languageName)
     if (path != path_) {
         path_ = path;
         loaded_ = false;
-        changes_.clear();
+        stamp_ = Stamp();
+        text_ = IniText();
+        std::vector<Change>().swap(changes_);
     }
     checked_ = false;
 }
@@ -99,9 +102,9 @@ void LanguageFile::Load()
 {
     stamp_ = CurrentStamp();
     std::string bytes;
-    if (stamp_.exists) {
+    if (stamp_.exists && stamp_.size <= kMaxFileSize) {
         ++g_reads;
-        if (!ReadWholeFile(path_, bytes))
+        if (!ReadWholeFile(path_, kMaxFileSize, bytes))
             bytes.clear();
     }
     text_ = IniText(bytes);
@@ -165,8 +168,11 @@ bool LanguageFile::Flush()
         return true;
     if (!(CurrentStamp() == stamp_)) // changed by someone else meanwhile
         Load();
-    ++g_writes;
-    const bool written = WriteWholeFile(path_, text_.Bytes());
+    bool written = false;
+    if (stamp_.size <= kMaxFileSize) { // a file too large to read is never overwritten
+        ++g_writes;
+        written = WriteWholeFile(path_, text_.Bytes());
+    }
     changes_.clear();
     if (written) {
         stamp_ = CurrentStamp();

@@ -2,13 +2,15 @@
 // A language file: an INI-format text file "<language>.lng" beside the
 // executable. It is read once into memory and answers every lookup from
 // there, with the results of the platform's profile functions for the same
-// file (lang/IniText.h); it is read again when the language changes or the
-// file's time stamp or size changes. Changes are kept in memory until Flush
-// writes them in one go, rewriting only the lines they touch; a key that
-// already holds the value is not written at all.
+// file (lang/IniText.h, which also says which encodings are read); it is read
+// again when the language changes or the file's time stamp or size changes.
+// Changes are kept in memory until Flush writes them in one go, in the file's
+// own encoding, rewriting only the lines they touch; a key that already holds
+// the value is not written at all. A file larger than kMaxFileSize is never
+// read (it reads as missing) nor written.
 //
-// Texts (sections, keys, values) are ANSI; the language name is UTF-8; the
-// path is wide, of any length and in any characters.
+// Texts (sections, keys, values) and the language name are UTF-8; the path
+// is wide, of any length and in any characters.
 #include <windows.h>
 
 #include <string>
@@ -25,22 +27,25 @@ public:
     // next Read or Write look whether the file has changed. A name that is
     // not a plain file name (lang/LanguageName.h), or an executable path that
     // is unknown, leaves the file without a path: nothing is read or written.
+    // Another path drops the previous file's text and changes at once.
     void Open(const CString& languageName);
     const std::wstring& GetPath() const { return path_; }
 
-    // The value of the key, at most kMaxValueLength characters; empty when the
-    // file, the section or the key is missing, the key is empty, or the value
-    // has no ANSI form.
+    // The value of the key, at most kMaxValueLength UTF-16 code units; empty
+    // when the file, the section or the key is missing or the key is empty.
     CString Read(const CString& section, const CString& key);
 
     // Sets the value (unchanged) in memory, for Flush to write; true when the
     // file already holds it. False when there is no path, the key is empty or
-    // the value holds a line break (the format keeps one line per entry).
+    // the value holds a line break (the format keeps one line per entry), or
+    // the file's encoding cannot hold the text (a character without an ANSI
+    // form for an ANSI file).
     bool Write(const CString& section, const CString& key, const CString& value);
 
     // Writes what Write changed into the file (read again first when someone
     // else changed it meanwhile). True when there was nothing to write or it
-    // was written; on failure the changes are dropped.
+    // was written; on failure (also for a file too large to read) the changes
+    // are dropped.
     bool Flush();
 
     // The section used when a section name is empty.
@@ -49,6 +54,14 @@ public:
     static CString TrimKey(const CString& key);
 
     static constexpr int kMaxValueLength = 1023;
+    // A language file holds a few kilobytes (english.lng, every text of the
+    // program, about 2 KB; a translation with notes perhaps ten times that).
+    // 256 KiB leaves room for any real one a hundred times over and bounds
+    // what a stranger's file can cost: at worst (a line per two bytes) about
+    // 50 ms to read, 30 MB of memory and a millisecond or two per lookup,
+    // where 1 MiB would cost four times that and a file of 1 GB froze the
+    // program half a minute and took 3 GB.
+    static constexpr ULONGLONG kMaxFileSize = 256 * 1024;
 
     // How often a file was read and written, for the tests.
     static int ReadCount();

@@ -1,30 +1,11 @@
 // StartDate: a date-time stored as the text "%d %d %d %d %d %d" of year,
 // month, day, hour, minute and second.
 #include <cstdio>
-#include <cstdlib>
 
 #include "model/Settings.h"
+#include "model/StartDateText.h"
 
 namespace {
-
-// Reads up to `count` decimal integers as "%d %d ..." does (any white space
-// before each, an optional sign); answers how many were converted. Numbers
-// beyond the range of int are clamped rather than left undefined.
-int ParseIntegers(const char* text, int* values, int count)
-{
-    int converted = 0;
-    while (converted < count) {
-        char* end = nullptr;
-        const long value = std::strtol(text, &end, 10);
-        if (end == text)
-            break;
-        values[converted++] = value > 0x7FFFFFFFL    ? 0x7FFFFFFF
-                              : value < -0x7FFFFFFFL ? -0x7FFFFFFF
-                                                     : static_cast<int>(value);
-        text = end;
-    }
-    return converted;
-}
 
 bool IsShowableByPicker(const COleDateTime& date)
 {
@@ -40,11 +21,11 @@ bool SettingsReader::ReadStartDate(COleDateTime& date) const
     ReadText(SettingStartDate, text);
     if (text.empty())
         return false;
-    int parts[6];
-    if (ParseIntegers(text.c_str(), parts, 6) < 6)
+    DateTimeParts parts;
+    if (!ParseStartDateText(text, parts))
         return false;
     COleDateTime stored = date;
-    stored.SetDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
+    stored.SetDateTime(parts.year, parts.month, parts.day, parts.hour, parts.minute, parts.second);
     if (stored.GetStatus() != COleDateTime::valid) {
         date.SetStatus(COleDateTime::invalid);
         return false;

@@ -1,6 +1,8 @@
-// The language file answers from memory exactly what the platform's profile
-// functions answer for the same file, and its writes leave a file that they
-// read as they read their own writes.
+// The language file answers from memory, as UTF-8, exactly what the
+// platform's profile functions answer for the same file; its writes leave a
+// file that they read as they read their own writes, in the file's encoding.
+// Beyond them, it reads UTF-8 without a byte-order mark and never refuses a
+// value for its characters.
 #include "lang/LanguageFile.h"
 
 #include <windows.h>
@@ -8,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/Handle.h"
+#include "lang/AnsiCodePage.h"
+#include "lang/NameCase.h"
 #include "tests/lang/LanguageFolder.h"
 
 namespace {
@@ -30,7 +35,8 @@ const std::string kAwkwardFiles[] = {
     "[S]\nk=line feeds\n[T]\rk=carriage returns\r[U]\r\n\r\nk=no line break at the end",
     "[S] trailing\r\nk=v\r\n[T\r\nk=in an unclosed header\r\n[ spaced ]\r\nk=x\r\n[]\r\nk=e\r\n",
     "k=before any section\r\n[S]\r\nk2=v\r\n",
-    "[S]\r\nk=Fen\xEAtre \xA0\r\nk2=\xA0\r\n",
+    "[S]\r\nk=Fen\xEAtre \xA0\r\nk2=\xA0\xFF\x81\r\nk3=Zako\xC5\x84"
+    "cz \xE9\r\n",
     "\xEF\xBB\xBF[S]\r\nk=Schlie\303\237en\r\n",
     std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0", 22),
     std::string("\xFE\xFF\0[\0S\0]\0\r\0\n\0k\0=\0\xE9", 18),
@@ -42,17 +48,132 @@ const char* const kKeys[] = {"k",  "K",      "k2", "k3", "q1",    "q2",
                              "q3", "q4",     "q5", "q6", "k = a", "key with spaces",
                              ";k", "missing"};
 
+std::wstring Wide(const std::string& utf8)
+{
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
+                                                        static_cast<int>(utf8.size()), &wide[0],
+                                                        static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(static_cast<size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0],
+                            static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
 // What the program read from the file before: the profile functions, with a
 // buffer of 1024 characters.
 std::string ProfileRead(const std::string& section, const std::string& key, const std::string& path)
 {
-    char value[LanguageFile::kMaxValueLength + 1] = {};
-    GetPrivateProfileStringA(LanguageFile::SectionName(section).c_str(),
-                             LanguageFile::TrimKey(key).c_str(), "", value, sizeof(value),
-                             path.c_str());
-    value[LanguageFile::kMaxValueLength] = '\0';
-    return value;
+    wchar_t value[LanguageFile::kMaxValueLength + 1] = {};
+    GetPrivateProfileStringW(Wide(LanguageFile::SectionName(section)).c_str(),
+                             Wide(LanguageFile::TrimKey(key)).c_str(), L"", value, 1024,
+                             Wide(path).c_str());
+    value[LanguageFile::kMaxValueLength] = L'\0';
+    return Utf8(value);
 }
+
+// UTF-16 bytes, low byte first or (swapped) high byte first.
+std::string Utf16(const std::u16string& text, bool swapped = false)
+{
+    std::string bytes;
+    for (char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += swapped ? high : low;
+        bytes += swapped ? low : high;
+    }
+    return bytes;
+}
+
+enum class Encoding { Utf8, Utf8Marked, Utf16, Utf16Swapped };
+const Encoding kUnicodeEncodings[] = {Encoding::Utf8, Encoding::Utf8Marked, Encoding::Utf16,
+                                      Encoding::Utf16Swapped};
+
+std::string Encoded(const std::string& utf8, Encoding encoding)
+{
+    const std::wstring wide = L"\xFEFF" + Wide(utf8);
+    const std::u16string text(wide.begin(), wide.end());
+    switch (encoding) {
+    case Encoding::Utf8:
+        return utf8;
+    case Encoding::Utf8Marked:
+        return "\xEF\xBB\xBF" + utf8;
+    case Encoding::Utf16:
+        return Utf16(text);
+    case Encoding::Utf16Swapped:
+        return Utf16(text, true);
+    }
+    return std::string();
+}
+
+// One text in four encodings and three kinds of line break; "\n" stands for
+// the line break.
+const char kUnicodeText[] = "[Zakończ]\n"
+                            "pl=Zakończ\n"
+                            "ru = Выход \n"
+                            "ja=終了\n"
+                            "Выход=exit\n"
+                            "pairs=😀 𠀋\n"
+                            "[Έξοδος]\n"
+                            "k=\"Ένα\"\n"
+                            "ß=sharp s";
+
+struct ExpectedRead {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+const ExpectedRead kUnicodeReads[] = {
+    {"zakończ", "PL", "Zakończ"}, {"ZAKOŃCZ", "ru", "Выход"},   {"Zakończ", "JA", "終了"},
+    {"zakończ", "ВЫХОД", "exit"}, {"Zakończ", "pairs", "😀 𠀋"}, {"ΈΞΟΔΟς", "k", "Ένα"},
+    {"έξοδος", "ß", "sharp s"},   {"ΈΞΟΔΟΣ", "k", ""},          {"Έξοδος", "SS", ""},
+    {"Zakonczy", "pl", ""},
+};
+
+// Files, each with the one read it is about.
+struct AwkwardRead {
+    std::string file;
+    const char *section, *key;
+    std::string value;
+};
+
+const std::string kA1021(1021, 'a');
+
+const AwkwardRead kAwkwardUnicodeFiles[] = {
+    {"\xEF\xBB\xBF", "S", "k", ""},
+    {"\xFF\xFE", "S", "k", ""},
+    {"\xFE\xFF", "S", "k", ""},
+    {"\xEF\xBB\xBF[S]\r\nk=a\xFF"
+     "b\xE2\x82\r\n",
+     "S", "k",
+     "a\uFFFD"
+     "b\uFFFD"},
+    {"\xEF\xBB\xBF[S\xC0]\nk=\xF0\x9F\x98\n", "S\uFFFD", "k", "\uFFFD"},
+    {"\xEF\xBB\xBF[S]\nk=\xED\xA0\x80\xF4\x90\x80\x80", "S", "k",
+     "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+    {Utf16(u"\xFEFF[S]\nk=v") + "x", "S", "k", "v"},
+    {Utf16(u"\xFEFF[S]\nk=v", true) + "x", "S", "k", "v"},
+    {Utf16(u"\xFEFF[S]\rk=a\xD800"
+           u"b\xDC00\r"),
+     "S", "k",
+     "a\uFFFD"
+     "b\uFFFD"},
+    {Utf16(u"\xFEFF[S]\r\nk=\xDE00\xD83D\r\n", true), "S", "k", "\uFFFD\uFFFD"},
+    // Not all UTF-8: the ANSI code page (Windows-1252 here).
+    {"[S]\r\nk=Zako\xC5\x84"
+     "cz \xE9\r\n",
+     "S", "k", "ZakoÅ„cz é"},
+    // At most 1023 UTF-16 code units, never half a pair.
+    {"[S]\r\nk=" + kA1021 + "😀\r\n", "S", "k", kA1021 + "😀"},
+    {"[S]\r\nk=a" + kA1021 + "😀\r\n", "S", "k", "a" + kA1021},
+    {"[S]\r\nk=\"" + kA1021 + "😀\"\r\n", "S", "k", kA1021},
+};
 
 class LanguageFileTest : public LanguageFolderTest {
 protected:
@@ -62,6 +183,16 @@ protected:
             for (const char* key : kKeys)
                 EXPECT_EQ(ProfileRead(section, key, folder.File(name)), file.Read(section, key))
                     << label << " [" << section << "] " << key;
+    }
+
+    // The value read from a new file of the bytes.
+    std::string ReadOnce(const std::string& name, const std::string& bytes, const char* section,
+                         const char* key)
+    {
+        EXPECT_TRUE(folder.Write(name + ".lng", bytes));
+        LanguageFile file;
+        file.Open(name);
+        return file.Read(section, key);
     }
 };
 
@@ -81,6 +212,33 @@ TEST_F(LanguageFileTest, ReadsWhatTheProfileFunctionsRead)
     DeleteFileA(folder.File("t.lng").c_str());
     file.Open("t");
     ExpectSameReads(file, "t.lng", "missing file");
+}
+
+TEST_F(LanguageFileTest, ReadsUnicodeInEveryEncodingAndLineBreak)
+{
+    int n = 0;
+    for (Encoding encoding : kUnicodeEncodings) {
+        for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
+            std::string text = kUnicodeText;
+            for (size_t at = text.find('\n'); at != std::string::npos;
+                 at = text.find('\n', at + std::char_traits<char>::length(lineBreak)))
+                text.replace(at, 1, lineBreak);
+            const std::string name = "u" + std::to_string(n++);
+            for (const ExpectedRead& read : kUnicodeReads)
+                EXPECT_EQ(read.value,
+                          ReadOnce(name, Encoded(text, encoding), read.section, read.key))
+                    << name << " [" << read.section << "] " << read.key;
+        }
+    }
+}
+
+TEST_F(LanguageFileTest, ReadsAwkwardUnicodeFiles)
+{
+    for (size_t i = 0; i < sizeof(kAwkwardUnicodeFiles) / sizeof(kAwkwardUnicodeFiles[0]); ++i) {
+        const AwkwardRead& row = kAwkwardUnicodeFiles[i];
+        EXPECT_EQ(row.value, ReadOnce("a" + std::to_string(i), row.file, row.section, row.key))
+            << "file " << i;
+    }
 }
 
 // The same writes by the profile functions and by the language file: both
@@ -121,12 +279,38 @@ TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
     EXPECT_EQ("; comment\r\n[S]\r\n;k=commented out\r\nk=changed again\r\nnew=added\r\n"
               "[New]\r\nk=new section\r\n[T]\r\nk2=\"quoted\"\r\n[Common]\r\nk=common\r\n",
               folder.Read("ours.lng"));
-    // Also in UTF-16, where a line's break is two bytes.
-    const std::string wide("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0", 22);
-    ASSERT_TRUE(folder.Write("wide.lng", wide));
-    again.Open("wide");
-    EXPECT_TRUE(again.Write("S", "n", "w") && again.Flush());
-    EXPECT_EQ(wide + std::string("n\0=\0w\0\r\0\n\0", 10), folder.Read("wide.lng"));
+}
+
+// Each write goes into the file in the file's own encoding, or not at all.
+TEST_F(LanguageFileTest, WritesInTheEncodingOfTheFile)
+{
+    const struct {
+        std::string before;
+        const char *section, *key, *value;
+        std::string after; // empty: refused, the file as it was
+    } writes[] = {
+        {"[S]\r\nk=v\r\n", "S", "k", "Fenêtre", "[S]\r\nk=Fen\xEAtre\r\n"},
+        {"[S]\r\nk=v\r\n", "S", "k", "Zakończ", ""},
+        // A change that would make an ANSI file read as UTF-8.
+        {"[S]\r\nk=\xE9\r\nj=\xC3\xA9\r\n", "S", "k", "x", ""},
+        {"[S]\r\nk=Выход\r\n", "S", "new", "Zakończ 😀", "[S]\r\nk=Выход\r\nnew=Zakończ 😀\r\n"},
+        {"\xEF\xBB\xBF[S]\r\nk=v\r\n", "s", "K", "終了", "\xEF\xBB\xBF[S]\r\nk=終了\r\n"},
+        {Utf16(u"\xFEFF[S]\r\nk=v\r\n"), "T", "k", "Выход",
+         Utf16(u"\xFEFF[S]\r\nk=v\r\n[T]\r\nk=Выход\r\n")},
+        {Utf16(u"\xFEFF[S]\nk=v", true), "S", "k", "😀", Utf16(u"\xFEFF[S]\nk=😀", true)},
+        {"\xFF\xFE", "S", "k", "v", Utf16(u"\xFEFF[S]\r\nk=v\r\n")},
+    };
+    int n = 0;
+    for (const auto& write : writes) {
+        const std::string name = "w" + std::to_string(n++);
+        ASSERT_TRUE(folder.Write(name + ".lng", write.before));
+        LanguageFile file;
+        file.Open(name);
+        EXPECT_EQ(!write.after.empty(), file.Write(write.section, write.key, write.value)) << name;
+        EXPECT_TRUE(file.Flush());
+        EXPECT_EQ(write.after.empty() ? write.before : write.after, folder.Read(name + ".lng"))
+            << name;
+    }
 }
 
 // Changes wait in memory for Flush; a file changed on disk meanwhile is read
@@ -141,4 +325,76 @@ TEST_F(LanguageFileTest, FlushKeepsWhatSomeoneElseWroteMeanwhile)
     ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=theirs\r\n"));
     EXPECT_TRUE(file.Flush());
     EXPECT_EQ("[S]\r\nk=theirs\r\nnew=mine\r\n", folder.Read("t.lng"));
+}
+
+// A file one byte over the cap is neither read nor written; one at the cap
+// is both.
+TEST_F(LanguageFileTest, AFileOverTheCapReadsAsMissing)
+{
+    for (ULONGLONG size : {LanguageFile::kMaxFileSize, LanguageFile::kMaxFileSize + 1}) {
+        const bool over = size > LanguageFile::kMaxFileSize;
+        ASSERT_TRUE(folder.Write("big.lng", "[S]\r\nk=v\r\n"));
+        {
+            fw::KernelHandle file(CreateFileA(folder.File("big.lng").c_str(), GENERIC_WRITE, 0,
+                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                              nullptr));
+            LARGE_INTEGER end{};
+            end.QuadPart = static_cast<LONGLONG>(size);
+            ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) &&
+                        SetEndOfFile(file.Get()));
+        }
+        LanguageFile file;
+        file.Open("big");
+        EXPECT_EQ(over ? "" : "v", file.Read("S", "k")) << size;
+        EXPECT_TRUE(file.Write("S", "k", "w"));
+        EXPECT_EQ(!over, file.Flush()) << size;
+        const std::string bytes = folder.Read("big.lng");
+        EXPECT_EQ(size, bytes.size());
+        EXPECT_EQ(over ? "[S]\r\nk=v" : "[S]\r\nk=w", bytes.substr(0, 8)) << size;
+    }
+}
+
+// The plain table of Windows-1252 converts as the system converts code page
+// 1252, both ways.
+TEST(Windows1252, ConvertsAsTheSystem)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const char bytes[1] = {static_cast<char>(byte)};
+        wchar_t unit = 0;
+        MultiByteToWideChar(1252, 0, bytes, 1, &unit, 1);
+        EXPECT_EQ(std::u16string(1, static_cast<char16_t>(unit)),
+                  Windows1252().Decode(std::string(bytes, 1)))
+            << byte;
+    }
+    for (wchar_t unit = 1; unit != 0; ++unit) {
+        char byte = 0;
+        BOOL usedDefault = FALSE;
+        const bool system = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &unit, 1, &byte, 1,
+                                                nullptr, &usedDefault) == 1 &&
+                            !usedDefault;
+        std::string plain;
+        EXPECT_EQ(system,
+                  Windows1252().Encode(std::u16string(1, static_cast<char16_t>(unit)), plain))
+            << std::hex << unit;
+        EXPECT_EQ(system ? std::string(1, byte) : std::string(), plain) << std::hex << unit;
+    }
+}
+
+// Names match without regard to case as the system's ordinal comparison
+// matches them, in the blocks whose letters the names fold.
+TEST(NameCase, MatchesAsTheSystemIgnoresCase)
+{
+    auto systemEqual = [](wchar_t a, wchar_t b) {
+        return CompareStringOrdinal(&a, 1, &b, 1, TRUE) == CSTR_EQUAL;
+    };
+    for (wchar_t unit = 1; unit < 0x530; unit = unit == 0x17F ? 0x370 : unit + 1) {
+        wchar_t upper = unit;
+        CharUpperBuffW(&upper, 1);
+        EXPECT_EQ(systemEqual(unit, upper),
+                  EqualIgnoringCase(std::u16string(1, static_cast<char16_t>(unit)),
+                                    std::u16string(1, static_cast<char16_t>(upper))))
+            << std::hex << unit;
+        EXPECT_TRUE(systemEqual(unit, SimpleUpperCase(static_cast<char16_t>(unit))))
+            << std::hex << unit;
+    }
 }

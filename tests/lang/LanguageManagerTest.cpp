@@ -137,24 +137,23 @@ TEST_F(LanguageManagerTest, FilesAreReadOnceAndWrittenOnlyWhenSomethingChanged)
     EXPECT_TRUE(manager.StoreText("Translator", 0, "Orrowby"));
     EXPECT_EQ(writes + 1, LanguageFile::WriteCount()) << "the same text is not written again";
     folder.Write("german.lng", "[DialogID_131]\r\nID_1006=&Vorw\xE4rts >>\r\n");
-    EXPECT_EQ("&Vorw\xE4rts >>", manager.LookupText("DialogID_131", 1006, "&Next >>"));
+    EXPECT_EQ("&Vorwärts >>", manager.LookupText("DialogID_131", 1006, "&Next >>"));
     EXPECT_EQ(reads + 2, LanguageFile::ReadCount());
 }
 
-// A file saved as UTF-8 (with or without a byte-order mark) or UTF-16 is
-// decoded; a value the ANSI code page cannot show, or bytes of another
-// encoding, give the built-in text rather than question marks or garbage.
+// A file saved as UTF-8 (with or without a byte-order mark), UTF-16 or in
+// the ANSI code page gives its texts as UTF-8, whatever their characters.
 TEST_F(LanguageManagerTest, ValuesInAnyEncodingGiveTheirTextOrTheBuiltInOne)
 {
     const std::pair<std::string, const char*> table[] = {
-        {"\xEF\xBB\xBF[S]\r\nID_1=Schlie\303\237en\r\n", "Schlie\337en"},
-        {"[S]\r\nID_1=Schlie\303\237en\r\n", "Schlie\337en"},
-        {"[S]\r\nID_1=Fen\xEAtre\r\n", "Fen\xEAtre"},
-        {"\xEF\xBB\xBF[S]\r\nID_1=\xD0\x97\xD0\xB0\xD0\xBA\r\n", "Close"},
-        {"[S]\r\nID_1=\xD0\x97\xD0\xB0\xD0\xBA\r\n", "Close"},
-        {"\xEF\xBB\xBF[S]\r\nID_1=\xFF\xFE\r\n", "Close"},
-        {std::string("\xFF\xFE[\0S\0]\0\n\0I\0D\0_\0001\0=\0\xAC\x20\r\0", 24), "\x80"},
-        {std::string("\xFE\xFF\0[\0S\0]\0\n\0I\0D\0_\0001\0=\0\xE9", 22), "\xE9"},
+        {"\xEF\xBB\xBF[S]\r\nID_1=Schlie\303\237en\r\n", "Schließen"},
+        {"[S]\r\nID_1=Schlie\303\237en\r\n", "Schließen"},
+        {"[S]\r\nID_1=Fen\xEAtre\r\n", "Fenêtre"},
+        {"\xEF\xBB\xBF[S]\r\nID_1=\xD0\x97\xD0\xB0\xD0\xBA\r\n", "Зак"},
+        {"[S]\r\nID_1=\xD0\x97\xD0\xB0\xD0\xBA\r\n", "Зак"},
+        {"\xEF\xBB\xBF[S]\r\nID_1=\xFF\xFE\r\n", "\uFFFD\uFFFD"},
+        {std::string("\xFF\xFE[\0S\0]\0\n\0I\0D\0_\0001\0=\0\xAC\x20\r\0", 24), "€"},
+        {std::string("\xFE\xFF\0[\0S\0]\0\n\0I\0D\0_\0001\0=\0\xE9", 22), "é"},
     };
     for (const auto& row : table) {
         folder.Write("other.lng", row.first);
