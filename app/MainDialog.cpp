@@ -122,6 +122,7 @@ void MainDialog::ApplyLanguage(bool initial)
     language_.SetLanguage(StoredLanguage());
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
+    FitButtons();
     LoadTrayMenu();
     // The calendar's month and weekday names follow the language's locale.
     if (!initial && monitor_.Calendar().IsWindow())

@@ -22,7 +22,9 @@
 #include "pages/MainWindowLink.h"
 #include "pages/OptionsPage.h"
 #include "pages/SchedulerPage.h"
+#include "res/resource.h"
 #include "ui/IconListBox.h"
+#include "ui/DialogLayout.h"
 #include "ui/IconMenu.h"
 
 class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink {
@@ -107,6 +109,7 @@ protected:
 private:
     void CreatePages();
     void PlaceSheet();
+    void FitButtons();
     void CreateNavigation();
     void LoadPageImages();
     void LoadStripe();
@@ -128,6 +131,7 @@ private:
 
     CStatic stripe_;          // 1031
     CIconListBox navigation_; // 1023
+    layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
     LanguageManager language_;
     CDialogCritSheet sheet_;
     CDialogCritMonitor monitor_;

@@ -72,6 +72,13 @@ void MainDialog::PlaceSheet()
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A translation may need wider buttons; the row may grow left as far as the
+// navigation list above it begins.
+void MainDialog::FitButtons()
+{
+    buttons_.Fit(m_hWnd, layout::ControlRect(m_hWnd, IDC_MAIN_NAVIGATION).left);
+}
+
 void MainDialog::CreateNavigation()
 {
     for (const char* name : kPageNames)
@@ -110,6 +117,7 @@ LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
     LoadPageImages();
     navigation_.ApplyDpi(layout::LayoutDpi(m_hWnd), &pageImages_);
     LoadStripe();
+    FitButtons();
     PlaceSheet();
     LoadTrayMenu();
     Invalidate(true);

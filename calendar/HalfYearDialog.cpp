@@ -106,6 +106,9 @@ BOOL HalfYearDialog::OnInitDialog()
         CString section;
         language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     }
+    // The month steps take what their translated texts need, growing left.
+    layout::ButtonRow steps{IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT};
+    steps.Fit(m_hWnd, layout::DialogUnitsX(m_hWnd, kLeftUnits));
     anchor_ = COleDateTime::GetCurrentTime();
     CreateCalendars();
     PlaceCalendars();

@@ -1,6 +1,13 @@
 #include "ui/DialogLayout.h"
 
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "framework/Dc.h"
 #include "framework/Dpi.h"
+#include "framework/WindowText.h"
 
 namespace layout {
 
@@ -75,6 +82,61 @@ void SpreadRow(HWND dialog, const int* ids, int count, int gap, int left, int ri
         rect.left = x;
         PlaceControl(dialog, ids[i], rect);
         x = end + gap;
+    }
+}
+
+namespace {
+
+// The width a push button needs for its text: the text in the button's font,
+// with four dialog units on either side for its edge and focus rectangle.
+int ButtonWidthForText(HWND dialog, HWND button)
+{
+    const std::string text = fw::GetWindowText(button);
+    CClientDC dc(button);
+    fw::SelectGuard font(dc, reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0)));
+    RECT need{};
+    dc.DrawText(text, &need, DT_CALCRECT | DT_SINGLELINE);
+    return need.right - need.left + 2 * DialogUnitsX(dialog, 4);
+}
+
+} // namespace
+
+ButtonRow::ButtonRow(std::initializer_list<int> ids) : ids_(ids) {}
+
+void ButtonRow::Fit(HWND dialog, int left)
+{
+    const int count = static_cast<int>(ids_.size());
+    if (count == 0)
+        return;
+    const int dpi = fw::WindowDpi(dialog);
+    std::vector<RECT> rects;
+    std::vector<int> natural, fitted;
+    int gaps = 0;
+    for (int i = 0; i < count; ++i) {
+        rects.push_back(ControlRect(dialog, ids_[i]));
+        if (static_cast<int>(naturalWidths_.size()) <= i) // the first fit
+            naturalWidths_.push_back(rects[i].right - rects[i].left);
+        natural.push_back(naturalDpi_ ? ::MulDiv(naturalWidths_[i], dpi, naturalDpi_)
+                                      : naturalWidths_[i]);
+        fitted.push_back(
+            std::max(natural[i], ButtonWidthForText(dialog, ::GetDlgItem(dialog, ids_[i]))));
+        if (i > 0)
+            gaps += rects[i].left - rects[i - 1].right;
+    }
+    if (!naturalDpi_)
+        naturalDpi_ = dpi;
+    const int end = rects.back().right;
+    const std::vector<int>& widths =
+        end - gaps - std::accumulate(fitted.begin(), fitted.end(), 0) >= left ? fitted : natural;
+    // Right to left from the end of the row, each gap kept.
+    int right = end;
+    for (int i = count - 1; i >= 0; --i) {
+        RECT rect = rects[i];
+        rect.right = right;
+        rect.left = right - widths[i];
+        PlaceControl(dialog, ids_[i], rect);
+        if (i > 0)
+            right = rect.left - (rects[i].left - rects[i - 1].right);
     }
 }
 

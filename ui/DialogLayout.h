@@ -7,6 +7,9 @@
 // With the font a template was designed for, nothing moves.
 #include <windows.h>
 
+#include <initializer_list>
+#include <vector>
+
 namespace layout {
 
 // The display scale at which the dialog's pixel parts are drawn: the
@@ -32,6 +35,23 @@ void PlaceControl(HWND dialog, int id, const RECT& rect);
 // The controls, left to right with the gap (pixels) between neighbours, fill
 // [left, right] exactly; each keeps its share of the width it had.
 void SpreadRow(HWND dialog, const int* ids, int count, int gap, int left, int right);
+
+// A row of push buttons that ends where its last button ends, whose texts a
+// translation changes: a button whose text needs more room than the button
+// had grows to fit it, and the buttons before it move left by as much, the
+// gaps kept; with texts that fit again the buttons take their own widths
+// back. When the first button would reach left of `left` (pixels), the
+// buttons keep their own widths. Fit after every translation.
+class ButtonRow {
+public:
+    ButtonRow(std::initializer_list<int> ids);
+    void Fit(HWND dialog, int left);
+
+private:
+    std::vector<int> ids_;
+    std::vector<int> naturalWidths_; // at the first fit, at naturalDpi_
+    int naturalDpi_ = 0;
+};
 
 // Moves the controls sideways by dx pixels.
 void ShiftControls(HWND dialog, const int* ids, int count, int dx);

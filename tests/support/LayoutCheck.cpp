@@ -219,6 +219,9 @@ bool IsMissingGlyph(HFONT font, const std::wstring& character)
 
 void CheckTextGlyphs(HWND control, const std::string& name, std::vector<std::string>& faults)
 {
+    const LONG_PTR type = ::GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK;
+    if (ClassOf(control) == "Static" && (type == SS_ICON || type == SS_BITMAP))
+        return; // its text is the picture's resource reference
     const HFONT font = HFONT(::SendMessageW(control, WM_GETFONT, 0, 0));
     const std::string missing = MissingGlyphs(font, TextOf(control));
     if (!missing.empty())
@@ -236,8 +239,10 @@ std::string MissingGlyphs(HFONT font, const std::string& utf8)
         const size_t length = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() ? 2 : 1;
         const std::wstring character = text.substr(i, length);
         i += length - 1;
-        if (character[0] > L' ' && character[0] != L'&' && IsMissingGlyph(font, character) &&
-            missing.find(character) == std::wstring::npos)
+        WORD kind = 0;
+        ::GetStringTypeW(CT_CTYPE1, character.c_str(), 1, &kind);
+        if (!(kind & (C1_SPACE | C1_BLANK | C1_CNTRL)) && character[0] != L'&' &&
+            IsMissingGlyph(font, character) && missing.find(character) == std::wstring::npos)
             missing += character;
     }
     return fw::Utf8(missing);

@@ -62,7 +62,7 @@ bool OpenEveryWindow(MainDialog& main)
 bool MakeTemplate(const std::wstring& target)
 {
     Scratch scratch;
-    if (!scratch.Start()) {
+    if (!scratch.Start() || !scratch.WriteMarkedFile(L"english.lng")) {
         std::fprintf(stderr, "no scratch settings key or folder\n");
         return false;
     }
