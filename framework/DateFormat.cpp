@@ -55,15 +55,27 @@ std::string FormatDate(const SYSTEMTIME& date, const wchar_t* picture, DWORD fla
         ::GetDateFormatEx(locale, picture ? 0 : flags, &date, picture, buffer, 256, nullptr);
     if (written <= 0)
         return std::string();
+    // Some locale data puts a narrow no-break space before a year's unit
+    // ("2004 г."), which the dialog fonts lack: a no-break space shows as one.
+    for (wchar_t& c : buffer)
+        if (c == L'\x202F')
+            c = L'\xA0';
     return Utf8(buffer);
 }
 
 std::string FormatMonthDay(const SYSTEMTIME& date)
 {
     wchar_t picture[80] = {};
-    if (::GetLocaleInfoEx(LocaleInUse(), LOCALE_SMONTHDAY, picture, 80) <= 0 || !picture[0])
-        return std::string();
-    return FormatDate(date, picture);
+    ::GetLocaleInfoEx(LocaleInUse(), LOCALE_SMONTHDAY, picture, 80);
+    const std::wstring given = picture;
+    if (given.find(L'd') != std::wstring::npos && given.find(L'M') != std::wstring::npos)
+        return FormatDate(date, picture);
+    // A locale without a usable picture (Wine's Japanese has "M"): the day
+    // and the month's name in the order the locale writes a date.
+    DWORD order = 0;
+    ::GetLocaleInfoEx(LocaleInUse(), LOCALE_IDATE | LOCALE_RETURN_NUMBER,
+                      reinterpret_cast<wchar_t*>(&order), sizeof(order) / sizeof(wchar_t));
+    return FormatDate(date, order == 1 ? L"d MMMM" : L"MMMM d");
 }
 
 } // namespace fw

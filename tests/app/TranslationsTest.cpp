@@ -137,6 +137,20 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
     const Shown started = Tour(shipped, language);
     EXPECT_EQ(started.Unseen(shipped) + started.sharedKeys + started.glyphs, "")
         << "shown nowhere, menu items sharing an access key, or characters drawn as boxes";
+    // The calendar's month and weekday names, in the language's locale.
+    MonthCalendarCtrl& calendar = main->Monitor().Calendar();
+    std::string names = calendar.MonthBandText();
+    for (int day = 16; day <= 22; ++day) { // Sunday 16 May 2004 to Saturday
+        std::string name;
+        calendar.GetDateName(COleDateTime(2004, 5, day, 0, 0, 0), MonthCalendarCtrl::WeekdayName,
+                             MonthCalendarCtrl::ShortName, name);
+        names += name;
+    }
+    // (Checked in the regular weight: Wine 8 links no font to a bold one, so
+    // its bold Tahoma has no Chinese or Japanese; Windows links both weights.)
+    CFont font;
+    CreateShellFont(font, fw::WindowDpi(main->m_hWnd));
+    EXPECT_EQ(testing_support::MissingGlyphs(font, names), "") << names;
 
     // English picked in the Options page's list, as the user does.
     main->ShowMainWindow(MainDialog::PageOptions);

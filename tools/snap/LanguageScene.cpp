@@ -1,5 +1,5 @@
-// Scene "lang": another scene (not "main") in one of the shipped translations
-// (lang/shipped of the source tree): "german,halfyear", "french,page,2",
+// Scene "lang": another scene in one of the shipped translations (lang/shipped
+// of the source tree): "german,halfyear", "french,page,2", "russian,main,0",
 // "italian,traymenu,-1". The language file is copied into the scratch
 // executable folder and chosen in the scratch settings; for scenes that do
 // not make the main window themselves, a hidden main window is made first,
@@ -65,13 +65,13 @@ HWND CreateLanguageScene(const std::string& argument)
         first == std::string::npos ? std::string() : argument.substr(first + 1, second - first - 1);
     const std::string inner = second == std::string::npos ? "-" : argument.substr(second + 1);
     const Scene* scene = FindScene(name);
-    if (language.empty() || !scene || name == "lang" || name == "main") {
+    if (language.empty() || !scene || name == "lang") {
         std::fprintf(stderr, "lang %s: give <language>,<scene>[,<argument>]\n", argument.c_str());
         return nullptr;
     }
     if (!ChooseLanguage(language))
         return nullptr;
-    if (name != "page") {
+    if (name != "page" && name != "main") {
         g_owner = std::make_unique<Owner>();
         g_owner->app.m_pMainWnd = &g_owner->mainWindow;
         if (!g_owner->mainWindow.Create(IDD_MAIN)) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "Scene.h"
 #include "app/MainDialog.h"
@@ -20,6 +21,8 @@ namespace {
 
 void UseScratchSettings()
 {
+    std::string language; // chosen by the language scene, when it runs this one
+    ReadSettingText(SettingLang, language);
     HKEY scratch = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\VelindraSnapshots", 0, nullptr, 0,
                         KEY_ALL_ACCESS, nullptr, &scratch, nullptr) != ERROR_SUCCESS)
@@ -30,6 +33,7 @@ void UseScratchSettings()
     WriteSettingDword(SettingCritDayCount, 5);
     WriteSettingDword(SettingClearDayCount, 23);
     WriteSettingDword(SettingHideMessage, 1);
+    WriteSettingText(SettingLang, language);
 }
 
 HWND CreateMainWindowScene(const std::string& argument)
