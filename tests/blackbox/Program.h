@@ -40,6 +40,23 @@ inline Match Holding(int controlId)
     return [controlId](HWND window) { return ::GetDlgItem(window, controlId) != nullptr; };
 }
 
+// A descendant of the window with the control id (the pages' controls).
+inline HWND FindDescendant(HWND root, int id)
+{
+    for (HWND child = ::GetWindow(root, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (HWND found = ::GetDlgCtrlID(child) == id ? child : FindDescendant(child, id))
+            return found;
+    return nullptr;
+}
+
+// A window's text as the program shows it, in UTF-16.
+inline std::wstring TextOf(HWND window)
+{
+    wchar_t text[512] = {};
+    ::SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 // Lets the program's thread work through what was sent to it.
 inline void Settle(HWND window)
 {

@@ -23,22 +23,6 @@ namespace {
 
 using RunsTest = BlackBoxTest;
 
-// A descendant of the window with the control id (the pages' controls).
-HWND FindDescendant(HWND root, int id)
-{
-    for (HWND child = ::GetWindow(root, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (HWND found = ::GetDlgCtrlID(child) == id ? child : FindDescendant(child, id))
-            return found;
-    return nullptr;
-}
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t text[512] = {};
-    ::SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // Waits for the window that holds the control, then clicks the button;
 // false when the window never showed or stayed.
 bool CloseWith(const Program& program, int controlId, int buttonId)
