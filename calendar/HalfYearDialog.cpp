@@ -15,6 +15,9 @@ namespace {
 constexpr int kLeftUnits = 11;
 constexpr int kTop = 17;
 constexpr int kGap = 1;
+// Pixels between the calendars' block and the buttons at 96 dpi (the
+// template's buttons start 9 pixels below the last row).
+constexpr int kButtonsBelow = 9;
 const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_HALF_CLOSE,
                           IDC_HALF_HELP};
 constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
@@ -142,12 +145,19 @@ void HalfYearDialog::PlaceCalendars()
     const int rowEnd = layout::ControlRect(m_hWnd, IDC_HALF_HELP).right;
     if (rowEnd > right + slack || rowEnd < right - slack)
         layout::ShiftControls(m_hWnd, kButtonRow, kButtonCount, right - rowEnd);
+    // The buttons keep below the calendars what the template leaves them.
+    const int below = dpi(kTop) + 2 * rowStep - dpi(kGap) + dpi(kButtonsBelow);
+    const int rowTop = layout::ControlRect(m_hWnd, IDC_HALF_HELP).top;
+    const int down = rowTop < below - layout::DialogUnitsY(m_hWnd, 1) ? below - rowTop : 0;
+    if (down > 0)
+        layout::ShiftControls(m_hWnd, kButtonRow, kButtonCount, 0, down);
     const RECT client = GetClientRect();
     const int width = right + left;
-    if (client.right > width + slack || client.right < width - slack) {
+    if (client.right > width + slack || client.right < width - slack || down > 0) {
         const RECT window = GetWindowRect();
-        SetWindowPos(nullptr, 0, 0, window.right - window.left + width - client.right,
-                     window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int wide = client.right > width + slack || client.right < width - slack;
+        SetWindowPos(nullptr, 0, 0, window.right - window.left + (wide ? width - client.right : 0),
+                     window.bottom - window.top + down, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -140,11 +140,11 @@ void ButtonRow::Fit(HWND dialog, int left)
     }
 }
 
-void ShiftControls(HWND dialog, const int* ids, int count, int dx)
+void ShiftControls(HWND dialog, const int* ids, int count, int dx, int dy)
 {
     for (int i = 0; i < count; ++i) {
         RECT rect = ControlRect(dialog, ids[i]);
-        ::OffsetRect(&rect, dx, 0);
+        ::OffsetRect(&rect, dx, dy);
         PlaceControl(dialog, ids[i], rect);
     }
 }

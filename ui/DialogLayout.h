@@ -53,8 +53,8 @@ private:
     int naturalDpi_ = 0;
 };
 
-// Moves the controls sideways by dx pixels.
-void ShiftControls(HWND dialog, const int* ids, int count, int dx);
+// Moves the controls by dx pixels to the right and dy down.
+void ShiftControls(HWND dialog, const int* ids, int count, int dx, int dy = 0);
 
 // The horizontal centre of a span given in dialog units, in pixels.
 int CentreX(HWND dialog, int leftUnits, int widthUnits);

@@ -1,13 +1,20 @@
-// The windows at 150 and 200 % display scale (144 and 192 dpi). A process
-// takes the prefix's dpi (LogPixels under HKCU\Control Panel\Desktop) when it
-// starts, so a test sets that value, starts this test program again for the
-// tests that look at the windows, waits for it and puts the value back; every
+// The windows at 150 and 200 % display scale (144 and 192 dpi), each with the
+// visual style of the system on and off (the classic look). A process takes
+// the prefix's dpi (LogPixels under HKCU\Control Panel\Desktop) and whether a
+// theme is active (ThemeActive under its ThemeManager key) when it starts,
+// so a test sets those values, starts this test program again for the tests
+// that look at the windows, waits for it and puts the values back; every
 // test of this program runs alone (RUN_SERIAL). The process at the scale
 // opens every window of the program and measures the month calendar's
-// cells. At 96 dpi the pixel tests of the other suites hold.
+// cells. At 96 dpi with the theme on, the other suites look at every window.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <uxtheme.h>
+
 #include <algorithm>
+
 
 #include "framework/Dpi.h"
 #include "tests/app/MainWindowFixture.h"
@@ -18,6 +25,7 @@ using namespace main_window_testing;
 namespace {
 
 constexpr char kDpiVariable[] = "VELINDRA_TEST_DPI";
+constexpr char kThemeVariable[] = "VELINDRA_TEST_THEME";
 
 // The dpi this process was started for; 0 in an ordinary run.
 int RequestedDpi()
@@ -26,24 +34,42 @@ int RequestedDpi()
     return value ? std::atoi(value) : 0;
 }
 
-// Runs the tests of this program that match the filter in a new process
-// started at the dpi; its exit code, or -1 when it did not run or end within
-// three minutes. The prefix's value is put back in any case.
-int RunAtDpi(int dpi, const std::string& filter)
+// Whether the process was started with the visual style on (1) or off (0).
+bool RequestedTheme()
 {
-    // The prefix's own setting, not this process's registry sandbox.
+    const char* value = std::getenv(kThemeVariable);
+    return !value || std::atoi(value) != 0;
+}
+
+// Runs the tests of this program that match the filter in a new process
+// started at the dpi, with the theme on or off; its exit code, or -1 when it
+// did not run or end within three minutes. The prefix's values are put back
+// in any case.
+int RunAt(int dpi, bool theme, const std::string& filter)
+{
+    // The prefix's own settings, not this process's registry sandbox.
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     const char* desktop = "Control Panel\\Desktop";
+    const char* themes = "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
     auto set = [&](DWORD value) {
         return ::RegSetKeyValueA(HKEY_CURRENT_USER, desktop, "LogPixels", REG_DWORD, &value,
                                  sizeof(value)) == ERROR_SUCCESS;
     };
+    auto setTheme = [&](const char* value) {
+        return ::RegSetKeyValueA(HKEY_CURRENT_USER, themes, "ThemeActive", REG_SZ, value,
+                                 static_cast<DWORD>(strlen(value) + 1)) == ERROR_SUCCESS;
+    };
     DWORD previous = 96, size = sizeof(previous); // none is 96
     ::RegGetValueA(HKEY_CURRENT_USER, desktop, "LogPixels", RRF_RT_REG_DWORD, nullptr, &previous,
                    &size);
-    if (!set(static_cast<DWORD>(dpi)))
+    char previousTheme[8] = "1";
+    DWORD themeSize = sizeof(previousTheme);
+    ::RegGetValueA(HKEY_CURRENT_USER, themes, "ThemeActive", RRF_RT_REG_SZ, nullptr, previousTheme,
+                   &themeSize);
+    if (!set(static_cast<DWORD>(dpi)) || !setTheme(theme ? "1" : "0"))
         return -1;
     ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+    ::SetEnvironmentVariableA(kThemeVariable, theme ? "1" : "0");
     char self[MAX_PATH] = {};
     std::string command = "\"" + std::string(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH)) +
                           "\" --gtest_filter=" + filter;
@@ -60,16 +86,21 @@ int RunAtDpi(int dpi, const std::string& filter)
         ::CloseHandle(process.hProcess);
     }
     ::SetEnvironmentVariableA(kDpiVariable, nullptr);
+    ::SetEnvironmentVariableA(kThemeVariable, nullptr);
     set(previous);
+    setTheme(previousTheme);
     return static_cast<int>(code);
 }
 
-TEST(DisplayScaleTest, WindowsHoldTheirLayoutAt150And200Percent)
+TEST(DisplayScaleTest, WindowsHoldTheirLayoutAt150And200PercentThemedAndClassic)
 {
     if (RequestedDpi() != 0)
         GTEST_SKIP() << "the run at another scale itself";
-    for (int dpi : {144, 192})
-        EXPECT_EQ(0, RunAtDpi(dpi, "AtDpi.*")) << dpi;
+    for (int dpi : {96, 144, 192})
+        for (bool theme : {false, true})
+            if (dpi != 96 || !theme) { // 96 dpi themed: the other suites
+                EXPECT_EQ(0, RunAt(dpi, theme, "AtDpi.*")) << dpi << (theme ? " themed" : "");
+            }
 }
 
 // The tests of the process started at another scale.
@@ -90,12 +121,13 @@ protected:
 TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
 {
     EXPECT_TRUE(fw::SystemDpi() == RequestedDpi() && fw::WindowDpi(main->m_hWnd) == RequestedDpi());
+    EXPECT_EQ(::IsThemeActive() != FALSE, RequestedTheme());
     EXPECT_EQ(TourFaults(*main, false), "");
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
     MonthCalendarCtrl& calendar = main->Monitor().Calendar();
     const fw::Dpi dpi(calendar.GetDpi());
-    ASSERT_GT(dpi.Value(), fw::kDefaultDpi);
+    ASSERT_GE(dpi.Value(), fw::kDefaultDpi);
     const RECT client = calendar.GetClientRect();
     EXPECT_TRUE(client.right == dpi(MonthCalendarCtrl::kWidth) &&
                 client.bottom == dpi(MonthCalendarCtrl::kHeight));
