@@ -253,12 +253,33 @@ bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A high-contrast scheme turned on or off comes as a change of settings;
+    // its colours, like any change of the system's colours, reach only the
+    // top-level windows: each passes them on to every window inside it.
+    const bool topLevel = !(GetStyle() & WS_CHILD);
+    if (message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST && topLevel)
+        SendMessage(WM_SYSCOLORCHANGE);
     LRESULT result = 0;
     if (ReflectToChild(message, wParam, lParam, &result))
         return result;
-    if (OnWndMsg(message, wParam, lParam, &result))
-        return result;
-    return DefWindowProc(message, wParam, lParam);
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    if (message == WM_SYSCOLORCHANGE && topLevel && IsWindow())
+        PassColourChangeOn();
+    return result;
+}
+
+void CWnd::PassColourChangeOn()
+{
+    ::EnumChildWindows(
+        m_hWnd,
+        [](HWND child, LPARAM) {
+            ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

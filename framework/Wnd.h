@@ -134,6 +134,9 @@ protected:
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // Sends WM_SYSCOLORCHANGE to every window inside this one and repaints
+    // it all: what a top-level window does with a change of the colours.
+    void PassColourChangeOn();
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void Unbind();
 

@@ -3,6 +3,7 @@
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
 #include "ui/DialogLayout.h"
+#include "ui/HighContrast.h"
 
 namespace {
 
@@ -77,6 +78,13 @@ bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFrac
 {
     if (!dc || !dc->GetSafeHdc() || !rect)
         return false;
+    if (IsHighContrast()) { // a plain line in the text colour on the face
+        FillOutline(dc, *rect, dpi(1), ::GetSysColor(COLOR_BTNTEXT));
+        RECT inner = *rect;
+        ::InflateRect(&inner, -dpi(1), -dpi(1));
+        FillOutline(dc, inner, dpi(2) - dpi(1), ::GetSysColor(COLOR_BTNFACE));
+        return true;
+    }
     if (!dpi.IsDefault()) {
         DrawScaledSoftFrame(dc, *rect, colour, cornerFraction, dpi);
         return true;
@@ -104,6 +112,14 @@ bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFr
     const int pixel = dpi(1);
     const int height = dpi(3);
     const int top = y - (height - 1) / 2;
+    if (IsHighContrast()) {
+        const int lineTop = y - (pixel - 1) / 2;
+        dc->FillSolidRect(RECT{rect->left, top, rect->right, top + height},
+                          ::GetSysColor(COLOR_BTNFACE));
+        dc->FillSolidRect(RECT{rect->left + pixel, lineTop, rect->right - pixel, lineTop + pixel},
+                          ::GetSysColor(COLOR_BTNTEXT));
+        return true;
+    }
     COLORREF band = DarkenColor(colour, 0.05);
     for (int row = top; row < top + height; ++row)
         dc->FillSolidRect(RECT{rect->left + pixel, row, rect->right - pixel, row + 1}, band);
@@ -137,6 +153,12 @@ void DrawPageFrame(CWnd* page, int row1, int row2, int row3)
         band.top = dpi(row);
         DrawFrameSeparator(&dc, &band, face, 0.24, dpi);
     }
+}
+
+COLORREF LightFace(double fraction)
+{
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    return IsHighContrast() ? face : LightenColor(face, fraction);
 }
 
 int GetTextWidth(HFONT font, const std::string& text)

@@ -19,18 +19,24 @@ COLORREF DarkenColor(COLORREF colour, double fraction);
 // A two-pixel outline inside rect, darker than colour, with its four corner
 // pixels set to colour lightened by cornerFraction (drawn last). At another
 // scale than 96 dpi the lines and corners are as many pixels thick as one
-// and two pixels are at that scale.
+// and two pixels are at that scale. In high contrast: a line in the button
+// text colour with the button face inside it, whatever colour is given.
 bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction,
                    fw::Dpi dpi = fw::Dpi());
 
 // A band three pixels high across a soft frame, centred on rect->top; the
-// bottom of rect is not used. Scaled like the soft frame.
+// bottom of rect is not used. Scaled like the soft frame. In high contrast: a
+// line in the button text colour on the button face.
 bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction,
                         fw::Dpi dpi = fw::Dpi());
 
 // The whole paint handler of a configuration page: its soft frame and up to
 // three separator rows (0 = none), given at 96 dpi and drawn at the page's scale.
 void DrawPageFrame(CWnd* page, int row1, int row2, int row3);
+
+// The button face lightened by the fraction (the background of the main
+// window and the wizard); the face itself in high contrast.
+COLORREF LightFace(double fraction);
 
 // The size of a text (UTF-8) in a font, measured on the screen.
 int GetTextWidth(HFONT font, const std::string& text);

@@ -3,17 +3,23 @@
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "ui/Drawing.h"
+#include "ui/HighContrast.h"
 #include "ui/ScaledPicture.h"
 
 namespace {
 
+// In high contrast the picture, which only decorates, becomes the window
+// colour throughout.
 COLORREF TintBase()
 {
-    return LightenColor(::GetSysColor(COLOR_BTNFACE), 0.3);
+    return IsHighContrast() ? ::GetSysColor(COLOR_WINDOW)
+                            : LightenColor(::GetSysColor(COLOR_BTNFACE), 0.3);
 }
 
 COLORREF Tint(COLORREF base, BYTE blue)
 {
+    if (IsHighContrast())
+        return base;
     double fraction = (1.0 - blue / 256.0) * 0.2;
     return DarkenColor(base, fraction);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Recolours a grey 24-bit picture of the resources into the button-face
 // colour scheme: the blue channel acts as the brightness, and every pixel
-// becomes the lightened button face darkened by up to a fifth.
+// becomes the lightened button face darkened by up to a fifth. Such a picture
+// only decorates: in high contrast every pixel takes the window colour.
 #include <windows.h>
 
 class CBitmap;
