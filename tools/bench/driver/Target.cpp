@@ -5,6 +5,7 @@
 #include "tools/bench/driver/Clock.h"
 #include "tools/bench/driver/Settings.h"
 #include "tools/bench/driver/Windows.h"
+#include "tools/bench/same/SameProgram.h"
 
 static_assert(kBareHalfYearFirstMonth == IDC_HALF_CALENDAR0, "one id finds both half-year dialogs");
 
@@ -56,6 +57,21 @@ double VelindraTarget::StepMonth(HWND main) const
     ::SendMessageA(previous, BM_CLICK, 0, 0);
     PaintNow(main);
     return taken;
+}
+
+std::string SameTarget::PrepareStart(bool visible) const
+{
+    return visible ? std::string() : std::string(kSameHiddenArgument);
+}
+
+double SameTarget::StepMonth(HWND main) const
+{
+    HWND month = FindDescendant(main, IDC_MON_CALENDAR);
+    if (!month)
+        return -1;
+    double start = NowMs();
+    RepaintAll(month);
+    return NowMs() - start;
 }
 
 std::string BareTarget::PrepareStart(bool visible) const
