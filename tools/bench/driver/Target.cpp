@@ -7,7 +7,7 @@
 #include "tools/bench/driver/Windows.h"
 #include "tools/bench/same/SameProgram.h"
 
-static_assert(kBareHalfYearFirstMonth == IDC_HALF_CALENDAR0, "one id finds both half-year dialogs");
+static_assert(kBareHalfYearFirstMonth == IDC_HALF_CALENDAR0, "one id finds every half-year dialog");
 
 std::string VelindraTarget::PrepareStart(bool visible) const
 {

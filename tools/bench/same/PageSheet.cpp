@@ -7,6 +7,7 @@
 
 #include "res/resource.h"
 #include "tools/bench/same/CachedMonth.h"
+#include "tools/bench/same/HalfYear.h"
 
 namespace {
 
@@ -28,8 +29,14 @@ INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM, LPARAM)
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-INT_PTR CALLBACK MonitorProc(HWND page, UINT message, WPARAM, LPARAM)
+// The Monitor page: the month sheet above the Today button, and the
+// half-year dialog on its button, as Velindra has them.
+INT_PTR CALLBACK MonitorProc(HWND page, UINT message, WPARAM wParam, LPARAM)
 {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDC_MON_HALFYEAR) {
+        RunHalfYear(::GetAncestor(page, GA_ROOT));
+        return TRUE;
+    }
     if (message != WM_INITDIALOG)
         return FALSE;
     RECT today{};
