@@ -127,7 +127,7 @@ double OpenHalfYear(const Target& target, DWORD pid, HWND main, HWND* dialog)
     double start = NowMs();
     ::PostMessageA(main, WM_COMMAND, target.HalfYearCommand(), 0);
     HWND found = nullptr;
-    // Both half-year dialogs hold their first month as child 1111.
+    // Every half-year dialog holds its first month as child 1111.
     auto opened = [&] {
         return (found = FindOtherVisibleWindow(pid, main, IDC_HALF_CALENDAR0)) != nullptr;
     };
