@@ -1,6 +1,8 @@
 #include "tools/bench/driver/Table.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "tools/bench/driver/Clock.h"
 #include "tools/bench/driver/LinuxProcess.h"
@@ -116,62 +118,92 @@ void PrintRatio(double first, double second)
         std::printf("  %6s", "-");
 }
 
-// The ratio of the medians is the figure; the ratio of the minima shows what
-// is left when the machine's load is least in the way.
-void PrintRow(const char* label, const Series& first, const Series& second, const char* target)
+// One figure of every program, then the first program's against each of the
+// others: the ratio of the medians is the figure; the ratio of the minima
+// shows what is left when the machine's load is least in the way.
+void PrintRow(const char* label, const std::vector<const Series*>& series, const char* target)
 {
     std::printf("%-44s", label);
-    PrintSeries(first);
-    PrintSeries(second);
-    bool both = !first.Empty() && !second.Empty();
-    PrintRatio(both ? first.Median() : 0, both ? second.Median() : 0);
-    PrintRatio(both ? first.Min() : 0, both ? second.Min() : 0);
+    for (const Series* one : series)
+        PrintSeries(*one);
+    const Series& first = *series.front();
+    for (size_t i = 1; i < series.size(); ++i) {
+        bool both = !first.Empty() && !series[i]->Empty();
+        PrintRatio(both ? first.Median() : 0, both ? series[i]->Median() : 0);
+        PrintRatio(both ? first.Min() : 0, both ? series[i]->Min() : 0);
+    }
     std::printf("  %s\n", target);
 }
 
-void PrintTable(const Target& velindra, const Target& bare, const Figures& v, const Figures& b)
+// The series of one figure (a member of Figures) of every program.
+std::vector<const Series*> Column(const std::vector<Figures>& figures, Series Figures::*figure)
 {
-    std::printf("\n%-44s  %-20s  %-20s  %6s  %6s  %s\n", "figure (min median max)",
-                velindra.Name().c_str(), bare.Name().c_str(), "ratio", "(min)", "target");
-    PrintRow("start until visible and answering, ms", v.visibleStart, b.visibleStart, "<= 1.4x");
-    PrintRow("hidden start until the icon exists, ms", v.hiddenStart, b.hiddenStart, "<= 1.3x");
-    PrintRow("private memory after start, MiB", v.memoryStart, b.memoryStart, "<= 1.5x");
-    PrintRow("page switch with repaint, ms", v.pageSwitch, b.pageSwitch, "<= 3x");
-    PrintRow("half-year dialog open with repaint, ms", v.halfYear, b.halfYear, "<= 1.3x");
-    PrintRow("month step with repaint, ms", v.monthStep, b.monthStep, "");
-    PrintRow("private memory after pages + half-year, MiB", v.memoryAfter, b.memoryAfter, "");
-    PrintRow("resident memory (VmRSS) after start, MiB", v.vmRssStart, b.vmRssStart, "");
-    PrintRow("resident memory (VmRSS) after all, MiB", v.vmRssAfter, b.vmRssAfter, "");
-    std::printf("\n%s page switches, ms (min median max):\n", velindra.Name().c_str());
+    std::vector<const Series*> column;
+    for (const Figures& one : figures)
+        column.push_back(&(one.*figure));
+    return column;
+}
+
+void PrintHeader(const std::vector<const Target*>& targets)
+{
+    std::printf("\n%-44s", "figure (min median max)");
+    for (const Target* target : targets)
+        std::printf("  %-20s", target->Name().c_str());
+    for (size_t i = 1; i < targets.size(); ++i) {
+        std::string ratio = "x " + targets[i]->Name();
+        std::printf("  %7s  %5s", ratio.c_str(), "(min)");
+    }
+    std::printf("  target (x %s)\n", targets.size() > 1 ? targets[1]->Name().c_str() : "");
+}
+
+void PrintTable(const std::vector<const Target*>& targets, const std::vector<Figures>& f)
+{
+    PrintHeader(targets);
+    PrintRow("start until visible and answering, ms", Column(f, &Figures::visibleStart), "<= 1.4x");
+    PrintRow("hidden start until the icon exists, ms", Column(f, &Figures::hiddenStart), "<= 1.3x");
+    PrintRow("private memory after start, MiB", Column(f, &Figures::memoryStart), "<= 1.5x");
+    PrintRow("page switch with repaint, ms", Column(f, &Figures::pageSwitch), "<= 3x");
+    PrintRow("half-year dialog open with repaint, ms", Column(f, &Figures::halfYear), "<= 1.3x");
+    PrintRow("month step with repaint, ms", Column(f, &Figures::monthStep), "");
+    PrintRow("private memory after pages + half-year, MiB", Column(f, &Figures::memoryAfter), "");
+    PrintRow("resident memory (VmRSS) after start, MiB", Column(f, &Figures::vmRssStart), "");
+    PrintRow("resident memory (VmRSS) after all, MiB", Column(f, &Figures::vmRssAfter), "");
+    std::printf("\npage switches, ms (min median max; a program without pages repaints):\n");
     for (int page : kPageOrder) {
         char label[64];
         std::snprintf(label, sizeof(label), "  to %s", kPageNames[page]);
-        PrintRow(label, v.perPage[page], Series{}, "");
+        std::vector<const Series*> column;
+        for (const Figures& one : f)
+            column.push_back(&one.perPage[page]);
+        PrintRow(label, column, "");
     }
 }
 
 } // namespace
 
-int RunTable(const Target& velindra, const Target& bare, int rounds)
+int RunTable(const std::vector<const Target*>& targets, int rounds)
 {
     std::printf("load average before: %s\n", LoadAverage().c_str());
     std::fflush(stdout);
-    if (!Round(velindra, nullptr) || !Round(bare, nullptr)) {
-        std::printf("the unmeasured first runs failed\n");
-        return 1;
+    for (const Target* target : targets) {
+        if (!Round(*target, nullptr)) {
+            std::printf("the unmeasured first runs failed\n");
+            return 1;
+        }
     }
-    Figures v, b;
+    const size_t count = targets.size();
+    std::vector<Figures> figures(count);
     int failures = 0;
     for (int round = 0; round < rounds; ++round) {
-        bool velindraFirst = round % 2 == 0;
-        const Target& first = velindraFirst ? velindra : bare;
-        const Target& second = velindraFirst ? bare : velindra;
-        failures += Round(first, velindraFirst ? &v : &b) ? 0 : 1;
-        failures += Round(second, velindraFirst ? &b : &v) ? 0 : 1;
+        // Each program leads in turn.
+        for (size_t i = 0; i < count; ++i) {
+            size_t which = (static_cast<size_t>(round) + i) % count;
+            failures += Round(*targets[which], &figures[which]) ? 0 : 1;
+        }
         std::printf("round %d of %d done\n", round + 1, rounds);
         std::fflush(stdout);
     }
-    PrintTable(velindra, bare, v, b);
+    PrintTable(targets, figures);
     std::printf("\nload average after: %s\n", LoadAverage().c_str());
     if (failures)
         std::printf("%d runs failed and are left out\n", failures);

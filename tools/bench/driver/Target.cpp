@@ -5,8 +5,9 @@
 #include "tools/bench/driver/Clock.h"
 #include "tools/bench/driver/Settings.h"
 #include "tools/bench/driver/Windows.h"
+#include "tools/bench/same/SameProgram.h"
 
-static_assert(kBareHalfYearFirstMonth == IDC_HALF_CALENDAR0, "one id finds both half-year dialogs");
+static_assert(kBareHalfYearFirstMonth == IDC_HALF_CALENDAR0, "one id finds every half-year dialog");
 
 std::string VelindraTarget::PrepareStart(bool visible) const
 {
@@ -56,6 +57,21 @@ double VelindraTarget::StepMonth(HWND main) const
     ::SendMessageA(previous, BM_CLICK, 0, 0);
     PaintNow(main);
     return taken;
+}
+
+std::string SameTarget::PrepareStart(bool visible) const
+{
+    return visible ? std::string() : std::string(kSameHiddenArgument);
+}
+
+double SameTarget::StepMonth(HWND main) const
+{
+    HWND month = FindDescendant(main, IDC_MON_CALENDAR);
+    if (!month)
+        return -1;
+    double start = NowMs();
+    RepaintAll(month);
+    return NowMs() - start;
 }
 
 std::string BareTarget::PrepareStart(bool visible) const
@@ -111,7 +127,7 @@ double OpenHalfYear(const Target& target, DWORD pid, HWND main, HWND* dialog)
     double start = NowMs();
     ::PostMessageA(main, WM_COMMAND, target.HalfYearCommand(), 0);
     HWND found = nullptr;
-    // Both half-year dialogs hold their first month as child 1111.
+    // Every half-year dialog holds its first month as child 1111.
     auto opened = [&] {
         return (found = FindOtherVisibleWindow(pid, main, IDC_HALF_CALENDAR0)) != nullptr;
     };

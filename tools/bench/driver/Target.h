@@ -43,6 +43,20 @@ public:
     WPARAM HalfYearCommand() const override;
     double SwitchPage(HWND main, int page) const override;
     double StepMonth(HWND main) const override;
+
+protected:
+    VelindraTarget(std::string name, std::string exe) : Target(std::move(name), std::move(exe)) {}
+};
+
+// The same-windows program: Velindra's windows, ids and commands, driven as
+// Velindra is; it starts hidden on an argument instead of a setting, and
+// its month sheet has no months to step through, so a month step is a
+// repaint of that sheet.
+class SameTarget : public VelindraTarget {
+public:
+    explicit SameTarget(std::string exe) : VelindraTarget("same", std::move(exe)) {}
+    std::string PrepareStart(bool visible) const override;
+    double StepMonth(HWND main) const override;
 };
 
 // The bare program: it has no pages, so a page switch is a repaint of its
