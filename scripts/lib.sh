@@ -9,7 +9,7 @@ WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
           cmake ninja-build googletest g++ fp-utils libchm-bin imagemagick x11-apps
-          fonts-wine nsis zlib1g-dev)
+          fonts-wine nsis zlib1g-dev clang libclang-rt-14-dev)
 
 log() { printf '== %s\n' "$*" >&2; }
 
