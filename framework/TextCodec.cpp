@@ -72,40 +72,4 @@ std::string Utf8(const wchar_t* text, size_t length)
     return utf8;
 }
 
-std::wstring WidenAnsi(const std::string& ansi)
-{
-    std::wstring wide;
-    Widen(CP_ACP, 0, ansi, wide);
-    return wide;
-}
-
-bool NarrowAnsi(const std::wstring& wide, std::string& ansi)
-{
-    ansi.clear();
-    if (wide.empty())
-        return true;
-    if (GetACP() == CP_UTF8) // takes no best-fit flag nor default character
-        return NarrowUtf8(wide, ansi);
-    const int size = static_cast<int>(wide.size());
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
-                                           0, nullptr, &usedDefault);
-    if (length <= 0 || usedDefault)
-        return false;
-    ansi.resize(static_cast<size_t>(length));
-    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &ansi[0], length,
-                            nullptr, &usedDefault) != length ||
-        usedDefault) {
-        ansi.clear();
-        return false;
-    }
-    return true;
-}
-
-bool IsAnsiText(const std::string& bytes)
-{
-    std::wstring wide;
-    return Widen(CP_ACP, MB_ERR_INVALID_CHARS, bytes, wide);
-}
-
 } // namespace fw

@@ -20,11 +20,5 @@ inline std::string Utf8(const std::wstring& text)
 {
     return Utf8(text.data(), text.size());
 }
-std::wstring WidenAnsi(const std::string& ansi);
-// UTF-16 to the ANSI code page; false (and `ansi` empty) when a character has
-// no exact ANSI form (no best-fit look-alikes, no default character).
-bool NarrowAnsi(const std::wstring& wide, std::string& ansi);
-// True when the bytes are text of the ANSI code page (no invalid sequences).
-bool IsAnsiText(const std::string& bytes);
 
 } // namespace fw

@@ -91,6 +91,8 @@ bool LanguageManager::SetLanguage(const CString& name)
     if (EqualNoCase(trimmed, language_))
         return false;
     language_ = trimmed;
+    if (IsEnglish())
+        other_.Open(CString()); // nothing kept of the language shown before
     Pass pass(*this);
     for (int index = 0; index < 3; ++index)
         GetTranslatorInfo(index);

@@ -63,12 +63,13 @@ void CDialogCritOpt::LoadFromSettings()
     ShowTranslatorInfo();
 }
 
-// The stored language, else english (added when there is no such file).
+// The stored language when it can be shown, else english (added when there
+// is no such file): the list names the language the windows show.
 void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
     ReadSettingText(SettingLang, stored);
-    SelectLanguage(stored);
+    SelectLanguage(IsLanguageAvailable(stored) ? stored : CString(kEnglish));
 }
 
 void CDialogCritOpt::SelectLanguage(const CString& name)
@@ -112,11 +113,10 @@ void CDialogCritOpt::OnLanguageChange()
     const CString chosen = language_.GetLBText(index);
     if (!IsLanguageAvailable(chosen)) {
         // Its file went (or became a folder, or grew beyond a language file)
-        // since the list was made: the list is made again and shows the
-        // language in force, which stays what is stored.
-        const LanguageManager* manager = AppLanguageManager();
+        // since the list was made: nothing is stored, and the list, made
+        // again, shows the language the windows show.
         FillLanguageList();
-        SelectLanguage(manager ? manager->GetLanguage() : CString(kEnglish));
+        SelectStoredLanguage();
         return;
     }
     WriteSettingText(SettingLang, chosen);

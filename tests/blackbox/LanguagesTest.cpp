@@ -107,5 +107,41 @@ TEST_F(LanguagesTest, ACyrillicAndAChineseTranslationChosenOnTheOptionsPageShowA
     }
 }
 
+// A stranger's file of a gigabyte (sparse, as `truncate -s 1G` makes it):
+// started with it, the program shows English, and so does the Options page's
+// list; chosen there, it is refused: nothing stored, English still shown.
+TEST_F(LanguagesTest, AGigabyteFileIsNoLanguage)
+{
+    ProgramFolder folder;
+    ASSERT_TRUE(folder.ready);
+    {
+        HANDLE file = ::CreateFileW(folder.File(L"huge.lng").c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER size{};
+        size.QuadPart = 1LL << 30;
+        EXPECT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
+        ::CloseHandle(file);
+    }
+    StoreLanguage(L"huge");
+    Program program(folder);
+    HWND main = program.Main();
+    ASSERT_NE(main, nullptr);
+    HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
+    EXPECT_TRUE(TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) == L"E&xit" &&
+                TextOf(list) == L"english");
+    const LRESULT index =
+        ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(L"huge"));
+    ASSERT_GE(index, 0);
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    std::string stored;
+    ReadSettingText(SettingLang, stored);
+    EXPECT_TRUE(stored == "huge" && TextOf(list) == L"english" &&
+                TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) == L"E&xit")
+        << stored;
+}
+
 } // namespace
 } // namespace blackbox
