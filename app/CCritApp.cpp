@@ -52,8 +52,11 @@ BOOL CCritApp::InitInstance()
         return FALSE;
     }
 
-    if (firstRun_)
+    if (firstRun_) {
+        // Every page's texts reach english.lng before the first-launch dialog's.
+        mainDialog_->CreateEveryPage();
         OfferWizard();
+    }
     if (ReadSettingDword(SettingVisibled) != 0) {
         mainDialog_->ShowWindow(SW_SHOW);
         mainDialog_->UpdateWindow();

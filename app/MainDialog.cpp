@@ -64,6 +64,7 @@ ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_WM_DESTROY()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(kCreatePagesMessage, OnCreatePages)
 END_MESSAGE_MAP()
 
 UINT MainDialog::OpenRequestMessage()
@@ -102,9 +103,8 @@ BOOL MainDialog::OnInitDialog()
     CreatePages();
     CreateNavigation();
     language_.SetLanguage(StoredLanguage());
-    ActivateEveryPage();
-    scheduler_.LoadFromSettings();
-    options_.LoadFromSettings();
+    PreparePage(PageMonitor);
+    navigation_.SetCurSel(PageMonitor);
     LoadTrayIcons();
     trayIcon_.AddIcon(this, velindra::kAppName, trayNormal_, trayPink_);
     bool critical = IsTodayCriticalKeepingMonth(now);
@@ -113,6 +113,7 @@ BOOL MainDialog::OnInitDialog()
     LoadStripe();
     CenterWindow();
     ArmMidnightTimer();
+    PostMessage(kCreatePagesMessage);
     return TRUE;
 }
 
@@ -158,6 +159,7 @@ void MainDialog::OnDestroy()
 
 void MainDialog::ShowMainWindow(int page)
 {
+    CreatePage(page);
     scheduler_.LoadFromSettings(); // what is stored now, whoever stored it
     sheet_.SetActivePage(page);
     navigation_.SetCurSel(page);
@@ -233,6 +235,7 @@ void MainDialog::OnSelChangeNavigation()
 {
     int selection = navigation_.GetCurSel();
     bool known = selection == PageScheduler || selection == PageOptions || selection == PageAbout;
+    CreatePage(known ? selection : PageMonitor);
     sheet_.SetActivePage(known ? selection : PageMonitor);
 }
 

@@ -34,6 +34,9 @@ public:
     enum TrayState { TrayPink = 0, TrayNormal = 1 };
     // The timer that wakes the window at the next local midnight.
     static constexpr UINT_PTR kMidnightTimer = 1;
+    // Posted at the end of OnInitDialog: the pages after the first are
+    // created once the window has shown (or the icon has come, hidden).
+    static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
     MainDialog();
     ~MainDialog() override;
@@ -44,6 +47,9 @@ public:
 
     // Runs the three-step wizard (Wizard button, first run).
     virtual void RunWizard();
+    // Creates the pages that have no window yet (the message loop does it
+    // right after start-up).
+    void CreateEveryPage();
     // Makes the page active, selects its list entry and shows the window.
     void ShowMainWindow(int page);
     // Hides the window to the notification area (Hide button, minimise).
@@ -105,6 +111,7 @@ protected:
     LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnDestroy();
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
+    LRESULT OnCreatePages(WPARAM, LPARAM);
 
 private:
     void CreatePages();
@@ -113,7 +120,10 @@ private:
     void CreateNavigation();
     void LoadPageImages();
     void LoadStripe();
-    void ActivateEveryPage();
+    // The page's window, created (translated, loaded from the settings) if
+    // it has none yet; false when it cannot be created.
+    bool CreatePage(int page);
+    void PreparePage(int page);
     void LoadTrayIcons();
     bool IsTodayCriticalKeepingMonth(const COleDateTime& now);
     void SetTrayState(TrayState state);

@@ -124,15 +124,52 @@ LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
     return result;
 }
 
-// Every page window exists from here on, so the first translation finds them all.
-void MainDialog::ActivateEveryPage()
+// The sheet creates a page's window when the page is first made active: the
+// Monitor page before the window shows, the others right after the first
+// paint, or at once when one is asked for earlier.
+LRESULT MainDialog::OnCreatePages(WPARAM, LPARAM)
 {
-    for (int page = 0; page < sheet_.GetPageCount(); ++page) {
-        sheet_.SetActivePage(page);
-        DisableThemeTexture(sheet_.GetPage(page)->m_hWnd);
-    }
-    sheet_.SetActivePage(PageMonitor);
-    navigation_.SetCurSel(sheet_.GetActiveIndex());
+    CreateEveryPage();
+    return 0;
+}
+
+void MainDialog::CreateEveryPage()
+{
+    for (int page = 0; page < PageCount; ++page)
+        CreatePage(page);
+}
+
+bool MainDialog::CreatePage(int page)
+{
+    CPropertyPage* object = sheet_.GetPage(page);
+    if (!object || object->IsWindow())
+        return object != nullptr;
+    // Made active and left again unseen, the focus where it was.
+    const int shown = sheet_.GetActiveIndex();
+    const HWND focus = ::GetFocus();
+    sheet_.SendMessage(WM_SETREDRAW, FALSE);
+    sheet_.SetActivePage(page);
+    sheet_.SetActivePage(shown);
+    sheet_.SendMessage(WM_SETREDRAW, TRUE);
+    if (focus && focus != ::GetFocus() && ::IsWindow(focus))
+        ::SetFocus(focus);
+    if (!object->IsWindow())
+        return false;
+    PreparePage(page);
+    if (sheet_.IsWindowVisible())
+        sheet_.RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return true;
+}
+
+// A new page in the window's language, with the stored values.
+void MainDialog::PreparePage(int page)
+{
+    HWND window = sheet_.GetPage(page)->m_hWnd;
+    DisableThemeTexture(window);
+    if (page != PageMonitor)
+        language_.TranslatePage(true, window, IDD_MAIN, page);
+    if (page == PageOptions)
+        options_.LoadFromSettings();
 }
 
 HBRUSH MainDialog::OnCtlColor(CDC*, HWND window, UINT)

@@ -95,6 +95,10 @@ public:
                          int pageIndex, CString& section) const;
     bool TranslateDialog(bool exportTexts, bool ownCaption, HWND window, int dialogId,
                          int pageIndex, CString& section) const;
+    // Translates one page of a sheet in a dialog as the pass over that dialog
+    // does (section "<dialog's section> - PageNo_<pageIndex>"): for a page
+    // whose window is created after the dialog's own translation.
+    bool TranslatePage(bool exportTexts, HWND page, int dialogId, int pageIndex) const;
     // True once the window has been through TranslateDialog.
     static bool WasTranslated(HWND window);
 

@@ -112,6 +112,12 @@ bool LanguageManager::TranslateDialog(bool exportTexts, bool ownCaption, HWND wi
     return true;
 }
 
+bool LanguageManager::TranslatePage(bool exportTexts, HWND page, int dialogId, int pageIndex) const
+{
+    CString section = DialogSection(dialogId);
+    return TranslateDialog(exportTexts, true, page, dialogId, pageIndex, section);
+}
+
 void LanguageManager::TranslateCaption(bool exportTexts, HWND window, int pageIndex,
                                        const CString& section) const
 {

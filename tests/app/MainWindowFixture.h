@@ -180,6 +180,7 @@ protected:
         main = std::make_unique<MainDialog>();
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
+        PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them
     }
     int ShownMonth() const { return main->Monitor().Calendar().GetShownDate().GetMonth(); }
 

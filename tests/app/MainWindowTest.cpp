@@ -8,6 +8,7 @@
 
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/LayoutCheck.h"
 
 using namespace main_window_testing;
 
@@ -182,3 +183,37 @@ TEST_F(MainWindowTest, TheSchedulerPageShowsWhatIsStoredNow)
 }
 
 } // namespace
+
+// The window shows with its Monitor page; the other pages come from the
+// message loop right afterwards, or at once when a command asks for one first,
+// each in the chosen language with the stored values, and their texts reach
+// english.lng as the first page's do.
+TEST_F(MainWindowTest, PagesAfterTheFirstComeFromTheLoopOrAtOnceInTheChosenLanguage)
+{
+    StoreSampleCycle();
+    ASSERT_TRUE(folder.Write("deutsch.lng", "[DialogID_102 - PageNo_2]\nID_1210=Sprache:\n"));
+    WriteSettingText(SettingLang, "deutsch");
+    for (const bool fromMenu : {true, false}) {
+        main = std::make_unique<MainDialog>();
+        app.m_pMainWnd = main.get();
+        ASSERT_TRUE(main->Create(IDD_MAIN));
+        CWnd& options = *main->Sheet().GetPage(MainDialog::PageOptions);
+        EXPECT_TRUE(main->Monitor().IsWindow() && !options.IsWindow() &&
+                    !main->Scheduler().IsWindow());
+        if (fromMenu)
+            main->SendMessage(WM_COMMAND, ID_MENU_OPTIONS);
+        else
+            PumpLikeTheProgram();
+        ASSERT_TRUE(options.IsWindow());
+        EXPECT_EQ(testing_support::TextOf(options.GetDlgItem(IDC_OPT_LANG_HEADING)), "Sprache:");
+        EXPECT_EQ(main->Sheet().GetActiveIndex(), fromMenu ? 2 : 0);
+        PumpLikeTheProgram();
+        ASSERT_TRUE(main->Scheduler().IsWindow() && main->About().IsWindow());
+        EXPECT_EQ(::GetDlgItemInt(main->Scheduler().m_hWnd, IDC_SCHED_CRIT_EDIT, nullptr, FALSE),
+                  5u);
+        main->DestroyWindow();
+    }
+    const std::string english = folder.Read("english.lng");
+    for (const char* section : {"PageNo_0]", "PageNo_1]", "PageNo_2]", "PageNo_3]"})
+        EXPECT_NE(english.find(section), std::string::npos) << section;
+}

@@ -74,6 +74,10 @@ bool MakeTemplate(const std::wstring& target)
             std::fprintf(stderr, "the main window could not be created\n");
             return false;
         }
+        // The pages after the first come from the message loop, as in the program.
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
         const bool opened = OpenEveryWindow(main);
         main.DestroyWindow();
         app.m_pMainWnd = nullptr;
