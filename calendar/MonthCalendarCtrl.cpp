@@ -68,7 +68,10 @@ ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
 
-MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime()) {}
+MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime())
+{
+    cursor_.SetStatus(COleDateTime::invalid); // placed by the first rebuild
+}
 
 MonthCalendarCtrl::~MonthCalendarCtrl()
 {
@@ -273,15 +276,14 @@ void MonthCalendarCtrl::PlaceCursor(const COleDateTime& today)
 {
     if (IsInShownMonth(cursor_))
         return;
-    if (IsInShownMonth(today)) {
+    if (cursor_.GetStatus() != COleDateTime::valid && IsInShownMonth(today)) { // at first
         cursor_ = COleDateTime(today.GetYear(), today.GetMonth(), today.GetDay(), 0, 0, 1);
         return;
     }
     const int year = shownDate_.GetYear(), month = shownDate_.GetMonth();
     const int last = DaysInMonth(year, month);
-    const int day = cursor_.GetStatus() == COleDateTime::valid && cursor_.GetDay() < last
-                        ? cursor_.GetDay()
-                        : (cursor_.GetStatus() == COleDateTime::valid ? last : 1);
+    const bool placed = cursor_.GetStatus() == COleDateTime::valid;
+    const int day = !placed ? 1 : cursor_.GetDay() < last ? cursor_.GetDay() : last;
     cursor_ = COleDateTime(year, month, day, 0, 0, 1);
 }
 

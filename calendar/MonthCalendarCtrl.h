@@ -135,9 +135,9 @@ public:
     // Whether the day belongs to the shown month.
     bool IsInShownMonth(const COleDateTime& day) const;
 
-    // The keyboard cursor: a day of the shown month (00:00:01). A new month
-    // keeps the cursor's day of the month (the month's last day when it has
-    // fewer), or takes today when today is in it.
+    // The keyboard cursor: a day of the shown month (00:00:01), at first
+    // today when the month holds it, else day 1. A new month keeps the
+    // cursor's day of the month (the month's last day when it has fewer).
     const COleDateTime& GetCursorDay() const { return cursor_; }
     // The index of the cursor's cell.
     int GetCursorCell() const { return FindCell(cursor_); }

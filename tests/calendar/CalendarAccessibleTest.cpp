@@ -122,8 +122,9 @@ TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
         EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_NAMECHANGE, 0}, {EVENT_OBJECT_REORDER, 0}}));
     }
     EXPECT_EQ(client.Name(), "March 2004");
-    calendar.SetFocus(); // the cursor on today, March 12 (cell 12)
-    EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_FOCUS, kCell0 + 12}}));
+    calendar.SetFocus(); // the system's event for the window, then the cursor's day
+    EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_FOCUS, CHILDID_SELF},
+                                   {EVENT_OBJECT_FOCUS, kCell0 + 12}})); // today, March 12
     EXPECT_EQ(client.Number(&IAccessible::get_accState, kCell0 + 12),
               STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED |
                   STATE_SYSTEM_FOCUSED);
@@ -247,7 +248,7 @@ TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
 TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmpty)
 {
     fw::PinClock(COleDateTime(9999, 12, 31, 10, 0, 0));
-    StoreSampleCycle(COleDateTime(9999, 12, 31, 8, 0, 0));
+    StoreSampleCycle(COleDateTime(9999, 12, 31, 0, 0, 0)); // the last the picker takes
     MonthCalendarCtrl calendar;
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_EQ(calendar.GetShownDate().GetMonth(), 12);
