@@ -6,10 +6,12 @@
 #include "app/FirstLaunchDialog.h"
 #include "app/Help.h"
 #include "app/MainDialog.h"
+#include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/AppIdentity.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "ui/LinkStatic.h"
 
 CCritApp::CCritApp() : CWinApp(nullptr) {}
 
@@ -28,6 +30,7 @@ BOOL CCritApp::InitInstance()
     m_appName = velindra::kAppName;
     // HTML Help is loaded and initialised when the first topic is opened.
     InstallHtmlHelp();
+    SetLinkActionNamer([] { return ShownText(TextId::OpenLinkAction); });
     SetRegistryKey(velindra::kRegistryKeyName);
 
     // Before anything touches a setting: the settings store creates the key.

@@ -69,7 +69,9 @@ BOOL CDialogCritMonitor::OnSetActive()
 
 void CDialogCritMonitor::OnToday()
 {
-    calendar_.SetMonth(COleDateTime::GetCurrentTime());
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    calendar_.SetMonth(now);
+    calendar_.SetCursorDay(now); // the focused day too
 }
 
 void CDialogCritMonitor::OnHalfYear()

@@ -191,6 +191,40 @@ LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM first, LPARAM last)
     return 0;
 }
 
+// A day outside the focused calendar's month goes to the calendar showing
+// it, past the half-year's ends to the next or previous half-year.
+bool HalfYearDialog::MoveCursorAcross(HWND from, WPARAM key)
+{
+    MonthCalendarCtrl* focused = CalendarOf(from);
+    const COleDateTime target = focused ? focused->CursorTarget(key) : COleDateTime();
+    if (!focused || target.GetStatus() != COleDateTime::valid || focused->IsInShownMonth(target))
+        return false;
+    MonthCalendarCtrl* to = CalendarShowing(target);
+    if (!to) {
+        target < focused->GetCursorDay() ? OnPrevious() : OnNext();
+        to = CalendarShowing(target);
+    }
+    if (to && to->SetCursorDay(target))
+        to->SetFocus();
+    return true;
+}
+
+MonthCalendarCtrl* HalfYearDialog::CalendarShowing(const COleDateTime& day)
+{
+    for (MonthCalendarCtrl& calendar : calendars_)
+        if (calendar.IsInShownMonth(day))
+            return &calendar;
+    return nullptr;
+}
+
+MonthCalendarCtrl* HalfYearDialog::CalendarOf(HWND window)
+{
+    for (MonthCalendarCtrl& calendar : calendars_)
+        if (calendar.m_hWnd == window)
+            return &calendar;
+    return nullptr;
+}
+
 bool HalfYearDialog::IsCalendar(HWND window) const
 {
     for (const MonthCalendarCtrl& calendar : calendars_)
@@ -229,12 +263,15 @@ void HalfYearDialog::OnHelp()
 
 BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
 {
-    // A key that steps a month steps all six calendars, as the buttons do.
+    // Page Up and Page Down step the half-year, as the buttons do; the
+    // cursor keys move the focused day across the six calendars.
     if (message->message == WM_KEYDOWN && IsCalendar(message->hwnd)) {
         if (const int step = MonthStepOfKey(message->wParam)) {
             step < 0 ? OnPrevious() : OnNext();
             return TRUE;
         }
+        if (MoveCursorAcross(message->hwnd, message->wParam))
+            return TRUE;
     }
     if (IsHelpKey(message)) {
         OpenHelpTopic("halfy");

@@ -1,7 +1,9 @@
 #pragma once
 // The half-year calendar: January to June or July to December as six month
 // calendars in two rows of three, each with the critical days marked. The
-// user steps by half-years or returns to the half-year of today.
+// user steps by half-years or returns to the half-year of today. With the
+// keyboard, the focused day moves across the six calendars (and on into the
+// next or previous half-year); Page Up and Page Down step half-years.
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"
@@ -57,6 +59,11 @@ private:
     void CreateCalendars();
     void PlaceCalendars();
     bool IsCalendar(HWND window) const;
+    MonthCalendarCtrl* CalendarOf(HWND window);
+    MonthCalendarCtrl* CalendarShowing(const COleDateTime& day);
+    // Moves the cursor for a key that leaves the month of the calendar with
+    // the focus; true when the key was taken.
+    bool MoveCursorAcross(HWND from, WPARAM key);
 
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "calendar/CalendarAccessible.h"
+
 #include "framework/DateFormat.h"
 #include "res/resource.h"
 #include "ui/Drawing.h"
@@ -20,6 +22,13 @@ bool SameDay(const COleDateTime& a, const COleDateTime& b)
 int MonthIndex(const COleDateTime& date)
 {
     return date.GetYear() * 12 + date.GetMonth();
+}
+
+int DaysInMonth(int year, int month)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
 }
 
 // Marks who is refreshing for the duration of one send, nesting safely.
@@ -52,11 +61,17 @@ ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
 ON_MESSAGE(WM_SETFOCUS, OnFocusChange)
 ON_MESSAGE(WM_KILLFOCUS, OnFocusChange)
 ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
+ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+ON_MESSAGE(WM_DESTROY, OnDestroy)
 ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
 
-MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime()) {}
+MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime())
+{
+    cursor_.SetStatus(COleDateTime::invalid); // placed by the first rebuild
+}
 
 MonthCalendarCtrl::~MonthCalendarCtrl()
 {
@@ -67,6 +82,7 @@ MonthCalendarCtrl::~MonthCalendarCtrl()
     boldFont_.DeleteObject();
     normalFont_.DeleteObject();
     DestroyWindow();
+    ReleaseAccessible();
 }
 
 MonthCalendarCtrl* MonthCalendarCtrl::Refreshing()
@@ -93,6 +109,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     CreateFonts();
     const SIZE size = GetSize();
     const RECT rect{x, y, x + size.cx, y + size.cy};
+    announcedMonth_ = 0;
     if (!CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, id))
         return FALSE;
     withButtons_ = withButtons != FALSE;
@@ -211,7 +228,7 @@ void MonthCalendarCtrl::Refresh()
         return;
     for (CalendarCell& cell : cells_)
         cell = CalendarCell();
-    COleDateTime first, last;
+    COleDateTime first, last; // the first and the last day that exist
     BuildGrid(first, last);
     int64_t firstTime = 0, lastTime = 0;
     if (!first.ToTime64(firstTime) || !last.ToTime64(lastTime))
@@ -223,6 +240,7 @@ void MonthCalendarCtrl::Refresh()
                        static_cast<LPARAM>(lastTime));
     }
     Repaint();
+    AnnounceRebuild();
 }
 
 void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
@@ -233,8 +251,14 @@ void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
     first = monthStart - COleDateTimeSpan(lead);
     const int shownMonth = MonthIndex(monthStart);
     COleDateTime day = first;
+    last = first;
     for (CalendarCell& cell : cells_) {
         cell.date = day;
+        if (day.GetStatus() != COleDateTime::valid) { // after 31 December 9999
+            cell.shown = 0;
+            continue;
+        }
+        last = day;
         const int month = MonthIndex(day);
         if (month < shownMonth)
             cell.shown = showLeading_;
@@ -245,7 +269,27 @@ void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
         cell.today = SameDay(day, today) ? 1 : 0;
         day += COleDateTimeSpan(1);
     }
-    last = cells_[kCellCount - 1].date;
+    PlaceCursor(today);
+}
+
+void MonthCalendarCtrl::PlaceCursor(const COleDateTime& today)
+{
+    if (IsInShownMonth(cursor_))
+        return;
+    if (cursor_.GetStatus() != COleDateTime::valid && IsInShownMonth(today)) { // at first
+        cursor_ = COleDateTime(today.GetYear(), today.GetMonth(), today.GetDay(), 0, 0, 1);
+        return;
+    }
+    const int year = shownDate_.GetYear(), month = shownDate_.GetMonth();
+    const int last = DaysInMonth(year, month);
+    const bool placed = cursor_.GetStatus() == COleDateTime::valid;
+    const int day = !placed ? 1 : cursor_.GetDay() < last ? cursor_.GetDay() : last;
+    cursor_ = COleDateTime(year, month, day, 0, 0, 1);
+}
+
+bool MonthCalendarCtrl::IsInShownMonth(const COleDateTime& day) const
+{
+    return day.GetStatus() == COleDateTime::valid && MonthIndex(day) == MonthIndex(shownDate_);
 }
 
 void MonthCalendarCtrl::Repaint()
@@ -257,36 +301,133 @@ void MonthCalendarCtrl::Repaint()
 
 int MonthStepOfKey(WPARAM key)
 {
+    return key == VK_PRIOR ? -1 : key == VK_NEXT ? 1 : 0;
+}
+
+COleDateTime MonthCalendarCtrl::CursorTarget(WPARAM key) const
+{
+    COleDateTime day = cursor_;
+    const int year = shownDate_.GetYear(), month = shownDate_.GetMonth();
     switch (key) {
-    case VK_PRIOR:
     case VK_LEFT:
-    case VK_UP:
-        return -1;
-    case VK_NEXT:
+        return day - COleDateTimeSpan(1);
     case VK_RIGHT:
+        return day + COleDateTimeSpan(1);
+    case VK_UP:
+        return day - COleDateTimeSpan(7);
     case VK_DOWN:
-        return 1;
+        return day + COleDateTimeSpan(7);
+    case VK_HOME:
+        return COleDateTime(year, month, 1, 0, 0, 1);
+    case VK_END:
+        return COleDateTime(year, month, DaysInMonth(year, month), 0, 0, 1);
     default:
-        return 0;
+        day.SetStatus(COleDateTime::invalid);
+        return day;
     }
+}
+
+bool MonthCalendarCtrl::SetCursorDay(const COleDateTime& day)
+{
+    if (!IsInShownMonth(day))
+        return false;
+    const COleDateTime moved(day.GetYear(), day.GetMonth(), day.GetDay(), 0, 0, 1);
+    if (moved == cursor_)
+        return true;
+    cursor_ = moved;
+    if (ShowsFocus())
+        Repaint();
+    AnnounceFocus();
+    return true;
 }
 
 LRESULT MonthCalendarCtrl::OnKeyDown(WPARAM key, LPARAM)
 {
-    const int step = withButtons_ ? MonthStepOfKey(key) : 0;
-    if (step < 0)
-        OnPrevMonth();
-    else if (step > 0)
-        OnNextMonth();
-    else
+    if (const int step = withButtons_ ? MonthStepOfKey(key) : 0) {
+        step < 0 ? OnPrevMonth() : OnNextMonth();
+        return 0;
+    }
+    const COleDateTime target = CursorTarget(key);
+    if (target.GetStatus() != COleDateTime::valid)
         return Default();
+    if (SetCursorDay(target) || !withButtons_)
+        return 0;
+    // Past the month's edge the month steps with the cursor (not past the
+    // months the calendar shows).
+    const COleDateTime before = cursor_;
+    cursor_ = COleDateTime(target.GetYear(), target.GetMonth(), target.GetDay(), 0, 0, 1);
+    target < before ? OnPrevMonth() : OnNextMonth();
+    if (!IsInShownMonth(cursor_))
+        cursor_ = before;
     return 0;
+}
+
+bool MonthCalendarCtrl::ShowsFocus() const
+{
+    return IsWindow() && ::GetFocus() == m_hWnd && !(SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS);
 }
 
 LRESULT MonthCalendarCtrl::OnFocusChange(WPARAM, LPARAM)
 {
-    Repaint(); // the focus is shown on the month band
+    Repaint(); // the focus is shown on the focused day
+    const LRESULT result = Default();
+    if (::GetFocus() == m_hWnd)
+        AnnounceFocus();
+    return result;
+}
+
+LRESULT MonthCalendarCtrl::OnUpdateUiState(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    Repaint(); // keyboard cues shown or hidden
+    return result;
+}
+
+LRESULT MonthCalendarCtrl::OnGetObject(WPARAM wParam, LPARAM objectId)
+{
+    if (!fw::AsksForClient(objectId))
+        return Default();
+    if (!accessible_)
+        accessible_ = new CalendarAccessible(this);
+    return fw::AnswerGetObject(accessible_, wParam);
+}
+
+LRESULT MonthCalendarCtrl::OnDestroy(WPARAM, LPARAM)
+{
+    ReleaseAccessible();
     return Default();
+}
+
+void MonthCalendarCtrl::ReleaseAccessible()
+{
+    if (!accessible_)
+        return;
+    accessible_->Detach(); // clients holding it get "not connected" from now on
+    accessible_->Release();
+    accessible_ = nullptr;
+}
+
+void MonthCalendarCtrl::AnnounceRebuild()
+{
+    const int month = MonthIndex(shownDate_);
+    if (!IsWindow() || month == announcedMonth_)
+        return;
+    const bool first = announcedMonth_ == 0;
+    announcedMonth_ = month;
+    if (first)
+        return; // a new window: nobody knows an older month
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    if (::GetFocus() == m_hWnd)
+        AnnounceFocus();
+}
+
+void MonthCalendarCtrl::AnnounceFocus() const
+{
+    const int cell = GetCursorCell();
+    if (cell >= 0 && IsWindow() && ::GetFocus() == m_hWnd)
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT,
+                         CalendarAccessible::CellChild(cell));
 }
 
 LRESULT MonthCalendarCtrl::OnLButtonDown(WPARAM, LPARAM)
@@ -323,6 +464,18 @@ COLORREF MonthCalendarCtrl::GetDayColor(const COleDateTime& date) const
         return 0;
     const int index = FindCell(date);
     return index < 0 ? 0 : cells_[index].colour;
+}
+
+RECT MonthCalendarCtrl::GetCellRect(int index) const
+{
+    if (index < 0 || index >= kCellCount)
+        return RECT{};
+    const RECT client = GetClientRect();
+    const int frame = dpi_(2), top = dpi_(42);
+    const int width = (client.right - 2 * frame) / kColumns;
+    const int height = (client.bottom - frame - top) / kRows;
+    const int left = frame + (index % kColumns) * width, y = top + (index / kColumns) * height;
+    return RECT{left, y, left + width, y + height};
 }
 
 const CalendarCell* MonthCalendarCtrl::GetCell(int row, int column) const

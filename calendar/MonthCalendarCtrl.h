@@ -13,6 +13,17 @@
 // names it (null at any other time). A parent with several calendars marks
 // the calendar that Refreshing() returns, after checking that it is one of
 // its own; it needs no bookkeeping of the order in which calendars refresh.
+//
+// The keyboard: the calendar is a tab stop with a cursor on one day of its
+// month, the focused day, drawn with a focus rectangle while the calendar
+// has the focus (and keyboard cues are shown). The arrow keys move it a day
+// or a week, Home and End to the month's first and last day; with month
+// buttons the month steps when the cursor leaves it, and Page Up / Page Down
+// step a month. A calendar without buttons leaves stepping to its parent.
+//
+// Screen readers: the calendar answers WM_GETOBJECT with its own accessible
+// object (calendar/CalendarAccessible.h) and tells them of a new month and of
+// the focused day moving (NotifyWinEvent).
 #include <windows.h>
 
 #include <string>
@@ -25,6 +36,8 @@
 #include "framework/Wnd.h"
 #include "model/DayMarker.h"
 
+class CalendarAccessible;
+
 class MonthCalendarCtrl : public CWnd, public DayMarker {
 public:
     // The size at 96 dpi; the window has them x dpi / 96 at the parent's scale.
@@ -35,6 +48,8 @@ public:
     static constexpr int kCellCount = kRows * kColumns;
     // The months shown: from December 1972 (the cycle's counting starts in
     // 1973) to November 9999, the last whose six weeks the date type holds.
+    // (With the clock in December 9999 the calendar opens on that month: its
+    // cells after 31 December 9999 have no date and stay empty.)
     static constexpr int kLastYear = 9999;
     static constexpr int kLastMonth = 11;
 
@@ -113,6 +128,29 @@ public:
     const COleDateTime& GetShownDate() const { return shownDate_; }
     // Row 0..5, column 0 (Sunday)..6; null outside the grid.
     const CalendarCell* GetCell(int row, int column) const;
+    // A cell's place in client pixels: one row pitch high, so that the 42
+    // places do not overlap (the painted cell reaches one pixel further).
+    RECT GetCellRect(int index) const;
+    bool HasMonthButtons() const { return withButtons_; }
+    // Whether the day belongs to the shown month.
+    bool IsInShownMonth(const COleDateTime& day) const;
+
+    // The keyboard cursor: a day of the shown month (00:00:01), at first
+    // today when the month holds it, else day 1. A new month keeps the
+    // cursor's day of the month (the month's last day when it has fewer).
+    const COleDateTime& GetCursorDay() const { return cursor_; }
+    // The index of the cursor's cell.
+    int GetCursorCell() const { return FindCell(cursor_); }
+    // Moves the cursor to the day; false (nothing changed) unless the day is
+    // in the shown month.
+    bool SetCursorDay(const COleDateTime& day);
+    // Where a key takes the cursor: the arrows a day or a week, Home and End
+    // the first and last day of the month; invalid for any other key. The
+    // day may lie outside the shown month.
+    COleDateTime CursorTarget(WPARAM key) const;
+    // Whether the focus rectangle is drawn: the calendar has the focus and
+    // keyboard cues are not hidden.
+    bool ShowsFocus() const;
     BOOL GetShowLeading() const { return showLeading_; }
     BOOL GetShowTrailing() const { return showTrailing_; }
 
@@ -129,13 +167,14 @@ public:
 
 protected:
     void OnPaint();
-    // The keyboard: the calendar is a tab stop that shows its focus on the
-    // month band; Page Up / Page Down and the arrow keys step months (a
-    // calendar without month buttons leaves stepping to its parent).
+    // The keyboard (see the top of this file).
     LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS; }
     LRESULT OnKeyDown(WPARAM key, LPARAM);
     LRESULT OnFocusChange(WPARAM, LPARAM);
     LRESULT OnLButtonDown(WPARAM, LPARAM);
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
+    LRESULT OnGetObject(WPARAM, LPARAM);
+    LRESULT OnDestroy(WPARAM, LPARAM);
 
 private:
     // Stores the shown date and refreshes; false (nothing changed) while
@@ -155,6 +194,14 @@ private:
     void DrawRing(CDC* dc, RECT rect, COLORREF colour) const;
     // Index of the first cell with the calendar date of date; -1 when none.
     int FindCell(const COleDateTime& date) const;
+    // Keeps the cursor in the shown month after a rebuild.
+    void PlaceCursor(const COleDateTime& today);
+    // Tells accessibility clients what the last rebuild changed.
+    void AnnounceRebuild();
+    // Tells them which day has the focus (while the calendar has it).
+    void AnnounceFocus() const;
+    // The accessible object goes with the window.
+    void ReleaseAccessible();
 
     COleDateTime shownDate_;
     CFont boldFont_;
@@ -170,7 +217,11 @@ private:
     CBitmap picture_; // what the last paint showed
     bool pictureStale_ = true;
     fw::Dpi dpi_;
+    COleDateTime cursor_;
+    int announcedMonth_ = 0;                   // the month accessibility clients were told of
+    CalendarAccessible* accessible_ = nullptr; // one reference, while the window lives
 };
 
-// The month a key steps to: -1 back, +1 forward, 0 for other keys.
+// The month a key steps to: -1 back (Page Up), +1 forward (Page Down), 0
+// for other keys.
 int MonthStepOfKey(WPARAM key);

@@ -91,17 +91,6 @@ void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
     dc->FillSolidRect(*rect, colours_[BandBackground]);
     RECT textRect = *rect;
     dc->DrawText(text, &textRect, kTextFormat);
-    if (::GetFocus() == m_hWnd && IsWindow()) {
-        // The focus goes round the month's name, clear of the month buttons.
-        RECT focus = *rect;
-        dc->DrawText(text, &focus, kTextFormat | DT_CALCRECT);
-        const int width = focus.right - focus.left + dpi_(6);
-        focus.left = (rect->left + rect->right - width) / 2;
-        focus.right = focus.left + width;
-        focus.top = rect->top + dpi_(2);
-        focus.bottom = rect->bottom - dpi_(1);
-        ::DrawFocusRect(*dc, &focus);
-    }
 }
 
 void MonthCalendarCtrl::DrawDayNames(CDC* dc, const RECT* rect)
@@ -148,6 +137,16 @@ void MonthCalendarCtrl::DrawDays(CDC* dc, const RECT* rect)
             DrawCell(dc, cells_[row * kColumns + column],
                      RECT{left, top, left + width, top + height + dpi_(1)});
         }
+    }
+    // The focused day: a dotted frame inside today's two rings, clear of
+    // them and of the mark around the number.
+    const int cursor = GetCursorCell();
+    if (cursor >= 0 && ShowsFocus()) {
+        const int left = rect->left + (cursor % kColumns) * width;
+        const int top = rect->top + (cursor / kColumns) * height;
+        const int inset = dpi_(3);
+        RECT focus{left + inset, top + inset, left + width - inset, top + height - inset + 1};
+        ::DrawFocusRect(*dc, &focus);
     }
 }
 

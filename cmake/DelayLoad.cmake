@@ -16,8 +16,10 @@ set(VELINDRA_LOAD_TIME_IMPORTS
   SHELL32.dll   # the notification icon exists from the first moment of every start
   COMCTL32.dll  # the page sheet, the list's image list and the themed controls of the first window
 )
-# ole32.dll is delay-loaded: only a picture scaled to a display scale above
-# 100 % needs it (Windows Imaging Component).
+# Delay-loaded (framework/CMakeLists.txt): ole32.dll, only for a picture scaled
+# to a display scale above 100 % (Windows Imaging Component) and for a screen
+# reader; oleacc.dll and oleaut32.dll, only when a screen reader asks for a
+# window's accessible object.
 
 find_program(VELINDRA_NM NAMES ${TOOLCHAIN_PREFIX}-nm REQUIRED)
 find_program(VELINDRA_DLLTOOL NAMES ${TOOLCHAIN_PREFIX}-dlltool REQUIRED)

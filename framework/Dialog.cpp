@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "framework/Accessible.h"
 #include "framework/Controls.h"
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
@@ -65,6 +66,7 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CDialog::BindAndInit(HWND window)
 {
     SubclassWindow(window);
+    fw::MarkDecorativePictures(window);
     return OnInitDialog();
 }
 

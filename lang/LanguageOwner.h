@@ -12,5 +12,12 @@ protected:
     ~LanguageOwner() = default;
 };
 
+#include "framework/Strings.h"
+#include "lang/ProgramTexts.h"
+
 // The main window's LanguageManager, or null.
 LanguageManager* AppLanguageManager();
+
+// One of the program's own texts in the language shown; the built-in
+// English when there is no main window with a language.
+CString ShownText(TextId id);

@@ -4,8 +4,12 @@ namespace {
 
 // In the order of TextId.
 const ProgramText kTexts[] = {
-    {nullptr, nullptr}, // keeps the table valid while it has no text; goes with the first
+    {"PreviousMonth", "Previous month"}, {"NextMonth", "Next month"}, {"PressAction", "Press"},
+    {"CriticalDay", "critical day"},     {"Today", "today"},          {"OtherMonth", "other month"},
+    {"OpenLinkAction", "Open"},
 };
+static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == static_cast<size_t>(TextId::Count),
+              "one text per id");
 
 } // namespace
 

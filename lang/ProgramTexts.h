@@ -6,6 +6,16 @@
 #include "framework/Strings.h"
 
 enum class TextId {
+    // What screen readers hear of the month calendar: its step buttons, the
+    // action that presses them, and the words describing a day.
+    PreviousMonth,
+    NextMonth,
+    PressAction,
+    CriticalDay,
+    Today,
+    OtherMonth,
+    // The action that opens a link.
+    OpenLinkAction,
     Count // the number of texts; not a text
 };
 

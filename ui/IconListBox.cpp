@@ -1,10 +1,85 @@
 #include "ui/IconListBox.h"
 
+#include "framework/Accessible.h"
 #include "framework/Dc.h"
+#include "framework/WindowText.h"
 #include "ui/Drawing.h"
 #include "ui/DialogLayout.h"
 
+namespace {
+
+// The system's object for the list box, naming each item by its text and
+// answering its role, state and place itself: the system's own object does
+// so only on some systems for an owner-drawn list.
+class ListAccessible final : public fw::AccessibleProxy {
+public:
+    using AccessibleProxy::AccessibleProxy;
+
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = Count();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        const int item = Item(child);
+        if (item < 0)
+            return AccessibleProxy::get_accName(child, name);
+        return fw::AnswerText(fw::GetItemText(window_, LB_GETTEXTLEN, LB_GETTEXT, item), name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        return Item(child) < 0 ? AccessibleProxy::get_accRole(child, role)
+                               : fw::AnswerNumber(ROLE_SYSTEM_LISTITEM, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        const int item = Item(child);
+        if (item < 0)
+            return AccessibleProxy::get_accState(child, state);
+        LONG value = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+        if (::SendMessageW(window_, LB_GETCURSEL, 0, 0) == item)
+            value |= STATE_SYSTEM_SELECTED | (::GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0);
+        return fw::AnswerNumber(value, state);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override
+    {
+        const int item = Item(child);
+        RECT place{};
+        if (item < 0 || !left || !top || !width || !height ||
+            ::SendMessageW(window_, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&place)) ==
+                LB_ERR)
+            return AccessibleProxy::accLocation(left, top, width, height, child);
+        ::MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&place), 2);
+        *left = place.left;
+        *top = place.top;
+        *width = place.right - place.left;
+        *height = place.bottom - place.top;
+        return S_OK;
+    }
+
+private:
+    ~ListAccessible() override = default;
+    LONG Count() const
+    {
+        const LRESULT count = ::SendMessageW(window_, LB_GETCOUNT, 0, 0);
+        return count > 0 ? static_cast<LONG>(count) : 0;
+    }
+    // The item a child id names (1 for the first), or -1.
+    int Item(const VARIANT& child) const
+    {
+        const LONG id = fw::ChildIdOf(child);
+        return id >= 1 && id <= Count() ? static_cast<int>(id - 1) : -1;
+    }
+};
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CIconListBox, CListBox)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_WM_CTLCOLOR_REFLECT()
@@ -49,6 +124,16 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
     background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
     SetTimer(kHoverTimerId, kHoverTimerPeriod);
     return true;
+}
+
+LRESULT CIconListBox::OnGetObject(WPARAM wParam, LPARAM objectId)
+{
+    if (!fw::AsksForClient(objectId))
+        return Default();
+    auto* list = new ListAccessible(m_hWnd);
+    const LRESULT result = fw::AnswerGetObject(list, wParam);
+    list->Release(); // the client holds what it needs
+    return result;
 }
 
 void CIconListBox::ReadIconSize()

@@ -9,6 +9,9 @@
 //
 // Each item's 32-bit item data is its hover mark: 1 for the item under the
 // pointer, 0 for all others.
+//
+// Screen readers read each item by its text (the list keeps its texts:
+// LBS_HASSTRINGS), through an accessible object of the list's own.
 #include <windows.h>
 
 #include <string>
@@ -64,6 +67,7 @@ protected:
     virtual bool GetPointerPosition(POINT* pointer) const;
 
     void OnTimer(UINT_PTR timerId);
+    LRESULT OnGetObject(WPARAM, LPARAM);
     void OnDestroy();
     HBRUSH CtlColor(CDC* dc, UINT kind);
     BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);

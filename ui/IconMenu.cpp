@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "framework/TextCodec.h"
 #include "ui/Drawing.h"
 #include "ui/ScaledPicture.h"
 
@@ -238,6 +239,10 @@ bool IconMenu::AttachItemRecord(int position, IconMenuItem* record)
 {
     if (position < 0 || position >= GetMenuItemCount())
         return false;
+    record->accessibleText = fw::Wide(record->text);
+    record->accessible.cchWText = static_cast<DWORD>(record->accessibleText.size());
+    record->accessible.pszWText =
+        record->accessibleText.empty() ? nullptr : &record->accessibleText[0];
     MENUITEMINFOW old{};
     if (!ReadTypeAndData(m_hMenu, static_cast<UINT>(position), TRUE, &old))
         return false;

@@ -13,6 +13,8 @@
 // the sub-objects; ReleaseIconMenu frees them and destroys the menu.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <memory>
 #include <string>
 
@@ -113,8 +115,12 @@ private:
     fw::Dpi dpi_;
 };
 
-// One converted item, kept on the heap as the item's data.
+// One converted item, kept on the heap as the item's data. Screen readers
+// read an owner-drawn item's text from the MSAAMENUINFO at the start of its
+// item data (the item keeps its text in the menu as well).
 struct IconMenuItem {
+    MSAAMENUINFO accessible{static_cast<DWORD>(MSAA_MENU_SIG), 0, nullptr}; // must come first
+    std::wstring accessibleText;       // what `accessible` points to
     std::string text;                  // the item's text at conversion time; empty for separators
     std::unique_ptr<IconMenu> submenu; // the sub-object of a popup item
     int image = 0;                     // 0 = no picture, n = picture n - 1

@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/TextCodec.h"
+#include "framework/WindowText.h"
 
 namespace {
 
 ShellOpener g_opener = nullptr;
+LinkActionNamer g_actionNamer = nullptr;
 
 constexpr WORD kHandCursorId = 32649; // IDC_HAND, missing on old systems
 
@@ -19,7 +22,59 @@ bool IsOpeningKey(WPARAM key)
     return key == VK_RETURN || key == VK_SPACE;
 }
 
+// The system's object for the static, answering as a link.
+class LinkAccessible final : public fw::AccessibleProxy {
+public:
+    using AccessibleProxy::AccessibleProxy;
+
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        if (fw::ChildIdOf(child) != CHILDID_SELF)
+            return AccessibleProxy::get_accRole(child, role);
+        return fw::AnswerNumber(ROLE_SYSTEM_LINK, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        if (fw::ChildIdOf(child) != CHILDID_SELF || !::IsWindow(window_))
+            return AccessibleProxy::get_accName(child, name);
+        return fw::AnswerText(fw::GetWindowText(window_), name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        const HRESULT result = AccessibleProxy::get_accState(child, state);
+        if (SUCCEEDED(result) && state && state->vt == VT_I4 &&
+            fw::ChildIdOf(child) == CHILDID_SELF)
+            state->lVal |= STATE_SYSTEM_LINKED;
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        if (fw::ChildIdOf(child) != CHILDID_SELF)
+            return AccessibleProxy::get_accDefaultAction(child, action);
+        return fw::AnswerText(LinkActionName(), action);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        if (fw::ChildIdOf(child) != CHILDID_SELF)
+            return AccessibleProxy::accDoDefaultAction(child);
+        return ::PostMessageW(window_, CLinkStatic::kOpenMessage, 0, 0) ? S_OK : E_FAIL;
+    }
+
+private:
+    ~LinkAccessible() override = default;
+};
+
 } // namespace
+
+LinkActionNamer SetLinkActionNamer(LinkActionNamer namer)
+{
+    return std::exchange(g_actionNamer, namer);
+}
+
+CString LinkActionName()
+{
+    return g_actionNamer ? g_actionNamer() : CString("Open");
+}
 
 ShellOpener SetShellOpener(ShellOpener opener)
 {
@@ -56,6 +111,8 @@ ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
 ON_MESSAGE(WM_SETFOCUS, OnFocusChange)
 ON_MESSAGE(WM_KILLFOCUS, OnFocusChange)
 ON_WM_PAINT()
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+ON_MESSAGE(kOpenMessage, OnOpenMessage)
 END_MESSAGE_MAP()
 
 CLinkStatic::CLinkStatic() : cursor_(::LoadCursorW(nullptr, MAKEINTRESOURCEW(kHandCursorId)))
@@ -149,6 +206,25 @@ void CLinkStatic::OnPaint()
     ::InflateRect(&focus, 1, 0);
     ::DrawFocusRect(dc, &focus);
     ::ReleaseDC(m_hWnd, dc);
+}
+
+// A link that is a picture (the About page's banner) is decorative: the
+// dialog marked it (framework/Accessible.h), and the link beside it has its text.
+LRESULT CLinkStatic::OnGetObject(WPARAM wParam, LPARAM objectId)
+{
+    const DWORD type = GetStyle() & SS_TYPEMASK;
+    if (!fw::AsksForClient(objectId) || type == SS_BITMAP || type == SS_ICON)
+        return Default();
+    auto* link = new LinkAccessible(m_hWnd);
+    const LRESULT result = fw::AnswerGetObject(link, wParam);
+    link->Release(); // the client holds what it needs
+    return result;
+}
+
+LRESULT CLinkStatic::OnOpenMessage(WPARAM, LPARAM)
+{
+    Open();
+    return 0;
 }
 
 RECT CLinkStatic::TextRect() const

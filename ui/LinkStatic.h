@@ -7,6 +7,9 @@
 //
 // The control needs the static style SS_NOTIFY: without it no mouse message
 // reaches it, and both setters leave everything as it is.
+//
+// Screen readers hear it as a link named by its text, whose default action
+// opens it (posted: the link opens once the program's thread gets to it).
 #include <windows.h>
 
 #include "framework/Controls.h"
@@ -24,10 +27,18 @@ ShellOpener SetShellOpener(ShellOpener opener);
 // parameters, no folder and SW_SHOW. Failures are not reported.
 void OpenWithShell(HWND owner, const char* target);
 
+// The name screen readers give the links' default action, in the language
+// shown: the application installs where it comes from; "Open" until then.
+using LinkActionNamer = CString (*)();
+LinkActionNamer SetLinkActionNamer(LinkActionNamer namer);
+CString LinkActionName();
+
 class CLinkStatic : public CStatic {
 public:
     static constexpr COLORREF kDefaultTextColor = RGB(0, 0, 255);
     static constexpr COLORREF kDefaultBackgroundColor = RGB(192, 192, 192);
+    // Asks the link to open (the default action of its accessible object).
+    static constexpr UINT kOpenMessage = WM_USER + 0x100;
 
     CLinkStatic();
 
@@ -48,6 +59,8 @@ protected:
     LRESULT OnKeyDown(WPARAM key, LPARAM);
     LRESULT OnFocusChange(WPARAM, LPARAM);
     void OnPaint();
+    LRESULT OnGetObject(WPARAM, LPARAM);
+    LRESULT OnOpenMessage(WPARAM, LPARAM);
     // The control colours itself before its parent is asked.
     HBRUSH CtlColor(CDC* dc, UINT kind);
 

@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <set>
 
+#include "calendar/CalendarAccessible.h"
 #include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/TextCodec.h"
 #include "lang/IniText.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/WindowTour.h"
+#include "tests/support/AccessibleClient.h"
 #include "tests/support/LanguageText.h"
 #include "tests/support/LayoutCheck.h"
 
@@ -146,6 +148,19 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
                              MonthCalendarCtrl::ShortName, name);
         names += name;
     }
+    // What a screen reader hears of it: the buttons and their action in the
+    // language, the month and a day in its locale.
+    testing_support::Client client(calendar);
+    ASSERT_TRUE(client);
+    for (auto [child, key] : {std::pair{1, "PreviousMonth"}, {2, "NextMonth"}}) {
+        CString translated;
+        IniText(shipped).Read("Texts", key, 1023, translated);
+        EXPECT_EQ(client.Name(child), translated) << key;
+    }
+    CString press;
+    IniText(shipped).Read("Texts", "PressAction", 1023, press);
+    EXPECT_EQ(client.Text(&IAccessible::get_accDefaultAction, 1), press);
+    names += client.Name() + client.Name(CalendarAccessible::kFirstCell + 20);
     // (Checked in the regular weight: Wine 8 links no font to a bold one, so
     // its bold Tahoma has no Chinese or Japanese; Windows links both weights.)
     CFont font;

@@ -51,6 +51,27 @@ inline int64_t Time64(const COleDateTime& date)
     return value;
 }
 
+// The cell (0 to 41) with the focus frame, read from a calendar's pixels at
+// 96 dpi: its dotted line three pixels below the cell's top; -1 for none.
+inline int FocusedCell(const pixel_testing::Pixels& p)
+{
+    int found = -1;
+    for (int i = 0; i < 42; ++i) {
+        const int x = 2 + i % 7 * 29, y = 42 + i / 7 * 19;
+        int dots = 0;
+        for (int dx = 4; dx < 25; ++dx)
+            dots += p(x + dx, y + 3) != p(x + 2, y + 9);
+        if (dots > 5)
+            found = found < 0 ? i : 99; // more than one
+    }
+    return found;
+}
+// The cell's background (its mark where it has one), beside the number.
+inline COLORREF CellBackground(const pixel_testing::Pixels& p, int index)
+{
+    return p(2 + index % 7 * 29 + 2, 42 + index / 7 * 19 + 9);
+}
+
 struct Request {
     MonthCalendarCtrl* sender; // MonthCalendarCtrl::Refreshing() at that moment
     int64_t first, last;

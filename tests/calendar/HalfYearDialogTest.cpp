@@ -198,4 +198,47 @@ TEST(HalfYearModal, TranslatedAndDrivenByTheKeysAsTheUserPressesThem)
     EXPECT_FALSE(dialog.IsWindow());
 }
 
+// From May 20 the cursor keys move the focused day across the six calendars
+// and on into the next and previous half-years; Page Down steps the
+// half-year and the focus stays. The frame shows on the day over its mark,
+// on the focused calendar only.
+TEST(HalfYearModal, TheFocusedDayMovesAcrossTheSixCalendars)
+{
+    fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
+    StoreSampleCycle();
+    const struct {
+        WPARAM key;
+        int calendar; // with the focus afterwards
+        COleDateTime day;
+    } moves[] = {
+        {VK_END, 4, {2004, 5, 31, 0, 0, 1}},  {VK_RIGHT, 5, {2004, 6, 1, 0, 0, 1}},
+        {VK_END, 5, {2004, 6, 30, 0, 0, 1}},  {VK_RIGHT, 0, {2004, 7, 1, 0, 0, 1}},
+        {VK_LEFT, 5, {2004, 6, 30, 0, 0, 1}}, {VK_HOME, 5, {2004, 6, 1, 0, 0, 1}},
+        {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_DOWN, 5, {2004, 6, 1, 0, 0, 1}},
+        {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_NEXT, 4, {2004, 11, 25, 0, 0, 1}},
+    };
+    HalfYearDialog dialog;
+    std::vector<std::function<void(HWND)>> steps{
+        [](HWND d) { ::SetFocus(::GetDlgItem(d, IDC_HALF_CALENDAR0 + 4)); }};
+    for (const auto& m : moves) {
+        steps.push_back([&](HWND) { ::PostMessageA(::GetFocus(), WM_KEYDOWN, m.key, 1); });
+        steps.push_back([&](HWND d) {
+            SCOPED_TRACE(testing::Message()
+                         << m.key << " to " << m.day.GetMonth() << "-" << m.day.GetDay());
+            ASSERT_EQ(::GetFocus(), ::GetDlgItem(d, IDC_HALF_CALENDAR0 + m.calendar));
+            const MonthCalendarCtrl& focused = dialog.Calendar(m.calendar);
+            EXPECT_EQ(focused.GetCursorDay(), m.day);
+            const pixel_testing::Pixels shown = pixel_testing::Pixels::Of(focused);
+            EXPECT_EQ(FocusedCell(shown), focused.GetCursorCell());
+            EXPECT_EQ(CellBackground(shown, focused.GetCursorCell()) == CRITICAL_DAY_COLOR,
+                      focused.GetDayColor(m.day) == CRITICAL_DAY_COLOR);
+            EXPECT_EQ(FocusedCell(pixel_testing::Pixels::Of(dialog.Calendar((m.calendar + 1) % 6))),
+                      -1);
+        });
+    }
+    steps.push_back([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDC_HALF_CLOSE, 0); });
+    Play([&] { dialog.DoModal(); }, steps);
+    fw::UnpinClock();
+}
+
 } // namespace

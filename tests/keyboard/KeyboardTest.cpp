@@ -13,8 +13,8 @@ using KeyboardTest = MainWindowEnvironment;
 // On the About page Tab goes from the list into the page and then to the
 // buttons, the first link showing its focus (what the links open on Enter and
 // Space: the link control's own test). On the Monitor page the calendar is a
-// tab stop that steps months with its keys and takes the focus on a click
-// (how it shows its focus: the calendar's own test).
+// tab stop whose keys move its focused day and step months, and that takes
+// the focus on a click (how it shows its focus: the calendar's own test).
 TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMonths)
 {
     auto press = [](WPARAM key) { PressKey(::GetFocus(), key); }; // on the focus
@@ -44,12 +44,15 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
     ::SetFocus(main->Navigation().m_hWnd);
     press(VK_TAB);
     EXPECT_EQ(::GetFocus(), main->Monitor().Calendar().m_hWnd);
+    // Page Up and Page Down step months; the arrows, Home and End move the
+    // focused day, and the month steps when the day leaves it.
     const int start = ShownMonth();
-    const std::pair<WPARAM, int> keys[] = {{VK_NEXT, 1},  {VK_RIGHT, 2}, {VK_DOWN, 3},
-                                           {VK_PRIOR, 2}, {VK_LEFT, 1},  {VK_UP, 0}};
+    const std::pair<WPARAM, int> keys[] = {{VK_NEXT, 1}, {VK_PRIOR, 0}, {VK_HOME, 0},
+                                           {VK_DOWN, 0}, {VK_END, 0},   {VK_RIGHT, 1},
+                                           {VK_UP, 0},   {VK_HOME, 0},  {VK_LEFT, -1}};
     for (const auto& [key, steps] : keys) {
         press(key);
-        EXPECT_EQ(ShownMonth(), (start - 1 + steps) % 12 + 1) << key;
+        EXPECT_EQ(ShownMonth(), (start + 11 + steps) % 12 + 1) << key;
     }
     ::SetFocus(main->Navigation().m_hWnd); // a click into the calendar takes the focus too
     main->Monitor().Calendar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));

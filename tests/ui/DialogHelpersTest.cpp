@@ -1,12 +1,13 @@
 // What the dialogs and pages share: the help key, a row of controls spread
 // over a span of pixels, and a page of the main window in a child sheet: never
 // larger than the room the sheet leaves it, and the button face behind itself
-// only, not its edit boxes.
+// only, not its edit boxes; and pictures that screen readers pass over.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "res/resource.h"
+#include "tests/support/AccessibleClient.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/DialogLayout.h"
 #include "ui/FramedPage.h"
@@ -74,6 +75,32 @@ TEST(FramedPage, StaysInsideItsSheetAndPaintsOnlyItselfInTheButtonFace)
     EXPECT_EQ(pixel_testing::Pixels::Of(::GetDlgItem(page, IDC_SCHED_CRIT_EDIT))(3, 3),
               ::GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(pixel_testing::Pixels::Of(page)(30, 2), pixel_testing::Pixels::Of(page)(30, 20));
+}
+
+// Every dialog marks its pictures (the quick-launch help's picture)
+// invisible to screen readers; its texts stay as they are.
+TEST(DecorativePictures, AreInvisibleToScreenReadersAndTextsAreNot)
+{
+    CDialog dialog(IDD_QUICKLAUNCH_HELP);
+    ASSERT_TRUE(dialog.Create(IDD_QUICKLAUNCH_HELP));
+    int pictures = 0, texts = 0;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16] = "";
+        ::GetClassNameA(child, kind, sizeof(kind));
+        const LONG_PTR type = ::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
+        if (lstrcmpiA(kind, "Static") != 0)
+            continue;
+        const bool picture = type == SS_BITMAP || type == SS_ICON;
+        (picture ? pictures : texts) += 1;
+        testing_support::Client client(child);
+        ASSERT_TRUE(client);
+        EXPECT_EQ((client.Number(&IAccessible::get_accState) & STATE_SYSTEM_INVISIBLE) != 0,
+                  picture);
+    }
+    EXPECT_GT(pictures, 0);
+    EXPECT_GT(texts, 0);
+    dialog.DestroyWindow();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // own hook: the real pointer is shared by every test process on the display.
 #include <gtest/gtest.h>
 
+#include "tests/support/AccessibleClient.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
 #include "ui/IconListBox.h"
@@ -164,6 +165,21 @@ TEST_F(IconListTest, AtAnotherScaleTheItemsGrowWithTheFontSpacingAndPictures)
         list.ApplyDpi(dpi, pictures);
         EXPECT_EQ(Item(3).bottom - Item(3).top,
                   GetTextHeight(list.GetListFont(), "W") + fw::Dpi(dpi)(12) + side);
+    }
+}
+
+// Screen readers read each item by its text: the list keeps its items'
+// texts, by which the system's object for a list box names them.
+TEST_F(IconListTest, ScreenReadersReadEachItemByItsText)
+{
+    testing_support::Client client(list);
+    ASSERT_TRUE(client) << std::hex << client.result;
+    LONG count = 0;
+    EXPECT_EQ(client->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(client.Name(i + 1), names[i]);
+        EXPECT_EQ(client.Number(&IAccessible::get_accRole, i + 1), ROLE_SYSTEM_LISTITEM);
     }
 }
 

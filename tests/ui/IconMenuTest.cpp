@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "framework/TextCodec.h"
 #include "res/resource.h"
 #include "tests/support/GdiCount.h"
 #include "tests/ui/PixelTesting.h"
@@ -196,6 +197,30 @@ TEST_F(IconMenuTest, BuildsOnceReleasesEverythingAndMayTryAgainAfterAFailure)
     for (int i = 0; i < 3; ++i)
         cycle();
     EXPECT_EQ(testing_support::LiveDrawingObjects(), before);
+}
+
+// Screen readers read each drawn item's text: it stays in the menu beside
+// the owner-drawn type, and starts the item's data as MSAAMENUINFO.
+TEST_F(IconMenuTest, EveryDrawnItemKeepsItsTextWhereScreenReadersReadIt)
+{
+    IconMenu* popup = Build();
+    ASSERT_NE(popup, nullptr);
+    for (int position = 0; position < popup->GetMenuItemCount(); ++position) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_DATA;
+        info.dwTypeData = text;
+        info.cch = 256;
+        ASSERT_TRUE(::GetMenuItemInfoW(popup->GetSafeHmenu(), position, TRUE, &info));
+        const std::string expected = popup->GetItemRecord(position)->text;
+        SCOPED_TRACE(expected);
+        EXPECT_NE(info.fType & MFT_OWNERDRAW, 0u);
+        EXPECT_EQ(fw::Utf8(text), expected);
+        const auto* read = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+        EXPECT_EQ(read->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG));
+        EXPECT_EQ(fw::Utf8(read->pszWText ? read->pszWText : L"", read->cchWText), expected);
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/AccessibleClient.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/LinkStatic.h"
 
@@ -87,6 +88,29 @@ TEST_F(LinkStaticTest, AClickEnterOrSpaceOpensTheTargetOrElseTheOwnText)
     Make(plain, 0); // without SS_NOTIFY no target can be set
     plain.SetLinkUrl("http://elsewhere.example/");
     EXPECT_EQ(Opened(plain, WM_LBUTTONDOWN), std::string(kOwnText) + ";");
+}
+
+// Screen readers hear a link, named by its text, that its default action
+// opens; a picture link (the banner beside a link) is left to its dialog,
+// which marks every picture decorative.
+TEST_F(LinkStaticTest, ScreenReadersHearALinkWithItsTextThatItsActionOpens)
+{
+    CLinkStatic link, picture;
+    Make(link, SS_NOTIFY | WS_TABSTOP);
+    link.SetLinkUrl("mailto:support@orrowby.example");
+    testing_support::Client client(link);
+    ASSERT_TRUE(client) << std::hex << client.result;
+    EXPECT_EQ(client.Number(&IAccessible::get_accRole), ROLE_SYSTEM_LINK);
+    EXPECT_EQ(client.Name(), kOwnText);
+    EXPECT_NE(client.Number(&IAccessible::get_accState) & STATE_SYSTEM_LINKED, 0);
+    EXPECT_EQ(client.Text(&IAccessible::get_accDefaultAction), "Open");
+    EXPECT_EQ(client->accDoDefaultAction(testing_support::Child(CHILDID_SELF)), S_OK);
+    EXPECT_EQ(Opened(link, WM_NULL), "mailto:support@orrowby.example;");
+
+    Make(picture, SS_NOTIFY | SS_BITMAP);
+    testing_support::Client drawn(picture);
+    ASSERT_TRUE(drawn);
+    EXPECT_NE(drawn.Number(&IAccessible::get_accRole), ROLE_SYSTEM_LINK);
 }
 
 // Blue on silver until told otherwise; other colours on the parent's

@@ -3,6 +3,7 @@
 // one period starting 2004-03-10 09:30) on a pinned today, 2004-03-12. The
 // marks come from fixed values, so no settings are read or written.
 // Argument: the month to show as "yyyy-mm"; anything else shows March 2004.
+// With "+focus" after it, the calendar has the focus (its focused day framed).
 #include <windows.h>
 
 #include <cstdio>
@@ -86,10 +87,15 @@ HWND CreateCalendarScene(const std::string& argument)
     }
     if (!g_host->calendar.SetMonth(MonthOf(argument)))
         std::fprintf(stderr, "month %s refused; showing March 2004\n", argument.c_str());
+    if (argument.find("+focus") != std::string::npos) {
+        g_host->ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(g_host->m_hWnd);
+        g_host->calendar.SetFocus();
+    }
     return g_host->m_hWnd;
 }
 
-SceneRegistration calendarScene({"calendar", "[yyyy-mm]", CreateCalendarScene});
+SceneRegistration calendarScene({"calendar", "[yyyy-mm][+focus]", CreateCalendarScene});
 
 } // namespace
 

@@ -1,0 +1,268 @@
+// The month calendar as screen readers read it (its accessible object, asked
+// for as a client asks, AccessibleObjectFromWindow): names, descriptions,
+// places, hit tests, navigation, the month buttons' action and the events
+// the calendar sends; the keyboard cursor with its focus frame read from the
+// pixels; and the end of the calendar's range.
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <string>
+#include <vector>
+
+#include "calendar/CalendarAccessible.h"
+#include "framework/TextCodec.h"
+#include "tests/calendar/CalendarTesting.h"
+#include "tests/support/AccessibleClient.h"
+#include "tests/support/Sandbox.h"
+#include "ui/Drawing.h"
+
+using namespace calendar_testing;
+using pixel_testing::Pixels;
+using testing_support::Child;
+using testing_support::Client;
+
+namespace {
+
+std::string LongDate(const COleDateTime& day)
+{
+    SYSTEMTIME time{};
+    day.GetAsSystemTime(time);
+    wchar_t text[128] = {};
+    ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 128, nullptr);
+    return fw::Utf8(text);
+}
+
+// The events of one window, as a client hooked into this process gets them.
+std::vector<std::pair<DWORD, LONG>> g_events;
+HWND g_watched = nullptr;
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                      DWORD)
+{
+    if (window == g_watched && object == OBJID_CLIENT)
+        g_events.push_back({event, child});
+}
+class EventHook {
+public:
+    explicit EventHook(HWND window)
+    {
+        g_watched = window;
+        g_events.clear();
+        hook_ = ::SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_NAMECHANGE,
+                                  ::GetModuleHandleW(nullptr), &OnEvent, ::GetCurrentProcessId(), 0,
+                                  WINEVENT_INCONTEXT);
+    }
+    ~EventHook() { ::UnhookWinEvent(hook_); }
+    std::vector<std::pair<DWORD, LONG>> Take()
+    {
+        testing_support::PumpMessages();
+        return std::exchange(g_events, {});
+    }
+
+private:
+    HWINEVENTHOOK hook_;
+};
+
+using Events = std::vector<std::pair<DWORD, LONG>>;
+constexpr LONG kCell0 = CalendarAccessible::kFirstCell;
+
+// March 2004 (from February 29; today March 12; the sample cycle marks March
+// 10 to 14 and April 7 to 10): every cell's name, description and place, and
+// a hit test of its centre.
+TEST_F(CalendarTest, EveryCellIsReadWithItsDateItsMarksAndItsPlace)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
+    Client client(calendar);
+    ASSERT_TRUE(client) << std::hex << client.result;
+    EXPECT_EQ(client.Name(), "March 2004");
+    EXPECT_EQ(client.Number(&IAccessible::get_accRole), ROLE_SYSTEM_TABLE);
+    LONG count = 0;
+    EXPECT_EQ(client->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 44);
+    const RECT window = calendar.GetWindowRect();
+    for (int i = 0; i < 42; ++i) {
+        const COleDateTime day = COleDateTime(2004, 2, 29, 0, 0, 1) + COleDateTimeSpan(i);
+        const bool critical = SampleOffset(day) < 5, today = i == 12, other = i < 1 || i > 31;
+        std::string expected = critical ? "critical day" : "";
+        for (auto [applies, word] : {std::pair{today, "today"}, {other, "other month"}})
+            if (applies)
+                expected += (expected.empty() ? "" : ", ") + std::string(word);
+        SCOPED_TRACE(testing::Message() << "cell " << i);
+        EXPECT_EQ(client.Name(kCell0 + i), LongDate(day));
+        EXPECT_EQ(client.Description(kCell0 + i), expected);
+        EXPECT_EQ(client.Number(&IAccessible::get_accRole, kCell0 + i), ROLE_SYSTEM_CELL);
+        const int x = window.left + 2 + i % 7 * 29, y = window.top + 42 + i / 7 * 19;
+        const RECT place = client.Location(kCell0 + i), cell{x, y, x + 29, y + 19};
+        EXPECT_TRUE(::EqualRect(&place, &cell));
+        EXPECT_EQ(client.HitTest({x + 14, y + 9}), kCell0 + i);
+    }
+    EXPECT_EQ(client.HitTest({window.left + 100, window.top + 30}), CHILDID_SELF); // weekdays
+    EXPECT_EQ(client.HitTest({window.left - 1, window.top}), -1);
+    EXPECT_EQ(client.Name(45), "");
+    EXPECT_EQ(client->get_accName(Child(45), nullptr), E_INVALIDARG);
+}
+
+// The buttons: named, pressed by their default action; a month step tells
+// clients of the new name and children, the focus of the focused day.
+TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    Client client(calendar);
+    ASSERT_TRUE(client);
+    EventHook hook(calendar);
+    for (auto [id, name, month] : {std::tuple{1, "Previous month", 2}, {2, "Next month", 3}}) {
+        EXPECT_EQ(client.Name(id), name);
+        EXPECT_EQ(client.Number(&IAccessible::get_accRole, id), ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(client.Text(&IAccessible::get_accDefaultAction, id), "Press");
+        const RECT place = client.Location(id);
+        EXPECT_EQ(client.HitTest({place.left + 5, place.top + 5}), id);
+        EXPECT_EQ(client->accDoDefaultAction(Child(id)), S_OK);
+        EXPECT_EQ(calendar.GetShownDate().GetMonth(), month);
+        EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_NAMECHANGE, 0}, {EVENT_OBJECT_REORDER, 0}}));
+    }
+    EXPECT_EQ(client.Name(), "March 2004");
+    calendar.SetFocus(); // the system's event for the window, then the cursor's day
+    EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_FOCUS, CHILDID_SELF},
+                                   {EVENT_OBJECT_FOCUS, kCell0 + 12}})); // today, March 12
+    EXPECT_EQ(client.Number(&IAccessible::get_accState, kCell0 + 12),
+              STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED |
+                  STATE_SYSTEM_FOCUSED);
+    calendar.SendMessage(WM_KEYDOWN, VK_NEXT, 1); // April 12, cell 15
+    EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_NAMECHANGE, 0},
+                                   {EVENT_OBJECT_REORDER, 0},
+                                   {EVENT_OBJECT_FOCUS, kCell0 + 15}}));
+    calendar.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_FOCUS, kCell0 + 22}}));
+    VARIANT focus;
+    ::VariantInit(&focus);
+    EXPECT_EQ(client->get_accFocus(&focus), S_OK);
+    EXPECT_EQ(focus.lVal, kCell0 + 22);
+
+    // Gone with its window: the client's object answers no more.
+    calendar.DestroyWindow();
+    EXPECT_EQ(client->accDoDefaultAction(Child(1)), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(client.Name(), "");
+}
+
+// At the month's edges navigation stays in the grid; the buttons come first.
+TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
+{
+    MonthCalendarCtrl calendar, bare;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
+    Client client(calendar), plain(bare);
+    const struct {
+        const Client* of;
+        LONG from, direction, to;
+    } moves[] = {
+        {&client, CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
+        {&client, CHILDID_SELF, NAVDIR_LASTCHILD, kCell0 + 41},
+        {&plain, CHILDID_SELF, NAVDIR_FIRSTCHILD, kCell0},
+        {&client, 1, NAVDIR_NEXT, 2},
+        {&client, 2, NAVDIR_NEXT, kCell0},
+        {&client, kCell0, NAVDIR_PREVIOUS, 2},
+        {&client, 2, NAVDIR_LEFT, 1},
+        {&client, kCell0 + 31, NAVDIR_NEXT, kCell0 + 32}, // March 31 to April 1
+        {&client, kCell0 + 32, NAVDIR_PREVIOUS, kCell0 + 31},
+        {&client, kCell0 + 34, NAVDIR_RIGHT, 0}, // Saturday: the row's end
+        {&client, kCell0 + 35, NAVDIR_LEFT, 0},  // Sunday
+        {&client, kCell0 + 35, NAVDIR_UP, kCell0 + 28},
+        {&client, kCell0 + 38, NAVDIR_DOWN, 0}, // the last week
+        {&client, kCell0 + 5, NAVDIR_UP, 0},    // not onto the buttons
+        {&client, kCell0 + 3, NAVDIR_DOWN, kCell0 + 10},
+        {&client, kCell0 + 41, NAVDIR_NEXT, 0},
+        {&plain, kCell0, NAVDIR_PREVIOUS, 0},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(m.of->Navigate(m.from, m.direction), m.to) << m.from << " " << m.direction;
+    // The bare calendar has no buttons; its hidden trailing days no name.
+    LONG count = 0;
+    plain->get_accChildCount(&count);
+    EXPECT_EQ(count, 42);
+    EXPECT_EQ(plain.Name(1), "");
+    EXPECT_EQ(plain.Name(kCell0 + 32), "");
+    EXPECT_EQ(plain.Number(&IAccessible::get_accState, kCell0 + 32), STATE_SYSTEM_INVISIBLE);
+}
+
+// From March 12 the arrows, Home and End move the focused day, across the
+// month's edges too (the month steps with it); the frame is drawn on the
+// day's cell and leaves its mark visible. Without the focus, no frame.
+TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
+{
+    MonthCalendarCtrl calendar, bare;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
+    EXPECT_EQ(FocusedCell(Pixels::Of(calendar)), -1);
+    const Pixels unfocused = Pixels::Of(calendar);
+    calendar.SetFocus();
+    const struct {
+        MonthCalendarCtrl* target;
+        WPARAM key;
+        COleDateTime day;
+        int cell;
+    } moves[] = {
+        {&calendar, VK_RIGHT, {2004, 3, 13, 0, 0, 1}, 13},
+        {&calendar, VK_DOWN, {2004, 3, 20, 0, 0, 1}, 20},
+        {&calendar, VK_END, {2004, 3, 31, 0, 0, 1}, 31},
+        {&calendar, VK_RIGHT, {2004, 4, 1, 0, 0, 1}, 4}, // April, from March 28
+        {&calendar, VK_UP, {2004, 3, 25, 0, 0, 1}, 25},  // back to March
+        {&calendar, VK_HOME, {2004, 3, 1, 0, 0, 1}, 1},
+        {&calendar, VK_LEFT, {2004, 2, 29, 0, 0, 1}, 28}, // February, from February 1
+        {&calendar, VK_NEXT, {2004, 3, 29, 0, 0, 1}, 29},
+        {&calendar, 'A', {2004, 3, 29, 0, 0, 1}, 29},
+        {&bare, VK_LEFT, {2004, 3, 11, 0, 0, 1}, 11}, // today's day at first
+        {&bare, VK_HOME, {2004, 3, 1, 0, 0, 1}, 1},
+        {&bare, VK_LEFT, {2004, 3, 1, 0, 0, 1}, 1}, // its parent steps, not it
+    };
+    for (const auto& m : moves) {
+        m.target->SetFocus();
+        m.target->SendMessage(WM_KEYDOWN, m.key, 1);
+        SCOPED_TRACE(testing::Message()
+                     << m.key << " to " << m.day.GetMonth() << "-" << m.day.GetDay());
+        EXPECT_EQ(m.target->GetCursorDay(), m.day);
+        EXPECT_EQ(m.target->GetShownDate().GetMonth(), m.day.GetMonth());
+        const Pixels shown = Pixels::Of(*m.target);
+        EXPECT_EQ(FocusedCell(shown), m.cell);
+        const bool marked = m.target->GetDayColor(m.day) == CRITICAL_DAY_COLOR;
+        EXPECT_EQ(CellBackground(shown, m.cell) == CRITICAL_DAY_COLOR, marked);
+    }
+    // March 12 again, today and marked: both rings and the mark stay.
+    calendar.SetFocus();
+    calendar.SendMessage(WM_KEYDOWN, VK_HOME, 1);
+    for (int i = 0; i < 11; ++i)
+        calendar.SendMessage(WM_KEYDOWN, VK_RIGHT, 1);
+    const Pixels today = Pixels::Of(calendar);
+    EXPECT_EQ(FocusedCell(today), 12);
+    EXPECT_EQ(CellBackground(today, 12), CRITICAL_DAY_COLOR);
+    today.Expect(
+        "147,70=r 175,70=r 148,70=i 174,70=i", "ri",
+        {::GetSysColor(COLOR_HIGHLIGHT), LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.5)});
+    ::SetFocus(parent);
+    EXPECT_EQ(Pixels::Of(calendar).Count({0, 0, 207, 160}, 0, &unfocused), 0);
+}
+
+// With the clock at 31 December 9999 and a period from that day, December's
+// days are marked (the 31st, and a period four weeks earlier); after the
+// 31st the cells are empty and nameless.
+TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmpty)
+{
+    fw::PinClock(COleDateTime(9999, 12, 31, 10, 0, 0));
+    StoreSampleCycle(COleDateTime(9999, 12, 31, 0, 0, 0)); // the last the picker takes
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_EQ(calendar.GetShownDate().GetMonth(), 12);
+    // From November 28: December 3 to 7 (cells 5 to 9) and the 31st (33).
+    for (int i : {5, 9, 33})
+        EXPECT_EQ(Cell(calendar, i).colour, CRITICAL_DAY_COLOR) << i;
+    const Pixels shown = Pixels::Of(calendar);
+    Client client(calendar);
+    EXPECT_EQ(client.Description(kCell0 + 33), "critical day, today");
+    for (int i = 34; i < 42; ++i) {
+        const int x = 2 + i % 7 * 29, y = 42 + i / 7 * 19;
+        EXPECT_EQ(shown.Count({x, y, x + 29, y + 19}, ::GetSysColor(COLOR_WINDOW)), 29 * 19) << i;
+        EXPECT_EQ(client.Name(kCell0 + i), "") << i;
+    }
+}
+
+} // namespace

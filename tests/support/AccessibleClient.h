@@ -1,0 +1,99 @@
+#pragma once
+// A client of Active Accessibility, as a screen reader is one: a window's
+// object asked for with AccessibleObjectFromWindow (from this process or
+// from another one) and read with the questions screen readers ask.
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <string>
+
+#include "framework/TextCodec.h"
+
+namespace testing_support {
+
+inline VARIANT Child(LONG id)
+{
+    VARIANT child;
+    ::VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// A client's view of a window's object.
+class Client {
+public:
+    explicit Client(HWND window, LONG objectId = OBJID_CLIENT)
+    {
+        void* object = nullptr;
+        result = ::AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId),
+                                              __uuidof(IAccessible), &object);
+        accessible_ = static_cast<IAccessible*>(object);
+    }
+    ~Client()
+    {
+        if (accessible_)
+            accessible_->Release();
+    }
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
+
+    IAccessible* operator->() const { return accessible_; }
+    explicit operator bool() const { return accessible_ != nullptr; }
+    std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                     LONG child = CHILDID_SELF) const
+    {
+        BSTR text = nullptr;
+        if (FAILED((accessible_->*get)(Child(child), &text)) || !text)
+            return std::string();
+        const std::string utf8 = fw::Utf8(text);
+        ::SysFreeString(text);
+        return utf8;
+    }
+    std::string Name(LONG child = CHILDID_SELF) const
+    {
+        return Text(&IAccessible::get_accName, child);
+    }
+    std::string Description(LONG child) const
+    {
+        return Text(&IAccessible::get_accDescription, child);
+    }
+    LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+                LONG child = CHILDID_SELF) const
+    {
+        VARIANT value;
+        ::VariantInit(&value);
+        return SUCCEEDED((accessible_->*get)(Child(child), &value)) && value.vt == VT_I4
+                   ? value.lVal
+                   : -1;
+    }
+    // The child reached from `from` in the direction; 0 for none.
+    LONG Navigate(LONG from, LONG direction) const
+    {
+        VARIANT end;
+        ::VariantInit(&end);
+        accessible_->accNavigate(direction, Child(from), &end);
+        return end.vt == VT_I4 ? end.lVal : 0;
+    }
+    LONG HitTest(POINT point) const
+    {
+        VARIANT hit;
+        ::VariantInit(&hit);
+        accessible_->accHitTest(point.x, point.y, &hit);
+        return hit.vt == VT_I4 ? hit.lVal : -1;
+    }
+    RECT Location(LONG child) const
+    {
+        LONG x = 0, y = 0, w = 0, h = 0;
+        accessible_->accLocation(&x, &y, &w, &h, Child(child));
+        return RECT{x, y, x + w, y + h};
+    }
+
+    HRESULT result = E_FAIL;
+
+private:
+    IAccessible* accessible_ = nullptr;
+};
+
+} // namespace testing_support
