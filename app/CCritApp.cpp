@@ -64,9 +64,11 @@ BOOL CCritApp::InitInstance()
 
 void CCritApp::OfferWizard()
 {
+    mainDialog_->HoldReminder(true);
     FirstLaunchDialog offer;
     if (offer.DoModal() == IDOK)
         mainDialog_->RunWizard();
+    mainDialog_->HoldReminder(false);
 }
 
 int CCritApp::ExitInstance()

@@ -74,6 +74,7 @@ void MainDialog::RefreshCycleState()
     monitor_.ShowToday();
     bool critical = monitor_.IsCriticalDay(now);
     SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
+    TellStanding();
 }
 
 // Unlike a change of a setting, a new day leaves the calendars on the months
@@ -84,6 +85,7 @@ void MainDialog::OnDayMayHaveChanged()
     const bool critical = IsTodayCriticalKeepingMonth(now);
     SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
     HalfYearDialog::RefreshOpen();
+    TellStanding();
     ArmMidnightTimer();
 }
 
@@ -111,13 +113,18 @@ LRESULT MainDialog::OnPowerBroadcast(WPARAM event, LPARAM)
 
 LRESULT MainDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    trayIcon_.AddAgain();
+    if (trayIcon_.AddAgain())
+        RemindIfDue(StandingFromSettings(COleDateTime::GetCurrentTime()));
     return 0;
 }
 
 LRESULT MainDialog::OnTrayNotify(WPARAM, LPARAM mouseMessage)
 {
     const UINT mouse = static_cast<UINT>(mouseMessage);
+    if (mouse == NIN_BALLOONUSERCLICK) {
+        OnReminderClick();
+        return 0;
+    }
     if (mouse != WM_LBUTTONDOWN && mouse != WM_RBUTTONDOWN)
         return 0;
     // While a window of the program waits for an answer, a click leads to it.
