@@ -74,7 +74,7 @@ TEST_F(ReminderTest, ComesOnTheDaysBeforeAPeriodWhenSwitchedOn)
         {19, 1, 0, ""},
         {23, 1, 0, ""},
         {24, 1, 0, ""},
-        {16, 1, 3, ""},
+        {16, 1, 3, "Critical days begin in 3 days, on Wednesday, May 19."},
         {14, 1, 7, "Critical days begin in 5 days, on Wednesday, May 19."},
         {16, 1, 9, ""},
         {17, 2, 2, ""},

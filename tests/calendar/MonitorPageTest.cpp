@@ -145,7 +145,7 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearC
         {[&](HWND d) { ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0); }});
     EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(::IsWindow(shown));
-    EXPECT_EQ(Shown(), 200403);
+    EXPECT_EQ(Shown(), 200405);
 }
 
 } // namespace
