@@ -111,10 +111,11 @@ void CWizardCountPage::OnCountChange()
 
 void CWizardCountPage::ShowCycleHint()
 {
-    if (!controls_.hintId || !critDaysStep_ || !IsWindow())
+    if (!controls_.hintId || !IsWindow())
         return;
-    fw::SetWindowText(GetDlgItem(controls_.hintId),
-                      CycleHint(critDaysStep_->GetCountInUse(), GetCountInUse()));
+    // Without step 2 its count is the one Finish would store: the fallback.
+    const int critDays = critDaysStep_ ? critDaysStep_->GetCountInUse() : kCritDayRule.fallback;
+    fw::SetWindowText(GetDlgItem(controls_.hintId), CycleHint(critDays, GetCountInUse()));
 }
 
 CDialogWiz2::CDialogWiz2()
