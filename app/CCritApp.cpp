@@ -30,7 +30,7 @@ BOOL CCritApp::InitInstance()
     m_appName = velindra::kAppName;
     // HTML Help is loaded and initialised when the first topic is opened.
     InstallHtmlHelp();
-    SetLinkActionNamer([] { return ShownText(TextId::OpenLinkAction); });
+    SetLinkActionNamer([] { return AppText(TextId::OpenLinkAction); });
     SetRegistryKey(velindra::kRegistryKeyName);
 
     // Before anything touches a setting: the settings store creates the key.
@@ -70,9 +70,11 @@ BOOL CCritApp::InitInstance()
 
 void CCritApp::OfferWizard()
 {
+    mainDialog_->HoldReminder(true);
     FirstLaunchDialog offer;
     if (offer.DoModal() == IDOK)
         mainDialog_->RunWizard();
+    mainDialog_->HoldReminder(false);
 }
 
 int CCritApp::ExitInstance()

@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 
 #include "app/QuickLaunchHelpDialog.h"
+#include "app/StandingTexts.h"
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/WinApp.h"
@@ -65,6 +66,7 @@ ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_WM_DESTROY()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(kCreatePagesMessage, OnCreatePages)
+ON_MESSAGE(WM_ENABLE, OnEnableChange)
 END_MESSAGE_MAP()
 
 UINT MainDialog::OpenRequestMessage()
@@ -100,15 +102,16 @@ BOOL MainDialog::OnInitDialog()
     SetIcon(windowIcon_, true);
     SetIcon(windowIcon_, false);
     background_.CreateSolidBrush(LightenColor(::GetSysColor(COLOR_BTNFACE), 0.24));
+    // The notification icon first: its state and tip come from the settings.
+    language_.SetLanguage(StoredLanguage());
+    LoadTrayIcons();
+    const DayStanding standing = StandingFromSettings(now);
+    trayIcon_.AddIcon(this, TipText(standing), trayNormal_, trayPink_);
+    SetTrayState(TrayStateFor(standing));
     CreatePages();
     CreateNavigation();
-    language_.SetLanguage(StoredLanguage());
     PreparePage(PageMonitor);
     navigation_.SetCurSel(PageMonitor);
-    LoadTrayIcons();
-    trayIcon_.AddIcon(this, velindra::kAppName, trayNormal_, trayPink_);
-    bool critical = IsTodayCriticalKeepingMonth(now);
-    SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
     ApplyLanguage(true);
     LoadStripe();
     CenterWindow();
@@ -128,6 +131,8 @@ void MainDialog::ApplyLanguage(bool initial)
     // The calendar's month and weekday names follow the language's locale.
     if (!initial && monitor_.Calendar().IsWindow())
         monitor_.Calendar().Refresh();
+    scheduler_.ShowCycleHint();
+    TellStanding(); // the tip and the Monitor page's line in the language
     ::SetCursor(previous);
 }
 
@@ -270,15 +275,59 @@ LRESULT MainDialog::OnOpenRequest(WPARAM, LPARAM)
     return kOpenAnswer;
 }
 
+namespace {
+
+// The commands that open a window: the Hide button (the help window), Open,
+// the wizard, the half-year calendar, help and the pages of the icon's menu.
+bool OpensAWindow(UINT command)
+{
+    for (UINT opener : {IDC_MAIN_HIDE, ID_MENU_OPEN, IDC_MAIN_WIZARD, ID_MENU_HALFYEAR,
+                        IDC_MAIN_HELP, ID_MENU_SCHEDULER, ID_MENU_OPTIONS, ID_MENU_ABOUT})
+        if (command == opener)
+            return true;
+    return false;
+}
+
+} // namespace
+
+LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && OpensAWindow(LOWORD(wParam)) && BringOpenModalToFront())
+        return 0;
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+HWND MainDialog::OpenModal() const
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{m_hWnd, nullptr};
+    ::EnumThreadWindows(
+        ::GetWindowThreadProcessId(m_hWnd, nullptr),
+        [](HWND window, LPARAM data) {
+            auto* search = reinterpret_cast<Search*>(data);
+            // (Tool windows, such as a balloon tip of an edit, never wait.)
+            if (::GetWindow(window, GW_OWNER) != search->owner || !::IsWindowVisible(window) ||
+                !::IsWindowEnabled(window) ||
+                (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 bool MainDialog::BringOpenModalToFront()
 {
     if (!m_hWnd || ::IsWindowEnabled(m_hWnd))
         return false;
-    HWND popup = ::GetLastActivePopup(m_hWnd);
-    if (!popup || popup == m_hWnd || !::IsWindowVisible(popup))
-        return false;
-    ::SetForegroundWindow(popup);
-    ::BringWindowToTop(popup);
+    // Whether or not it can be found, no second window opens beside it.
+    if (HWND open = OpenModal()) {
+        ::SetForegroundWindow(open);
+        ::BringWindowToTop(open);
+    }
     return true;
 }
 

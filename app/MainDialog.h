@@ -18,6 +18,7 @@
 #include "framework/Strings.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
+#include "model/CycleCalculator.h"
 #include "pages/AboutPage.h"
 #include "pages/MainWindowLink.h"
 #include "pages/OptionsPage.h"
@@ -54,12 +55,19 @@ public:
     void ShowMainWindow(int page);
     // Hides the window to the notification area (Hide button, minimise).
     void HideToTray();
+    // While held (the first-run offer and the wizard that may follow it), no
+    // reminder is shown; the last release shows one that became due.
+    void HoldReminder(bool hold);
     // The help topic of the selected list entry ("overview" without one).
     void OnHelp();
     const char* HelpTopic() const;
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
+    // While a window of the program waits for an answer, a command that
+    // would open another window, however it arrives (posted from outside
+    // too), brings that window forward instead.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Ends the program: stores whether the window was visible, posts WM_QUIT.
     void OnCancel() override;
 
@@ -112,6 +120,9 @@ protected:
     void OnDestroy();
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     LRESULT OnCreatePages(WPARAM, LPARAM);
+    // The window is enabled again (a dialog closed): a reminder that had to
+    // wait comes now.
+    LRESULT OnEnableChange(WPARAM enabled, LPARAM);
 
 private:
     void CreatePages();
@@ -125,19 +136,32 @@ private:
     bool CreatePage(int page);
     void PreparePage(int page);
     void LoadTrayIcons();
-    bool IsTodayCriticalKeepingMonth(const COleDateTime& now);
+    static TrayState TrayStateFor(const DayStanding& standing);
     void SetTrayState(TrayState state);
     // A new day (midnight, resume, time change): the icon and every
     // calendar's today follow, and the timer waits for the next midnight.
     void OnDayMayHaveChanged();
     void ArmMidnightTimer();
+    // Where today stands, told by the icon (its state and tip) and on the
+    // Monitor page, and the reminder when one is due (MainDialogReminder.cpp).
+    void TellStanding();
+    // Shows the reminder for the next critical period when the option is on,
+    // today lies within its days before that period, that period was not
+    // announced yet, and no window waits for an answer; withdraws one shown
+    // for a period that no longer holds.
+    void RemindIfDue(const DayStanding& standing);
+    // A click on the reminder: the Monitor page on the month it announced.
+    void OnReminderClick();
     void ShowTrayMenu();
     void LoadTrayMenu();
     void DestroyIcons();
-    // The window that keeps this one disabled (the help window, the
-    // half-year calendar, the wizard), brought to the front; false when
-    // there is none.
+    // While this window is disabled, a window of the program waits for an
+    // answer (the help window, the half-year calendar, the wizard, the
+    // first-run offer): it is brought to the front and the answer is true.
     bool BringOpenModalToFront();
+    // That window: an enabled, visible window of this thread that this one
+    // owns; null when there is none.
+    HWND OpenModal() const;
 
     CStatic stripe_;          // 1031
     CIconListBox navigation_; // 1023
@@ -159,4 +183,8 @@ private:
     // The state the notification icon shows; SetTrayState is the one place
     // where it changes.
     TrayState trayState_ = TrayNormal;
+    int reminderHolds_ = 0;
+    // The first day of the period the reminder shown in this run announced.
+    bool reminderShown_ = false;
+    COleDateTime remindedStart_;
 };

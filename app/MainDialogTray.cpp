@@ -53,37 +53,29 @@ void MainDialog::SetTrayState(TrayState state)
     trayIcon_.SetState(state);
 }
 
-// Whether today is marked critical, asked of the Monitor calendar on today's
-// month; the calendar then goes back to the month it showed, rebuilt (so its
-// today ring is fresh too).
-bool MainDialog::IsTodayCriticalKeepingMonth(const COleDateTime& now)
+// Pink on a critical day when the user wants it so, by the marking rule
+// itself: also on a day no calendar can show.
+MainDialog::TrayState MainDialog::TrayStateFor(const DayStanding& standing)
 {
-    MonthCalendarCtrl& calendar = monitor_.Calendar();
-    if (!calendar.IsWindow())
-        return false;
-    COleDateTime shown = calendar.GetShownDate();
-    monitor_.ShowToday();
-    bool critical = monitor_.IsCriticalDay(now);
-    calendar.SetMonth(shown);
-    return critical;
+    const bool pink =
+        standing.kind == DayStanding::Critical && ReadSettingDword(SettingCritRed) != 0;
+    return pink ? TrayPink : TrayNormal;
 }
 
 void MainDialog::RefreshCycleState()
 {
-    COleDateTime now = COleDateTime::GetCurrentTime();
     monitor_.ShowToday();
-    bool critical = monitor_.IsCriticalDay(now);
-    SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
+    TellStanding();
 }
 
 // Unlike a change of a setting, a new day leaves the calendars on the months
-// the user is looking at.
+// the user is looking at (rebuilt, so that their today ring moves on).
 void MainDialog::OnDayMayHaveChanged()
 {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    const bool critical = IsTodayCriticalKeepingMonth(now);
-    SetTrayState(critical && ReadSettingDword(SettingCritRed) != 0 ? TrayPink : TrayNormal);
+    if (monitor_.Calendar().IsWindow())
+        monitor_.Calendar().Refresh();
     HalfYearDialog::RefreshOpen();
+    TellStanding();
     ArmMidnightTimer();
 }
 
@@ -111,13 +103,18 @@ LRESULT MainDialog::OnPowerBroadcast(WPARAM event, LPARAM)
 
 LRESULT MainDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    trayIcon_.AddAgain();
+    if (trayIcon_.AddAgain())
+        RemindIfDue(StandingFromSettings(COleDateTime::GetCurrentTime()));
     return 0;
 }
 
 LRESULT MainDialog::OnTrayNotify(WPARAM, LPARAM mouseMessage)
 {
     const UINT mouse = static_cast<UINT>(mouseMessage);
+    if (mouse == NIN_BALLOONUSERCLICK) {
+        OnReminderClick();
+        return 0;
+    }
     if (mouse != WM_LBUTTONDOWN && mouse != WM_RBUTTONDOWN)
         return 0;
     // While a window of the program waits for an answer, a click leads to it.

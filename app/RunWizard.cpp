@@ -11,6 +11,7 @@ void MainDialog::RunWizard()
     CDialogWiz1 step1;
     CDialogWiz2 step2;
     CDialogWiz3 step3;
+    step3.SetCritDaysStep(&step2);
     // Without a parent the sheet is owned by the application's main window.
     CDialogWizSheet sheet("", nullptr, 0);
     sheet.AddPage(&step1);
@@ -21,8 +22,8 @@ void MainDialog::RunWizard()
         return; // Cancel stores nothing
 
     const COleDateTime start = step1.GetChosenDate();
-    const int critDays = UsableCount(step2.GetCount(), kCritDayRule);
-    const int clearDays = UsableCount(step3.GetCount(), kClearDayRule);
+    const int critDays = step2.GetCountInUse();
+    const int clearDays = step3.GetCountInUse();
     WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));
     WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));

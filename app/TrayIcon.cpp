@@ -85,6 +85,29 @@ void TrayIcon::SetState(int state)
         g_notifier(NIM_MODIFY, &record_);
 }
 
+bool TrayIcon::ShowNotification(const std::string& title, const std::string& text)
+{
+    if (!added_)
+        return false;
+    NOTIFYICONDATAW notification = record_;
+    notification.uFlags = NIF_INFO;
+    CopyCut(notification.szInfoTitle, title);
+    CopyCut(notification.szInfo, text);
+    notification.dwInfoFlags = NIIF_USER; // the icon's own picture
+    return g_notifier(NIM_MODIFY, &notification) != FALSE;
+}
+
+void TrayIcon::HideNotification()
+{
+    if (!added_)
+        return;
+    NOTIFYICONDATAW notification = record_;
+    notification.uFlags = NIF_INFO; // an empty text withdraws it
+    notification.szInfo[0] = L'\0';
+    notification.szInfoTitle[0] = L'\0';
+    g_notifier(NIM_MODIFY, &notification);
+}
+
 bool TrayIcon::RemoveIcon()
 {
     wanted_ = false;

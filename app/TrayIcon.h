@@ -43,6 +43,13 @@ public:
     // shell without an icon or when the state is already shown; the state is
     // kept either way, for AddAgain.
     void SetState(int state);
+    // Shows a notification from the icon (a balloon; a toast on Windows 10
+    // and 11) with the icon's own picture; true when the shell took it. The
+    // record keeps no trace of it, so a later change of the icon or its
+    // return after a shell restart shows nothing again.
+    bool ShowNotification(const std::string& title, const std::string& text);
+    // Withdraws a notification still shown.
+    void HideNotification();
     // True when an icon was removed. The destructor calls it.
     bool RemoveIcon();
     // Puts the icon back after the shell re-created its notification area

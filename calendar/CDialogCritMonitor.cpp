@@ -1,8 +1,9 @@
 #include "calendar/CDialogCritMonitor.h"
 
 #include "calendar/HalfYearDialog.h"
+#include "framework/WindowText.h"
+#include "lang/LanguageManager.h"
 #include "model/CycleCalculator.h"
-#include "model/Settings.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
 
@@ -24,6 +25,7 @@ END_MESSAGE_MAP()
 BOOL CDialogCritMonitor::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
+    LanguageManager::ExcludeFromTranslation(::GetDlgItem(m_hWnd, IDC_MON_STATUS));
     CreateCalendar();
     PlaceCalendar();
     return TRUE;
@@ -31,11 +33,9 @@ BOOL CDialogCritMonitor::OnInitDialog()
 
 void CDialogCritMonitor::CreateCalendar()
 {
-    // The page opens on the month of the stored first day of a period; a
-    // date the calendar refuses leaves it on the current month.
-    COleDateTime start;
-    ReadStartDate(SettingStartDate, start);
-    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE, start);
+    // The page opens on today's month.
+    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE,
+                             COleDateTime::GetCurrentTime());
     // First in the page's Tab order, before its buttons.
     calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -84,6 +84,15 @@ void CDialogCritMonitor::ShowToday()
     // A month the calendar takes is marked afresh by taking it.
     if (!calendar_.SetMonth(COleDateTime::GetCurrentTime()))
         calendar_.Refresh();
+}
+
+void CDialogCritMonitor::ShowStatus(const CString& text)
+{
+    if (!IsWindow())
+        return;
+    const HWND line = GetDlgItem(IDC_MON_STATUS);
+    if (line && fw::GetWindowText(line) != text)
+        fw::SetWindowText(line, text);
 }
 
 bool CDialogCritMonitor::IsCriticalDay(const COleDateTime& date) const

@@ -1,10 +1,12 @@
 #pragma once
 // The Monitor page: the first page of the main window and the program's main
 // view. One month calendar with the critical days marked and today framed,
-// a Today button and a button that opens the half-year calendar. It also
-// tells the main window whether a day is marked critical.
+// a Today button and a button that opens the half-year calendar, and under
+// them a line that says where today stands. It also tells the main window
+// whether a day is marked critical.
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
+#include "framework/Strings.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritMonitor : public CFramedPage {
@@ -17,6 +19,8 @@ public:
     bool IsCriticalDay(const COleDateTime& date) const;
     // Shows the current month and marks it again (the grid is marked twice).
     void ShowToday();
+    // The line under the buttons (the main window words it).
+    void ShowStatus(const CString& text);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;

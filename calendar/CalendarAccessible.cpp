@@ -27,7 +27,7 @@ RECT ToScreen(HWND window, RECT rect)
 
 void Join(std::string& text, TextId id)
 {
-    text += (text.empty() ? "" : ", ") + ShownText(id);
+    text += (text.empty() ? "" : ", ") + AppText(id);
 }
 
 } // namespace
@@ -71,7 +71,7 @@ RECT CalendarAccessible::Place(LONG child) const
 std::string CalendarAccessible::Name(LONG child) const
 {
     if (IsButton(child))
-        return ShownText(child == kPreviousButton ? TextId::PreviousMonth : TextId::NextMonth);
+        return AppText(child == kPreviousButton ? TextId::PreviousMonth : TextId::NextMonth);
     SYSTEMTIME time{};
     if (child == CHILDID_SELF) {
         // As the band shows it, in the order of the language's locale.
@@ -263,7 +263,7 @@ HRESULT CalendarAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     const LONG id = fw::ChildIdOf(child);
     if (!Exists(id))
         return E_INVALIDARG;
-    return fw::AnswerText(IsButton(id) ? ShownText(TextId::PressAction) : std::string(), action);
+    return fw::AnswerText(IsButton(id) ? AppText(TextId::PressAction) : std::string(), action);
 }
 
 // A cell takes the focus (the calendar's) and the selection (the cursor).

@@ -136,5 +136,6 @@ bool IsLanguageAvailable(const CString& name)
         !GetFileAttributesExW(FileSystemPath(file.GetPath()).c_str(), GetFileExInfoStandard, &data))
         return false;
     const ULONGLONG size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && size <= LanguageFile::kMaxFileSize;
+    return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           size <= LanguageFile::kMaxFileSize;
 }

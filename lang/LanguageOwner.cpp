@@ -3,6 +3,7 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "lang/LanguageManager.h"
+#include "lang/ProgramTexts.h"
 
 LanguageManager* AppLanguageManager()
 {
@@ -10,10 +11,11 @@ LanguageManager* AppLanguageManager()
     return owner ? owner->GetLanguageManager() : nullptr;
 }
 
-CString ShownText(TextId id)
+CString AppText(TextId id, const CStringArray& arguments)
 {
-    if (LanguageManager* language = AppLanguageManager())
-        return language->Text(id);
-    const char* english = ProgramTextOf(id).english;
-    return english ? english : CString();
+    const LanguageManager* manager = AppLanguageManager();
+    const CString pattern =
+        manager ? manager->Text(id)
+                : CString(ProgramTextOf(id).english ? ProgramTextOf(id).english : "");
+    return FormatText(pattern, arguments);
 }

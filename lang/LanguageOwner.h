@@ -2,7 +2,10 @@
 // The program has one LanguageManager, owned by its main window. Windows
 // reach it through the application's main window, which implements this
 // interface; without such a main window nothing is translated.
+#include "framework/Strings.h"
+
 class LanguageManager;
+enum class TextId;
 
 class LanguageOwner {
 public:
@@ -18,6 +21,7 @@ protected:
 // The main window's LanguageManager, or null.
 LanguageManager* AppLanguageManager();
 
-// One of the program's own texts in the language shown; the built-in
-// English when there is no main window with a language.
-CString ShownText(TextId id);
+// One of the program's own texts (lang/ProgramTexts.h) in the current
+// language, its places filled with the arguments; the built-in English
+// without a main window.
+CString AppText(TextId id, const CStringArray& arguments = CStringArray());

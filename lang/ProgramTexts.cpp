@@ -4,12 +4,28 @@ namespace {
 
 // In the order of TextId.
 const ProgramText kTexts[] = {
-    {"PreviousMonth", "Previous month"}, {"NextMonth", "Next month"}, {"PressAction", "Press"},
-    {"CriticalDay", "critical day"},     {"Today", "today"},          {"OtherMonth", "other month"},
+    {"PreviousMonth", "Previous month"},
+    {"NextMonth", "Next month"},
+    {"PressAction", "Press"},
+    {"CriticalDay", "critical day"},
+    {"Today", "today"},
+    {"OtherMonth", "other month"},
     {"OpenLinkAction", "Open"},
+    {"TipCriticalDay", "Velindra \xE2\x80\x93 critical day %1 of %2"},
+    {"TipDaysAway", "Velindra \xE2\x80\x93 critical days in %1 days"},
+    {"TipTomorrow", "Velindra \xE2\x80\x93 critical days tomorrow"},
+    {"StatusCriticalDay", "Critical day %1 of %2"},
+    {"StatusDaysAway", "Next critical days: %1 (in %2 days)"},
+    {"StatusTomorrow", "Next critical days: %1 (tomorrow)"},
+    {"ReminderDaysAway", "Critical days begin in %1 days, on %2."},
+    {"ReminderTomorrow", "Critical days begin tomorrow, on %2."},
+    {"WeekdayAndDate", "%1, %2"},
+    {"CycleHint", "(a cycle of %1 days)"},
+    {"CountTipTitle", "Not a usable number"},
+    {"CountTipText", "Enter a number from %1 to %2. The number in use is %3."},
 };
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == static_cast<size_t>(TextId::Count),
-              "one text per id");
+              "one text for each id");
 
 } // namespace
 

@@ -16,7 +16,21 @@ enum class TextId {
     OtherMonth,
     // The action that opens a link.
     OpenLinkAction,
-    Count // the number of texts; not a text
+    // Where today stands, in the icon's tip, on the Monitor page and in the
+    // reminder; the cycle hint and the balloon of the count boxes.
+    TipCriticalDay,    // the icon's tip on a critical day: %1 of %2
+    TipDaysAway,       // ... before one: in %1 days
+    TipTomorrow,       // ... the day before one
+    StatusCriticalDay, // the Monitor page's line on a critical day: %1 of %2
+    StatusDaysAway,    // ... before one: %1 the date, %2 the days
+    StatusTomorrow,    // ... the day before one: %1 the date
+    ReminderDaysAway,  // the reminder: %1 days, %2 the date
+    ReminderTomorrow,  // ... the day before: %2 the date
+    WeekdayAndDate,    // how a date is named in the texts above: %1 the weekday, %2 day and month
+    CycleHint,         // beside the days between periods: %1 the whole cycle in days
+    CountTipTitle,     // the balloon on a count box left with a number it cannot use
+    CountTipText,      // ... %1 to %2 the range, %3 the number in use
+    Count              // the number of texts; not a text
 };
 
 struct ProgramText {

@@ -64,7 +64,43 @@ int64_t FirstCountedStart(int64_t start, int64_t period)
     return start - CeilDiv(start - floor, period) * period;
 }
 
+// The day number of 9999-12-31, the last day the date type holds.
+int64_t LastRepresentableDay()
+{
+    return COleDateTime(9999, 12, 31, 0, 0, 0).DayNumber();
+}
+
 } // namespace
+
+DayStanding WhereDayStands(const COleDateTime& day, const COleDateTime& start, int critDayCount,
+                           int clearDayCount)
+{
+    DayStanding standing;
+    if (critDayCount <= 0 || clearDayCount <= 0 || day.GetStatus() != COleDateTime::valid ||
+        start.GetStatus() != COleDateTime::valid)
+        return standing;
+    const int64_t periodDays = static_cast<int64_t>(critDayCount) + clearDayCount;
+    const int64_t firstDay = FloorDiv(FirstCountedStart(Seconds(start), periodDays * kDay), kDay);
+    const int64_t today = day.DayNumber();
+    standing.periodLength = critDayCount;
+    int64_t next = firstDay;
+    if (today >= firstDay) {
+        const int64_t into = (today - firstDay) % periodDays;
+        if (into < critDayCount) {
+            standing.kind = DayStanding::Critical;
+            standing.dayOfPeriod = static_cast<int>(into) + 1;
+            return standing;
+        }
+        next = today + periodDays - into;
+    }
+    standing.kind = DayStanding::Clear;
+    if (next > LastRepresentableDay())
+        return standing;
+    standing.hasNext = true;
+    standing.nextStart = COleDateTime() + COleDateTimeSpan(static_cast<long>(next));
+    standing.daysUntil = static_cast<int>(next - today);
+    return standing;
+}
 
 void MarkPeriod(DayMarker* calendar, const COleDateTime& periodStart, int critDayCount)
 {

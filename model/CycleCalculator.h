@@ -24,6 +24,30 @@ void MarkCriticalDays(DayMarker* calendar, const COleDateTime& first, const COle
 // no calendar can display are skipped).
 void MarkPeriod(DayMarker* calendar, const COleDateTime& periodStart, int critDayCount);
 
+// Where a day stands in the cycle, by the marking rule above applied to whole
+// days: on a critical day, which day of its period; on a clear day, the first
+// day of the next critical period and how many days away it is.
+struct DayStanding {
+    enum Kind { Unknown, Critical, Clear };
+    Kind kind = Unknown; // Unknown: counts <= 0 or an invalid date
+    int dayOfPeriod = 0; // critical: 1 to periodLength
+    int periodLength = 0;
+    // Clear: the next period's first day (00:00:00) and the days until it;
+    // hasNext is false when that day would lie after 9999-12-31.
+    bool hasNext = false;
+    COleDateTime nextStart;
+    int daysUntil = 0;
+};
+
+// The day's standing for periods of critDayCount days every critDayCount +
+// clearDayCount days from start (its time of day ignored). A day the marking
+// would leave clear (before the first counted period, see above) waits for
+// that period.
+DayStanding WhereDayStands(const COleDateTime& day, const COleDateTime& start, int critDayCount,
+                           int clearDayCount);
+// The same with the stored cycle, read as MarkDaysFromSettings reads it.
+DayStanding StandingFromSettings(const COleDateTime& day);
+
 // What a calendar's owner does on WM_CALENDAR_MARKDAYS: first and last are the
 // first and last displayed day (00:00:01 local time) as 32-bit time values.
 // Reads StartDate (the current date and time when missing or invalid),

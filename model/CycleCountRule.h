@@ -11,6 +11,8 @@ struct CycleCountRule {
 };
 constexpr CycleCountRule kCritDayRule{1, 30, 3};
 constexpr CycleCountRule kClearDayRule{3, 90, 28};
+// The days before critical days on which the reminder may come (Options page).
+constexpr CycleCountRule kRemindDayRule{1, 7, 2};
 
 // The count itself when it lies within the rule's range, the fallback
 // otherwise. An up-down control's 32-bit position answer that reports

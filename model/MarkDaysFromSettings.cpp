@@ -1,6 +1,36 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 
+namespace {
+
+// The stored cycle: StartDate (the current date and time when missing or
+// invalid), CritDayCount and ClearDayCount.
+struct StoredCycle {
+    COleDateTime start;
+    int critDayCount = 0;
+    int clearDayCount = 0;
+};
+
+StoredCycle ReadStoredCycle()
+{
+    const SettingsReader settings;
+    StoredCycle cycle;
+    settings.ReadStartDate(cycle.start);
+    if (cycle.start.GetStatus() != COleDateTime::valid) // an impossible date counts as missing
+        cycle.start = COleDateTime::GetCurrentTime();
+    cycle.clearDayCount = static_cast<int>(settings.ReadDword(SettingClearDayCount));
+    cycle.critDayCount = static_cast<int>(settings.ReadDword(SettingCritDayCount));
+    return cycle;
+}
+
+} // namespace
+
+DayStanding StandingFromSettings(const COleDateTime& day)
+{
+    const StoredCycle cycle = ReadStoredCycle();
+    return WhereDayStands(day, cycle.start, cycle.critDayCount, cycle.clearDayCount);
+}
+
 void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last)
 {
     // Both parameters are 64 bits wide on this build: they carry the whole value.
@@ -13,12 +43,7 @@ void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last)
     const COleDateTime firstDay = COleDateTime::FromTime64(firstTime);
     const COleDateTime lastDay = COleDateTime::FromTime64(lastTime);
 
-    const SettingsReader settings;
-    COleDateTime start;
-    settings.ReadStartDate(start);
-    if (start.GetStatus() != COleDateTime::valid) // an impossible date counts as missing
-        start = COleDateTime::GetCurrentTime();
-    const int clearDayCount = static_cast<int>(settings.ReadDword(SettingClearDayCount));
-    const int critDayCount = static_cast<int>(settings.ReadDword(SettingCritDayCount));
-    MarkCriticalDays(calendar, firstDay, lastDay, start, critDayCount, clearDayCount);
+    const StoredCycle cycle = ReadStoredCycle();
+    MarkCriticalDays(calendar, firstDay, lastDay, cycle.start, cycle.critDayCount,
+                     cycle.clearDayCount);
 }

@@ -11,7 +11,7 @@ namespace {
 
 constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
 
-enum class Kind { Flag, Count, Text };
+enum class Kind { Flag, Count, Number, Text };
 
 struct SettingInfo {
     const char* name;
@@ -30,6 +30,9 @@ const SettingInfo kSettings[] = {
     {"CritRed", Kind::Flag, 1, nullptr, nullptr},
     {"Lang", Kind::Text, 0, nullptr, "english"},
     {"HideMessage", Kind::Flag, 0, nullptr, nullptr},
+    {"Remind", Kind::Flag, 0, nullptr, nullptr},
+    {"RemindDays", Kind::Count, kRemindDayRule.fallback, &kRemindDayRule, nullptr},
+    {"RemindedPeriod", Kind::Number, 0, nullptr, nullptr},
 };
 
 const SettingInfo* FindSetting(SettingId id)

@@ -1,5 +1,5 @@
 #pragma once
-// The settings store: eight values under HKEY_CURRENT_USER\Software\<maker>\<app>,
+// The settings store: eleven values under HKEY_CURRENT_USER\Software\<maker>\<app>,
 // plus the Run value that starts the program with Windows. Nothing is kept in
 // memory: each read and each write opens the key, so whatever one window
 // writes is what the next reader sees. A SettingsReader reads several values
@@ -27,6 +27,11 @@ enum SettingId {
     SettingCritRed = 5,       // "CritRed", REG_DWORD flag, default 1
     SettingLang = 6,          // "Lang", REG_SZ, default "english"
     SettingHideMessage = 7,   // "HideMessage", REG_DWORD flag, default 0
+    SettingRemind = 8,        // "Remind", REG_DWORD flag, default 0
+    SettingRemindDays = 9,    // "RemindDays", REG_DWORD 1..7, default 2
+    // "RemindedPeriod", REG_DWORD, default 0: the day number (days since
+    // 1899-12-30) of the first day of the critical period last announced.
+    SettingRemindedPeriod = 10,
 };
 
 // The registry value name of a setting; nullptr for an unknown index.
@@ -56,7 +61,7 @@ class SettingsReader {
 public:
     SettingsReader();
 
-    // The DWORD settings (0, 2, 3, 4, 5, 7). A refused index, or a key that
+    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10). A refused index, or a key that
     // cannot be opened, reads as 0.
     DWORD ReadDword(SettingId id) const;
     // The text settings (1, 6). True when the stored text was used; false with

@@ -19,6 +19,9 @@ BEGIN_MESSAGE_MAP(CDialogCritOpt, CFramedPage)
 ON_BN_CLICKED(IDC_OPT_AUTOLOAD, OnAutoload)
 ON_BN_CLICKED(IDC_OPT_CRITRED, OnCritRed)
 ON_CBN_SELCHANGE(IDC_OPT_LANGUAGE, OnLanguageChange)
+ON_BN_CLICKED(IDC_OPT_REMIND, OnRemind)
+ON_EN_CHANGE(IDC_OPT_REMIND_EDIT, OnRemindDaysChange)
+ON_CONTROL(EN_KILLFOCUS, IDC_OPT_REMIND_EDIT, OnRemindDaysLeft)
 END_MESSAGE_MAP()
 
 CDialogCritOpt::CDialogCritOpt() : CFramedPage(IDD_OPTIONS, {"opt", 78, 0, 0}) {}
@@ -32,6 +35,9 @@ void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
     DDX_Control(exchange, IDC_OPT_CRITRED, critRed_);
     DDX_Control(exchange, IDC_OPT_AUTOLOAD, autoload_);
     DDX_Control(exchange, IDC_OPT_LANGUAGE, language_);
+    DDX_Control(exchange, IDC_OPT_REMIND, remind_);
+    DDX_Control(exchange, IDC_OPT_REMIND_EDIT, remindDays_);
+    DDX_Control(exchange, IDC_OPT_REMIND_SPIN, remindSpin_);
 }
 
 BOOL CDialogCritOpt::OnInitDialog()
@@ -40,6 +46,11 @@ BOOL CDialogCritOpt::OnInitDialog()
     // The entries are file names; no language file may rename them.
     LanguageManager::ExcludeFromTranslation(language_);
     FillLanguageList();
+    remindSpin_.SetRange(kRemindDayRule.lowest, kRemindDayRule.highest);
+    remindSpin_.SetPos(kRemindDayRule.fallback);
+    remindDays_.SetLimitText(1);
+    EnableRemindDays();
+    loading_ = false;
     return TRUE;
 }
 
@@ -59,6 +70,11 @@ void CDialogCritOpt::LoadFromSettings()
     // Whether the program really starts with Windows, whatever was wished.
     autoload_.SetCheck(StartsWithWindows(ModulePath::ModuleFileName()) ? 1 : 0);
     critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
+    loading_ = true;
+    remind_.SetCheck(static_cast<int>(ReadSettingDword(SettingRemind)));
+    remindSpin_.SetPos(static_cast<int>(ReadSettingDword(SettingRemindDays)));
+    loading_ = false;
+    EnableRemindDays();
     SelectStoredLanguage();
     ShowTranslatorInfo();
 }
@@ -103,6 +119,38 @@ void CDialogCritOpt::OnCritRed()
     WriteSettingDword(SettingCritRed, static_cast<DWORD>(critRed_.GetCheck()));
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
+}
+
+// The days are asked for only while the reminder is on.
+void CDialogCritOpt::EnableRemindDays()
+{
+    const BOOL on = remind_.GetCheck() != 0;
+    ::EnableWindow(remindDays_.m_hWnd, on);
+    ::EnableWindow(remindSpin_.m_hWnd, on);
+}
+
+void CDialogCritOpt::OnRemind()
+{
+    WriteSettingDword(SettingRemind, static_cast<DWORD>(remind_.GetCheck()));
+    EnableRemindDays();
+    if (MainWindowLink* main = MainWindowOf(this))
+        main->RefreshCycleState(); // a reminder due now comes now
+}
+
+void CDialogCritOpt::OnRemindDaysChange()
+{
+    balloon_.Hide();
+    if (loading_)
+        return;
+    WriteSettingDword(SettingRemindDays,
+                      static_cast<DWORD>(CountInUse(remindSpin_, kRemindDayRule)));
+    if (MainWindowLink* main = MainWindowOf(this))
+        main->RefreshCycleState();
+}
+
+void CDialogCritOpt::OnRemindDaysLeft()
+{
+    balloon_.Correct(remindSpin_, remindDays_, kRemindDayRule);
 }
 
 void CDialogCritOpt::OnLanguageChange()

@@ -1,9 +1,10 @@
 #pragma once
 // The Options page: start with Windows, the pink notification icon during a
-// critical period, and the language of the user interface with its
-// translator's name, contact and date. Every change is stored at once.
+// critical period, a reminder some days before critical days, and the language of the user
+// interface with its translator's name, contact and date. Every change is stored at once.
 #include "framework/Controls.h"
 #include "framework/Strings.h"
+#include "pages/CountBox.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
@@ -23,6 +24,9 @@ protected:
     void OnAutoload();
     void OnCritRed();
     void OnLanguageChange();
+    void OnRemind();
+    void OnRemindDaysChange();
+    void OnRemindDaysLeft();
 
 private:
     void FillLanguageList();
@@ -30,6 +34,7 @@ private:
     // Selects the language in the list, else english (added when missing).
     void SelectLanguage(const CString& name);
     void ShowTranslatorInfo();
+    void EnableRemindDays();
 
     CEdit date_;
     CEdit translator_;
@@ -37,4 +42,10 @@ private:
     CComboBox language_; // names in any script, as the files are named
     CButton critRed_;
     CButton autoload_;
+    CButton remind_;
+    CEdit remindDays_;
+    CSpinButtonCtrl remindSpin_;
+    CountBalloon balloon_;
+    // Set while stored values are shown: the box's change stores nothing.
+    bool loading_ = true;
 };

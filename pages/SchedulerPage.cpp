@@ -1,5 +1,7 @@
 #include "pages/SchedulerPage.h"
 
+#include "framework/WindowText.h"
+#include "lang/LanguageManager.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
@@ -11,8 +13,10 @@ constexpr int kTextLimit = 2; // characters of either count edit
 BEGIN_MESSAGE_MAP(CDialogCritSched, CFramedPage)
 ON_BN_CLICKED(IDC_SCHED_TODAY, OnToday)
 ON_NOTIFY(DTN_DATETIMECHANGE, IDC_SCHED_DATE, OnDateTimeChange)
-ON_EN_CHANGE(IDC_SCHED_CRIT_EDIT, SaveToSettings)
-ON_EN_CHANGE(IDC_SCHED_CLEAR_EDIT, SaveToSettings)
+ON_EN_CHANGE(IDC_SCHED_CRIT_EDIT, OnCountChange)
+ON_EN_CHANGE(IDC_SCHED_CLEAR_EDIT, OnCountChange)
+ON_CONTROL(EN_KILLFOCUS, IDC_SCHED_CRIT_EDIT, OnCritLeft)
+ON_CONTROL(EN_KILLFOCUS, IDC_SCHED_CLEAR_EDIT, OnClearLeft)
 END_MESSAGE_MAP()
 
 CDialogCritSched::CDialogCritSched() : CFramedPage(IDD_SCHEDULER, {"sched", 78, 136, 0}) {}
@@ -30,6 +34,7 @@ void CDialogCritSched::DoDataExchange(CDataExchange* exchange)
 BOOL CDialogCritSched::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
+    LanguageManager::ExcludeFromTranslation(GetDlgItem(IDC_SCHED_CYCLE_HINT));
     // Setting a position rewrites the buddy edit, which reports a change:
     // the loading flag keeps these defaults out of the settings.
     critSpin_.SetRange(kCritDayRule.lowest, kCritDayRule.highest);
@@ -38,6 +43,7 @@ BOOL CDialogCritSched::OnInitDialog()
     clearSpin_.SetRange(kClearDayRule.lowest, kClearDayRule.highest);
     clearSpin_.SetPos(kClearDayRule.fallback);
     clearEdit_.SetLimitText(kTextLimit);
+    ShowCycleHint();
     loading_ = 0;
     return TRUE;
 }
@@ -79,14 +85,27 @@ void CDialogCritSched::SaveToSettings()
     COleDateTime start;
     if (date_.GetTime(start))
         WriteStartDate(SettingStartDate, start);
-    WriteSettingDword(
-        SettingCritDayCount,
-        static_cast<DWORD>(UsableCount(static_cast<int>(critSpin_.GetPos()), kCritDayRule)));
-    WriteSettingDword(
-        SettingClearDayCount,
-        static_cast<DWORD>(UsableCount(static_cast<int>(clearSpin_.GetPos()), kClearDayRule)));
+    WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(CountInUse(critSpin_, kCritDayRule)));
+    WriteSettingDword(SettingClearDayCount,
+                      static_cast<DWORD>(CountInUse(clearSpin_, kClearDayRule)));
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
+}
+
+void CDialogCritSched::ShowCycleHint()
+{
+    if (IsWindow())
+        fw::SetWindowText(
+            GetDlgItem(IDC_SCHED_CYCLE_HINT),
+            CycleHint(CountInUse(critSpin_, kCritDayRule), CountInUse(clearSpin_, kClearDayRule)));
+}
+
+// Every keystroke: the hint follows what the boxes give, and it is stored.
+void CDialogCritSched::OnCountChange()
+{
+    balloon_.Hide();
+    ShowCycleHint();
+    SaveToSettings();
 }
 
 void CDialogCritSched::OnToday()

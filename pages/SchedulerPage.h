@@ -3,8 +3,10 @@
 // critical period and the days between two periods. Every change is written
 // to the settings at once, all three values in the order StartDate,
 // CritDayCount, ClearDayCount, and the main window is told to refresh.
+// Beside the counts, what they give: "(a cycle of 33 days)".
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
+#include "pages/CountBox.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritSched : public CFramedPage {
@@ -23,6 +25,8 @@ public:
     void SaveToSettings();
     // Shows values stored elsewhere (the wizard) without writing them again.
     void ShowValues(const COleDateTime& start, int critDays, int clearDays);
+    // The hint beside the counts, worded again (after a change of language).
+    void ShowCycleHint();
 
     DECLARE_MESSAGE_MAP()
 
@@ -31,6 +35,9 @@ protected:
 
     void OnToday();
     void OnDateTimeChange(NMHDR* header, LRESULT* result);
+    void OnCountChange();
+    void OnCritLeft() { balloon_.Correct(critSpin_, critEdit_, kCritDayRule); }
+    void OnClearLeft() { balloon_.Correct(clearSpin_, clearEdit_, kClearDayRule); }
 
 private:
     CSpinButtonCtrl critSpin_;  // 1038
@@ -39,6 +46,7 @@ private:
     CEdit clearEdit_;           // 1030
     CDateTimeCtrl date_;        // 1000
     CButton today_;             // 1025
+    CountBalloon balloon_;
     // Set from construction to the end of OnInitDialog and while values are
     // being shown: the controls' change notifications then store nothing.
     int loading_ = 1;

@@ -1,5 +1,7 @@
 #include "pages/WizardSteps.h"
 
+#include "framework/WindowText.h"
+#include "lang/LanguageManager.h"
 #include "res/resource.h"
 
 namespace {
@@ -64,6 +66,8 @@ void CDialogWiz1::OnDateTimeChange(NMHDR*, LRESULT* result)
 BEGIN_MESSAGE_MAP(CWizardCountPage, CWizardPage)
 ON_EN_CHANGE(IDC_WIZ2_EDIT, OnCountChange)
 ON_EN_CHANGE(IDC_WIZ3_EDIT, OnCountChange)
+ON_CONTROL(EN_KILLFOCUS, IDC_WIZ2_EDIT, OnCountLeft)
+ON_CONTROL(EN_KILLFOCUS, IDC_WIZ3_EDIT, OnCountLeft)
 END_MESSAGE_MAP()
 
 CWizardCountPage::CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls)
@@ -81,6 +85,8 @@ void CWizardCountPage::DoDataExchange(CDataExchange* exchange)
 BOOL CWizardCountPage::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
+    if (controls_.hintId)
+        LanguageManager::ExcludeFromTranslation(GetDlgItem(controls_.hintId));
     spin_.SetRange(controls_.rule.lowest, controls_.rule.highest);
     spin_.SetPos(controls_.rule.fallback);
     edit_.SetLimitText(kCountTextLimit);
@@ -89,20 +95,37 @@ BOOL CWizardCountPage::OnInitDialog()
     return TRUE;
 }
 
+BOOL CWizardCountPage::OnSetActive()
+{
+    ShowCycleHint(); // step 2's count may have changed meanwhile
+    return CWizardPage::OnSetActive();
+}
+
 void CWizardCountPage::OnCountChange()
 {
     if (spin_.IsWindow())
         count_ = static_cast<int>(spin_.GetPos());
+    balloon_.Hide();
+    ShowCycleHint();
+}
+
+void CWizardCountPage::ShowCycleHint()
+{
+    if (!controls_.hintId || !IsWindow())
+        return;
+    // Without step 2 its count is the one Finish would store: the fallback.
+    const int critDays = critDaysStep_ ? critDaysStep_->GetCountInUse() : kCritDayRule.fallback;
+    fw::SetWindowText(GetDlgItem(controls_.hintId), CycleHint(critDays, GetCountInUse()));
 }
 
 CDialogWiz2::CDialogWiz2()
     : CWizardCountPage(IDD_WIZARD_STEP2, PSWIZB_BACK | PSWIZB_NEXT,
-                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, kCritDayRule})
+                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, kCritDayRule, 0})
 {
 }
 
 CDialogWiz3::CDialogWiz3()
     : CWizardCountPage(IDD_WIZARD_STEP3, PSWIZB_BACK | PSWIZB_FINISH,
-                       {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, kClearDayRule})
+                       {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, kClearDayRule, IDC_WIZ3_CYCLE_HINT})
 {
 }

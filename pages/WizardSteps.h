@@ -33,13 +33,15 @@ private:
     COleDateTime chosenDate_;
 };
 
-// Steps 2 and 3: one count in an edit with an up-down control.
+// Steps 2 and 3: one count in an edit with an up-down control; step 3 shows
+// beside it the cycle that it gives with step 2's count.
 class CWizardCountPage : public CWizardPage {
 public:
     struct Controls {
         int spinId;
         int editId;
         CycleCountRule rule;
+        int hintId; // 0: no hint
     };
     CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls);
 
@@ -47,18 +49,29 @@ public:
     // The up-down control's last 32-bit position answer: a non-zero high
     // word reports an unusable entry (see UsableCount).
     int GetCount() const { return count_; }
+    // The count the number in the box stands for (the rule's fallback for
+    // one it cannot use).
+    int GetCountInUse() const { return UsableCount(count_, controls_.rule); }
+    // The step whose count of critical days the hint adds to this one's.
+    void SetCritDaysStep(const CWizardCountPage* step) { critDaysStep_ = step; }
+    BOOL OnSetActive() override;
 
     DECLARE_MESSAGE_MAP()
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
     void OnCountChange();
+    void OnCountLeft() { balloon_.Correct(spin_, edit_, controls_.rule); }
 
 private:
+    void ShowCycleHint();
+
     Controls controls_;
     CSpinButtonCtrl spin_;
     CEdit edit_;
     int count_ = 0;
+    const CWizardCountPage* critDaysStep_ = nullptr;
+    CountBalloon balloon_;
 };
 
 class CDialogWiz2 : public CWizardCountPage {

@@ -56,17 +56,23 @@
 #define IDC_SCHED_CLEAR_EDIT 1030
 #define IDC_SCHED_CLEAR_SPIN 1039
 #define IDC_SCHED_CLEAR_UNIT 1053
+#define IDC_SCHED_CYCLE_HINT 1219 // "(a cycle of 33 days)": set by the program
 
 // ---------------------------------------------------------------- Monitor page (105)
 #define IDD_MONITOR 105
 #define IDC_MON_TODAY 1025
 #define IDC_MON_HALFYEAR 1024
 #define IDC_MON_CALENDAR 1110 // created at run time
+#define IDC_MON_STATUS 1214   // where today stands: set by the program
 
 // ---------------------------------------------------------------- Options page (106)
 #define IDD_OPTIONS 106
 #define IDC_OPT_AUTOLOAD 1005
 #define IDC_OPT_CRITRED 1014
+#define IDC_OPT_REMIND 1215
+#define IDC_OPT_REMIND_EDIT 1216
+#define IDC_OPT_REMIND_SPIN 1217
+#define IDC_OPT_REMIND_UNIT 1218
 #define IDC_OPT_LANG_HEADING 1210
 #define IDC_OPT_LANG_LABEL 1211
 #define IDC_OPT_LANGUAGE 1043
@@ -119,6 +125,7 @@
 #define IDC_WIZ3_EDIT 1030
 #define IDC_WIZ3_SPIN 1039
 #define IDC_WIZ3_UNIT 1053
+#define IDC_WIZ3_CYCLE_HINT 1220 // set by the program
 
 // ---------------------------------------------------------------- First launch (149)
 #define IDD_FIRST_LAUNCH 149

@@ -139,6 +139,12 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
     fw::PinClock(COleDateTime(2040, 1, 13, 8, 0, 0)); // slept through the period's end
     main->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
     EXPECT_EQ(main->GetTrayState(), MainDialog::TrayNormal);
+
+    // The last day there is, the first of a period: pink from the start.
+    WriteStartDate(SettingStartDate, COleDateTime(9999, 12, 31, 0, 0, 0));
+    fw::PinClock(COleDateTime(9999, 12, 31, 12, 0, 0));
+    CreateMain();
+    EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
 }
 
 TEST_F(MainWindowTest, HidingShowingAndSwitchingPagesLeaveNoBitmapsOrMemoryBehind)

@@ -62,6 +62,23 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     const int pink = MainDialog::TrayPink, normal = MainDialog::TrayNormal;
     auto crit = [](const char* text) { return Type(IDC_WIZ2_EDIT, text); };
     auto clear = [](const char* text) { return Type(IDC_WIZ3_EDIT, text); };
+    auto hint = [](const char* shown) -> Step { // beside step 3's count
+        return [shown](HWND sheet) {
+            char text[64] = {};
+            ::GetDlgItemTextA(CurrentPage(sheet), IDC_WIZ3_CYCLE_HINT, text, sizeof(text));
+            EXPECT_EQ(std::string(text), shown);
+        };
+    };
+    auto leave = [](int edit, const char* shown) -> Step { // the box left for the Back button
+        return [edit, shown](HWND sheet) {
+            HWND box = ::GetDlgItem(CurrentPage(sheet), edit);
+            ::SetFocus(box);
+            ::SetFocus(::GetDlgItem(sheet, 0x3023));
+            char text[8] = {};
+            ::GetWindowTextA(box, text, sizeof(text));
+            EXPECT_EQ(std::string(text), shown);
+        };
+    };
     auto buttons = [](const char* shown) -> Step { // Back, Next and Finish: 1 when usable
         return [shown](HWND sheet) {
             std::string now;
@@ -83,13 +100,18 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         {"untouched", &kOpened, 3, 28, pink, {owned, later9, next, next, finish}},
         // The count pages were never made and hold 0, which must not be stored.
         {"Finish at once", &kOpened, 3, 28, pink, {finish}},
-        {"unusable counts", &kOpened, 3, 28, pink, {next, crit("45"), next, clear(""), finish}},
+        {"unusable counts", &kOpened, 3, 28, pink,
+         {next, crit("45"), next, hint("(a cycle of 31 days)"), clear(""), finish}},
+        {"unusable counts, left", &kOpened, 3, 28, pink,
+         {next, crit("0"), leave(IDC_WIZ2_EDIT, "3"), next, clear("95"),
+          leave(IDC_WIZ3_EDIT, "28"), finish}},
         // Step 1 takes its picker's value again when shown again.
         {"chosen", &chosen, 4, 27, normal,
          {SetPicker(chosen), next, crit("4"), back, next, next, clear("27"), finish}},
         {"back to the start and on", &kOpened, 12, 40, pink,
-         {buttons("010"), next, buttons("110"), crit("12"), next, buttons("101"), clear("40"),
-          back, back, buttons("010"), next, next, finish}},
+         {buttons("010"), next, buttons("110"), crit("12"), next, buttons("101"),
+          hint("(a cycle of 40 days)"), clear("40"), hint("(a cycle of 52 days)"), back, back,
+          buttons("010"), next, next, finish}},
         {"keyboard", &keyed, 3, 28, -1, {keys, next, next, finish}},
         {"keyboard, then Today", &later, 3, 28, pink, {keys, later5, today, next, next, finish}},
         {"Cancel on step 3", nullptr, 5, 30, pink, {next, crit("9"), next, cancel}},

@@ -58,10 +58,10 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
                               std::wstring(added.record.szTip), added.record.hIcon,
                               switched.message, switched.record.hIcon),
               std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(sizeof(NOTIFYICONDATAW)), main->m_hWnd,
-                              std::wstring(L"Velindra"), normal, DWORD(NIM_MODIFY),
-                              main->GetTrayIcon(MainDialog::TrayPink)));
+                              std::wstring(L"Velindra \u2013 critical day 2 of 5"), normal,
+                              DWORD(NIM_MODIFY), main->GetTrayIcon(MainDialog::TrayPink)));
     EXPECT_NE(normal, main->GetTrayIcon(MainDialog::TrayPink));
-    EXPECT_EQ(ShownMonth(), 3); // the month of the first day
+    EXPECT_EQ(ShownMonth(), 5); // today's
 }
 
 // (Started before the shell, the icon goes in when the shell announces its
@@ -80,10 +80,12 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     WriteSettingDword(SettingCritRed, 0);
     MainWindowOf(main->Sheet().GetPage(MainDialog::PageOptions))->RefreshCycleState();
     EXPECT_EQ(main->GetTrayState(), MainDialog::TrayNormal);
-    ASSERT_EQ(shell.calls.size(), 2u); // one change each
+    ASSERT_EQ(shell.calls.size(), 3u); // one change each: the icon, its tip, the icon
     EXPECT_TRUE(shell.calls[0].message == NIM_MODIFY &&
                 shell.calls[0].record.hIcon == main->GetTrayIcon(MainDialog::TrayPink) &&
-                shell.calls[1].record.hIcon == main->GetTrayIcon(MainDialog::TrayNormal));
+                std::wstring(shell.calls[1].record.szTip) ==
+                    L"Velindra \u2013 critical day 1 of 5" &&
+                shell.calls[2].record.hIcon == main->GetTrayIcon(MainDialog::TrayNormal));
 
     WriteSettingDword(SettingCritRed, 1);
     fw::PinClock(COleDateTime(2004, 6, 24, 9, 0, 0)); // in the period 06-23 to 06-27

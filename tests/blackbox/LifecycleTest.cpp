@@ -1,8 +1,10 @@
 // What keeps the program right over weeks in the notification area: one
 // instance, the icon back after the shell restarts, never two of its windows
-// at once, and its state kept at log-off.
+// at once (also when another program posts the commands), and its state kept
+// at log-off.
 #include "tests/blackbox/Program.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 namespace blackbox {
@@ -45,9 +47,20 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     HWND help = program.WaitFor(Holding(IDC_QLH_HIDE_MESSAGE));
     ASSERT_NE(help, nullptr);
     ::PostMessageA(main, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+    // Posted by another program: Open and Hide, twenty times, and every
+    // other command that opens a window lead to the help window too.
+    for (int round = 0; round < 20; ++round) {
+        ::PostMessageA(main, WM_COMMAND, ID_MENU_OPEN, 0);
+        ::PostMessageA(main, WM_COMMAND, IDC_MAIN_HIDE, 0);
+    }
+    for (int command : {IDC_MAIN_WIZARD, ID_MENU_HALFYEAR, IDC_MAIN_HELP, ID_MENU_SCHEDULER,
+                        ID_MENU_OPTIONS, ID_MENU_ABOUT})
+        ::PostMessageA(main, WM_COMMAND, command, 0);
+    ::PostMessageA(main, WM_TRAYNOTIFY, 0, NIN_BALLOONUSERCLICK);
     Settle(main);
     EXPECT_TRUE(program.Windows(Holding(IDC_QLH_HIDE_MESSAGE)).size() == 1 &&
-                !::IsWindowVisible(main));
+                program.Windows(Holding(0x3024)).empty() &&
+                program.Windows(Holding(IDC_HALF_PREVIOUS)).empty() && !::IsWindowVisible(main));
     ::PostMessageA(::GetDlgItem(help, IDC_QLH_OK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(help); }));
 
@@ -61,6 +74,16 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     ::PostMessageA(halfYear, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(
         WaitUntil([&] { return program.Windows(Holding(IDC_HALF_PREVIOUS), false).empty(); }));
+
+    // The Wizard command while the wizard is open: still one wizard.
+    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_WIZARD, 0);
+    HWND wizard = program.WaitFor(Holding(0x3024));
+    ASSERT_NE(wizard, nullptr);
+    ::PostMessageA(main, WM_COMMAND, IDC_MAIN_WIZARD, 0);
+    Settle(main);
+    EXPECT_EQ(program.Windows(Holding(0x3024)).size(), 1u);
+    ::PostMessageA(wizard, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(wizard); }));
 
     // Log-off while hidden: the state is stored as the close box stores it
     // (the next start is hidden too) and the icon goes. (WM_CLOSE from

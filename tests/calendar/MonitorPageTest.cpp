@@ -56,7 +56,7 @@ protected:
     Host host;
 };
 
-TEST_F(MonitorPage, OpensOnTheMonthOfTheStartDateBesideItsButtonsAndAnswersFromItsGrid)
+TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)
 {
     StoreSampleCycle();
     ASSERT_TRUE(host.Create());
@@ -69,7 +69,8 @@ TEST_F(MonitorPage, OpensOnTheMonthOfTheStartDateBesideItsButtonsAndAnswersFromI
     EXPECT_NE(Calendar().GetDlgItem(IDC_CAL_NEXT_MONTH), nullptr);
     EXPECT_TRUE(Calendar().GetShowLeading() && Calendar().GetShowTrailing());
 
-    EXPECT_EQ(Shown(), 200403);
+    EXPECT_EQ(Shown(), 200405);
+    ASSERT_TRUE(Calendar().SetMonth(Day(2004, 3, 1)));
     EXPECT_EQ(Critical(2004, 3), "10 11 12 13 14 ");
     EXPECT_EQ(Critical(2004, 4), "7 8 9 10 "); // the grid ends on April 10
     ::SendMessageA(::GetDlgItem(page, IDC_MON_TODAY), BM_CLICK, 0, 0);
@@ -101,7 +102,7 @@ TEST_F(MonitorPage, WithoutAUsableStartDateItOpensOnTheCurrentMonth)
 TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
 {
     StoreSampleCycle();
-    ASSERT_TRUE(host.Create());
+    ASSERT_TRUE(host.Create() && Calendar().SetMonth(Day(2004, 3, 1)));
     WriteSettingDword(SettingCritDayCount, 2);
     EXPECT_EQ(Critical(2004, 3, 10, 15),
               "10 11 12 13 14 "); // nothing refreshed yet
@@ -144,7 +145,7 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearC
         {[&](HWND d) { ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0); }});
     EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(::IsWindow(shown));
-    EXPECT_EQ(Shown(), 200403);
+    EXPECT_EQ(Shown(), 200405);
 }
 
 } // namespace

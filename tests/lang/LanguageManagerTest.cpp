@@ -6,21 +6,38 @@
 #include <tuple>
 
 #include "framework/DateFormat.h"
+#include "lang/AnsiCodePage.h"
 #include "lang/LanguageFiles.h"
+#include "lang/ProgramTexts.h"
+#include "lang/Unicode.h"
 #include "model/AppIdentity.h"
 #include "tests/lang/LanguageFolder.h"
 #include "tests/support/Sandbox.h"
 
 namespace {
 
+// The program's own texts as SetLanguage writes them into a new english.lng
+// (in the system's code page).
+std::string TextsSection()
+{
+    std::string section = "[Texts]\r\n";
+    for (int id = 0; id < static_cast<int>(TextId::Count); ++id) {
+        const ProgramText text = ProgramTextOf(static_cast<TextId>(id));
+        std::string bytes;
+        SystemAnsiCodePage().Encode(Utf8ToUtf16(text.english), bytes);
+        section += std::string(text.key) + "=" + bytes + "\r\n";
+    }
+    return section;
+}
 const std::string kTranslator =
     "[Translator]\r\nID_0=Orrowby\r\nID_1=" + std::string(velindra::kSupportAddress) +
-    "\r\nID_2=09/20/2004\r\nLocale=en-US\r\n";
-const std::string kGerman = "[DialogID_131]\r\nID_1006=&Weiter >>\r\nID_1007=\r\n"
-                            "[dialogid_102 - pageno_2]\r\nid_1005=Mit &Windows starten\r\n"
-                            "[S]\r\n=nameless\r\nID_5=five\r\nID_6=" +
-                            std::string(2000, 'x') +
-                            "\r\n[Common]\r\nID_-1=minus one\r\n[Translator]\r\nID_0=Greta\r\nLocale=de-DE\r\n";
+    "\r\nID_2=09/20/2004\r\nLocale=en-US\r\n" + TextsSection();
+const std::string kGerman =
+    "[DialogID_131]\r\nID_1006=&Weiter >>\r\nID_1007=\r\n"
+    "[dialogid_102 - pageno_2]\r\nid_1005=Mit &Windows starten\r\n"
+    "[S]\r\n=nameless\r\nID_5=five\r\nID_6=" +
+    std::string(2000, 'x') +
+    "\r\n[Common]\r\nID_-1=minus one\r\n[Translator]\r\nID_0=Greta\r\nLocale=de-DE\r\n";
 
 using LanguageManagerTest = LanguageFolderTest;
 

@@ -223,3 +223,80 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleOrTodaysWithTheDefaults)
 }
 
 } // namespace
+
+namespace {
+
+// A day's standing in words: "day 2 of 5", "in 3 on 2004-03-10", "clear,
+// none after" (the next first day beyond 9999-12-31) or "unknown".
+std::string Standing(const char* day, const char* cycleText)
+{
+    const Cycle cycle = Parse(cycleText);
+    int y = 0, m = 0, d = 0;
+    std::sscanf(day, "%d-%d-%d", &y, &m, &d);
+    const DayStanding s =
+        WhereDayStands(COleDateTime(y, m, d, 23, 59, 59), cycle.start, cycle.crit, cycle.clear);
+    char text[64] = "unknown";
+    if (s.kind == DayStanding::Critical)
+        std::snprintf(text, sizeof(text), "day %d of %d", s.dayOfPeriod, s.periodLength);
+    else if (s.kind == DayStanding::Clear && !s.hasNext)
+        std::snprintf(text, sizeof(text), "clear, none after");
+    else if (s.kind == DayStanding::Clear)
+        std::snprintf(text, sizeof(text), "in %d on %04d-%02d-%02d", s.daysUntil,
+                      s.nextStart.GetYear(), s.nextStart.GetMonth(), s.nextStart.GetDay());
+    return text;
+}
+
+TEST(WhereDayStands, AtTheEdges)
+{
+    const char* const table[][3] = {
+        {"2004-03-09", "2004-03-10 09:30:00 5 23", "in 1 on 2004-03-10"}, // the last clear day
+        {"2004-03-10", "2004-03-10 09:30:00 5 23", "day 1 of 5"},         // the first critical day
+        {"2004-03-14", "2004-03-10 09:30:00 5 23", "day 5 of 5"},
+        {"2004-03-15", "2004-03-10 09:30:00 5 23", "in 23 on 2004-04-07"},
+        {"2004-02-10", "2004-03-10 09:30:00 5 23", "in 1 on 2004-02-11"}, // before the start
+        {"2004-03-11", "2004-03-10 00:00:00 1 3", "in 3 on 2004-03-14"},  // shorter than 7 + 1
+        // Nothing is critical before the period counting begins with (1973-01-01 here).
+        {"1972-12-02", "1973-01-01 00:00:00 3 28", "in 30 on 1973-01-01"},
+        {"1960-04-30", "1960-05-01 00:00:00 3 28", "in 1 on 1960-05-01"},
+        {"1973-01-03", "1973-01-01 00:00:00 3 28", "day 3 of 3"},
+        // The next first day is the last day the date type holds, or beyond it.
+        {"9999-12-30", "9999-11-30 00:00:00 3 28", "in 1 on 9999-12-31"},
+        {"9999-12-04", "9999-12-01 00:00:00 3 28", "clear, none after"},
+        {"9999-12-31", "9999-12-01 00:00:00 3 27", "day 1 of 3"},
+        {"2004-03-10", "2004-03-10 09:30:00 0 28", "unknown"},
+        {"2004-03-10", "2004-03-10 09:30:00 3 0", "unknown"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(row[2], Standing(row[0], row[1])) << row[0] << ", " << row[1];
+    EXPECT_EQ(
+        WhereDayStands(COleDateTime(2004, 3, 10, 0, 0, 0), COleDateTime(1, 1, 1, 0, 0, 0), 3, 28)
+            .kind,
+        DayStanding::Unknown);
+}
+
+// A day is critical exactly when the calendars mark it; a clear day counts
+// down to the next first day.
+TEST(WhereDayStands, AgreesWithTheMarksOfEveryDisplayableMonth)
+{
+    for (const char* text : {"2004-03-10 00:00:00 5 23", "1960-05-01 00:00:00 3 28",
+                             "2030-01-01 00:00:00 30 90", "2004-03-10 00:00:00 1 3"}) {
+        const Cycle cycle = Parse(text);
+        for (int month = 1972 * 12 + 11; month <= 2036 * 12; ++month) {
+            FakeCalendar grid(month / 12, month % 12 + 1);
+            MarkCriticalDays(&grid, grid.first, grid.last, cycle.start, cycle.crit, cycle.clear);
+            for (COleDateTime day = grid.first; day <= grid.last; day += COleDateTimeSpan(1)) {
+                const DayStanding s = WhereDayStands(day, cycle.start, cycle.crit, cycle.clear);
+                const DayStanding next =
+                    WhereDayStands(day + COleDateTimeSpan(1), cycle.start, cycle.crit, cycle.clear);
+                ASSERT_EQ(s.kind == DayStanding::Critical, grid.marked.count(day.DayNumber()) > 0)
+                    << text << " " << day.GetYear() << "-" << day.GetMonth() << "-" << day.GetDay();
+                ASSERT_TRUE(
+                    s.kind == DayStanding::Critical ||
+                    (s.daysUntil == 1 ? next.dayOfPeriod == 1 : next.daysUntil == s.daysUntil - 1))
+                    << text;
+            }
+        }
+    }
+}
+
+} // namespace

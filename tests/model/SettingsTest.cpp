@@ -50,8 +50,9 @@ std::string Utf16(const std::wstring& text) // with its NUL
                        (text.size() + 1) * sizeof(wchar_t));
 }
 
-const char* const kNames[] = {"Visibled", "StartDate", "CritDayCount", "ClearDayCount",
-                              "Autoload", "CritRed",   "Lang",         "HideMessage"};
+const char* const kNames[] = {"Visibled", "StartDate",  "CritDayCount",  "ClearDayCount",
+                              "Autoload", "CritRed",    "Lang",          "HideMessage",
+                              "Remind",   "RemindDays", "RemindedPeriod"};
 const std::string kTooLong(kSettingTextBufferSize, 'b');
 
 RawValue Stored(const char* name)
@@ -63,7 +64,8 @@ TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
 {
     const std::pair<SettingId, DWORD> defaults[] = {
         {SettingVisibled, 1}, {SettingCritDayCount, 3}, {SettingClearDayCount, 28},
-        {SettingAutoload, 0}, {SettingCritRed, 1},      {SettingHideMessage, 0}};
+        {SettingAutoload, 0}, {SettingCritRed, 1},      {SettingHideMessage, 0},
+        {SettingRemind, 0},   {SettingRemindDays, 2},   {SettingRemindedPeriod, 0}};
     for (const auto& setting : defaults)
         EXPECT_EQ(setting.second, ReadSettingDword(setting.first)) << kNames[setting.first];
     std::string lang = "x", start = "x";
@@ -77,18 +79,25 @@ TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
                  RegistryKeyExists(HKEY_CURRENT_USER, nullptr));
     EXPECT_FALSE(RegKey::Open(HKEY_CURRENT_USER, nullptr, KEY_READ) ||
                  RegKey::Create(HKEY_CURRENT_USER, nullptr, KEY_READ));
-    for (int id = 0; id < 8; ++id)
+    for (int id = 0; id < 11; ++id)
         EXPECT_EQ(REG_NONE, Stored(kNames[id]).type) << kNames[id];
 }
 
 // A DWORD is read by one rule: a wrong type or size, or a count outside the
-// Scheduler page's range, counts as missing; a flag reads as 0 or 1.
+// range its page offers, counts as missing; a flag reads as 0 or 1.
 TEST(Settings, EveryStoredDwordIsReadByOneRule)
 {
-    const DWORD table[][3] = {{2, 1, 1},    {2, 30, 30},        {2, 0, 3},          {2, 31, 3},
-                              {2, 1000, 3}, {2, 0xFFFFFFFF, 3}, {2, 0x80000000, 3}, {3, 3, 3},
-                              {3, 90, 90},  {3, 2, 28},         {3, 91, 28},        {5, 0, 0},
-                              {5, 7, 1},    {0, 0, 0},          {4, 2, 1},          {7, 1, 1}};
+    const DWORD table[][3] = {{2, 1, 1},          {2, 30, 30},
+                              {2, 0, 3},          {2, 31, 3},
+                              {2, 1000, 3},       {2, 0xFFFFFFFF, 3},
+                              {2, 0x80000000, 3}, {3, 3, 3},
+                              {3, 90, 90},        {3, 2, 28},
+                              {3, 91, 28},        {5, 0, 0},
+                              {5, 7, 1},          {0, 0, 0},
+                              {4, 2, 1},          {7, 1, 1},
+                              {8, 3, 1},          {9, 1, 1},
+                              {9, 7, 7},          {9, 0, 2},
+                              {9, 8, 2},          {10, 0xFFFFFFFF, 0xFFFFFFFF}};
     for (const auto& row : table) {
         ASSERT_TRUE(
             SetRaw(HKEY_CURRENT_USER, kSettingsPath, kNames[row[0]], REG_DWORD, Dword(row[1])));
@@ -105,7 +114,11 @@ TEST(Settings, EveryStoredDwordIsReadByOneRule)
         EXPECT_EQ(3u, SettingsReader().ReadDword(SettingCritDayCount)) << misfit.first;
         EXPECT_EQ(misfit.first, Stored("CritDayCount").type) << "never written back";
     }
-    for (int id : {0, 2, 3, 4, 5, 7}) {
+    for (const char* name : {"Remind", "RemindDays"}) {
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, "5"));
+    }
+    EXPECT_TRUE(ReadSettingDword(SettingRemind) == 0 && ReadSettingDword(SettingRemindDays) == 2);
+    for (int id : {0, 2, 3, 4, 5, 7, 8, 9, 10}) {
         ASSERT_TRUE(WriteSettingDword(SettingId(id), 5));
         EXPECT_EQ(Dword(5), Stored(kNames[id]).bytes) << kNames[id];
     }
@@ -154,16 +167,16 @@ TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
 
 TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)
 {
-    for (int index : {1, 6, 8, -1}) {
+    for (int index : {1, 6, 11, -1}) {
         EXPECT_EQ(0u, ReadSettingDword(SettingId(index))) << index;
         EXPECT_FALSE(WriteSettingDword(SettingId(index), 5)) << index;
     }
-    for (int index : {0, 2, 7, 8, -1}) {
+    for (int index : {0, 2, 7, 10, 11, -1}) {
         std::string text = "unchanged";
         EXPECT_FALSE(ReadSettingText(SettingId(index), text) || text != "unchanged") << index;
         EXPECT_FALSE(WriteSettingText(SettingId(index), "text")) << index;
     }
-    EXPECT_TRUE(!SettingValueName(SettingId(8)) && !SettingValueName(SettingId(-1)));
+    EXPECT_TRUE(!SettingValueName(SettingId(11)) && !SettingValueName(SettingId(-1)));
     for (const char* name : kNames)
         EXPECT_EQ(REG_NONE, Stored(name).type) << name;
 }

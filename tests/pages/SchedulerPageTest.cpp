@@ -7,6 +7,8 @@
 #include "pages/SchedulerPage.h"
 #include "tests/pages/PageHost.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // The three values as stored: the start date's text (empty when not stored)
@@ -95,7 +97,8 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
 
     // Each count in its range (1 to 30, 3 to 90) is stored; anything else
     // stores the count's default; the edits take two digits. Every change
-    // stores all three values and then asks for a refresh.
+    // stores all three values, shows the cycle they give beside them and
+    // then asks for a refresh.
     const struct {
         int edit;
         const char* typed;
@@ -117,6 +120,55 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
         EXPECT_EQ(Text(row.edit), row.shown) << row.typed;
         EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
         EXPECT_TRUE(!refreshes.empty() && refreshes.back() == Now()) << row.typed;
+        EXPECT_EQ(Text(IDC_SCHED_CYCLE_HINT),
+                  "(a cycle of " + std::to_string(row.crit + row.clear) + " days)");
+    }
+}
+
+// The text of the balloon tip shown on the page, or empty.
+std::string Balloon()
+{
+    std::string text;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND w, LPARAM found) {
+            char kind[32] = "";
+            ::GetClassNameA(w, kind, sizeof(kind));
+            if (::IsWindowVisible(w) && lstrcmpiA(kind, TOOLTIPS_CLASSA) == 0)
+                *reinterpret_cast<std::string*>(found) = testing_support::TextOf(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+// A box left with a number it cannot use shows the number in use, and a
+// balloon tip says why; what is stored does not change.
+TEST_F(SchedulerPage, ABoxLeftWithANumberItCannotUseShowsTheNumberInUseAndSaysWhy)
+{
+    ASSERT_TRUE(host.Create());
+    host.ShowWindow(SW_SHOW);
+    StoreAndShow();
+    const struct {
+        int edit;
+        const char *typed, *shown;
+        long long crit, clear;
+        const char* balloon;
+    } table[] = {
+        {IDC_SCHED_CRIT_EDIT, "0", "3", 3, 23,
+         "Enter a number from 1 to 30. The number in use is 3."},
+        {IDC_SCHED_CLEAR_EDIT, "95", "28", 3, 28,
+         "Enter a number from 3 to 90. The number in use is 28."},
+        {IDC_SCHED_CRIT_EDIT, "7", "7", 7, 28, ""},
+        {IDC_SCHED_CLEAR_EDIT, "\b", "28", 7, 28,
+         "Enter a number from 3 to 90. The number in use is 28."},
+    };
+    for (const auto& row : table) {
+        ::SetFocus(Item(row.edit));
+        TypeOver(row.edit, row.typed);
+        ::SetFocus(Item(IDC_SCHED_TODAY));
+        EXPECT_EQ(Text(row.edit) + " " + Balloon(), std::string(row.shown) + " " + row.balloon);
+        EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
     }
 }
 

@@ -1,0 +1,58 @@
+#include "app/StandingTexts.h"
+
+#include <string>
+
+#include "framework/DateFormat.h"
+#include "lang/LanguageOwner.h"
+#include "lang/ProgramTexts.h"
+#include "model/AppIdentity.h"
+
+namespace {
+
+bool HasNext(const DayStanding& standing)
+{
+    return standing.kind == DayStanding::Clear && standing.hasNext;
+}
+
+} // namespace
+
+CString NamedDay(const COleDateTime& date)
+{
+    SYSTEMTIME day{};
+    if (!date.GetAsSystemTime(day))
+        return CString();
+    return AppText(TextId::WeekdayAndDate, {fw::FormatDate(day, L"dddd"), fw::FormatMonthDay(day)});
+}
+
+CString TipText(const DayStanding& standing)
+{
+    if (standing.kind == DayStanding::Critical)
+        return AppText(TextId::TipCriticalDay, {std::to_string(standing.dayOfPeriod),
+                                                std::to_string(standing.periodLength)});
+    if (!HasNext(standing))
+        return velindra::kAppName;
+    if (standing.daysUntil == 1)
+        return AppText(TextId::TipTomorrow);
+    return AppText(TextId::TipDaysAway, {std::to_string(standing.daysUntil)});
+}
+
+CString StatusText(const DayStanding& standing)
+{
+    if (standing.kind == DayStanding::Critical)
+        return AppText(TextId::StatusCriticalDay, {std::to_string(standing.dayOfPeriod),
+                                                   std::to_string(standing.periodLength)});
+    if (!HasNext(standing))
+        return CString();
+    const CStringArray arguments{NamedDay(standing.nextStart), std::to_string(standing.daysUntil)};
+    return AppText(standing.daysUntil == 1 ? TextId::StatusTomorrow : TextId::StatusDaysAway,
+                   arguments);
+}
+
+CString ReminderText(const DayStanding& standing)
+{
+    if (!HasNext(standing))
+        return CString();
+    const CStringArray arguments{std::to_string(standing.daysUntil), NamedDay(standing.nextStart)};
+    return AppText(standing.daysUntil == 1 ? TextId::ReminderTomorrow : TextId::ReminderDaysAway,
+                   arguments);
+}

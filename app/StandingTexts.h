@@ -1,0 +1,17 @@
+#pragma once
+// Where today stands, in words of the current language: the notification
+// icon's tip, the Monitor page's line and the reminder before critical days.
+#include "framework/Strings.h"
+#include "model/CycleCalculator.h"
+
+// "Velindra – critical day 2 of 5", "Velindra – critical days in 6 days",
+// "... tomorrow"; "Velindra" when nothing is known.
+CString TipText(const DayStanding& standing);
+// "Critical day 2 of 5", "Next critical days: Wednesday, 23 December (in 16
+// days)"; empty when nothing is known.
+CString StatusText(const DayStanding& standing);
+// "Critical days begin in 2 days, on Friday, 20 November." or "... tomorrow
+// ..."; empty on a critical day or without a next period.
+CString ReminderText(const DayStanding& standing);
+// The weekday, day and month of the date, in the order the language gives.
+CString NamedDay(const COleDateTime& date);

@@ -1,0 +1,38 @@
+#pragma once
+// The count boxes of the Scheduler page, the wizard and the Options page: an
+// edit with an up-down control that takes the numbers of one range. A box
+// left with a number it cannot use does not keep it silently: it shows the
+// number in use, and a balloon tip on it says why.
+#include <windows.h>
+
+#include "framework/Controls.h"
+#include "framework/Strings.h"
+#include "model/CycleCountRule.h"
+
+// The number the box stands for: its own when the rule's range holds it, the
+// rule's fallback otherwise (what the page stores).
+int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule);
+
+// "(a cycle of 33 days)": the whole cycle the two counts give.
+CString CycleHint(int critDays, int clearDays);
+
+// The balloon tip of a page's count boxes. The edit control's own
+// (EM_SHOWBALLOONTIP) where it has one; otherwise a balloon tool tip of the
+// page's, under the box, until the next change of a box, Hide, or ten seconds.
+class CountBalloon {
+public:
+    CountBalloon() = default;
+    ~CountBalloon();
+    CountBalloon(const CountBalloon&) = delete;
+    CountBalloon& operator=(const CountBalloon&) = delete;
+
+    // When the box holds a number it cannot use: shows the number in use
+    // (the box reports the change) and the balloon tip; true then.
+    bool Correct(CSpinButtonCtrl& spin, CEdit& edit, const CycleCountRule& rule);
+    void Hide();
+
+private:
+    void Show(HWND edit, const CString& title, const CString& text);
+
+    HWND tip_ = nullptr; // the page's own balloon, made when first needed
+};
