@@ -1,14 +1,18 @@
 #include "ui/IconListBox.h"
 
 #include "framework/Dc.h"
-#include "ui/Drawing.h"
 #include "ui/DialogLayout.h"
+#include "ui/Drawing.h"
+#include "ui/HighContrast.h"
+#include "ui/KeyboardCues.h"
 
 BEGIN_MESSAGE_MAP(CIconListBox, CListBox)
 ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_SETCURSOR()
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 END_MESSAGE_MAP()
 
 CIconListBox::~CIconListBox()
@@ -109,6 +113,15 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
     else if (GetItemData(index) != 0)
         state = StateHover;
     DrawListItem(&memory, index, RECT{0, 0, width, height}, text, state);
+    // The focus shows once the keyboard has been used.
+    if ((item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd)) {
+        RECT focus{0, 0, width, height};
+        ::InflateRect(&focus, -dpi_(2), -dpi_(2));
+        fw::TextColorGuard text(memory, RGB(0, 0, 0));
+        const COLORREF background = ::SetBkColor(memory, RGB(255, 255, 255));
+        ::DrawFocusRect(memory, &focus);
+        ::SetBkColor(memory, background);
+    }
     memory.CopyTo(item->hDC, target.left, target.top);
 }
 
@@ -127,6 +140,10 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
         images_->Draw(*dc, index, at, ILD_NORMAL);
 
     fw::SelectGuard font(*dc, font_.GetSafeHandle());
+    // The captions stay in the context's colour (black) but in high contrast.
+    const COLORREF caption =
+        ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    fw::TextColorGuard colour(*dc, IsHighContrast() ? caption : ::GetTextColor(*dc));
     RECT textArea = rect;
     textArea.top += dpi_(3 * spacingUnit_) + iconHeight_;
     dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -134,6 +151,13 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
 
 void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state)
 {
+    if (IsHighContrast()) { // the face, the selection in the highlight colour
+        const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+        dc->FillSolidRect(rect, state == StateSelected ? highlight : ::GetSysColor(COLOR_BTNFACE));
+        if (state != StateNormal)
+            dc->Draw3dRect(rect, highlight, highlight);
+        return;
+    }
     if (state == StateNormal) {
         dc->FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
         return;
@@ -160,7 +184,8 @@ void CIconListBox::DrawShadows(CDC* dc, int index, ItemState state, POINT& at)
         colours[count++] = DarkenColor(lifted, 0.4);
     }
     for (int i = 0; i < count; ++i) {
-        DrawSilhouette(dc, index, at, colours[i]);
+        if (!IsHighContrast()) // no shadows there; the icon still lifts
+            DrawSilhouette(dc, index, at, colours[i]);
         at.x -= dpi_(1);
         at.y -= dpi_(1);
     }
@@ -306,4 +331,19 @@ void CIconListBox::OnDestroy()
 HBRUSH CIconListBox::CtlColor(CDC*, UINT)
 {
     return background_.GetSafeHandle();
+}
+
+// The face may be another now: the brush follows and every item is drawn anew.
+LRESULT CIconListBox::OnSysColorChange(WPARAM, LPARAM)
+{
+    background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    Invalidate(true);
+    return Default();
+}
+
+LRESULT CIconListBox::OnUpdateUiState(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    Invalidate(false);
+    return result;
 }
