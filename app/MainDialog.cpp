@@ -64,6 +64,7 @@ ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_WM_DESTROY()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 UINT MainDialog::OpenRequestMessage()
@@ -98,7 +99,7 @@ BOOL MainDialog::OnInitDialog()
     SetWindowText(CString("Velindra - ") + velindra::kWebSiteHost);
     SetIcon(windowIcon_, true);
     SetIcon(windowIcon_, false);
-    background_.CreateSolidBrush(LightenColor(::GetSysColor(COLOR_BTNFACE), 0.24));
+    background_.CreateSolidBrush(LightFace(0.24));
     CreatePages();
     CreateNavigation();
     language_.SetLanguage(StoredLanguage());

@@ -105,6 +105,9 @@ protected:
     LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnDestroy();
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
+    // Another colour scheme, or high contrast turned on or off: what was
+    // made from colours is made again (the windows inside follow by themselves).
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
 
 private:
     void CreatePages();

@@ -124,6 +124,15 @@ LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
     return result;
 }
 
+LRESULT MainDialog::OnSysColorChange(WPARAM, LPARAM)
+{
+    background_.CreateSolidBrush(LightFace(0.24));
+    sheet_.SetBackgroundBrush(background_); // the sheet borrows it
+    LoadStripe();
+    iconMenu_.ApplySystemColours();
+    return Default();
+}
+
 // Every page window exists from here on, so the first translation finds them all.
 void MainDialog::ActivateEveryPage()
 {
