@@ -117,10 +117,7 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
     if ((item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd)) {
         RECT focus{0, 0, width, height};
         ::InflateRect(&focus, -dpi_(2), -dpi_(2));
-        fw::TextColorGuard text(memory, RGB(0, 0, 0));
-        const COLORREF background = ::SetBkColor(memory, RGB(255, 255, 255));
-        ::DrawFocusRect(memory, &focus);
-        ::SetBkColor(memory, background);
+        DrawFocus(&memory, focus, state);
     }
     memory.CopyTo(item->hDC, target.left, target.top);
 }
@@ -147,6 +144,29 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
     RECT textArea = rect;
     textArea.top += dpi_(3 * spacingUnit_) + iconHeight_;
     dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+// The system's dotted focus rectangle, which inverts what it covers; in high
+// contrast dots in the caption's colour, which an inverted highlight is not.
+void CIconListBox::DrawFocus(CDC* dc, const RECT& focus, ItemState state)
+{
+    if (!IsHighContrast()) {
+        fw::TextColorGuard text(*dc, RGB(0, 0, 0));
+        const COLORREF background = ::SetBkColor(*dc, RGB(255, 255, 255));
+        ::DrawFocusRect(*dc, &focus);
+        ::SetBkColor(*dc, background);
+        return;
+    }
+    const COLORREF dot =
+        ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    for (int x = focus.left; x < focus.right; x += 2) {
+        dc->SetPixel(x, focus.top, dot);
+        dc->SetPixel(x, focus.bottom - 1, dot);
+    }
+    for (int y = focus.top; y < focus.bottom; y += 2) {
+        dc->SetPixel(focus.left, y, dot);
+        dc->SetPixel(focus.right - 1, y, dot);
+    }
 }
 
 void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state)

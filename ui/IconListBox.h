@@ -76,6 +76,7 @@ protected:
 
 private:
     void DrawItemBackground(CDC* dc, const RECT& rect, ItemState state);
+    void DrawFocus(CDC* dc, const RECT& focus, ItemState state);
     void DrawShadows(CDC* dc, int index, ItemState state, POINT& at);
     void DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour);
     // The pictures' shapes as the system's monochrome drawing of an icon
