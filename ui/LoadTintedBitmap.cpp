@@ -132,11 +132,13 @@ HBITMAP LoadTwoToneBitmap(UINT resourceId, int dpi)
         darkest = std::min(darkest, Brightness(bits[i]));
         lightest = std::max(lightest, Brightness(bits[i]));
     }
-    const int middle = (darkest + lightest + 1) / 2;
+    // Thin strokes drawn soft are lighter than the thick ones: they count as
+    // ink up to three quarters of the way to the lightest pixel.
+    const int limit = darkest + (lightest - darkest) * 3 / 4;
     const DWORD text = AsPixel(::GetSysColor(COLOR_WINDOWTEXT));
     const DWORD window = AsPixel(::GetSysColor(COLOR_WINDOW));
     for (int i = 0; i < count; ++i)
-        bits[i] = Brightness(bits[i]) < middle ? text : window;
+        bits[i] = Brightness(bits[i]) < limit ? text : window;
     ::GdiFlush();
     return picture;
 }
