@@ -67,6 +67,7 @@ ON_WM_DESTROY()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(kCreatePagesMessage, OnCreatePages)
 ON_MESSAGE(WM_ENABLE, OnEnableChange)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 UINT MainDialog::OpenRequestMessage()
@@ -101,7 +102,7 @@ BOOL MainDialog::OnInitDialog()
     SetWindowText(CString("Velindra - ") + velindra::kWebSiteHost);
     SetIcon(windowIcon_, true);
     SetIcon(windowIcon_, false);
-    background_.CreateSolidBrush(LightenColor(::GetSysColor(COLOR_BTNFACE), 0.24));
+    background_.CreateSolidBrush(LightFace(0.24));
     // The notification icon first: its state and tip come from the settings.
     language_.SetLanguage(StoredLanguage());
     LoadTrayIcons();

@@ -123,6 +123,9 @@ protected:
     // The window is enabled again (a dialog closed): a reminder that had to
     // wait comes now.
     LRESULT OnEnableChange(WPARAM enabled, LPARAM);
+    // Another colour scheme, or high contrast turned on or off: what was
+    // made from colours is made again (the windows inside follow by themselves).
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
 
 private:
     void CreatePages();

@@ -124,6 +124,15 @@ LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
     return result;
 }
 
+LRESULT MainDialog::OnSysColorChange(WPARAM, LPARAM)
+{
+    background_.CreateSolidBrush(LightFace(0.24));
+    sheet_.SetBackgroundBrush(background_); // the sheet borrows it
+    LoadStripe();
+    iconMenu_.ApplySystemColours();
+    return Default();
+}
+
 // The sheet creates a page's window when the page is first made active: the
 // Monitor page before the window shows, the others right after the first
 // paint, or at once when one is asked for earlier.

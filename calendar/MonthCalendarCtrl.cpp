@@ -6,8 +6,9 @@
 
 #include "framework/DateFormat.h"
 #include "res/resource.h"
-#include "ui/Drawing.h"
 #include "ui/DialogLayout.h"
+#include "ui/Drawing.h"
+#include "ui/HighContrast.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
 ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_MESSAGE(WM_DESTROY, OnDestroy)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
@@ -122,6 +124,11 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
 
 void MonthCalendarCtrl::SetPaintColours()
 {
+    highContrast_ = IsHighContrast();
+    if (highContrast_) {
+        SetHighContrastColours();
+        return;
+    }
     colours_[BandText] = ::GetSysColor(COLOR_CAPTIONTEXT);
     colours_[BandBackground] = ::GetSysColor(COLOR_HIGHLIGHT);
     colours_[WeekdayText] = ::GetSysColor(COLOR_HIGHLIGHT);
@@ -134,6 +141,33 @@ void MonthCalendarCtrl::SetPaintColours()
     colours_[Body] = ::GetSysColor(COLOR_WINDOW);
     colours_[Frame] = ::GetSysColor(COLOR_BTNFACE);
     colours_[TodayRing] = ::GetSysColor(COLOR_HIGHLIGHT);
+}
+
+// The band in the button colours, the weekdays and days in the window
+// colours, the neighbouring months' days told apart by the grey text alone.
+void MonthCalendarCtrl::SetHighContrastColours()
+{
+    colours_[BandText] = ::GetSysColor(COLOR_BTNTEXT);
+    colours_[BandBackground] = ::GetSysColor(COLOR_BTNFACE);
+    colours_[WeekdayText] = ::GetSysColor(COLOR_WINDOWTEXT);
+    colours_[WeekdayBackground] = ::GetSysColor(COLOR_WINDOW);
+    colours_[WeekdayLine] = ::GetSysColor(COLOR_WINDOWTEXT);
+    colours_[DayText] = ::GetSysColor(COLOR_WINDOWTEXT);
+    colours_[OtherDayText] = ::GetSysColor(COLOR_GRAYTEXT);
+    colours_[DayBackground] = ::GetSysColor(COLOR_WINDOW);
+    colours_[OtherDayBackground] = ::GetSysColor(COLOR_WINDOW);
+    colours_[Body] = ::GetSysColor(COLOR_WINDOW);
+    colours_[Frame] = ::GetSysColor(COLOR_BTNFACE);
+    colours_[TodayRing] = ::GetSysColor(COLOR_WINDOWTEXT);
+}
+
+// Another colour scheme (or high contrast turned on or off): the picture is
+// drawn again in the new colours.
+LRESULT MonthCalendarCtrl::OnSysColorChange(WPARAM, LPARAM)
+{
+    SetPaintColours();
+    Repaint();
+    return Default();
 }
 
 bool MonthCalendarCtrl::CreateFonts()

@@ -53,7 +53,9 @@ public:
     static constexpr int kLastYear = 9999;
     static constexpr int kLastMonth = 11;
 
-    // The twelve paint colours, fixed by CreateCalendar.
+    // The twelve paint colours, set by CreateCalendar and again when the
+    // system's colours change; in high contrast other system colours (see
+    // SetHighContrastColours).
     enum PaintColour {
         BandText,           // COLOR_CAPTIONTEXT
         BandBackground,     // COLOR_HIGHLIGHT
@@ -175,6 +177,7 @@ protected:
     LRESULT OnUpdateUiState(WPARAM, LPARAM);
     LRESULT OnGetObject(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
 
 private:
     // Stores the shown date and refreshes; false (nothing changed) while
@@ -183,9 +186,12 @@ private:
     // Fills the cells from the shown date; gives the first and last displayed day.
     void BuildGrid(COleDateTime& first, COleDateTime& last);
     void SetPaintColours();
+    void SetHighContrastColours();
     bool CreateFonts();
     bool CreateMonthButtons(bool withButtons);
     void DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRect);
+    // A marked day and today in high contrast: told apart without colour too.
+    void DrawHighContrastCell(CDC* dc, const CalendarCell& cell, RECT cellRect);
     // The whole picture: band, weekday row, days and frame.
     void DrawPicture(CDC* dc, const RECT& client);
     // Something shown changed: the picture is drawn anew at the next paint.
@@ -211,6 +217,7 @@ private:
     BOOL showLeading_ = 1;
     BOOL showTrailing_ = 1;
     COLORREF colours_[PaintColourCount] = {};
+    bool highContrast_ = false; // whether the colours are those of high contrast
     CalendarCell cells_[kCellCount];
     bool refreshing_ = false;
     bool withButtons_ = false;

@@ -156,6 +156,10 @@ void MonthCalendarCtrl::DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRec
         dc->FillSolidRect(cellRect, colours_[Body]);
         return;
     }
+    if (highContrast_ && (cell.colour != 0 || cell.today)) {
+        DrawHighContrastCell(dc, cell, cellRect);
+        return;
+    }
     const bool inMonth = cell.inMonth != 0;
     dc->FillSolidRect(cellRect, colours_[inMonth ? DayBackground : OtherDayBackground]);
     dc->SetTextColor(colours_[inMonth ? DayText : OtherDayText]);
@@ -170,6 +174,28 @@ void MonthCalendarCtrl::DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRec
     ::InflateRect(&cellRect, -dpi_(1), -dpi_(1));
     // Read now: the inner ring follows the current highlight colour.
     DrawRing(dc, cellRect, LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.5));
+}
+
+// Whatever colour a mark has, it shows in the highlight colours inside a
+// frame of the text colour; today has that frame too, and inside it a ring
+// that stands out from the cell (a black-and-white picture still shows both).
+void MonthCalendarCtrl::DrawHighContrastCell(CDC* dc, const CalendarCell& cell, RECT cellRect)
+{
+    const bool marked = cell.colour != 0;
+    const bool inMonth = cell.inMonth != 0;
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    dc->FillSolidRect(cellRect,
+                      marked ? highlight : colours_[inMonth ? DayBackground : OtherDayBackground]);
+    dc->SetTextColor(marked ? ::GetSysColor(COLOR_HIGHLIGHTTEXT)
+                            : colours_[inMonth ? DayText : OtherDayText]);
+    RECT textRect = cellRect;
+    dc->DrawText(std::to_string(cell.date.GetDay()), &textRect, kTextFormat);
+    cellRect.bottom -= dpi_(1);
+    DrawRing(dc, cellRect, colours_[TodayRing]);
+    if (!cell.today)
+        return;
+    ::InflateRect(&cellRect, -dpi_(1), -dpi_(1));
+    DrawRing(dc, cellRect, marked ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : highlight);
 }
 
 void MonthCalendarCtrl::DrawRing(CDC* dc, RECT rect, COLORREF colour) const

@@ -6,11 +6,13 @@
 #include "model/AppIdentity.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
+#include "ui/HighContrast.h"
+#include "ui/LoadTintedBitmap.h"
 #include "ui/ScaledPicture.h"
 
 namespace {
 
-constexpr COLORREF kLinkTextColor = RGB(0, 0, 255);
+constexpr COLORREF kLinkTextColor = RGB(0, 0, 255);     // the hot-light colour in high contrast
 constexpr COLORREF kLinkBackgroundColor = RGB(0, 0, 0); // unused while transparent
 
 } // namespace
@@ -51,17 +53,26 @@ BOOL CDialogCritAbout::OnInitDialog()
     product_.SetWindowText(velindra::kProductLine);
 
     banner_.SetLinkUrl(velindra::kWebAddress);
-    if (const int dpi = layout::LayoutDpi(m_hWnd); dpi != fw::kDefaultDpi)
+    if (const int dpi = layout::LayoutDpi(m_hWnd); dpi != fw::kDefaultDpi || IsHighContrast())
         LoadBanner(dpi); // at 96 dpi the template's own picture
     CentrePictures();
     return TRUE;
 }
 
-// 204 x 67 pixels at 96 dpi, x dpi / 96 at another scale.
+// 204 x 67 pixels at 96 dpi, x dpi / 96 at another scale; in high contrast
+// in the window's text and background colours.
 void CDialogCritAbout::LoadBanner(int dpi)
 {
-    if (HBITMAP banner = LoadSizedBitmap(IDB_BANNER, dpi))
+    HBITMAP banner =
+        IsHighContrast() ? LoadTwoToneBitmap(IDB_BANNER, dpi) : LoadSizedBitmap(IDB_BANNER, dpi);
+    if (banner)
         banner_.ShowBitmap(banner);
+}
+
+void CDialogCritAbout::OnColoursChanged()
+{
+    LoadBanner(layout::LayoutDpi(m_hWnd));
+    CFramedPage::OnColoursChanged();
 }
 
 void CDialogCritAbout::OnDpiChanged(int dpi)

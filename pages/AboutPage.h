@@ -16,6 +16,8 @@ public:
     void OpenWebSite();
     // The banner at the new scale, centred again.
     void OnDpiChanged(int dpi) override;
+    // The banner in the colours of the moment.
+    void OnColoursChanged() override;
 
     DECLARE_MESSAGE_MAP()
 

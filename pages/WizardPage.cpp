@@ -23,6 +23,7 @@ constexpr int kIconSize = 32;
 BEGIN_MESSAGE_MAP(CWizardPage, CPropertyPage)
 ON_WM_PAINT()
 ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 CWizardPage::CWizardPage(UINT templateId, DWORD buttons)
@@ -114,6 +115,14 @@ LRESULT CWizardPage::OnDpiChangedAfterParent(WPARAM, LPARAM)
 {
     ReloadSideBitmap();
     Invalidate(true);
+    return Default();
+}
+
+// The side picture is tinted with the colours of the moment.
+LRESULT CWizardPage::OnSysColorChange(WPARAM, LPARAM)
+{
+    if (picture_.IsWindow())
+        ReloadSideBitmap();
     return Default();
 }
 

@@ -27,6 +27,7 @@ protected:
     void OnPaint();
     // Moved to a monitor of another scale: the side picture follows.
     LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
 
 private:
     void Translate();
@@ -38,7 +39,7 @@ private:
     // differs from it (a dialog font that grows less than the dpi).
     void FitIcon();
 
-    CStatic picture_;   // 1031
+    CStatic picture_;    // 1031
     std::wstring title_; // the step's caption in the language in force, as posted
     DWORD buttons_;
     HICON icon_ = nullptr; // made by FitIcon

@@ -4,6 +4,7 @@
 
 BEGIN_MESSAGE_MAP(CDialogWizSheet, CPropertySheet)
 ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 CDialogWizSheet::CDialogWizSheet(const char* caption, CWnd* parent, UINT selectPage)
@@ -14,8 +15,15 @@ CDialogWizSheet::CDialogWizSheet(const char* caption, CWnd* parent, UINT selectP
 BOOL CDialogWizSheet::OnInitDialog()
 {
     CPropertySheet::OnInitDialog();
-    background_.CreateSolidBrush(LightenColor(::GetSysColor(COLOR_BTNFACE), 0.24));
+    background_.CreateSolidBrush(LightFace(0.24));
     return TRUE;
+}
+
+LRESULT CDialogWizSheet::OnSysColorChange(WPARAM, LPARAM)
+{
+    if (!background_.IsEmpty())
+        background_.CreateSolidBrush(LightFace(0.24));
+    return Default();
 }
 
 HBRUSH CDialogWizSheet::OnCtlColor(CDC*, HWND window, UINT)

@@ -1,7 +1,7 @@
 #pragma once
 // The wizard's sheet: a modal property sheet whose own surface (around the
 // pages and behind the Back, Next, Finish and Cancel buttons) is a little
-// lighter than the pages.
+// lighter than the pages (the same face in high contrast).
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
 
@@ -18,6 +18,8 @@ public:
 protected:
     // The background brush for the sheet itself; default colours for the rest.
     HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
+    // The brush follows a change of the system's colours.
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
 
 private:
     CBrush background_;

@@ -10,6 +10,7 @@ ON_WM_PAINT()
 ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
 ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 CFramedPage::CFramedPage(UINT templateId, const Look& look) : CPropertyPage(templateId), look_(look)
@@ -62,6 +63,16 @@ void CFramedPage::OnDpiChanged(int)
 {
     Invalidate(true);
 }
+
+LRESULT CFramedPage::OnSysColorChange(WPARAM, LPARAM)
+{
+    if (!background_.IsEmpty())
+        background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    OnColoursChanged();
+    return Default();
+}
+
+void CFramedPage::OnColoursChanged() {}
 
 void CFramedPage::OnPaint()
 {

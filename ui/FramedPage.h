@@ -19,6 +19,9 @@ public:
     // After the main window moved to a monitor of another scale: the page
     // lays its pixel parts out again (the frame follows by itself).
     virtual void OnDpiChanged(int dpi);
+    // After the system's colours changed (the brush has followed already):
+    // what else the page made from colours follows.
+    virtual void OnColoursChanged();
 
     DECLARE_MESSAGE_MAP()
 
@@ -28,6 +31,7 @@ protected:
     // window's buttons: the page's frame would be cut off there.
     LRESULT OnWindowPosChanging(WPARAM, LPARAM position);
     LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
     // The background brush for the page itself; default colours for the rest.
     HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
 

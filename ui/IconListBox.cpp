@@ -3,8 +3,10 @@
 #include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/WindowText.h"
-#include "ui/Drawing.h"
 #include "ui/DialogLayout.h"
+#include "ui/Drawing.h"
+#include "ui/HighContrast.h"
+#include "ui/KeyboardCues.h"
 
 namespace {
 
@@ -84,6 +86,8 @@ ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_SETCURSOR()
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 END_MESSAGE_MAP()
 
 CIconListBox::~CIconListBox()
@@ -194,6 +198,12 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
     else if (GetItemData(index) != 0)
         state = StateHover;
     DrawListItem(&memory, index, RECT{0, 0, width, height}, text, state);
+    // The focus shows once the keyboard has been used.
+    if ((item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd)) {
+        RECT focus{0, 0, width, height};
+        ::InflateRect(&focus, -dpi_(2), -dpi_(2));
+        DrawFocus(&memory, focus, state);
+    }
     memory.CopyTo(item->hDC, target.left, target.top);
 }
 
@@ -212,13 +222,47 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
         images_->Draw(*dc, index, at, ILD_NORMAL);
 
     fw::SelectGuard font(*dc, font_.GetSafeHandle());
+    // The captions stay in the context's colour (black) but in high contrast.
+    const COLORREF caption =
+        ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    fw::TextColorGuard colour(*dc, IsHighContrast() ? caption : ::GetTextColor(*dc));
     RECT textArea = rect;
     textArea.top += dpi_(3 * spacingUnit_) + iconHeight_;
     dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
+// The system's dotted focus rectangle, which inverts what it covers; in high
+// contrast dots in the caption's colour, which an inverted highlight is not.
+void CIconListBox::DrawFocus(CDC* dc, const RECT& focus, ItemState state)
+{
+    if (!IsHighContrast()) {
+        fw::TextColorGuard text(*dc, RGB(0, 0, 0));
+        const COLORREF background = ::SetBkColor(*dc, RGB(255, 255, 255));
+        ::DrawFocusRect(*dc, &focus);
+        ::SetBkColor(*dc, background);
+        return;
+    }
+    const COLORREF dot =
+        ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    for (int x = focus.left; x < focus.right; x += 2) {
+        dc->SetPixel(x, focus.top, dot);
+        dc->SetPixel(x, focus.bottom - 1, dot);
+    }
+    for (int y = focus.top; y < focus.bottom; y += 2) {
+        dc->SetPixel(focus.left, y, dot);
+        dc->SetPixel(focus.right - 1, y, dot);
+    }
+}
+
 void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state)
 {
+    if (IsHighContrast()) { // the face, the selection in the highlight colour
+        const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+        dc->FillSolidRect(rect, state == StateSelected ? highlight : ::GetSysColor(COLOR_BTNFACE));
+        if (state != StateNormal)
+            dc->Draw3dRect(rect, highlight, highlight);
+        return;
+    }
     if (state == StateNormal) {
         dc->FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
         return;
@@ -245,7 +289,8 @@ void CIconListBox::DrawShadows(CDC* dc, int index, ItemState state, POINT& at)
         colours[count++] = DarkenColor(lifted, 0.4);
     }
     for (int i = 0; i < count; ++i) {
-        DrawSilhouette(dc, index, at, colours[i]);
+        if (!IsHighContrast()) // no shadows there; the icon still lifts
+            DrawSilhouette(dc, index, at, colours[i]);
         at.x -= dpi_(1);
         at.y -= dpi_(1);
     }
@@ -391,4 +436,19 @@ void CIconListBox::OnDestroy()
 HBRUSH CIconListBox::CtlColor(CDC*, UINT)
 {
     return background_.GetSafeHandle();
+}
+
+// The face may be another now: the brush follows and every item is drawn anew.
+LRESULT CIconListBox::OnSysColorChange(WPARAM, LPARAM)
+{
+    background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    Invalidate(true);
+    return Default();
+}
+
+LRESULT CIconListBox::OnUpdateUiState(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    Invalidate(false);
+    return result;
 }

@@ -2,7 +2,10 @@
 // CIconListBox: the main window's navigation list. Large icons with their
 // captions beneath, drawn flat on the button-face colour with a soft drop
 // shadow; the item under the pointer is highlighted and lifts one more pixel,
-// the selected item is drawn pressed without shadow. A 100 ms timer notices
+// the selected item is drawn pressed without shadow; in high contrast the
+// items are flat on the face, the selected one in the highlight colours, the
+// one under the pointer framed in the highlight colour. The item with the
+// focus shows it once the keyboard is used. A 100 ms timer notices
 // when the pointer has left the list. Its lengths are given at 96 dpi and
 // drawn at the list's display scale; the pictures are as large as the image
 // list's.
@@ -71,9 +74,13 @@ protected:
     void OnDestroy();
     HBRUSH CtlColor(CDC* dc, UINT kind);
     BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
+    LRESULT OnSysColorChange(WPARAM, LPARAM);
+    // The keyboard was used (or the cues were hidden again): the focus shows or goes.
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
 
 private:
     void DrawItemBackground(CDC* dc, const RECT& rect, ItemState state);
+    void DrawFocus(CDC* dc, const RECT& focus, ItemState state);
     void DrawShadows(CDC* dc, int index, ItemState state, POINT& at);
     void DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour);
     // The pictures' shapes as the system's monochrome drawing of an icon

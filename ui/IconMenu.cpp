@@ -6,6 +6,7 @@
 
 #include "framework/TextCodec.h"
 #include "ui/Drawing.h"
+#include "ui/HighContrast.h"
 #include "ui/ScaledPicture.h"
 
 namespace {
@@ -53,6 +54,16 @@ bool SplitMenuText(const std::string& text, std::string* textPart, std::string* 
 
 IconMenu::IconMenu()
 {
+    CreateColours();
+    CreateScaledObjects();
+}
+
+void IconMenu::CreateColours()
+{
+    if (IsHighContrast()) {
+        CreateHighContrastColours();
+        return;
+    }
     COLORREF g = LightenColor(SystemColor(COLOR_BTNFACE), 0.16);
     COLORREF highlight = SystemColor(COLOR_HIGHLIGHT);
     COLORREF selection = LightenColor(highlight, 0.7);
@@ -67,7 +78,37 @@ IconMenu::IconMenu()
     shadowBrush_.CreateSolidBrush(DarkenColor(selection, 0.25));
     checkBrush_.CreateSolidBrush(LightenColor(highlight, 0.85));
     selectedCheckBrush_.CreateSolidBrush(LightenColor(highlight, 0.5));
+}
+
+// The menu colours throughout, the selection in the highlight colours
+// (without a shadow under its picture), greyed items and separators in the
+// grey text colour.
+void IconMenu::CreateHighContrastColours()
+{
+    const COLORREF menu = SystemColor(COLOR_MENU);
+    const COLORREF highlight = SystemColor(COLOR_HIGHLIGHT);
+    separatorColor_ = SystemColor(COLOR_GRAYTEXT);
+    gutterColor_ = menu;
+    gutterBrush_.CreateSolidBrush(menu);
+    selectedTextColor_ = SystemColor(COLOR_HIGHLIGHTTEXT);
+    selectionBrush_.CreateSolidBrush(highlight);
+    textColor_ = SystemColor(COLOR_MENUTEXT);
+    menuBrush_.CreateSolidBrush(menu);
+    disabledPictureBrush_.CreateSolidBrush(separatorColor_);
+    shadowBrush_.CreateSolidBrush(highlight);
+    checkBrush_.CreateSolidBrush(menu);
+    selectedCheckBrush_.CreateSolidBrush(highlight);
+}
+
+void IconMenu::ApplySystemColours()
+{
+    CreateColours();
     CreateScaledObjects();
+    for (int position = 0; position < GetMenuItemCount(); ++position) {
+        IconMenuItem* record = RecordAt(position);
+        if (record && record->submenu)
+            record->submenu->ApplySystemColours();
+    }
 }
 
 IconMenu::~IconMenu()

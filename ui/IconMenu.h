@@ -3,7 +3,9 @@
 // column on the left (the gutter) holds each item's picture or check box, the
 // text area has the menu colour, the selected item is a light highlight box
 // with a one-pixel frame, separators are thin lines and an accelerator text
-// after a tab gets a column of its own.
+// after a tab gets a column of its own. In high contrast everything is in
+// the menu colours and the selection in the highlight colours. Access keys
+// are underlined once the keyboard is used.
 //
 // BuildIconMenu turns every item below the top level into an owner-drawn
 // item. Each item then carries an IconMenuItem record as its item data, and
@@ -48,6 +50,10 @@ public:
     // The item's image number: picture + 1, or 0 for none.
     int GetItemImage(UINT commandId) const;
 
+    // The system's colours changed (or high contrast was turned on or off):
+    // the colours, pens and brushes of this menu and its submenus follow.
+    void ApplySystemColours();
+
     int IsBuilt() const { return built_; }
     const IconMenu* GetOwner() const { return owner_; }
     int GetImageSize() const { return imageSize_; }
@@ -71,6 +77,9 @@ private:
     void DrawSilhouette(HDC dc, const CImageList& list, int picture, HBRUSH brush, POINT at,
                         SIZE size) const;
 
+    // The colours and brushes from the system's colours of the moment.
+    void CreateColours();
+    void CreateHighContrastColours();
     // Fonts and pens for the scale: made again when it changes.
     void SetDpi(int dpi);
     void CreateScaledObjects();

@@ -1,6 +1,7 @@
 // The drawing half of IconMenu: every item is drawn off-screen and copied to
 // the menu in one block transfer, so that hovering does not flicker.
 #include "framework/Dc.h"
+#include "ui/HighContrast.h"
 #include "ui/IconMenu.h"
 
 namespace {
@@ -82,7 +83,7 @@ void IconMenu::DrawItemBackground(HDC dc, const RECT& item, UINT state, bool pop
         DrawBox(dc, {imageSize_ + dpi_(7), 0, item.right, item.bottom}, menuPen_, menuBrush_);
     }
     if (popup)
-        DrawArrow(dc, item, textColor_, dpi_);
+        DrawArrow(dc, item, (state & ODS_SELECTED) ? selectedTextColor_ : textColor_, dpi_);
 }
 
 void IconMenu::DrawSeparator(HDC dc, const RECT& item) const
@@ -104,7 +105,9 @@ void IconMenu::DrawItemText(HDC dc, const RECT& item, UINT state, const IconMenu
     fw::BkModeGuard modeGuard(dc, TRANSPARENT);
     if (!record || record->text.empty())
         return;
-    const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP;
+    // The system says whether the menu was opened with the keyboard.
+    const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP |
+                        ((state & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
     int left = imageSize_ + dpi_(15);
     std::string text;
     std::string accelerator;
@@ -163,6 +166,11 @@ void IconMenu::DrawItemCheck(HDC dc, const RECT& item, UINT state) const
              imageSize_ > h ? h / 2 - dpi_(2) : dpi_(1)};
     if (unavailable)
         DrawSilhouette(dc, *checkImages_, 0, disabledPictureBrush_, at, {w, h});
+    else if (IsHighContrast()) // the black mark in the text colour
+        DrawSilhouette(
+            dc, *checkImages_, 0,
+            ::GetSysColorBrush((state & ODS_SELECTED) ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT), at,
+            {w, h});
     else
         checkImages_->Draw(dc, 0, at, ILD_TRANSPARENT);
 }

@@ -9,6 +9,8 @@
 #include "framework/Dc.h"
 #include "framework/TextCodec.h"
 #include "framework/WindowText.h"
+#include "ui/HighContrast.h"
+#include "ui/KeyboardCues.h"
 
 namespace {
 
@@ -110,6 +112,7 @@ ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
 ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
 ON_MESSAGE(WM_SETFOCUS, OnFocusChange)
 ON_MESSAGE(WM_KILLFOCUS, OnFocusChange)
+ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 ON_WM_PAINT()
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_MESSAGE(kOpenMessage, OnOpenMessage)
@@ -189,17 +192,31 @@ LRESULT CLinkStatic::OnKeyDown(WPARAM key, LPARAM)
 // place, so that no focus rectangle is left behind.
 LRESULT CLinkStatic::OnFocusChange(WPARAM, LPARAM)
 {
+    RepaintPlace();
+    return Default();
+}
+
+// The keyboard was used, or the cues were hidden again: the focus shows or goes.
+LRESULT CLinkStatic::OnUpdateUiState(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    if (::GetFocus() == m_hWnd)
+        RepaintPlace();
+    return result;
+}
+
+void CLinkStatic::RepaintPlace()
+{
     RECT place = GetWindowRect();
     HWND parent = ::GetParent(m_hWnd);
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
     ::InvalidateRect(parent, &place, TRUE);
-    return Default();
 }
 
 void CLinkStatic::OnPaint()
 {
     Default();
-    if (::GetFocus() != m_hWnd)
+    if (::GetFocus() != m_hWnd || HidesFocusCue(m_hWnd))
         return;
     HDC dc = ::GetDC(m_hWnd);
     RECT focus = TextRect();
@@ -244,12 +261,20 @@ RECT CLinkStatic::TextRect() const
     return RECT{left, 0, left + width, std::min<int>(text.bottom, client.bottom)};
 }
 
+// In high contrast: the system's colour of links, on the button face when
+// the link has a background of its own.
 HBRUSH CLinkStatic::CtlColor(CDC* dc, UINT)
 {
-    dc->SetTextColor(textColor_);
-    if (transparent_)
+    const bool highContrast = IsHighContrast();
+    dc->SetTextColor(highContrast ? ::GetSysColor(COLOR_HOTLIGHT) : textColor_);
+    if (transparent_) {
         dc->SetBkMode(TRANSPARENT);
-    else
-        dc->SetBkColor(backgroundColor_);
+        return background_;
+    }
+    if (highContrast) {
+        dc->SetBkColor(::GetSysColor(COLOR_BTNFACE));
+        return ::GetSysColorBrush(COLOR_BTNFACE);
+    }
+    dc->SetBkColor(backgroundColor_);
     return background_;
 }

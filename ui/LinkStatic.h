@@ -3,7 +3,8 @@
 // the hand cursor while the pointer is over it, colours its own text, and a
 // left click opens its target (a web address, a "mailto:" address, any
 // document) with the shell's "open" verb; a link without a target opens its
-// own window text.
+// own window text. In high contrast its text takes the system's colour of
+// links (hot-light) whatever colours it was given.
 //
 // The control needs the static style SS_NOTIFY: without it no mouse message
 // reaches it, and both setters leave everything as it is.
@@ -58,6 +59,8 @@ protected:
     LRESULT OnGetDlgCode(WPARAM key, LPARAM message);
     LRESULT OnKeyDown(WPARAM key, LPARAM);
     LRESULT OnFocusChange(WPARAM, LPARAM);
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
+    // The focus shows once the keyboard is used.
     void OnPaint();
     LRESULT OnGetObject(WPARAM, LPARAM);
     LRESULT OnOpenMessage(WPARAM, LPARAM);
@@ -66,6 +69,8 @@ protected:
 
 private:
     bool AcceptsSettings() const;
+    // The text is drawn on the parent's background: the parent repaints the place.
+    void RepaintPlace();
     void Open();
     // The rectangle the text takes in the control.
     RECT TextRect() const;

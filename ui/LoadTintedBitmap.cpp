@@ -1,5 +1,7 @@
 #include "ui/LoadTintedBitmap.h"
 
+#include <algorithm>
+
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "ui/Drawing.h"
@@ -32,6 +34,51 @@ void TintRow(BYTE* pixel, LONG width, COLORREF base)
         pixel[1] = GetGValue(c);
         pixel[2] = GetRValue(c);
     }
+}
+
+int Brightness(DWORD pixel) // 0x00RRGGBB
+{
+    return (int((pixel >> 16) & 0xFF) * 299 + int((pixel >> 8) & 0xFF) * 587 +
+            int(pixel & 0xFF) * 114) /
+           1000;
+}
+
+DWORD AsPixel(COLORREF colour)
+{
+    return (DWORD(GetRValue(colour)) << 16) | (DWORD(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+// A 32-bit top-down copy of the bitmap; its pixels in `bits`.
+HBITMAP CopyAs32Bits(HBITMAP source, DWORD** bits, int* count)
+{
+    BITMAP size{};
+    if (!::GetObjectW(source, sizeof(size), &size) || size.bmWidth <= 0 || size.bmHeight <= 0)
+        return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.bmWidth;
+    info.bmiHeader.biHeight = -size.bmHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    HBITMAP copy = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HDC from = ::CreateCompatibleDC(nullptr);
+    HDC to = ::CreateCompatibleDC(nullptr);
+    if (copy && from && to) {
+        HGDIOBJ oldFrom = ::SelectObject(from, source);
+        HGDIOBJ oldTo = ::SelectObject(to, copy);
+        ::BitBlt(to, 0, 0, size.bmWidth, size.bmHeight, from, 0, 0, SRCCOPY);
+        ::SelectObject(from, oldFrom);
+        ::SelectObject(to, oldTo);
+        ::GdiFlush();
+    }
+    for (HDC dc : {from, to})
+        if (dc)
+            ::DeleteDC(dc);
+    *bits = static_cast<DWORD*>(pixels);
+    *count = size.bmWidth * size.bmHeight;
+    return copy;
 }
 
 } // namespace
@@ -67,4 +114,31 @@ bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi)
         TintRow(row, info.bmWidth, base);
     ::GdiFlush();
     return true;
+}
+
+HBITMAP LoadTwoToneBitmap(UINT resourceId, int dpi)
+{
+    HBITMAP loaded = LoadSizedBitmap(resourceId, dpi);
+    if (!loaded)
+        return nullptr;
+    DWORD* bits = nullptr;
+    int count = 0;
+    HBITMAP picture = CopyAs32Bits(loaded, &bits, &count);
+    ::DeleteObject(loaded);
+    if (!picture || !bits)
+        return picture;
+    int darkest = 255, lightest = 0;
+    for (int i = 0; i < count; ++i) {
+        darkest = std::min(darkest, Brightness(bits[i]));
+        lightest = std::max(lightest, Brightness(bits[i]));
+    }
+    // Thin strokes drawn soft are lighter than the thick ones: they count as
+    // ink up to three quarters of the way to the lightest pixel.
+    const int limit = darkest + (lightest - darkest) * 3 / 4;
+    const DWORD text = AsPixel(::GetSysColor(COLOR_WINDOWTEXT));
+    const DWORD window = AsPixel(::GetSysColor(COLOR_WINDOW));
+    for (int i = 0; i < count; ++i)
+        bits[i] = Brightness(bits[i]) < limit ? text : window;
+    ::GdiFlush();
+    return picture;
 }

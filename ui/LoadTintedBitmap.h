@@ -17,3 +17,10 @@ bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi = 96);
 
 // The colour a pixel with the given blue byte becomes.
 COLORREF TintedColor(BYTE blue);
+
+// A picture that shows something (a name, a drawing) for high contrast: the
+// bitmap resource at its size x dpi / 96, each pixel less than three
+// quarters of the way from the picture's darkest to its lightest in the
+// window text colour, the others in the window colour. A 32-bit DIB section owned by the caller;
+// null when the picture cannot be loaded.
+HBITMAP LoadTwoToneBitmap(UINT resourceId, int dpi = 96);

@@ -3,15 +3,19 @@
 //   velindra_snap <scene> <argument> <out.bmp>   capture one scene
 //   velindra_snap scenes                          list the scenes
 //   velindra_snap dialogs                         list the dialog templates
+// With VELINDRA_SNAP_CONTRAST=1 the scene shows under the colours of Windows'
+// "High Contrast Black", with high contrast on for the program.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "Capture.h"
 #include "Scene.h"
+#include "ui/HighContrast.h"
 
 namespace {
 
@@ -35,6 +39,51 @@ DWORD PaintTime()
     int ms = wait ? std::atoi(wait) : 0;
     return ms > 0 ? DWORD(ms) : 400;
 }
+
+// The session's colours while it lives: a high-contrast scheme, or nothing
+// changed; those of before afterwards.
+class ContrastScheme {
+public:
+    ContrastScheme()
+    {
+        const char* asked = std::getenv("VELINDRA_SNAP_CONTRAST");
+        if (!asked || std::string(asked) != "1")
+            return;
+        const std::vector<std::pair<int, COLORREF>> black = {
+            {COLOR_WINDOW, RGB(0, 0, 0)},
+            {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+            {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
+            {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)},
+            {COLOR_GRAYTEXT, RGB(63, 242, 63)},
+            {COLOR_HOTLIGHT, RGB(255, 255, 0)},
+            {COLOR_BTNFACE, RGB(0, 0, 0)},
+            {COLOR_BTNTEXT, RGB(255, 255, 255)},
+            {COLOR_CAPTIONTEXT, RGB(255, 255, 255)},
+            {COLOR_MENU, RGB(0, 0, 0)},
+            {COLOR_MENUTEXT, RGB(255, 255, 255)},
+            {COLOR_ACTIVECAPTION, RGB(0, 0, 0)},
+            {COLOR_INACTIVECAPTION, RGB(0, 0, 0)},
+            {COLOR_BTNSHADOW, RGB(255, 255, 255)},
+            {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+        };
+        for (const auto& [element, colour] : black) {
+            elements_.push_back(element);
+            saved_.push_back(GetSysColor(element));
+            colours_.push_back(colour);
+        }
+        high_contrast_testing::Answer(1);
+        SetSysColors(int(elements_.size()), elements_.data(), colours_.data());
+    }
+    ~ContrastScheme()
+    {
+        if (!elements_.empty())
+            SetSysColors(int(elements_.size()), elements_.data(), saved_.data());
+    }
+
+private:
+    std::vector<int> elements_;
+    std::vector<COLORREF> colours_, saved_;
+};
 
 } // namespace
 
@@ -60,6 +109,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no scene named %s\n", argv[1]);
         return Usage();
     }
+    ContrastScheme scheme;
     HWND window = scene->create(argv[2]);
     if (!window) {
         std::fprintf(stderr, "scene %s %s: no window\n", argv[1], argv[2]);
