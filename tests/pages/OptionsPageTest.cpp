@@ -127,4 +127,35 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
     EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD));
 }
 
+// The reminder's days are asked for only while it is on; a number in its
+// range is stored as it is typed, any other stores the default (as the
+// cycle's counts do), which the box shows when it is left, and a balloon says why.
+TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
+{
+    Open();
+    host.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(!Checked(IDC_OPT_REMIND) && !::IsWindowEnabled(Item(IDC_OPT_REMIND_EDIT)));
+    SendMessageA(Item(IDC_OPT_REMIND), BM_CLICK, 0, 0);
+    EXPECT_TRUE(ReadSettingDword(SettingRemind) == 1 &&
+                ::IsWindowEnabled(Item(IDC_OPT_REMIND_EDIT)));
+    const struct {
+        const char *typed, *shown;
+        DWORD stored;
+        const char* balloon;
+    } table[] = {
+        {"5", "5", 5, ""},
+        {"9", "2", 2, "Enter a number from 1 to 7. The number in use is 2."},
+        {"0", "2", 2, "Enter a number from 1 to 7. The number in use is 2."},
+        {"1", "1", 1, ""},
+    };
+    for (const auto& row : table) {
+        ::SetFocus(Item(IDC_OPT_REMIND_EDIT));
+        TypeOver(IDC_OPT_REMIND_EDIT, row.typed);
+        ::SetFocus(Item(IDC_OPT_REMIND));
+        EXPECT_EQ(Text(IDC_OPT_REMIND_EDIT) + " " + Balloon(),
+                  std::string(row.shown) + " " + row.balloon);
+        EXPECT_EQ(ReadSettingDword(SettingRemindDays), row.stored) << row.typed;
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 // in a child sheet, so the page finds it as the parent of its parent. It owns
 // the language engine, counts refreshes, records language changes and
 // translates itself as the main window does. And the fixture of a page's test.
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "framework/DateTime.h"
@@ -72,6 +73,29 @@ protected:
 
     HWND Item(int id) const { return ::GetDlgItem(host.page.m_hWnd, id); }
     std::string Text(int id) const { return testing_support::TextOf(Item(id)); }
+    // Typed over the edit's whole text, key by key.
+    void TypeOver(int id, const char* characters)
+    {
+        ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
+        for (const char* c = characters; *c; ++c)
+            ::SendMessageA(Item(id), WM_CHAR, static_cast<WPARAM>(*c), 1);
+    }
+    // The text of the balloon tip shown on the page, or empty.
+    static std::string Balloon()
+    {
+        std::string text;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND w, LPARAM found) {
+                char kind[32] = "";
+                ::GetClassNameA(w, kind, sizeof(kind));
+                if (::IsWindowVisible(w) && lstrcmpiA(kind, TOOLTIPS_CLASSA) == 0)
+                    *reinterpret_cast<std::string*>(found) = testing_support::TextOf(w);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&text));
+        return text;
+    }
 
     const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
     testing_support::TempFolder folder;

@@ -37,12 +37,6 @@ protected:
         host.onRefresh = [this] { refreshes.push_back(Now()); };
     }
     // Selects the whole edit and types the characters, as the keyboard does.
-    void TypeOver(int id, const char* characters)
-    {
-        ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
-        for (const char* c = characters; *c; ++c)
-            ::SendMessageA(Item(id), WM_CHAR, static_cast<WPARAM>(*c), 1);
-    }
     COleDateTime Picker() const
     {
         SYSTEMTIME time{};
@@ -123,23 +117,6 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
         EXPECT_EQ(Text(IDC_SCHED_CYCLE_HINT),
                   "(a cycle of " + std::to_string(row.crit + row.clear) + " days)");
     }
-}
-
-// The text of the balloon tip shown on the page, or empty.
-std::string Balloon()
-{
-    std::string text;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM found) {
-            char kind[32] = "";
-            ::GetClassNameA(w, kind, sizeof(kind));
-            if (::IsWindowVisible(w) && lstrcmpiA(kind, TOOLTIPS_CLASSA) == 0)
-                *reinterpret_cast<std::string*>(found) = testing_support::TextOf(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&text));
-    return text;
 }
 
 // A box left with a number it cannot use shows the number in use, and a
