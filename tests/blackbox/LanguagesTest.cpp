@@ -89,15 +89,7 @@ TEST_F(LanguagesTest, ACyrillicAndAChineseTranslationChosenOnTheOptionsPageShowA
             Program program(folder);
             HWND main = program.Main();
             ASSERT_NE(main, nullptr);
-            HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
-            const std::wstring name = fw::Wide(language);
-            const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1),
-                                                 reinterpret_cast<LPARAM>(name.c_str()));
-            ASSERT_GE(index, 0) << language;
-            ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-            ::SendMessageW(::GetParent(list), WM_COMMAND,
-                           MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(list));
+            ASSERT_TRUE(ChooseLanguage(FindDescendant(main, IDC_OPT_LANGUAGE), fw::Wide(language)));
             EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)), exit) << language;
             ::PostMessageW(::GetDlgItem(main, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
             EXPECT_TRUE(program.EndsCleanly());
@@ -130,12 +122,7 @@ TEST_F(LanguagesTest, AGigabyteFileIsNoLanguage)
     HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
     EXPECT_TRUE(TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) == L"E&xit" &&
                 TextOf(list) == L"english");
-    const LRESULT index =
-        ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(L"huge"));
-    ASSERT_GE(index, 0);
-    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(list));
+    ASSERT_TRUE(ChooseLanguage(list, L"huge"));
     std::string stored;
     ReadSettingText(SettingLang, stored);
     EXPECT_TRUE(stored == "huge" && TextOf(list) == L"english" &&
