@@ -26,16 +26,6 @@ std::wstring ExitText(const Program& program)
     return main ? TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) : L"(no window)";
 }
 
-std::string Utf16(const std::wstring& text, bool bigEndian)
-{
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (wchar_t c : text) {
-        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
-    return bytes;
-}
-
 TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWritten)
 {
     ProgramFolder folder;
@@ -51,8 +41,12 @@ TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWritten)
          "\xEF\xBB\xBF[DialogID_102]\r\nID_3=\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\r\n",
          L"\u0412\u044B\u0445\u043E\u0434"},
         {L"utf8", "[DialogID_102]\nID_3=Zako\xC5\x84\x63z\n", L"Zako\u0144cz"},
-        {L"utf16", Utf16(L"[DialogID_102]\r\nID_3=" + japanese + L"\r\n", false), japanese},
-        {L"utf16-swapped", Utf16(L"[DialogID_102]\rID_3=" + chinese + L"\r", true), chinese},
+        {L"utf16",
+         testing_support::Utf16Bytes(L"\xFEFF[DialogID_102]\r\nID_3=" + japanese + L"\r\n"),
+         japanese},
+        {L"utf16-swapped",
+         testing_support::Utf16Bytes(L"\xFEFF[DialogID_102]\rID_3=" + chinese + L"\r", true),
+         chinese},
         {L"windows-1252",
          "[DialogID_102]\r\nID_3=Schlie\xDF"
          "en\r\n",
