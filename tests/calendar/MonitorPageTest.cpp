@@ -138,14 +138,11 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearC
     EXPECT_EQ(help.Topics(), "mon;mon;");
 
     HWND shown = nullptr; // closed once it shows
-    {
-        ModalScript script(IDC_HALF_NEXT, {[&](HWND d) {
-                               ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0,
-                                              0);
-                           }});
-        ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0);
-        EXPECT_EQ(script.Seen(), 1);
-    }
+    ModalScript script(IDC_HALF_NEXT, {[&](HWND d) {
+                           ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
+                       }});
+    ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0);
+    EXPECT_EQ(script.Seen(), 1);
     EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(::IsWindow(shown));
     EXPECT_EQ(Shown(), 200405);
