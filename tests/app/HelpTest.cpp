@@ -8,7 +8,6 @@
 #include "lang/ModulePath.h"
 #include "model/RegKey.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/Sandbox.h"
 
 namespace {
 

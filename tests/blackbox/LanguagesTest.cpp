@@ -26,16 +26,6 @@ std::wstring ExitText(const Program& program)
     return main ? TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) : L"(no window)";
 }
 
-std::string Utf16(const std::wstring& text, bool bigEndian)
-{
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (wchar_t c : text) {
-        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
-    return bytes;
-}
-
 TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWritten)
 {
     ProgramFolder folder;
@@ -51,8 +41,12 @@ TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWritten)
          "\xEF\xBB\xBF[DialogID_102]\r\nID_3=\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\r\n",
          L"\u0412\u044B\u0445\u043E\u0434"},
         {L"utf8", "[DialogID_102]\nID_3=Zako\xC5\x84\x63z\n", L"Zako\u0144cz"},
-        {L"utf16", Utf16(L"[DialogID_102]\r\nID_3=" + japanese + L"\r\n", false), japanese},
-        {L"utf16-swapped", Utf16(L"[DialogID_102]\rID_3=" + chinese + L"\r", true), chinese},
+        {L"utf16",
+         testing_support::Utf16Bytes(L"\xFEFF[DialogID_102]\r\nID_3=" + japanese + L"\r\n"),
+         japanese},
+        {L"utf16-swapped",
+         testing_support::Utf16Bytes(L"\xFEFF[DialogID_102]\rID_3=" + chinese + L"\r", true),
+         chinese},
         {L"windows-1252",
          "[DialogID_102]\r\nID_3=Schlie\xDF"
          "en\r\n",
@@ -89,15 +83,7 @@ TEST_F(LanguagesTest, ACyrillicAndAChineseTranslationChosenOnTheOptionsPageShowA
             Program program(folder);
             HWND main = program.Main();
             ASSERT_NE(main, nullptr);
-            HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
-            const std::wstring name = fw::Wide(language);
-            const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1),
-                                                 reinterpret_cast<LPARAM>(name.c_str()));
-            ASSERT_GE(index, 0) << language;
-            ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-            ::SendMessageW(::GetParent(list), WM_COMMAND,
-                           MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(list));
+            ASSERT_TRUE(ChooseLanguage(FindDescendant(main, IDC_OPT_LANGUAGE), fw::Wide(language)));
             EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)), exit) << language;
             ::PostMessageW(::GetDlgItem(main, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
             EXPECT_TRUE(program.EndsCleanly());
@@ -130,12 +116,7 @@ TEST_F(LanguagesTest, AGigabyteFileIsNoLanguage)
     HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
     EXPECT_TRUE(TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) == L"E&xit" &&
                 TextOf(list) == L"english");
-    const LRESULT index =
-        ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(L"huge"));
-    ASSERT_GE(index, 0);
-    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(list));
+    ASSERT_TRUE(ChooseLanguage(list, L"huge"));
     std::string stored;
     ReadSettingText(SettingLang, stored);
     EXPECT_TRUE(stored == "huge" && TextOf(list) == L"english" &&

@@ -57,6 +57,18 @@ inline std::wstring TextOf(HWND window)
     return text;
 }
 
+// Picks the language in the Options page's list as the user does; false when
+// the list lacks it.
+inline bool ChooseLanguage(HWND list, const std::wstring& name)
+{
+    const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, WPARAM(-1),
+                                         reinterpret_cast<LPARAM>(name.c_str()));
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    return index >= 0;
+}
+
 // Lets the program's thread work through what was sent to it.
 inline void Settle(HWND window)
 {

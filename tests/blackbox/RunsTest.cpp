@@ -128,13 +128,7 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
         EXPECT_TRUE(program.Windows(Holding(IDC_FIRST_LAUNCH_WIZARD), false).empty());
         // Russian chosen on the Options page, starting with Windows ticked
         // (one Run value, the machine's when the user may write it), the help.
-        HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
-        const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>(kRussian.c_str()));
-        ASSERT_GE(index, 0);
-        ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(list));
+        ASSERT_TRUE(ChooseLanguage(FindDescendant(main, IDC_OPT_LANGUAGE), kRussian));
         EXPECT_TRUE(ReadText(HKEY_CURRENT_USER, SettingsKeyPath(), L"Lang") == kRussian &&
                     TextOf(::GetDlgItem(main, IDC_MAIN_HELP)) == L"Spravka");
         ::SendMessageA(FindDescendant(main, IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);

@@ -4,8 +4,6 @@
 // that it is a critical day.
 #include <oleacc.h>
 
-#include "framework/DateTime.h"
-#include "framework/TextCodec.h"
 #include "tests/blackbox/Program.h"
 #include "tests/support/AccessibleClient.h"
 
@@ -13,15 +11,7 @@ namespace blackbox {
 namespace {
 
 using ScreenReaderTest = BlackBoxTest;
-
-std::string DateText(const COleDateTime& day, DWORD flags)
-{
-    SYSTEMTIME time{};
-    day.GetAsSystemTime(time);
-    wchar_t text[128] = {};
-    ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &time, nullptr, text, 128, nullptr);
-    return fw::Utf8(text);
-}
+using testing_support::DateText;
 
 TEST_F(ScreenReaderTest, TheMonitorCalendarNamesItsDaysAndTheirMarksToAClientOutside)
 {

@@ -44,28 +44,6 @@ private:
     bool had_ = false;
 };
 
-// The window's pixels as the screen shows them (the window is the program's).
-std::vector<COLORREF> ScreenPixels(HWND window)
-{
-    RECT place{};
-    ::GetWindowRect(window, &place);
-    const int width = place.right - place.left, height = place.bottom - place.top;
-    std::vector<COLORREF> pixels;
-    HDC screen = ::GetDC(nullptr);
-    HDC copy = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = ::SelectObject(copy, bitmap);
-    ::BitBlt(copy, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(::GetPixel(copy, x, y));
-    ::SelectObject(copy, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(copy);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 // The pixels once its process (the program's, or this one's) has drawn the
 // window again.
 std::vector<COLORREF> Redrawn(HWND window)
@@ -78,7 +56,9 @@ std::vector<COLORREF> Redrawn(HWND window)
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageW(&message);
     }
-    return ScreenPixels(window);
+    RECT place{}; // as the screen shows it (the window may be the program's)
+    ::GetWindowRect(window, &place);
+    return testing_support::ReadWindowPixels(nullptr, place);
 }
 
 int Unlike(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b)

@@ -23,15 +23,6 @@ using testing_support::Client;
 
 namespace {
 
-std::string LongDate(const COleDateTime& day)
-{
-    SYSTEMTIME time{};
-    day.GetAsSystemTime(time);
-    wchar_t text[128] = {};
-    ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 128, nullptr);
-    return fw::Utf8(text);
-}
-
 // The events of one window, as a client hooked into this process gets them.
 std::vector<std::pair<DWORD, LONG>> g_events;
 HWND g_watched = nullptr;
@@ -88,7 +79,7 @@ TEST_F(CalendarTest, EveryCellIsReadWithItsDateItsMarksAndItsPlace)
             if (applies)
                 expected += (expected.empty() ? "" : ", ") + std::string(word);
         SCOPED_TRACE(testing::Message() << "cell " << i);
-        EXPECT_EQ(client.Name(kCell0 + i), LongDate(day));
+        EXPECT_EQ(client.Name(kCell0 + i), testing_support::DateText(day, DATE_LONGDATE));
         EXPECT_EQ(client.Description(kCell0 + i), expected);
         EXPECT_EQ(client.Number(&IAccessible::get_accRole, kCell0 + i), ROLE_SYSTEM_CELL);
         const int x = window.left + 2 + i % 7 * 29, y = window.top + 42 + i / 7 * 19;

@@ -2,7 +2,8 @@
 // What the calendar tests share: the sample cycle, today pinned to Friday
 // 2004-03-12, and an owner for month calendars that answers their range
 // message as the program's owners do (the cycle calculation with the stored
-// settings, on the calendar asking) and records each request.
+// settings, on the calendar asking) and records each request; the half-year
+// calendar, shown modally, is worked by a ModalScript.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,9 +14,12 @@
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/ModalScript.h"
 #include "tests/ui/PixelTesting.h"
 
 namespace calendar_testing {
+
+using testing_support::ModalScript;
 
 // Periods of 5 days every 28 days, one from the start (2004-03-10 09:30).
 inline void StoreSampleCycle(const COleDateTime& start = COleDateTime(2004, 3, 10, 9, 30, 0),
@@ -106,27 +110,5 @@ protected:
     bool mark = true;
     int commands = 0;
 };
-
-// Runs `run`, which shows the half-year calendar modally, and plays the
-// steps on it once it shows, one per tick of a timer.
-struct Player {
-    static inline std::vector<std::function<void(HWND)>> steps;
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND dialog = ::GetActiveWindow();
-        if (steps.empty() || !::GetDlgItem(dialog, IDC_HALF_NEXT) || !::IsWindowVisible(dialog))
-            return;
-        auto step = std::move(steps.front());
-        steps.erase(steps.begin());
-        step(dialog);
-    }
-};
-inline void Play(const std::function<void()>& run, std::vector<std::function<void(HWND)>> steps)
-{
-    Player::steps = std::move(steps);
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, &Player::Tick);
-    run();
-    ::KillTimer(nullptr, timer);
-}
 
 } // namespace calendar_testing

@@ -172,21 +172,20 @@ TEST(HalfYearModal, TranslatedAndDrivenByTheKeysAsTheUserPressesThem)
     std::vector<int> months;
     char caption[64] = "", next[64] = "";
     auto month = [&](HWND) { months.push_back(dialog.Calendar(0).GetShownDate().GetMonth()); };
-    INT_PTR result = 0;
-    Play([&] { result = dialog.DoModal(); },
-         {[&](HWND d) {
-              ::GetWindowTextA(d, caption, sizeof caption);
-              ::GetDlgItemTextA(d, IDC_HALF_NEXT, next, sizeof next);
-              ::SendMessageA(::GetDlgItem(d, IDC_HALF_HELP), BM_CLICK, 0, 0);
-          },
-          Key(IDC_HALF_CALENDAR0, WM_KEYDOWN, VK_ESCAPE),
-          Key(IDC_HALF_CALENDAR0 + 2, WM_KEYDOWN, VK_F1),
-          Key(IDC_HALF_CALENDAR0 + 2, WM_KEYUP, VK_F1),
-          Key(IDC_HALF_CALENDAR0 + 4, WM_KEYDOWN,
-              VK_RETURN), // the default button, Next
-          month, Key(IDC_HALF_CALENDAR0 + 3, WM_KEYDOWN, VK_PRIOR), month,
-          Key(IDC_HALF_TODAY, WM_KEYDOWN, VK_RIGHT), month,
-          [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }});
+    ModalScript script(IDC_HALF_NEXT,
+                       {[&](HWND d) {
+                            ::GetWindowTextA(d, caption, sizeof caption);
+                            ::GetDlgItemTextA(d, IDC_HALF_NEXT, next, sizeof next);
+                            ::SendMessageA(::GetDlgItem(d, IDC_HALF_HELP), BM_CLICK, 0, 0);
+                        },
+                        Key(IDC_HALF_CALENDAR0, WM_KEYDOWN, VK_ESCAPE),
+                        Key(IDC_HALF_CALENDAR0 + 2, WM_KEYDOWN, VK_F1),
+                        Key(IDC_HALF_CALENDAR0 + 2, WM_KEYUP, VK_F1),
+                        Key(IDC_HALF_CALENDAR0 + 4, WM_KEYDOWN, VK_RETURN), // Next, the default
+                        month, Key(IDC_HALF_CALENDAR0 + 3, WM_KEYDOWN, VK_PRIOR), month,
+                        Key(IDC_HALF_TODAY, WM_KEYDOWN, VK_RIGHT), month,
+                        [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }});
+    const INT_PTR result = dialog.DoModal();
     fw::UnpinClock();
     EXPECT_EQ(result, IDOK);
     EXPECT_STREQ(caption, "Halbjahreskalender");
@@ -237,7 +236,8 @@ TEST(HalfYearModal, TheFocusedDayMovesAcrossTheSixCalendars)
         });
     }
     steps.push_back([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDC_HALF_CLOSE, 0); });
-    Play([&] { dialog.DoModal(); }, steps);
+    ModalScript script(IDC_HALF_NEXT, steps);
+    dialog.DoModal();
     fw::UnpinClock();
 }
 

@@ -63,9 +63,8 @@ TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)
     HWND page = host.monitor.m_hWnd;
     const RECT place = Place(Calendar(), page), expected{56, 30, 56 + 207, 30 + 160};
     EXPECT_TRUE(::EqualRect(&place, &expected));
-    EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_TODAY), page).left,
-              56); // the buttons span it
-    EXPECT_EQ(Place(::GetDlgItem(page, IDC_MON_HALFYEAR), page).right, 56 + 207);
+    EXPECT_TRUE(Place(::GetDlgItem(page, IDC_MON_TODAY), page).left == 56 &&
+                Place(::GetDlgItem(page, IDC_MON_HALFYEAR), page).right == 56 + 207); // span it
     EXPECT_NE(Calendar().GetDlgItem(IDC_CAL_NEXT_MONTH), nullptr);
     EXPECT_TRUE(Calendar().GetShowLeading() && Calendar().GetShowTrailing());
 
@@ -104,8 +103,7 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
     StoreSampleCycle();
     ASSERT_TRUE(host.Create() && Calendar().SetMonth(Day(2004, 3, 1)));
     WriteSettingDword(SettingCritDayCount, 2);
-    EXPECT_EQ(Critical(2004, 3, 10, 15),
-              "10 11 12 13 14 "); // nothing refreshed yet
+    EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 12 13 14 "); // not refreshed yet
     ASSERT_TRUE(host.sheet.SetActivePage(1));
     ASSERT_TRUE(host.sheet.SetActivePage(0));
     EXPECT_EQ(Critical(2004, 3, 10, 15), "10 11 ");
@@ -140,9 +138,11 @@ TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearC
     EXPECT_EQ(help.Topics(), "mon;mon;");
 
     HWND shown = nullptr; // closed once it shows
-    Play(
-        [&] { ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0); },
-        {[&](HWND d) { ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0); }});
+    ModalScript script(IDC_HALF_NEXT, {[&](HWND d) {
+                           ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
+                       }});
+    ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0);
+    EXPECT_EQ(script.Seen(), 1);
     EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(::IsWindow(shown));
     EXPECT_EQ(Shown(), 200405);

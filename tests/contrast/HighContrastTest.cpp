@@ -48,34 +48,34 @@ void Apply(const std::vector<std::pair<int, COLORREF>>& scheme)
     ::SetSysColors(static_cast<int>(elements.size()), elements.data(), colours.data());
 }
 
-std::vector<std::pair<int, COLORREF>> CurrentScheme()
-{
-    std::vector<std::pair<int, COLORREF>> scheme;
-    for (const auto& [element, colour] : kBlackScheme)
-        scheme.emplace_back(element, ::GetSysColor(element));
-    return scheme;
-}
-
 COLORREF System(int element)
 {
     return ::GetSysColor(element);
 }
 
-class HighContrast : public ::testing::Test {
-protected:
-    void SetUp() override
+// The scheme set with high contrast said to be on, or the session's colours
+// with it said to be off; at the end the session's colours, and no answer.
+class Scheme {
+public:
+    Scheme()
     {
-        high_contrast_testing::Answer(1);
-        Apply(kBlackScheme);
+        for (const auto& [element, colour] : kBlackScheme)
+            saved_.emplace_back(element, ::GetSysColor(element));
     }
-    void TearDown() override
+    ~Scheme() { high_contrast_testing::Answer(-1), Apply(saved_); }
+    void Set(bool on)
     {
-        high_contrast_testing::Answer(-1);
-        Apply(saved_);
+        high_contrast_testing::Answer(on ? 1 : 0), Apply(on ? kBlackScheme : saved_);
     }
 
 private:
-    std::vector<std::pair<int, COLORREF>> saved_ = CurrentScheme();
+    std::vector<std::pair<int, COLORREF>> saved_;
+};
+
+class HighContrast : public ::testing::Test {
+protected:
+    void SetUp() override { scheme_.Set(true); }
+    Scheme scheme_;
 };
 
 // A frame is a line in the button text colour with the face inside it, a
@@ -121,15 +121,9 @@ TEST_F(HighContrast, FramesTakeTheTextColourAndDecoratingPicturesTheWindowColour
 // colours set, every top-level window told) and back.
 class Switching : public main_window_testing::MainWindowEnvironment {
 protected:
-    ~Switching() override
-    {
-        high_contrast_testing::Answer(-1);
-        Apply(saved_);
-    }
     void Switch(bool on)
     {
-        high_contrast_testing::Answer(on ? 1 : 0);
-        Apply(on ? kBlackScheme : saved_);
+        scheme_.Set(on);
         main_window_testing::PumpLikeTheProgram(100);
     }
     // The icon's menu as the hidden window opens it: as it first shows, and
@@ -161,8 +155,7 @@ protected:
         return shots;
     }
 
-private:
-    std::vector<std::pair<int, COLORREF>> saved_ = CurrentScheme();
+    Scheme scheme_;
 };
 
 // Pinned today, 2004-05-20, is the second of the critical days 05-19 to
@@ -213,12 +206,10 @@ TEST_F(Switching, CalendarListAndMenuTakeTheSchemeAndGiveItBack)
     EXPECT_GT(list.Count(RECT{0, second.bottom - 14, second.right, second.bottom - 2}, faceText),
               10);
     for (int item = 0; item < main->Navigation().GetCount(); ++item) {
-        RECT place{}, icon{};
+        RECT place{};
         main->Navigation().GetItemRect(item, &place);
-        icon.left = (place.right - 32) / 2 - 1;
-        icon.top = place.top + 6;
-        icon.right = icon.left + 36;
-        icon.bottom = icon.top + 35;
+        const int left = (place.right - 32) / 2 - 1;
+        const RECT icon{left, place.top + 6, left + 36, place.top + 41};
         EXPECT_EQ(fixed(list, place, icon), 0) << "item " << item;
     }
 

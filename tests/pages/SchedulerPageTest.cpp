@@ -36,12 +36,15 @@ protected:
     {
         host.onRefresh = [this] { refreshes.push_back(Now()); };
     }
-    // Selects the whole edit and types the characters, as the keyboard does.
     COleDateTime Picker() const
     {
         SYSTEMTIME time{};
         ::SendMessageA(Item(IDC_SCHED_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
         return COleDateTime(time);
+    }
+    std::string Counts() const
+    {
+        return Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT);
     }
     // The values 2004-03-10 09:30, 5 and 23 stored, and the page shows them.
     void StoreAndShow()
@@ -65,8 +68,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     host.page.LoadFromSettings(); // before the page window exists: nothing
     ASSERT_TRUE(host.Create());   // and as the main window opens it
     host.page.LoadFromSettings();
-    EXPECT_TRUE(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT) == "3/28" &&
-                Picker() == kNow && Now() == Stored("", -1, -1));
+    EXPECT_TRUE(Counts() == "3/28" && Picker() == kNow && Now() == Stored("", -1, -1));
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
     HWND picker = Item(IDC_SCHED_DATE);
@@ -79,12 +81,10 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_TRUE(refreshes.size() == 2 && refreshes.back() == Now());
     refreshes.clear();
     StoreAndShow();
-    EXPECT_TRUE(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT) == "5/23" &&
-                Picker() == kStored);
+    EXPECT_TRUE(Counts() == "5/23" && Picker() == kStored);
     const COleDateTime chosen(2004, 1, 2, 8, 0, 0);
     host.page.ShowValues(chosen, 7, 40);
-    EXPECT_TRUE(Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT) == "7/40" &&
-                Picker() == chosen && refreshes.empty());
+    EXPECT_TRUE(Counts() == "7/40" && Picker() == chosen && refreshes.empty());
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
     TypeOver(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));

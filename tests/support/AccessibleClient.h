@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "framework/DateTime.h"
 #include "framework/TextCodec.h"
 
 namespace testing_support {
@@ -19,6 +20,17 @@ inline VARIANT Child(LONG id)
     child.vt = VT_I4;
     child.lVal = id;
     return child;
+}
+
+// A date as the user's locale writes it (DATE_LONGDATE, DATE_YEARMONTH):
+// as screen readers hear the calendar's days and months.
+inline std::string DateText(const COleDateTime& day, DWORD flags)
+{
+    SYSTEMTIME time{};
+    day.GetAsSystemTime(time);
+    wchar_t text[128] = {};
+    ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &time, nullptr, text, 128, nullptr);
+    return fw::Utf8(text);
 }
 
 // A client's view of a window's object.

@@ -76,6 +76,16 @@ std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
     return lines;
 }
 
+std::string Utf16Bytes(const std::wstring& text, bool bigEndian)
+{
+    std::string bytes;
+    for (wchar_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 std::string ShippedLanguageText(const std::string& name)
 {
     const char* source = std::getenv("VELINDRA_SOURCE_DIR");

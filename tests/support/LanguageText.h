@@ -28,6 +28,10 @@ LanguageText ParseLanguageText(const std::string& bytes);
 std::vector<std::string> CompareLanguageTexts(const LanguageText& expected,
                                               const LanguageText& actual, bool compareValues);
 
+// The UTF-16 bytes of a text, low byte first or (bigEndian) high byte first;
+// no byte-order mark unless the text starts with U+FEFF.
+std::string Utf16Bytes(const std::wstring& text, bool bigEndian = false);
+
 // The bytes of a shipped language file ("german.lng"); empty when it cannot
 // be read or VELINDRA_SOURCE_DIR is not set.
 std::string ShippedLanguageText(const std::string& name);

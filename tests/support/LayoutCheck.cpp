@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "framework/Dc.h"
 #include "framework/Gdi.h"
 #include "framework/TextCodec.h"
 
@@ -175,32 +176,23 @@ namespace {
 std::string GlyphPicture(HFONT font, const std::wstring& character)
 {
     constexpr int kSide = 96;
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ::ReleaseDC(nullptr, screen);
-    std::string picture;
-    if (bitmap && bits) {
-        HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
-        HGDIOBJ oldFont = ::SelectObject(dc, font);
-        RECT all{0, 0, kSide, kSide};
-        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        ::SetTextColor(dc, RGB(0, 0, 0));
-        ::SetBkMode(dc, TRANSPARENT);
-        ::DrawTextW(dc, character.c_str(), static_cast<int>(character.size()), &all,
-                    DT_NOPREFIX | DT_SINGLELINE);
-        ::GdiFlush();
-        picture.assign(static_cast<const char*>(bits), kSide * kSide * 4);
-        ::SelectObject(dc, oldFont);
-        ::SelectObject(dc, oldBitmap);
-    }
-    if (bitmap)
-        ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    return picture;
+    CBitmap bitmap;
+    bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CDC dc;
+    if (!bits || !dc.CreateCompatibleDC(nullptr))
+        return std::string();
+    fw::SelectGuard selectBitmap(dc, bitmap), selectFont(dc, font);
+    RECT all{0, 0, kSide, kSide};
+    dc.FillSolidRect(all, RGB(255, 255, 255));
+    dc.SetTextColor(RGB(0, 0, 0));
+    dc.SetBkMode(TRANSPARENT);
+    ::DrawTextW(dc, character.c_str(), static_cast<int>(character.size()), &all,
+                DT_NOPREFIX | DT_SINGLELINE);
+    ::GdiFlush();
+    return std::string(static_cast<const char*>(bits), kSide * kSide * 4);
 }
 
 bool IsMissingGlyph(HFONT font, const std::wstring& character)
