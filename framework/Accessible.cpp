@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "framework/ComApartment.h"
 #include "framework/TextCodec.h"
 
 namespace fw {
@@ -102,21 +103,6 @@ HRESULT AnswerNothing(VARIANT* out)
 // on the thread: a single-threaded apartment, whose calls from other
 // processes come through the thread's message loop. Entered once per thread,
 // left when the thread ends.
-class ComApartment {
-public:
-    ComApartment() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComApartment()
-    {
-        if (SUCCEEDED(result_))
-            ::CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
-
 LRESULT AnswerGetObject(IAccessible* object, WPARAM wParam)
 {
     static thread_local ComApartment apartment;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "framework/ComApartment.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
 #include "framework/WinApp.h"
@@ -23,22 +24,6 @@ bool HasScale(UINT resourceId, int scale)
     const wchar_t* type = scale == 100 ? MAKEINTRESOURCEW(2) /* RT_BITMAP */ : ResourceType(scale);
     return ::FindResourceW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId), type) != nullptr;
 }
-
-// COM for the calls of one decoding, on whatever terms the thread already has.
-class ComScope {
-public:
-    ComScope() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(result_))
-            ::CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 template <class Interface> class ComPointer {
 public:
@@ -75,7 +60,7 @@ HBITMAP CreateSection(UINT width, UINT height, void** bits)
 // pixels (which it makes from grey and colour pictures alike) into 24 bits.
 HBITMAP DecodePng(const void* data, DWORD size)
 {
-    ComScope com;
+    fw::ComApartment com; // for the calls of one decoding
     ComPointer<IWICImagingFactory> factory;
     ComPointer<IWICStream> stream;
     ComPointer<IWICBitmapDecoder> decoder;
