@@ -109,8 +109,8 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
         StartOn(5, day);
     StartOn(6, 21);
     EXPECT_EQ(notifications.shown,
-              (std::vector<std::string>{kIn2, "Die kritischen Tage beginnen in 2 Tagen, am "
-                                              "Mittwoch, 23. Juni."}));
+              (std::vector<std::string>{kIn2, "Ihre Periode beginnt voraussichtlich in 2 Tagen, "
+                                              "am Mittwoch, 23. Juni."}));
 }
 
 // With the program running: the midnight tick brings it, but not while the
@@ -177,9 +177,12 @@ TEST_F(ReminderTest, TheTipAndTheMonitorLineSayWhereTodayStands)
     ASSERT_TRUE(folder.Write("russian.lng", testing_support::ShippedLanguageText("russian.lng")));
     WriteSettingText(SettingLang, "russian");
     main->ApplyLanguage(false);
-    EXPECT_EQ(Status(), "\xD0\x9A\xD1\x80\xD0\xB8\xD1\x82\xD0\xB8\xD1\x87\xD0\xB5\xD1\x81\xD0\xBA"
-                        "\xD0\xB8\xD0\xB9 \xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C 2 \xD0\xB8\xD0\xB7 5");
-    EXPECT_EQ(Tip(), "Velindra \xE2\x80\x93 " + Status().replace(0, 2, "\xD0\xBA"));
+    // "Менструация: день 2 из 5" and "Velindra – менструация, день 2 из 5"
+    const std::string
+        word = "\xD0\xB5\xD0\xBD\xD1\x81\xD1\x82\xD1\x80\xD1\x83\xD0\xB0\xD1\x86\xD0\xB8\xD1\x8F",
+        day = "\xD0\xB4\xD0\xB5\xD0\xBD\xD1\x8C 2 \xD0\xB8\xD0\xB7 5";
+    EXPECT_EQ(Status(), "\xD0\x9C" + word + ": " + day);
+    EXPECT_EQ(Tip(), "Velindra \xE2\x80\x93 \xD0\xBC" + word + ", " + day);
 }
 
 } // namespace
