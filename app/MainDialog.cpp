@@ -30,8 +30,7 @@ HICON LoadProgramIcon(UINT id, UINT flags)
 CString StoredLanguage()
 {
     CString name;
-    ReadSettingText(SettingLang, name);
-    return LanguageToShow(name);
+    return LanguageToShow(ReadSettingText(SettingLang, name) ? name : CString());
 }
 
 } // namespace

@@ -83,6 +83,21 @@ void CDialogCritOpt::FillLanguageList()
     }
 }
 
+BOOL CDialogCritOpt::PreTranslateMessage(MSG* message)
+{
+    if (message->message == WM_CHAR && message->hwnd == language_.m_hWnd &&
+        language_.GetDroppedState()) {
+        const wchar_t letter[2] = {static_cast<wchar_t>(message->wParam), L'\0'};
+        const LRESULT found = ::SendMessageW(language_.m_hWnd, CB_FINDSTRING,
+                                             static_cast<WPARAM>(language_.GetCurSel()),
+                                             reinterpret_cast<LPARAM>(letter));
+        if (found != CB_ERR)
+            language_.SetCurSel(static_cast<int>(found));
+        return TRUE;
+    }
+    return CFramedPage::PreTranslateMessage(message);
+}
+
 CString CDialogCritOpt::ListedFile(int index) const
 {
     const LRESULT data = index < 0 ? CB_ERR : language_.GetItemData(index);
@@ -110,8 +125,7 @@ void CDialogCritOpt::LoadFromSettings()
 void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
-    ReadSettingText(SettingLang, stored);
-    const CString shown = LanguageToShow(stored);
+    const CString shown = LanguageToShow(ReadSettingText(SettingLang, stored) ? stored : "");
     SelectLanguage(IsLanguageAvailable(shown) ? shown : CString(kEnglishLanguage));
 }
 
@@ -226,8 +240,7 @@ void CDialogCritOpt::TakeSelectedLanguage()
         return;
     const CString chosen = ListedFile(index);
     CString stored;
-    ReadSettingText(SettingLang, stored);
-    if (!stored.empty() && SameName(stored, chosen))
+    if (ReadSettingText(SettingLang, stored) && SameName(stored, chosen))
         return; // chosen already (the list may tell twice)
     if (!IsLanguageAvailable(chosen)) {
         // Its file went (or became a folder, or grew beyond a language file)

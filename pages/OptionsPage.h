@@ -21,6 +21,11 @@ public:
     BOOL OnInitDialog() override;
     // Shows the stored values; nothing while the page window does not exist.
     void LoadFromSettings();
+    // A letter typed into the dropped language list moves to the next
+    // language it begins, as the arrows move: the list stays open and nothing
+    // is chosen (a list may otherwise close on the letter, and Enter then
+    // reaches the window's default button).
+    BOOL PreTranslateMessage(MSG* message) override;
 
     DECLARE_MESSAGE_MAP()
 
