@@ -5,6 +5,7 @@
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/WinApp.h"
+#include "lang/DisplayLanguage.h"
 #include "model/AppIdentity.h"
 #include "model/Settings.h"
 #include "res/resource.h"
@@ -24,11 +25,12 @@ HICON LoadProgramIcon(UINT id, UINT flags)
         ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, flags));
 }
 
+// The language chosen on the Options page; while there is none, the
+// translation of the Windows display language.
 CString StoredLanguage()
 {
     CString name;
-    ReadSettingText(SettingLang, name);
-    return name.empty() ? CString("english") : name;
+    return LanguageToShow(ReadSettingText(SettingLang, name) ? name : CString());
 }
 
 } // namespace
@@ -132,7 +134,6 @@ void MainDialog::ApplyLanguage(bool initial)
     // The calendar's month and weekday names follow the language's locale.
     if (!initial && monitor_.Calendar().IsWindow())
         monitor_.Calendar().Refresh();
-    scheduler_.ShowCycleHint();
     TellStanding(); // the tip and the Monitor page's line in the language
     ::SetCursor(previous);
 }

@@ -14,6 +14,13 @@ bool HasNext(const DayStanding& standing)
     return standing.kind == DayStanding::Clear && standing.hasNext;
 }
 
+// The day and month alone ("23 December").
+CString DateAlone(const COleDateTime& date)
+{
+    SYSTEMTIME day{};
+    return date.GetAsSystemTime(day) ? fw::FormatMonthDay(day) : CString();
+}
+
 } // namespace
 
 CString NamedDay(const COleDateTime& date)
@@ -27,32 +34,39 @@ CString NamedDay(const COleDateTime& date)
 CString TipText(const DayStanding& standing)
 {
     if (standing.kind == DayStanding::Critical)
-        return AppText(TextId::TipCriticalDay, {std::to_string(standing.dayOfPeriod),
-                                                std::to_string(standing.periodLength)});
+        return AppCountedText(
+            TextId::TipCriticalDay, standing.periodLength,
+            {std::to_string(standing.dayOfPeriod), std::to_string(standing.periodLength)});
     if (!HasNext(standing))
         return velindra::kAppName;
     if (standing.daysUntil == 1)
         return AppText(TextId::TipTomorrow);
-    return AppText(TextId::TipDaysAway, {std::to_string(standing.daysUntil)});
+    return AppCountedText(TextId::TipDaysAway, standing.daysUntil,
+                          {std::to_string(standing.daysUntil)});
 }
 
 CString StatusText(const DayStanding& standing)
 {
     if (standing.kind == DayStanding::Critical)
-        return AppText(TextId::StatusCriticalDay, {std::to_string(standing.dayOfPeriod),
-                                                   std::to_string(standing.periodLength)});
+        return AppCountedText(
+            TextId::StatusCriticalDay, standing.periodLength,
+            {std::to_string(standing.dayOfPeriod), std::to_string(standing.periodLength)});
     if (!HasNext(standing))
         return CString();
-    const CStringArray arguments{NamedDay(standing.nextStart), std::to_string(standing.daysUntil)};
-    return AppText(standing.daysUntil == 1 ? TextId::StatusTomorrow : TextId::StatusDaysAway,
-                   arguments);
+    const CStringArray arguments{NamedDay(standing.nextStart), std::to_string(standing.daysUntil),
+                                 DateAlone(standing.nextStart)};
+    if (standing.daysUntil == 1)
+        return AppText(TextId::StatusTomorrow, arguments);
+    return AppCountedText(TextId::StatusDaysAway, standing.daysUntil, arguments);
 }
 
 CString ReminderText(const DayStanding& standing)
 {
     if (!HasNext(standing))
         return CString();
-    const CStringArray arguments{std::to_string(standing.daysUntil), NamedDay(standing.nextStart)};
-    return AppText(standing.daysUntil == 1 ? TextId::ReminderTomorrow : TextId::ReminderDaysAway,
-                   arguments);
+    const CStringArray arguments{std::to_string(standing.daysUntil), NamedDay(standing.nextStart),
+                                 DateAlone(standing.nextStart)};
+    if (standing.daysUntil == 1)
+        return AppText(TextId::ReminderTomorrow, arguments);
+    return AppCountedText(TextId::ReminderDaysAway, standing.daysUntil, arguments);
 }

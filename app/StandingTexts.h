@@ -1,6 +1,8 @@
 #pragma once
 // Where today stands, in words of the current language: the notification
-// icon's tip, the Monitor page's line and the reminder before critical days.
+// icon's tip, the Monitor page's line and the reminder before critical days,
+// each in the plural form of its count. The texts with the next period's
+// date have it as weekday and date (%1 or %2) and as the date alone (%3).
 #include "framework/Strings.h"
 #include "model/CycleCalculator.h"
 

@@ -85,6 +85,12 @@ public:
             fw::SendTextMessage(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(start), text));
     }
     std::string GetLBText(int index) const;
+    LRESULT GetItemData(int index) const { return SendMessage(CB_GETITEMDATA, index); }
+    int SetItemData(int index, LRESULT data)
+    {
+        return static_cast<int>(SendMessage(CB_SETITEMDATA, index, data));
+    }
+    bool GetDroppedState() const { return SendMessage(CB_GETDROPPEDSTATE) != 0; }
 };
 
 class CSpinButtonCtrl : public CWnd {

@@ -264,6 +264,26 @@ size_t IniText::EndOfSection(size_t section) const
     return last + 1;
 }
 
+// Where a new entry of the section goes: after its last line that is not
+// blank; a form "<key>.<suffix>" after the last entry of its key or of
+// another of its forms, so that a key's forms stay together.
+size_t IniText::PlaceOfNewEntry(size_t section, const std::u16string& key) const
+{
+    const size_t point = key.rfind(u'.');
+    size_t place = kNotFound;
+    if (point != kNotFound && point > 0) {
+        const std::u16string base = key.substr(0, point);
+        for (size_t i = section + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
+            const std::u16string& name = lines_[i].name;
+            if (lines_[i].kind == Kind::Entry &&
+                EqualIgnoringCase(name.substr(0, base.size()), base) &&
+                (name.size() == base.size() || name[base.size()] == u'.'))
+                place = i + 1;
+        }
+    }
+    return place != kNotFound ? place : EndOfSection(section);
+}
+
 // The bytes of a line before its line breaks.
 size_t IniText::ContentLength(const std::string& raw) const
 {
@@ -328,7 +348,7 @@ bool IniText::Write(const CString& section, const CString& key, const CString& v
         InsertLine(lines_.size(), header);
         InsertLine(lines_.size(), line);
     } else if (entry == kNotFound) {
-        InsertLine(EndOfSection(found), line);
+        InsertLine(PlaceOfNewEntry(found, entryName), line);
     } else {
         ReplaceLine(entry, line);
     }

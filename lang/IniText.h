@@ -45,7 +45,8 @@ public:
     // Sets the key as WritePrivateProfileStringW does, in the file's encoding:
     // the first entry of the name in the first section of the name gets the
     // value (leading blanks dropped); a missing entry is added after the last
-    // line of the section; a missing section is added at the end. False, with
+    // line of the section (a plural form "<key>.<suffix>" after the entries
+    // of its key and its other forms); a missing section is added at the end. False, with
     // nothing changed, for an empty key, for names or values that the format
     // cannot hold (line breaks, "=" in a key, "]" in a section), and for text
     // that the encoding cannot hold (an ANSI file: a character without an ANSI
@@ -82,6 +83,7 @@ private:
     size_t FindEntry(size_t section, const std::u16string& key) const;
     const Line* FindLine(const CString& section, const CString& key) const;
     size_t EndOfSection(size_t section) const;
+    size_t PlaceOfNewEntry(size_t section, const std::u16string& key) const;
     size_t ContentLength(const std::string& raw) const;
     bool KeepsEncoding(const std::string& added, size_t replaced) const;
     void InsertLine(size_t at, const std::string& bytes);

@@ -9,6 +9,7 @@
 namespace {
 
 const char kKeyTrimSet[] = ":;., \t\r\n";
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
 
 int g_reads = 0;
 int g_writes = 0;
@@ -97,20 +98,29 @@ LanguageFile::Stamp LanguageFile::CurrentStamp() const
     return stamp;
 }
 
-// Reads the file again, with the changes not yet written on top.
+// Reads the file again, with the changes not yet written on top. A file that
+// exists but cannot be read (another program holds it, it is too large)
+// reads as empty and is not loaded: it is read again at the next look.
 void LanguageFile::Load()
 {
     stamp_ = CurrentStamp();
     std::string bytes;
-    if (stamp_.exists && stamp_.size <= kMaxFileSize) {
-        ++g_reads;
-        if (!ReadWholeFile(path_, kMaxFileSize, bytes))
+    bool read = true;
+    if (stamp_.exists) {
+        read = stamp_.size <= kMaxFileSize;
+        if (read) {
+            ++g_reads;
+            read = ReadWholeFile(path_, kMaxFileSize, bytes);
+        }
+        if (!read)
             bytes.clear();
     }
-    text_ = IniText(bytes);
+    // A new (or empty) file becomes UTF-8 with a byte-order mark, which holds
+    // any text in any system's code page.
+    text_ = IniText(read && bytes.empty() ? std::string(kUtf8Mark) : bytes);
     for (const Change& change : changes_)
         text_.Write(change.section, change.key, change.value);
-    loaded_ = true;
+    loaded_ = read;
 }
 
 void LanguageFile::Refresh()
@@ -166,10 +176,12 @@ bool LanguageFile::Flush()
 {
     if (changes_.empty())
         return true;
-    if (!(CurrentStamp() == stamp_)) // changed by someone else meanwhile
+    // Read again when someone else changed it meanwhile, or when it could not
+    // be read: a file is only ever written over what was read from it.
+    if (!loaded_ || !(CurrentStamp() == stamp_))
         Load();
     bool written = false;
-    if (stamp_.size <= kMaxFileSize) { // a file too large to read is never overwritten
+    if (loaded_) {
         ++g_writes;
         written = WriteWholeFile(path_, text_.Bytes());
     }

@@ -5,9 +5,10 @@
 // file (lang/IniText.h, which also says which encodings are read); it is read
 // again when the language changes or the file's time stamp or size changes.
 // Changes are kept in memory until Flush writes them in one go, in the file's
-// own encoding, rewriting only the lines they touch; a key that already holds
-// the value is not written at all. A file larger than kMaxFileSize is never
-// read (it reads as missing) nor written.
+// own encoding (a new file: UTF-8 with a byte-order mark), rewriting only the
+// lines they touch; a key that already holds the value is not written at all.
+// A file that could not be read (larger than kMaxFileSize, or held by another
+// program) reads as missing and is never written until a read succeeds.
 //
 // Texts (sections, keys, values) and the language name are UTF-8; the path
 // is wide, of any length and in any characters.
@@ -43,9 +44,9 @@ public:
     bool Write(const CString& section, const CString& key, const CString& value);
 
     // Writes what Write changed into the file (read again first when someone
-    // else changed it meanwhile). True when there was nothing to write or it
-    // was written; on failure (also for a file too large to read) the changes
-    // are dropped.
+    // else changed it meanwhile or it could not be read). True when there was
+    // nothing to write or it was written; on failure (also for a file that
+    // still cannot be read) the changes are dropped.
     bool Flush();
 
     // The section used when a section name is empty.
@@ -84,7 +85,7 @@ private:
 
     std::wstring path_;
     bool checked_ = false; // looked for changes since Open
-    bool loaded_ = false;
+    bool loaded_ = false;  // read (or missing) since the path was set
     Stamp stamp_;
     IniText text_;
     std::vector<Change> changes_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/Handle.h"
 #include "framework/TextCodec.h"
 #include "lang/LanguageFile.h"
@@ -34,6 +36,17 @@ std::wstring NamePattern(const std::wstring& pattern)
 {
     const size_t separator = pattern.find_last_of(L"\\/");
     return separator == std::wstring::npos ? pattern : pattern.substr(separator + 1);
+}
+
+bool EqualNoCase(const CString& a, const CString& b)
+{
+    return CompareStringOrdinal(fw::Wide(a).c_str(), -1, fw::Wide(b).c_str(), -1, TRUE) ==
+           CSTR_EQUAL;
+}
+
+bool IsEnglish(const CString& name)
+{
+    return EqualNoCase(TrimLanguageName(name), kEnglishLanguage);
 }
 
 std::wstring ListedName(const WIN32_FIND_DATAW& entry, bool cutExtension)
@@ -122,12 +135,44 @@ CStringArray ListLanguageNames()
     return languages;
 }
 
+std::vector<LanguageListing> ListLanguages()
+{
+    CStringArray names = ListLanguageNames();
+    if (std::none_of(names.begin(), names.end(), [](const CString& n) { return IsEnglish(n); }))
+        names.push_back(kEnglishLanguage);
+    std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) {
+        return CompareStringOrdinal(fw::Wide(a).c_str(), -1, fw::Wide(b).c_str(), -1, TRUE) ==
+               CSTR_LESS_THAN;
+    });
+    std::vector<LanguageListing> languages;
+    for (const CString& name : names) {
+        if (!IsLanguageAvailable(name))
+            continue;
+        LanguageFile file;
+        file.Open(name);
+        LanguageListing listing{name, file.Read("Translator", "Name"),
+                                file.Read("Translator", "Locale")};
+        if (listing.name.empty())
+            listing.name = IsEnglish(name) ? CString(kEnglishOwnName) : name;
+        if (listing.locale.empty() && IsEnglish(name))
+            listing.locale = kEnglishLocale;
+        languages.push_back(listing);
+    }
+    std::vector<LanguageListing> listed = languages;
+    for (LanguageListing& listing : listed)
+        if (std::count_if(languages.begin(), languages.end(), [&](const LanguageListing& other) {
+                return EqualNoCase(other.name, listing.name);
+            }) > 1)
+            listing.name += " (" + listing.file + ")";
+    return listed;
+}
+
 bool IsLanguageAvailable(const CString& name)
 {
     const CString trimmed = TrimLanguageName(name);
     if (!IsPlainLanguageName(trimmed))
         return false;
-    if (CompareStringOrdinal(fw::Wide(trimmed).c_str(), -1, L"english", -1, TRUE) == CSTR_EQUAL)
+    if (IsEnglish(trimmed))
         return true;
     LanguageFile file;
     file.Open(trimmed);

@@ -26,9 +26,23 @@ bool DirectoryExists(const std::wstring& path);
 // Matches a name against a pattern of '*' and '?' without regard to case.
 bool MatchesFilePattern(const std::wstring& name, const std::wstring& pattern);
 
-// The languages offered: the names (UTF-8, without ".lng") of the language
-// files beside the executable that are plain language names.
+// The names (UTF-8, without ".lng") of the language files beside the
+// executable that are plain language names.
 CStringArray ListLanguageNames();
+
+// A language the user can choose: its file's name (what `Lang` stores), the
+// name the list shows, and the locale its file names.
+struct LanguageListing {
+    CString file;
+    CString name;
+    CString locale;
+};
+// The languages offered, in the order of their file names: each file beside
+// the executable that IsLanguageAvailable takes, and english (whose texts are
+// built in) also without a file. Each is listed by its own name ("Name" of
+// its "Translator" section; the file name without one, "English" for
+// english); a name that two files give is followed by the file's in brackets.
+std::vector<LanguageListing> ListLanguages();
 
 // True when the language can be shown: english (its texts are built in), or
 // a plain language name whose file beside the executable is a file the

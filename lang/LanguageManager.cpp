@@ -10,11 +10,13 @@
 
 namespace {
 
-const char kEnglish[] = "english";
+const char* const kEnglish = kEnglishLanguage;
 const char kTranslatorSection[] = "Translator";
-// The locale whose names and date order the language's dates take.
+// The locale whose names and date order the language's dates take, and whose
+// plural rule its counts.
 const char kLocaleKey[] = "Locale";
-const char kEnglishLocale[] = "en-US";
+// The language's own name, which the list of languages shows.
+const char kOwnNameKey[] = "Name";
 const char kTextsSection[] = "Texts";
 
 // UTF-8 names compared without regard to case.
@@ -24,6 +26,19 @@ bool EqualNoCase(const CString& a, const CString& b)
     const std::wstring wideB = fw::Wide(b);
     return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
+}
+
+// "<key>.<category>": the key of a form.
+CString FormKey(const CString& key, PluralCategory category)
+{
+    return key + "." + PluralSuffix(category);
+}
+
+// The user's own locale, which dates take when a language names none.
+CString UserLocaleName()
+{
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    return GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) > 0 ? fw::Utf8(name) : CString();
 }
 
 CString NumberedKey(int n)
@@ -97,9 +112,10 @@ bool LanguageManager::SetLanguage(const CString& name)
     for (int index = 0; index < 3; ++index)
         GetTranslatorInfo(index);
     fw::SetDateLocale(GetLocaleName());
+    WriteString(kTranslatorSection, kOwnNameKey, kEnglishOwnName);
     // english.lng holds every text, also those a run may never show.
     for (int id = 0; id < static_cast<int>(TextId::Count); ++id)
-        Text(static_cast<TextId>(id));
+        Text(static_cast<TextId>(id), 0);
     return true;
 }
 
@@ -150,6 +166,51 @@ CString LanguageManager::Text(TextId id) const
     WriteString(kTextsSection, text.key, text.english);
     const CString value = ReadString(kTextsSection, text.key);
     return value.empty() ? CString(text.english) : value;
+}
+
+CString LanguageManager::Text(TextId id, long long count) const
+{
+    const ProgramText text = ProgramTextOf(id);
+    if (!text.key)
+        return CString();
+    return CountedText(kTextsSection, text.key, count, text.english, text.englishOne);
+}
+
+CString LanguageManager::CountedText(const CString& section, const CString& key, long long count,
+                                     const CString& builtIn, const char* builtInOne) const
+{
+    if (!HasLanguage())
+        return BuiltInForm(builtIn, builtInOne, count);
+    Pass pass(*this);
+    WriteString(section, key, builtIn);
+    if (builtInOne)
+        WriteString(section, FormKey(key, PluralCategory::One), builtInOne);
+    const PluralCategory category = CurrentPluralRule().CategoryOf(count);
+    for (const CString& candidate : {FormKey(key, category), key}) {
+        const CString value = ReadString(section, candidate);
+        if (!value.empty())
+            return value;
+    }
+    const PluralCategory english = PluralRule::ForLocale(kEnglishLocale).CategoryOf(count);
+    for (const CString& candidate : {FormKey(key, english), key}) {
+        const CString value = english_.Read(section, candidate);
+        if (!value.empty())
+            return value;
+    }
+    return BuiltInForm(builtIn, builtInOne, count);
+}
+
+CString LanguageManager::BuiltInForm(const CString& builtIn, const char* builtInOne,
+                                     long long count)
+{
+    const bool one = PluralRule::ForLocale(kEnglishLocale).CategoryOf(count) == PluralCategory::One;
+    return one && builtInOne ? CString(builtInOne) : builtIn;
+}
+
+PluralRule LanguageManager::CurrentPluralRule() const
+{
+    const CString locale = GetLocaleName();
+    return PluralRule::ForLocale(locale.empty() ? UserLocaleName() : locale);
 }
 
 CString LanguageManager::GetLocaleName() const

@@ -13,7 +13,8 @@
 //
 // Sections and keys:
 //   "Translator"                  ID_0 name, ID_1 contact, ID_2 date, Locale the
-//                                 locale of its dates ("de-DE")
+//                                 locale of its dates and plural forms ("de-DE"),
+//                                 Name the language's own name ("Deutsch")
 //   "DialogID_<dialog id>"        ID_0 caption, ID_<control id> buttons/statics
 //   "<section> - PageNo_<index>"  a property page of a sheet in <section>
 //   "<section> - ListCtrlID_<id>" ID_<row>, ID_<1000 + column> header texts
@@ -22,10 +23,19 @@
 //   "MenuID_<menu id>"            ID_<command id>, SubID_<first command of submenu>
 //   "Texts"                       the program's own texts by name (lang/ProgramTexts.h)
 //   "Common"                      any section given as empty
+//
+// A text that holds a count (the program's own, or a dialog's unit beside a
+// count box) may have one form for each plural category of the language
+// (lang/PluralRule.h), as "<key>.one", "<key>.few", ... in the section of
+// "<key>". The form for a count n: "<key>.<category of n>" of the current
+// language's file (its rule from its Locale); else "<key>" there; else
+// english.lng's "<key>.<English category of n>"; else its "<key>"; else the
+// built-in English form.
 #include <windows.h>
 
 #include "framework/Strings.h"
 #include "lang/LanguageFile.h"
+#include "lang/PluralRule.h"
 
 enum class TextId;
 class CWnd;
@@ -74,6 +84,17 @@ public:
     // english.lng as built in, read from the current language's file, the
     // built-in English when that lacks it (or no language is current).
     CString Text(TextId id) const;
+    // The same in the form for the count (see above); the built-in forms are
+    // written into english.lng.
+    CString Text(TextId id, long long count) const;
+    // The key's text in the form for the count (see above), for a text of a
+    // window; builtIn and builtInOne (null when English has no form of its
+    // own for one) are written into english.lng.
+    CString CountedText(const CString& section, const CString& key, long long count,
+                        const CString& builtIn, const char* builtInOne) const;
+    // The built-in English form for the count: builtInOne for one (when
+    // there is one), builtIn otherwise.
+    static CString BuiltInForm(const CString& builtIn, const char* builtInOne, long long count);
 
     // ---- Windows (WindowTranslation.cpp, ListTranslation.cpp) ----
 
@@ -101,6 +122,11 @@ public:
     bool TranslatePage(bool exportTexts, HWND page, int dialogId, int pageIndex) const;
     // True once the window has been through TranslateDialog.
     static bool WasTranslated(HWND window);
+    // Sent (SendMessage) to each window at the end of its TranslateDialog:
+    // lParam points to its section (a const CString), valid during the call.
+    // A window that words a text itself (a unit in the form of a count)
+    // words it again then, in the language now in force.
+    static UINT TranslatedMessage();
 
     // Sets the control's text from "ID_<controlId>" of the section; true when a
     // non-empty translation was found.
@@ -160,6 +186,9 @@ private:
 
     bool IsEnglish() const;
     LanguageFile& CurrentFile() const;
+    // The current language's rule of plural forms, from its locale (the
+    // user's when its file names none).
+    PluralRule CurrentPluralRule() const;
 
     void TranslateCaption(bool exportTexts, HWND window, int pageIndex,
                           const CString& section) const;

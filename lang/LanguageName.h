@@ -4,6 +4,12 @@
 // may become a path: anything that could lead elsewhere counts as no name.
 #include "framework/Strings.h"
 
+// The language whose texts are built in, its own name ("Name" of its file's
+// "Translator" section) and its locale ("Locale" there).
+constexpr char kEnglishLanguage[] = "english";
+constexpr char kEnglishOwnName[] = "English";
+constexpr char kEnglishLocale[] = "en-US";
+
 // The name without leading and trailing white space.
 CString TrimLanguageName(const CString& utf8Name);
 

@@ -19,3 +19,13 @@ CString AppText(TextId id, const CStringArray& arguments)
                 : CString(ProgramTextOf(id).english ? ProgramTextOf(id).english : "");
     return FormatText(pattern, arguments);
 }
+
+CString AppCountedText(TextId id, long long count, const CStringArray& arguments)
+{
+    if (const LanguageManager* manager = AppLanguageManager())
+        return FormatText(manager->Text(id, count), arguments);
+    const ProgramText text = ProgramTextOf(id);
+    return FormatText(
+        LanguageManager::BuiltInForm(text.english ? text.english : "", text.englishOne, count),
+        arguments);
+}

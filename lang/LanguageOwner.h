@@ -25,3 +25,5 @@ LanguageManager* AppLanguageManager();
 // language, its places filled with the arguments; the built-in English
 // without a main window.
 CString AppText(TextId id, const CStringArray& arguments = CStringArray());
+// The same in the form for the count (LanguageManager::Text).
+CString AppCountedText(TextId id, long long count, const CStringArray& arguments);

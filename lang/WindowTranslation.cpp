@@ -84,6 +84,12 @@ bool LanguageManager::WasTranslated(HWND window)
     return IsAlive(window) && GetPropW(window, TranslatedMark()) != nullptr;
 }
 
+UINT LanguageManager::TranslatedMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"Orrowby.Velindra.Translated");
+    return message;
+}
+
 bool LanguageManager::TranslateDialog(bool exportTexts, bool ownCaption, CWnd* window, int dialogId,
                                       int pageIndex, CString& section) const
 {
@@ -109,6 +115,7 @@ bool LanguageManager::TranslateDialog(bool exportTexts, bool ownCaption, HWND wi
         TranslateCaption(exportTexts, window, pageIndex, ownSection);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         TranslateChild(exportTexts, child, dialogId, ownSection);
+    SendMessageW(window, TranslatedMessage(), 0, reinterpret_cast<LPARAM>(&ownSection));
     return true;
 }
 

@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 
 #include "framework/TextCodec.h"
+#include "framework/WindowText.h"
+#include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 
@@ -28,7 +31,30 @@ int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule)
 
 CString CycleHint(int critDays, int clearDays)
 {
-    return AppText(TextId::CycleHint, {std::to_string(critDays + clearDays)});
+    const int cycle = critDays + clearDays;
+    return AppCountedText(TextId::CycleHint, cycle, {std::to_string(cycle)});
+}
+
+void CountLabel::Attach(HWND page)
+{
+    label_ = ::GetDlgItem(page, labelId_);
+    builtIn_ = fw::GetWindowText(label_);
+}
+
+void CountLabel::Show(int count)
+{
+    if (!label_)
+        return;
+    const LanguageManager* manager = AppLanguageManager();
+    if (!manager) {
+        fw::SetWindowText(label_, LanguageManager::BuiltInForm(builtIn_, builtInOne_, count));
+        return;
+    }
+    if (section_.empty())
+        return;
+    char key[24];
+    std::snprintf(key, sizeof(key), "ID_%d", labelId_);
+    fw::SetWindowText(label_, manager->CountedText(section_, key, count, builtIn_, builtInOne_));
 }
 
 CountBalloon::~CountBalloon()

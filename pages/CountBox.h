@@ -16,6 +16,35 @@ int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule);
 // "(a cycle of 33 days)": the whole cycle the two counts give.
 CString CycleHint(int critDays, int clearDays);
 
+// The unit beside a count box ("Days", "Day"; "days before critical days")
+// in the form the language gives the number in the box, as the cycle hint
+// follows it. Its key is the label's "ID_<id>" in the section its page is
+// translated under, with the forms "ID_<id>.one", ... (LanguageManager).
+class CountLabel {
+public:
+    // builtInOne: the English form for one (the template's text serves the
+    // other counts).
+    CountLabel(int labelId, const char* builtInOne) : labelId_(labelId), builtInOne_(builtInOne) {}
+
+    // Takes the page's label and its template text: before the page is first
+    // translated (in OnInitDialog).
+    void Attach(HWND page);
+    // The page was translated (LanguageManager::TranslatedMessage) under the
+    // section: Show words the label in the language now in force.
+    void Translated(const CString& section) { section_ = section; }
+    // Shows the form for the count: once the page has been translated, or
+    // at once without a language manager (the template's text must reach
+    // english.lng as it is).
+    void Show(int count);
+
+private:
+    int labelId_;
+    const char* builtInOne_;
+    HWND label_ = nullptr;
+    CString builtIn_;
+    CString section_; // empty until the page is translated
+};
+
 // The balloon tip of a page's count boxes. The edit control's own
 // (EM_SHOWBALLOONTIP) where it has one; otherwise a balloon tool tip of the
 // page's, under the box, until the next change of a box, Hide, or ten seconds.

@@ -1,6 +1,7 @@
 #include "pages/OptionsPage.h"
 
-#include "lang/LanguageFiles.h"
+#include "framework/TextCodec.h"
+#include "lang/DisplayLanguage.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageName.h"
 #include "lang/LanguageOwner.h"
@@ -11,20 +12,35 @@
 
 namespace {
 
-const char kEnglish[] = "english";
+// The reminder unit's English form for one day.
+const char kRemindUnitOne[] = "day before critical days";
+const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
+
+bool SameName(const CString& a, const CString& b)
+{
+    return CompareStringOrdinal(fw::Wide(TrimLanguageName(a)).c_str(), -1,
+                                fw::Wide(TrimLanguageName(b)).c_str(), -1, TRUE) == CSTR_EQUAL;
+}
 
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialogCritOpt, CFramedPage)
 ON_BN_CLICKED(IDC_OPT_AUTOLOAD, OnAutoload)
 ON_BN_CLICKED(IDC_OPT_CRITRED, OnCritRed)
-ON_CBN_SELCHANGE(IDC_OPT_LANGUAGE, OnLanguageChange)
+ON_CBN_SELCHANGE(IDC_OPT_LANGUAGE, OnLanguageSelChange)
+ON_CONTROL(CBN_SELENDOK, IDC_OPT_LANGUAGE, OnLanguageSelEndOk)
+ON_CONTROL(CBN_SELENDCANCEL, IDC_OPT_LANGUAGE, OnLanguageSelEndCancel)
+ON_MESSAGE(kSettleLanguageMessage, OnSettleLanguage)
 ON_BN_CLICKED(IDC_OPT_REMIND, OnRemind)
 ON_EN_CHANGE(IDC_OPT_REMIND_EDIT, OnRemindDaysChange)
 ON_CONTROL(EN_KILLFOCUS, IDC_OPT_REMIND_EDIT, OnRemindDaysLeft)
+ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritOpt::CDialogCritOpt() : CFramedPage(IDD_OPTIONS, {"opt", 78, 0, 0}) {}
+CDialogCritOpt::CDialogCritOpt()
+    : CFramedPage(IDD_OPTIONS, {"opt", 78, 0, 0}), remindUnit_(IDC_OPT_REMIND_UNIT, kRemindUnitOne)
+{
+}
 
 void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
 {
@@ -43,8 +59,9 @@ void CDialogCritOpt::DoDataExchange(CDataExchange* exchange)
 BOOL CDialogCritOpt::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
-    // The entries are file names; no language file may rename them.
+    // The entries are the languages' own names; no language file renames them.
     LanguageManager::ExcludeFromTranslation(language_);
+    remindUnit_.Attach(m_hWnd);
     FillLanguageList();
     remindSpin_.SetRange(kRemindDayRule.lowest, kRemindDayRule.highest);
     remindSpin_.SetPos(kRemindDayRule.fallback);
@@ -54,13 +71,39 @@ BOOL CDialogCritOpt::OnInitDialog()
     return TRUE;
 }
 
-// Every "*.lng" beside the executable, by its name without extension; the
-// list sorts them itself.
+// Every language offered, by its own name; the list sorts them itself.
 void CDialogCritOpt::FillLanguageList()
 {
     language_.SendMessage(CB_RESETCONTENT);
-    for (const CString& name : ListLanguageNames())
-        language_.AddString(name);
+    languages_ = ListLanguages();
+    for (size_t i = 0; i < languages_.size(); ++i) {
+        const int index = language_.AddString(languages_[i].name);
+        if (index >= 0)
+            language_.SetItemData(index, static_cast<LRESULT>(i));
+    }
+}
+
+BOOL CDialogCritOpt::PreTranslateMessage(MSG* message)
+{
+    if (message->message == WM_CHAR && message->hwnd == language_.m_hWnd &&
+        language_.GetDroppedState()) {
+        const wchar_t letter[2] = {static_cast<wchar_t>(message->wParam), L'\0'};
+        const LRESULT found = ::SendMessageW(language_.m_hWnd, CB_FINDSTRING,
+                                             static_cast<WPARAM>(language_.GetCurSel()),
+                                             reinterpret_cast<LPARAM>(letter));
+        if (found != CB_ERR)
+            language_.SetCurSel(static_cast<int>(found));
+        return TRUE;
+    }
+    return CFramedPage::PreTranslateMessage(message);
+}
+
+CString CDialogCritOpt::ListedFile(int index) const
+{
+    const LRESULT data = index < 0 ? CB_ERR : language_.GetItemData(index);
+    return data >= 0 && static_cast<size_t>(data) < languages_.size()
+               ? languages_[static_cast<size_t>(data)].file
+               : CString();
 }
 
 void CDialogCritOpt::LoadFromSettings()
@@ -79,24 +122,25 @@ void CDialogCritOpt::LoadFromSettings()
     ShowTranslatorInfo();
 }
 
-// The stored language when it can be shown, else english (added when there
-// is no such file): the list names the language the windows show.
 void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
-    ReadSettingText(SettingLang, stored);
-    SelectLanguage(IsLanguageAvailable(stored) ? stored : CString(kEnglish));
+    const CString shown = LanguageToShow(ReadSettingText(SettingLang, stored) ? stored : "");
+    SelectLanguage(IsLanguageAvailable(shown) ? shown : CString(kEnglishLanguage));
 }
 
-void CDialogCritOpt::SelectLanguage(const CString& name)
+void CDialogCritOpt::SelectLanguage(const CString& file)
 {
-    const CString trimmed = TrimLanguageName(name);
-    int index = IsPlainLanguageName(trimmed) ? language_.FindStringExact(-1, trimmed) : CB_ERR;
-    if (index == CB_ERR)
-        index = language_.FindStringExact(-1, kEnglish);
-    if (index == CB_ERR)
-        index = language_.AddString(kEnglish);
-    language_.SetCurSel(index);
+    int english = CB_ERR;
+    for (int index = 0; index < language_.GetCount(); ++index) {
+        if (SameName(ListedFile(index), file)) {
+            language_.SetCurSel(index);
+            return;
+        }
+        if (SameName(ListedFile(index), kEnglishLanguage))
+            english = index;
+    }
+    language_.SetCurSel(english);
 }
 
 // Who made the translation in force, from its own file.
@@ -140,6 +184,7 @@ void CDialogCritOpt::OnRemind()
 void CDialogCritOpt::OnRemindDaysChange()
 {
     balloon_.Hide();
+    remindUnit_.Show(CountInUse(remindSpin_, kRemindDayRule));
     if (loading_)
         return;
     WriteSettingDword(SettingRemindDays,
@@ -153,12 +198,50 @@ void CDialogCritOpt::OnRemindDaysLeft()
     balloon_.Correct(remindSpin_, remindDays_, kRemindDayRule);
 }
 
-void CDialogCritOpt::OnLanguageChange()
+LRESULT CDialogCritOpt::OnTranslated(WPARAM, LPARAM section)
+{
+    remindUnit_.Translated(*reinterpret_cast<const CString*>(section));
+    remindUnit_.Show(CountInUse(remindSpin_, kRemindDayRule));
+    return 0;
+}
+
+void CDialogCritOpt::OnLanguageSelChange()
+{
+    if (!language_.GetDroppedState())
+        TakeSelectedLanguage();
+}
+
+// Notified while the list is still dropped: it closes first.
+void CDialogCritOpt::OnLanguageSelEndOk()
+{
+    PostMessage(kSettleLanguageMessage, TRUE);
+}
+
+void CDialogCritOpt::OnLanguageSelEndCancel()
+{
+    PostMessage(kSettleLanguageMessage, FALSE);
+}
+
+LRESULT CDialogCritOpt::OnSettleLanguage(WPARAM chosen, LPARAM)
+{
+    if (language_.GetDroppedState()) // dropped again meanwhile: it tells again
+        return 0;
+    if (chosen)
+        TakeSelectedLanguage();
+    else
+        SelectStoredLanguage(); // what she passed over in the list is not taken
+    return 0;
+}
+
+void CDialogCritOpt::TakeSelectedLanguage()
 {
     const int index = language_.GetCurSel();
     if (index == CB_ERR)
         return;
-    const CString chosen = language_.GetLBText(index);
+    const CString chosen = ListedFile(index);
+    CString stored;
+    if (ReadSettingText(SettingLang, stored) && SameName(stored, chosen))
+        return; // chosen already (the list may tell twice)
     if (!IsLanguageAvailable(chosen)) {
         // Its file went (or became a folder, or grew beyond a language file)
         // since the list was made: nothing is stored, and the list, made
@@ -168,10 +251,12 @@ void CDialogCritOpt::OnLanguageChange()
         return;
     }
     WriteSettingText(SettingLang, chosen);
+    HWND focus = ::GetFocus();
     if (MainWindowLink* main = MainWindowOf(this))
         main->ApplyLanguage(false);
     // The fields name the translator of the language now in force, not of
     // the one the program started with.
     ShowTranslatorInfo();
-    language_.SetFocus();
+    if (focus && ::IsWindow(focus) && ::GetFocus() != focus)
+        ::SetFocus(focus);
 }

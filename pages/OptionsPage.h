@@ -2,8 +2,14 @@
 // The Options page: start with Windows, the pink notification icon during a
 // critical period, a reminder some days before critical days, and the language of the user
 // interface with its translator's name, contact and date. Every change is stored at once.
+// The language list names each language in its own words ("Deutsch"); a
+// language is taken when she has chosen it: the dropped list closed on it, or
+// a step in the closed list.
+#include <vector>
+
 #include "framework/Controls.h"
 #include "framework/Strings.h"
+#include "lang/LanguageFiles.h"
 #include "pages/CountBox.h"
 #include "ui/FramedPage.h"
 
@@ -15,6 +21,11 @@ public:
     BOOL OnInitDialog() override;
     // Shows the stored values; nothing while the page window does not exist.
     void LoadFromSettings();
+    // A letter typed into the dropped language list moves to the next
+    // language it begins, as the arrows move: the list stays open and nothing
+    // is chosen (a list may otherwise close on the letter, and Enter then
+    // reaches the window's default button).
+    BOOL PreTranslateMessage(MSG* message) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -23,29 +34,50 @@ protected:
 
     void OnAutoload();
     void OnCritRed();
-    void OnLanguageChange();
+    // A step in the closed list is a choice; in the dropped one it is not.
+    void OnLanguageSelChange();
+    // The dropped list closed on an item, or without a choice: settled once
+    // it has closed (kSettleLanguageMessage).
+    void OnLanguageSelEndOk();
+    void OnLanguageSelEndCancel();
+    LRESULT OnSettleLanguage(WPARAM chosen, LPARAM);
     void OnRemind();
     void OnRemindDaysChange();
     void OnRemindDaysLeft();
+    // Translated (LanguageManager::TranslatedMessage): the reminder's unit
+    // in the language now in force.
+    LRESULT OnTranslated(WPARAM, LPARAM section);
+
+    static constexpr UINT kSettleLanguageMessage = WM_APP + 0x60;
 
 private:
     void FillLanguageList();
+    // The language the windows show: the stored choice when its file can be
+    // shown, else english; while she has chosen none, the one of Windows'
+    // display language.
     void SelectStoredLanguage();
-    // Selects the language in the list, else english (added when missing).
-    void SelectLanguage(const CString& name);
+    // Selects the language (a file name) in the list, else english.
+    void SelectLanguage(const CString& file);
+    // The file name of the list's entry; empty for none.
+    CString ListedFile(int index) const;
+    // Stores and applies the selected language unless it is the stored one;
+    // the keyboard focus stays where it is.
+    void TakeSelectedLanguage();
     void ShowTranslatorInfo();
     void EnableRemindDays();
 
     CEdit date_;
     CEdit translator_;
     CEdit contact_;
-    CComboBox language_; // names in any script, as the files are named
+    CComboBox language_; // names in any script
     CButton critRed_;
     CButton autoload_;
     CButton remind_;
     CEdit remindDays_;
     CSpinButtonCtrl remindSpin_;
     CountBalloon balloon_;
+    CountLabel remindUnit_;
+    std::vector<LanguageListing> languages_; // each entry's data: its index here
     // Set while stored values are shown: the box's change stores nothing.
     bool loading_ = true;
 };

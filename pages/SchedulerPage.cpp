@@ -7,7 +7,9 @@
 #include "res/resource.h"
 
 namespace {
-constexpr int kTextLimit = 2; // characters of either count edit
+constexpr int kTextLimit = 2;     // characters of either count edit
+const char kDayUnitOne[] = "Day"; // the units' English form for one
+const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialogCritSched, CFramedPage)
@@ -17,9 +19,14 @@ ON_EN_CHANGE(IDC_SCHED_CRIT_EDIT, OnCountChange)
 ON_EN_CHANGE(IDC_SCHED_CLEAR_EDIT, OnCountChange)
 ON_CONTROL(EN_KILLFOCUS, IDC_SCHED_CRIT_EDIT, OnCritLeft)
 ON_CONTROL(EN_KILLFOCUS, IDC_SCHED_CLEAR_EDIT, OnClearLeft)
+ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritSched::CDialogCritSched() : CFramedPage(IDD_SCHEDULER, {"sched", 78, 136, 0}) {}
+CDialogCritSched::CDialogCritSched()
+    : CFramedPage(IDD_SCHEDULER, {"sched", 78, 136, 0}),
+      critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne), clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
+{
+}
 
 void CDialogCritSched::DoDataExchange(CDataExchange* exchange)
 {
@@ -35,6 +42,8 @@ BOOL CDialogCritSched::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
     LanguageManager::ExcludeFromTranslation(GetDlgItem(IDC_SCHED_CYCLE_HINT));
+    critUnit_.Attach(m_hWnd);
+    clearUnit_.Attach(m_hWnd);
     // Setting a position rewrites the buddy edit, which reports a change:
     // the loading flag keeps these defaults out of the settings.
     critSpin_.SetRange(kCritDayRule.lowest, kCritDayRule.highest);
@@ -43,7 +52,7 @@ BOOL CDialogCritSched::OnInitDialog()
     clearSpin_.SetRange(kClearDayRule.lowest, kClearDayRule.highest);
     clearSpin_.SetPos(kClearDayRule.fallback);
     clearEdit_.SetLimitText(kTextLimit);
-    ShowCycleHint();
+    ShowCountTexts();
     loading_ = 0;
     return TRUE;
 }
@@ -92,19 +101,32 @@ void CDialogCritSched::SaveToSettings()
         main->RefreshCycleState();
 }
 
-void CDialogCritSched::ShowCycleHint()
+void CDialogCritSched::ShowCountTexts()
 {
-    if (IsWindow())
-        fw::SetWindowText(
-            GetDlgItem(IDC_SCHED_CYCLE_HINT),
-            CycleHint(CountInUse(critSpin_, kCritDayRule), CountInUse(clearSpin_, kClearDayRule)));
+    if (!IsWindow())
+        return;
+    const int critDays = CountInUse(critSpin_, kCritDayRule);
+    const int clearDays = CountInUse(clearSpin_, kClearDayRule);
+    critUnit_.Show(critDays);
+    clearUnit_.Show(clearDays);
+    fw::SetWindowText(GetDlgItem(IDC_SCHED_CYCLE_HINT), CycleHint(critDays, clearDays));
 }
 
-// Every keystroke: the hint follows what the boxes give, and it is stored.
+LRESULT CDialogCritSched::OnTranslated(WPARAM, LPARAM section)
+{
+    const CString& translatedAs = *reinterpret_cast<const CString*>(section);
+    critUnit_.Translated(translatedAs);
+    clearUnit_.Translated(translatedAs);
+    ShowCountTexts();
+    return 0;
+}
+
+// Every keystroke: the units and the hint follow what the boxes give, and it
+// is stored.
 void CDialogCritSched::OnCountChange()
 {
     balloon_.Hide();
-    ShowCycleHint();
+    ShowCountTexts();
     SaveToSettings();
 }
 

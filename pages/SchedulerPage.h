@@ -3,7 +3,8 @@
 // critical period and the days between two periods. Every change is written
 // to the settings at once, all three values in the order StartDate,
 // CritDayCount, ClearDayCount, and the main window is told to refresh.
-// Beside the counts, what they give: "(a cycle of 33 days)".
+// Beside the counts, their units in the forms of the numbers ("Days", "Day")
+// and what they give: "(a cycle of 33 days)".
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
 #include "pages/CountBox.h"
@@ -25,9 +26,6 @@ public:
     void SaveToSettings();
     // Shows values stored elsewhere (the wizard) without writing them again.
     void ShowValues(const COleDateTime& start, int critDays, int clearDays);
-    // The hint beside the counts, worded again (after a change of language).
-    void ShowCycleHint();
-
     DECLARE_MESSAGE_MAP()
 
 protected:
@@ -38,8 +36,14 @@ protected:
     void OnCountChange();
     void OnCritLeft() { balloon_.Correct(critSpin_, critEdit_, kCritDayRule); }
     void OnClearLeft() { balloon_.Correct(clearSpin_, clearEdit_, kClearDayRule); }
+    // Translated (LanguageManager::TranslatedMessage): the words that
+    // follow the counts, in the language now in force.
+    LRESULT OnTranslated(WPARAM, LPARAM section);
 
 private:
+    // The units beside the counts and the hint, in the forms of the counts.
+    void ShowCountTexts();
+
     CSpinButtonCtrl critSpin_;  // 1038
     CSpinButtonCtrl clearSpin_; // 1039
     CEdit critEdit_;            // 1029
@@ -47,6 +51,8 @@ private:
     CDateTimeCtrl date_;        // 1000
     CButton today_;             // 1025
     CountBalloon balloon_;
+    CountLabel critUnit_;  // 1052
+    CountLabel clearUnit_; // 1053
     // Set from construction to the end of OnInitDialog and while values are
     // being shown: the controls' change notifications then store nothing.
     int loading_ = 1;

@@ -1,5 +1,10 @@
 #include "pages/WizardSheet.h"
 
+#include <utility>
+
+#include "framework/WindowText.h"
+#include "lang/LanguageOwner.h"
+#include "lang/ProgramTexts.h"
 #include "ui/Drawing.h"
 
 BEGIN_MESSAGE_MAP(CDialogWizSheet, CPropertySheet)
@@ -16,6 +21,14 @@ BOOL CDialogWizSheet::OnInitDialog()
 {
     CPropertySheet::OnInitDialog();
     background_.CreateSolidBrush(LightFace(0.24));
+    // The buttons speak the wizard's language, not Windows' own.
+    const std::pair<int, TextId> buttons[] = {{ID_WIZBACK, TextId::WizardBack},
+                                              {ID_WIZNEXT, TextId::WizardNext},
+                                              {ID_WIZFINISH, TextId::WizardFinish},
+                                              {IDCANCEL, TextId::WizardCancel}};
+    for (const auto& [id, text] : buttons)
+        if (HWND button = ::GetDlgItem(m_hWnd, id))
+            fw::SetWindowText(button, AppText(text));
     return TRUE;
 }
 

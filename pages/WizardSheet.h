@@ -1,7 +1,8 @@
 #pragma once
 // The wizard's sheet: a modal property sheet whose own surface (around the
 // pages and behind the Back, Next, Finish and Cancel buttons) is a little
-// lighter than the pages (the same face in high contrast).
+// lighter than the pages (the same face in high contrast), and whose buttons
+// speak the language of its pages.
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
 
@@ -9,7 +10,8 @@ class CDialogWizSheet : public CPropertySheet {
 public:
     explicit CDialogWizSheet(const char* caption = "", CWnd* parent = nullptr, UINT selectPage = 0);
 
-    // Creates the background brush.
+    // Creates the background brush and words the Back, Next, Finish and
+    // Cancel buttons in the language in force ([Texts] WizardBack, ...).
     BOOL OnInitDialog() override;
     HBRUSH GetBackgroundBrush() const { return background_; }
 

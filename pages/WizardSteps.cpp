@@ -6,6 +6,8 @@
 
 namespace {
 constexpr UINT kCountTextLimit = 2; // characters
+const char kDayUnitOne[] = "Day";   // the unit's English form for one
+const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
 } // namespace
 
 // ---------------------------------------------------------------- step 1
@@ -68,10 +70,11 @@ ON_EN_CHANGE(IDC_WIZ2_EDIT, OnCountChange)
 ON_EN_CHANGE(IDC_WIZ3_EDIT, OnCountChange)
 ON_CONTROL(EN_KILLFOCUS, IDC_WIZ2_EDIT, OnCountLeft)
 ON_CONTROL(EN_KILLFOCUS, IDC_WIZ3_EDIT, OnCountLeft)
+ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
 CWizardCountPage::CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls)
-    : CWizardPage(templateId, buttons), controls_(controls)
+    : CWizardPage(templateId, buttons), controls_(controls), unit_(controls.unitId, kDayUnitOne)
 {
 }
 
@@ -87,6 +90,7 @@ BOOL CWizardCountPage::OnInitDialog()
     CWizardPage::OnInitDialog();
     if (controls_.hintId)
         LanguageManager::ExcludeFromTranslation(GetDlgItem(controls_.hintId));
+    unit_.Attach(m_hWnd);
     spin_.SetRange(controls_.rule.lowest, controls_.rule.highest);
     spin_.SetPos(controls_.rule.fallback);
     edit_.SetLimitText(kCountTextLimit);
@@ -97,7 +101,7 @@ BOOL CWizardCountPage::OnInitDialog()
 
 BOOL CWizardCountPage::OnSetActive()
 {
-    ShowCycleHint(); // step 2's count may have changed meanwhile
+    ShowCountTexts(); // step 2's count may have changed meanwhile
     return CWizardPage::OnSetActive();
 }
 
@@ -106,12 +110,22 @@ void CWizardCountPage::OnCountChange()
     if (spin_.IsWindow())
         count_ = static_cast<int>(spin_.GetPos());
     balloon_.Hide();
-    ShowCycleHint();
+    ShowCountTexts();
 }
 
-void CWizardCountPage::ShowCycleHint()
+LRESULT CWizardCountPage::OnTranslated(WPARAM, LPARAM section)
 {
-    if (!controls_.hintId || !IsWindow())
+    unit_.Translated(*reinterpret_cast<const CString*>(section));
+    ShowCountTexts();
+    return 0;
+}
+
+void CWizardCountPage::ShowCountTexts()
+{
+    if (!IsWindow())
+        return;
+    unit_.Show(GetCountInUse());
+    if (!controls_.hintId)
         return;
     // Without step 2 its count is the one Finish would store: the fallback.
     const int critDays = critDaysStep_ ? critDaysStep_->GetCountInUse() : kCritDayRule.fallback;
@@ -120,12 +134,13 @@ void CWizardCountPage::ShowCycleHint()
 
 CDialogWiz2::CDialogWiz2()
     : CWizardCountPage(IDD_WIZARD_STEP2, PSWIZB_BACK | PSWIZB_NEXT,
-                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, kCritDayRule, 0})
+                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, IDC_WIZ2_UNIT, kCritDayRule, 0})
 {
 }
 
 CDialogWiz3::CDialogWiz3()
-    : CWizardCountPage(IDD_WIZARD_STEP3, PSWIZB_BACK | PSWIZB_FINISH,
-                       {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, kClearDayRule, IDC_WIZ3_CYCLE_HINT})
+    : CWizardCountPage(
+          IDD_WIZARD_STEP3, PSWIZB_BACK | PSWIZB_FINISH,
+          {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, IDC_WIZ3_UNIT, kClearDayRule, IDC_WIZ3_CYCLE_HINT})
 {
 }

@@ -33,13 +33,15 @@ private:
     COleDateTime chosenDate_;
 };
 
-// Steps 2 and 3: one count in an edit with an up-down control; step 3 shows
-// beside it the cycle that it gives with step 2's count.
+// Steps 2 and 3: one count in an edit with an up-down control and its unit in
+// the count's form; step 3 shows beside it the cycle that it gives with step
+// 2's count.
 class CWizardCountPage : public CWizardPage {
 public:
     struct Controls {
         int spinId;
         int editId;
+        int unitId;
         CycleCountRule rule;
         int hintId; // 0: no hint
     };
@@ -62,9 +64,12 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
     void OnCountChange();
     void OnCountLeft() { balloon_.Correct(spin_, edit_, controls_.rule); }
+    // Translated (LanguageManager::TranslatedMessage): the unit and the hint
+    // in the language now in force.
+    LRESULT OnTranslated(WPARAM, LPARAM section);
 
 private:
-    void ShowCycleHint();
+    void ShowCountTexts();
 
     Controls controls_;
     CSpinButtonCtrl spin_;
@@ -72,6 +77,7 @@ private:
     int count_ = 0;
     const CWizardCountPage* critDaysStep_ = nullptr;
     CountBalloon balloon_;
+    CountLabel unit_;
 };
 
 class CDialogWiz2 : public CWizardCountPage {

@@ -5,6 +5,7 @@
 // loaded again on every activation, leaves no bitmap behind.
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/LayoutCheck.h"
 
 using namespace main_window_testing;
 
@@ -69,6 +70,14 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
             EXPECT_EQ(std::string(text), shown);
         };
     };
+    auto unit = [](const char* shown) -> Step { // beside the count of step 2 or 3
+        return [shown](HWND sheet) {
+            const HWND page = CurrentPage(sheet);
+            HWND label = ::GetDlgItem(page, IDC_WIZ2_UNIT);
+            EXPECT_EQ(testing_support::TextOf(label ? label : ::GetDlgItem(page, IDC_WIZ3_UNIT)),
+                      shown);
+        };
+    };
     auto leave = [](int edit, const char* shown) -> Step { // the box left for the Back button
         return [edit, shown](HWND sheet) {
             HWND box = ::GetDlgItem(CurrentPage(sheet), edit);
@@ -114,7 +123,8 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
           buttons("010"), next, next, finish}},
         {"keyboard", &keyed, 3, 28, -1, {keys, next, next, finish}},
         {"keyboard, then Today", &later, 3, 28, pink, {keys, later5, today, next, next, finish}},
-        {"Cancel on step 3", nullptr, 5, 30, pink, {next, crit("9"), next, cancel}},
+        {"Cancel on step 3", nullptr, 5, 30, pink,
+         {next, crit("1"), unit("Day"), crit("9"), unit("Days"), next, unit("Days"), cancel}},
         // clang-format on
     };
     CreateMain();

@@ -267,6 +267,9 @@ TEST_F(LanguageFileTest, WritesInTheEncodingOfTheFile)
          Utf16Bytes(L"\xFEFF[S]\r\nk=v\r\n[T]\r\nk=Выход\r\n")},
         {Utf16Bytes(L"\xFEFF[S]\nk=v", true), "S", "k", "😀", Utf16Bytes(L"\xFEFF[S]\nk=😀", true)},
         {"\xFF\xFE", "S", "k", "v", Utf16Bytes(L"\xFEFF[S]\r\nk=v\r\n")},
+        // A key's plural form goes beside the key.
+        {"[S]\r\nk=v\r\nj=w\r\n", "S", "K.one", "x", "[S]\r\nk=v\r\nK.one=x\r\nj=w\r\n"},
+        {"[S]\r\nk.few=v\r\nj=w\r\n", "S", "k.one", "x", "[S]\r\nk.few=v\r\nk.one=x\r\nj=w\r\n"},
     };
     int n = 0;
     for (const auto& write : writes) {
@@ -293,6 +296,34 @@ TEST_F(LanguageFileTest, FlushKeepsWhatSomeoneElseWroteMeanwhile)
     ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=theirs\r\n"));
     EXPECT_TRUE(file.Flush());
     EXPECT_EQ("[S]\r\nk=theirs\r\nnew=mine\r\n", folder.Read("t.lng"));
+}
+
+// A new file is UTF-8 with a byte-order mark, so it holds any text (an ANSI
+// file refuses Polish on a Western system, an en dash on a Japanese one). A
+// file that could not be read once (another program held it) is read again
+// before it is written: it is never written over with the changes alone.
+TEST_F(LanguageFileTest, ANewFileIsUtf8AndAFileIsWrittenOnlyOverWhatWasRead)
+{
+    LanguageFile file;
+    file.Open("new");
+    EXPECT_TRUE(file.Write("S", "k",
+                           "Zako\xC5\x84"
+                           "cz") &&
+                file.Flush());
+    EXPECT_EQ(folder.Read("new.lng"), "\xEF\xBB\xBF[S]\r\nk=Zako\xC5\x84"
+                                      "cz\r\n");
+
+    ASSERT_TRUE(folder.Write("held.lng", "[S]\r\na=1\r\nb=2\r\n[T]\r\nc=3\r\n"));
+    file.Open("held");
+    {
+        fw::KernelHandle holder(CreateFileA(folder.File("held.lng").c_str(), GENERIC_READ, 0,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr));
+        ASSERT_TRUE(holder.IsValid());
+        EXPECT_EQ(file.Read("S", "a"), "");
+    }
+    EXPECT_TRUE(file.Write("S", "x", "9") && file.Flush());
+    EXPECT_EQ(folder.Read("held.lng"), "[S]\r\na=1\r\nb=2\r\nx=9\r\n[T]\r\nc=3\r\n");
 }
 
 // A file one byte over the cap is neither read nor written; one at the cap

@@ -6,10 +6,8 @@
 #include <tuple>
 
 #include "framework/DateFormat.h"
-#include "lang/AnsiCodePage.h"
 #include "lang/LanguageFiles.h"
 #include "lang/ProgramTexts.h"
-#include "lang/Unicode.h"
 #include "model/AppIdentity.h"
 #include "tests/lang/LanguageFolder.h"
 #include "tests/support/Sandbox.h"
@@ -17,21 +15,21 @@
 namespace {
 
 // The program's own texts as SetLanguage writes them into a new english.lng
-// (in the system's code page).
+// (UTF-8 with a byte-order mark), each with its form for one.
 std::string TextsSection()
 {
     std::string section = "[Texts]\r\n";
     for (int id = 0; id < static_cast<int>(TextId::Count); ++id) {
         const ProgramText text = ProgramTextOf(static_cast<TextId>(id));
-        std::string bytes;
-        SystemAnsiCodePage().Encode(Utf8ToUtf16(text.english), bytes);
-        section += std::string(text.key) + "=" + bytes + "\r\n";
+        section += std::string(text.key) + "=" + text.english + "\r\n";
+        if (text.englishOne)
+            section += std::string(text.key) + ".one=" + text.englishOne + "\r\n";
     }
     return section;
 }
 const std::string kTranslator =
-    "[Translator]\r\nID_0=Orrowby\r\nID_1=" + std::string(velindra::kSupportAddress) +
-    "\r\nID_2=09/20/2004\r\nLocale=en-US\r\n" + TextsSection();
+    "\xEF\xBB\xBF[Translator]\r\nID_0=Orrowby\r\nID_1=" + std::string(velindra::kSupportAddress) +
+    "\r\nID_2=09/20/2004\r\nLocale=en-US\r\nName=English\r\n" + TextsSection();
 const std::string kGerman =
     "[DialogID_131]\r\nID_1006=&Weiter >>\r\nID_1007=\r\n"
     "[dialogid_102 - pageno_2]\r\nid_1005=Mit &Windows starten\r\n"
@@ -43,7 +41,7 @@ using LanguageManagerTest = LanguageFolderTest;
 
 TEST_F(LanguageManagerTest, SetLanguageRestoresTheTranslatorSectionOfTheEnglishFile)
 {
-    folder.Write("english.lng", "[Translator]\r\nID_0=Somebody\r\n");
+    folder.Write("english.lng", "\xEF\xBB\xBF[Translator]\r\nID_0=Somebody\r\n");
     LanguageManager manager;
     EXPECT_TRUE(manager.SetLanguage("english"));
     EXPECT_EQ(kTranslator, English());
@@ -178,6 +176,28 @@ TEST_F(LanguageManagerTest, ValuesInAnyEncodingGiveTheirTextOrTheBuiltInOne)
         manager.SetLanguage("other");
         EXPECT_EQ(row.second, manager.LookupText("S", 1, "Close")) << row.first;
     }
+}
+
+// Places are filled in any order; a text holds at most 1,024 characters, cut
+// before a character that does not fit whole (a stranger's file that repeats
+// a place hundreds of times makes no text of megabytes).
+TEST(FormatText, FillsThePlacesAndCapsTheText)
+{
+    const std::string ya = "\xD1\x8F", long1024 = std::string(1023, 'x') + ya;
+    std::string repeated;
+    for (int i = 0; i < 511; ++i)
+        repeated += "%1";
+    const struct {
+        std::string pattern;
+        CStringArray arguments;
+        std::string text;
+    } table[] = {
+        {"%2 and %1, %3 %", {"a", "b"}, "b and a, %3 %"},
+        {repeated, {long1024}, long1024},
+        {ya + "%1", {long1024}, ya + std::string(1023, 'x')},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(FormatText(row.pattern, row.arguments), row.text) << row.pattern.substr(0, 20);
 }
 
 } // namespace

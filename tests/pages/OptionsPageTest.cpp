@@ -4,6 +4,8 @@
 // change of language.
 #include "pages/OptionsPage.h"
 
+#include "framework/Handle.h"
+#include "lang/LanguageFile.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "tests/pages/PageHost.h"
@@ -11,7 +13,7 @@
 namespace {
 
 const char kGerman[] = "[Translator]\r\nID_0=Hanna Berger\r\nID_1=hanna@berger.example\r\n"
-                       "ID_2=01.02.2005\r\n"
+                       "ID_2=01.02.2005\r\nName=Deutsch\r\n"
                        "[DialogID_102 - PageNo_0]\r\nID_1005=Mit &Windows starten\r\n"
                        "[DialogID_102 - PageNo_0 - ComboBoxID_1043]\r\nID_0=Englisch\r\n"
                        "ID_1=Deutsch\r\n";
@@ -55,31 +57,43 @@ protected:
     }
 };
 
+// Each language by its own name (the file name without one; a name two files
+// give with the file's); a file too large to be a language is not offered.
 // The stored name is looked up as the language engine takes it: in any case,
 // without the blanks around it, and not at all when it is no plain file name;
 // without its file the list shows English and the stored name stays.
-TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
+TEST_F(OptionsPage, ListsTheLanguagesByTheirOwnNamesAndSelectsTheStoredLanguage)
 {
-    ASSERT_TRUE(folder.Write("german.lng", kGerman));
-    for (const char* other : {"english.lng", "notes.txt", "french.lngx"})
+    ASSERT_TRUE(folder.Write("german.lng", kGerman) && folder.Write("deutsch-alt.lng", kGerman));
+    for (const char* other : {"english.lng", "french.lng", "notes.txt", "french.lngx", "huge.lng"})
         ASSERT_TRUE(folder.Write(other, ""));
+    {
+        fw::KernelHandle huge(CreateFileA(folder.File("huge.lng").c_str(), GENERIC_WRITE, 0,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER size{};
+        size.QuadPart = LanguageFile::kMaxFileSize + 1;
+        ASSERT_TRUE(SetFilePointerEx(huge.Get(), size, nullptr, FILE_BEGIN) &&
+                    SetEndOfFile(huge.Get()));
+    }
     Open();
-    EXPECT_TRUE(Languages() == (Names{"english", "german"}) && Selected() == 0);
-    const std::pair<const char*, int> table[] = {{"GERMAN", 1},     {" german\t", 1},
-                                                 {"german-old", 0}, {"sub\\german", 0},
-                                                 {"..\\german", 0}, {"german", 1}};
+    const Names listed{"Deutsch (deutsch-alt)", "Deutsch (german)", "English", "french"};
+    EXPECT_TRUE(Languages() == listed && Selected() == 2);
+    const std::pair<const char*, int> table[] = {
+        {"GERMAN", 1},     {" german\t", 1}, {"german-old", 2}, {"sub\\german", 2},
+        {"..\\german", 2}, {"huge", 2},      {"french", 3},     {"german", 1}};
     for (const auto& [stored, selected] : table) {
         ASSERT_TRUE(WriteSettingText(SettingLang, stored));
         host.page.LoadFromSettings();
         EXPECT_TRUE(Selected() == selected && StoredLanguage() == stored) << stored;
     }
-    EXPECT_EQ(Languages(), (Names{"english", "german"}));
-    // A choice is stored as listed and applied, the focus staying in the list;
-    // no selection stores nothing and tells nobody. (The page in the chosen
-    // language with its translator: the shipped languages' test.)
+    EXPECT_EQ(Languages(), listed);
+    // A step in the closed list is stored as the file's name and applied, the
+    // focus staying in the list; no selection stores nothing and tells nobody.
+    // (The page in the chosen language with its translator: the shipped
+    // languages' test.)
     host.ShowWindow(SW_SHOW);
-    SetFocus(Item(IDC_OPT_AUTOLOAD));
-    Choose(0);
+    SetFocus(Item(IDC_OPT_LANGUAGE));
+    Choose(2);
     EXPECT_TRUE(StoredLanguage() == "english" && GetFocus() == Item(IDC_OPT_LANGUAGE));
     EXPECT_EQ(host.applied, (std::vector<bool>{true, false}));
     EXPECT_EQ(Text(IDC_OPT_AUTOLOAD), "Autoload with &Windows");
@@ -88,8 +102,8 @@ TEST_F(OptionsPage, ListsTheLanguageFilesAndSelectsTheStoredLanguage)
     ASSERT_TRUE(DeleteFileA(folder.File("german.lng").c_str()) &&
                 CreateDirectoryA(folder.File("german.lng").c_str(), nullptr));
     Choose(1);
-    EXPECT_TRUE(StoredLanguage() == "english" && Languages() == Names{"english"} &&
-                Selected() == 0);
+    EXPECT_TRUE(StoredLanguage() == "english" &&
+                Languages() == (Names{"Deutsch", "English", "french"}) && Selected() == 1);
     Choose(-1);
     EXPECT_TRUE(StoredLanguage() == "english" && host.applied.size() == 2 && !host.refreshes);
 }
@@ -101,7 +115,7 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
 {
     ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
     Open();
-    EXPECT_TRUE(Languages() == Names{"english"} && Selected() == 0);
+    EXPECT_TRUE(Languages() == Names{"English"} && Selected() == 0);
     EXPECT_TRUE(!Checked(IDC_OPT_AUTOLOAD) && Checked(IDC_OPT_CRITRED));
     for (DWORD on : {1u, 0u}) {
         SendMessageA(Item(IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
@@ -129,7 +143,8 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
 
 // The reminder's days are asked for only while it is on; a number in its
 // range is stored as it is typed, any other stores the default (as the
-// cycle's counts do), which the box shows when it is left, and a balloon says why.
+// cycle's counts do), which the box shows when it is left, and a balloon says why;
+// the unit beside it follows the number.
 TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
 {
     Open();
@@ -143,17 +158,17 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
         DWORD stored;
         const char* balloon;
     } table[] = {
-        {"5", "5", 5, ""},
-        {"9", "2", 2, "Enter a number from 1 to 7. The number in use is 2."},
-        {"0", "2", 2, "Enter a number from 1 to 7. The number in use is 2."},
-        {"1", "1", 1, ""},
+        {"5", "5 days", 5, ""},
+        {"9", "2 days", 2, "Enter a number from 1 to 7. The number in use is 2."},
+        {"0", "2 days", 2, "Enter a number from 1 to 7. The number in use is 2."},
+        {"1", "1 day", 1, ""},
     };
     for (const auto& row : table) {
         ::SetFocus(Item(IDC_OPT_REMIND_EDIT));
         TypeOver(IDC_OPT_REMIND_EDIT, row.typed);
         ::SetFocus(Item(IDC_OPT_REMIND));
-        EXPECT_EQ(Text(IDC_OPT_REMIND_EDIT) + " " + Balloon(),
-                  std::string(row.shown) + " " + row.balloon);
+        EXPECT_EQ(Text(IDC_OPT_REMIND_EDIT) + " " + Text(IDC_OPT_REMIND_UNIT) + " " + Balloon(),
+                  std::string(row.shown) + " before critical days " + row.balloon);
         EXPECT_EQ(ReadSettingDword(SettingRemindDays), row.stored) << row.typed;
     }
 }

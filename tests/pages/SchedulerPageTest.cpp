@@ -67,6 +67,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
     ASSERT_TRUE(host.Create());   // and as the main window opens it
+    host.ApplyLanguage(true);
     host.page.LoadFromSettings();
     EXPECT_TRUE(Counts() == "3/28" && Picker() == kNow && Now() == Stored("", -1, -1));
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
@@ -92,7 +93,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     // Each count in its range (1 to 30, 3 to 90) is stored; anything else
     // stores the count's default; the edits take two digits. Every change
     // stores all three values, shows the cycle they give beside them and
-    // then asks for a refresh.
+    // the units in the forms of the counts, then asks for a refresh.
     const struct {
         int edit;
         const char* typed;
@@ -114,8 +115,9 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
         EXPECT_EQ(Text(row.edit), row.shown) << row.typed;
         EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
         EXPECT_TRUE(!refreshes.empty() && refreshes.back() == Now()) << row.typed;
-        EXPECT_EQ(Text(IDC_SCHED_CYCLE_HINT),
-                  "(a cycle of " + std::to_string(row.crit + row.clear) + " days)");
+        EXPECT_EQ(Text(IDC_SCHED_CYCLE_HINT) + " " + Text(IDC_SCHED_CRIT_UNIT),
+                  "(a cycle of " + std::to_string(row.crit + row.clear) + " days) " +
+                      (row.crit == 1 ? "Day" : "Days"));
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
+
+#include <windows.h>
 
 #include "tests/support/Sandbox.h"
 
@@ -86,14 +89,64 @@ std::string Utf16Bytes(const std::wstring& text, bool bigEndian)
     return bytes;
 }
 
-std::string ShippedLanguageText(const std::string& name)
+namespace {
+
+// The folder of the shipped language files, ending in a backslash; empty
+// without VELINDRA_SOURCE_DIR.
+std::string ShippedFolder()
 {
     const char* source = std::getenv("VELINDRA_SOURCE_DIR");
     if (!source || !*source)
         return std::string();
     std::string path = (source[0] == '/' ? "Z:" : "") + std::string(source);
     std::replace(path.begin(), path.end(), '/', '\\');
-    return ReadWholeFile(Wide(path + "\\lang\\shipped\\" + name));
+    return path + "\\lang\\shipped\\";
+}
+
+const char* const kPluralSuffixes[] = {".zero", ".one", ".two", ".few", ".many", ".other"};
+
+bool IsPluralForm(const std::string& key)
+{
+    const size_t point = key.rfind('.');
+    return point != std::string::npos && point > 0 &&
+           std::find(std::begin(kPluralSuffixes), std::end(kPluralSuffixes), key.substr(point)) !=
+               std::end(kPluralSuffixes);
+}
+
+} // namespace
+
+std::string ShippedLanguageText(const std::string& name)
+{
+    const std::string folder = ShippedFolder();
+    return folder.empty() ? std::string() : ReadWholeFile(Wide(folder + name));
+}
+
+std::vector<std::string> ShippedLanguageFiles()
+{
+    std::vector<std::string> names;
+    const std::string folder = ShippedFolder();
+    WIN32_FIND_DATAW found{};
+    HANDLE search = folder.empty() ? INVALID_HANDLE_VALUE
+                                   : ::FindFirstFileW(Wide(folder + "*.lng").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(Narrow(found.cFileName));
+    while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+LanguageText WithoutPluralForms(const LanguageText& text)
+{
+    LanguageText kept = text;
+    for (LanguageSection& section : kept)
+        section.entries.erase(
+            std::remove_if(section.entries.begin(), section.entries.end(),
+                           [](const LanguageEntry& entry) { return IsPluralForm(entry.key); }),
+            section.entries.end());
+    return kept;
 }
 
 } // namespace testing_support

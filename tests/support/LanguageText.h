@@ -35,5 +35,11 @@ std::string Utf16Bytes(const std::wstring& text, bool bigEndian = false);
 // The bytes of a shipped language file ("german.lng"); empty when it cannot
 // be read or VELINDRA_SOURCE_DIR is not set.
 std::string ShippedLanguageText(const std::string& name);
+// The names of the shipped language files ("german.lng"), sorted.
+std::vector<std::string> ShippedLanguageFiles();
+
+// The text without the plural forms of its keys ("<key>.one", "<key>.few",
+// ...), which a translation gives as its language needs, not as English does.
+LanguageText WithoutPluralForms(const LanguageText& text);
 
 } // namespace testing_support

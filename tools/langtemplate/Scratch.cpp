@@ -47,19 +47,6 @@ Scratch::~Scratch()
     }
 }
 
-bool Scratch::WriteMarkedFile(const wchar_t* name) const
-{
-    HANDLE file = ::CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const char mark[] = "\xEF\xBB\xBF";
-    DWORD written = 0;
-    const bool done = ::WriteFile(file, mark, 3, &written, nullptr) && written == 3;
-    ::CloseHandle(file);
-    return done;
-}
-
 void Scratch::RemoveFolder() const
 {
     WIN32_FIND_DATAW found{};

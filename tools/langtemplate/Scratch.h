@@ -23,10 +23,6 @@ public:
     bool Start();
     // A file of the folder.
     std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
-    // Puts a file into the folder that holds only the byte-order mark of
-    // UTF-8: the program writes into it in that encoding, as the shipped
-    // language files are.
-    bool WriteMarkedFile(const wchar_t* name) const;
 
 private:
     void RemoveFolder() const;

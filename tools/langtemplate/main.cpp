@@ -62,7 +62,7 @@ bool OpenEveryWindow(MainDialog& main)
 bool MakeTemplate(const std::wstring& target)
 {
     Scratch scratch;
-    if (!scratch.Start() || !scratch.WriteMarkedFile(L"english.lng")) {
+    if (!scratch.Start()) {
         std::fprintf(stderr, "no scratch settings key or folder\n");
         return false;
     }
