@@ -106,6 +106,7 @@
 // ---------------------------------------------------------------- Quick-launch help (143)
 #define IDD_QUICKLAUNCH_HELP 143
 #define IDC_QLH_TEXT 1041
+#define IDC_QLH_OVERFLOW 1054 // Windows 10 and 11: the icon behind the ^ button
 #define IDC_QLH_OK 2
 #define IDC_QLH_HIDE_MESSAGE 1037
 

@@ -22,7 +22,9 @@ set(source ${CPACK_VELINDRA_SOURCE_DIR})
 set(ID ${CPACK_PACKAGE_VENDOR}.${CPACK_PACKAGE_NAME})
 set(VERSION ${CPACK_PACKAGE_VERSION})
 quoted(QUOTED_VERSION ${VERSION}) # YAML would read 1.2 as a number
-set(WEB_ADDRESS ${CPACK_VELINDRA_WEB_ADDRESS})
+foreach(page PUBLISHER PACKAGE SUPPORT LICENSE RELEASE_NOTES)
+  set(${page}_URL ${CPACK_VELINDRA_${page}_URL})
+endforeach()
 string(TOLOWER ${CPACK_PACKAGE_NAME} MONIKER)
 quoted(PUBLISHER ${CPACK_PACKAGE_VENDOR})
 quoted(NAME ${CPACK_PACKAGE_NAME})
@@ -67,6 +69,14 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   elseif(file_name MATCHES "\\.zip$")
     # The zip holds one folder, named as the zip.
     string(REGEX REPLACE "\\.zip$" "" TOP_FOLDER ${file_name})
+    # Scoop finds a newer zip in the download folder by its name and makes
+    # its address and folder from this one's with the version replaced.
+    string(REPLACE "." "\\." pattern "${file_name}")
+    string(REPLACE "${VERSION}" "$version" AUTOUPDATE_URL "${URL}")
+    string(REPLACE "${VERSION}" "$version" AUTOUPDATE_FOLDER "${TOP_FOLDER}")
+    string(REPLACE "." "\\." version_pattern "${VERSION}")
+    string(REPLACE "${version_pattern}" "([\\d.]+)" pattern "${pattern}")
+    quoted(CHECKVER_REGEX "${pattern}")
     file(REMOVE_RECURSE ${out}/scoop)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/scoop.json.in
                    ${out}/scoop/${MONIKER}.json @ONLY NEWLINE_STYLE UNIX)

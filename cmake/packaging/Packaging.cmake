@@ -46,9 +46,7 @@ install(DIRECTORY ${VELINDRA_SHIPPED_LANGUAGES}/ DESTINATION . OPTIONAL
         FILES_MATCHING PATTERN "*.lng")
 
 # ---------------------------------------------------------------- CPack
-# The web address and the main window's class come from the program's headers.
-file(STRINGS ${CMAKE_SOURCE_DIR}/model/AppIdentity.h web_line REGEX "kWebAddress\\[\\] = ")
-string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VELINDRA_WEB_ADDRESS "${web_line}")
+# The web site's host and the main window's class come from the program's headers.
 file(STRINGS ${CMAKE_SOURCE_DIR}/model/AppIdentity.h host_line REGEX "kWebSiteHost\\[\\] = ")
 string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VELINDRA_WEB_SITE_HOST "${host_line}")
 file(STRINGS ${CMAKE_SOURCE_DIR}/res/resource.h class_line REGEX "define VELINDRA_MAIN_WINDOW_CLASS ")
@@ -67,7 +65,8 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PerGenerator.cmake)
 # Read by NSIS.template.in.
 set(CPACK_VELINDRA_ICON ${CMAKE_BINARY_DIR}/pictures/velindra.ico)
 set(CPACK_VELINDRA_SIDE_PICTURE ${CMAKE_BINARY_DIR}/pictures/wizard.bmp)
-set(CPACK_VELINDRA_WEB_ADDRESS ${VELINDRA_WEB_ADDRESS})
+# The installer's own texts in its eleven languages.
+set(CPACK_VELINDRA_INSTALLER_TEXTS ${CMAKE_CURRENT_LIST_DIR}/InstallerTexts.nsh)
 set(CPACK_VELINDRA_WINDOW_CLASS ${VELINDRA_MAIN_WINDOW_CLASS})
 # The name of the uninstall entry's key, which winget knows the installed
 # program by (its ProductCode) and the installer finds an earlier folder by:
@@ -86,6 +85,15 @@ endif()
 string(REGEX REPLACE "/+$" "" VELINDRA_DOWNLOAD_FOLDER "${VELINDRA_DOWNLOAD_BASE}")
 set(VELINDRA_DOWNLOAD_FOLDER ${VELINDRA_DOWNLOAD_FOLDER}/)
 set(CPACK_VELINDRA_DOWNLOAD_FOLDER ${VELINDRA_DOWNLOAD_FOLDER})
+# The pages of the program's web site that the manifests name, all over
+# https: the publisher, the program, support, its licence and the notes of
+# this release.
+set(site https://${VELINDRA_WEB_SITE_HOST}/)
+set(CPACK_VELINDRA_PUBLISHER_URL ${site})
+set(CPACK_VELINDRA_PACKAGE_URL ${site}velindra/)
+set(CPACK_VELINDRA_SUPPORT_URL ${site}support/)
+set(CPACK_VELINDRA_LICENSE_URL ${site}velindra/license/)
+set(CPACK_VELINDRA_RELEASE_NOTES_URL ${site}velindra/releases/${PROJECT_VERSION}/)
 set(CPACK_VELINDRA_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/Manifests.cmake)
 include(CPack)

@@ -1,8 +1,9 @@
 // The help file as the program uses it: F1 on every window asks for that
 // window's topic (the main window for its selected list entry, on the key's
 // release; the pages and dialogs on the key going down and again on its
-// release), and the help file has it. The built velindra.chm is read as the
-// build unpacked it (help/contents).
+// release), and the help file has it; the privacy topic names every value
+// the program stores. The built velindra.chm is read as the build unpacked
+// it (help/contents).
 #include <sstream>
 
 #include "tests/app/MainWindowFixture.h"
@@ -62,6 +63,13 @@ TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
     std::stringstream topics(help.Topics());
     for (std::string topic; std::getline(topics, topic, ';');)
         EXPECT_FALSE(Read(topic + ".htm").empty()) << topic;
+}
+
+TEST(HelpFilePrivacy, NamesEveryValueTheProgramStores)
+{
+    const std::string topic = Read("privacy.htm");
+    for (int id = 0; const char* name = SettingValueName(static_cast<SettingId>(id)); ++id)
+        EXPECT_NE(topic.find("<code>" + std::string(name) + "</code>"), std::string::npos) << name;
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 # The winget and Scoop manifests cpack wrote beside the packages describe the
-# packages it made: their addresses end in the packages' file names, their
-# hashes are the files' SHA-256, their version is the program's, the Scoop
-# folder and program are those in the zip, the licence is the one shipped,
-# and the three winget files agree with one another. (Whether the installer
-# writes the uninstall entry the winget manifest names is InstallerTest's.)
+# packages it made, as those projects' reviewers want them: their addresses
+# end in the packages' file names, their hashes are the files' SHA-256, their
+# version is the program's, the Scoop folder and program are those in the
+# zip, the licence is the one shipped, and the three winget files agree with
+# one another; every web page they name is an https address; each exit code
+# of the installer has one meaning; Scoop finds and makes the next version
+# from this one's names and starts the program from a shortcut, not a
+# command. (Whether the installer writes the uninstall entry the winget
+# manifest names and returns its codes is InstallerTest's.)
 #   cmake -DMANIFESTS=<manifests folder> -DZIP=<zip> -DSETUP=<installer>
 #         -DVERSION=<version> -DDOWNLOAD_FOLDER=<address> -DWORK=<scratch folder>
 #         -P CheckManifests.cmake
@@ -93,6 +97,18 @@ foreach(key Publisher PackageName ShortDescription)
     list(APPEND faults "locale: ${key} is missing or shorter than 3 characters")
   endif()
 endforeach()
+foreach(key PublisherUrl PublisherSupportUrl PackageUrl LicenseUrl ReleaseNotesUrl)
+  if(NOT locale.${key} MATCHES "^https://[^ ]+$")
+    list(APPEND faults "locale: ${key} is not an https address: \"${locale.${key}}\"")
+  endif()
+endforeach()
+file(STRINGS ${MANIFESTS}/winget/${id}.installer.yaml codes REGEX "InstallerReturnCode: ")
+list(LENGTH codes count)
+list(REMOVE_DUPLICATES codes)
+list(LENGTH codes unique)
+if(NOT count EQUAL unique)
+  list(APPEND faults "installer: an InstallerReturnCode has two ReturnResponses")
+endif()
 
 # ---------------------------------------------------------------- Scoop
 file(GLOB scoop_manifest ${MANIFESTS}/scoop/*.json)
@@ -104,22 +120,51 @@ else()
   if(error)
     list(APPEND faults "${scoop_manifest}: ${error}")
   else()
-    string(JSON url GET "${scoop}" architecture 64bit url)
-    string(JSON hash GET "${scoop}" architecture 64bit hash)
-    string(JSON folder GET "${scoop}" architecture 64bit extract_dir)
-    string(JSON bin GET "${scoop}" bin)
-    string(JSON shortcut GET "${scoop}" shortcuts 0 0)
-    string(JSON scoop_license GET "${scoop}" license)
+    # <out> := the value at the path (the arguments after out); a fault when missing.
+    macro(scoop_value out)
+      string(JSON ${out} ERROR_VARIABLE missing GET "${scoop}" ${ARGN})
+      if(missing)
+        string(REPLACE ";" " " path "${ARGN}")
+        list(APPEND faults "scoop: no ${path}")
+      endif()
+    endmacro()
+    scoop_value(url architecture 64bit url)
+    scoop_value(hash architecture 64bit hash)
+    scoop_value(folder architecture 64bit extract_dir)
+    scoop_value(shortcut shortcuts 0 0)
+    scoop_value(scoop_license license identifier)
+    scoop_value(homepage homepage)
+    scoop_value(license_url license url)
+    string(JSON bin ERROR_VARIABLE no_bin GET "${scoop}" bin)
+    if(NOT no_bin)
+      list(APPEND faults "scoop: a program with windows is a shortcut, not a command (bin)")
+    endif()
+    foreach(address IN ITEMS "${homepage}" "${license_url}")
+      if(NOT address MATCHES "^https://[^ ]+$")
+        list(APPEND faults "scoop: not an https address: \"${address}\"")
+      endif()
+    endforeach()
+    # The next version: its zip's name matches checkver's pattern (a version
+    # of digits and dots), and autoupdate makes its address and folder.
+    scoop_value(pattern checkver regex)
+    scoop_value(next_url autoupdate architecture 64bit url)
+    scoop_value(next_folder autoupdate architecture 64bit extract_dir)
+    string(REPLACE "\\d" "0-9" pattern "${pattern}")
+    if(NOT pattern OR NOT zip_name MATCHES "^${pattern}$" OR NOT CMAKE_MATCH_1 STREQUAL VERSION)
+      list(APPEND faults "scoop: checkver's regex does not find ${VERSION} in ${zip_name}")
+    endif()
+    string(REPLACE "$version" "${VERSION}" next_url "${next_url}")
+    string(REPLACE "$version" "${VERSION}" next_folder "${next_folder}")
+    expect("scoop: autoupdate url" "${next_url}" "${DOWNLOAD_FOLDER}${zip_name}")
+    expect("scoop: autoupdate extract_dir" "${next_folder}" "${top}")
     expect("scoop: version" "${version}" "${VERSION}")
     expect("scoop: url" "${url}" "${DOWNLOAD_FOLDER}${zip_name}")
     expect("scoop: hash" "${hash}" "${zip_sha256}")
     expect("scoop: extract_dir" "${folder}" "${top}")
     expect("scoop: license" "${scoop_license}" "${license}")
-    foreach(program IN ITEMS "${bin}" "${shortcut}")
-      if(NOT EXISTS ${WORK}/${top}/${program} OR program STREQUAL "")
-        list(APPEND faults "scoop: \"${program}\" is not in the zip's folder")
-      endif()
-    endforeach()
+    if(NOT EXISTS ${WORK}/${top}/${shortcut} OR shortcut STREQUAL "")
+      list(APPEND faults "scoop: \"${shortcut}\" is not in the zip's folder")
+    endif()
   endif()
 endif()
 

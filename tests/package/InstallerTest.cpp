@@ -1,11 +1,12 @@
 // The silent installer and uninstaller, run in this Wine prefix as a user
 // would run them: what they put where (files, the Start-menu shortcut, the
 // uninstall entry), what an upgrade keeps, what removal leaves, and how they
-// treat a running Velindra and a folder that cannot be written. They touch
-// the user's real keys, Start menu and Run values, so CTest runs each of
-// these tests alone. The build names the installer (VELINDRA_SETUP), its
-// winget manifest (VELINDRA_WINGET_INSTALLER) and the folder of shipped
-// language files (VELINDRA_SHIPPED_LANGUAGES).
+// treat a running Velindra and a folder that cannot be written, and which
+// language they speak. They touch the user's real keys, Start menu and Run
+// values, so CTest runs each of these tests alone. The build names the
+// installer (VELINDRA_SETUP), its winget manifest (VELINDRA_WINGET_INSTALLER),
+// the folder of shipped language files (VELINDRA_SHIPPED_LANGUAGES) and a
+// Velindra slow to end (VELINDRA_LINGERER).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -24,8 +25,8 @@ constexpr char kUninstallKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\
 constexpr char kUninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velindra";
 constexpr char kSettingsKey[] = "Software\\Orrowby\\Velindra";
-constexpr DWORD kDone = 0, kStopped = 2; // the installer's and uninstaller's exit codes
-constexpr DWORD kPatience = 60000;       // milliseconds; Wine may be slow under load
+constexpr DWORD kDone = 0;         // the installer's and uninstaller's exit code when all went well
+constexpr DWORD kPatience = 60000; // milliseconds; Wine may be slow under load
 
 // Every Run key the program may write its value "Velindra" to.
 const std::pair<HKEY, const char*> kRunKeys[] = {
@@ -99,6 +100,19 @@ std::string ManifestValue(const std::string& manifest, const std::string& key)
         return text;
     }
     return std::string();
+}
+
+// The installer's exit code that its winget manifest gives the response
+// ("packageInUse", ...); 0 when it gives none.
+DWORD ReturnCodeFor(const std::string& response)
+{
+    static const std::string manifest =
+        testing_support::ReadWholeFile(testing_support::Wide(BuildPath(VELINDRA_WINGET_INSTALLER)));
+    const size_t at = manifest.find("ReturnResponse: " + response + "\n");
+    const char kCode[] = "InstallerReturnCode: ";
+    const size_t code = at == std::string::npos ? at : manifest.rfind(kCode, at);
+    return code == std::string::npos ? 0
+                                     : strtoul(&manifest[code + sizeof(kCode) - 1], nullptr, 10);
 }
 
 // Starts a command line; its process, or null.
@@ -270,19 +284,23 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kSettingsKey, "StartDate"), "2004 5 20 0 0 0");
 }
 
-// Nor where a folder cannot be written: one in a file system nobody may write
-// to, whatever the rights (the Linux host's /proc, Wine's Z:\\proc).
+// Nothing is installed or removed while a Velindra will not close (after
+// waiting for it), nor where a folder cannot be written: one in a file system
+// nobody may write to, whatever the rights (the Linux host's /proc, Wine's
+// Z:\\proc). Each ends with the exit code its winget manifest maps; the
+// uninstaller stops as the installer does.
 TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBeWritten)
 {
+    const DWORD inUse = ReturnCodeFor("packageInUse");
     ASSERT_TRUE(fs::exists("Z:\\proc"));
-    EXPECT_EQ(InstallSilently("Z:\\proc\\Velindra"), kStopped);
+    EXPECT_EQ(InstallSilently("Z:\\proc\\Velindra"), ReturnCodeFor("invalidParameter"));
     EXPECT_TRUE(Installation("Z:\\proc\\Velindra") == "00" && !fs::exists(kDefaultFolder));
 
     const std::string folder = scratch_.File("Velindra");
     {
         StandIn running;
         ASSERT_NE(running.window, nullptr);
-        ASSERT_EQ(InstallSilently(folder), kStopped);
+        ASSERT_EQ(InstallSilently(folder), inUse);
         EXPECT_EQ(g_closeRequests, 1);
     }
     EXPECT_TRUE(!fs::exists(folder) && Installation(folder) == "00");
@@ -290,7 +308,7 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBe
     ASSERT_EQ(InstallSilently(folder), kDone);
     {
         StandIn running;
-        ASSERT_EQ(UninstallSilently(folder), kStopped);
+        ASSERT_EQ(UninstallSilently(folder), inUse);
         EXPECT_EQ(g_closeRequests, 1);
     }
     EXPECT_TRUE(FilesIn(folder) == kInstalled && Installation(folder) == "11Velindra");
@@ -313,6 +331,78 @@ TEST_F(InstallerTest, WritesTheUninstallEntryItsWingetManifestNames)
     ExpandEnvironmentStringsA(ManifestValue(manifest, "DefaultInstallLocation").c_str(), folder,
                               MAX_PATH);
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key.c_str(), "InstallLocation"), folder);
+}
+
+// A Velindra that takes seconds to end after its window has gone (on a busy
+// machine) is waited for: installation and removal go through, and only
+// after it has ended.
+TEST_F(InstallerTest, WaitsForAVelindraThatTakesSecondsToEnd)
+{
+    const std::string folder = kDefaultFolder;
+    ASSERT_EQ(InstallSilently(), kDone);
+    for (const bool removal : {false, true}) {
+        ASSERT_TRUE(CopyFileA(BuildPath(VELINDRA_LINGERER).c_str(),
+                              (folder + "\\velindra.exe").c_str(), 0));
+        HANDLE lingering = StartInstalled(folder);
+        EXPECT_NE(lingering, nullptr);
+        EXPECT_EQ(removal ? UninstallSilently(folder) : InstallSilently(), kDone) << removal;
+        EXPECT_EQ(WaitForSingleObject(lingering, 0), WAIT_OBJECT_0) << "ran on after " << removal;
+        WaitForEnd(lingering);
+    }
+    EXPECT_EQ(Installation(folder), "00");
+}
+
+// The installer speaks the display language of Windows (NSIS's texts and its
+// own alike): its window as it opens. CTest runs this test in English and,
+// with Wine's display language set by the Linux locale, in Russian and in
+// Japanese (tests/package/CMakeLists.txt).
+TEST_F(InstallerTest, SpeaksTheDisplayLanguageOfWindows)
+{
+    const struct {
+        const char* locale; // of this test's process, as CTest sets it
+        const wchar_t *caption, *ownText;
+    } table[] = {
+        {"ru", L"Установка Velindra", L"Программа установки установит Velindra"},
+        {"ja", L"Velindra セットアップ", L"管理者権限は必要ありません。"},
+        {"", L"Velindra Setup", L"Setup will install Velindra"},
+    };
+    const char* locale = getenv("LC_ALL");
+    const auto row = std::find_if(std::begin(table), std::end(table), [&](const auto& r) {
+        return locale && *r.locale && strncmp(locale, r.locale, 2) == 0;
+    });
+    if (row == std::end(table) && PRIMARYLANGID(GetUserDefaultUILanguage()) != LANG_ENGLISH)
+        GTEST_SKIP() << "no row for this display language";
+    const auto& expected = row == std::end(table) ? table[2] : *row;
+    HANDLE setup = Start("\"" + BuildPath(VELINDRA_SETUP) + "\"");
+    std::pair<DWORD, std::wstring> shown{GetProcessId(setup), L""}; // its texts, caption first
+    for (const DWORD start = GetTickCount();
+         setup && shown.second.find(expected.ownText) == std::wstring::npos &&
+         GetTickCount() - start < kPatience;
+         Sleep(100)) {
+        shown.second.clear();
+        EnumWindows(
+            [](HWND window, LPARAM found) {
+                auto& [process, texts] = *reinterpret_cast<std::pair<DWORD, std::wstring>*>(found);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != process || !IsWindowVisible(window))
+                    return TRUE;
+                const WNDENUMPROC add = [](HWND w, LPARAM to) {
+                    wchar_t text[1024] = {};
+                    SendMessageW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+                    reinterpret_cast<std::wstring*>(to)->append(text).push_back(L'\n');
+                    return TRUE;
+                };
+                add(window, reinterpret_cast<LPARAM>(&texts));
+                EnumChildWindows(window, add, reinterpret_cast<LPARAM>(&texts));
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&shown));
+    }
+    TerminateProcess(setup, 0);
+    WaitForEnd(setup);
+    EXPECT_EQ(shown.second.substr(0, wcslen(expected.caption)), expected.caption);
+    EXPECT_NE(shown.second.find(expected.ownText), std::wstring::npos) << shown.second;
 }
 
 } // namespace
