@@ -8,7 +8,11 @@
 #include <set>
 #include <string>
 
+#include "framework/DateFormat.h"
 #include "tests/calendar/CalendarTesting.h"
+#include "tests/support/AccessibleClient.h"
+#include "tests/support/LanguageHost.h"
+#include "tests/support/LanguageText.h"
 #include "tests/support/Sandbox.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
@@ -276,6 +280,47 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusOnToday)
         }
     });
     EXPECT_EQ(untouched.Count({0, 0, 207, 160}, 0), 207 * 160);
+}
+
+// Each shipped language: the band in the year-month pattern of its locale,
+// as a screen reader hears the calendar, and the weekday row (from Sunday
+// here) in names that fit their columns: the abbreviated ones, the shortest
+// where those do not fit (Polish "niedz.").
+TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
+{
+    const struct {
+        const char* language;
+        const char* band;
+        const char* sunday;
+    } languages[] = {
+        {"english", "May 2004", "Sun"},
+        {"german", "Mai 2004", "So."},
+        {"french", "mai 2004", "dim."},
+        {"spanish", "mayo de 2004", "dom"},
+        {"italian", "maggio 2004", "dom"},
+        {"russian", "\u043C\u0430\u0439 2004\u00A0\u0433.", "\u0432\u0441"},
+        {"polish", "maj 2004", "nie"},
+        {"turkish", "May\u0131s 2004", "Paz"},
+        {"portuguese-brazil", "maio de 2004", "dom."},
+        {"japanese", "2004\u5E745\u6708", "\u65E5"},
+        {"chinese-simplified", "2004\u5E745\u6708", "\u5468\u65E5"},
+    };
+    for (const auto& l : languages) {
+        testing_support::LanguageHost host(
+            l.language, testing_support::ShippedLanguageText(std::string(l.language) + ".lng"));
+        MonthCalendarCtrl calendar;
+        ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+        ASSERT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 15, 0, 0, 0)), 1);
+        EXPECT_EQ(calendar.MonthBandText(), l.band) << l.language;
+        EXPECT_EQ(testing_support::Client(calendar).Name(), calendar.MonthBandText());
+        const std::vector<std::string> names = calendar.WeekdayNames(nullptr, 29);
+        EXPECT_EQ(names.at(0), l.sunday) << l.language;
+        CFont font;
+        CreateShellFont(font, fw::kDefaultDpi);
+        for (const std::string& name : names)
+            EXPECT_LE(GetTextWidth(font, name), 27) << l.language << " " << name;
+    }
+    fw::SetDateLocale("");
 }
 
 // At another scale the calendar grows, its buttons and lines with it.
