@@ -160,7 +160,7 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
     CString press;
     IniText(shipped).Read("Texts", "PressAction", 1023, press);
     EXPECT_EQ(client.Text(&IAccessible::get_accDefaultAction, 1), press);
-    names += client.Name() + client.Name(CalendarAccessible::kFirstCell + 20);
+    names += client.Name() + client.Name(CalendarAccessible::CellChild(20, true));
     // (Checked in the regular weight: Wine 8 links no font to a bold one, so
     // its bold Tahoma has no Chinese or Japanese; Windows links both weights.)
     CFont font;

@@ -319,7 +319,7 @@ TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
 
 // With the clock at 31 December 9999 and a period from that day, December's
 // days are marked (the 31st, and a period four weeks earlier); after the
-// 31st the cells are empty and nameless.
+// 31st the cells are empty and nameless; the weekday row is whole.
 TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmpty)
 {
     fw::PinClock(COleDateTime(9999, 12, 31, 10, 0, 0));
@@ -331,6 +331,8 @@ TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmp
     for (int i : {5, 9, 33})
         EXPECT_EQ(Cell(calendar, i).colour, CRITICAL_DAY_COLOR) << i;
     const Pixels shown = Pixels::Of(calendar);
+    // Saturday's name too, though that week has no Saturday.
+    EXPECT_GT(shown.Count({176, 24, 205, 38}, ::GetSysColor(COLOR_HIGHLIGHT)), 10);
     Client client(calendar);
     EXPECT_EQ(client.Description(kCell0 + 33), "critical day, today");
     for (int i = 34; i < 42; ++i) {
