@@ -176,7 +176,9 @@ public:
     void DrawDays(CDC* dc, const RECT* rect);
     // The month band's text for the shown month: the month and year as the
     // language's locale writes them ("May 2004", "май 2004 г.", "2004年5月").
-    std::string MonthBandText() const;
+    std::string MonthBandText() const { return MonthBandText(shownDate_); }
+    // The band's text for the month of the date.
+    std::string MonthBandText(const COleDateTime& month) const;
     // The weekday row's names, first column first: the abbreviated names, or
     // the locale's shortest ones when an abbreviated name is wider than
     // `width` pixels less a pixel each side, in the context's font (the

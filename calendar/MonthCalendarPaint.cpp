@@ -73,17 +73,17 @@ void MonthCalendarCtrl::DrawPicture(CDC* dc, const RECT& client)
 // The month and year in the year-month pattern of the locale of the
 // language shown ("March 2004", "März 2004", "2004年3月"); the month's name
 // and the year when the locale cannot write it.
-std::string MonthCalendarCtrl::MonthBandText() const
+std::string MonthCalendarCtrl::MonthBandText(const COleDateTime& month) const
 {
     SYSTEMTIME time{};
-    if (shownDate_.GetAsSystemTime(time)) {
+    if (month.GetAsSystemTime(time)) {
         const std::string text = fw::FormatDate(time, nullptr, DATE_YEARMONTH);
         if (!text.empty())
             return text;
     }
-    std::string month;
-    GetDateName(shownDate_, MonthName, FullName, month); // empty when it fails
-    return month + " " + std::to_string(shownDate_.GetYear());
+    std::string name;
+    GetDateName(month, MonthName, FullName, name); // empty when it fails
+    return name + " " + std::to_string(month.GetYear());
 }
 
 // The names of one fixed week, never of today's: the last week of 9999 has

@@ -3,7 +3,8 @@
 // program started in it, then switched to English on the Options page: every
 // window shows every text of the language in force (the wizard its step's
 // caption as its title), each fits its control with unique access keys, and
-// the translation's file stays as it was.
+// the translation's file stays as it was; so do the texts the program
+// builds, at their longest.
 #include <algorithm>
 #include <set>
 
@@ -12,6 +13,7 @@
 #include "framework/Gdi.h"
 #include "framework/TextCodec.h"
 #include "lang/IniText.h"
+#include "tests/app/BuiltTexts.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/WindowTour.h"
 #include "tests/support/AccessibleClient.h"
@@ -104,8 +106,11 @@ protected:
     Shown Tour(const std::string& file, const std::string& in)
     {
         Shown shown;
+        std::vector<std::string> built;
+        const WindowVisit builtTexts = BuiltTextCheck(built);
         const WindowVisit visit = [&](const std::string& name, HWND window) {
             shown.AddWindow(window);
+            builtTexts(name, window);
             CString caption; // wizard/1 to 3: dialogs 146 to 148
             if (name.compare(0, 7, "wizard/") == 0)
                 IniText(file).Read("DialogID_14" + std::to_string(name[7] - '0' + 5), "ID_0", 1023,
@@ -114,6 +119,7 @@ protected:
                 << name << " in " << in << " is titled " << TextOf(window);
         };
         EXPECT_EQ(TourFaults(*main, true, visit), "") << "in " << in;
+        EXPECT_EQ(Lines(built), "") << "texts the program builds, in " << in;
         CFont menuFont;
         CreateShellFont(menuFont, fw::WindowDpi(main->m_hWnd));
         shown.AddMenu(main->Menu(), menuFont);
