@@ -5,8 +5,8 @@
 // and year. Its weeks start on the first day of the week of the user's
 // regional settings (Monday in most of Europe, Sunday in the United States),
 // read again when those settings change; the grid itself is a MonthGrid
-// (model/MonthGrid.h). It knows nothing about cycles: after
-// every rebuild of its grid it sends its parent WM_CALENDAR_MARKDAYS with the
+// (model/MonthGrid.h). It knows nothing about cycles: after every rebuild of
+// its grid it sends its parent WM_CALENDAR_MARKDAYS with the
 // first and the last displayed day (00:00:01 local time, as 64-bit time
 // values: seconds since 1970, in the message's 64-bit parameters), and the
 // parent colours days through SetDayColor before the send returns.
@@ -18,8 +18,8 @@
 // its own; it needs no bookkeeping of the order in which calendars refresh.
 //
 // The keyboard: the calendar is a tab stop with a cursor on one day of its
-// month, the focused day, drawn with a focus rectangle while the calendar
-// has the focus (and keyboard cues are shown). The arrow keys move it a day
+// month, the focused day, framed two pixels wide while the calendar has the
+// focus (and keyboard cues are shown). The arrow keys move it a day
 // or a week, Home and End to the month's first and last day; with month
 // buttons the month steps when the cursor leaves it, and Page Up / Page Down
 // step a month. A calendar without buttons leaves stepping to its parent.
