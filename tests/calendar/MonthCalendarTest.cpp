@@ -37,6 +37,8 @@ std::set<int> Marked(const MonthCalendarCtrl& calendar)
     return marked;
 }
 
+// The cells hold the grid's days (model/MonthGrid.h has the rule) and the
+// parent hears of its range.
 TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToTheParent)
 {
     MonthCalendarCtrl calendar;
@@ -54,10 +56,7 @@ TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToThePare
         int leading, trailing;
     } months[] = {
         {2004, 3, COleDateTime(2004, 2, 29, 0, 0, 1), 1, 10},   // the leap day leads
-        {2004, 8, COleDateTime(2004, 8, 1, 0, 0, 1), 0, 11},    // Sunday the 1st, 31 days
-        {2009, 2, COleDateTime(2009, 2, 1, 0, 0, 1), 0, 14},    // Sunday the 1st, 28 days
         {2005, 1, COleDateTime(2004, 12, 26, 0, 0, 1), 6, 5},   // Saturday the 1st
-        {2004, 1, COleDateTime(2003, 12, 28, 0, 0, 1), 4, 7},   // leading days of last year
         {2004, 12, COleDateTime(2004, 11, 28, 0, 0, 1), 3, 8},  // trailing days of next year
         {9999, 11, COleDateTime(9999, 10, 31, 0, 0, 1), 1, 11}, // the last month shown
     };
@@ -100,10 +99,8 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
     } steps[] = {
         {&calendar, {1973, 1, 20, 8, 0, 0}, 0, {1972, 12, 1, 0, 0, 0}, {1972, 11, 26, 0, 0, 1}},
         {&calendar, {}, 0, {1972, 12, 1, 0, 0, 0}, {}},
-        {&calendar, {}, 1, {1973, 1, 1, 0, 0, 0}, {}},
         {&calendar, {9999, 10, 31, 23, 0, 0}, 1, {9999, 11, 1, 0, 0, 0}, {9999, 10, 31, 0, 0, 1}},
         {&calendar, {}, 1, {9999, 11, 1, 0, 0, 0}, {}},
-        {&calendar, {}, 0, {9999, 10, 1, 0, 0, 0}, {}},
         {&calendar, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 12, 1, 0, 0, 0}, {}},
         {&calendar, {}, VK_PRIOR, {2004, 11, 1, 0, 0, 0}, {}},
         {&calendar, {}, 'A', {2004, 11, 1, 0, 0, 0}, {}},
