@@ -235,6 +235,7 @@ void MainDialog::OnTimeChange()
 {
     Default();
     RefreshCycleState();
+    HalfYearDialog::RefreshOpen(); // a new day moves its today ring too
     ArmMidnightTimer();
 }
 

@@ -7,17 +7,7 @@
 
 namespace {
 
-constexpr LONG kLastCell = CalendarAccessible::CellChild(MonthCalendarCtrl::kCellCount - 1);
-
-int CellIndex(LONG child)
-{
-    return static_cast<int>(child - CalendarAccessible::kFirstCell);
-}
-
-bool IsCell(LONG child)
-{
-    return child >= CalendarAccessible::kFirstCell && child <= kLastCell;
-}
+static_assert(CalendarAccessible::kCells == MonthCalendarCtrl::kCellCount, "one child per cell");
 
 RECT ToScreen(HWND window, RECT rect)
 {
@@ -48,6 +38,26 @@ bool CalendarAccessible::Exists(LONG child) const
     return child == CHILDID_SELF || IsCell(child) || (IsButton(child) && ButtonWindow(child));
 }
 
+LONG CalendarAccessible::FirstCell() const
+{
+    return CellChild(0, calendar_->HasMonthButtons());
+}
+
+bool CalendarAccessible::IsButton(LONG child) const
+{
+    return calendar_->HasMonthButtons() && (child == kPreviousButton || child == kNextButton);
+}
+
+bool CalendarAccessible::IsCell(LONG child) const
+{
+    return child >= FirstCell() && child <= LastChild();
+}
+
+int CalendarAccessible::CellIndex(LONG child) const
+{
+    return static_cast<int>(child - FirstCell());
+}
+
 HWND CalendarAccessible::ButtonWindow(LONG child) const
 {
     if (!calendar_->HasMonthButtons())
@@ -73,13 +83,8 @@ std::string CalendarAccessible::Name(LONG child) const
     if (IsButton(child))
         return AppText(child == kPreviousButton ? TextId::PreviousMonth : TextId::NextMonth);
     SYSTEMTIME time{};
-    if (child == CHILDID_SELF) {
-        // As the band shows it, in the order of the language's locale.
-        std::string name;
-        if (calendar_->GetShownDate().GetAsSystemTime(time))
-            name = fw::FormatDate(time, nullptr, DATE_YEARMONTH);
-        return name.empty() ? calendar_->MonthBandText() : name;
-    }
+    if (child == CHILDID_SELF) // as the band shows it
+        return calendar_->MonthBandText();
     const CalendarCell& cell = *calendar_->GetCell(CellIndex(child) / 7, CellIndex(child) % 7);
     if (!cell.shown || !cell.date.GetAsSystemTime(time))
         return std::string();
@@ -114,7 +119,9 @@ LONG CalendarAccessible::State(LONG child) const
     const int index = CellIndex(child);
     if (!calendar_->GetCell(index / 7, index % 7)->shown)
         return STATE_SYSTEM_INVISIBLE;
-    LONG state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    const CalendarCell& cell = *calendar_->GetCell(index / 7, index % 7);
+    LONG state =
+        calendar_->IsSelectable(cell.date) ? STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE : 0;
     if (index == calendar_->GetCursorCell())
         state |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
     return state;
@@ -122,14 +129,15 @@ LONG CalendarAccessible::State(LONG child) const
 
 LONG CalendarAccessible::Neighbour(LONG child, LONG direction) const
 {
-    const LONG first = calendar_->HasMonthButtons() ? kPreviousButton : kFirstCell;
+    const LONG first = calendar_->HasMonthButtons() ? kPreviousButton : FirstCell();
+    const LONG last = LastChild();
     const int index = CellIndex(child);
     LONG to = 0;
     switch (direction) {
     case NAVDIR_FIRSTCHILD:
         return child == CHILDID_SELF ? first : 0;
     case NAVDIR_LASTCHILD:
-        return child == CHILDID_SELF ? kLastCell : 0;
+        return child == CHILDID_SELF ? last : 0;
     case NAVDIR_NEXT:
         to = child + 1;
         break;
@@ -140,7 +148,9 @@ LONG CalendarAccessible::Neighbour(LONG child, LONG direction) const
         to = IsButton(child) || index % 7 > 0 ? child - 1 : 0;
         break;
     case NAVDIR_RIGHT:
-        to = child == kPreviousButton || (IsCell(child) && index % 7 < 6) ? child + 1 : 0;
+        to = (IsButton(child) && child == kPreviousButton) || (IsCell(child) && index % 7 < 6)
+                 ? child + 1
+                 : 0;
         break;
     case NAVDIR_UP:
         to = IsCell(child) ? child - 7 : 0;
@@ -151,7 +161,7 @@ LONG CalendarAccessible::Neighbour(LONG child, LONG direction) const
     default:
         return 0;
     }
-    if (child == CHILDID_SELF || to < first || to > kLastCell)
+    if (child == CHILDID_SELF || to < first || to > last)
         return 0;
     return IsCell(child) && IsButton(to) && direction != NAVDIR_PREVIOUS ? 0 : to;
 }
@@ -214,6 +224,7 @@ HRESULT CalendarAccessible::get_accDescription(VARIANT child, BSTR* description)
 
 HRESULT CalendarAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
+    fw::ClearOut(role);
     if (!Live())
         return CO_E_OBJNOTCONNECTED;
     const LONG id = fw::ChildIdOf(child);
@@ -227,6 +238,7 @@ HRESULT CalendarAccessible::get_accRole(VARIANT child, VARIANT* role)
 
 HRESULT CalendarAccessible::get_accState(VARIANT child, VARIANT* state)
 {
+    fw::ClearOut(state);
     if (!Live())
         return CO_E_OBJNOTCONNECTED;
     const LONG id = fw::ChildIdOf(child);
@@ -235,11 +247,12 @@ HRESULT CalendarAccessible::get_accState(VARIANT child, VARIANT* state)
 
 HRESULT CalendarAccessible::get_accFocus(VARIANT* focus)
 {
+    fw::ClearOut(focus);
     if (!Live())
         return CO_E_OBJNOTCONNECTED;
     const HWND focused = ::GetFocus();
     if (focused == calendar_->m_hWnd && calendar_->GetCursorCell() >= 0)
-        return fw::AnswerNumber(CellChild(calendar_->GetCursorCell()), focus);
+        return fw::AnswerNumber(FirstCell() + calendar_->GetCursorCell(), focus);
     for (LONG button : {kPreviousButton, kNextButton})
         if (focused && focused == ButtonWindow(button))
             return fw::AnswerNumber(button, focus);
@@ -248,10 +261,12 @@ HRESULT CalendarAccessible::get_accFocus(VARIANT* focus)
 
 HRESULT CalendarAccessible::get_accSelection(VARIANT* selection)
 {
+    fw::ClearOut(selection);
     if (!Live())
         return CO_E_OBJNOTCONNECTED;
     const int cell = calendar_->GetCursorCell();
-    return cell >= 0 ? fw::AnswerNumber(CellChild(cell), selection) : fw::AnswerNothing(selection);
+    return cell >= 0 ? fw::AnswerNumber(FirstCell() + cell, selection)
+                     : fw::AnswerNothing(selection);
 }
 
 HRESULT CalendarAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
@@ -266,7 +281,8 @@ HRESULT CalendarAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     return fw::AnswerText(IsButton(id) ? AppText(TextId::PressAction) : std::string(), action);
 }
 
-// A cell takes the focus (the calendar's) and the selection (the cursor).
+// A cell takes the focus (the calendar's) and the selection (the cursor); a
+// neighbouring month's day, where the calendar steps, brings its month.
 HRESULT CalendarAccessible::accSelect(LONG flags, VARIANT child)
 {
     if (!Live())
@@ -274,8 +290,8 @@ HRESULT CalendarAccessible::accSelect(LONG flags, VARIANT child)
     const LONG id = fw::ChildIdOf(child);
     if (!IsCell(id) || !(flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)))
         return Exists(id) ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
-    const CalendarCell& cell = *calendar_->GetCell(CellIndex(id) / 7, CellIndex(id) % 7);
-    if (!cell.shown || !calendar_->SetCursorDay(cell.date))
+    const COleDateTime day = calendar_->GetCell(CellIndex(id) / 7, CellIndex(id) % 7)->date;
+    if (!calendar_->SelectDay(day))
         return E_INVALIDARG;
     if (flags & SELFLAG_TAKEFOCUS)
         calendar_->SetFocus();
@@ -303,6 +319,7 @@ HRESULT CalendarAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG
 
 HRESULT CalendarAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end)
 {
+    fw::ClearOut(end);
     if (!Live())
         return CO_E_OBJNOTCONNECTED;
     const LONG id = fw::ChildIdOf(start);
@@ -314,13 +331,14 @@ HRESULT CalendarAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* 
 
 HRESULT CalendarAccessible::accHitTest(LONG x, LONG y, VARIANT* child)
 {
+    fw::ClearOut(child);
     if (!Live())
         return CO_E_OBJNOTCONNECTED;
     const POINT point{x, y};
     const RECT window = calendar_->GetWindowRect();
     if (!::PtInRect(&window, point))
         return fw::AnswerNothing(child);
-    for (LONG id = kPreviousButton; id <= kLastCell; ++id) {
+    for (LONG id = kPreviousButton; id <= LastChild(); ++id) {
         const RECT place = Exists(id) ? Place(id) : RECT{};
         if (::PtInRect(&place, point))
             return fw::AnswerNumber(id, child);

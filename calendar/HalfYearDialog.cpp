@@ -22,22 +22,12 @@ const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_
                           IDC_HALF_HELP};
 constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
 
-int DaysInMonth(int year, int month)
+// Moves the date by the months (the day limited to the month reached);
+// 1 when the result is valid, else 0 with the date unchanged.
+int MoveByMonths(COleDateTime& date, int months)
 {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
-}
-
-// Moves a valid date to the given year and month (month 1..12), with its day
-// limited to that month and its time of day kept; 1 when the result is valid.
-int MoveToMonth(COleDateTime& date, int year, int month)
-{
-    const int day =
-        date.GetDay() < DaysInMonth(year, month) ? date.GetDay() : DaysInMonth(year, month);
-    COleDateTime moved = date;
-    if (moved.SetDateTime(year, month, day, date.GetHour(), date.GetMinute(), date.GetSecond()) !=
-        0)
+    const COleDateTime moved = fw::AddMonths(date, months);
+    if (moved.GetStatus() != COleDateTime::valid)
         return 0;
     date = moved;
     return 1;
@@ -116,7 +106,11 @@ BOOL HalfYearDialog::OnInitDialog()
     CreateCalendars();
     PlaceCalendars();
     g_openDialog = this;
-    return TRUE;
+    // The keyboard starts on today (its calendar's cursor is there), or on
+    // the first calendar when none shows today; Enter closes.
+    MonthCalendarCtrl* today = CalendarShowing(anchor_);
+    (today ? today : &calendars_[0])->SetFocus();
+    return FALSE; // the focus is set
 }
 
 // Each calendar is made on its month of the anchor's half-year.
@@ -282,32 +276,10 @@ BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
 
 int HalfYearDialog::AddMonths(COleDateTime& date, int n)
 {
-    if (n < 1)
-        return 1;
-    if (date.GetStatus() != COleDateTime::valid)
-        return 0;
-    int years = n / 12;
-    const int months = n % 12;
-    int month = date.GetMonth() + months;
-    if (month >= 13) {
-        ++years;
-        month -= 12;
-    }
-    return MoveToMonth(date, date.GetYear() + years, month);
+    return n < 1 ? 1 : MoveByMonths(date, n);
 }
 
 int HalfYearDialog::SubtractMonths(COleDateTime& date, int n)
 {
-    if (n < 1)
-        return 1;
-    if (date.GetStatus() != COleDateTime::valid)
-        return 0;
-    int years = n / 12;
-    const int months = n % 12;
-    int month = date.GetMonth() - months;
-    if (month < 1) {
-        ++years;
-        month += 12;
-    }
-    return MoveToMonth(date, date.GetYear() - years, month);
+    return n < 1 ? 1 : MoveByMonths(date, -n);
 }

@@ -3,7 +3,9 @@
 // calendars in two rows of three, each with the critical days marked. The
 // user steps by half-years or returns to the half-year of today. With the
 // keyboard, the focused day moves across the six calendars (and on into the
-// next or previous half-year); Page Up and Page Down step half-years.
+// next or previous half-year); Page Up and Page Down step half-years. It
+// opens with the focus on today's day; Close is the default button, and
+// Escape asks for help (as the Help button does).
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"

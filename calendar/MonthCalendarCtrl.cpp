@@ -25,11 +25,24 @@ int MonthIndex(const COleDateTime& date)
     return date.GetYear() * 12 + date.GetMonth();
 }
 
-int DaysInMonth(int year, int month)
+CursorMove MoveOfKey(WPARAM key)
 {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
+    switch (key) {
+    case VK_LEFT:
+        return CursorMove::DayBack;
+    case VK_RIGHT:
+        return CursorMove::DayOn;
+    case VK_UP:
+        return CursorMove::WeekBack;
+    case VK_DOWN:
+        return CursorMove::WeekOn;
+    case VK_HOME:
+        return CursorMove::MonthStart;
+    case VK_END:
+        return CursorMove::MonthEnd;
+    default:
+        return CursorMove::None;
+    }
 }
 
 // Marks who is refreshing for the duration of one send, nesting safely.
@@ -66,6 +79,7 @@ ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_MESSAGE(WM_DESTROY, OnDestroy)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
@@ -106,6 +120,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     if (IsWindow())
         DestroyWindow();
     shownDate_ = IsShowable(month) ? month : COleDateTime::GetCurrentTime();
+    grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
     dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
     CreateFonts();
@@ -137,7 +152,10 @@ void MonthCalendarCtrl::SetPaintColours()
     colours_[DayText] = ::GetSysColor(COLOR_BTNTEXT);
     colours_[OtherDayText] = ::GetSysColor(COLOR_GRAYTEXT);
     colours_[DayBackground] = ::GetSysColor(COLOR_WINDOW);
-    colours_[OtherDayBackground] = LightenColor(::GetSysColor(COLOR_BTNFACE), 0.5);
+    // Between the face and the window (the face lightened, with a white
+    // window): the grey text reads on both, so it reads here.
+    colours_[OtherDayBackground] =
+        MixColors(::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_WINDOW), 0.5);
     colours_[Body] = ::GetSysColor(COLOR_WINDOW);
     colours_[Frame] = ::GetSysColor(COLOR_BTNFACE);
     colours_[TodayRing] = ::GetSysColor(COLOR_HIGHLIGHT);
@@ -167,6 +185,21 @@ LRESULT MonthCalendarCtrl::OnSysColorChange(WPARAM, LPARAM)
 {
     SetPaintColours();
     Repaint();
+    return Default();
+}
+
+// The grid is built anew on the week's first day; the names are read again.
+LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
+{
+    if (!IsRegionalChange(area))
+        return Default();
+    const int before = grid_.FirstWeekday();
+    grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
+    Refresh();
+    if (IsWindow() && grid_.FirstWeekday() != before) { // the cells are in another order
+        ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+        AnnounceFocus();
+    }
     return Default();
 }
 
@@ -209,9 +242,7 @@ void MonthCalendarCtrl::ApplyDpi(int dpi)
 
 bool MonthCalendarCtrl::IsShowable(const COleDateTime& date)
 {
-    static const COleDateTime lower(1973, 1, 1, 1, 1, 1);
-    static const COleDateTime upper(kLastYear, kLastMonth + 1, 1, 0, 0, 0);
-    return date.GetStatus() == COleDateTime::valid && date > lower && date < upper;
+    return IsShowableDate(date);
 }
 
 int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
@@ -223,28 +254,16 @@ int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
 
 void MonthCalendarCtrl::OnPrevMonth()
 {
-    int year = shownDate_.GetYear();
-    if (year <= 1972)
-        return;
-    int month = shownDate_.GetMonth() - 1;
-    if (month < 1) {
-        month = 12;
-        --year;
-    }
-    ShowMonth(COleDateTime(year, month, 1, 0, 0, 0));
+    const COleDateTime to = StepMonth(shownDate_, -1);
+    if (to.GetStatus() == COleDateTime::valid)
+        ShowMonth(to);
 }
 
 void MonthCalendarCtrl::OnNextMonth()
 {
-    int year = shownDate_.GetYear();
-    if (year > kLastYear || (year == kLastYear && shownDate_.GetMonth() >= kLastMonth))
-        return;
-    int month = shownDate_.GetMonth() + 1;
-    if (month > 12) {
-        month = 1;
-        ++year;
-    }
-    ShowMonth(COleDateTime(year, month, 1, 0, 0, 0));
+    const COleDateTime to = StepMonth(shownDate_, 1);
+    if (to.GetStatus() == COleDateTime::valid)
+        ShowMonth(to);
 }
 
 bool MonthCalendarCtrl::ShowMonth(const COleDateTime& date)
@@ -279,30 +298,20 @@ void MonthCalendarCtrl::Refresh()
 
 void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
 {
-    const COleDateTime monthStart(shownDate_.GetYear(), shownDate_.GetMonth(), 1, 0, 0, 1);
+    grid_ = MonthGrid(shownDate_, grid_.FirstWeekday());
     const COleDateTime today = COleDateTime::GetCurrentTime();
-    const int lead = monthStart.GetDayOfWeek() - 1; // Sunday = 0
-    first = monthStart - COleDateTimeSpan(lead);
-    const int shownMonth = MonthIndex(monthStart);
-    COleDateTime day = first;
-    last = first;
-    for (CalendarCell& cell : cells_) {
-        cell.date = day;
-        if (day.GetStatus() != COleDateTime::valid) { // after 31 December 9999
-            cell.shown = 0;
-            continue;
-        }
-        last = day;
-        const int month = MonthIndex(day);
-        if (month < shownMonth)
-            cell.shown = showLeading_;
-        else if (month > shownMonth)
-            cell.shown = showTrailing_;
-        else
-            cell.inMonth = 1;
-        cell.today = SameDay(day, today) ? 1 : 0;
-        day += COleDateTimeSpan(1);
+    for (int i = 0; i < kCellCount; ++i) {
+        CalendarCell& cell = cells_[i];
+        cell.date = grid_.Day(i);
+        const MonthGrid::Part part = grid_.PartOf(i);
+        cell.shown = part == MonthGrid::Leading    ? showLeading_
+                     : part == MonthGrid::Trailing ? showTrailing_
+                                                   : part == MonthGrid::InMonth;
+        cell.inMonth = part == MonthGrid::InMonth;
+        cell.today = SameDay(cell.date, today) ? 1 : 0;
     }
+    first = grid_.First();
+    last = grid_.Last();
     PlaceCursor(today);
 }
 
@@ -310,15 +319,10 @@ void MonthCalendarCtrl::PlaceCursor(const COleDateTime& today)
 {
     if (IsInShownMonth(cursor_))
         return;
-    if (cursor_.GetStatus() != COleDateTime::valid && IsInShownMonth(today)) { // at first
-        cursor_ = COleDateTime(today.GetYear(), today.GetMonth(), today.GetDay(), 0, 0, 1);
-        return;
-    }
     const int year = shownDate_.GetYear(), month = shownDate_.GetMonth();
-    const int last = DaysInMonth(year, month);
-    const bool placed = cursor_.GetStatus() == COleDateTime::valid;
-    const int day = !placed ? 1 : cursor_.GetDay() < last ? cursor_.GetDay() : last;
-    cursor_ = COleDateTime(year, month, day, 0, 0, 1);
+    if (cursor_.GetStatus() != COleDateTime::valid) // at first today, else day 1
+        cursor_ = IsInShownMonth(today) ? today : COleDateTime(year, month, 1, 0, 0, 1);
+    cursor_ = CursorInMonth(cursor_, year, month);
 }
 
 bool MonthCalendarCtrl::IsInShownMonth(const COleDateTime& day) const
@@ -340,25 +344,7 @@ int MonthStepOfKey(WPARAM key)
 
 COleDateTime MonthCalendarCtrl::CursorTarget(WPARAM key) const
 {
-    COleDateTime day = cursor_;
-    const int year = shownDate_.GetYear(), month = shownDate_.GetMonth();
-    switch (key) {
-    case VK_LEFT:
-        return day - COleDateTimeSpan(1);
-    case VK_RIGHT:
-        return day + COleDateTimeSpan(1);
-    case VK_UP:
-        return day - COleDateTimeSpan(7);
-    case VK_DOWN:
-        return day + COleDateTimeSpan(7);
-    case VK_HOME:
-        return COleDateTime(year, month, 1, 0, 0, 1);
-    case VK_END:
-        return COleDateTime(year, month, DaysInMonth(year, month), 0, 0, 1);
-    default:
-        day.SetStatus(COleDateTime::invalid);
-        return day;
-    }
+    return MoveCursor(cursor_, MoveOfKey(key));
 }
 
 bool MonthCalendarCtrl::SetCursorDay(const COleDateTime& day)
@@ -384,16 +370,38 @@ LRESULT MonthCalendarCtrl::OnKeyDown(WPARAM key, LPARAM)
     const COleDateTime target = CursorTarget(key);
     if (target.GetStatus() != COleDateTime::valid)
         return Default();
-    if (SetCursorDay(target) || !withButtons_)
-        return 0;
-    // Past the month's edge the month steps with the cursor (not past the
-    // months the calendar shows).
-    const COleDateTime before = cursor_;
-    cursor_ = COleDateTime(target.GetYear(), target.GetMonth(), target.GetDay(), 0, 0, 1);
-    target < before ? OnPrevMonth() : OnNextMonth();
-    if (!IsInShownMonth(cursor_))
-        cursor_ = before;
+    if (!SetCursorDay(target) && withButtons_)
+        StepTo(target);
     return 0;
+}
+
+// Past the month's edge the month steps with the cursor (not past the
+// months the calendar shows).
+bool MonthCalendarCtrl::StepTo(const COleDateTime& day)
+{
+    const COleDateTime before = cursor_;
+    const int step = MonthIndex(day) - MonthIndex(shownDate_);
+    if (step != -1 && step != 1)
+        return false;
+    cursor_ = COleDateTime(day.GetYear(), day.GetMonth(), day.GetDay(), 0, 0, 1);
+    step < 0 ? OnPrevMonth() : OnNextMonth();
+    if (IsInShownMonth(cursor_))
+        return true;
+    cursor_ = before;
+    return false;
+}
+
+bool MonthCalendarCtrl::IsSelectable(const COleDateTime& day) const
+{
+    const int cell = FindCell(day);
+    return cell >= 0 && cells_[cell].shown && (cells_[cell].inMonth || withButtons_);
+}
+
+bool MonthCalendarCtrl::SelectDay(const COleDateTime& day)
+{
+    if (!IsSelectable(day))
+        return false;
+    return SetCursorDay(day) || StepTo(day);
 }
 
 bool MonthCalendarCtrl::ShowsFocus() const
@@ -461,24 +469,13 @@ void MonthCalendarCtrl::AnnounceFocus() const
     const int cell = GetCursorCell();
     if (cell >= 0 && IsWindow() && ::GetFocus() == m_hWnd)
         ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT,
-                         CalendarAccessible::CellChild(cell));
+                         CalendarAccessible::CellChild(cell, withButtons_));
 }
 
 LRESULT MonthCalendarCtrl::OnLButtonDown(WPARAM, LPARAM)
 {
     SetFocus();
     return Default();
-}
-
-int MonthCalendarCtrl::FindCell(const COleDateTime& date) const
-{
-    if (date.GetStatus() != COleDateTime::valid)
-        return -1;
-    for (int i = 0; i < kCellCount; ++i) {
-        if (SameDay(cells_[i].date, date))
-            return i;
-    }
-    return -1;
 }
 
 int MonthCalendarCtrl::SetDayColor(const COleDateTime& date, COLORREF colour)

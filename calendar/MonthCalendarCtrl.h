@@ -1,9 +1,12 @@
 #pragma once
 // MonthCalendarCtrl: the program's month calendar, a custom-drawn child window
 // of 207 x 160 pixels at 96 dpi (every length times dpi / 96 at another
-// display scale) showing one month as six weeks, Sunday first, under a
-// band with the month name and year. It knows nothing about cycles: after
-// every rebuild of its grid it sends its parent WM_CALENDAR_MARKDAYS with the
+// display scale) showing one month as six weeks under a band with the month
+// and year. Its weeks start on the first day of the week of the user's
+// regional settings (Monday in most of Europe, Sunday in the United States),
+// read again when those settings change; the grid itself is a MonthGrid
+// (model/MonthGrid.h). It knows nothing about cycles: after every rebuild of
+// its grid it sends its parent WM_CALENDAR_MARKDAYS with the
 // first and the last displayed day (00:00:01 local time, as 64-bit time
 // values: seconds since 1970, in the message's 64-bit parameters), and the
 // parent colours days through SetDayColor before the send returns.
@@ -15,8 +18,8 @@
 // its own; it needs no bookkeeping of the order in which calendars refresh.
 //
 // The keyboard: the calendar is a tab stop with a cursor on one day of its
-// month, the focused day, drawn with a focus rectangle while the calendar
-// has the focus (and keyboard cues are shown). The arrow keys move it a day
+// month, the focused day, framed two pixels wide while the calendar has the
+// focus (and keyboard cues are shown). The arrow keys move it a day
 // or a week, Home and End to the month's first and last day; with month
 // buttons the month steps when the cursor leaves it, and Page Up / Page Down
 // step a month. A calendar without buttons leaves stepping to its parent.
@@ -27,6 +30,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "calendar/CalendarCell.h"
 #include "framework/Controls.h"
@@ -35,6 +39,7 @@
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "model/DayMarker.h"
+#include "model/MonthGrid.h"
 
 class CalendarAccessible;
 
@@ -43,15 +48,13 @@ public:
     // The size at 96 dpi; the window has them x dpi / 96 at the parent's scale.
     static constexpr int kWidth = 207;
     static constexpr int kHeight = 160;
-    static constexpr int kRows = 6;
-    static constexpr int kColumns = 7;
-    static constexpr int kCellCount = kRows * kColumns;
-    // The months shown: from December 1972 (the cycle's counting starts in
-    // 1973) to November 9999, the last whose six weeks the date type holds.
+    static constexpr int kRows = MonthGrid::kRows;
+    static constexpr int kColumns = MonthGrid::kColumns;
+    static constexpr int kCellCount = MonthGrid::kCellCount;
+    // The months shown: from December 1972 to November 9999 (model/MonthGrid.h).
     // (With the clock in December 9999 the calendar opens on that month: its
     // cells after 31 December 9999 have no date and stay empty.)
     static constexpr int kLastYear = 9999;
-    static constexpr int kLastMonth = 11;
 
     // The twelve paint colours, set by CreateCalendar and again when the
     // system's colours change; in high contrast other system colours (see
@@ -65,7 +68,7 @@ public:
         DayText,            // COLOR_BTNTEXT
         OtherDayText,       // COLOR_GRAYTEXT
         DayBackground,      // COLOR_WINDOW
-        OtherDayBackground, // COLOR_BTNFACE lightened by 0.5
+        OtherDayBackground, // halfway from COLOR_BTNFACE to COLOR_WINDOW
         Body,               // COLOR_WINDOW
         Frame,              // COLOR_BTNFACE
         TodayRing,          // COLOR_HIGHLIGHT
@@ -128,7 +131,7 @@ public:
     static MonthCalendarCtrl* Refreshing();
 
     const COleDateTime& GetShownDate() const { return shownDate_; }
-    // Row 0..5, column 0 (Sunday)..6; null outside the grid.
+    // Row 0..5, column 0..6 (the first day of the week first); null outside the grid.
     const CalendarCell* GetCell(int row, int column) const;
     // A cell's place in client pixels: one row pitch high, so that the 42
     // places do not overlap (the painted cell reaches one pixel further).
@@ -136,6 +139,8 @@ public:
     bool HasMonthButtons() const { return withButtons_; }
     // Whether the day belongs to the shown month.
     bool IsInShownMonth(const COleDateTime& day) const;
+    // The weekday (0 = Monday ... 6 = Sunday) the weeks start on.
+    int GetFirstWeekday() const { return grid_.FirstWeekday(); }
 
     // The keyboard cursor: a day of the shown month (00:00:01), at first
     // today when the month holds it, else day 1. A new month keeps the
@@ -150,6 +155,13 @@ public:
     // the first and last day of the month; invalid for any other key. The
     // day may lie outside the shown month.
     COleDateTime CursorTarget(WPARAM key) const;
+    // Whether the day's cell may take the cursor: a day of the shown month,
+    // or with month buttons a shown day of a neighbouring month (the month
+    // steps to it).
+    bool IsSelectable(const COleDateTime& day) const;
+    // Puts the cursor on a selectable day, stepping the month when it lies
+    // in a neighbouring one; false (nothing changed) for any other day.
+    bool SelectDay(const COleDateTime& day);
     // Whether the focus rectangle is drawn: the calendar has the focus and
     // keyboard cues are not hidden.
     bool ShowsFocus() const;
@@ -162,8 +174,16 @@ public:
     void DrawHeader(CDC* dc, const RECT* rect);
     void DrawDayNames(CDC* dc, const RECT* rect);
     void DrawDays(CDC* dc, const RECT* rect);
-    // The month band's text for the shown month.
-    std::string MonthBandText() const;
+    // The month band's text for the shown month: the month and year as the
+    // language's locale writes them ("May 2004", "май 2004 г.", "2004年5月").
+    std::string MonthBandText() const { return MonthBandText(shownDate_); }
+    // The band's text for the month of the date.
+    std::string MonthBandText(const COleDateTime& month) const;
+    // The weekday row's names, first column first: the abbreviated names, or
+    // the locale's shortest ones when an abbreviated name is wider than
+    // `width` pixels less a pixel each side, in the context's font (the
+    // normal font on the screen when null).
+    std::vector<std::string> WeekdayNames(CDC* dc, int width) const;
 
     DECLARE_MESSAGE_MAP()
 
@@ -178,6 +198,9 @@ protected:
     LRESULT OnGetObject(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnSysColorChange(WPARAM, LPARAM);
+    // The regional settings changed: the first day of the week (and the
+    // names) may be others.
+    LRESULT OnSettingChange(WPARAM, LPARAM);
 
 private:
     // Stores the shown date and refreshes; false (nothing changed) while
@@ -196,10 +219,19 @@ private:
     void DrawPicture(CDC* dc, const RECT& client);
     // Something shown changed: the picture is drawn anew at the next paint.
     void Repaint();
+    // The focused day's frame: two pixels (at 96 dpi) inside today's rings,
+    // in a colour that stands out from the cell's fill.
+    void DrawFocusFrame(CDC* dc, const CalendarCell& cell, RECT cellRect) const;
+    // The frame's colour on the cell's fill: the colour that reads on a mark
+    // (a fixed colour); else the system's text colour that stands out more.
+    COLORREF FocusColour(const CalendarCell& cell) const;
     // A ring one pixel thick at 96 dpi along the inside of rect.
     void DrawRing(CDC* dc, RECT rect, COLORREF colour) const;
-    // Index of the first cell with the calendar date of date; -1 when none.
-    int FindCell(const COleDateTime& date) const;
+    // Index of the cell with the calendar date of date; -1 when none.
+    int FindCell(const COleDateTime& date) const { return grid_.CellOf(date); }
+    // Steps the month to a day of the previous or next month with the
+    // cursor on it; false (nothing changed) when the month cannot step.
+    bool StepTo(const COleDateTime& day);
     // Keeps the cursor in the shown month after a rebuild.
     void PlaceCursor(const COleDateTime& today);
     // Tells accessibility clients what the last rebuild changed.
@@ -219,6 +251,7 @@ private:
     COLORREF colours_[PaintColourCount] = {};
     bool highContrast_ = false; // whether the colours are those of high contrast
     CalendarCell cells_[kCellCount];
+    MonthGrid grid_;
     bool refreshing_ = false;
     bool withButtons_ = false;
     CBitmap picture_; // what the last paint showed

@@ -11,11 +11,17 @@
 //   soft frame   the outermost 2 pixels
 // At another display scale every one of these lengths is length x dpi / 96,
 // and the columns and rows divide what the scaled areas leave.
+//
+// Colours: the calendar's twelve system colours pair with each other; a
+// mark is a fixed colour, and its number (and the focus frame on it) takes
+// the fixed colour that reads on it.
 #include <string>
+#include <vector>
 
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateFormat.h"
 #include "framework/Dc.h"
+#include "framework/TextCodec.h"
 #include "ui/Drawing.h"
 
 namespace {
@@ -64,19 +70,46 @@ void MonthCalendarCtrl::DrawPicture(CDC* dc, const RECT& client)
     DrawSoftFrame(&surface, &client, colours_[Frame], 0.24, dpi_);
 }
 
-// The month and year: in a locale of the language shown, in that locale's
-// order ("März 2004", "2004年3月"); otherwise "March, 2004".
-std::string MonthCalendarCtrl::MonthBandText() const
+// The month and year in the year-month pattern of the locale of the
+// language shown ("March 2004", "März 2004", "2004年3月"); the month's name
+// and the year when the locale cannot write it.
+std::string MonthCalendarCtrl::MonthBandText(const COleDateTime& month) const
 {
     SYSTEMTIME time{};
-    if (fw::HasDateLocale() && shownDate_.GetAsSystemTime(time)) {
+    if (month.GetAsSystemTime(time)) {
         const std::string text = fw::FormatDate(time, nullptr, DATE_YEARMONTH);
         if (!text.empty())
             return text;
     }
-    std::string month;
-    GetDateName(shownDate_, MonthName, FullName, month); // empty when it fails
-    return month + ", " + std::to_string(shownDate_.GetYear());
+    std::string name;
+    GetDateName(month, MonthName, FullName, name); // empty when it fails
+    return name + " " + std::to_string(month.GetYear());
+}
+
+// The names of one fixed week, never of today's: the last week of 9999 has
+// no Saturday to take a name from.
+std::vector<std::string> MonthCalendarCtrl::WeekdayNames(CDC* dc, int width) const
+{
+    if (!dc || !dc->GetSafeHdc()) {
+        CClientDC screen(nullptr);
+        fw::SelectGuard font(screen, normalFont_);
+        return WeekdayNames(&screen, width);
+    }
+    std::vector<std::string> names(kColumns), shortest(kColumns);
+    bool fit = true;
+    for (int column = 0; column < kColumns; ++column) {
+        const int weekday = grid_.WeekdayOf(column);
+        GetDateName(MonthGrid::SampleDay(weekday), WeekdayName, ShortName, names[column]);
+        shortest[column] = fw::ShortestDayName(weekday);
+        SIZE size{};
+        const std::wstring wide = fw::Wide(names[column]);
+        ::GetTextExtentPoint32W(*dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        fit = fit && size.cx <= width - dpi_(2); // a pixel clear of each neighbour
+    }
+    for (int column = 0; column < kColumns && !fit; ++column)
+        if (!shortest[column].empty())
+            names[column] = shortest[column];
+    return names;
 }
 
 void MonthCalendarCtrl::DrawHeader(CDC* dc, const RECT* rect)
@@ -101,18 +134,14 @@ void MonthCalendarCtrl::DrawDayNames(CDC* dc, const RECT* rect)
     fw::TextColorGuard colour(*dc, colours_[WeekdayText]);
     dc->FillSolidRect(*rect, colours_[WeekdayBackground]);
 
-    // Sunday to Saturday, whatever the locale's own first day of the week.
-    COleDateTime day = COleDateTime::GetCurrentTime();
-    day -= COleDateTimeSpan(day.GetDayOfWeek() - 1);
+    // From the first day of the user's week.
     const int width = (rect->right - rect->left) / kColumns;
+    const std::vector<std::string> names = WeekdayNames(dc, width);
     int x = rect->left;
-    for (int column = 0; column < kColumns; ++column) {
-        std::string name;
-        GetDateName(day, WeekdayName, ShortName, name);
+    for (const std::string& name : names) {
         RECT nameRect{x, rect->top, x + width, rect->bottom};
         dc->DrawText(name, &nameRect, kTextFormat);
         x += width;
-        day += COleDateTimeSpan(1);
     }
     dc->FillSolidRect(RECT{rect->left, rect->bottom - dpi_(2), rect->right, rect->bottom},
                       colours_[WeekdayLine]);
@@ -138,16 +167,32 @@ void MonthCalendarCtrl::DrawDays(CDC* dc, const RECT* rect)
                      RECT{left, top, left + width, top + height + dpi_(1)});
         }
     }
-    // The focused day: a dotted frame inside today's two rings, clear of
-    // them and of the mark around the number.
     const int cursor = GetCursorCell();
-    if (cursor >= 0 && ShowsFocus()) {
+    if (cursor >= 0 && ShowsFocus() && cells_[cursor].shown) {
         const int left = rect->left + (cursor % kColumns) * width;
         const int top = rect->top + (cursor / kColumns) * height;
-        const int inset = dpi_(3);
-        RECT focus{left + inset, top + inset, left + width - inset, top + height - inset + 1};
-        ::DrawFocusRect(*dc, &focus);
+        DrawFocusFrame(dc, cells_[cursor], RECT{left, top, left + width, top + height});
     }
+}
+
+// Inside today's two rings, clear of the number.
+void MonthCalendarCtrl::DrawFocusFrame(CDC* dc, const CalendarCell& cell, RECT cellRect) const
+{
+    ::InflateRect(&cellRect, -dpi_(2), -dpi_(2));
+    const COLORREF colour = FocusColour(cell);
+    for (int line = 0; line < dpi_(2); ++line) {
+        dc->Draw3dRect(cellRect, colour, colour);
+        ::InflateRect(&cellRect, -1, -1);
+    }
+}
+
+COLORREF MonthCalendarCtrl::FocusColour(const CalendarCell& cell) const
+{
+    if (cell.colour != 0)
+        return highContrast_ ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : ReadableOn(cell.colour);
+    const COLORREF fill = colours_[cell.inMonth ? DayBackground : OtherDayBackground];
+    const COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT), button = ::GetSysColor(COLOR_BTNTEXT);
+    return ContrastRatio(text, fill) >= ContrastRatio(button, fill) ? text : button;
 }
 
 void MonthCalendarCtrl::DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRect)
@@ -163,8 +208,11 @@ void MonthCalendarCtrl::DrawCell(CDC* dc, const CalendarCell& cell, RECT cellRec
     const bool inMonth = cell.inMonth != 0;
     dc->FillSolidRect(cellRect, colours_[inMonth ? DayBackground : OtherDayBackground]);
     dc->SetTextColor(colours_[inMonth ? DayText : OtherDayText]);
-    if (cell.colour != 0)
-        dc->FillSolidRect(cellRect, cell.colour); // the mark replaces the background
+    if (cell.colour != 0) { // the mark replaces the background, its own colour the text
+        dc->FillSolidRect(cellRect, cell.colour);
+        const COLORREF text = ReadableOn(cell.colour);
+        dc->SetTextColor(inMonth ? text : MixColors(text, cell.colour, 0.4));
+    }
     RECT textRect = cellRect;
     dc->DrawText(std::to_string(cell.date.GetDay()), &textRect, kTextFormat);
     if (!cell.today)

@@ -99,6 +99,12 @@ HRESULT AnswerNothing(VARIANT* out)
     return S_FALSE;
 }
 
+void ClearOut(VARIANT* out)
+{
+    if (out)
+        ::VariantInit(out);
+}
+
 // The object is handed out marshalled (LresultFromObject), which needs COM
 // on the thread: a single-threaded apartment, whose calls from other
 // processes come through the thread's message loop. Entered once per thread,
@@ -289,6 +295,30 @@ HRESULT Accessible::put_accValue(VARIANT, BSTR)
 
 // ---- AccessibleProxy ----
 
+namespace {
+
+void Clear(VARIANT* out)
+{
+    ClearOut(out);
+}
+void Clear(BSTR* out)
+{
+    if (out)
+        *out = nullptr;
+}
+void Clear(IDispatch** out)
+{
+    if (out)
+        *out = nullptr;
+}
+void Clear(LONG* out)
+{
+    if (out)
+        *out = 0;
+}
+
+} // namespace
+
 AccessibleProxy::AccessibleProxy(HWND window) : window_(window)
 {
     void* standard = nullptr;
@@ -305,71 +335,86 @@ AccessibleProxy::~AccessibleProxy()
 
 HRESULT AccessibleProxy::get_accParent(IDispatch** parent)
 {
+    Clear(parent);
     return standard_ ? standard_->get_accParent(parent) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accChildCount(LONG* count)
 {
+    Clear(count);
     return standard_ ? standard_->get_accChildCount(count) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accChild(VARIANT child, IDispatch** object)
 {
+    Clear(object);
     return standard_ ? standard_->get_accChild(child, object) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accName(VARIANT child, BSTR* name)
 {
+    Clear(name);
     return standard_ ? standard_->get_accName(child, name) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accValue(VARIANT child, BSTR* value)
 {
+    Clear(value);
     return standard_ ? standard_->get_accValue(child, value) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accDescription(VARIANT child, BSTR* description)
 {
+    Clear(description);
     return standard_ ? standard_->get_accDescription(child, description) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accRole(VARIANT child, VARIANT* role)
 {
+    Clear(role);
     return standard_ ? standard_->get_accRole(child, role) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accState(VARIANT child, VARIANT* state)
 {
+    Clear(state);
     return standard_ ? standard_->get_accState(child, state) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accHelp(VARIANT child, BSTR* help)
 {
+    Clear(help);
     return standard_ ? standard_->get_accHelp(child, help) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic)
 {
+    Clear(file);
+    Clear(topic);
     return standard_ ? standard_->get_accHelpTopic(file, child, topic) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
+    Clear(shortcut);
     return standard_ ? standard_->get_accKeyboardShortcut(child, shortcut) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accFocus(VARIANT* focus)
 {
+    Clear(focus);
     return standard_ ? standard_->get_accFocus(focus) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accSelection(VARIANT* selection)
 {
+    Clear(selection);
     return standard_ ? standard_->get_accSelection(selection) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::get_accDefaultAction(VARIANT child, BSTR* action)
 {
+    Clear(action);
     return standard_ ? standard_->get_accDefaultAction(child, action) : E_FAIL;
 }
 
@@ -381,16 +426,22 @@ HRESULT AccessibleProxy::accSelect(LONG flags, VARIANT child)
 HRESULT AccessibleProxy::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                      VARIANT child)
 {
+    Clear(left);
+    Clear(top);
+    Clear(width);
+    Clear(height);
     return standard_ ? standard_->accLocation(left, top, width, height, child) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::accNavigate(LONG direction, VARIANT start, VARIANT* end)
 {
+    Clear(end);
     return standard_ ? standard_->accNavigate(direction, start, end) : E_FAIL;
 }
 
 HRESULT AccessibleProxy::accHitTest(LONG x, LONG y, VARIANT* child)
 {
+    Clear(child);
     return standard_ ? standard_->accHitTest(x, y, child) : E_FAIL;
 }
 

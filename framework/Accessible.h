@@ -32,6 +32,10 @@ LONG ChildIdOf(const VARIANT& child);
 HRESULT AnswerNumber(LONG value, VARIANT* out);
 // What an IAccessible answers for "none": S_FALSE with VT_EMPTY.
 HRESULT AnswerNothing(VARIANT* out);
+// Sets an output VARIANT to VT_EMPTY (when there is one): every method does
+// so before anything can fail, because a client may clear what it gets back
+// whatever the result.
+void ClearOut(VARIANT* out);
 
 // The result of WM_GETOBJECT for the object (LresultFromObject), which keeps
 // its own reference; 0 when it cannot be handed out.
@@ -90,7 +94,8 @@ private:
 
 // The system's object for the window's client area, with the answers a
 // derived object overrides; everything else is the system's. Without a
-// system object every question fails (E_FAIL).
+// system object every question fails (E_FAIL). Outputs are set to "nothing"
+// before the system's object is asked.
 class AccessibleProxy : public Accessible {
 public:
     explicit AccessibleProxy(HWND window);

@@ -63,6 +63,26 @@ std::string FormatDate(const SYSTEMTIME& date, const wchar_t* picture, DWORD fla
     return Utf8(buffer);
 }
 
+std::string ShortestDayName(int weekday)
+{
+    wchar_t name[32] = {};
+    if (weekday < 0 || weekday > 6 ||
+        ::GetLocaleInfoEx(LocaleInUse(), LOCALE_SSHORTESTDAYNAME1 + weekday, name, 32) <= 0)
+        return std::string();
+    return Utf8(name);
+}
+
+int UserFirstWeekday()
+{
+    DWORD first = 6;
+    if (::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK | LOCALE_RETURN_NUMBER,
+                          reinterpret_cast<wchar_t*>(&first),
+                          sizeof(first) / sizeof(wchar_t)) <= 0 ||
+        first > 6)
+        return 6;
+    return static_cast<int>(first);
+}
+
 std::string FormatMonthDay(const SYSTEMTIME& date)
 {
     wchar_t picture[80] = {};

@@ -24,6 +24,14 @@ bool HasDateLocale();
 // format given by flags (DATE_LONGDATE, DATE_YEARMONTH). Empty when the date
 // cannot be written.
 std::string FormatDate(const SYSTEMTIME& date, const wchar_t* picture, DWORD flags = 0);
+// The short name of a weekday (0 = Monday ... 6 = Sunday) as the locale
+// gives it when space is scarce ("Mo", "Пн", "月"); empty when it has none.
+std::string ShortestDayName(int weekday);
+
+// The first day of the week in the user's own regional settings, as Windows
+// numbers it: 0 = Monday ... 6 = Sunday (Sunday when it cannot be read).
+int UserFirstWeekday();
+
 // The day and month without the year, in the locale's own order
 // ("November 20", "20. November", "11月20日"); empty when it cannot be written.
 std::string FormatMonthDay(const SYSTEMTIME& date);

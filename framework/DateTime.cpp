@@ -48,17 +48,11 @@ bool IsLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-int DaysInMonth(int year, int month)
-{
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
 bool IsValidDateTime(int year, int month, int day, int hour, int minute, int second)
 {
     if (year < 100 || year > 9999 || month < 1 || month > 12)
         return false;
-    if (day < 1 || day > DaysInMonth(year, month))
+    if (day < 1 || day > fw::DaysInMonth(year, month))
         return false;
     return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
 }
@@ -253,6 +247,31 @@ bool COleDateTime::operator<(const COleDateTime& other) const
 }
 
 namespace fw {
+
+int DaysInMonth(int year, int month)
+{
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+COleDateTime AddMonths(const COleDateTime& date, int months)
+{
+    COleDateTime moved = date;
+    if (date.GetStatus() != COleDateTime::valid)
+        return moved;
+    const int64_t index = int64_t{date.GetYear()} * 12 + (date.GetMonth() - 1) + months;
+    if (index < 0 || index / 12 > 9999) {
+        moved.SetStatus(COleDateTime::invalid);
+        return moved;
+    }
+    const int year = static_cast<int>(index / 12), month = static_cast<int>(index % 12) + 1;
+    const int day =
+        date.GetDay() < DaysInMonth(year, month) ? date.GetDay() : DaysInMonth(year, month);
+    moved.SetDateTime(year, month, day, date.GetHour(), date.GetMinute(), date.GetSecond());
+    return moved;
+}
 
 void PinClock(const COleDateTime& now)
 {

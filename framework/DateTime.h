@@ -92,6 +92,14 @@ private:
 
 namespace fw {
 
+// The days of a month (1 to 12) of a year of the proleptic Gregorian
+// calendar; 0 for a month that does not exist.
+int DaysInMonth(int year, int month);
+// The date moved by whole months (back when negative), its time of day kept
+// and its day limited to the last day of the month reached; invalid when the
+// date is, or when the month reached lies outside the type's years.
+COleDateTime AddMonths(const COleDateTime& date, int months);
+
 // Makes COleDateTime::GetCurrentTime() answer `now` until UnpinClock().
 void PinClock(const COleDateTime& now);
 void UnpinClock();

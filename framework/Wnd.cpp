@@ -266,7 +266,33 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         result = DefWindowProc(message, wParam, lParam);
     if (message == WM_SYSCOLORCHANGE && topLevel && IsWindow())
         PassColourChangeOn();
+    if (message == WM_SETTINGCHANGE && topLevel && IsWindow() && IsRegionalChange(lParam))
+        PassSettingChangeOn(wParam, lParam);
     return result;
+}
+
+// The regional settings (names, formats, the first day of the week) come
+// to the top-level windows too: each passes them on to every window inside.
+bool CWnd::IsRegionalChange(LPARAM area)
+{
+    const auto* name = reinterpret_cast<const wchar_t*>(area);
+    return name && ::lstrcmpiW(name, L"intl") == 0;
+}
+
+void CWnd::PassSettingChangeOn(WPARAM wParam, LPARAM lParam)
+{
+    struct Change {
+        WPARAM wParam;
+        LPARAM lParam;
+    } change{wParam, lParam};
+    ::EnumChildWindows(
+        m_hWnd,
+        [](HWND child, LPARAM data) {
+            const Change& c = *reinterpret_cast<const Change*>(data);
+            ::SendMessageW(child, WM_SETTINGCHANGE, c.wParam, c.lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&change));
 }
 
 void CWnd::PassColourChangeOn()

@@ -118,6 +118,10 @@ public:
 
     static const fw::MessageMap* GetThisMessageMap();
 
+    // Whether a WM_SETTINGCHANGE tells of the regional settings ("intl"),
+    // which every top-level window passes on to the windows inside it.
+    static bool IsRegionalChange(LPARAM area);
+
 protected:
     virtual const fw::MessageMap* GetMessageMap() const;
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -137,6 +141,7 @@ private:
     // Sends WM_SYSCOLORCHANGE to every window inside this one and repaints
     // it all: what a top-level window does with a change of the colours.
     void PassColourChangeOn();
+    void PassSettingChangeOn(WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void Unbind();
 

@@ -1,5 +1,7 @@
 #include "pages/AboutPage.h"
 
+#include <commctrl.h>
+
 #include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
@@ -12,7 +14,7 @@
 
 namespace {
 
-constexpr COLORREF kLinkTextColor = RGB(0, 0, 255);     // the hot-light colour in high contrast
+constexpr COLORREF kLinkTextColor = CLR_DEFAULT;        // the system's colour of links
 constexpr COLORREF kLinkBackgroundColor = RGB(0, 0, 0); // unused while transparent
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/Drawing.h"
 
+#include <cmath>
+
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
 #include "ui/DialogLayout.h"
@@ -72,6 +74,42 @@ COLORREF DarkenColor(COLORREF colour, double fraction)
         return 0;
     auto darken = [fraction](BYTE c) { return Channel(c - c * fraction); };
     return RGB(darken(GetRValue(colour)), darken(GetGValue(colour)), darken(GetBValue(colour)));
+}
+
+COLORREF MixColors(COLORREF colour, COLORREF towards, double fraction)
+{
+    if (!InRange(fraction))
+        return colour;
+    auto mix = [fraction](BYTE c, BYTE to) { return Channel((to - c) * fraction + c); };
+    return RGB(mix(GetRValue(colour), GetRValue(towards)),
+               mix(GetGValue(colour), GetGValue(towards)),
+               mix(GetBValue(colour), GetBValue(towards)));
+}
+
+namespace {
+
+double Luminance(COLORREF colour)
+{
+    auto linear = [](BYTE c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+           0.0722 * linear(GetBValue(colour));
+}
+
+} // namespace
+
+double ContrastRatio(COLORREF a, COLORREF b)
+{
+    const double first = Luminance(a) + 0.05, second = Luminance(b) + 0.05;
+    return first > second ? first / second : second / first;
+}
+
+COLORREF ReadableOn(COLORREF background)
+{
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
 
 bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFraction, fw::Dpi dpi)

@@ -15,6 +15,15 @@ class CWnd;
 // (0, 1]; any other fraction gives black. Channels are truncated, not rounded.
 COLORREF LightenColor(COLORREF colour, double fraction);
 COLORREF DarkenColor(COLORREF colour, double fraction);
+// Moves a colour towards another by a fraction in (0, 1] (Lighten is the
+// move towards white); any other fraction gives the colour unchanged.
+COLORREF MixColors(COLORREF colour, COLORREF towards, double fraction);
+// The contrast of two colours as the web's accessibility guidelines measure
+// it: 1 (none) to 21 (black and white).
+double ContrastRatio(COLORREF a, COLORREF b);
+// Black or white, whichever reads better on the colour: the colour that
+// goes with a fixed colour the program paints.
+COLORREF ReadableOn(COLORREF background);
 
 // A two-pixel outline inside rect, darker than colour, with its four corner
 // pixels set to colour lightened by cornerFraction (drawn last). At another

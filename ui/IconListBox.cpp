@@ -222,13 +222,20 @@ void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string
         images_->Draw(*dc, index, at, ILD_NORMAL);
 
     fw::SelectGuard font(*dc, font_.GetSafeHandle());
-    // The captions stay in the context's colour (black) but in high contrast.
-    const COLORREF caption =
-        ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
-    fw::TextColorGuard colour(*dc, IsHighContrast() ? caption : ::GetTextColor(*dc));
+    fw::TextColorGuard colour(*dc, CaptionColour(state));
     RECT textArea = rect;
     textArea.top += dpi_(3 * spacingUnit_) + iconHeight_;
     dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+// Each caption in the colour that goes with its background: the button text
+// on the face; black on the light tints of the highlight colour (lightened
+// by 0.7 and more, whatever the highlight); in high contrast the scheme's.
+COLORREF CIconListBox::CaptionColour(ItemState state) const
+{
+    if (IsHighContrast())
+        return ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    return state == StateNormal ? ::GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 0);
 }
 
 // The system's dotted focus rectangle, which inverts what it covers; in high

@@ -80,6 +80,7 @@ protected:
 
 private:
     void DrawItemBackground(CDC* dc, const RECT& rect, ItemState state);
+    COLORREF CaptionColour(ItemState state) const;
     void DrawFocus(CDC* dc, const RECT& focus, ItemState state);
     void DrawShadows(CDC* dc, int index, ItemState state, POINT& at);
     void DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour);

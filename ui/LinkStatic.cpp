@@ -1,5 +1,6 @@
 #include "ui/LinkStatic.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -261,12 +262,13 @@ RECT CLinkStatic::TextRect() const
     return RECT{left, 0, left + width, std::min<int>(text.bottom, client.bottom)};
 }
 
-// In high contrast: the system's colour of links, on the button face when
-// the link has a background of its own.
+// The system's colour of links when asked for, and in high contrast, where
+// a link with a background of its own is drawn on the button face.
 HBRUSH CLinkStatic::CtlColor(CDC* dc, UINT)
 {
     const bool highContrast = IsHighContrast();
-    dc->SetTextColor(highContrast ? ::GetSysColor(COLOR_HOTLIGHT) : textColor_);
+    const bool system = highContrast || textColor_ == CLR_DEFAULT;
+    dc->SetTextColor(system ? ::GetSysColor(COLOR_HOTLIGHT) : textColor_);
     if (transparent_) {
         dc->SetBkMode(TRANSPARENT);
         return background_;

@@ -3,8 +3,10 @@
 // the hand cursor while the pointer is over it, colours its own text, and a
 // left click opens its target (a web address, a "mailto:" address, any
 // document) with the shell's "open" verb; a link without a target opens its
-// own window text. In high contrast its text takes the system's colour of
-// links (hot-light) whatever colours it was given.
+// own window text. Given the text colour CLR_DEFAULT it takes the system's
+// colour of links (hot-light), the colour that goes with the system's
+// background it is drawn on; in high contrast it takes that colour whatever
+// colours it was given.
 //
 // The control needs the static style SS_NOTIFY: without it no mouse message
 // reaches it, and both setters leave everything as it is.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <tuple>
 
+#include "calendar/HalfYearDialog.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/LayoutCheck.h"
@@ -149,6 +150,35 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
     fw::PinClock(COleDateTime(9999, 12, 31, 12, 0, 0));
     CreateMain();
     EXPECT_EQ(main->GetTrayState(), MainDialog::TrayPink);
+}
+
+// Every way a new day is noticed (the midnight tick, the end of sleep, a
+// change of the clock) moves the open half-year calendar's today ring.
+TEST_F(MainWindowTest, EveryNewDayMovesTheTodayRingOfTheOpenHalfYearCalendar)
+{
+    CreateMain();
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } paths[] = {{WM_TIMER, MainDialog::kMidnightTimer},
+                 {WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC},
+                 {WM_TIMECHANGE, 0}};
+    std::vector<Step> steps;
+    for (int i = 0; i < 3; ++i)
+        steps.push_back([&, i](HWND) {
+            fw::PinClock(COleDateTime(2004, 5, 21 + i, 0, 0, 1)); // today was the 20th
+            main->SendMessage(paths[i].message, paths[i].wParam);
+            const MonthCalendarCtrl& may = HalfYearDialog::OpenDialog()->Calendar(4);
+            for (int cell = 0; cell < 42; ++cell) {
+                const CalendarCell& day = *may.GetCell(cell / 7, cell % 7);
+                EXPECT_EQ(day.today, day.date == COleDateTime(2004, 5, 21 + i, 0, 0, 1))
+                    << paths[i].message << ", cell " << cell;
+            }
+        });
+    steps.push_back([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDC_HALF_CLOSE, 0); });
+    ModalScript script(IDC_HALF_NEXT, steps);
+    main->SendMessage(WM_COMMAND, ID_MENU_HALFYEAR);
+    EXPECT_EQ(script.Seen(), 1);
 }
 
 TEST_F(MainWindowTest, HidingShowingAndSwitchingPagesLeaveNoBitmapsOrMemoryBehind)

@@ -3,7 +3,8 @@
 // program started in it, then switched to English on the Options page: every
 // window shows every text of the language in force (the wizard its step's
 // caption as its title), each fits its control with unique access keys, and
-// the translation's file stays as it was.
+// the translation's file stays as it was; so do the texts the program
+// builds, at their longest.
 #include <algorithm>
 #include <set>
 
@@ -12,6 +13,7 @@
 #include "framework/Gdi.h"
 #include "framework/TextCodec.h"
 #include "lang/IniText.h"
+#include "tests/app/BuiltTexts.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/WindowTour.h"
 #include "tests/support/AccessibleClient.h"
@@ -112,8 +114,11 @@ protected:
     Shown Tour(const std::string& file, const std::string& in)
     {
         Shown shown;
+        std::vector<std::string> built;
+        const WindowVisit builtTexts = BuiltTextCheck(built);
         const WindowVisit visit = [&](const std::string& name, HWND window) {
             shown.AddWindow(window);
+            builtTexts(name, window);
             CString caption; // wizard/1 to 3: dialogs 146 to 148
             if (name.compare(0, 7, "wizard/") == 0)
                 IniText(file).Read("DialogID_14" + std::to_string(name[7] - '0' + 5), "ID_0", 1023,
@@ -122,6 +127,7 @@ protected:
                 << name << " in " << in << " is titled " << TextOf(window);
         };
         EXPECT_EQ(TourFaults(*main, true, visit), "") << "in " << in;
+        EXPECT_EQ(Lines(built), "") << "texts the program builds, in " << in;
         CFont menuFont;
         CreateShellFont(menuFont, fw::WindowDpi(main->m_hWnd));
         shown.AddMenu(main->Menu(), menuFont);
@@ -169,7 +175,7 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
     CString press;
     IniText(shipped).Read("Texts", "PressAction", 1023, press);
     EXPECT_EQ(client.Text(&IAccessible::get_accDefaultAction, 1), press);
-    names += client.Name() + client.Name(CalendarAccessible::kFirstCell + 20);
+    names += client.Name() + client.Name(CalendarAccessible::CellChild(20, true));
     // (Checked in the regular weight: Wine 8 links no font to a bold one, so
     // its bold Tahoma has no Chinese or Japanese; Windows links both weights.)
     CFont font;

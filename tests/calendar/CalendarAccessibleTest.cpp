@@ -7,6 +7,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calendar/CalendarAccessible.h"
@@ -54,7 +55,7 @@ private:
 };
 
 using Events = std::vector<std::pair<DWORD, LONG>>;
-constexpr LONG kCell0 = CalendarAccessible::kFirstCell;
+constexpr LONG kCell0 = CalendarAccessible::CellChild(0, true); // with month buttons
 
 // March 2004 (from February 29; today March 12; the sample cycle marks March
 // 10 to 14 and April 7 to 10): every cell's name, description and place, and
@@ -149,7 +150,8 @@ TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
     } moves[] = {
         {&client, CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
         {&client, CHILDID_SELF, NAVDIR_LASTCHILD, kCell0 + 41},
-        {&plain, CHILDID_SELF, NAVDIR_FIRSTCHILD, kCell0},
+        {&plain, CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
+        {&plain, CHILDID_SELF, NAVDIR_LASTCHILD, 42},
         {&client, 1, NAVDIR_NEXT, 2},
         {&client, 2, NAVDIR_NEXT, kCell0},
         {&client, kCell0, NAVDIR_PREVIOUS, 2},
@@ -163,17 +165,77 @@ TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
         {&client, kCell0 + 5, NAVDIR_UP, 0},    // not onto the buttons
         {&client, kCell0 + 3, NAVDIR_DOWN, kCell0 + 10},
         {&client, kCell0 + 41, NAVDIR_NEXT, 0},
-        {&plain, kCell0, NAVDIR_PREVIOUS, 0},
+        {&plain, 1, NAVDIR_PREVIOUS, 0},
+        {&plain, 1, NAVDIR_RIGHT, 2},
+        {&plain, 8, NAVDIR_UP, 1},
     };
     for (const auto& m : moves)
         EXPECT_EQ(m.of->Navigate(m.from, m.direction), m.to) << m.from << " " << m.direction;
-    // The bare calendar has no buttons; its hidden trailing days no name.
-    LONG count = 0;
-    plain->get_accChildCount(&count);
-    EXPECT_EQ(count, 42);
-    EXPECT_EQ(plain.Name(1), "");
-    EXPECT_EQ(plain.Name(kCell0 + 32), "");
-    EXPECT_EQ(plain.Number(&IAccessible::get_accState, kCell0 + 32), STATE_SYSTEM_INVISIBLE);
+}
+
+// A screen reader lists the children from 1 to their count, with or without
+// the buttons: every one answers (the bare calendar's cells are 1 to 42);
+// its hidden trailing days have no name.
+TEST_F(CalendarTest, ChildrenAreNumberedFromOneWithoutGaps)
+{
+    MonthCalendarCtrl calendar, bare;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
+    for (auto [window, count, first] :
+         {std::tuple{&calendar, 44, "Previous month"}, {&bare, 42, "Sunday, February 29, 2004"}}) {
+        Client client(*window);
+        LONG children = 0;
+        EXPECT_EQ(client->get_accChildCount(&children), S_OK);
+        EXPECT_EQ(children, count);
+        std::vector<VARIANT> listed(children);
+        LONG obtained = 0;
+        EXPECT_EQ(::AccessibleChildren(client.operator->(), 0, children, listed.data(), &obtained),
+                  S_OK);
+        EXPECT_EQ(obtained, count);
+        for (LONG i = 0; i < obtained; ++i)
+            EXPECT_TRUE(listed[i].vt == VT_I4 && listed[i].lVal == i + 1) << i;
+        for (LONG id = 1; id <= count; ++id)
+            EXPECT_NE(client.Number(&IAccessible::get_accRole, id), -1) << id;
+        EXPECT_EQ(client.Name(1), first);
+        EXPECT_EQ(client.Number(&IAccessible::get_accRole, count + 1), -1);
+    }
+    Client plain(bare);
+    EXPECT_EQ(plain.Name(33), "");
+    EXPECT_EQ(plain.Number(&IAccessible::get_accState, 33), STATE_SYSTEM_INVISIBLE);
+}
+
+// A grey day of a neighbouring month: with the month buttons it is
+// selectable and selecting it steps the month to it; without them it is
+// not selectable, and selecting it fails.
+TEST_F(CalendarTest, ANeighboursDayIsSelectableWhereTheMonthStepsToIt)
+{
+    MonthCalendarCtrl calendar, bare;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
+    Client client(calendar), plain(bare);
+    const LONG selectable = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    EXPECT_EQ(client.Number(&IAccessible::get_accState, kCell0 + 0), selectable); // February 29
+    EXPECT_EQ(plain.Number(&IAccessible::get_accState, 1), 0);
+    EXPECT_EQ(plain->accSelect(SELFLAG_TAKESELECTION, Child(1)), E_INVALIDARG);
+    EXPECT_EQ(bare.GetCursorDay(), COleDateTime(2004, 3, 12, 0, 0, 1));
+    EXPECT_EQ(client->accSelect(SELFLAG_TAKESELECTION, Child(kCell0 + 35)), S_OK); // April 4
+    EXPECT_EQ(calendar.GetShownDate().GetMonth(), 4);
+    EXPECT_EQ(calendar.GetCursorDay(), COleDateTime(2004, 4, 4, 0, 0, 1));
+    EXPECT_EQ(client.Number(&IAccessible::get_accState, kCell0 + calendar.GetCursorCell()),
+              selectable | STATE_SYSTEM_SELECTED);
+}
+
+// Every output VARIANT is set (VT_EMPTY) on every failure: a wrong child
+// and a calendar whose window is gone.
+TEST_F(CalendarTest, FailuresLeaveEveryOutputEmpty)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    Client client(calendar);
+    ASSERT_TRUE(client);
+    EXPECT_EQ(testing_support::UnsetOutputs(client.operator->(), 99), "");
+    calendar.DestroyWindow();
+    EXPECT_EQ(testing_support::UnsetOutputs(client.operator->(), CHILDID_SELF), "");
 }
 
 // From March 12 the arrows, Home and End move the focused day, across the
@@ -235,7 +297,7 @@ TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
 
 // With the clock at 31 December 9999 and a period from that day, December's
 // days are marked (the 31st, and a period four weeks earlier); after the
-// 31st the cells are empty and nameless.
+// 31st the cells are empty and nameless; the weekday row is whole.
 TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmpty)
 {
     fw::PinClock(COleDateTime(9999, 12, 31, 10, 0, 0));
@@ -247,6 +309,8 @@ TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmp
     for (int i : {5, 9, 33})
         EXPECT_EQ(Cell(calendar, i).colour, CRITICAL_DAY_COLOR) << i;
     const Pixels shown = Pixels::Of(calendar);
+    // Saturday's name too, though that week has no Saturday.
+    EXPECT_GT(shown.Count({176, 24, 205, 38}, ::GetSysColor(COLOR_HIGHLIGHT)), 10);
     Client client(calendar);
     EXPECT_EQ(client.Description(kCell0 + 33), "critical day, today");
     for (int i = 34; i < 42; ++i) {

@@ -56,24 +56,30 @@ inline int64_t Time64(const COleDateTime& date)
 }
 
 // The cell (0 to 41) with the focus frame, read from a calendar's pixels at
-// 96 dpi: its dotted line three pixels below the cell's top; -1 for none.
+// 96 dpi: two pixels thick, two inside the cell (clear of today's rings), in
+// one colour other than the cell's fill; -1 for none, 99 for more than one.
 inline int FocusedCell(const pixel_testing::Pixels& p)
 {
     int found = -1;
     for (int i = 0; i < 42; ++i) {
         const int x = 2 + i % 7 * 29, y = 42 + i / 7 * 19;
-        int dots = 0;
-        for (int dx = 4; dx < 25; ++dx)
-            dots += p(x + dx, y + 3) != p(x + 2, y + 9);
-        if (dots > 5)
-            found = found < 0 ? i : 99; // more than one
+        const COLORREF frame = p(x + 2, y + 2);
+        bool whole = frame != p(x + 5, y + 9);
+        for (int d = 0; d < 2; ++d) {
+            for (int dx = 2; dx < 27; ++dx)
+                whole = whole && p(x + dx, y + 2 + d) == frame && p(x + dx, y + 16 - d) == frame;
+            for (int dy = 2; dy < 17; ++dy)
+                whole = whole && p(x + 2 + d, y + dy) == frame && p(x + 26 - d, y + dy) == frame;
+        }
+        if (whole)
+            found = found < 0 ? i : 99;
     }
     return found;
 }
 // The cell's background (its mark where it has one), beside the number.
 inline COLORREF CellBackground(const pixel_testing::Pixels& p, int index)
 {
-    return p(2 + index % 7 * 29 + 2, 42 + index / 7 * 19 + 9);
+    return p(2 + index % 7 * 29 + 5, 42 + index / 7 * 19 + 9);
 }
 
 struct Request {

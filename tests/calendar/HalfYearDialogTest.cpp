@@ -160,41 +160,56 @@ std::function<void(HWND)> Key(int id, UINT message, WPARAM key)
     };
 }
 
-// Translated as dialog 131 (its caption too); help, Escape, Enter, the month
-// keys and the close box as the user presses them.
+// Translated as dialog 131 (its caption too); opened with the focus on
+// today's day and Close as the default button; help, Escape, the month keys,
+// Enter and the close box as the user presses them.
 TEST(HalfYearModal, TranslatedAndDrivenByTheKeysAsTheUserPressesThem)
 {
     fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
     testing_support::LanguageHost main("german", "[DialogID_131]\r\nID_0=Halbjahreskalender\r\n"
                                                  "ID_1006=&Weiter >>\r\n");
     testing_support::HelpTopicRecorder help;
-    HalfYearDialog dialog;
-    std::vector<int> months;
-    char caption[64] = "", next[64] = "";
-    auto month = [&](HWND) { months.push_back(dialog.Calendar(0).GetShownDate().GetMonth()); };
-    ModalScript script(IDC_HALF_NEXT,
-                       {[&](HWND d) {
-                            ::GetWindowTextA(d, caption, sizeof caption);
-                            ::GetDlgItemTextA(d, IDC_HALF_NEXT, next, sizeof next);
-                            ::SendMessageA(::GetDlgItem(d, IDC_HALF_HELP), BM_CLICK, 0, 0);
-                        },
-                        Key(IDC_HALF_CALENDAR0, WM_KEYDOWN, VK_ESCAPE),
-                        Key(IDC_HALF_CALENDAR0 + 2, WM_KEYDOWN, VK_F1),
-                        Key(IDC_HALF_CALENDAR0 + 2, WM_KEYUP, VK_F1),
-                        Key(IDC_HALF_CALENDAR0 + 4, WM_KEYDOWN, VK_RETURN), // Next, the default
-                        month, Key(IDC_HALF_CALENDAR0 + 3, WM_KEYDOWN, VK_PRIOR), month,
-                        Key(IDC_HALF_TODAY, WM_KEYDOWN, VK_RIGHT), month,
-                        [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }});
-    const INT_PTR result = dialog.DoModal();
+    for (const UINT close : {UINT(WM_KEYDOWN), UINT(WM_SYSCOMMAND)}) {
+        HalfYearDialog dialog;
+        std::vector<int> months;
+        char caption[64] = "", next[64] = "";
+        bool onToday = false;
+        LRESULT defaultId = 0;
+        auto month = [&](HWND) { months.push_back(dialog.Calendar(0).GetShownDate().GetMonth()); };
+        ModalScript script(
+            IDC_HALF_NEXT,
+            {[&](HWND d) {
+                 onToday = ::GetFocus() == ::GetDlgItem(d, IDC_HALF_CALENDAR0 + 4) && // May
+                           dialog.Calendar(4).GetCursorDay() == COleDateTime(2004, 5, 20, 0, 0, 1);
+                 defaultId = ::SendMessageA(d, DM_GETDEFID, 0, 0);
+                 ::GetWindowTextA(d, caption, sizeof caption);
+                 ::GetDlgItemTextA(d, IDC_HALF_NEXT, next, sizeof next);
+                 ::SendMessageA(::GetDlgItem(d, IDC_HALF_HELP), BM_CLICK, 0, 0);
+             },
+             Key(IDC_HALF_CALENDAR0, WM_KEYDOWN, VK_ESCAPE),
+             Key(IDC_HALF_CALENDAR0 + 2, WM_KEYDOWN, VK_F1),
+             Key(IDC_HALF_CALENDAR0 + 2, WM_KEYUP, VK_F1),
+             Key(IDC_HALF_CALENDAR0 + 4, WM_KEYDOWN, VK_NEXT), month,
+             Key(IDC_HALF_CALENDAR0 + 3, WM_KEYDOWN, VK_PRIOR), month,
+             Key(IDC_HALF_TODAY, WM_KEYDOWN, VK_RIGHT), month,
+             [close](HWND d) {
+                 if (close == WM_KEYDOWN) // Enter on a calendar: Close
+                     Key(IDC_HALF_CALENDAR0 + 1, WM_KEYDOWN, VK_RETURN)(d);
+                 else
+                     ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+             }});
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_TRUE(onToday);
+        EXPECT_EQ(defaultId, MAKELRESULT(IDC_HALF_CLOSE, DC_HASDEFID));
+        EXPECT_STREQ(caption, "Halbjahreskalender");
+        EXPECT_STREQ(next, "&Weiter >>");
+        EXPECT_EQ(months, (std::vector<int>{7, 1, 1}));
+        EXPECT_FALSE(dialog.IsWindow());
+    }
     fw::UnpinClock();
-    EXPECT_EQ(result, IDOK);
-    EXPECT_STREQ(caption, "Halbjahreskalender");
-    EXPECT_STREQ(next, "&Weiter >>");
     EXPECT_NE(main.EnglishFile().find("[DialogID_131]\r\nID_0=Half-Year Calendar"),
               std::string::npos);
-    EXPECT_EQ(help.Topics(), "halfy;halfy;halfy;halfy;");
-    EXPECT_EQ(months, (std::vector<int>{7, 1, 1}));
-    EXPECT_FALSE(dialog.IsWindow());
+    EXPECT_EQ(help.Topics(), "halfy;halfy;halfy;halfy;halfy;halfy;halfy;halfy;");
 }
 
 // From May 20 the cursor keys move the focused day across the six calendars

@@ -13,6 +13,7 @@
 #include "framework/Gdi.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/contrast/ColourScheme.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
 #include "ui/HighContrast.h"
@@ -22,55 +23,8 @@ using pixel_testing::Pixels;
 
 namespace {
 
-// Windows' "High Contrast Black", the elements the program paints with.
-const std::vector<std::pair<int, COLORREF>> kBlackScheme = {
-    {COLOR_WINDOW, RGB(0, 0, 0)},
-    {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
-    {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
-    {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)},
-    {COLOR_GRAYTEXT, RGB(63, 242, 63)},
-    {COLOR_HOTLIGHT, RGB(255, 255, 0)},
-    {COLOR_BTNFACE, RGB(0, 0, 0)},
-    {COLOR_BTNTEXT, RGB(255, 255, 255)},
-    {COLOR_CAPTIONTEXT, RGB(255, 255, 255)},
-    {COLOR_MENU, RGB(0, 0, 0)},
-    {COLOR_MENUTEXT, RGB(255, 255, 255)},
-};
-
-void Apply(const std::vector<std::pair<int, COLORREF>>& scheme)
-{
-    std::vector<int> elements;
-    std::vector<COLORREF> colours;
-    for (const auto& [element, colour] : scheme) {
-        elements.push_back(element);
-        colours.push_back(colour);
-    }
-    ::SetSysColors(static_cast<int>(elements.size()), elements.data(), colours.data());
-}
-
-COLORREF System(int element)
-{
-    return ::GetSysColor(element);
-}
-
-// The scheme set with high contrast said to be on, or the session's colours
-// with it said to be off; at the end the session's colours, and no answer.
-class Scheme {
-public:
-    Scheme()
-    {
-        for (const auto& [element, colour] : kBlackScheme)
-            saved_.emplace_back(element, ::GetSysColor(element));
-    }
-    ~Scheme() { high_contrast_testing::Answer(-1), Apply(saved_); }
-    void Set(bool on)
-    {
-        high_contrast_testing::Answer(on ? 1 : 0), Apply(on ? kBlackScheme : saved_);
-    }
-
-private:
-    std::vector<std::pair<int, COLORREF>> saved_;
-};
+using colour_scheme::Scheme;
+using colour_scheme::System;
 
 class HighContrast : public ::testing::Test {
 protected:

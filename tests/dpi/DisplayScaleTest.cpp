@@ -5,8 +5,10 @@
 // so a test sets those values, starts this test program again for the tests
 // that look at the windows, waits for it and puts the values back; every
 // test of this program runs alone (RUN_SERIAL). The process at the scale
-// opens every window of the program and measures the month calendar's
-// cells. At 96 dpi with the theme on, the other suites look at every window.
+// opens every window of the program in every shipped language, with the
+// texts the program builds at their longest, and measures the month
+// calendar's cells. At 96 dpi with the theme on, the other suites look at
+// every window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,11 +16,14 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-
+#include <string>
+#include <utility>
 
 #include "framework/Dpi.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/BuiltTexts.h"
 #include "tests/app/WindowTour.h"
+#include "tests/support/LanguageText.h"
 
 using namespace main_window_testing;
 
@@ -43,7 +48,7 @@ bool RequestedTheme()
 
 // Runs the tests of this program that match the filter in a new process
 // started at the dpi, with the theme on or off; its exit code, or -1 when it
-// did not run or end within three minutes. The prefix's values are put back
+// did not run or end within 280 seconds. The prefix's values are put back
 // in any case.
 int RunAt(int dpi, bool theme, const std::string& filter)
 {
@@ -79,7 +84,7 @@ int RunAt(int dpi, bool theme, const std::string& filter)
     DWORD code = DWORD(-1);
     if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                          &startup, &process)) {
-        if (::WaitForSingleObject(process.hProcess, 180000) != WAIT_OBJECT_0)
+        if (::WaitForSingleObject(process.hProcess, 280000) != WAIT_OBJECT_0)
             ::TerminateProcess(process.hProcess, code); // and so it fails
         ::GetExitCodeProcess(process.hProcess, &code);
         ::CloseHandle(process.hThread);
@@ -92,16 +97,26 @@ int RunAt(int dpi, bool theme, const std::string& filter)
     return static_cast<int>(code);
 }
 
-TEST(DisplayScaleTest, WindowsHoldTheirLayoutAt150And200PercentThemedAndClassic)
+// Each scale with the theme on and off, but 96 dpi themed (the other suites);
+// each in a test of its own, so that each has the whole time of a test.
+class DisplayScaleTest : public ::testing::TestWithParam<std::pair<int, bool>> {};
+
+TEST_P(DisplayScaleTest, WindowsHoldTheirLayoutThemedAndClassic)
 {
     if (RequestedDpi() != 0)
         GTEST_SKIP() << "the run at another scale itself";
-    for (int dpi : {96, 144, 192})
-        for (bool theme : {false, true})
-            if (dpi != 96 || !theme) { // 96 dpi themed: the other suites
-                EXPECT_EQ(0, RunAt(dpi, theme, "AtDpi.*")) << dpi << (theme ? " themed" : "");
-            }
+    const auto [dpi, theme] = GetParam();
+    EXPECT_EQ(0, RunAt(dpi, theme, "AtDpi.*")) << dpi << (theme ? " themed" : "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, DisplayScaleTest,
+                         ::testing::Values(std::pair{96, false}, std::pair{144, false},
+                                           std::pair{144, true}, std::pair{192, false},
+                                           std::pair{192, true}),
+                         [](const ::testing::TestParamInfo<std::pair<int, bool>>& info) {
+                             return std::to_string(info.param.first) +
+                                    (info.param.second ? "Themed" : "Classic");
+                         });
 
 // The tests of the process started at another scale.
 class AtDpi : public MainWindowEnvironment {
@@ -122,7 +137,9 @@ TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
 {
     EXPECT_TRUE(fw::SystemDpi() == RequestedDpi() && fw::WindowDpi(main->m_hWnd) == RequestedDpi());
     EXPECT_EQ(::IsThemeActive() != FALSE, RequestedTheme());
-    EXPECT_EQ(TourFaults(*main, false), "");
+    std::vector<std::string> built;
+    EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(built)), "");
+    EXPECT_EQ(Lines(built), "") << "texts the program builds";
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
     MonthCalendarCtrl& calendar = main->Monitor().Calendar();
@@ -147,6 +164,23 @@ TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
                     grid.top + 4 * cellHeight};
     EXPECT_TRUE(::EqualRect(&ring, &cell))
         << ring.left << "," << ring.top << " to " << ring.right << "," << ring.bottom;
+}
+
+// Every translation that ships: every window keeps its layout, and every
+// text the program builds shows whole at its longest.
+TEST_F(AtDpi, EveryTranslationKeepsItsLayoutWithTheTextsTheProgramBuilds)
+{
+    for (const char* language :
+         {"german", "french", "spanish", "italian", "russian", "polish", "turkish",
+          "portuguese-brazil", "japanese", "chinese-simplified"}) {
+        ASSERT_TRUE(
+            folder.Write(std::string(language) + ".lng",
+                         testing_support::ShippedLanguageText(std::string(language) + ".lng")));
+        WriteSettingText(SettingLang, language);
+        CreateMain();
+        std::vector<std::string> built;
+        EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(built)) + Lines(built), "") << language;
+    }
 }
 
 } // namespace

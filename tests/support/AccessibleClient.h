@@ -6,6 +6,7 @@
 
 #include <oleacc.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/DateTime.h"
@@ -107,5 +108,34 @@ public:
 private:
     IAccessible* accessible_ = nullptr;
 };
+
+// The questions with an output VARIANT, asked of the object about the child,
+// that answer "nothing" or fail without setting their output: a client that
+// clears what it gets back would free garbage. Empty when there are none.
+inline std::string UnsetOutputs(IAccessible* object, LONG child)
+{
+    const struct {
+        const char* name;
+        std::function<HRESULT(VARIANT*)> ask;
+    } questions[] = {
+        {"role ", [&](VARIANT* out) { return object->get_accRole(Child(child), out); }},
+        {"state ", [&](VARIANT* out) { return object->get_accState(Child(child), out); }},
+        {"focus ", [&](VARIANT* out) { return object->get_accFocus(out); }},
+        {"selection ", [&](VARIANT* out) { return object->get_accSelection(out); }},
+        {"navigate ",
+         [&](VARIANT* out) { return object->accNavigate(NAVDIR_NEXT, Child(child), out); }},
+        {"hit test ", [&](VARIANT* out) { return object->accHitTest(-1, -1, out); }},
+    };
+    std::string unset;
+    for (const auto& q : questions) {
+        VARIANT out;
+        out.vt = VT_I4; // what an uninitialised VARIANT may hold
+        out.lVal = 12345;
+        const HRESULT answer = q.ask(&out);
+        if ((FAILED(answer) || answer == S_FALSE) && out.vt != VT_EMPTY)
+            unset += q.name;
+    }
+    return unset;
+}
 
 } // namespace testing_support

@@ -96,13 +96,12 @@ void CollectMnemonics(HWND window, std::vector<std::pair<wchar_t, HWND>>& keys)
     }
 }
 
-// The text of a static, button, check box or radio button fits the control;
-// false with the reason otherwise.
-bool TextFits(HWND control, std::string* reason)
+// A text fits a static, button, check box or radio button as the control
+// lays it out; false with the reason otherwise.
+bool TextFits(HWND control, const std::string& text, std::string* reason)
 {
     RECT room{};
     const UINT layout = TextRoom(control, room);
-    const std::string text = TextOf(control);
     if (!layout || text.empty())
         return true;
     HDC dc = ::GetDC(control);
@@ -142,7 +141,7 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
                              "," + std::to_string(rect.top) + ") " + Size(rect) +
                              " leaves its parent of " + Size(client));
         std::string reason;
-        if (!TextFits(child, &reason))
+        if (!TextFits(child, TextOf(child), &reason))
             faults.push_back(name + ": " + Describe(child) + " does not fit: " + reason);
         for (size_t j = i + 1; j < children.size(); ++j) {
             const RECT other = RectIn(children[j], window);
@@ -153,6 +152,19 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
         if (ClassOf(child) == "#32770")
             CheckLayout(child, name + "/" + std::to_string(::GetDlgCtrlID(child)), faults, allowed);
     }
+}
+
+void CheckTextsFit(HWND control, const std::vector<std::string>& texts, const std::string& name,
+                   std::vector<std::string>& faults)
+{
+    std::string reason, first;
+    int misfits = 0;
+    for (const std::string& text : texts)
+        if (!TextFits(control, text, misfits ? nullptr : &reason) && misfits++ == 0)
+            first = text;
+    if (misfits)
+        faults.push_back(name + ": " + std::to_string(misfits) + " texts do not fit " +
+                         Describe(control) + ", as \"" + first + "\": " + reason);
 }
 
 void CheckMargins(HWND window, const std::string& name, std::vector<std::string>& faults)

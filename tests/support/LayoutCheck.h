@@ -20,6 +20,12 @@ struct AllowedOverlap {
 void CheckLayout(HWND window, const std::string& name, std::vector<std::string>& faults,
                  const std::vector<AllowedOverlap>& allowed = {});
 
+// Adds a line when any of the texts would not show whole in the control (a
+// static, button, check box or radio button) as it lays out its own: how
+// many do not, and the first of them.
+void CheckTextsFit(HWND control, const std::vector<std::string>& texts, const std::string& name,
+                   std::vector<std::string>& faults);
+
 // Adds a line per access key (the letter after '&') that two visible
 // controls of the window and its pages share.
 void CheckMnemonics(HWND window, const std::string& name, std::vector<std::string>& faults);
