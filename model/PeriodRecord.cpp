@@ -22,7 +22,8 @@ bool IsRecordable(const RecordedPeriod& entry)
            UsableCount(entry.clearDayCount, kClearDayRule) == entry.clearDayCount;
 }
 
-// Reads `least` to `most` decimal digits at `at` and moves past them.
+// Reads `least` to `most` decimal digits at `at` and moves past them (a
+// digit after them is left for the next step to refuse).
 bool ReadDigits(const std::string& text, size_t& at, size_t least, size_t most, int& value)
 {
     size_t count = 0;
@@ -31,7 +32,7 @@ bool ReadDigits(const std::string& text, size_t& at, size_t least, size_t most, 
         value = value * 10 + (text[at++] - '0');
         ++count;
     }
-    return count >= least && !(at < text.size() && text[at] >= '0' && text[at] <= '9');
+    return count >= least;
 }
 
 bool Skip(const std::string& text, size_t& at, char expected)

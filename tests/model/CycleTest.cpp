@@ -202,29 +202,4 @@ TEST(WhereDayStands, AtTheEdges)
         DayStanding::Unknown);
 }
 
-// A day is critical exactly when the calendars mark it; a clear day counts
-// down to the next first day.
-TEST(WhereDayStands, AgreesWithTheMarksOfEveryDisplayableMonth)
-{
-    for (const char* text : {"2004-03-10 00:00:00 5 23", "1960-05-01 00:00:00 3 28",
-                             "2030-01-01 00:00:00 30 90", "2004-03-10 00:00:00 1 3"}) {
-        const Cycle cycle = Parse(text);
-        for (int month = 1972 * 12 + 11; month <= 2036 * 12; ++month) {
-            FakeCalendar grid(month / 12, month % 12 + 1);
-            MarkCriticalDays(&grid, grid.first, grid.last, cycle.start, cycle.crit, cycle.clear);
-            for (COleDateTime day = grid.first; day <= grid.last; day += COleDateTimeSpan(1)) {
-                const DayStanding s = WhereDayStands(day, cycle.start, cycle.crit, cycle.clear);
-                const DayStanding next =
-                    WhereDayStands(day + COleDateTimeSpan(1), cycle.start, cycle.crit, cycle.clear);
-                ASSERT_EQ(s.kind == DayStanding::Critical, grid.marked.count(day.DayNumber()) > 0)
-                    << text << " " << day.GetYear() << "-" << day.GetMonth() << "-" << day.GetDay();
-                ASSERT_TRUE(
-                    s.kind == DayStanding::Critical ||
-                    (s.daysUntil == 1 ? next.dayOfPeriod == 1 : next.daysUntil == s.daysUntil - 1))
-                    << text;
-            }
-        }
-    }
-}
-
 } // namespace

@@ -30,12 +30,12 @@ CycleHistory History(const std::string& text)
     return {cycle.start, cycle.crit, cycle.clear, Record(text.substr(bar + 2))};
 }
 
-std::string Entries(int count, const char* counts = " 5 25") // one a month from 2020-01
+std::string Entries(int count) // one a month from 2020-01-01
 {
     std::string text;
     for (int i = 0; i < count; ++i)
         text += (i ? ";" : "") + std::to_string(2020 + i / 12) + "-" + (i % 12 < 9 ? "0" : "") +
-                std::to_string(i % 12 + 1) + "-01" + counts;
+                std::to_string(i % 12 + 1) + "-01 5 25";
     return text;
 }
 
@@ -149,7 +149,9 @@ TEST(CycleHistory, MarksStandingAndExportAgreeOnEveryDisplayableMonth)
           "2010-01-01 5 25;2010-01-15 4 24;2011-01-01 3 28",
           "1973-03-01 00:00:00 5 25 | 1960-01-01 30 3;1972-12-20 5 25",
           "2000-01-01 00:00:00 5 25 | 1973-01-10 30 3",
-          "2004-03-13 09:30:00 5 23 | 2004-03-13 5 23;2004-05-01 3 28"}) {
+          "2004-03-13 09:30:00 5 23 | 2004-03-13 5 23;2004-05-01 3 28",
+          "2004-03-10 00:00:00 5 23 | ", "1960-05-01 00:00:00 3 28 | ",
+          "2030-01-01 00:00:00 30 90 | ", "2004-03-10 00:00:00 1 3 | "}) {
         const CycleHistory cycle = History(text);
         std::set<int64_t> past, exported;
         for (const MarkedPeriod& period : PeriodsBeforeStart(cycle, Day("1972-11-01")))
@@ -160,7 +162,7 @@ TEST(CycleHistory, MarksStandingAndExportAgreeOnEveryDisplayableMonth)
             MarkCriticalDays(&grid, grid.first, grid.last, cycle);
             MarkCriticalDays(&plain, plain.first, plain.last, cycle.start, cycle.critDayCount,
                              cycle.clearDayCount);
-            if (cycle.record[0].day >= cycle.start.DayNumber()) {
+            if (cycle.record.empty() || cycle.record[0].day >= cycle.start.DayNumber()) {
                 ASSERT_EQ(plain.marked, grid.marked) << text;
             }
             for (COleDateTime day = grid.first; day <= grid.last; day += COleDateTimeSpan(1)) {
@@ -204,6 +206,16 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     EXPECT_EQ(2, StandingWithRecord(COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
     EXPECT_TRUE(ReadCalendarExport("Period", input) && input.reminderDays == 0 &&
                 input.cycle.start == COleDateTime(2026, 6, 8, 9, 15, 0));
+    std::string rows; // the History dialog's lines
+    for (const HistoryRow& row : HistoryRows(ReadPeriodRecord()))
+        rows += std::to_string(row.firstDay.GetDay()) + " " + std::to_string(row.periodLength) +
+                " " + std::to_string(row.cycleDays) + ";";
+    EXPECT_EQ("7 5 32;8 5 0;", rows);
+    EXPECT_TRUE(RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)) &&
+                !RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)));
+    FakeCalendar again("2026-05");
+    MarkDaysWithRecord(&again, again.first, again.last);
+    EXPECT_EQ("2026-05-09+5", again.Runs()) << "as before 8 June was recorded";
     fw::UnpinClock();
 }
 
@@ -272,8 +284,10 @@ TEST(CalendarExport, OneEventForEachPastPeriodAndOneRepeating)
               "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-P2D\r\nDESCRIPTION:Period\r\n"
               "END:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
               ICalendarText(input));
-    input.cycle.critDayCount = 0;
+    input.cycle.clearDayCount = 0;
     EXPECT_EQ("", ICalendarText(input));
+    input.cycle = History("9999-12-28 00:00:00 5 25 | ");
+    EXPECT_EQ("", ICalendarText(input)) << "a period beyond 9999-12-31";
 }
 
 } // namespace
