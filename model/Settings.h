@@ -1,5 +1,5 @@
 #pragma once
-// The settings store: eleven values under HKEY_CURRENT_USER\Software\<maker>\<app>,
+// The settings store: thirteen values under HKEY_CURRENT_USER\Software\<maker>\<app>,
 // plus the Run value that starts the program with Windows. Nothing is kept in
 // memory: each read and each write opens the key, so whatever one window
 // writes is what the next reader sees. A SettingsReader reads several values
@@ -32,6 +32,12 @@ enum SettingId {
     // "RemindedPeriod", REG_DWORD, default 0: the day number (days since
     // 1899-12-30) of the first day of the critical period last announced.
     SettingRemindedPeriod = 10,
+    // "PeriodRecord", REG_SZ, default empty: her recorded first days
+    // (model/PeriodRecord.h).
+    SettingPeriodRecord = 11,
+    // "DismissedSuggestion", REG_DWORD, default 0: the fingerprint of the
+    // record with which she dismissed the suggested cycle (model/CycleSuggestion.h).
+    SettingDismissedSuggestion = 12,
 };
 
 // The registry value name of a setting; nullptr for an unknown index.
@@ -61,10 +67,10 @@ class SettingsReader {
 public:
     SettingsReader();
 
-    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10). A refused index, or a key that
+    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10, 12). A refused index, or a key that
     // cannot be opened, reads as 0.
     DWORD ReadDword(SettingId id) const;
-    // The text settings (1, 6). True when the stored text was used; false with
+    // The text settings (1, 6, 11). True when the stored text was used; false with
     // the default when it counts as missing; false with the text unchanged
     // when the key cannot be opened or the index is refused.
     bool ReadText(SettingId id, std::string& text) const;

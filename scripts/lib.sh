@@ -9,7 +9,8 @@ WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
           cmake ninja-build googletest g++ fp-utils libchm-bin imagemagick x11-apps
-          fonts-wine fonts-wqy-microhei nsis zlib1g-dev clang libclang-rt-14-dev locales)
+          fonts-wine fonts-wqy-microhei nsis zlib1g-dev clang libclang-rt-14-dev locales
+          python3-icalendar python3-dateutil)
 
 log() { printf '== %s\n' "$*" >&2; }
 

@@ -3,77 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <set>
 #include <tuple>
 
-#include "model/CycleCalculator.h"
 #include "model/Settings.h"
+#include "tests/model/FakeCalendar.h"
 
 namespace {
-
-// A month calendar's grid that records what it is asked to colour: the 42
-// days from the Sunday on or before the first of the month, at 00:00:01 as
-// the calendar sends them.
-struct FakeCalendar : DayMarker {
-    FakeCalendar(int year, int month) : first(year, month, 1, 0, 0, 1)
-    {
-        first -= COleDateTimeSpan(first.GetDayOfWeek() - 1);
-        last = first + COleDateTimeSpan(41);
-    }
-    // "2004-03"
-    explicit FakeCalendar(const char* m) : FakeCalendar(std::atoi(m), std::atoi(m + 5)) {}
-    bool IsMarkable() const override { return markable; }
-    int SetDayColor(const COleDateTime& date, COLORREF colour) override
-    {
-        ++calls;
-        colours.insert(colour);
-        const bool shown =
-            date.DayNumber() >= first.DayNumber() && date.DayNumber() <= last.DayNumber();
-        if (shown)
-            marked.insert(date.DayNumber());
-        return shown;
-    }
-    // The marked days as runs of consecutive days: "2004-03-10+5 2004-04-07+4".
-    std::string Runs() const
-    {
-        std::string runs;
-        for (auto day = marked.begin(); day != marked.end();) {
-            long length = 1;
-            while (marked.count(*day + length))
-                ++length;
-            const COleDateTime date = COleDateTime() + COleDateTimeSpan(static_cast<long>(*day));
-            char run[32];
-            std::snprintf(run, sizeof(run), " %04d-%02d-%02d+%ld", date.GetYear(), date.GetMonth(),
-                          date.GetDay(), length);
-            runs += runs.empty() ? run + 1 : run;
-            std::advance(day, length);
-        }
-        return runs;
-    }
-
-    COleDateTime first, last;
-    bool markable = true;
-    long calls = 0;
-    std::set<int64_t> marked;
-    std::set<COLORREF> colours;
-};
-
-struct Cycle {
-    COleDateTime start;
-    int crit = 0, clear = 0; // C and K
-};
-
-// "2004-03-10 09:30:00 5 23": the start's date and time, C and K.
-Cycle Parse(const char* text)
-{
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    Cycle cycle;
-    std::sscanf(text, "%d-%d-%d %d:%d:%d %d %d", &y, &mo, &d, &h, &mi, &s, &cycle.crit,
-                &cycle.clear);
-    cycle.start = COleDateTime(y, mo, d, h, mi, s);
-    return cycle;
-}
 
 TEST(MarkCriticalDays, WorkedExamples)
 {
@@ -265,31 +200,6 @@ TEST(WhereDayStands, AtTheEdges)
         WhereDayStands(COleDateTime(2004, 3, 10, 0, 0, 0), COleDateTime(1, 1, 1, 0, 0, 0), 3, 28)
             .kind,
         DayStanding::Unknown);
-}
-
-// A day is critical exactly when the calendars mark it; a clear day counts
-// down to the next first day.
-TEST(WhereDayStands, AgreesWithTheMarksOfEveryDisplayableMonth)
-{
-    for (const char* text : {"2004-03-10 00:00:00 5 23", "1960-05-01 00:00:00 3 28",
-                             "2030-01-01 00:00:00 30 90", "2004-03-10 00:00:00 1 3"}) {
-        const Cycle cycle = Parse(text);
-        for (int month = 1972 * 12 + 11; month <= 2036 * 12; ++month) {
-            FakeCalendar grid(month / 12, month % 12 + 1);
-            MarkCriticalDays(&grid, grid.first, grid.last, cycle.start, cycle.crit, cycle.clear);
-            for (COleDateTime day = grid.first; day <= grid.last; day += COleDateTimeSpan(1)) {
-                const DayStanding s = WhereDayStands(day, cycle.start, cycle.crit, cycle.clear);
-                const DayStanding next =
-                    WhereDayStands(day + COleDateTimeSpan(1), cycle.start, cycle.crit, cycle.clear);
-                ASSERT_EQ(s.kind == DayStanding::Critical, grid.marked.count(day.DayNumber()) > 0)
-                    << text << " " << day.GetYear() << "-" << day.GetMonth() << "-" << day.GetDay();
-                ASSERT_TRUE(
-                    s.kind == DayStanding::Critical ||
-                    (s.daysUntil == 1 ? next.dayOfPeriod == 1 : next.daysUntil == s.daysUntil - 1))
-                    << text;
-            }
-        }
-    }
 }
 
 } // namespace

@@ -167,16 +167,16 @@ TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
 
 TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)
 {
-    for (int index : {1, 6, 11, -1}) {
+    for (int index : {1, 6, 11, 13, -1}) {
         EXPECT_EQ(0u, ReadSettingDword(SettingId(index))) << index;
         EXPECT_FALSE(WriteSettingDword(SettingId(index), 5)) << index;
     }
-    for (int index : {0, 2, 7, 10, 11, -1}) {
+    for (int index : {0, 2, 7, 10, 12, 13, -1}) {
         std::string text = "unchanged";
         EXPECT_FALSE(ReadSettingText(SettingId(index), text) || text != "unchanged") << index;
         EXPECT_FALSE(WriteSettingText(SettingId(index), "text")) << index;
     }
-    EXPECT_TRUE(!SettingValueName(SettingId(11)) && !SettingValueName(SettingId(-1)));
+    EXPECT_TRUE(!SettingValueName(SettingId(13)) && !SettingValueName(SettingId(-1)));
     for (const char* name : kNames)
         EXPECT_EQ(REG_NONE, Stored(name).type) << name;
 }

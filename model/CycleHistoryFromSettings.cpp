@@ -1,0 +1,27 @@
+// The marks and the standing by the stored cycle and record.
+#include "model/CycleHistory.h"
+#include "model/Settings.h"
+
+bool ReadCycleHistory(CycleHistory& cycle)
+{
+    const SettingsReader settings;
+    if (!settings.ReadStartDate(cycle.start))
+        return false;
+    cycle.critDayCount = static_cast<int>(settings.ReadDword(SettingCritDayCount));
+    cycle.clearDayCount = static_cast<int>(settings.ReadDword(SettingClearDayCount));
+    cycle.record = ReadPeriodRecord(settings);
+    return true;
+}
+
+void MarkDaysWithRecord(DayMarker* calendar, const COleDateTime& first, const COleDateTime& last)
+{
+    CycleHistory cycle;
+    if (ReadCycleHistory(cycle))
+        MarkCriticalDays(calendar, first, last, cycle);
+}
+
+DayStanding StandingWithRecord(const COleDateTime& day)
+{
+    CycleHistory cycle;
+    return ReadCycleHistory(cycle) ? WhereDayStands(day, cycle) : DayStanding();
+}
