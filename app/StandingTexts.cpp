@@ -26,6 +26,8 @@ CString NamedDay(const COleDateTime& date)
 
 CString TipText(const DayStanding& standing)
 {
+    if (standing.kind == DayStanding::NoFirstDay)
+        return AppText(TextId::TipNoFirstDay);
     if (standing.kind == DayStanding::Critical)
         return AppText(TextId::TipCriticalDay, {std::to_string(standing.dayOfPeriod),
                                                 std::to_string(standing.periodLength)});
@@ -38,6 +40,8 @@ CString TipText(const DayStanding& standing)
 
 CString StatusText(const DayStanding& standing)
 {
+    if (standing.kind == DayStanding::NoFirstDay)
+        return AppText(TextId::StatusNoFirstDay);
     if (standing.kind == DayStanding::Critical)
         return AppText(TextId::StatusCriticalDay, {std::to_string(standing.dayOfPeriod),
                                                    std::to_string(standing.periodLength)});

@@ -19,6 +19,8 @@ const ProgramText kTexts[] = {
     {"StatusTomorrow", "Next critical days: %1 (tomorrow)"},
     {"ReminderDaysAway", "Critical days begin in %1 days, on %2."},
     {"ReminderTomorrow", "Critical days begin tomorrow, on %2."},
+    {"TipNoFirstDay", "Velindra \xE2\x80\x93 no first day entered yet"},
+    {"StatusNoFirstDay", "No first day entered yet (Scheduler page)"},
     {"WeekdayAndDate", "%1, %2"},
     {"CycleHint", "(a cycle of %1 days)"},
     {"CountTipTitle", "Not a usable number"},

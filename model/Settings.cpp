@@ -33,6 +33,8 @@ const SettingInfo kSettings[] = {
     {"Remind", Kind::Flag, 0, nullptr, nullptr},
     {"RemindDays", Kind::Count, kRemindDayRule.fallback, &kRemindDayRule, nullptr},
     {"RemindedPeriod", Kind::Number, 0, nullptr, nullptr},
+    {"RemindedPeriods", Kind::Text, 0, nullptr, ""},
+    {"FirstStartAnswered", Kind::Flag, 1, nullptr, nullptr},
 };
 
 const SettingInfo* FindSetting(SettingId id)

@@ -1,5 +1,5 @@
 #pragma once
-// The settings store: eleven values under HKEY_CURRENT_USER\Software\<maker>\<app>,
+// The settings store: thirteen values under HKEY_CURRENT_USER\Software\<maker>\<app>,
 // plus the Run value that starts the program with Windows. Nothing is kept in
 // memory: each read and each write opens the key, so whatever one window
 // writes is what the next reader sees. A SettingsReader reads several values
@@ -32,6 +32,13 @@ enum SettingId {
     // "RemindedPeriod", REG_DWORD, default 0: the day number (days since
     // 1899-12-30) of the first day of the critical period last announced.
     SettingRemindedPeriod = 10,
+    // "RemindedPeriods", REG_SZ, default empty: the day numbers of the first
+    // days of the critical periods announced, separated by spaces, the latest
+    // last (model/Reminder.h).
+    SettingRemindedPeriods = 11,
+    // "FirstStartAnswered", REG_DWORD flag, default 1: 0 from the start of a
+    // first start until its question is answered (model/FirstStart.h).
+    SettingFirstStartAnswered = 12,
 };
 
 // The registry value name of a setting; nullptr for an unknown index.
@@ -61,10 +68,10 @@ class SettingsReader {
 public:
     SettingsReader();
 
-    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10). A refused index, or a key that
+    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10, 12). A refused index, or a key that
     // cannot be opened, reads as 0.
     DWORD ReadDword(SettingId id) const;
-    // The text settings (1, 6). True when the stored text was used; false with
+    // The text settings (1, 6, 11). True when the stored text was used; false with
     // the default when it counts as missing; false with the text unchanged
     // when the key cannot be opened or the index is refused.
     bool ReadText(SettingId id, std::string& text) const;

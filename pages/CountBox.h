@@ -16,6 +16,12 @@ int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule);
 // "(a cycle of 33 days)": the whole cycle the two counts give.
 CString CycleHint(int critDays, int clearDays);
 
+// An up-down control's UDN_DELTAPOS (an arrow stepped the number): once the
+// new number is in the box that has the focus, it is selected, to be typed
+// over, with the caret after it (a caret before it is drawn over its first
+// digit).
+void SelectSteppedNumber(const NMHDR* header);
+
 // The balloon tip of a page's count boxes. The edit control's own
 // (EM_SHOWBALLOONTIP) where it has one; otherwise a balloon tool tip of the
 // page's, under the box, until the next change of a box, Hide, or ten seconds.

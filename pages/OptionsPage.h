@@ -1,10 +1,14 @@
 #pragma once
 // The Options page: start with Windows, the pink notification icon during a
 // critical period, a reminder some days before critical days, and the language of the user
-// interface with its translator's name, contact and date. Every change is stored at once.
+// interface with its translator's name, contact and date. Every change is stored at once,
+// the reminder's days once they have settled (pages/SettlingChange.h). While the reminder
+// is on and the program does not start with Windows, a line under the reminder's row
+// offers to start it so (the reminder comes only while the program runs).
 #include "framework/Controls.h"
 #include "framework/Strings.h"
 #include "pages/CountBox.h"
+#include "pages/SettlingChange.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
@@ -15,6 +19,10 @@ public:
     BOOL OnInitDialog() override;
     // Shows the stored values; nothing while the page window does not exist.
     void LoadFromSettings();
+    // Left for another page: days that wait are stored.
+    BOOL OnKillActive() override;
+    // Stores days that wait, at once (the window hides or the program ends).
+    void Settle();
 
     DECLARE_MESSAGE_MAP()
 
@@ -27,6 +35,9 @@ protected:
     void OnRemind();
     void OnRemindDaysChange();
     void OnRemindDaysLeft();
+    void OnStartWithWindows();
+    void OnTimer(UINT_PTR id);
+    void OnSpinStep(NMHDR* header, LRESULT* result) { SelectSteppedNumber(header), *result = 0; }
 
 private:
     void FillLanguageList();
@@ -35,6 +46,9 @@ private:
     void SelectLanguage(const CString& name);
     void ShowTranslatorInfo();
     void EnableRemindDays();
+    // The offer to start with Windows, shown while the reminder is on and the
+    // program does not start with Windows.
+    void ShowAutoloadOffer();
 
     CEdit date_;
     CEdit translator_;
@@ -46,6 +60,7 @@ private:
     CEdit remindDays_;
     CSpinButtonCtrl remindSpin_;
     CountBalloon balloon_;
+    SettlingChange days_;
     // Set while stored values are shown: the box's change stores nothing.
     bool loading_ = true;
 };
