@@ -36,12 +36,21 @@ std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& look)
     static const char* const kPages[] = {"monitor", "scheduler", "options", "about"};
     for (int page = 0; page < MainDialog::PageCount; ++page) {
         main.ShowMainWindow(page);
+        // The Options page with all it may show: the reminder on offers to
+        // start with Windows.
+        HWND remind = ::GetDlgItem(main.Sheet().GetPage(page)->m_hWnd, IDC_OPT_REMIND);
+        const bool offer = page == MainDialog::PageOptions &&
+                           !::IsDlgButtonChecked(::GetParent(remind), IDC_OPT_REMIND);
+        if (offer)
+            ::SendMessageA(remind, BM_CLICK, 0, 0);
         PumpLikeTheProgram();
         visit(std::string("main/") + kPages[page], main.m_hWnd);
         auto* shown = dynamic_cast<CFramedPage*>(main.Sheet().GetPage(page));
         if (shown)
             painting(std::string("main/") + kPages[page], shown, {shown->Frame()},
                      shown->SeparatorBands());
+        if (offer)
+            ::SendMessageA(remind, BM_CLICK, 0, 0);
     }
     // A modal dialog that the action opens, visited, then closed with the button.
     auto modal = [&](const char* name, int controlId, int closeId,
