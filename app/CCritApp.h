@@ -2,8 +2,8 @@
 // The application object: names the application, prepares HTML Help, finds
 // out whether this is the first start, creates the hidden main window,
 // offers the wizard on the first start and shows the main window then or
-// when it was visible at the end of the last run. At the end it releases HTML Help and
-// destroys the main window.
+// when it was visible at the end of the last run. At the end it releases
+// HTML Help and destroys the main window.
 #include <windows.h>
 
 #include "framework/WinApp.h"

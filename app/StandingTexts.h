@@ -9,8 +9,8 @@
 // is known.
 CString TipText(const DayStanding& standing);
 // "Critical day 2 of 5", "Next critical days: Wednesday, 23 December (in 16
-// days)", "No first day entered yet (Scheduler page)"; empty
-// when nothing is known.
+// days)", "No first day entered yet (Scheduler page)"; empty when nothing
+// is known.
 CString StatusText(const DayStanding& standing);
 // "Critical days begin in 2 days, on Friday, 20 November." or "... tomorrow
 // ..."; empty on a critical day or without a next period.
