@@ -1,6 +1,5 @@
 #include "app/CCritApp.h"
 
-#include <cstdio>
 #include <new>
 
 #include "app/FirstLaunchDialog.h"
@@ -9,6 +8,7 @@
 #include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/AppIdentity.h"
+#include "model/FirstStart.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 #include "ui/LinkStatic.h"
@@ -34,11 +34,10 @@ BOOL CCritApp::InitInstance()
     SetRegistryKey(velindra::kRegistryKeyName);
 
     // Before anything touches a setting: the settings store creates the key.
-    char keyPath[MAX_PATH];
-    std::snprintf(keyPath, sizeof(keyPath), velindra::kSettingsKeyFormat, m_registryKey.c_str(),
-                  m_profileName.c_str());
-    firstRun_ = !RegistryKeyExists(HKEY_CURRENT_USER, keyPath);
-    if (!firstRun_)
+    firstRun_ = IsFirstStart();
+    if (firstRun_)
+        BeginFirstStart(); // until its question is answered
+    else
         HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
@@ -60,7 +59,10 @@ BOOL CCritApp::InitInstance()
         mainDialog_->CreateEveryPage();
         OfferWizard();
     }
-    if (ReadSettingDword(SettingVisibled) != 0) {
+    if (mainDialog_->IsEnding())
+        return TRUE; // asked to end while the question waited: the loop ends at once
+    // The first start shows the window, whatever an unanswered one before it stored.
+    if (firstRun_ || ReadSettingDword(SettingVisibled) != 0) {
         mainDialog_->ShowWindow(SW_SHOW);
         mainDialog_->UpdateWindow();
         mainDialog_->BringWindowToTop();
@@ -72,7 +74,11 @@ void CCritApp::OfferWizard()
 {
     mainDialog_->HoldReminder(true);
     FirstLaunchDialog offer;
-    if (offer.DoModal() == IDOK)
+    const INT_PTR answer = offer.DoModal();
+    // Ended otherwise (the program asked to end), the question comes again next time.
+    if (answer == IDOK || answer == IDCANCEL)
+        EndFirstStart();
+    if (answer == IDOK)
         mainDialog_->RunWizard();
     mainDialog_->HoldReminder(false);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The application object: names the application, prepares HTML Help, finds
-// out whether this is the very first run, creates the hidden main window,
-// offers the wizard on the first run and shows the main window when it was
-// visible at the end of the last run. At the end it releases HTML Help and
-// destroys the main window.
+// out whether this is the first start, creates the hidden main window,
+// offers the wizard on the first start and shows the main window then or
+// when it was visible at the end of the last run. At the end it releases
+// HTML Help and destroys the main window.
 #include <windows.h>
 
 #include "framework/WinApp.h"
@@ -19,7 +19,7 @@ public:
     int ExitInstance() override;
 
     MainDialog* GetMainDialog() const { return mainDialog_; }
-    // True when the settings key was missing when the program started.
+    // True when this start asks the first start's question (model/FirstStart.h).
     bool IsFirstRun() const { return firstRun_; }
 
 protected:

@@ -70,6 +70,7 @@ ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(kCreatePagesMessage, OnCreatePages)
 ON_MESSAGE(WM_ENABLE, OnEnableChange)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_ACTIVATE, OnActivate)
 END_MESSAGE_MAP()
 
 UINT MainDialog::OpenRequestMessage()
@@ -173,15 +174,48 @@ void MainDialog::ShowMainWindow(int page)
     ShowWindow(SW_SHOW);
     UpdateWindow();
     BringWindowToTop();
+    FocusPage();
+}
+
+// The first control of the page shown that takes the focus (the Monitor
+// page's calendar): the focus never stays on a page that is hidden.
+void MainDialog::FocusPage()
+{
+    CPropertyPage* shown = sheet_.GetActivePage();
+    HWND first =
+        shown && shown->IsWindow() ? ::GetNextDlgTabItem(shown->m_hWnd, nullptr, FALSE) : nullptr;
+    if (first && ::IsChild(shown->m_hWnd, first))
+        ::SetFocus(first);
+}
+
+// Activated again, the dialog gives the focus back where it was: not to a
+// page that has been hidden since.
+LRESULT MainDialog::OnActivate(WPARAM state, LPARAM)
+{
+    const LRESULT result = Default();
+    CPropertyPage* shown = sheet_.GetActivePage();
+    HWND focus = ::GetFocus();
+    if (LOWORD(state) != WA_INACTIVE && shown && ::IsChild(sheet_.m_hWnd, focus) &&
+        !::IsChild(shown->m_hWnd, focus))
+        FocusPage();
+    return result;
 }
 
 void MainDialog::HideToTray()
 {
     if (BringOpenModalToFront())
         return; // the help window is already there
+    SettlePages();
     ShowWindow(SW_HIDE);
     QuickLaunchHelpDialog help;
     help.DoModal();
+}
+
+// What she is still entering on a page is stored before the window goes.
+void MainDialog::SettlePages()
+{
+    scheduler_.Settle();
+    options_.Settle();
 }
 
 const char* MainDialog::HelpTopic() const
@@ -254,8 +288,14 @@ void MainDialog::OnMenuHalfYear()
 
 void MainDialog::OnCancel()
 {
+    if (!ending_)
+        SettlePages();
+    ending_ = true;
     WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
     DestroyIcons();
+    // The icon's menu, when it is open, closes; its loop would take the quit
+    // message for its own (ShowTrayMenu posts it again).
+    ::EndMenu();
     ::PostQuitMessage(0);
 }
 
@@ -263,6 +303,7 @@ void MainDialog::OnCancel()
 LRESULT MainDialog::OnEndSession(WPARAM ending, LPARAM)
 {
     if (ending) {
+        SettlePages();
         WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
         trayIcon_.RemoveIcon();
     }

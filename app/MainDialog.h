@@ -51,7 +51,8 @@ public:
     // Creates the pages that have no window yet (the message loop does it
     // right after start-up).
     void CreateEveryPage();
-    // Makes the page active, selects its list entry and shows the window.
+    // Makes the page active, selects its list entry, shows the window and
+    // puts the focus on the page.
     void ShowMainWindow(int page);
     // Hides the window to the notification area (Hide button, minimise).
     void HideToTray();
@@ -70,6 +71,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Ends the program: stores whether the window was visible, posts WM_QUIT.
     void OnCancel() override;
+    // True once the program was asked to end (the loops still unwinding).
+    bool IsEnding() const { return ending_; }
 
     // The message another start of the program sends to bring this window
     // to the front ("Open..."); the answer is kOpenAnswer.
@@ -126,6 +129,7 @@ protected:
     // Another colour scheme, or high contrast turned on or off: what was
     // made from colours is made again (the windows inside follow by themselves).
     LRESULT OnSysColorChange(WPARAM, LPARAM);
+    LRESULT OnActivate(WPARAM state, LPARAM);
 
 private:
     void CreatePages();
@@ -158,6 +162,8 @@ private:
     void ShowTrayMenu();
     void LoadTrayMenu();
     void DestroyIcons();
+    void SettlePages();
+    void FocusPage();
     // While this window is disabled, a window of the program waits for an
     // answer (the help window, the half-year calendar, the wizard, the
     // first-run offer): it is brought to the front and the answer is true.
@@ -187,6 +193,7 @@ private:
     // where it changes.
     TrayState trayState_ = TrayNormal;
     int reminderHolds_ = 0;
+    bool ending_ = false;
     // The first day of the period the reminder shown in this run announced.
     bool reminderShown_ = false;
     COleDateTime remindedStart_;

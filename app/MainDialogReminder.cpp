@@ -1,12 +1,13 @@
 // Where today stands, in words: the notification icon's tip, the Monitor
 // page's line, and the reminder a few days before critical days, shown once
-// for each critical period (the period announced is stored, so that a
-// restart, another start or a change of language does not repeat it).
+// for each critical period (the periods announced are stored, so that a
+// restart, another start, a change of language or of the clock does not
+// repeat one).
 #include "app/MainDialog.h"
 
 #include "app/StandingTexts.h"
 #include "model/AppIdentity.h"
-#include "model/Settings.h"
+#include "model/Reminder.h"
 
 void MainDialog::TellStanding()
 {
@@ -19,16 +20,14 @@ void MainDialog::TellStanding()
 
 void MainDialog::RemindIfDue(const DayStanding& standing)
 {
-    const SettingsReader settings;
-    const bool due = settings.ReadDword(SettingRemind) != 0 &&
-                     standing.kind == DayStanding::Clear && standing.hasNext &&
-                     standing.daysUntil <= static_cast<int>(settings.ReadDword(SettingRemindDays));
-    if (reminderShown_ && (!due || standing.nextStart != remindedStart_)) {
+    AnnouncedPeriods announced = ReadAnnouncedPeriods();
+    const ReminderDecision decision = DecideReminder(standing, ReadReminderSettings(), announced,
+                                                     reminderShown_ ? &remindedStart_ : nullptr);
+    if (decision.withdraw) {
         trayIcon_.HideNotification(); // its date no longer holds
         reminderShown_ = false;
     }
-    const DWORD period = due ? static_cast<DWORD>(standing.nextStart.DayNumber()) : 0;
-    if (!due || period == settings.ReadDword(SettingRemindedPeriod))
+    if (!decision.show)
         return;
     // A window waits for an answer: the reminder comes when it closes.
     if (reminderHolds_ > 0 || !IsWindow() || !::IsWindowEnabled(m_hWnd))
@@ -36,9 +35,10 @@ void MainDialog::RemindIfDue(const DayStanding& standing)
     // Without a notification area it comes when the icon is added again.
     if (!trayIcon_.ShowNotification(velindra::kAppName, ReminderText(standing)))
         return;
-    WriteSettingDword(SettingRemindedPeriod, period);
+    announced.Add(PeriodDay(decision.firstDay));
+    StoreAnnouncedPeriods(announced);
     reminderShown_ = true;
-    remindedStart_ = standing.nextStart;
+    remindedStart_ = decision.firstDay;
 }
 
 void MainDialog::HoldReminder(bool hold)

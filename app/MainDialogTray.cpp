@@ -149,4 +149,6 @@ void MainDialog::ShowTrayMenu()
     else
         ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
     ::PostMessageW(owner, WM_NULL, 0, 0);
+    if (ending_) // asked to end while the menu was open
+        ::PostQuitMessage(0);
 }

@@ -33,6 +33,8 @@ CString NamedDay(const COleDateTime& date)
 
 CString TipText(const DayStanding& standing)
 {
+    if (standing.kind == DayStanding::NoFirstDay)
+        return AppText(TextId::TipNoFirstDay);
     if (standing.kind == DayStanding::Critical)
         return AppCountedText(
             TextId::TipCriticalDay, standing.periodLength,
@@ -47,6 +49,8 @@ CString TipText(const DayStanding& standing)
 
 CString StatusText(const DayStanding& standing)
 {
+    if (standing.kind == DayStanding::NoFirstDay)
+        return AppText(TextId::StatusNoFirstDay);
     if (standing.kind == DayStanding::Critical)
         return AppCountedText(
             TextId::StatusCriticalDay, standing.periodLength,

@@ -7,10 +7,12 @@
 #include "model/CycleCalculator.h"
 
 // "Velindra – critical day 2 of 5", "Velindra – critical days in 6 days",
-// "... tomorrow"; "Velindra" when nothing is known.
+// "... tomorrow", "... no first day entered yet"; "Velindra" when nothing
+// is known.
 CString TipText(const DayStanding& standing);
 // "Critical day 2 of 5", "Next critical days: Wednesday, 23 December (in 16
-// days)"; empty when nothing is known.
+// days)", "No first day entered yet (Scheduler page)"; empty when nothing
+// is known.
 CString StatusText(const DayStanding& standing);
 // "Critical days begin in 2 days, on Friday, 20 November." or "... tomorrow
 // ..."; empty on a critical day or without a next period.

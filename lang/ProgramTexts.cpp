@@ -22,6 +22,8 @@ const ProgramText kTexts[] = {
     {"ReminderDaysAway", "Critical days begin in %1 days, on %2.",
      "Critical days begin in %1 day, on %2."},
     {"ReminderTomorrow", "Critical days begin tomorrow, on %2."},
+    {"TipNoFirstDay", "Velindra \xE2\x80\x93 no first day entered yet"},
+    {"StatusNoFirstDay", "No first day entered yet (Scheduler page)"},
     {"WeekdayAndDate", "%1, %2"},
     {"CycleHint", "(a cycle of %1 days)", "(a cycle of %1 day)"},
     {"CountTipTitle", "Not a usable number"},

@@ -29,6 +29,8 @@ enum class TextId {
     StatusTomorrow,    // ... the day before one: %1 weekday and date, %3 the date
     ReminderDaysAway,  // the reminder: %1 days, %2 weekday and date, %3 the date
     ReminderTomorrow,  // ... the day before: %2 weekday and date, %3 the date
+    TipNoFirstDay,     // the icon's tip while no first day is stored
+    StatusNoFirstDay,  // ... the Monitor page's line, saying where to enter it
     WeekdayAndDate,    // how a date is named in the texts above: %1 the weekday, %2 day and month
     CycleHint,         // beside the days between periods: %1 the whole cycle in days
     CountTipTitle,     // the balloon on a count box left with a number it cannot use

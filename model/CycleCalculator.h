@@ -28,8 +28,10 @@ void MarkPeriod(DayMarker* calendar, const COleDateTime& periodStart, int critDa
 // days: on a critical day, which day of its period; on a clear day, the first
 // day of the next critical period and how many days away it is.
 struct DayStanding {
-    enum Kind { Unknown, Critical, Clear };
-    Kind kind = Unknown; // Unknown: counts <= 0 or an invalid date
+    enum Kind { Unknown, Critical, Clear, NoFirstDay };
+    // Unknown: counts <= 0 or an invalid date; NoFirstDay: no first day of a
+    // critical period is stored (or the stored one cannot be read).
+    Kind kind = Unknown;
     int dayOfPeriod = 0; // critical: 1 to periodLength
     int periodLength = 0;
     // Clear: the next period's first day (00:00:00) and the days until it;
@@ -45,14 +47,15 @@ struct DayStanding {
 // that period.
 DayStanding WhereDayStands(const COleDateTime& day, const COleDateTime& start, int critDayCount,
                            int clearDayCount);
-// The same with the stored cycle, read as MarkDaysFromSettings reads it.
+// The same with the stored cycle, read as MarkDaysFromSettings reads it;
+// NoFirstDay while no first day is stored.
 DayStanding StandingFromSettings(const COleDateTime& day);
 
 // What a calendar's owner does on WM_CALENDAR_MARKDAYS: first and last are the
 // first and last displayed day (00:00:01 local time) as 32-bit time values.
-// Reads StartDate (the current date and time when missing or invalid),
-// ClearDayCount and CritDayCount, and marks the critical days. Ignored when
-// first is 0 or last is not positive.
+// Reads StartDate, ClearDayCount and CritDayCount, and marks the critical
+// days. Ignored when first is 0 or last is not positive; nothing is marked
+// while no first day is stored or the stored one cannot be read.
 void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last);
 inline void MarkDaysFromSettings(DayMarker& calendar, WPARAM first, LPARAM last)
 {

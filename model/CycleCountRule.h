@@ -22,3 +22,10 @@ constexpr int UsableCount(int count, const CycleCountRule& rule)
 {
     return count >= rule.lowest && count <= rule.highest ? count : rule.fallback;
 }
+
+// True when the box holds a number the rule can use as it stands: what may be
+// stored without correcting the box first.
+constexpr bool IsUsableCount(int count, const CycleCountRule& rule)
+{
+    return UsableCount(count, rule) == count;
+}

@@ -3,9 +3,10 @@
 
 namespace {
 
-// The stored cycle: StartDate (the current date and time when missing or
-// invalid), CritDayCount and ClearDayCount.
+// The stored cycle: StartDate (hasStart false when missing or unreadable:
+// no day is then critical), CritDayCount and ClearDayCount.
 struct StoredCycle {
+    bool hasStart = false;
     COleDateTime start;
     int critDayCount = 0;
     int clearDayCount = 0;
@@ -15,9 +16,7 @@ StoredCycle ReadStoredCycle()
 {
     const SettingsReader settings;
     StoredCycle cycle;
-    settings.ReadStartDate(cycle.start);
-    if (cycle.start.GetStatus() != COleDateTime::valid) // an impossible date counts as missing
-        cycle.start = COleDateTime::GetCurrentTime();
+    cycle.hasStart = settings.ReadStartDate(cycle.start);
     cycle.clearDayCount = static_cast<int>(settings.ReadDword(SettingClearDayCount));
     cycle.critDayCount = static_cast<int>(settings.ReadDword(SettingCritDayCount));
     return cycle;
@@ -28,6 +27,11 @@ StoredCycle ReadStoredCycle()
 DayStanding StandingFromSettings(const COleDateTime& day)
 {
     const StoredCycle cycle = ReadStoredCycle();
+    if (!cycle.hasStart) {
+        DayStanding none;
+        none.kind = DayStanding::NoFirstDay;
+        return none;
+    }
     return WhereDayStands(day, cycle.start, cycle.critDayCount, cycle.clearDayCount);
 }
 
@@ -44,6 +48,7 @@ void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last)
     const COleDateTime lastDay = COleDateTime::FromTime64(lastTime);
 
     const StoredCycle cycle = ReadStoredCycle();
-    MarkCriticalDays(calendar, firstDay, lastDay, cycle.start, cycle.critDayCount,
-                     cycle.clearDayCount);
+    if (cycle.hasStart)
+        MarkCriticalDays(calendar, firstDay, lastDay, cycle.start, cycle.critDayCount,
+                         cycle.clearDayCount);
 }

@@ -35,6 +35,8 @@ const SettingInfo kSettings[] = {
     {"RemindedPeriod", Kind::Number, 0, nullptr, nullptr},
     {"PeriodRecord", Kind::Text, 0, nullptr, ""},
     {"DismissedSuggestion", Kind::Number, 0, nullptr, nullptr},
+    {"RemindedPeriods", Kind::Text, 0, nullptr, ""},
+    {"FirstStartAnswered", Kind::Flag, 1, nullptr, nullptr},
 };
 
 const SettingInfo* FindSetting(SettingId id)

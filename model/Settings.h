@@ -1,5 +1,5 @@
 #pragma once
-// The settings store: thirteen values under HKEY_CURRENT_USER\Software\<maker>\<app>,
+// The settings store: fifteen values under HKEY_CURRENT_USER\Software\<maker>\<app>,
 // plus the Run value that starts the program with Windows. Nothing is kept in
 // memory: each read and each write opens the key, so whatever one window
 // writes is what the next reader sees. A SettingsReader reads several values
@@ -38,6 +38,13 @@ enum SettingId {
     // "DismissedSuggestion", REG_DWORD, default 0: the fingerprint of the
     // record with which she dismissed the suggested cycle (model/CycleSuggestion.h).
     SettingDismissedSuggestion = 12,
+    // "RemindedPeriods", REG_SZ, default empty: the day numbers of the first
+    // days of the critical periods announced, separated by spaces, the latest
+    // last (model/Reminder.h).
+    SettingRemindedPeriods = 13,
+    // "FirstStartAnswered", REG_DWORD flag, default 1: 0 from the start of a
+    // first start until its question is answered (model/FirstStart.h).
+    SettingFirstStartAnswered = 14,
 };
 
 // The registry value name of a setting; nullptr for an unknown index.
@@ -67,10 +74,10 @@ class SettingsReader {
 public:
     SettingsReader();
 
-    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10, 12). A refused index, or a key that
+    // The DWORD settings (0, 2, 3, 4, 5, 7 to 10, 12, 14). A refused index, or a key that
     // cannot be opened, reads as 0.
     DWORD ReadDword(SettingId id) const;
-    // The text settings (1, 6, 11). True when the stored text was used; false with
+    // The text settings (1, 6, 11, 13). True when the stored text was used; false with
     // the default when it counts as missing; false with the text unchanged
     // when the key cannot be opened or the index is refused.
     bool ReadText(SettingId id, std::string& text) const;

@@ -57,6 +57,15 @@ void CountLabel::Show(int count)
     fw::SetWindowText(label_, manager->CountedText(section_, key, count, builtIn_, builtInOne_));
 }
 
+void SelectSteppedNumber(const NMHDR* header)
+{
+    HWND box = header ? reinterpret_cast<HWND>(::SendMessageW(header->hwndFrom, UDM_GETBUDDY, 0, 0))
+                      : nullptr;
+    // Posted: the up-down control writes the number after this notification.
+    if (box && ::GetFocus() == box)
+        ::PostMessageW(box, EM_SETSEL, 0, -1);
+}
+
 CountBalloon::~CountBalloon()
 {
     if (tip_ && ::IsWindow(tip_))

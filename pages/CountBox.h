@@ -16,6 +16,12 @@ int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule);
 // "(a cycle of 33 days)": the whole cycle the two counts give.
 CString CycleHint(int critDays, int clearDays);
 
+// An up-down control's UDN_DELTAPOS (an arrow stepped the number): once the
+// new number is in the box that has the focus, it is selected, to be typed
+// over, with the caret after it (a caret before it is drawn over its first
+// digit).
+void SelectSteppedNumber(const NMHDR* header);
+
 // The unit beside a count box ("Days", "Day"; "days before critical days")
 // in the form the language gives the number in the box, as the cycle hint
 // follows it. Its key is the label's "ID_<id>" in the section its page is

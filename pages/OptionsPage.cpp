@@ -34,11 +34,14 @@ ON_MESSAGE(kSettleLanguageMessage, OnSettleLanguage)
 ON_BN_CLICKED(IDC_OPT_REMIND, OnRemind)
 ON_EN_CHANGE(IDC_OPT_REMIND_EDIT, OnRemindDaysChange)
 ON_CONTROL(EN_KILLFOCUS, IDC_OPT_REMIND_EDIT, OnRemindDaysLeft)
+ON_BN_CLICKED(IDC_OPT_AUTOLOAD_OFFER, OnStartWithWindows)
+ON_NOTIFY(UDN_DELTAPOS, IDC_OPT_REMIND_SPIN, OnSpinStep)
+ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
 CDialogCritOpt::CDialogCritOpt()
-    : CFramedPage(IDD_OPTIONS, {"opt", 78, 0, 0}), remindUnit_(IDC_OPT_REMIND_UNIT, kRemindUnitOne)
+    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}), remindUnit_(IDC_OPT_REMIND_UNIT, kRemindUnitOne)
 {
 }
 
@@ -67,6 +70,7 @@ BOOL CDialogCritOpt::OnInitDialog()
     remindSpin_.SetPos(kRemindDayRule.fallback);
     remindDays_.SetLimitText(1);
     EnableRemindDays();
+    ShowAutoloadOffer();
     loading_ = false;
     return TRUE;
 }
@@ -110,6 +114,7 @@ void CDialogCritOpt::LoadFromSettings()
 {
     if (!IsWindow())
         return;
+    Settle();
     // Whether the program really starts with Windows, whatever was wished.
     autoload_.SetCheck(StartsWithWindows(ModulePath::ModuleFileName()) ? 1 : 0);
     critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
@@ -118,6 +123,7 @@ void CDialogCritOpt::LoadFromSettings()
     remindSpin_.SetPos(static_cast<int>(ReadSettingDword(SettingRemindDays)));
     loading_ = false;
     EnableRemindDays();
+    ShowAutoloadOffer();
     SelectStoredLanguage();
     ShowTranslatorInfo();
 }
@@ -156,6 +162,14 @@ void CDialogCritOpt::OnAutoload()
 {
     WriteSettingDword(SettingAutoload, static_cast<DWORD>(autoload_.GetCheck()));
     SetAutoload(autoload_.GetCheck() != 0, ModulePath::ModuleFileName());
+    ShowAutoloadOffer();
+}
+
+void CDialogCritOpt::OnStartWithWindows()
+{
+    autoload_.SetCheck(BST_CHECKED);
+    autoload_.SetFocus(); // the offer goes; the box shows what was done
+    OnAutoload();
 }
 
 void CDialogCritOpt::OnCritRed()
@@ -173,29 +187,71 @@ void CDialogCritOpt::EnableRemindDays()
     ::EnableWindow(remindSpin_.m_hWnd, on);
 }
 
+void CDialogCritOpt::ShowAutoloadOffer()
+{
+    const int show = remind_.GetCheck() != 0 && autoload_.GetCheck() == 0 ? SW_SHOW : SW_HIDE;
+    for (int id : {IDC_OPT_AUTOLOAD_NOTE, IDC_OPT_AUTOLOAD_OFFER})
+        if (HWND item = ::GetDlgItem(m_hWnd, id))
+            ::ShowWindow(item, show);
+}
+
 void CDialogCritOpt::OnRemind()
 {
     WriteSettingDword(SettingRemind, static_cast<DWORD>(remind_.GetCheck()));
     EnableRemindDays();
+    ShowAutoloadOffer();
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState(); // a reminder due now comes now
 }
 
+// Every keystroke and arrow step: stored once the days have settled.
 void CDialogCritOpt::OnRemindDaysChange()
 {
     balloon_.Hide();
     remindUnit_.Show(CountInUse(remindSpin_, kRemindDayRule));
-    if (loading_)
-        return;
-    WriteSettingDword(SettingRemindDays,
-                      static_cast<DWORD>(CountInUse(remindSpin_, kRemindDayRule)));
-    if (MainWindowLink* main = MainWindowOf(this))
-        main->RefreshCycleState();
+    if (!loading_)
+        days_.Begin(m_hWnd);
 }
 
 void CDialogCritOpt::OnRemindDaysLeft()
 {
+    if (!IsWindowVisible())
+        return; // hidden or being destroyed: the window's end stores what waits
     balloon_.Correct(remindSpin_, remindDays_, kRemindDayRule);
+    Settle();
+}
+
+// The pause ended: stored when the box holds days it can use.
+void CDialogCritOpt::OnTimer(UINT_PTR id)
+{
+    if (id != SettlingChange::kPauseTimer) {
+        Default();
+        return;
+    }
+    ::KillTimer(m_hWnd, id);
+    if (IsUsableCount(static_cast<int>(remindSpin_.GetPos()), kRemindDayRule))
+        Settle();
+}
+
+BOOL CDialogCritOpt::OnKillActive()
+{
+    Settle();
+    return CFramedPage::OnKillActive();
+}
+
+void CDialogCritOpt::Settle()
+{
+    if (!IsWindow() || !days_.Take(m_hWnd))
+        return;
+    const int days = CountInUse(remindSpin_, kRemindDayRule);
+    if (!IsUsableCount(static_cast<int>(remindSpin_.GetPos()), kRemindDayRule)) {
+        loading_ = true; // the box shows the days in use
+        remindSpin_.SetPos(days);
+        loading_ = false;
+    }
+    WriteSettingDword(SettingRemindDays, static_cast<DWORD>(days));
+    if (MainWindowLink* main = MainWindowOf(this))
+        main->RefreshCycleState();
 }
 
 LRESULT CDialogCritOpt::OnTranslated(WPARAM, LPARAM section)

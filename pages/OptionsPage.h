@@ -1,7 +1,10 @@
 #pragma once
 // The Options page: start with Windows, the pink notification icon during a
 // critical period, a reminder some days before critical days, and the language of the user
-// interface with its translator's name, contact and date. Every change is stored at once.
+// interface with its translator's name, contact and date. Every change is stored at once,
+// the reminder's days once they have settled (pages/SettlingChange.h). While the reminder
+// is on and the program does not start with Windows, a line under the reminder's row
+// offers to start it so (the reminder comes only while the program runs).
 // The language list names each language in its own words ("Deutsch"); a
 // language is taken when she has chosen it: the dropped list closed on it, or
 // a step in the closed list.
@@ -11,6 +14,7 @@
 #include "framework/Strings.h"
 #include "lang/LanguageFiles.h"
 #include "pages/CountBox.h"
+#include "pages/SettlingChange.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
@@ -26,6 +30,10 @@ public:
     // is chosen (a list may otherwise close on the letter, and Enter then
     // reaches the window's default button).
     BOOL PreTranslateMessage(MSG* message) override;
+    // Left for another page: days that wait are stored.
+    BOOL OnKillActive() override;
+    // Stores days that wait, at once (the window hides or the program ends).
+    void Settle();
 
     DECLARE_MESSAGE_MAP()
 
@@ -44,6 +52,9 @@ protected:
     void OnRemind();
     void OnRemindDaysChange();
     void OnRemindDaysLeft();
+    void OnStartWithWindows();
+    void OnTimer(UINT_PTR id);
+    void OnSpinStep(NMHDR* header, LRESULT* result) { SelectSteppedNumber(header), *result = 0; }
     // Translated (LanguageManager::TranslatedMessage): the reminder's unit
     // in the language now in force.
     LRESULT OnTranslated(WPARAM, LPARAM section);
@@ -65,6 +76,9 @@ private:
     void TakeSelectedLanguage();
     void ShowTranslatorInfo();
     void EnableRemindDays();
+    // The offer to start with Windows, shown while the reminder is on and the
+    // program does not start with Windows.
+    void ShowAutoloadOffer();
 
     CEdit date_;
     CEdit translator_;
@@ -78,6 +92,7 @@ private:
     CountBalloon balloon_;
     CountLabel remindUnit_;
     std::vector<LanguageListing> languages_; // each entry's data: its index here
+    SettlingChange days_;
     // Set while stored values are shown: the box's change stores nothing.
     bool loading_ = true;
 };

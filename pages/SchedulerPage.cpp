@@ -15,16 +15,21 @@ const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
 BEGIN_MESSAGE_MAP(CDialogCritSched, CFramedPage)
 ON_BN_CLICKED(IDC_SCHED_TODAY, OnToday)
 ON_NOTIFY(DTN_DATETIMECHANGE, IDC_SCHED_DATE, OnDateTimeChange)
+ON_NOTIFY(DTN_CLOSEUP, IDC_SCHED_DATE, OnDateLeft)
+ON_NOTIFY(NM_KILLFOCUS, IDC_SCHED_DATE, OnDateLeft)
 ON_EN_CHANGE(IDC_SCHED_CRIT_EDIT, OnCountChange)
 ON_EN_CHANGE(IDC_SCHED_CLEAR_EDIT, OnCountChange)
 ON_CONTROL(EN_KILLFOCUS, IDC_SCHED_CRIT_EDIT, OnCritLeft)
 ON_CONTROL(EN_KILLFOCUS, IDC_SCHED_CLEAR_EDIT, OnClearLeft)
+ON_NOTIFY(UDN_DELTAPOS, IDC_SCHED_CRIT_SPIN, OnSpinStep)
+ON_NOTIFY(UDN_DELTAPOS, IDC_SCHED_CLEAR_SPIN, OnSpinStep)
+ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
 CDialogCritSched::CDialogCritSched()
-    : CFramedPage(IDD_SCHEDULER, {"sched", 78, 136, 0}),
-      critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne), clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
+    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}), critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne),
+      clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
 {
 }
 
@@ -63,16 +68,24 @@ BOOL CDialogCritSched::OnSetActive()
     return CFramedPage::OnSetActive();
 }
 
+BOOL CDialogCritSched::OnKillActive()
+{
+    Settle();
+    return CFramedPage::OnKillActive();
+}
+
 void CDialogCritSched::LoadFromSettings()
 {
     if (!IsWindow())
         return;
+    Settle(); // what she entered goes first
     COleDateTime start;
-    ReadStartDate(SettingStartDate, start);
-    if (start.GetStatus() != COleDateTime::valid)
-        start = COleDateTime::GetCurrentTime(); // an unreadable stored date
+    const bool stored = ReadStartDate(SettingStartDate, start);
+    if (!stored)
+        start = COleDateTime::GetCurrentTime(); // offered, not stored
     ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
                static_cast<int>(ReadSettingDword(SettingClearDayCount)));
+    hasDate_ = stored;
 }
 
 void CDialogCritSched::ShowValues(const COleDateTime& start, int critDays, int clearDays)
@@ -85,14 +98,34 @@ void CDialogCritSched::ShowValues(const COleDateTime& start, int critDays, int c
     critSpin_.SetPos(LOWORD(critDays));
     clearSpin_.SetPos(LOWORD(clearDays));
     loading_ = wasLoading;
+    hasDate_ = true;
+}
+
+void CDialogCritSched::Settle()
+{
+    if (!IsWindow() || !change_.Take(m_hWnd))
+        return;
+    CorrectQuietly();
+    SaveToSettings();
+}
+
+void CDialogCritSched::CorrectQuietly()
+{
+    const int wasLoading = loading_;
+    loading_ = 1;
+    auto correct = [](CSpinButtonCtrl& spin, const CycleCountRule& rule) {
+        if (!IsUsableCount(static_cast<int>(spin.GetPos()), rule))
+            spin.SetPos(rule.fallback);
+    };
+    correct(critSpin_, kCritDayRule);
+    correct(clearSpin_, kClearDayRule);
+    loading_ = wasLoading;
 }
 
 void CDialogCritSched::SaveToSettings()
 {
-    if (loading_)
-        return;
     COleDateTime start;
-    if (date_.GetTime(start))
+    if (hasDate_ && date_.GetTime(start))
         WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(CountInUse(critSpin_, kCritDayRule)));
     WriteSettingDword(SettingClearDayCount,
@@ -121,24 +154,69 @@ LRESULT CDialogCritSched::OnTranslated(WPARAM, LPARAM section)
     return 0;
 }
 
-// Every keystroke: the units and the hint follow what the boxes give, and it
-// is stored.
+// Every keystroke and arrow step: the units and the hint follow what the
+// boxes give; the change is stored once it has settled.
 void CDialogCritSched::OnCountChange()
 {
     balloon_.Hide();
     ShowCountTexts();
-    SaveToSettings();
+    if (!loading_)
+        change_.Begin(m_hWnd);
+}
+
+// (Not while the page is hidden or being destroyed: the window's end stores
+// what waits itself.)
+void CDialogCritSched::OnCritLeft()
+{
+    if (!IsWindowVisible())
+        return;
+    balloon_.Correct(critSpin_, critEdit_, kCritDayRule);
+    Settle();
+}
+
+void CDialogCritSched::OnClearLeft()
+{
+    if (!IsWindowVisible())
+        return;
+    balloon_.Correct(clearSpin_, clearEdit_, kClearDayRule);
+    Settle();
+}
+
+// The pause ended: stored when both boxes hold numbers they can use; a number
+// half typed waits for more, or for the box to be left.
+void CDialogCritSched::OnTimer(UINT_PTR id)
+{
+    if (id != SettlingChange::kPauseTimer) {
+        Default();
+        return;
+    }
+    ::KillTimer(m_hWnd, id);
+    if (IsUsableCount(static_cast<int>(critSpin_.GetPos()), kCritDayRule) &&
+        IsUsableCount(static_cast<int>(clearSpin_.GetPos()), kClearDayRule))
+        Settle();
 }
 
 void CDialogCritSched::OnToday()
 {
     // Setting the picker from code raises no change notification.
     date_.SetTime(COleDateTime::GetCurrentTime());
-    SaveToSettings();
+    hasDate_ = true;
+    change_.Begin(m_hWnd);
+    Settle();
 }
 
 void CDialogCritSched::OnDateTimeChange(NMHDR*, LRESULT* result)
 {
-    SaveToSettings();
+    if (!loading_) {
+        hasDate_ = true;
+        change_.Begin(m_hWnd);
+    }
+    *result = 0;
+}
+
+// The picker's calendar closed on a day, or the picker was left.
+void CDialogCritSched::OnDateLeft(NMHDR*, LRESULT* result)
+{
+    Settle();
     *result = 0;
 }

@@ -1,13 +1,15 @@
 #pragma once
 // The Scheduler page: the first day of a critical period, the length of a
-// critical period and the days between two periods. Every change is written
-// to the settings at once, all three values in the order StartDate,
-// CritDayCount, ClearDayCount, and the main window is told to refresh.
-// Beside the counts, their units in the forms of the numbers ("Days", "Day")
-// and what they give: "(a cycle of 33 days)".
+// critical period and the days between two periods. A change is stored once
+// it has settled (pages/SettlingChange.h): the three values in the order
+// StartDate, CritDayCount, ClearDayCount (the date only once there is one:
+// stored before, or chosen here), and then the main window is told to
+// refresh. Beside the counts, their units in the forms of the numbers ("Days",
+// "Day") and what they give: "(a cycle of 33 days)".
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
 #include "pages/CountBox.h"
+#include "pages/SettlingChange.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritSched : public CFramedPage {
@@ -18,12 +20,13 @@ public:
     // Shows what is stored now: another program (or a second window) may
     // have changed it since the page was last shown.
     BOOL OnSetActive() override;
-    // Shows the stored values without writing anything; nothing while the
-    // page window does not exist.
+    // Left for another page: a change that waits is stored.
+    BOOL OnKillActive() override;
+    // Shows the stored values without writing anything (a change that waits
+    // is stored first); nothing while the page window does not exist.
     void LoadFromSettings();
-    // The common change handler: stores all three values and has the main
-    // window refresh; nothing while loading.
-    void SaveToSettings();
+    // Stores a change that waits, at once (the window hides or the program ends).
+    void Settle();
     // Shows values stored elsewhere (the wizard) without writing them again.
     void ShowValues(const COleDateTime& start, int critDays, int clearDays);
     DECLARE_MESSAGE_MAP()
@@ -33,14 +36,21 @@ protected:
 
     void OnToday();
     void OnDateTimeChange(NMHDR* header, LRESULT* result);
+    void OnDateLeft(NMHDR* header, LRESULT* result);
     void OnCountChange();
-    void OnCritLeft() { balloon_.Correct(critSpin_, critEdit_, kCritDayRule); }
-    void OnClearLeft() { balloon_.Correct(clearSpin_, clearEdit_, kClearDayRule); }
+    void OnCritLeft();
+    void OnClearLeft();
+    void OnTimer(UINT_PTR id);
+    void OnSpinStep(NMHDR* header, LRESULT* result) { SelectSteppedNumber(header), *result = 0; }
     // Translated (LanguageManager::TranslatedMessage): the words that
     // follow the counts, in the language now in force.
     LRESULT OnTranslated(WPARAM, LPARAM section);
 
 private:
+    // Stores the three values and has the main window refresh.
+    void SaveToSettings();
+    // The boxes show numbers they can use (a box left empty shows the number in use).
+    void CorrectQuietly();
     // The units beside the counts and the hint, in the forms of the counts.
     void ShowCountTexts();
 
@@ -53,7 +63,11 @@ private:
     CountBalloon balloon_;
     CountLabel critUnit_;  // 1052
     CountLabel clearUnit_; // 1053
+    SettlingChange change_;
     // Set from construction to the end of OnInitDialog and while values are
     // being shown: the controls' change notifications then store nothing.
     int loading_ = 1;
+    // The picker shows a first day: one stored, or one she chose. Until then
+    // it offers today, which is not stored.
+    bool hasDate_ = false;
 };

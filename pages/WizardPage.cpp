@@ -126,22 +126,27 @@ LRESULT CWizardPage::OnSysColorChange(WPARAM, LPARAM)
     return Default();
 }
 
+std::vector<RECT> CWizardPage::Frames() const
+{
+    const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
+    std::vector<RECT> frames;
+    if (picture_.IsWindow()) {
+        RECT picture = picture_.GetWindowRect();
+        ScreenToClient(picture);
+        ::InflateRect(&picture, dpi(2), dpi(2));
+        picture.bottom += dpi(1);
+        frames.push_back(picture);
+    }
+    RECT content = GetClientRect();
+    content.left = layout::ControlRect(m_hWnd, IDC_WIZ_PICTURE).right + dpi(kContentFrameGap);
+    frames.push_back(content);
+    return frames;
+}
+
 void CWizardPage::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
-    COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-
-    RECT picture{};
-    if (picture_.IsWindow()) {
-        picture = picture_.GetWindowRect();
-        ScreenToClient(picture);
-        ::InflateRect(&picture, dpi(2), dpi(2));
-        picture.bottom += dpi(1);
-        DrawSoftFrame(&dc, &picture, face, kCornerFraction, dpi);
-    }
-
-    RECT content = GetClientRect();
-    content.left = layout::ControlRect(m_hWnd, IDC_WIZ_PICTURE).right + dpi(kContentFrameGap);
-    DrawSoftFrame(&dc, &content, face, kCornerFraction, dpi);
+    for (RECT frame : Frames())
+        DrawSoftFrame(&dc, &frame, ::GetSysColor(COLOR_BTNFACE), kCornerFraction, dpi);
 }

@@ -8,6 +8,7 @@
 #include "framework/PropertySheet.h"
 
 #include <string>
+#include <vector>
 
 class CWizardPage : public CPropertyPage {
 public:
@@ -18,6 +19,9 @@ public:
     BOOL OnSetActive() override;
     ~CWizardPage() override;
     HBITMAP GetSideBitmap() const { return picture_.GetBitmap(); }
+    // The soft frames the page paints (around the side picture, around the
+    // rest), in its client pixels.
+    std::vector<RECT> Frames() const;
 
     DECLARE_MESSAGE_MAP()
 

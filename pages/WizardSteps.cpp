@@ -71,6 +71,8 @@ ON_EN_CHANGE(IDC_WIZ3_EDIT, OnCountChange)
 ON_CONTROL(EN_KILLFOCUS, IDC_WIZ2_EDIT, OnCountLeft)
 ON_CONTROL(EN_KILLFOCUS, IDC_WIZ3_EDIT, OnCountLeft)
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
+ON_NOTIFY(UDN_DELTAPOS, IDC_WIZ2_SPIN, OnSpinStep)
+ON_NOTIFY(UDN_DELTAPOS, IDC_WIZ3_SPIN, OnSpinStep)
 END_MESSAGE_MAP()
 
 CWizardCountPage::CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls)
@@ -102,6 +104,9 @@ BOOL CWizardCountPage::OnInitDialog()
 BOOL CWizardCountPage::OnSetActive()
 {
     ShowCountTexts(); // step 2's count may have changed meanwhile
+    // The box takes the focus with the step: its number selected, to be typed
+    // over, and the caret after it (not drawn over its first digit).
+    edit_.SendMessage(EM_SETSEL, 0, -1);
     return CWizardPage::OnSetActive();
 }
 

@@ -57,13 +57,23 @@ public:
     // The step whose count of critical days the hint adds to this one's.
     void SetCritDaysStep(const CWizardCountPage* step) { critDaysStep_ = step; }
     BOOL OnSetActive() override;
+    // Next (or Back) and Finish with a number the box cannot use: the box
+    // shows the number in use, the balloon says why, and the step stays, so
+    // that nothing is taken that the box did not show.
+    BOOL OnKillActive() override { return !balloon_.Correct(spin_, edit_, controls_.rule); }
+    BOOL OnWizardFinish() override { return !balloon_.Correct(spin_, edit_, controls_.rule); }
 
     DECLARE_MESSAGE_MAP()
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
     void OnCountChange();
-    void OnCountLeft() { balloon_.Correct(spin_, edit_, controls_.rule); }
+    void OnCountLeft()
+    {
+        if (IsWindowVisible()) // not while the wizard ends
+            balloon_.Correct(spin_, edit_, controls_.rule);
+    }
+    void OnSpinStep(NMHDR* header, LRESULT* result) { SelectSteppedNumber(header), *result = 0; }
     // Translated (LanguageManager::TranslatedMessage): the unit and the hint
     // in the language now in force.
     LRESULT OnTranslated(WPARAM, LPARAM section);

@@ -73,6 +73,8 @@
 #define IDC_OPT_REMIND_EDIT 1216
 #define IDC_OPT_REMIND_SPIN 1217
 #define IDC_OPT_REMIND_UNIT 1218
+#define IDC_OPT_AUTOLOAD_NOTE 1230  // shown while the reminder is on and autoload off
+#define IDC_OPT_AUTOLOAD_OFFER 1231 // ... with the button that switches autoload on
 #define IDC_OPT_LANG_HEADING 1210
 #define IDC_OPT_LANG_LABEL 1211
 #define IDC_OPT_LANGUAGE 1043

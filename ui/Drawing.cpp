@@ -173,22 +173,35 @@ bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFr
     return true;
 }
 
-void DrawPageFrame(CWnd* page, int row1, int row2, int row3)
+RECT PageFrameRect(HWND page)
+{
+    const fw::Dpi dpi(layout::LayoutDpi(page));
+    RECT frame{};
+    ::GetClientRect(page, &frame);
+    frame.right -= dpi(1);
+    frame.bottom -= dpi(14);
+    return frame;
+}
+
+RECT SeparatorBand(const RECT& frame, int row, fw::Dpi dpi)
+{
+    const int height = dpi(3);
+    const int top = row - (height - 1) / 2;
+    return RECT{frame.left, top, frame.right, top + height};
+}
+
+void DrawPageFrame(CWnd* page, const std::vector<int>& rows)
 {
     if (!page || !page->IsWindow())
         return;
     CPaintDC dc(page->m_hWnd);
     const fw::Dpi dpi(layout::LayoutDpi(page->m_hWnd));
-    RECT frame = page->GetClientRect();
-    frame.right -= dpi(1);
-    frame.bottom -= dpi(14);
+    RECT frame = PageFrameRect(page->m_hWnd);
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     DrawSoftFrame(&dc, &frame, face, 0.24, dpi);
-    for (int row : {row1, row2, row3}) {
-        if (row <= 0)
-            continue;
+    for (int row : rows) {
         RECT band = frame;
-        band.top = dpi(row);
+        band.top = row;
         DrawFrameSeparator(&dc, &band, face, 0.24, dpi);
     }
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/Dpi.h"
 
@@ -39,9 +40,15 @@ bool DrawSoftFrame(CDC* dc, const RECT* rect, COLORREF colour, double cornerFrac
 bool DrawFrameSeparator(CDC* dc, const RECT* rect, COLORREF colour, double endFraction,
                         fw::Dpi dpi = fw::Dpi());
 
-// The whole paint handler of a configuration page: its soft frame and up to
-// three separator rows (0 = none), given at 96 dpi and drawn at the page's scale.
-void DrawPageFrame(CWnd* page, int row1, int row2, int row3);
+// A configuration page's soft frame: its client area but for one pixel on the
+// right and 14 at the bottom (at 96 dpi, scaled with the page).
+RECT PageFrameRect(HWND page);
+// The pixels a separator band across the frame at the row covers (drawn
+// centred on the row, three pixels high at 96 dpi).
+RECT SeparatorBand(const RECT& frame, int row, fw::Dpi dpi);
+// The whole paint handler of a configuration page: its soft frame and a
+// separator band at each row (client pixels).
+void DrawPageFrame(CWnd* page, const std::vector<int>& rows);
 
 // The button face lightened by the fraction (the background of the main
 // window and the wizard); the face itself in high contrast.

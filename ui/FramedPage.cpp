@@ -74,9 +74,32 @@ LRESULT CFramedPage::OnSysColorChange(WPARAM, LPARAM)
 
 void CFramedPage::OnColoursChanged() {}
 
+std::vector<int> CFramedPage::SeparatorRows() const
+{
+    std::vector<int> rows;
+    for (int row : {look_.row1, look_.row2, look_.row3})
+        if (row > 0)
+            rows.push_back(layout::DialogUnitsY(m_hWnd, row));
+    return rows;
+}
+
+RECT CFramedPage::Frame() const
+{
+    return PageFrameRect(m_hWnd);
+}
+
+std::vector<RECT> CFramedPage::SeparatorBands() const
+{
+    std::vector<RECT> bands;
+    const fw::Dpi dpi(layout::LayoutDpi(m_hWnd));
+    for (int row : SeparatorRows())
+        bands.push_back(SeparatorBand(Frame(), row, dpi));
+    return bands;
+}
+
 void CFramedPage::OnPaint()
 {
-    DrawPageFrame(this, look_.row1, look_.row2, look_.row3);
+    DrawPageFrame(this, SeparatorRows());
 }
 
 HBRUSH CFramedPage::OnCtlColor(CDC*, HWND window, UINT)

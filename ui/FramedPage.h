@@ -1,8 +1,11 @@
 #pragma once
 // What every page of the main window has in common: a button-face background
 // brush made in OnInitDialog, a soft frame with up to three separator rows as
-// its whole painting (at the page's display scale), and its help topic on F1
-// (on the key going down and again on its release).
+// its whole painting (the rows in dialog units, laid out with the controls
+// they run between), and its help topic on F1 (on the key going down and
+// again on its release).
+#include <vector>
+
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
 
@@ -10,9 +13,14 @@ class CFramedPage : public CPropertyPage {
 public:
     struct Look {
         const char* helpTopic;
-        int row1 = 0, row2 = 0, row3 = 0; // separator rows, 0 = none
+        int row1 = 0, row2 = 0, row3 = 0; // separator rows in dialog units, 0 = none
     };
     CFramedPage(UINT templateId, const Look& look);
+
+    // What the page paints, in its client pixels: the frame and the bands of
+    // its separators.
+    RECT Frame() const;
+    std::vector<RECT> SeparatorBands() const;
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
@@ -36,6 +44,8 @@ protected:
     HBRUSH OnCtlColor(CDC* dc, HWND window, UINT kind);
 
 private:
+    std::vector<int> SeparatorRows() const; // client pixels
+
     Look look_;
     CBrush background_;
 };

@@ -58,8 +58,9 @@ void CheckStatusLine(HWND window, const std::string& name, std::vector<std::stri
     const HWND line = Find(window, IDC_MON_STATUS);
     if (!line)
         return faults.push_back(name + ": no Monitor line");
-    std::vector<std::string> texts;
     DayStanding standing;
+    standing.kind = DayStanding::NoFirstDay;
+    std::vector<std::string> texts{StatusText(standing)};
     standing.kind = DayStanding::Critical;
     for (standing.periodLength = 1; standing.periodLength <= kCritDayRule.highest;
          ++standing.periodLength)

@@ -219,6 +219,7 @@ TEST_F(MainWindowTest, TheSchedulerPageShowsWhatIsStoredNow)
     main->ShowMainWindow(MainDialog::PageScheduler);
     EXPECT_EQ(shownCount(), 9u);
     ::SetDlgItemTextA(page, IDC_SCHED_CLEAR_EDIT, "30"); // an edit of the other count
+    main->Scheduler().Settle();
     EXPECT_EQ(ReadSettingDword(SettingCritDayCount), 9u);
 }
 

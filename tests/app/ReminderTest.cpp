@@ -4,6 +4,7 @@
 // page's line, in English and after a change of language. The sample cycle:
 // periods of 5 days every 35 days from 2004-03-10 (05-19, 06-23, ..., 09-01).
 #include "framework/TextCodec.h"
+#include "pages/SettlingChange.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/LanguageText.h"
 #include "tests/support/LayoutCheck.h"
@@ -80,8 +81,8 @@ TEST_F(ReminderTest, ComesOnTheDaysBeforeAPeriodWhenSwitchedOn)
         {17, 2, 2, ""},
     };
     for (const auto& row : table) {
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), "RemindedPeriod");
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), "RemindDays");
+        for (const char* name : {"RemindedPeriod", "RemindedPeriods", "RemindDays"})
+            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), name);
         WriteSettingDword(SettingRemind, row.remind == 1);
         if (row.remind == 2)
             ::RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), "Remind", REG_SZ, "1",
@@ -97,7 +98,8 @@ TEST_F(ReminderTest, ComesOnTheDaysBeforeAPeriodWhenSwitchedOn)
 }
 
 // Once for each period: not again after a change of language, nor after a
-// restart the same day or the next; the next period is announced in turn.
+// restart the same day or the next, nor when the clock goes back to it; the
+// next period is announced in turn.
 TEST_F(ReminderTest, ComesOnceForEachPeriod)
 {
     RemindDays(2);
@@ -108,6 +110,7 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
     for (int day : {17, 18, 24})
         StartOn(5, day);
     StartOn(6, 21);
+    StartOn(5, 17); // the clock set back: May 19 was announced
     EXPECT_EQ(notifications.shown,
               (std::vector<std::string>{kIn2, "Ihre Periode beginnt voraussichtlich in 2 Tagen, "
                                               "am Mittwoch, 23. Juni."}));
@@ -138,12 +141,57 @@ TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
     main->ShowMainWindow(MainDialog::PageScheduler);
     HWND clear = ::GetDlgItem(main->Scheduler().m_hWnd, IDC_SCHED_CLEAR_EDIT);
     ::SetWindowTextA(clear, "31"); // the period moves two days later
+    main->Scheduler().Settle();
     ::SetWindowTextA(clear, "40"); // and out of reach
+    main->Scheduler().Settle();
     EXPECT_EQ(notifications.shown,
               (std::vector<std::string>{kIn2, "-",
                                         "Critical days begin in 4 days, on Friday, May 21.", "-"}));
     EXPECT_EQ(ReadSettingDword(SettingRemindedPeriod),
               DWORD(COleDateTime(2004, 5, 21, 0, 0, 0).DayNumber()));
+}
+
+// While she steps the days between periods with the arrows, or types a
+// number, nothing is stored or announced; once the box has settled (a pause)
+// the reminder is decided once, for the number in the box. A number half
+// typed that the box cannot use ("2" of "25") is never stored or announced.
+TEST_F(ReminderTest, IsDecidedOnceTheCycleSheEntersHasSettled)
+{
+    RemindDays(3);
+    StartOn(5, 12); // May 19 is 7 days away
+    main->ShowMainWindow(MainDialog::PageScheduler);
+    HWND clear = ::GetDlgItem(main->Scheduler().m_hWnd, IDC_SCHED_CLEAR_EDIT);
+    ::SetFocus(clear);
+    for (int step = 0; step < 3; ++step) // 30, 29 (May 17), 28 (May 15), 27 (May 13)
+        PressKey(clear, VK_DOWN);
+    EXPECT_TRUE(notifications.shown.empty() && ReadSettingDword(SettingClearDayCount) == 30);
+    PumpLikeTheProgram(SettlingChange::kPause + 500);
+    const std::vector<std::string> tomorrow{"Critical days begin tomorrow, on Thursday, May 13."};
+    EXPECT_EQ(notifications.shown, tomorrow);
+    EXPECT_EQ(ReadSettingDword(SettingClearDayCount), 27u);
+
+    ::SendMessageA(clear, EM_SETSEL, 0, -1);
+    ::SendMessageA(clear, WM_CHAR, '2', 1);
+    PumpLikeTheProgram(SettlingChange::kPause + 500);
+    EXPECT_TRUE(notifications.shown == tomorrow && ReadSettingDword(SettingClearDayCount) == 27);
+    ::SendMessageA(clear, WM_CHAR, '5', 1); // 25: today is a critical day
+    PumpLikeTheProgram(SettlingChange::kPause + 500);
+    EXPECT_EQ(notifications.shown, (std::vector<std::string>{tomorrow[0], "-"}));
+    EXPECT_EQ(ReadSettingDword(SettingClearDayCount), 25u);
+}
+
+// Without a first day nothing is known: no day is critical, the icon is the
+// normal one, the tip and the Monitor page's line say where to enter one, and
+// no reminder comes.
+TEST_F(ReminderTest, WithoutAFirstDayNothingIsMarkedOrAnnounced)
+{
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), "StartDate");
+    RemindDays(7);
+    StartOn(5, 20);
+    EXPECT_EQ(Tip(), "Velindra \xE2\x80\x93 no first day entered yet");
+    EXPECT_EQ(Status(), "No first day entered yet (Scheduler page)");
+    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayNormal && notifications.shown.empty() &&
+                !main->Monitor().IsCriticalDay(COleDateTime(2004, 5, 20, 8, 0, 0)));
 }
 
 // A click on the reminder opens the Monitor page on the month of the period

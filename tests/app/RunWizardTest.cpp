@@ -109,8 +109,9 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         {"untouched", &kOpened, 3, 28, pink, {owned, later9, next, next, finish}},
         // The count pages were never made and hold 0, which must not be stored.
         {"Finish at once", &kOpened, 3, 28, pink, {finish}},
+        // Next and Finish first show the number in use in the box.
         {"unusable counts", &kOpened, 3, 28, pink,
-         {next, crit("45"), next, hint("(a cycle of 31 days)"), clear(""), finish}},
+         {next, crit("45"), next, next, hint("(a cycle of 31 days)"), clear(""), finish, finish}},
         {"unusable counts, left", &kOpened, 3, 28, pink,
          {next, crit("0"), leave(IDC_WIZ2_EDIT, "3"), next, clear("95"),
           leave(IDC_WIZ3_EDIT, "28"), finish}},

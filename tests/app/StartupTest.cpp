@@ -7,6 +7,7 @@
 #include "app/Help.h"
 #include "framework/TextCodec.h"
 #include "lang/ModulePath.h"
+#include "model/FirstStart.h"
 #include "tests/app/MainWindowFixture.h"
 
 using namespace main_window_testing;
@@ -27,8 +28,9 @@ protected:
 
 using StartupTest = ProgramEnvironment;
 
-// With a settings key nothing is offered. Either way the end destroys the
-// main window, and HTML Help waits for its first topic.
+// With a settings key nothing is offered, unless a first start before ended
+// while its question waited. Either way the end destroys the main window,
+// and HTML Help waits for its first topic.
 TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroysTheWindow)
 {
     auto choose = [](int id) -> Step { return [id](HWND offer) { Click(offer, id); }; };
@@ -48,10 +50,13 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         {"No Thanks, Escape", {no, escape(IDC_FIRST_NO_THANKS)}, 1, 0},
         {"No Thanks, Wizard, OK", {no, choose(IDC_FIRST_LAUNCH_WIZARD), ok}, 1, 1},
         {"a settings key, empty", {}, 0, 0},
+        {"a first start that ended unanswered, OK", {ok}, 1, 1},
     };
     for (const auto& row : table) {
         testing_support::ResetRegistrySandbox();
         ASSERT_TRUE(row.offers || OpenSettingsKey());
+        if (row.answer[0] == 'a' && row.offers)
+            WriteSettingDword(SettingFirstStartAnswered, 0);
         // One run up to the message loop, the offer (if it comes) answered.
         TestApp app;
         g_wizardRuns = 0;
@@ -71,6 +76,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_EQ(std::make_pair(app.IsFirstRun(), g_wizardRuns),
                   std::make_pair(row.offers == 1, row.wizardRuns))
             << row.answer;
+        EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
         EXPECT_TRUE(SetHelpTopicOpener(nullptr) == &OpenHtmlHelpTopic &&
                     ::IsWindowVisible(window) && !help_testing::LoadedLibrary());
         // Exit, then what the framework does after the loop.

@@ -1,6 +1,9 @@
 #include "tests/app/WindowTour.h"
 
 #include "app/FirstLaunchDialog.h"
+#include "pages/WizardPage.h"
+#include "ui/DialogLayout.h"
+#include "ui/FramedPage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/LayoutCheck.h"
 
@@ -24,11 +27,30 @@ std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& look)
         if (look)
             look(name, window);
     };
+    // The frames and separators a page paints, against its controls.
+    auto painting = [&](const std::string& name, CWnd* page, const std::vector<RECT>& frames,
+                        const std::vector<RECT>& bands) {
+        const int line = fw::ScaleToDpi(2, layout::LayoutDpi(page->m_hWnd));
+        testing_support::CheckPainting(page->m_hWnd, name, {frames, bands, line}, faults);
+    };
     static const char* const kPages[] = {"monitor", "scheduler", "options", "about"};
     for (int page = 0; page < MainDialog::PageCount; ++page) {
         main.ShowMainWindow(page);
+        // The Options page with all it may show: the reminder on offers to
+        // start with Windows.
+        HWND remind = ::GetDlgItem(main.Sheet().GetPage(page)->m_hWnd, IDC_OPT_REMIND);
+        const bool offer = page == MainDialog::PageOptions &&
+                           !::IsDlgButtonChecked(::GetParent(remind), IDC_OPT_REMIND);
+        if (offer)
+            ::SendMessageA(remind, BM_CLICK, 0, 0);
         PumpLikeTheProgram();
         visit(std::string("main/") + kPages[page], main.m_hWnd);
+        auto* shown = dynamic_cast<CFramedPage*>(main.Sheet().GetPage(page));
+        if (shown)
+            painting(std::string("main/") + kPages[page], shown, {shown->Frame()},
+                     shown->SeparatorBands());
+        if (offer)
+            ::SendMessageA(remind, BM_CLICK, 0, 0);
     }
     // A modal dialog that the action opens, visited, then closed with the button.
     auto modal = [&](const char* name, int controlId, int closeId,
@@ -48,8 +70,13 @@ std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& look)
           [] { FirstLaunchDialog().DoModal(); });
     std::vector<Step> steps;
     for (int step = 1; step <= 3; ++step) {
-        steps.push_back(
-            [&visit, step](HWND sheet) { visit("wizard/" + std::to_string(step), sheet); });
+        steps.push_back([&visit, &painting, step](HWND sheet) {
+            const std::string name = "wizard/" + std::to_string(step);
+            visit(name, sheet);
+            HWND page = HWND(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            if (auto* shown = dynamic_cast<CWizardPage*>(CWnd::FromHandlePermanent(page)))
+                painting(name, shown, shown->Frames(), {});
+        });
         steps.push_back(Press(step < 3 ? PSBTN_NEXT : PSBTN_CANCEL));
     }
     {

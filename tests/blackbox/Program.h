@@ -150,6 +150,12 @@ public:
         WaitUntil([&] { return !(found = Windows(match, visible)).empty(); });
         return found.empty() ? nullptr : found.back();
     }
+    // Ends the process at once, as a crash or the task manager would.
+    void Kill() const
+    {
+        ::TerminateProcess(process_.hProcess, 99);
+        ::WaitForSingleObject(process_.hProcess, kPatience);
+    }
     // Waits for the process to end; true with its exit code 0 when it did.
     bool EndsCleanly() const
     {

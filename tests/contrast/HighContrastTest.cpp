@@ -103,9 +103,12 @@ protected:
     std::vector<Pixels> WindowShots()
     {
         main->ShowMainWindow(MainDialog::PageMonitor);
+        main->Navigation().SetFocus(); // the calendar as it looks without the focus
+        main_window_testing::PumpLikeTheProgram();
         std::vector<Pixels> shots{Pixels::Of(main->Monitor().Calendar()),
                                   Pixels::Of(main->Navigation())};
         main->ShowWindow(SW_HIDE);
+        main_window_testing::PumpLikeTheProgram();
         return shots;
     }
 

@@ -22,7 +22,8 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
     main->ShowMainWindow(MainDialog::PageAbout);
     ::SetForegroundWindow(main->m_hWnd);
     PumpLikeTheProgram();
-    ::SetFocus(main->Navigation().m_hWnd);
+    ::SetFocus(main->Navigation().m_hWnd); // from the page's first link
+    PumpLikeTheProgram();
     HWND web = ::GetDlgItem(main->About().m_hWnd, IDC_ABOUT_WEB);
     const RECT area{0, 0, 60, 12};
     const std::vector<COLORREF> unfocused = testing_support::ReadWindowPixels(web, area);
@@ -57,6 +58,48 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
     ::SetFocus(main->Navigation().m_hWnd); // a click into the calendar takes the focus too
     main->Monitor().Calendar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_EQ(::GetFocus(), main->Monitor().Calendar().m_hWnd);
+}
+
+// Hidden with the focus in the Options page's language list (Alt+R, Alt+H),
+// the window comes back on another page, however it is brought back: the
+// focus is on that page, and a key goes to it, not to the hidden list.
+TEST_F(KeyboardTest, TheWindowShownAgainHasTheFocusOnThePageItShows)
+{
+    WriteSettingDword(SettingHideMessage, 1);
+    ASSERT_TRUE(folder.Write("german.lng", "[Translator]\r\n")); // a language below English
+    CreateMain();
+    HWND list =
+        ::GetDlgItem(main->Sheet().GetPage(MainDialog::PageOptions)->m_hWnd, IDC_OPT_LANGUAGE);
+    auto comeBack = [&](const char* how) {
+        if (how[0] == 'i') // a click on the icon
+            main->SendMessage(WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+        else if (how[0] == 's') // a second start
+            main->SendMessage(MainDialog::OpenRequestMessage());
+        else // the icon's menu
+            main->SendMessage(WM_COMMAND, ID_MENU_SCHEDULER);
+        PumpLikeTheProgram();
+    };
+    const struct {
+        const char* how;
+        int page;
+    } table[] = {{"icon", MainDialog::PageMonitor},
+                 {"second start", MainDialog::PageMonitor},
+                 {"menu", MainDialog::PageScheduler}};
+    for (const auto& row : table) {
+        main->ShowMainWindow(MainDialog::PageOptions);
+        ::SetForegroundWindow(main->m_hWnd);
+        ::SetFocus(list);
+        PumpLikeTheProgram();
+        main->SendMessage(WM_COMMAND, IDC_MAIN_HIDE);
+        PumpLikeTheProgram();
+        comeBack(row.how);
+        HWND page = main->Sheet().GetPage(row.page)->m_hWnd;
+        EXPECT_TRUE(::IsChild(page, ::GetFocus())) << row.how;
+        const LRESULT language = ::SendMessageA(list, CB_GETCURSEL, 0, 0);
+        PressKey(::GetFocus(), VK_DOWN);
+        EXPECT_EQ(::SendMessageA(list, CB_GETCURSEL, 0, 0), language) << row.how;
+    }
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(main->Scheduler().m_hWnd, IDC_SCHED_DATE));
 }
 
 } // namespace

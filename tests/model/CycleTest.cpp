@@ -130,11 +130,15 @@ std::string MarkFromSettings(const char* month, int64_t first = 0, int64_t last 
     return grid.Runs() + (grid.calls ? "" : "(none asked)");
 }
 
-TEST(MarkDaysFromSettings, MarksTheStoredCycleOrTodaysWithTheDefaults)
+// Without a first day (none stored, or one that cannot be read) no day is
+// marked: today is not taken for one.
+TEST(MarkDaysFromSettings, MarksTheStoredCycleAndNothingWithoutAFirstDay)
 {
-    EXPECT_EQ("2004-03-10+3", MarkFromSettings("2004-03")) << "nothing stored";
+    EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "nothing stored";
     ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 13 13 9 30 0"));
-    EXPECT_EQ("2004-03-10+3", MarkFromSettings("2004-03")) << "an impossible start is today";
+    EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "an impossible start";
+    EXPECT_EQ(StandingFromSettings(COleDateTime(2004, 3, 10, 9, 30, 0)).kind,
+              DayStanding::NoFirstDay);
     ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0"));
     ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));
     ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 23));

@@ -50,9 +50,22 @@ std::string Utf16(const std::wstring& text) // with its NUL
                        (text.size() + 1) * sizeof(wchar_t));
 }
 
-const char* const kNames[] = {"Visibled", "StartDate",  "CritDayCount",  "ClearDayCount",
-                              "Autoload", "CritRed",    "Lang",          "HideMessage",
-                              "Remind",   "RemindDays", "RemindedPeriod"};
+const char* const kNames[] = {"Visibled",
+                              "StartDate",
+                              "CritDayCount",
+                              "ClearDayCount",
+                              "Autoload",
+                              "CritRed",
+                              "Lang",
+                              "HideMessage",
+                              "Remind",
+                              "RemindDays",
+                              "RemindedPeriod",
+                              "PeriodRecord",
+                              "DismissedSuggestion",
+                              "RemindedPeriods",
+                              "FirstStartAnswered"};
+constexpr int kSettingCount = sizeof(kNames) / sizeof(kNames[0]);
 const std::string kTooLong(kSettingTextBufferSize, 'b');
 
 RawValue Stored(const char* name)
@@ -62,10 +75,17 @@ RawValue Stored(const char* name)
 
 TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
 {
-    const std::pair<SettingId, DWORD> defaults[] = {
-        {SettingVisibled, 1}, {SettingCritDayCount, 3}, {SettingClearDayCount, 28},
-        {SettingAutoload, 0}, {SettingCritRed, 1},      {SettingHideMessage, 0},
-        {SettingRemind, 0},   {SettingRemindDays, 2},   {SettingRemindedPeriod, 0}};
+    const std::pair<SettingId, DWORD> defaults[] = {{SettingVisibled, 1},
+                                                    {SettingCritDayCount, 3},
+                                                    {SettingClearDayCount, 28},
+                                                    {SettingAutoload, 0},
+                                                    {SettingCritRed, 1},
+                                                    {SettingHideMessage, 0},
+                                                    {SettingRemind, 0},
+                                                    {SettingRemindDays, 2},
+                                                    {SettingRemindedPeriod, 0},
+                                                    {SettingDismissedSuggestion, 0},
+                                                    {SettingFirstStartAnswered, 1}};
     for (const auto& setting : defaults)
         EXPECT_EQ(setting.second, ReadSettingDword(setting.first)) << kNames[setting.first];
     std::string lang = "x", start = "x";
@@ -79,7 +99,7 @@ TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
                  RegistryKeyExists(HKEY_CURRENT_USER, nullptr));
     EXPECT_FALSE(RegKey::Open(HKEY_CURRENT_USER, nullptr, KEY_READ) ||
                  RegKey::Create(HKEY_CURRENT_USER, nullptr, KEY_READ));
-    for (int id = 0; id < 11; ++id)
+    for (int id = 0; id < kSettingCount; ++id)
         EXPECT_EQ(REG_NONE, Stored(kNames[id]).type) << kNames[id];
 }
 
@@ -118,7 +138,7 @@ TEST(Settings, EveryStoredDwordIsReadByOneRule)
         ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, "5"));
     }
     EXPECT_TRUE(ReadSettingDword(SettingRemind) == 0 && ReadSettingDword(SettingRemindDays) == 2);
-    for (int id : {0, 2, 3, 4, 5, 7, 8, 9, 10}) {
+    for (int id : {0, 2, 3, 4, 5, 7, 8, 9, 10, 12, 14}) {
         ASSERT_TRUE(WriteSettingDword(SettingId(id), 5));
         EXPECT_EQ(Dword(5), Stored(kNames[id]).bytes) << kNames[id];
     }
@@ -167,16 +187,16 @@ TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
 
 TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)
 {
-    for (int index : {1, 6, 11, 13, -1}) {
+    for (int index : {1, 6, 11, 13, kSettingCount, -1}) {
         EXPECT_EQ(0u, ReadSettingDword(SettingId(index))) << index;
         EXPECT_FALSE(WriteSettingDword(SettingId(index), 5)) << index;
     }
-    for (int index : {0, 2, 7, 10, 12, 13, -1}) {
+    for (int index : {0, 2, 7, 10, 12, 14, kSettingCount, -1}) {
         std::string text = "unchanged";
         EXPECT_FALSE(ReadSettingText(SettingId(index), text) || text != "unchanged") << index;
         EXPECT_FALSE(WriteSettingText(SettingId(index), "text")) << index;
     }
-    EXPECT_TRUE(!SettingValueName(SettingId(13)) && !SettingValueName(SettingId(-1)));
+    EXPECT_TRUE(!SettingValueName(SettingId(kSettingCount)) && !SettingValueName(SettingId(-1)));
     for (const char* name : kNames)
         EXPECT_EQ(REG_NONE, Stored(name).type) << name;
 }

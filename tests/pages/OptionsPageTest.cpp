@@ -142,9 +142,9 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
 }
 
 // The reminder's days are asked for only while it is on; a number in its
-// range is stored as it is typed, any other stores the default (as the
-// cycle's counts do), which the box shows when it is left, and a balloon says why;
-// the unit beside it follows the number.
+// range is stored once the box is left (nothing while she types), any other
+// stores the default (as the cycle's counts do), which the box then shows
+// while a balloon says why; the unit beside it follows the number.
 TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
 {
     Open();
@@ -164,13 +164,39 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
         {"1", "1 day", 1, ""},
     };
     for (const auto& row : table) {
+        const DWORD before = ReadSettingDword(SettingRemindDays);
         ::SetFocus(Item(IDC_OPT_REMIND_EDIT));
         TypeOver(IDC_OPT_REMIND_EDIT, row.typed);
+        EXPECT_EQ(ReadSettingDword(SettingRemindDays), before) << row.typed;
         ::SetFocus(Item(IDC_OPT_REMIND));
         EXPECT_EQ(Text(IDC_OPT_REMIND_EDIT) + " " + Text(IDC_OPT_REMIND_UNIT) + " " + Balloon(),
                   std::string(row.shown) + " before critical days " + row.balloon);
         EXPECT_EQ(ReadSettingDword(SettingRemindDays), row.stored) << row.typed;
     }
+}
+
+// While the reminder is on and the program does not start with Windows, a
+// line under its row offers to start it so; its button does, and the line
+// goes. The reminder alone never switches it.
+TEST_F(OptionsPage, TheReminderOffersToStartWithWindowsWhileItDoesNot)
+{
+    Open();
+    host.ShowWindow(SW_SHOW);
+    auto offered = [&] {
+        return ::IsWindowVisible(Item(IDC_OPT_AUTOLOAD_NOTE)) &&
+               ::IsWindowVisible(Item(IDC_OPT_AUTOLOAD_OFFER));
+    };
+    auto click = [&](int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); };
+    EXPECT_FALSE(offered());
+    click(IDC_OPT_REMIND);
+    EXPECT_TRUE(offered() && !Checked(IDC_OPT_AUTOLOAD) && ReadSettingDword(SettingAutoload) == 0);
+    click(IDC_OPT_AUTOLOAD_OFFER);
+    EXPECT_TRUE(!offered() && Checked(IDC_OPT_AUTOLOAD) && ReadSettingDword(SettingAutoload) == 1 &&
+                StartsWithWindows(ModulePath::ModuleFileName()));
+    click(IDC_OPT_AUTOLOAD);
+    EXPECT_TRUE(offered());
+    click(IDC_OPT_REMIND);
+    EXPECT_FALSE(offered());
 }
 
 } // namespace

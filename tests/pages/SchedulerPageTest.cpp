@@ -1,10 +1,11 @@
 // The Scheduler page in the host that plays the main window and keeps what
 // was stored at every refresh it is asked for: what the page shows, what a
-// change of each control stores (always all three values), and the refresh
-// after every change.
+// settled change of each control stores (all three values, the date once
+// there is one), and the refresh after every change.
 #include <tuple>
 
 #include "pages/SchedulerPage.h"
+#include "pages/SettlingChange.h"
 #include "tests/pages/PageHost.h"
 
 #include <commctrl.h>
@@ -46,6 +47,13 @@ protected:
     {
         return Text(IDC_SCHED_CRIT_EDIT) + "/" + Text(IDC_SCHED_CLEAR_EDIT);
     }
+    // Typed over the box's text, and the box left.
+    void Enter(int edit, const char* typed)
+    {
+        ::SetFocus(Item(edit));
+        TypeOver(edit, typed);
+        ::SetFocus(Item(IDC_SCHED_TODAY));
+    }
     // The values 2004-03-10 09:30, 5 and 23 stored, and the page shows them.
     void StoreAndShow()
     {
@@ -59,27 +67,29 @@ protected:
     std::vector<Stored> refreshes;
 };
 
-// The defaults and today without stored values, stored only by Today or a
-// keyboard change of the picker (with the counts); then stored values, and
-// the wizard's: none is stored again, and the page stores changes again
-// afterwards; then typed counts.
+// Without stored values the defaults and today, which is offered, not
+// stored: counts entered store the counts alone, Today or a change of the
+// picker the date with them. Stored values and the wizard's are shown and
+// not stored again.
 TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges)
 {
     host.page.LoadFromSettings(); // before the page window exists: nothing
     ASSERT_TRUE(host.Create());   // and as the main window opens it
     host.ApplyLanguage(true);
+    host.ShowWindow(SW_SHOW);
     host.page.LoadFromSettings();
     EXPECT_TRUE(Counts() == "3/28" && Picker() == kNow && Now() == Stored("", -1, -1));
+    Enter(IDC_SCHED_CRIT_EDIT, "4");
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
-    EXPECT_EQ(refreshes, (std::vector<Stored>{{"2004 5 20 10 15 30", 3, 28}}));
+    EXPECT_EQ(refreshes, (std::vector<Stored>{{"", 4, 28}, {"2004 5 20 10 15 30", 4, 28}}));
     HWND picker = Item(IDC_SCHED_DATE);
     ::SetFocus(picker);
     ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
     ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_NE(Picker(), kNow);
+    ::SetFocus(Item(IDC_SCHED_TODAY));
     COleDateTime stored;
-    EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == Picker());
-    EXPECT_TRUE(refreshes.size() == 2 && refreshes.back() == Now());
+    EXPECT_TRUE(Picker() != kNow && ReadStartDate(SettingStartDate, stored) && stored == Picker());
+    EXPECT_TRUE(refreshes.size() == 3 && refreshes.back() == Now());
     refreshes.clear();
     StoreAndShow();
     EXPECT_TRUE(Counts() == "5/23" && Picker() == kStored);
@@ -87,67 +97,63 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     host.page.ShowValues(chosen, 7, 40);
     EXPECT_TRUE(Counts() == "7/40" && Picker() == chosen && refreshes.empty());
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
-    TypeOver(IDC_SCHED_CRIT_EDIT, "8");
+    Enter(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
-
-    // Each count in its range (1 to 30, 3 to 90) is stored; anything else
-    // stores the count's default; the edits take two digits. Every change
-    // stores all three values, shows the cycle they give beside them and
-    // the units in the forms of the counts, then asks for a refresh.
-    const struct {
-        int edit;
-        const char* typed;
-        const char* shown;
-        long long crit, clear;
-    } table[] = {
-        {IDC_SCHED_CRIT_EDIT, "15", "15", 15, 23}, {IDC_SCHED_CRIT_EDIT, "1", "1", 1, 23},
-        {IDC_SCHED_CRIT_EDIT, "30", "30", 30, 23}, {IDC_SCHED_CRIT_EDIT, "31", "31", 3, 23},
-        {IDC_SCHED_CRIT_EDIT, "0", "0", 3, 23},    {IDC_SCHED_CRIT_EDIT, "123", "12", 12, 23},
-        {IDC_SCHED_CRIT_EDIT, "\b", "", 3, 23},    {IDC_SCHED_CLEAR_EDIT, "3", "3", 3, 3},
-        {IDC_SCHED_CLEAR_EDIT, "2", "2", 3, 28},   {IDC_SCHED_CLEAR_EDIT, "90", "90", 3, 90},
-        {IDC_SCHED_CLEAR_EDIT, "91", "91", 3, 28}, {IDC_SCHED_CLEAR_EDIT, "4x56", "45", 3, 45},
-        {IDC_SCHED_CLEAR_EDIT, "\b", "", 3, 28},
-    };
-    StoreAndShow();
-    for (const auto& row : table) {
-        refreshes.clear();
-        TypeOver(row.edit, row.typed);
-        EXPECT_EQ(Text(row.edit), row.shown) << row.typed;
-        EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
-        EXPECT_TRUE(!refreshes.empty() && refreshes.back() == Now()) << row.typed;
-        EXPECT_EQ(Text(IDC_SCHED_CYCLE_HINT) + " " + Text(IDC_SCHED_CRIT_UNIT),
-                  "(a cycle of " + std::to_string(row.crit + row.clear) + " days) " +
-                      (row.crit == 1 ? "Day" : "Days"));
-    }
 }
 
-// A box left with a number it cannot use shows the number in use, and a
-// balloon tip says why; what is stored does not change.
-TEST_F(SchedulerPage, ABoxLeftWithANumberItCannotUseShowsTheNumberInUseAndSaysWhy)
+// A count is stored once the box is left (or after a pause, below), never
+// while she types: a number in its range (1 to 30, 3 to 90) as it is, any
+// other as the count's default, which the box then shows while a balloon
+// says why; the edits take two digits. Every change stores all three values,
+// shows the cycle they give beside them and the units in the forms of the
+// counts, and then asks for one refresh.
+TEST_F(SchedulerPage, ACountIsStoredWhenTheBoxIsLeftOrItHasSettled)
 {
     ASSERT_TRUE(host.Create());
+    host.ApplyLanguage(true);
     host.ShowWindow(SW_SHOW);
     StoreAndShow();
     const struct {
         int edit;
         const char *typed, *shown;
         long long crit, clear;
-        const char* balloon;
+        bool balloon;
     } table[] = {
-        {IDC_SCHED_CRIT_EDIT, "0", "3", 3, 23,
-         "Enter a number from 1 to 30. The number in use is 3."},
-        {IDC_SCHED_CLEAR_EDIT, "95", "28", 3, 28,
-         "Enter a number from 3 to 90. The number in use is 28."},
-        {IDC_SCHED_CRIT_EDIT, "7", "7", 7, 28, ""},
-        {IDC_SCHED_CLEAR_EDIT, "\b", "28", 7, 28,
-         "Enter a number from 3 to 90. The number in use is 28."},
+        {IDC_SCHED_CRIT_EDIT, "15", "15", 15, 23, false},
+        {IDC_SCHED_CRIT_EDIT, "1", "1", 1, 23, false},
+        {IDC_SCHED_CRIT_EDIT, "30", "30", 30, 23, false},
+        {IDC_SCHED_CRIT_EDIT, "31", "3", 3, 23, true},
+        {IDC_SCHED_CRIT_EDIT, "0", "3", 3, 23, true},
+        {IDC_SCHED_CRIT_EDIT, "123", "12", 12, 23, false},
+        {IDC_SCHED_CRIT_EDIT, "\b", "3", 3, 23, true},
+        {IDC_SCHED_CLEAR_EDIT, "3", "3", 3, 3, false},
+        {IDC_SCHED_CLEAR_EDIT, "2", "28", 3, 28, true},
+        {IDC_SCHED_CLEAR_EDIT, "90", "90", 3, 90, false},
+        {IDC_SCHED_CLEAR_EDIT, "4x56", "45", 3, 45, false},
     };
     for (const auto& row : table) {
+        const Stored before = Now();
+        refreshes.clear();
         ::SetFocus(Item(row.edit));
         TypeOver(row.edit, row.typed);
+        EXPECT_TRUE(Now() == before && refreshes.empty()) << row.typed;
         ::SetFocus(Item(IDC_SCHED_TODAY));
-        EXPECT_EQ(Text(row.edit) + " " + Balloon(), std::string(row.shown) + " " + row.balloon);
+        EXPECT_EQ(Text(row.edit), row.shown) << row.typed;
+        EXPECT_EQ(Balloon().empty(), !row.balloon) << row.typed;
         EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", row.crit, row.clear})) << row.typed;
+        EXPECT_TRUE(refreshes.size() == 1 && refreshes.back() == Now()) << row.typed;
+        EXPECT_EQ(Text(IDC_SCHED_CYCLE_HINT) + " " + Text(IDC_SCHED_CRIT_UNIT),
+                  "(a cycle of " + std::to_string(row.crit + row.clear) + " days) " +
+                      (row.crit == 1 ? "Day" : "Days"));
+    }
+    // A pause stores a number the box can use; one it cannot use waits.
+    for (const char* typed : {"7", "2"}) {
+        refreshes.clear();
+        ::SetFocus(Item(IDC_SCHED_CLEAR_EDIT));
+        TypeOver(IDC_SCHED_CLEAR_EDIT, typed);
+        testing_support::PumpMessages(SettlingChange::kPause + 300);
+        EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 3, 7})) << typed;
+        EXPECT_EQ(refreshes.size(), typed[0] == '7' ? 1u : 0u) << typed;
     }
 }
 

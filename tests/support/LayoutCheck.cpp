@@ -96,10 +96,50 @@ void CollectMnemonics(HWND window, std::vector<std::pair<wchar_t, HWND>>& keys)
     }
 }
 
+// A count box (a digits-only edit) has room for the widest number it takes,
+// within its border and margins (which the visual style makes wider), and
+// shows its number unscrolled and, with the focus, its caret after it.
+bool NumberFits(HWND edit, std::string* reason)
+{
+    const int digits = static_cast<int>(::SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+    if (digits <= 0 || digits > 9)
+        return true;
+    const std::wstring widest(static_cast<size_t>(digits), L'0');
+    RECT room{};
+    ::SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const LRESULT first = ::SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+    HDC dc = ::GetDC(edit);
+    HGDIOBJ old = ::SelectObject(dc, HFONT(::SendMessageW(edit, WM_GETFONT, 0, 0)));
+    SIZE need{};
+    ::GetTextExtentPoint32W(dc, widest.c_str(), digits, &need);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(edit, dc);
+    const int left = first == -1 ? room.left : static_cast<short>(LOWORD(first));
+    // A pixel of air on either side: an edit whose text touches its room
+    // scrolls to show the caret after it and cuts the first digit. With the
+    // focus, the caret stands after the number: before it, the caret is drawn
+    // over the first digit.
+    DWORD selectionEnd = 0;
+    ::SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&selectionEnd));
+    const bool caretAfter =
+        ::GetFocus() != edit || selectionEnd >= static_cast<DWORD>(::GetWindowTextLengthW(edit));
+    const bool fits = need.cx + 2 <= room.right - room.left && need.cy <= room.bottom - room.top &&
+                      left >= room.left && caretAfter;
+    if (!fits && reason)
+        *reason = "\"" + fw::Utf8(widest) + "\" needs " + std::to_string(need.cx) + "x" +
+                  std::to_string(need.cy) + ", has " + Size(room) + ", its text from x " +
+                  std::to_string(left) + (caretAfter ? "" : ", the caret before it");
+    return fits;
+}
+
 // A text fits a static, button, check box or radio button as the control
-// lays it out; false with the reason otherwise.
+// lays it out (a count box: its widest number, whatever the text); false with
+// the reason otherwise.
 bool TextFits(HWND control, const std::string& text, std::string* reason)
 {
+    if (lstrcmpiA(ClassOf(control).c_str(), "Edit") == 0)
+        return !(::GetWindowLongPtrW(control, GWL_STYLE) & ES_NUMBER) ||
+               NumberFits(control, reason);
     RECT room{};
     const UINT layout = TextRoom(control, room);
     if (!layout || text.empty())
@@ -165,6 +205,31 @@ void CheckTextsFit(HWND control, const std::vector<std::string>& texts, const st
     if (misfits)
         faults.push_back(name + ": " + std::to_string(misfits) + " texts do not fit " +
                          Describe(control) + ", as \"" + first + "\": " + reason);
+}
+
+void CheckPainting(HWND window, const std::string& name, const Painting& painting,
+                   std::vector<std::string>& faults)
+{
+    auto crosses = [](const RECT& control, const RECT& frame, int line) {
+        RECT inner = frame, both{};
+        ::InflateRect(&inner, -line, -line);
+        const bool inside =
+            ::IntersectRect(&both, &control, &inner) && ::EqualRect(&both, &control);
+        return ::IntersectRect(&both, &control, &frame) && !inside;
+    };
+    for (HWND child : VisibleChildren(window)) {
+        const RECT rect = RectIn(child, window);
+        RECT both{};
+        for (const RECT& frame : painting.frames)
+            if (crosses(rect, frame, painting.line))
+                faults.push_back(name + ": the frame " + Size(frame) + " at (" +
+                                 std::to_string(frame.left) + "," + std::to_string(frame.top) +
+                                 ") runs through " + Describe(child));
+        for (const RECT& band : painting.bands)
+            if (::IntersectRect(&both, &rect, &band))
+                faults.push_back(name + ": the separator at row " + std::to_string(band.top) +
+                                 " runs through " + Describe(child));
+    }
 }
 
 void CheckMargins(HWND window, const std::string& name, std::vector<std::string>& faults)

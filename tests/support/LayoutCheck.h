@@ -1,8 +1,10 @@
 #pragma once
 // What a user sees of a window's layout, checked on the real window: every
-// control inside its parent, no control over a sibling, and every text of a
+// control inside its parent, no control over a sibling, every text of a
 // static, button or check box wholly visible in its control with the
-// control's own font (word-wrapped where the control wraps).
+// control's own font (word-wrapped where the control wraps), every number a
+// count box may hold unscrolled in its box, and no frame or separator the
+// window paints running through a control.
 #include <windows.h>
 
 #include <string>
@@ -24,6 +26,19 @@ void CheckLayout(HWND window, const std::string& name, std::vector<std::string>&
 // static, button, check box or radio button) as it lays out its own: how
 // many do not, and the first of them.
 void CheckTextsFit(HWND control, const std::vector<std::string>& texts, const std::string& name,
+                   std::vector<std::string>& faults);
+
+// What a window paints around and between its controls, in its client
+// pixels: frames (an outline `line` pixels thick inside each rectangle) and
+// separator bands.
+struct Painting {
+    std::vector<RECT> frames;
+    std::vector<RECT> bands;
+    int line = 2;
+};
+// Adds a line for every visible control of the window that a frame's outline
+// or a band runs through.
+void CheckPainting(HWND window, const std::string& name, const Painting& painting,
                    std::vector<std::string>& faults);
 
 // Adds a line per access key (the letter after '&') that two visible

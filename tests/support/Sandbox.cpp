@@ -108,12 +108,16 @@ void RemoveFolder(const std::wstring& path)
     RemoveDirectoryW(Long(path).c_str());
 }
 
-void PumpMessages()
+void PumpMessages(DWORD milliseconds)
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    for (const DWORD start = GetTickCount();; Sleep(10)) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetTickCount() - start >= milliseconds)
+            return;
     }
 }
 

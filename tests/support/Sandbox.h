@@ -93,8 +93,9 @@ private:
     std::string path_;
 };
 
-// Pumps this thread's messages until the queue is empty.
-void PumpMessages();
+// Pumps this thread's messages until the queue is empty and at least the
+// given time has passed.
+void PumpMessages(DWORD milliseconds = 0);
 
 // The pixels of an area of a window's client area, row by row.
 std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area);

@@ -87,7 +87,7 @@ TEST(FrameDrawing, FramesAndBandsPixelForPixel)
 TEST(FrameDrawing, APagesFrameEndsOnePixelFromTheRightAnd14AboveTheBottom)
 {
     Window page(RECT{50, 50, 250, 150});
-    page.on[WM_PAINT] = [&page](WPARAM, LPARAM) { return DrawPageFrame(&page, 40, 0, 0), 0; };
+    page.on[WM_PAINT] = [&page](WPARAM, LPARAM) { return DrawPageFrame(&page, {40}), 0; };
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     Pixels::Of(page).Expect(
         "0,0=c 198,0=c 0,85=c 198,85=c 0,40=c 1,85=o 100,39=i", "coi",

@@ -2,7 +2,9 @@
 // Monitor, 1 Scheduler, 2 Options, 3 About), as the help and the README show
 // it: the sample cycle on 2004-05-20, settings in a scratch key and an
 // executable folder of its own. "0,today" shows the Monitor page after its
-// Today button (May 2004, today framed) instead of the month of the first day.
+// Today button (May 2004, today framed) instead of the month of the first day;
+// "2,remind" the Options page with the reminder on (and the offer to start
+// with Windows beneath it).
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "Scene.h"
 #include "app/MainDialog.h"
 #include "framework/WinApp.h"
+#include "model/Settings.h"
 #include "res/resource.h"
 
 namespace snap {
@@ -31,14 +34,17 @@ HWND CreatePageScene(const std::string& argument)
 {
     const int page = std::atoi(argument.c_str());
     const bool today = argument.find(",today") != std::string::npos;
+    const bool remind = argument.find(",remind") != std::string::npos;
     if (argument.empty() || page < 0 || page >= MainDialog::PageCount) {
-        std::fprintf(stderr, "page %s: give 0 to 3, or 0,today\n", argument.c_str());
+        std::fprintf(stderr, "page %s: give 0 to 3, 0,today or 2,remind\n", argument.c_str());
         return nullptr;
     }
     if (!UseSampleCycle() || !UseScratchProgramFolder()) {
         std::fprintf(stderr, "no scratch settings key or folder\n");
         return nullptr;
     }
+    if (remind)
+        WriteSettingDword(SettingRemind, 1);
     g_program = std::make_unique<Program>();
     g_program->app.m_pMainWnd = &g_program->mainWindow;
     if (!g_program->mainWindow.Create(IDD_MAIN)) {
@@ -51,7 +57,7 @@ HWND CreatePageScene(const std::string& argument)
     return g_program->mainWindow.m_hWnd;
 }
 
-SceneRegistration pageScene({"page", "<page 0-3 | 0,today>", CreatePageScene});
+SceneRegistration pageScene({"page", "<page 0-3 | 0,today | 2,remind>", CreatePageScene});
 
 } // namespace
 

@@ -36,6 +36,8 @@ void FillInStep(HWND page, int step)
     } else {
         const int spin = step == 2 ? IDC_WIZ2_SPIN : IDC_WIZ3_SPIN;
         SendDlgItemMessageA(page, spin, UDM_SETPOS, 0, step == 2 ? 5 : 23);
+        // As after a step of the arrows: the number selected, the caret after it.
+        SendDlgItemMessageA(page, step == 2 ? IDC_WIZ2_EDIT : IDC_WIZ3_EDIT, EM_SETSEL, 0, -1);
     }
 }
 
