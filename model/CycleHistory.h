@@ -45,5 +45,6 @@ std::vector<MarkedPeriod> PeriodsBeforeStart(const CycleHistory& cycle, int64_t 
 bool ReadCycleHistory(CycleHistory& cycle);
 // What a calendar's owner does when its grid first..last is rebuilt.
 void MarkDaysWithRecord(DayMarker* calendar, const COleDateTime& first, const COleDateTime& last);
-// Where the day stands by the stored cycle and record (Unknown without a stored first day).
+// Where the day stands by the stored cycle and record (NoFirstDay without a
+// stored first day, as StandingFromSettings).
 DayStanding StandingWithRecord(const COleDateTime& day);

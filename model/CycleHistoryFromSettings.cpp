@@ -23,5 +23,9 @@ void MarkDaysWithRecord(DayMarker* calendar, const COleDateTime& first, const CO
 DayStanding StandingWithRecord(const COleDateTime& day)
 {
     CycleHistory cycle;
-    return ReadCycleHistory(cycle) ? WhereDayStands(day, cycle) : DayStanding();
+    if (ReadCycleHistory(cycle))
+        return WhereDayStands(day, cycle);
+    DayStanding none;
+    none.kind = DayStanding::NoFirstDay;
+    return none;
 }

@@ -124,6 +124,7 @@ void CheckCounts(HWND window, int editId, const CycleCountRule& rule, const std:
     for (int count : {1, 2, 3, 5, 11, 12, 21, 22, 25, 30, 90})
         if (count >= rule.lowest && count <= rule.highest) {
             ::SetWindowTextW(edit, std::to_wstring(count).c_str());
+            ::SendMessageW(edit, EM_SETSEL, 0, -1); // the caret after it, as typed or stepped
             testing_support::CheckLayout(::GetParent(edit), name + " with " + std::to_string(count),
                                          faults);
         }

@@ -193,7 +193,8 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     fw::PinClock(COleDateTime(2026, 6, 8, 9, 15, 0));
     CalendarExport input;
     MarkDaysWithRecord(&may, may.first, may.last);
-    EXPECT_TRUE(may.marked.empty() && StandingWithRecord(may.first).kind == DayStanding::Unknown &&
+    EXPECT_TRUE(may.marked.empty() &&
+                StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
                 !ReadCalendarExport("Period", input) && !StoredSuggestion());
     // 7 May stored with 5 + 25 days; on 8 June her period started.
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2026, 5, 7, 10, 0, 0)) &&
