@@ -104,6 +104,13 @@ prepare_wine() {
     done
     touch "$WINEPREFIX/.velindra-cjk-fonts"
   fi
+  # Wine links bold Tahoma (the calendars' month band) to no CJK font of its
+  # own: the same font stands in, so that bold Chinese and Japanese show.
+  if [ ! -f "$WINEPREFIX/.velindra-cjk-bold" ]; then
+    "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "Tahoma Bold" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    touch "$WINEPREFIX/.velindra-cjk-bold"
+  fi
   # Start the server and Wine's helpers outside of CTest, detached from our pipes.
   "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true # already running: fine
   "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
