@@ -4,7 +4,7 @@
 #include "app/StandingTexts.h"
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
-#include "framework/WinApp.h"
+#include "framework/Module.h"
 #include "lang/DisplayLanguage.h"
 #include "model/AppIdentity.h"
 #include "model/Settings.h"
@@ -58,6 +58,7 @@ ON_COMMAND(IDC_MAIN_WIZARD, RunWizard)
 ON_LBN_SELCHANGE(IDC_MAIN_NAVIGATION, OnSelChangeNavigation)
 ON_COMMAND(IDC_MAIN_EXIT, OnCancel)
 ON_MESSAGE(WM_TRAYNOTIFY, OnTrayNotify)
+ON_MENU_OWNERDRAW() // the icon's menu
 ON_WM_CLOSE()
 ON_REGISTERED_MESSAGE(kTaskbarCreated, OnTaskbarCreated)
 ON_REGISTERED_MESSAGE(kOpenRequest, OnOpenRequest)

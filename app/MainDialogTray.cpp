@@ -5,7 +5,7 @@
 
 #include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
-#include "framework/WinApp.h"
+#include "framework/Module.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 #include "ui/Drawing.h"

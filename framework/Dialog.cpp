@@ -4,6 +4,7 @@
 
 #include "framework/Accessible.h"
 #include "framework/Controls.h"
+#include "framework/Module.h"
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 

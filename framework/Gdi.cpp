@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "framework/Dpi.h"
-#include "framework/WinApp.h"
+#include "framework/Module.h"
 
 bool CBitmap::LoadBitmap(UINT resourceId)
 {

@@ -1,6 +1,6 @@
 #include "framework/Menu.h"
 
-#include "framework/WinApp.h"
+#include "framework/Module.h"
 #include "framework/WindowText.h"
 #include "framework/Wnd.h"
 
@@ -109,23 +109,39 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
     return result;
 }
 
-bool CMenuDispatch::Draw(const DRAWITEMSTRUCT* item, LRESULT* result)
+namespace fw {
+
+static_assert(WM_MEASUREITEM == WM_DRAWITEM + 1, "one range of a message map holds both");
+
+bool RouteMenuItem(HWND owner, UINT message, LPARAM item, LRESULT* result)
 {
-    CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(item->hwndItem));
+    CMenu* menu = nullptr;
+    if (message == WM_DRAWITEM) {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(item);
+        if (draw->CtlType != ODT_MENU)
+            return false;
+        menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(draw->hwndItem));
+        if (menu)
+            menu->DrawItem(draw);
+    } else if (message == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(item);
+        if (measure->CtlType != ODT_MENU)
+            return false;
+        HMENU root = t_trackedMenu ? t_trackedMenu : ::GetMenu(owner);
+        menu =
+            CMenu::FromHandlePermanent(FindHoldingMenu(root, measure->itemID, measure->itemData));
+        if (menu)
+            menu->MeasureItem(measure);
+    }
     if (!menu)
         return false;
-    menu->DrawItem(const_cast<DRAWITEMSTRUCT*>(item));
     *result = TRUE;
     return true;
 }
 
-bool CMenuDispatch::Measure(HWND window, MEASUREITEMSTRUCT* item, LRESULT* result)
+bool MenuItemThunk(CWnd* owner, UINT message, WPARAM, LPARAM item, LRESULT& result)
 {
-    HMENU root = t_trackedMenu ? t_trackedMenu : ::GetMenu(window);
-    CMenu* menu = CMenu::FromHandlePermanent(FindHoldingMenu(root, item->itemID, item->itemData));
-    if (!menu)
-        return false;
-    menu->MeasureItem(item);
-    *result = TRUE;
-    return true;
+    return RouteMenuItem(owner->m_hWnd, message, item, &result);
 }
+
+} // namespace fw

@@ -1,10 +1,13 @@
 #pragma once
 // CMenu: a C++ object bound to one menu handle. The binding is kept in the
 // menu's own data (MENUINFO), so that owner-drawn menu items reach the object
-// of the submenu that holds them.
+// of the submenu that holds them. A window that shows owner-drawn menus opts
+// into their drawing with ON_MENU_OWNERDRAW() in its message map.
 #include <windows.h>
 
 #include <string>
+
+#include "framework/MessageMap.h"
 
 class CWnd;
 
@@ -42,8 +45,18 @@ public:
     virtual void MeasureItem(MEASUREITEMSTRUCT*) {}
 };
 
-// Routing of WM_DRAWITEM and WM_MEASUREITEM for menu items (used by CWnd).
-struct CMenuDispatch {
-    static bool Draw(const DRAWITEMSTRUCT* item, LRESULT* result);
-    static bool Measure(HWND window, MEASUREITEMSTRUCT* item, LRESULT* result);
-};
+namespace fw {
+
+// Menu owner-draw for the window that owns owner-drawn menus: a
+// WM_MEASUREITEM or WM_DRAWITEM of a menu item goes to the object of the
+// menu that holds the item. False, with nothing done, for a control's item
+// and for a menu without an object.
+bool RouteMenuItem(HWND owner, UINT message, LPARAM item, LRESULT* result);
+// The same as a message-map entry (ON_MENU_OWNERDRAW).
+bool MenuItemThunk(CWnd* owner, UINT message, WPARAM, LPARAM item, LRESULT& result);
+
+} // namespace fw
+
+// The entry of a message map that opts into menu owner-draw (both messages).
+#define ON_MENU_OWNERDRAW()                                                                        \
+    {fw::Match::Message, WM_DRAWITEM, WM_MEASUREITEM, 0, &fw::MenuItemThunk},

@@ -1,5 +1,6 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/Module.h"
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 

@@ -9,7 +9,6 @@ CWinApp* g_app = nullptr;
 CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "")
 {
     g_app = this;
-    m_hInstance = ::GetModuleHandleW(nullptr);
 }
 
 CWinApp::~CWinApp()
@@ -54,16 +53,6 @@ CWinApp* AfxGetApp()
 CWnd* AfxGetMainWnd()
 {
     return g_app ? g_app->m_pMainWnd : nullptr;
-}
-
-HINSTANCE AfxGetInstanceHandle()
-{
-    return ::GetModuleHandleW(nullptr);
-}
-
-HINSTANCE AfxGetResourceHandle()
-{
-    return ::GetModuleHandleW(nullptr);
 }
 
 int AfxWinMain()

@@ -30,7 +30,6 @@ public:
     std::string m_registryKey;
     std::string m_profileName;
     CWnd* m_pMainWnd = nullptr;
-    HINSTANCE m_hInstance = nullptr;
 
 private:
     int exitCode_ = 0;
@@ -38,8 +37,6 @@ private:
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
-HINSTANCE AfxGetInstanceHandle();
-HINSTANCE AfxGetResourceHandle();
 
 // The program's entry: InitInstance, then Run (or ExitInstance when it failed).
 int AfxWinMain();

@@ -1,8 +1,7 @@
 #include "framework/Wnd.h"
 
-#include "framework/Menu.h"
+#include "framework/Module.h"
 #include "framework/TextCodec.h"
-#include "framework/WinApp.h"
 #include "framework/WindowText.h"
 
 namespace {
@@ -235,14 +234,16 @@ bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     if (IsCtlColor(message)) {
         child = reinterpret_cast<HWND>(lParam);
     } else if (message == WM_DRAWITEM) {
+        // A menu's items are no control's: the menu's owner opts into
+        // drawing them (ON_MENU_OWNERDRAW, framework/Menu.h).
         auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlType == ODT_MENU)
-            return CMenuDispatch::Draw(item, result);
+            return false;
         child = item->hwndItem;
     } else if (message == WM_MEASUREITEM) {
         auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
         if (item->CtlType == ODT_MENU)
-            return CMenuDispatch::Measure(m_hWnd, const_cast<MEASUREITEMSTRUCT*>(item), result);
+            return false;
         child = ::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID));
     } else {
         return false;

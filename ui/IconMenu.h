@@ -10,8 +10,9 @@
 // BuildIconMenu turns every item below the top level into an owner-drawn
 // item. Each item then carries an IconMenuItem record as its item data, and
 // every submenu gets an IconMenu sub-object bound to its handle, so that the
-// framework routes WM_MEASUREITEM and WM_DRAWITEM of an item to the object of
-// the submenu that holds it. The top-level object owns the picture lists and
+// menu's owner window (with ON_MENU_OWNERDRAW() in its message map) routes
+// WM_MEASUREITEM and WM_DRAWITEM of an item to the object of the submenu
+// that holds it. The top-level object owns the picture lists and
 // the sub-objects; ReleaseIconMenu frees them and destroys the menu.
 #include <windows.h>
 

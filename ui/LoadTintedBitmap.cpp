@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/Gdi.h"
-#include "framework/WinApp.h"
 #include "ui/Drawing.h"
 #include "ui/HighContrast.h"
 #include "ui/ScaledPicture.h"

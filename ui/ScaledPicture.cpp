@@ -8,7 +8,7 @@
 #include "framework/ComApartment.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
-#include "framework/WinApp.h"
+#include "framework/Module.h"
 
 namespace {
 

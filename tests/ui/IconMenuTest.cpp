@@ -25,6 +25,15 @@ enum Position { kOpen, kHalfYear, kSeparator, kScheduler, kOptions };
 
 class IconMenuTest : public ::testing::Test {
 protected:
+    IconMenuTest()
+    {
+        for (UINT message : {WM_MEASUREITEM, WM_DRAWITEM}) // the owner's menu owner-draw
+            owner.on[message] = [this, message](WPARAM, LPARAM item) {
+                LRESULT result = 0;
+                fw::RouteMenuItem(owner, message, item, &result);
+                return result;
+            };
+    }
     // Menu 134 as the main window builds and shows it: "Open..." with
     // picture 0 and the menu's default item.
     IconMenu* Build()
