@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "framework/TextCodec.h"
 #include "lang/AnsiCodePage.h"
 #include "lang/NameCase.h"
-#include "lang/Unicode.h"
 
 namespace {
 
@@ -72,7 +72,8 @@ std::u16string CopiedValue(const std::u16string& value, size_t capacity)
     std::u16string copied = body.substr(0, capacity);
     if (quoted && capacity + 1 >= body.size() && !copied.empty())
         copied.pop_back();
-    if (!copied.empty() && IsHighSurrogate(copied.back()) && IsLowSurrogate(body[copied.size()]))
+    if (!copied.empty() && fw::IsHighSurrogate(copied.back()) &&
+        fw::IsLowSurrogate(body[copied.size()]))
         copied.pop_back();
     return copied;
 }
@@ -99,7 +100,7 @@ IniText::IniText(const std::string& bytes)
     } else if (StartsWith(bytes, kMarkUtf16Swapped)) {
         encoding_ = Encoding::Utf16Swapped;
         start = 2;
-    } else if (!IsAscii(bytes) && IsWellFormedUtf8(bytes)) {
+    } else if (!IsAscii(bytes) && fw::IsWellFormedUtf8(bytes)) {
         encoding_ = Encoding::Utf8;
     }
     Split(bytes.substr(start));
@@ -138,7 +139,7 @@ IniText::Line IniText::MakeLine(std::string raw) const
     Line line;
     line.raw = std::move(raw);
     if (!IsAscii(line.raw))
-        line.form = IsWellFormedUtf8(line.raw) ? Form::Utf8 : Form::NotUtf8;
+        line.form = fw::IsWellFormedUtf8(line.raw) ? Form::Utf8 : Form::NotUtf8;
     const std::u16string text = Trim(Decode(line.raw));
     if (text.empty())
         return line;
@@ -169,7 +170,7 @@ std::u16string IniText::Decode(const std::string& raw) const
         return SystemAnsiCodePage().Decode(raw);
     case Encoding::Utf8:
     case Encoding::Utf8Marked:
-        return Utf8ToUtf16(raw);
+        return fw::Utf8ToUtf16(raw);
     case Encoding::Utf16:
     case Encoding::Utf16Swapped:
         break;
@@ -187,7 +188,7 @@ bool IniText::Encode(const std::u16string& text, std::string& bytes) const
         return SystemAnsiCodePage().Encode(text, bytes);
     case Encoding::Utf8:
     case Encoding::Utf8Marked:
-        bytes = Utf16ToUtf8(text);
+        bytes = fw::Utf16ToUtf8(text);
         return true;
     case Encoding::Utf16:
     case Encoding::Utf16Swapped:
@@ -230,10 +231,10 @@ size_t IniText::FindEntry(size_t section, const std::u16string& key) const
 
 const IniText::Line* IniText::FindLine(const CString& section, const CString& key) const
 {
-    const size_t found = FindSection(Utf8ToUtf16(section));
+    const size_t found = FindSection(fw::Utf8ToUtf16(section));
     if (found == kNotFound)
         return nullptr;
-    const size_t entry = FindEntry(found, Utf8ToUtf16(key));
+    const size_t entry = FindEntry(found, fw::Utf8ToUtf16(key));
     return entry == kNotFound ? nullptr : &lines_[entry];
 }
 
@@ -244,14 +245,14 @@ bool IniText::Read(const CString& section, const CString& key, size_t capacity,
     const Line* line = FindLine(section, key);
     if (!line || !line->hasValue)
         return false;
-    value = Utf16ToUtf8(CopiedValue(line->value, capacity));
+    value = fw::Utf16ToUtf8(CopiedValue(line->value, capacity));
     return true;
 }
 
 bool IniText::Holds(const CString& section, const CString& key, const CString& value) const
 {
     const Line* line = FindLine(section, key);
-    return line && line->hasValue && Trim(line->value) == Trim(Utf8ToUtf16(value));
+    return line && line->hasValue && Trim(line->value) == Trim(fw::Utf8ToUtf16(value));
 }
 
 // The last line of the section that is not blank: entries go after it.
@@ -330,9 +331,9 @@ void IniText::ReplaceLine(size_t at, const std::string& bytes)
 
 bool IniText::Write(const CString& section, const CString& key, const CString& value)
 {
-    const std::u16string name = Trim(Utf8ToUtf16(section));
-    const std::u16string entryName = Trim(Utf8ToUtf16(key));
-    const std::u16string text = TrimLeft(Utf8ToUtf16(value));
+    const std::u16string name = Trim(fw::Utf8ToUtf16(section));
+    const std::u16string entryName = Trim(fw::Utf8ToUtf16(key));
+    const std::u16string text = TrimLeft(fw::Utf8ToUtf16(value));
     if (!IsWritable(name, entryName, text))
         return false;
     const size_t found = FindSection(name);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/TextCodec.h"
 #include "lang/IniText.h"
-#include "lang/Unicode.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 namespace {
@@ -44,7 +44,7 @@ std::vector<std::string> Pieces(const std::string& bytes)
             const unsigned char a = bytes[i], b = bytes[i + 1];
             text += static_cast<char16_t>(swapped ? (a << 8) | b : (b << 8) | a);
         }
-        AddPieces(Utf16ToUtf8(text), pieces);
+        AddPieces(fw::Utf16ToUtf8(text), pieces);
     }
     return pieces;
 }
@@ -55,8 +55,8 @@ std::string ReadValue(const IniText& text, const std::string& section, const std
     std::string value;
     const bool found = text.Read(section, key, capacity, value);
     FUZZ_CHECK(found || value.empty());
-    FUZZ_CHECK(IsWellFormedUtf8(value));
-    FUZZ_CHECK(Utf8ToUtf16(value).size() <= capacity);
+    FUZZ_CHECK(fw::IsWellFormedUtf8(value));
+    FUZZ_CHECK(fw::Utf8ToUtf16(value).size() <= capacity);
     return value;
 }
 
@@ -69,8 +69,8 @@ bool IsBlank(char16_t c)
 // around it, no matching outer quotes, within the capacity.
 bool ReadsBackAsWritten(const std::string& value)
 {
-    const std::u16string text = Utf8ToUtf16(value);
-    if (!IsWellFormedUtf8(value) || text.size() > kCapacity)
+    const std::u16string text = fw::Utf8ToUtf16(value);
+    if (!fw::IsWellFormedUtf8(value) || text.size() > kCapacity)
         return false;
     if (text.empty())
         return true;
