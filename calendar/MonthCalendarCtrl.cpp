@@ -430,8 +430,8 @@ LRESULT MonthCalendarCtrl::OnGetObject(WPARAM wParam, LPARAM objectId)
     if (!fw::AsksForClient(objectId))
         return Default();
     if (!accessible_)
-        accessible_ = new CalendarAccessible(this);
-    return fw::AnswerGetObject(accessible_, wParam);
+        accessible_ = fw::ComPtr<CalendarAccessible>(new CalendarAccessible(this));
+    return fw::AnswerGetObject(accessible_.get(), wParam);
 }
 
 LRESULT MonthCalendarCtrl::OnDestroy(WPARAM, LPARAM)
@@ -445,8 +445,7 @@ void MonthCalendarCtrl::ReleaseAccessible()
     if (!accessible_)
         return;
     accessible_->Detach(); // clients holding it get "not connected" from now on
-    accessible_->Release();
-    accessible_ = nullptr;
+    accessible_.Reset();
 }
 
 void MonthCalendarCtrl::AnnounceRebuild()

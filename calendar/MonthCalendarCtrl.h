@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "calendar/CalendarCell.h"
+#include "framework/ComPtr.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
 #include "framework/Dpi.h"
@@ -258,8 +259,8 @@ private:
     bool pictureStale_ = true;
     fw::Dpi dpi_;
     COleDateTime cursor_;
-    int announcedMonth_ = 0;                   // the month accessibility clients were told of
-    CalendarAccessible* accessible_ = nullptr; // one reference, while the window lives
+    int announcedMonth_ = 0;                    // the month accessibility clients were told of
+    fw::ComPtr<CalendarAccessible> accessible_; // while the window lives
 };
 
 // The month a key steps to: -1 back (Page Up), +1 forward (Page Down), 0

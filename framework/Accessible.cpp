@@ -30,10 +30,8 @@ LRESULT CALLBACK DecorativeProc(HWND window, UINT message, WPARAM wParam, LPARAM
                                 DWORD_PTR)
 {
     if (message == WM_GETOBJECT && AsksForClient(lParam)) {
-        auto* picture = new DecorativeAccessible(window);
-        const LRESULT result = AnswerGetObject(picture, wParam);
-        picture->Release(); // the client holds what it needs
-        return result;
+        const ComPtr<DecorativeAccessible> picture(new DecorativeAccessible(window));
+        return AnswerGetObject(picture.get(), wParam); // the client holds what it needs
     }
     if (message == WM_NCDESTROY)
         ::RemoveWindowSubclass(window, &DecorativeProc, kDecorativeSubclass);
@@ -324,14 +322,10 @@ AccessibleProxy::AccessibleProxy(HWND window) : window_(window)
     void* standard = nullptr;
     if (SUCCEEDED(
             ::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), &standard)))
-        standard_ = static_cast<IAccessible*>(standard);
+        standard_ = ComPtr<IAccessible>(static_cast<IAccessible*>(standard));
 }
 
-AccessibleProxy::~AccessibleProxy()
-{
-    if (standard_)
-        standard_->Release();
-}
+AccessibleProxy::~AccessibleProxy() = default;
 
 HRESULT AccessibleProxy::get_accParent(IDispatch** parent)
 {

@@ -19,6 +19,8 @@
 
 #include <string>
 
+#include "framework/ComPtr.h"
+
 namespace fw {
 
 // A BSTR holding the UTF-8 text, for the caller to free; null for an empty text.
@@ -125,7 +127,7 @@ protected:
     ~AccessibleProxy() override;
 
     HWND window_;
-    IAccessible* standard_ = nullptr; // owned reference
+    ComPtr<IAccessible> standard_;
 };
 
 // Pictures that only decorate are not announced: the picture's window

@@ -134,10 +134,8 @@ LRESULT CIconListBox::OnGetObject(WPARAM wParam, LPARAM objectId)
 {
     if (!fw::AsksForClient(objectId))
         return Default();
-    auto* list = new ListAccessible(m_hWnd);
-    const LRESULT result = fw::AnswerGetObject(list, wParam);
-    list->Release(); // the client holds what it needs
-    return result;
+    const fw::ComPtr<ListAccessible> list(new ListAccessible(m_hWnd));
+    return fw::AnswerGetObject(list.get(), wParam); // the client holds what it needs
 }
 
 void CIconListBox::ReadIconSize()

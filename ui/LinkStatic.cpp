@@ -233,10 +233,8 @@ LRESULT CLinkStatic::OnGetObject(WPARAM wParam, LPARAM objectId)
     const DWORD type = GetStyle() & SS_TYPEMASK;
     if (!fw::AsksForClient(objectId) || type == SS_BITMAP || type == SS_ICON)
         return Default();
-    auto* link = new LinkAccessible(m_hWnd);
-    const LRESULT result = fw::AnswerGetObject(link, wParam);
-    link->Release(); // the client holds what it needs
-    return result;
+    const fw::ComPtr<LinkAccessible> link(new LinkAccessible(m_hWnd));
+    return fw::AnswerGetObject(link.get(), wParam); // the client holds what it needs
 }
 
 LRESULT CLinkStatic::OnOpenMessage(WPARAM, LPARAM)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/ComApartment.h"
+#include "framework/ComPtr.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
 #include "framework/Module.h"
@@ -25,24 +26,6 @@ bool HasScale(UINT resourceId, int scale)
     return ::FindResourceW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId), type) != nullptr;
 }
 
-template <class Interface> class ComPointer {
-public:
-    ComPointer() = default;
-    ~ComPointer()
-    {
-        if (pointer_)
-            pointer_->Release();
-    }
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    Interface** operator&() { return &pointer_; }
-    Interface* operator->() const { return pointer_; }
-    Interface* get() const { return pointer_; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
-
 // A top-down 24-bit section of the picture's size, or null.
 HBITMAP CreateSection(UINT width, UINT height, void** bits)
 {
@@ -61,20 +44,22 @@ HBITMAP CreateSection(UINT width, UINT height, void** bits)
 HBITMAP DecodePng(const void* data, DWORD size)
 {
     fw::ComApartment com; // for the calls of one decoding
-    ComPointer<IWICImagingFactory> factory;
-    ComPointer<IWICStream> stream;
-    ComPointer<IWICBitmapDecoder> decoder;
-    ComPointer<IWICBitmapFrameDecode> frame;
-    ComPointer<IWICFormatConverter> converter;
+    fw::ComPtr<IWICImagingFactory> factory;
+    fw::ComPtr<IWICStream> stream;
+    fw::ComPtr<IWICBitmapDecoder> decoder;
+    fw::ComPtr<IWICBitmapFrameDecode> frame;
+    fw::ComPtr<IWICFormatConverter> converter;
     UINT width = 0, height = 0;
     if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) ||
-        FAILED(factory->CreateStream(&stream)) ||
+                                  IID_IWICImagingFactory,
+                                  reinterpret_cast<void**>(factory.ReleaseAndGetAddressOf()))) ||
+        FAILED(factory->CreateStream(stream.ReleaseAndGetAddressOf())) ||
         FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), size)) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) ||
-        FAILED(factory->CreateFormatConverter(&converter)) ||
+                                                WICDecodeMetadataCacheOnDemand,
+                                                decoder.ReleaseAndGetAddressOf())) ||
+        FAILED(decoder->GetFrame(0, frame.ReleaseAndGetAddressOf())) ||
+        FAILED(factory->CreateFormatConverter(converter.ReleaseAndGetAddressOf())) ||
         FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)) ||

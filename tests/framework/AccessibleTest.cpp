@@ -20,13 +20,12 @@ TEST(AccessibleProxy, WithoutTheSystemsObjectEveryOutputIsSetBeforeItFails)
     HWND gone =
         ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     ::DestroyWindow(gone);
-    auto* object = new Orphan(gone);
-    EXPECT_EQ(testing_support::UnsetOutputs(object, CHILDID_SELF), "");
+    const fw::ComPtr<Orphan> object(new Orphan(gone));
+    EXPECT_EQ(testing_support::UnsetOutputs(object.get(), CHILDID_SELF), "");
     BSTR text = ::SysAllocString(L"x");
     ::SysFreeString(text); // what an uninitialised pointer may hold
     EXPECT_TRUE(FAILED(object->get_accName(testing_support::Child(CHILDID_SELF), &text)) &&
                 text == nullptr);
-    object->Release();
 }
 
 } // namespace

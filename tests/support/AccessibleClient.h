@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/ComPtr.h"
 #include "framework/DateTime.h"
 #include "framework/TextCodec.h"
 
@@ -42,23 +43,16 @@ public:
         void* object = nullptr;
         result = ::AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId),
                                               __uuidof(IAccessible), &object);
-        accessible_ = static_cast<IAccessible*>(object);
+        accessible_ = fw::ComPtr<IAccessible>(static_cast<IAccessible*>(object));
     }
-    ~Client()
-    {
-        if (accessible_)
-            accessible_->Release();
-    }
-    Client(const Client&) = delete;
-    Client& operator=(const Client&) = delete;
 
-    IAccessible* operator->() const { return accessible_; }
-    explicit operator bool() const { return accessible_ != nullptr; }
+    IAccessible* operator->() const { return accessible_.get(); }
+    explicit operator bool() const { return static_cast<bool>(accessible_); }
     std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
                      LONG child = CHILDID_SELF) const
     {
         BSTR text = nullptr;
-        if (FAILED((accessible_->*get)(Child(child), &text)) || !text)
+        if (FAILED((accessible_.get()->*get)(Child(child), &text)) || !text)
             return std::string();
         const std::string utf8 = fw::Utf8(text);
         ::SysFreeString(text);
@@ -77,7 +71,7 @@ public:
     {
         VARIANT value;
         ::VariantInit(&value);
-        return SUCCEEDED((accessible_->*get)(Child(child), &value)) && value.vt == VT_I4
+        return SUCCEEDED((accessible_.get()->*get)(Child(child), &value)) && value.vt == VT_I4
                    ? value.lVal
                    : -1;
     }
@@ -106,7 +100,7 @@ public:
     HRESULT result = E_FAIL;
 
 private:
-    IAccessible* accessible_ = nullptr;
+    fw::ComPtr<IAccessible> accessible_;
 };
 
 // The questions with an output VARIANT, asked of the object about the child,
