@@ -18,11 +18,11 @@ constexpr COLORREF kImageMask = RGB(192, 192, 192);
 const char* const kPageTopics[MainDialog::PageCount] = {"mon", "sched", "opt", "about"};
 
 // A small icon: 16 x 16 pixels at 96 dpi, the system's small-icon size at its scale.
-HICON LoadProgramIcon(UINT id, UINT flags)
+CIcon LoadProgramIcon(UINT id, UINT flags)
 {
     const int size = ::GetSystemMetrics(SM_CXSMICON) > 0 ? ::GetSystemMetrics(SM_CXSMICON) : 16;
-    return static_cast<HICON>(
-        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, flags));
+    return CIcon(static_cast<HICON>(
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, flags)));
 }
 
 // The language chosen on the Options page; while there is none, the
@@ -90,7 +90,6 @@ MainDialog::~MainDialog()
     // The window tree goes first, while the pages and the sheet still exist.
     if (IsWindow())
         DestroyWindow();
-    DestroyIcons();
 }
 
 void MainDialog::DoDataExchange(CDataExchange* exchange)
@@ -293,7 +292,6 @@ void MainDialog::OnCancel()
         SettlePages();
     ending_ = true;
     WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
-    DestroyIcons();
     // The icon's menu, when it is open, closes; its loop would take the quit
     // message for its own (ShowTrayMenu posts it again).
     ::EndMenu();
@@ -374,13 +372,4 @@ bool MainDialog::BringOpenModalToFront()
         ::BringWindowToTop(open);
     }
     return true;
-}
-
-void MainDialog::DestroyIcons()
-{
-    for (HICON* icon : {&windowIcon_, &trayNormal_, &trayPink_}) {
-        if (*icon)
-            ::DestroyIcon(*icon);
-        *icon = nullptr;
-    }
 }

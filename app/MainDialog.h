@@ -161,7 +161,6 @@ private:
     void OnReminderClick();
     void ShowTrayMenu();
     void LoadTrayMenu();
-    void DestroyIcons();
     void SettlePages();
     void FocusPage();
     // While this window is disabled, a window of the program waits for an
@@ -181,9 +180,9 @@ private:
     CDialogCritSched scheduler_;
     CDialogCritOpt options_;
     CDialogCritAbout about_;
-    HICON windowIcon_ = nullptr;
-    HICON trayNormal_ = nullptr;
-    HICON trayPink_ = nullptr;
+    CIcon windowIcon_;
+    CIcon trayNormal_;
+    CIcon trayPink_;
     CBrush background_;
     CImageList pageImages_;
     CStringArray pageNames_;

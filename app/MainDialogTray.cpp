@@ -12,10 +12,10 @@
 
 namespace {
 
-HICON LoadTrayIcon(UINT id, UINT flags)
+CIcon LoadTrayIcon(UINT id, UINT flags)
 {
-    return static_cast<HICON>(
-        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, flags));
+    return CIcon(static_cast<HICON>(
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, flags)));
 }
 
 // Milliseconds from now to just after the next local midnight, at most an

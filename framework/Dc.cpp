@@ -85,24 +85,24 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height) : width_(width), height_
     if (!CreateCompatibleDC(target) || width <= 0 || height <= 0)
         return;
     // A null target means the screen, as it does for the context itself.
-    HDC reference = target ? target : ::GetDC(nullptr);
-    bitmap_ = ::CreateCompatibleBitmap(reference, width, height);
-    if (!target)
-        ::ReleaseDC(nullptr, reference);
-    if (bitmap_)
+    if (target)
+        bitmap_.CreateCompatibleBitmap(target, width, height);
+    else
+        bitmap_.CreateCompatibleBitmap(CClientDC(nullptr), width, height);
+    if (!bitmap_.IsEmpty())
         previous_ = ::SelectObject(GetSafeHdc(), bitmap_);
 }
 
 CMemoryDC::~CMemoryDC()
 {
+    // The bitmap is put back out before it (a member) and the context
+    // (~CDC) are deleted.
     if (previous_)
         ::SelectObject(GetSafeHdc(), previous_);
-    if (bitmap_)
-        ::DeleteObject(bitmap_);
-    // The context itself is deleted by ~CDC.
 }
 
 bool CMemoryDC::CopyTo(HDC target, int x, int y) const
 {
-    return bitmap_ && ::BitBlt(target, x, y, width_, height_, GetSafeHdc(), 0, 0, SRCCOPY);
+    return !bitmap_.IsEmpty() &&
+           ::BitBlt(target, x, y, width_, height_, GetSafeHdc(), 0, 0, SRCCOPY);
 }

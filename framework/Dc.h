@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "framework/Gdi.h"
 #include "framework/MessageMap.h"
 
 class CDC {
@@ -82,12 +83,12 @@ class CMemoryDC : public CDC {
 public:
     CMemoryDC(HDC target, int width, int height);
     ~CMemoryDC() override;
-    bool IsReady() const { return bitmap_ != nullptr; }
+    bool IsReady() const { return !bitmap_.IsEmpty(); }
     // Copies the whole surface to (x, y) of the target in one block transfer.
     bool CopyTo(HDC target, int x, int y) const;
 
 private:
-    HBITMAP bitmap_ = nullptr;
+    CBitmap bitmap_;
     HGDIOBJ previous_ = nullptr;
     int width_;
     int height_;

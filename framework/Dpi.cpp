@@ -1,5 +1,7 @@
 #include "framework/Dpi.h"
 
+#include "framework/Dc.h"
+
 namespace fw {
 namespace {
 
@@ -19,10 +21,8 @@ GetDpiForWindowFunction DpiForWindow()
 int SystemDpi()
 {
     static const int dpi = [] {
-        HDC screen = ::GetDC(nullptr);
+        CClientDC screen(nullptr);
         const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
-        if (screen)
-            ::ReleaseDC(nullptr, screen);
         return value > 0 ? value : kDefaultDpi;
     }();
     return dpi;

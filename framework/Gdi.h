@@ -1,14 +1,23 @@
 #pragma once
-// Owning wrappers of GDI objects. Each owns at most one handle, frees it
-// exactly once, and can be moved but not copied. A borrowed handle is kept as
-// the plain handle type (HBRUSH, HFONT, ...), never in one of these.
+// Owning wrappers of GDI objects and of icons. Each owns at most one handle,
+// frees it exactly once, and can be moved but not copied. A borrowed handle is
+// kept as the plain handle type (HBRUSH, HFONT, HICON, ...), never in one of
+// these. (Device contexts: framework/Dc.h.)
 #include <windows.h>
 
 #include <utility>
 
 namespace fw {
 
-template <class Handle> class GdiObject {
+// How a kind of handle is freed.
+struct DeleteGdiObject {
+    static bool Free(HGDIOBJ object) { return ::DeleteObject(object) != FALSE; }
+};
+struct DestroyIconHandle {
+    static bool Free(HICON icon) { return ::DestroyIcon(icon) != FALSE; }
+};
+
+template <class Handle, class Release = DeleteGdiObject> class GdiObject {
 public:
     GdiObject() = default;
     explicit GdiObject(Handle handle) : handle_(handle) {}
@@ -26,7 +35,9 @@ public:
     GdiObject& operator=(const GdiObject&) = delete;
 
     Handle GetSafeHandle() const { return handle_; }
-    operator Handle() const { return handle_; }
+    operator Handle() const& { return handle_; }
+    // A temporary's handle would be freed before it is used.
+    operator Handle() const&& = delete;
     bool IsEmpty() const { return handle_ == nullptr; }
 
     // Takes ownership; false (and nothing taken) while a handle is held.
@@ -42,7 +53,7 @@ public:
     {
         if (!handle_)
             return false;
-        bool deleted = ::DeleteObject(handle_) != FALSE;
+        bool deleted = Release::Free(handle_);
         handle_ = nullptr;
         return deleted;
     }
@@ -90,6 +101,7 @@ public:
 class CBitmap : public fw::GdiObject<HBITMAP> {
 public:
     CBitmap() = default;
+    explicit CBitmap(HBITMAP owned) : GdiObject(owned) {}
     // From the program's own resources.
     bool LoadBitmap(UINT resourceId);
     bool CreateCompatibleBitmap(HDC dc, int width, int height)
@@ -100,6 +112,14 @@ public:
     {
         return GetSafeHandle() && ::GetObjectW(GetSafeHandle(), sizeof(*info), info) != 0;
     }
+};
+
+// An icon made for the program (loaded from its resources, copied, taken
+// from an image list); the system's shared icons (LoadIcon) are borrowed.
+class CIcon : public fw::GdiObject<HICON, fw::DestroyIconHandle> {
+public:
+    CIcon() = default;
+    explicit CIcon(HICON owned) : GdiObject(owned) {}
 };
 
 // The dialogs' shell font ("MS Shell Dlg 2", which the system maps to its

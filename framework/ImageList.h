@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "framework/Gdi.h"
+
 class CImageList {
 public:
     CImageList() = default;
@@ -43,10 +45,10 @@ public:
     {
         return ImageList_GetImageInfo(m_hImageList, image, info) != FALSE;
     }
-    // A new icon of one picture; the caller destroys it.
-    HICON ExtractIcon(int image) const
+    // A new icon of one picture.
+    CIcon ExtractIcon(int image) const
     {
-        return ImageList_GetIcon(m_hImageList, image, ILD_NORMAL);
+        return CIcon(ImageList_GetIcon(m_hImageList, image, ILD_NORMAL));
     }
     bool Draw(HDC dc, int image, POINT at, UINT style) const
     {

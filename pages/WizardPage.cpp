@@ -36,11 +36,7 @@ void CWizardPage::DoDataExchange(CDataExchange* exchange)
     DDX_Control(exchange, IDC_WIZ_PICTURE, picture_);
 }
 
-CWizardPage::~CWizardPage()
-{
-    if (icon_)
-        ::DestroyIcon(icon_);
-}
+CWizardPage::~CWizardPage() = default;
 
 BOOL CWizardPage::OnSetActive()
 {
@@ -88,7 +84,7 @@ int CWizardPage::SidePictureDpi() const
 void CWizardPage::FitIcon()
 {
     const int size = fw::ScaleToDpi(kIconSize, layout::LayoutDpi(m_hWnd));
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child && !icon_;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child && icon_.IsEmpty();
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
             continue;
@@ -97,17 +93,13 @@ void CWizardPage::FitIcon()
         BITMAP picture{};
         if (!shown || !::GetIconInfo(shown, &info))
             continue;
-        const bool fits =
-            ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(picture), &picture) &&
-            picture.bmWidth == size;
-        for (HBITMAP part : {info.hbmColor, info.hbmMask})
-            if (part)
-                ::DeleteObject(part);
-        if (fits)
+        const CBitmap colour(info.hbmColor), mask(info.hbmMask); // copies made for us
+        if ((colour.IsEmpty() ? mask : colour).GetBitmap(&picture) && picture.bmWidth == size)
             return;
-        icon_ = static_cast<HICON>(::CopyImage(shown, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE));
-        if (icon_)
-            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+        icon_ = CIcon(
+            static_cast<HICON>(::CopyImage(shown, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
+        if (!icon_.IsEmpty())
+            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon_.GetSafeHandle()), 0);
     }
 }
 

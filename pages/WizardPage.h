@@ -46,5 +46,5 @@ private:
     CStatic picture_;    // 1031
     std::wstring title_; // the step's caption in the language in force, as posted
     DWORD buttons_;
-    HICON icon_ = nullptr; // made by FitIcon
+    CIcon icon_; // made by FitIcon
 };

@@ -306,29 +306,20 @@ bool CIconListBox::PrepareShapes()
     if (shapes_.GetSafeHandle())
         return true;
     const int count = images_ ? images_->GetImageCount() : 0;
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(nullptr, screen);
-    if (!dc || count <= 0 ||
-        !shapes_.Attach(::CreateBitmap(iconWidth_ * count, iconHeight_, 1, 1, nullptr))) {
-        if (dc)
-            ::DeleteDC(dc);
+    CDC dc;
+    if (!dc.CreateCompatibleDC(CClientDC(nullptr)) || count <= 0 ||
+        !shapes_.Attach(::CreateBitmap(iconWidth_ * count, iconHeight_, 1, 1, nullptr)))
         return false;
+    fw::SelectGuard bitmap(dc, shapes_.GetSafeHandle());
+    const RECT all{0, 0, iconWidth_ * count, iconHeight_};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+    for (int index = 0; index < count; ++index) {
+        const CIcon icon = images_->ExtractIcon(index);
+        if (!icon.IsEmpty())
+            ::DrawStateW(dc, black, nullptr, reinterpret_cast<LPARAM>(icon.GetSafeHandle()), 0,
+                         index * iconWidth_, 0, iconWidth_, iconHeight_, DST_ICON | DSS_MONO);
     }
-    {
-        fw::SelectGuard bitmap(dc, shapes_.GetSafeHandle());
-        const RECT all{0, 0, iconWidth_ * count, iconHeight_};
-        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-        for (int index = 0; index < count; ++index) {
-            if (HICON icon = images_->ExtractIcon(index)) {
-                ::DrawStateW(dc, black, nullptr, reinterpret_cast<LPARAM>(icon), 0,
-                             index * iconWidth_, 0, iconWidth_, iconHeight_, DST_ICON | DSS_MONO);
-                ::DestroyIcon(icon);
-            }
-        }
-    }
-    ::DeleteDC(dc);
     return true;
 }
 
@@ -342,20 +333,17 @@ void CIconListBox::DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour)
     CBrush brush;
     if (!brush.CreateSolidBrush(colour))
         return;
-    HDC source = ::CreateCompatibleDC(*dc);
-    if (!source)
+    CDC source;
+    if (!source.CreateCompatibleDC(*dc))
         return;
-    {
-        fw::SelectGuard shapes(source, shapes_.GetSafeHandle());
-        fw::SelectGuard fill(*dc, brush);
-        fw::TextColorGuard text(*dc, RGB(255, 255, 255));
-        const COLORREF background = ::SetBkColor(*dc, RGB(0, 0, 0));
-        constexpr DWORD kBrushWhereSourceIsSet = 0x00E20746; // DSPDxax
-        ::BitBlt(*dc, at.x, at.y, iconWidth_, iconHeight_, source, index * iconWidth_, 0,
-                 kBrushWhereSourceIsSet);
-        ::SetBkColor(*dc, background);
-    }
-    ::DeleteDC(source);
+    fw::SelectGuard shapes(source, shapes_.GetSafeHandle());
+    fw::SelectGuard fill(*dc, brush);
+    fw::TextColorGuard text(*dc, RGB(255, 255, 255));
+    const COLORREF background = ::SetBkColor(*dc, RGB(0, 0, 0));
+    constexpr DWORD kBrushWhereSourceIsSet = 0x00E20746; // DSPDxax
+    ::BitBlt(*dc, at.x, at.y, iconWidth_, iconHeight_, source, index * iconWidth_, 0,
+             kBrushWhereSourceIsSet);
+    ::SetBkColor(*dc, background);
 }
 
 void CIconListBox::RedrawItem(int index)

@@ -177,13 +177,10 @@ bool IconMenu::LoadPictures(UINT bitmapId, COLORREF mask)
 
 bool IconMenu::LoadCheckMark()
 {
-    auto mark = static_cast<HBITMAP>(::LoadImageW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap),
-                                                  IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
+    const CBitmap mark(static_cast<HBITMAP>(::LoadImageW(
+        nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
     BITMAP info{};
-    bool measured = mark && ::GetObjectW(mark, sizeof(info), &info) != 0;
-    if (mark)
-        ::DeleteObject(mark);
-    if (!measured || info.bmWidth <= 0)
+    if (!mark.GetBitmap(&info) || info.bmWidth <= 0)
         return false;
     std::unique_ptr<CImageList> list(new (std::nothrow) CImageList);
     if (!list || !list->Create(nullptr, kCheckMarkBitmap, info.bmWidth, 0, kCheckMarkMask))

@@ -179,10 +179,9 @@ void IconMenu::DrawItemCheck(HDC dc, const RECT& item, UINT state) const
 void IconMenu::DrawSilhouette(HDC dc, const CImageList& list, int picture, HBRUSH brush, POINT at,
                               SIZE size) const
 {
-    HICON icon = list.ExtractIcon(picture);
-    if (!icon)
+    const CIcon icon = list.ExtractIcon(picture);
+    if (icon.IsEmpty())
         return;
-    ::DrawStateW(dc, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx,
-                 size.cy, DST_ICON | DSS_MONO);
-    ::DestroyIcon(icon);
+    ::DrawStateW(dc, brush, nullptr, reinterpret_cast<LPARAM>(icon.GetSafeHandle()), 0, at.x, at.y,
+                 size.cx, size.cy, DST_ICON | DSS_MONO);
 }

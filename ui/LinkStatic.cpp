@@ -219,11 +219,10 @@ void CLinkStatic::OnPaint()
     Default();
     if (::GetFocus() != m_hWnd || HidesFocusCue(m_hWnd))
         return;
-    HDC dc = ::GetDC(m_hWnd);
+    CClientDC dc(m_hWnd);
     RECT focus = TextRect();
     ::InflateRect(&focus, 1, 0);
     ::DrawFocusRect(dc, &focus);
-    ::ReleaseDC(m_hWnd, dc);
 }
 
 // A link that is a picture (the About page's banner) is decorative: the

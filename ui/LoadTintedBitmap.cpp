@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Dc.h"
 #include "framework/Gdi.h"
 #include "ui/Drawing.h"
 #include "ui/HighContrast.h"
@@ -62,19 +63,14 @@ HBITMAP CopyAs32Bits(HBITMAP source, DWORD** bits, int* count)
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
     HBITMAP copy = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    HDC from = ::CreateCompatibleDC(nullptr);
-    HDC to = ::CreateCompatibleDC(nullptr);
-    if (copy && from && to) {
-        HGDIOBJ oldFrom = ::SelectObject(from, source);
-        HGDIOBJ oldTo = ::SelectObject(to, copy);
-        ::BitBlt(to, 0, 0, size.bmWidth, size.bmHeight, from, 0, 0, SRCCOPY);
-        ::SelectObject(from, oldFrom);
-        ::SelectObject(to, oldTo);
+    CDC from, to;
+    if (copy && from.CreateCompatibleDC(nullptr) && to.CreateCompatibleDC(nullptr)) {
+        {
+            fw::SelectGuard fromPicture(from, source), toPicture(to, copy);
+            ::BitBlt(to, 0, 0, size.bmWidth, size.bmHeight, from, 0, 0, SRCCOPY);
+        }
         ::GdiFlush();
     }
-    for (HDC dc : {from, to})
-        if (dc)
-            ::DeleteDC(dc);
     *bits = static_cast<DWORD*>(pixels);
     *count = size.bmWidth * size.bmHeight;
     return copy;
@@ -92,14 +88,10 @@ bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi)
     if (!bitmap.IsEmpty())
         return false;
     const bool scaled = dpi != 96;
-    HBITMAP loaded = LoadSizedBitmap(resourceId, dpi);
-    if (!loaded || !bitmap.Attach(loaded)) {
-        if (loaded)
-            ::DeleteObject(loaded);
+    if (!bitmap.Attach(LoadSizedBitmap(resourceId, dpi))) // refused only when nothing loaded
         return false;
-    }
     DIBSECTION section{};
-    if (::GetObjectW(loaded, sizeof(section), &section) != sizeof(section))
+    if (::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section))
         return false;
     const BITMAP& info = section.dsBm;
     const bool filler = info.bmWidthBytes != info.bmWidth * 3;
@@ -117,13 +109,15 @@ bool LoadTintedBitmap(UINT resourceId, CBitmap& bitmap, int dpi)
 
 HBITMAP LoadTwoToneBitmap(UINT resourceId, int dpi)
 {
-    HBITMAP loaded = LoadSizedBitmap(resourceId, dpi);
-    if (!loaded)
-        return nullptr;
     DWORD* bits = nullptr;
     int count = 0;
-    HBITMAP picture = CopyAs32Bits(loaded, &bits, &count);
-    ::DeleteObject(loaded);
+    HBITMAP picture = nullptr;
+    {
+        const CBitmap loaded(LoadSizedBitmap(resourceId, dpi));
+        if (loaded.IsEmpty())
+            return nullptr;
+        picture = CopyAs32Bits(loaded, &bits, &count);
+    }
     if (!picture || !bits)
         return picture;
     int darkest = 255, lightest = 0;

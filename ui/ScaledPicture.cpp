@@ -9,6 +9,7 @@
 #include "framework/ComPtr.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
+#include "framework/Gdi.h"
 #include "framework/Module.h"
 
 namespace {
@@ -214,18 +215,13 @@ HBITMAP LoadScaledBitmap(UINT resourceId, int dpi)
 
 HBITMAP LoadSizedBitmap(UINT resourceId, int dpi)
 {
-    HBITMAP base = LoadScaledBitmap(resourceId, fw::kDefaultDpi);
+    CBitmap base(LoadScaledBitmap(resourceId, fw::kDefaultDpi));
     BITMAP size{};
-    if (dpi == fw::kDefaultDpi || !base || !::GetObjectW(base, sizeof(size), &size))
-        return base;
+    if (dpi == fw::kDefaultDpi || !base.GetBitmap(&size))
+        return base.Detach();
     const int width = fw::ScaleToDpi(size.bmWidth, dpi);
     const int height = fw::ScaleToDpi(size.bmHeight, dpi);
-    HBITMAP source = SourceFor(resourceId, size.bmWidth, width);
-    HBITMAP sized = Resize(source ? source : base, !source, width, height);
-    if (source)
-        ::DeleteObject(source);
-    if (!sized)
-        return base;
-    ::DeleteObject(base);
-    return sized;
+    const CBitmap source(SourceFor(resourceId, size.bmWidth, width));
+    HBITMAP sized = Resize(source.IsEmpty() ? base : source, source.IsEmpty(), width, height);
+    return sized ? sized : base.Detach();
 }

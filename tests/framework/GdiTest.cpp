@@ -16,6 +16,7 @@ TEST(DrawingObjects, CreatedMovedAndDestroyedLeaveNothingBehind)
         CClientDC screen(nullptr);
         CMemoryDC memory(screen, 4, 4);
     }
+    const HICON shared = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32514)); // borrowed, kept
     const DWORD before = LiveDrawingObjects();
     {
         CBrush probe;
@@ -35,10 +36,14 @@ TEST(DrawingObjects, CreatedMovedAndDestroyedLeaveNothingBehind)
         fw::SelectGuard selectFont(memory, other);
         fw::TextColorGuard colour(memory, RGB(1, 2, 3));
         CBitmap bitmap, detached;
-        bitmap.CreateCompatibleBitmap(screen, 8, 8);
+        bitmap.CreateCompatibleBitmap(screen, 16, 16);
         detached.Attach(bitmap.Detach());
         CImageList list;
         list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 0);
+        list.Add(detached, RGB(0, 0, 0));
+        CIcon icon(static_cast<HICON>(::CopyImage(shared, IMAGE_ICON, 16, 16, 0)));
+        const CIcon taken(std::move(icon)), picture(list.ExtractIcon(0));
+        ASSERT_FALSE(taken.IsEmpty() || picture.IsEmpty());
     }
     EXPECT_EQ(before, LiveDrawingObjects());
 }
