@@ -111,7 +111,7 @@ BOOL MainDialog::OnInitDialog()
     LoadTrayIcons();
     const DayStanding standing = StandingFromSettings(now);
     trayIcon_.AddIcon(this, TipText(standing), trayNormal_, trayPink_);
-    SetTrayState(TrayStateFor(standing));
+    trayIcon_.SetState(TrayStateFor(standing));
     CreatePages();
     CreateNavigation();
     PreparePage(PageMonitor);

@@ -31,8 +31,6 @@
 class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink {
 public:
     enum Page { PageMonitor = 0, PageScheduler = 1, PageOptions = 2, PageAbout = 3, PageCount = 4 };
-    // What the notification icon shows.
-    enum TrayState { TrayPink = 0, TrayNormal = 1 };
     // The timer that wakes the window at the next local midnight.
     static constexpr UINT_PTR kMidnightTimer = 1;
     // Posted at the end of OnInitDialog: the pages after the first are
@@ -85,8 +83,8 @@ public:
     CDialogCritMonitor& Monitor() { return monitor_; }
     CDialogCritSched& Scheduler() { return scheduler_; }
     CDialogCritAbout& About() { return about_; }
-    TrayState GetTrayState() const { return trayState_; }
-    HICON GetTrayIcon(TrayState state) const;
+    TrayIcon::State GetTrayState() const { return trayIcon_.GetState(); }
+    HICON GetTrayIcon(TrayIcon::State state) const;
     HBITMAP GetStripeBitmap() const { return stripe_.GetBitmap(); }
     HBRUSH GetBackgroundBrush() const { return background_; }
     const TrayIcon& Tray() const { return trayIcon_; }
@@ -143,8 +141,7 @@ private:
     bool CreatePage(int page);
     void PreparePage(int page);
     void LoadTrayIcons();
-    static TrayState TrayStateFor(const DayStanding& standing);
-    void SetTrayState(TrayState state);
+    static TrayIcon::State TrayStateFor(const DayStanding& standing);
     // A new day (midnight, resume, time change): the icon and every
     // calendar's today follow, and the timer waits for the next midnight.
     void OnDayMayHaveChanged();
@@ -188,9 +185,6 @@ private:
     CStringArray pageNames_;
     TrayIcon trayIcon_;
     IconMenu iconMenu_; // menu 134, the notification icon's pop-up menu
-    // The state the notification icon shows; SetTrayState is the one place
-    // where it changes.
-    TrayState trayState_ = TrayNormal;
     int reminderHolds_ = 0;
     bool ending_ = false;
     // The first day of the period the reminder shown in this run announced.

@@ -12,7 +12,7 @@
 void MainDialog::TellStanding()
 {
     const DayStanding standing = StandingFromSettings(COleDateTime::GetCurrentTime());
-    SetTrayState(TrayStateFor(standing));
+    trayIcon_.SetState(TrayStateFor(standing));
     trayIcon_.SetTip(TipText(standing));
     monitor_.ShowStatus(StatusText(standing));
     RemindIfDue(standing);

@@ -42,24 +42,18 @@ void MainDialog::LoadTrayIcons()
     trayPink_ = LoadTrayIcon(IDI_VELINDRA_PINK, flags);
 }
 
-HICON MainDialog::GetTrayIcon(TrayState state) const
+HICON MainDialog::GetTrayIcon(TrayIcon::State state) const
 {
-    return state == TrayPink ? trayPink_ : trayNormal_;
-}
-
-void MainDialog::SetTrayState(TrayState state)
-{
-    trayState_ = state;
-    trayIcon_.SetState(state);
+    return state == TrayIcon::StateAlternate ? trayPink_ : trayNormal_;
 }
 
 // Pink on a critical day when the user wants it so, by the marking rule
 // itself: also on a day no calendar can show.
-MainDialog::TrayState MainDialog::TrayStateFor(const DayStanding& standing)
+TrayIcon::State MainDialog::TrayStateFor(const DayStanding& standing)
 {
     const bool pink =
         standing.kind == DayStanding::Critical && ReadSettingDword(SettingCritRed) != 0;
-    return pink ? TrayPink : TrayNormal;
+    return pink ? TrayIcon::StateAlternate : TrayIcon::StateNormal;
 }
 
 void MainDialog::RefreshCycleState()

@@ -75,7 +75,7 @@ void TrayIcon::SetTip(const std::string& tip)
         g_notifier(NIM_MODIFY, &record_);
 }
 
-void TrayIcon::SetState(int state)
+void TrayIcon::SetState(State state)
 {
     if (state == state_)
         return;

@@ -18,7 +18,7 @@ ShellNotifier SetShellNotifier(ShellNotifier notifier);
 
 class TrayIcon {
 public:
-    // What the icon shows.
+    // What the icon shows; the main window's pink rule answers one of these.
     enum State { StateAlternate = 0, StateNormal = 1 };
     // The record of the shell of Windows Vista and later, with the long tip
     // and the notification texts.
@@ -42,7 +42,7 @@ public:
     // 1 shows the normal icon, 0 the alternate one. Nothing is sent to the
     // shell without an icon or when the state is already shown; the state is
     // kept either way, for AddAgain.
-    void SetState(int state);
+    void SetState(State state);
     // Shows a notification from the icon (a balloon; a toast on Windows 10
     // and 11) with the icon's own picture; true when the shell took it. The
     // record keeps no trace of it, so a later change of the icon or its
@@ -59,7 +59,7 @@ public:
     BOOL AddAgain();
 
     BOOL IsAdded() const { return added_; }
-    int GetState() const { return state_; }
+    State GetState() const { return state_; }
     const NOTIFYICONDATAW& GetRecord() const { return record_; }
 
 private:
@@ -68,5 +68,5 @@ private:
     NOTIFYICONDATAW record_{};
     HICON normal_ = nullptr;
     HICON alternate_ = nullptr;
-    int state_ = StateNormal;
+    State state_ = StateNormal;
 };

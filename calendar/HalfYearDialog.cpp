@@ -23,14 +23,14 @@ const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_
 constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
 
 // Moves the date by the months (the day limited to the month reached);
-// 1 when the result is valid, else 0 with the date unchanged.
-int MoveByMonths(COleDateTime& date, int months)
+// false, with the date unchanged, when the result is out of range.
+bool MoveByMonths(COleDateTime& date, int months)
 {
     const COleDateTime moved = fw::AddMonths(date, months);
     if (moved.GetStatus() != COleDateTime::valid)
-        return 0;
+        return false;
     date = moved;
-    return 1;
+    return true;
 }
 
 HalfYearDialog* g_openDialog = nullptr;
@@ -229,7 +229,7 @@ bool HalfYearDialog::IsCalendar(HWND window) const
 
 void HalfYearDialog::OnPrevious()
 {
-    if (anchor_ > COleDateTime(1974, 1, 1, 1, 1, 1) && SubtractMonths(anchor_, 6))
+    if (anchor_ > COleDateTime(1974, 1, 1, 1, 1, 1) && MoveByMonths(anchor_, -6))
         ShowHalfYear(anchor_);
 }
 
@@ -238,7 +238,7 @@ void HalfYearDialog::OnNext()
     // Not past the half-year whose months the calendars still show (they
     // end in November 9999).
     COleDateTime next = anchor_;
-    if (AddMonths(next, 6) && next < COleDateTime(MonthCalendarCtrl::kLastYear, 7, 1, 0, 0, 0)) {
+    if (MoveByMonths(next, 6) && next < COleDateTime(MonthCalendarCtrl::kLastYear, 7, 1, 0, 0, 0)) {
         anchor_ = next;
         ShowHalfYear(anchor_);
     }
@@ -272,14 +272,4 @@ BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);
-}
-
-int HalfYearDialog::AddMonths(COleDateTime& date, int n)
-{
-    return n < 1 ? 1 : MoveByMonths(date, n);
-}
-
-int HalfYearDialog::SubtractMonths(COleDateTime& date, int n)
-{
-    return n < 1 ? 1 : MoveByMonths(date, -n);
 }

@@ -28,12 +28,6 @@ public:
     // Shows the half-year that holds the anchor's month.
     void ShowHalfYear(const COleDateTime& anchor);
 
-    // Shift a date by n months in place, keeping day and time of day; a day
-    // the target month lacks becomes its last day. n < 1 changes nothing.
-    // 1 when the date is valid afterwards.
-    static int AddMonths(COleDateTime& date, int n);
-    static int SubtractMonths(COleDateTime& date, int n);
-
     const COleDateTime& GetAnchor() const { return anchor_; }
     const MonthCalendarCtrl& Calendar(int index) const { return calendars_[index]; }
 

@@ -190,7 +190,7 @@ TEST_F(ReminderTest, WithoutAFirstDayNothingIsMarkedOrAnnounced)
     StartOn(5, 20);
     EXPECT_EQ(Tip(), "Velindra \xE2\x80\x93 no first day entered yet");
     EXPECT_EQ(Status(), "No first day entered yet (Scheduler page)");
-    EXPECT_TRUE(main->GetTrayState() == MainDialog::TrayNormal && notifications.shown.empty() &&
+    EXPECT_TRUE(main->GetTrayState() == TrayIcon::StateNormal && notifications.shown.empty() &&
                 !main->Monitor().IsCriticalDay(COleDateTime(2004, 5, 20, 8, 0, 0)));
 }
 

@@ -60,7 +60,7 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     const Step later9 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); };
     const Step later5 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 5, 0)); };
     const Step today = [](HWND sheet) { Click(CurrentPage(sheet), IDC_WIZ1_TODAY); };
-    const int pink = MainDialog::TrayPink, normal = MainDialog::TrayNormal;
+    const int pink = TrayIcon::StateAlternate, normal = TrayIcon::StateNormal;
     auto crit = [](const char* text) { return Type(IDC_WIZ2_EDIT, text); };
     auto clear = [](const char* text) { return Type(IDC_WIZ3_EDIT, text); };
     auto hint = [](const char* shown) -> Step { // beside step 3's count

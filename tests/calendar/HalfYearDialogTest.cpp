@@ -1,5 +1,5 @@
 // The half-year calendar: where its six calendars stand, which months they
-// show and how Previous, Next and Today step them, the months' arithmetic,
+// show and how Previous, Next and Today step them,
 // that every calendar carries exactly the marks of its own grid, and the
 // dialog run modally: translation, help, Escape, Enter, month keys, close box.
 #include <gtest/gtest.h>
@@ -113,41 +113,6 @@ TEST_F(HalfYear, StepsByHalfYearsFromToday)
         }
         EXPECT_EQ(shown.GetAnchor(), w.anchor) << w.steps;
     }
-}
-
-// A day the target month lacks becomes its last day; n < 1 changes nothing.
-TEST(HalfYearMonths, AddAndSubtractKeepTheDayAndTimeWhereTheMonthHasIt)
-{
-    const struct {
-        COleDateTime from;
-        int months; // added, or subtracted when negative
-        COleDateTime to;
-        int valid;
-    } shifts[] = {
-        {{2004, 5, 20, 9, 30, 15}, 6, {2004, 11, 20, 9, 30, 15}, 1},
-        {{2004, 11, 20, 9, 30, 15}, 2, {2005, 1, 20, 9, 30, 15}, 1},
-        {{2005, 1, 20, 9, 30, 15}, 30, {2007, 7, 20, 9, 30, 15}, 1},
-        {{2005, 1, 20, 9, 30, 15}, 12, {2006, 1, 20, 9, 30, 15}, 1},
-        {{2007, 7, 20, 9, 30, 15}, -7, {2006, 12, 20, 9, 30, 15}, 1},
-        {{2006, 12, 20, 9, 30, 15}, -24, {2004, 12, 20, 9, 30, 15}, 1},
-        {{2004, 7, 20, 9, 30, 15}, -6, {2004, 1, 20, 9, 30, 15}, 1},
-        {{2004, 12, 20, 9, 30, 15}, -12, {2003, 12, 20, 9, 30, 15}, 1},
-        {{2004, 8, 31, 7, 0, 0}, 6, {2005, 2, 28, 7, 0, 0}, 1},
-        {{2003, 8, 30, 7, 0, 0}, 6, {2004, 2, 29, 7, 0, 0}, 1},
-        {{2004, 3, 31, 7, 0, 0}, -6, {2003, 9, 30, 7, 0, 0}, 1},
-        {{9999, 12, 1, 0, 0, 0}, 1, {9999, 12, 1, 0, 0, 0}, 0},
-    };
-    for (const auto& s : shifts) {
-        COleDateTime date = s.from;
-        EXPECT_EQ(s.months > 0 ? HalfYearDialog::AddMonths(date, s.months)
-                               : HalfYearDialog::SubtractMonths(date, -s.months),
-                  s.valid)
-            << s.months;
-        EXPECT_EQ(date, s.to) << s.from.GetYear() << "-" << s.from.GetMonth() << " " << s.months;
-    }
-    COleDateTime date(2003, 12, 20, 9, 30, 15);
-    EXPECT_EQ(HalfYearDialog::AddMonths(date, 0) + HalfYearDialog::SubtractMonths(date, -5), 2);
-    EXPECT_EQ(date, COleDateTime(2003, 12, 20, 9, 30, 15));
 }
 
 // A key pressed in a control of the dialog.

@@ -48,8 +48,9 @@ TEST(DateTime, OnlyDatesThatExistAreValidAndAnImpossibleOneKeepsTheValue)
     EXPECT_EQ("2004-09-20 00:00:00", Text(date));
 }
 
-// Arithmetic by days and seconds keeps the time of day, also before day 0,
-// where a fraction of a negative day number is easily mistaken.
+// Arithmetic by days, seconds and months keeps the time of day, also before
+// day 0, where a fraction of a negative day number is easily mistaken; a day
+// the month reached lacks becomes its last day.
 TEST(DateTime, ArithmeticKeepsTheTimeOfDayAndLeavesTheRangeInvalid)
 {
     const COleDateTime feb27(2004, 2, 27, 9, 30, 15), before(1899, 12, 29, 6, 0, 0);
@@ -66,7 +67,15 @@ TEST(DateTime, ArithmeticKeepsTheTimeOfDayAndLeavesTheRangeInvalid)
         {COleDateTime(9999, 12, 31, 12, 0, 0) + COleDateTimeSpan(1), "invalid"},
         {COleDateTime(100, 1, 1, 0, 0, 0) - COleDateTimeSpan(0, 0, 0, 1), "invalid"},
         {COleDateTime(100, 1, 1, 0, 0, 0) + COleDateTimeSpan(0x7FFFFFFF), "invalid"},
-        {COleDateTime(2004, 2, 30, 0, 0, 0) + COleDateTimeSpan(1), "invalid"}};
+        {COleDateTime(2004, 2, 30, 0, 0, 0) + COleDateTimeSpan(1), "invalid"},
+        {fw::AddMonths(feb27, 30), "2006-08-27 09:30:15"},
+        {fw::AddMonths(feb27, -14), "2002-12-27 09:30:15"},
+        {fw::AddMonths(COleDateTime(2004, 8, 31, 7, 0, 0), 6), "2005-02-28 07:00:00"},
+        {fw::AddMonths(COleDateTime(2003, 8, 30, 7, 0, 0), 6), "2004-02-29 07:00:00"},
+        {fw::AddMonths(COleDateTime(2004, 3, 31, 7, 0, 0), -6), "2003-09-30 07:00:00"},
+        {fw::AddMonths(COleDateTime(2004, 12, 31, 0, 0, 0), -12), "2003-12-31 00:00:00"},
+        {fw::AddMonths(COleDateTime(9999, 12, 1, 0, 0, 0), 1), "invalid"},
+        {fw::AddMonths(COleDateTime(100, 1, 1, 0, 0, 0), -1), "invalid"}};
     for (const auto& row : table)
         EXPECT_EQ(row.second, Text(row.first));
     std::string days;

@@ -108,12 +108,12 @@ bool NumberFits(HWND edit, std::string* reason)
     RECT room{};
     ::SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
     const LRESULT first = ::SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
-    HDC dc = ::GetDC(edit);
-    HGDIOBJ old = ::SelectObject(dc, HFONT(::SendMessageW(edit, WM_GETFONT, 0, 0)));
     SIZE need{};
-    ::GetTextExtentPoint32W(dc, widest.c_str(), digits, &need);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(edit, dc);
+    {
+        CClientDC dc(edit);
+        fw::SelectGuard font(dc, HFONT(::SendMessageW(edit, WM_GETFONT, 0, 0)));
+        ::GetTextExtentPoint32W(dc, widest.c_str(), digits, &need);
+    }
     const int left = first == -1 ? room.left : static_cast<short>(LOWORD(first));
     // A pixel of air on either side: an edit whose text touches its room
     // scrolls to show the caret after it and cuts the first digit. With the
