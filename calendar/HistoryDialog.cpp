@@ -10,6 +10,7 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "res/resource.h"
+#include "ui/DialogLayout.h"
 #include "ui/HelpTopic.h"
 
 namespace {
@@ -103,17 +104,22 @@ void HistoryDialog::Fill(int select)
     ::EnableWindow(GetDlgItem(IDC_HIST_REMOVE), Selected() >= 0);
 }
 
-// Each column as wide as its heading or its widest cell; the last one fills
-// the rest of the list.
+// Each column as wide as its heading or its widest cell.
 void HistoryDialog::FitColumns()
 {
+    const int margin = layout::DialogUnitsX(m_hWnd, 12); // the heading's padding and divider
     for (int column = 0; column < kColumns; ++column) {
+        wchar_t heading[128] = {};
+        LVCOLUMNW item{};
+        item.mask = LVCF_TEXT;
+        item.pszText = heading;
+        item.cchTextMax = 128;
+        List(m_hWnd, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+        const LRESULT headingWidth =
+            List(m_hWnd, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(heading)) + margin;
         List(m_hWnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
-        const LRESULT cells = List(m_hWnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column));
-        List(m_hWnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE_USEHEADER);
-        const LRESULT heading = List(m_hWnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column));
-        if (column < kColumns - 1 && cells > heading)
-            List(m_hWnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), cells);
+        if (List(m_hWnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)) < headingWidth)
+            List(m_hWnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), headingWidth);
     }
 }
 
