@@ -51,6 +51,13 @@ ON_COMMAND(ID_MENU_HALFYEAR, OnMenuHalfYear)
 ON_COMMAND(ID_MENU_WEBSITE, OnMenuWebSite)
 ON_COMMAND(ID_MENU_EXIT, OnCancel)
 ON_COMMAND(ID_MENU_ABOUT, OnMenuAbout)
+ON_COMMAND(ID_MENU_STARTED_TODAY, OnStartedToday)
+ON_COMMAND(IDC_MON_STARTED, OnStartedToday)
+ON_COMMAND(ID_MENU_EXPORT, OnExport)
+ON_COMMAND(IDC_MON_EXPORT, OnExport)
+ON_COMMAND(IDC_MON_HISTORY, OnHistory)
+ON_COMMAND(IDC_MON_USE, OnUseSuggestion)
+ON_COMMAND(IDC_MON_DISMISS, OnDismissSuggestion)
 ON_COMMAND(IDC_MAIN_HELP, OnHelp)
 ON_COMMAND(IDC_MAIN_HIDE, HideToTray)
 ON_WM_TIMECHANGE()
@@ -109,7 +116,7 @@ BOOL MainDialog::OnInitDialog()
     // The notification icon first: its state and tip come from the settings.
     language_.SetLanguage(StoredLanguage());
     LoadTrayIcons();
-    const DayStanding standing = StandingFromSettings(now);
+    const DayStanding standing = StandingWithRecord(now);
     trayIcon_.AddIcon(this, TipText(standing), trayNormal_, trayPink_);
     trayIcon_.SetState(TrayStateFor(standing));
     CreatePages();
@@ -321,11 +328,13 @@ LRESULT MainDialog::OnOpenRequest(WPARAM, LPARAM)
 namespace {
 
 // The commands that open a window: the Hide button (the help window), Open,
-// the wizard, the half-year calendar, help and the pages of the icon's menu.
+// the wizard, the half-year calendar, help, the pages of the icon's menu,
+// History and the export's save dialog.
 bool OpensAWindow(UINT command)
 {
     for (UINT opener : {IDC_MAIN_HIDE, ID_MENU_OPEN, IDC_MAIN_WIZARD, ID_MENU_HALFYEAR,
-                        IDC_MAIN_HELP, ID_MENU_SCHEDULER, ID_MENU_OPTIONS, ID_MENU_ABOUT})
+                        IDC_MAIN_HELP, ID_MENU_SCHEDULER, ID_MENU_OPTIONS, ID_MENU_ABOUT,
+                        IDC_MON_HISTORY, IDC_MON_EXPORT, ID_MENU_EXPORT})
         if (command == opener)
             return true;
     return false;

@@ -18,7 +18,7 @@
 #include "framework/Strings.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
-#include "model/CycleCalculator.h"
+#include "model/CycleHistory.h"
 #include "pages/AboutPage.h"
 #include "pages/MainWindowLink.h"
 #include "pages/OptionsPage.h"
@@ -109,6 +109,12 @@ protected:
     void OnMenuAbout() { ShowMainWindow(PageAbout); }
     void OnMenuHalfYear();
     void OnMenuWebSite() { about_.OpenWebSite(); }
+    // Her record (MainDialogRecord.cpp): the icon's menu and the Monitor page.
+    void OnStartedToday();
+    void OnHistory();
+    void OnExport();
+    void OnUseSuggestion();
+    void OnDismissSuggestion();
     // The notification icon's callback: lParam carries the mouse message.
     LRESULT OnTrayNotify(WPARAM id, LPARAM mouseMessage);
     // The shell's notification area was (re-)created: the icon goes back.

@@ -1,8 +1,8 @@
 // Where today stands, in words: the notification icon's tip, the Monitor
-// page's line, and the reminder a few days before critical days, shown once
-// for each critical period (the periods announced are stored, so that a
-// restart, another start, a change of language or of the clock does not
-// repeat one).
+// page's line (and its offer of a suggested cycle), and the reminder a few
+// days before critical days, shown once for each critical period (the periods
+// announced are stored, so that a restart, another start, a change of
+// language or of the clock does not repeat one).
 #include "app/MainDialog.h"
 
 #include "app/StandingTexts.h"
@@ -11,10 +11,11 @@
 
 void MainDialog::TellStanding()
 {
-    const DayStanding standing = StandingFromSettings(COleDateTime::GetCurrentTime());
+    const DayStanding standing = StandingWithRecord(COleDateTime::GetCurrentTime());
     trayIcon_.SetState(TrayStateFor(standing));
     trayIcon_.SetTip(TipText(standing));
     monitor_.ShowStatus(StatusText(standing));
+    monitor_.ShowSuggestion();
     RemindIfDue(standing);
 }
 
@@ -45,13 +46,13 @@ void MainDialog::HoldReminder(bool hold)
 {
     reminderHolds_ += hold ? 1 : -1;
     if (reminderHolds_ == 0)
-        RemindIfDue(StandingFromSettings(COleDateTime::GetCurrentTime()));
+        RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
 }
 
 LRESULT MainDialog::OnEnableChange(WPARAM enabled, LPARAM)
 {
     if (enabled)
-        RemindIfDue(StandingFromSettings(COleDateTime::GetCurrentTime()));
+        RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
     return 0;
 }
 

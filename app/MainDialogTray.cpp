@@ -98,7 +98,7 @@ LRESULT MainDialog::OnPowerBroadcast(WPARAM event, LPARAM)
 LRESULT MainDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
     if (trayIcon_.AddAgain())
-        RemindIfDue(StandingFromSettings(COleDateTime::GetCurrentTime()));
+        RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
     return 0;
 }
 

@@ -1,7 +1,9 @@
 // The main window's Wizard command: the three-step wizard, and on Finish the
-// three values stored, shown on the Scheduler page and made effective.
+// three values stored, the first day recorded, shown on the Scheduler page
+// and made effective.
 #include "app/MainDialog.h"
 
+#include "model/PeriodRecord.h"
 #include "model/Settings.h"
 #include "pages/WizardSheet.h"
 #include "pages/WizardSteps.h"
@@ -24,9 +26,13 @@ void MainDialog::RunWizard()
     const COleDateTime start = step1.GetChosenDate();
     const int critDays = step2.GetCountInUse();
     const int clearDays = step3.GetCountInUse();
+    COleDateTime before;
+    if (!ReadStartDate(SettingStartDate, before))
+        before.SetStatus(COleDateTime::invalid);
     WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));
     WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
+    RecordStoredFirstDay(start, before); // with the counts just stored
     scheduler_.ShowValues(start, critDays, clearDays);
     RefreshCycleState();
 }

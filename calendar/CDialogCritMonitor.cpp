@@ -3,7 +3,10 @@
 #include "calendar/HalfYearDialog.h"
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
+#include "lang/LanguageOwner.h"
+#include "lang/ProgramTexts.h"
 #include "model/CycleCalculator.h"
+#include "model/CycleSuggestion.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
 
@@ -20,12 +23,18 @@ BEGIN_MESSAGE_MAP(CDialogCritMonitor, CFramedPage)
 ON_COMMAND(IDC_MON_HALFYEAR, OnHalfYear)
 ON_COMMAND(IDC_MON_TODAY, OnToday)
 ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
+ON_COMMAND(IDC_MON_STARTED, OnStarted)
+ON_COMMAND(IDC_MON_HISTORY, OnHistory)
+ON_COMMAND(IDC_MON_EXPORT, OnExport)
+ON_COMMAND(IDC_MON_USE, OnUse)
+ON_COMMAND(IDC_MON_DISMISS, OnDismiss)
 END_MESSAGE_MAP()
 
 BOOL CDialogCritMonitor::OnInitDialog()
 {
     CFramedPage::OnInitDialog();
     LanguageManager::ExcludeFromTranslation(::GetDlgItem(m_hWnd, IDC_MON_STATUS));
+    LanguageManager::ExcludeFromTranslation(::GetDlgItem(m_hWnd, IDC_MON_SUGGESTION));
     CreateCalendar();
     PlaceCalendar();
     return TRUE;
@@ -93,6 +102,35 @@ void CDialogCritMonitor::ShowStatus(const CString& text)
     const HWND line = GetDlgItem(IDC_MON_STATUS);
     if (line && fw::GetWindowText(line) != text)
         fw::SetWindowText(line, text);
+}
+
+void CDialogCritMonitor::ShowSuggestion()
+{
+    if (!IsWindow())
+        return;
+    const CycleSuggestion suggestion = StoredSuggestion();
+    const CString text = suggestion ? AppCountedText(TextId::CycleSuggestion, suggestion.cycles,
+                                                     {std::to_string(suggestion.cycles),
+                                                      std::to_string(suggestion.medianDays)})
+                                    : CString();
+    const HWND line = GetDlgItem(IDC_MON_SUGGESTION);
+    if (line && fw::GetWindowText(line) != text)
+        fw::SetWindowText(line, text);
+    // The focus leaves a button that hides for the line above.
+    const HWND focus = ::GetFocus();
+    for (int id : {IDC_MON_SUGGESTION, IDC_MON_USE, IDC_MON_DISMISS}) {
+        const HWND control = GetDlgItem(id);
+        if (!suggestion && control == focus)
+            ::SetFocus(GetDlgItem(IDC_MON_HISTORY));
+        ::ShowWindow(control, suggestion ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void CDialogCritMonitor::PassOn(int id)
+{
+    const HWND main = ::GetAncestor(m_hWnd, GA_ROOT);
+    if (main && main != m_hWnd)
+        ::SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
 bool CDialogCritMonitor::IsCriticalDay(const COleDateTime& date) const

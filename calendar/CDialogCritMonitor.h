@@ -2,11 +2,15 @@
 // The Monitor page: the first page of the main window and the program's main
 // view. One month calendar with the critical days marked and today framed,
 // a Today button and a button that opens the half-year calendar, and under
-// them a line that says where today stands. It also tells the main window
+// them a line that says where today stands. Below: "My period started today",
+// History and the export, and the suggested cycle with its two buttons while
+// there is one. The main window carries out those commands: the page passes
+// them on (WM_COMMAND with the control's id). It also tells the main window
 // whether a day is marked critical.
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
 #include "framework/Strings.h"
+#include "res/resource.h"
 #include "ui/FramedPage.h"
 
 class CDialogCritMonitor : public CFramedPage {
@@ -21,6 +25,9 @@ public:
     void ShowToday();
     // The line under the buttons (the main window words it).
     void ShowStatus(const CString& text);
+    // The offer of the stored record's suggested cycle, in the language in
+    // force; hidden, with its buttons, while there is none.
+    void ShowSuggestion();
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -38,10 +45,17 @@ protected:
     void OnHalfYear();
     void OnToday();
     LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
+    // The buttons the main window answers.
+    void OnStarted() { PassOn(IDC_MON_STARTED); }
+    void OnHistory() { PassOn(IDC_MON_HISTORY); }
+    void OnExport() { PassOn(IDC_MON_EXPORT); }
+    void OnUse() { PassOn(IDC_MON_USE); }
+    void OnDismiss() { PassOn(IDC_MON_DISMISS); }
 
 private:
     void CreateCalendar();
     void PlaceCalendar();
+    void PassOn(int id);
 
     MonthCalendarCtrl calendar_;
 };

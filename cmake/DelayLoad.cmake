@@ -19,7 +19,8 @@ set(VELINDRA_LOAD_TIME_IMPORTS
 # Delay-loaded (framework/CMakeLists.txt): ole32.dll, only for a picture scaled
 # to a display scale above 100 % (Windows Imaging Component) and for a screen
 # reader; oleacc.dll and oleaut32.dll, only when a screen reader asks for a
-# window's accessible object.
+# window's accessible object; comdlg32.dll, only for the save dialog of the
+# calendar file.
 
 find_program(VELINDRA_NM NAMES ${TOOLCHAIN_PREFIX}-nm REQUIRED)
 find_program(VELINDRA_DLLTOOL NAMES ${TOOLCHAIN_PREFIX}-dlltool REQUIRED)

@@ -32,6 +32,10 @@ const ProgramText kTexts[] = {
     {"WizardNext", "&Next >"},
     {"WizardFinish", "Finish"},
     {"WizardCancel", "Cancel"},
+    {"CycleSuggestion", "Your last %1 cycles had a median of %2 days. Use %2?",
+     "Your last cycle had %2 days. Use %2?"},
+    {"ExportSummary", "Period"},
+    {"ExportFileType", "iCalendar (*.ics)"},
 };
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == static_cast<size_t>(TextId::Count),
               "one text for each id");

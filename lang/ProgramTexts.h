@@ -40,6 +40,11 @@ enum class TextId {
     WizardNext,
     WizardFinish,
     WizardCancel,
+    // The Monitor page's offer of a cycle: %1 recorded cycles, %2 their median.
+    CycleSuggestion,
+    // The calendar file: each event's title, and the file type in the save dialog.
+    ExportSummary,
+    ExportFileType,
     Count // the number of texts; not a text
 };
 

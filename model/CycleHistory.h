@@ -46,5 +46,5 @@ bool ReadCycleHistory(CycleHistory& cycle);
 // What a calendar's owner does when its grid first..last is rebuilt.
 void MarkDaysWithRecord(DayMarker* calendar, const COleDateTime& first, const COleDateTime& last);
 // Where the day stands by the stored cycle and record (NoFirstDay without a
-// stored first day, as StandingFromSettings).
+// stored first day): the tip, the Monitor line, the reminder and the icon.
 DayStanding StandingWithRecord(const COleDateTime& day);

@@ -2,6 +2,7 @@
 
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
+#include "model/PeriodRecord.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
@@ -122,14 +123,23 @@ void CDialogCritSched::CorrectQuietly()
     loading_ = wasLoading;
 }
 
+// A first day other than the one stored before is recorded, with the counts
+// now stored.
 void CDialogCritSched::SaveToSettings()
 {
-    COleDateTime start;
-    if (hasDate_ && date_.GetTime(start))
+    COleDateTime start, before;
+    if (!ReadStartDate(SettingStartDate, before))
+        before.SetStatus(COleDateTime::invalid);
+    const bool hasStart = hasDate_ && date_.GetTime(start);
+    const bool newDay =
+        hasStart && (before.GetStatus() != COleDateTime::valid || DayOf(before) != DayOf(start));
+    if (hasStart)
         WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(CountInUse(critSpin_, kCritDayRule)));
     WriteSettingDword(SettingClearDayCount,
                       static_cast<DWORD>(CountInUse(clearSpin_, kClearDayRule)));
+    if (newDay)
+        RecordStoredFirstDay(start, before);
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
 }

@@ -30,6 +30,8 @@
 #define ID_MENU_WEBSITE 32775
 #define ID_MENU_ABOUT 32776
 #define ID_MENU_EXIT 32777
+#define ID_MENU_STARTED_TODAY 32778 // "My period started today"
+#define ID_MENU_EXPORT 32779        // "Export to calendar..."
 
 // ---------------------------------------------------------------- Main window (102)
 #define IDD_MAIN 102
@@ -64,6 +66,12 @@
 #define IDC_MON_HALFYEAR 1024
 #define IDC_MON_CALENDAR 1110 // created at run time
 #define IDC_MON_STATUS 1214   // where today stands: set by the program
+#define IDC_MON_STARTED 1240  // "My period started today"
+#define IDC_MON_HISTORY 1241
+#define IDC_MON_EXPORT 1242
+#define IDC_MON_SUGGESTION 1243 // the suggested cycle: set by the program, shown while there is one
+#define IDC_MON_USE 1244
+#define IDC_MON_DISMISS 1245
 
 // ---------------------------------------------------------------- Options page (106)
 #define IDD_OPTIONS 106
@@ -137,6 +145,12 @@
 #define IDC_FIRST_NO_THANKS 1046
 #define IDC_FIRST_OK 2
 #define IDC_FIRST_ICON 1048
+
+// ---------------------------------------------------------------- History (150)
+#define IDD_HISTORY 150
+#define IDC_HIST_LIST 1250 // first day, period length, cycle; rows set by the program
+#define IDC_HIST_REMOVE 1251
+#define IDC_HIST_CLOSE 2 // the cancel id: Escape closes
 
 // ---------------------------------------------------------------- Month calendar buttons
 #define IDC_CAL_PREV_MONTH 1112

@@ -6,7 +6,10 @@
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/Dpi.h"
 #include "framework/Gdi.h"
+#include "lang/LanguageOwner.h"
+#include "lang/ProgramTexts.h"
 #include "model/CycleCountRule.h"
+#include "model/CycleSuggestion.h"
 #include "pages/CountBox.h"
 #include "res/resource.h"
 #include "tests/support/LayoutCheck.h"
@@ -75,6 +78,21 @@ void CheckStatusLine(HWND window, const std::string& name, std::vector<std::stri
     testing_support::CheckTextsFit(line, texts, name, faults);
 }
 
+// The offer of a suggested cycle, hidden while there is none: every count of
+// cycles it is made of, with a cycle of two and of three digits.
+void CheckSuggestionLine(HWND window, const std::string& name, std::vector<std::string>& faults)
+{
+    const HWND line = ::GetDlgItem(::GetParent(Find(window, IDC_MON_STATUS)), IDC_MON_SUGGESTION);
+    if (!line)
+        return faults.push_back(name + ": no suggestion line");
+    std::vector<std::string> texts;
+    for (int cycles = kFewestSuggestedCycles; cycles <= kMostSuggestedCycles; ++cycles)
+        for (int days : {88, kCritDayRule.highest + kClearDayRule.highest})
+            texts.push_back(AppCountedText(TextId::CycleSuggestion, cycles,
+                                           {std::to_string(cycles), std::to_string(days)}));
+    testing_support::CheckTextsFit(line, texts, name, faults);
+}
+
 // Every month's band between the month buttons (if any), every weekday's
 // name in its column, in the calendar's fonts.
 void CheckCalendar(HWND window, const std::string& name, std::vector<std::string>& faults)
@@ -138,6 +156,7 @@ WindowVisit BuiltTextCheck(std::vector<std::string>& faults)
     return [&faults](const std::string& name, HWND window) {
         if (name == "main/monitor") {
             CheckStatusLine(window, name, faults);
+            CheckSuggestionLine(window, name, faults);
             CheckCalendar(Find(window, IDC_MON_CALENDAR), name, faults);
         } else if (name == "halfyear") {
             for (int i = 0; i < 6; ++i)

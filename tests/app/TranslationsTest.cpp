@@ -34,7 +34,7 @@ struct Shown {
     std::string glyphs; // characters of the list's and the menu's items drawn as boxes
 
     // The window's text, its items (a list box's, combo box's or tab
-    // control's) and those of every window inside it.
+    // control's, a list view's headings) and those of every window inside it.
     void AddWindow(HWND window, bool inside = true)
     {
         texts.insert(TextOf(window));
@@ -57,6 +57,16 @@ struct Shown {
             if (list) // the navigation list draws its items in its own font
                 glyphs += testing_support::MissingGlyphs(
                     HFONT(::SendMessageW(window, WM_GETFONT, 0, 0)), fw::Utf8(text));
+        }
+        // A list view's column headings.
+        for (int i = 0; lstrcmpiW(kind, WC_HEADERW) == 0 && i < Header_GetItemCount(window); ++i) {
+            HDITEMW item{};
+            item.mask = HDI_TEXT;
+            item.pszText = text;
+            item.cchTextMax = 1024;
+            text[0] = L'\0';
+            ::SendMessageW(window, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+            texts.insert(fw::Utf8(text));
         }
         if (inside)
             ::EnumChildWindows(

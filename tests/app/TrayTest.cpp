@@ -141,8 +141,9 @@ TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
                               item.left += 24; // past the gutter with the picture
                               ink = testing_support::ColumnsWithColour(
                                   m, item, ::GetSysColor(COLOR_MENUTEXT));
-                              // Open, Half-Year, (separator passed over), Scheduler; Enter.
-                              for (int i = 0; i < 3; ++i)
+                              // Open, Half-Year, (separator passed over), My period
+                              // started today, Export, (separator), Scheduler; Enter.
+                              for (int i = 0; i < 5; ++i)
                                   ::PostMessageA(*main, WM_KEYDOWN, VK_DOWN, 1);
                               ::PostMessageA(*main, WM_CHAR, '\r', 1);
                           }});

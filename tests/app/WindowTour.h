@@ -13,7 +13,8 @@ class MainDialog;
 
 namespace main_window_testing {
 
-// name: "main/<page>", "halfyear", "quickhelp", "firstlaunch", "wizard/<step>".
+// name: "main/<page>", "halfyear", "history", "quickhelp", "firstlaunch",
+// "wizard/<step>".
 using WindowVisit = std::function<void(const std::string& name, HWND window)>;
 
 // Tours every window (the main window must exist; it ends hidden on the

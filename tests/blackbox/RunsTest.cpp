@@ -4,7 +4,7 @@
 // CreateProcess: the language tests cover it). The first run offers the
 // wizard while the main window (with its own caption) is still hidden; taking
 // it, then every window (the wizard's steps, the four pages, the half-year
-// calendar, the help window on hiding, the icon's menu) opens once. What the
+// calendar, History, the help window on hiding, the icon's menu) opens once. What the
 // program writes of them is exactly the English template that ships
 // (lang/shipped/english.lng): a control or menu item added without making the
 // template again (scripts/template) fails here. In the second, a language
@@ -91,6 +91,8 @@ TEST_F(RunsTest, EveryWindowOnceWritesTheTemplateAndEachRunEndsAsTheUserLeftIt)
                   L"Orrowby/support@orrowby.example");
         ::PostMessageA(main, WM_COMMAND, ID_MENU_HALFYEAR, 0);
         ASSERT_TRUE(CloseWith(program, IDC_HALF_PREVIOUS, IDC_HALF_CLOSE));
+        ::PostMessageA(main, WM_COMMAND, IDC_MON_HISTORY, 0);
+        ASSERT_TRUE(CloseWith(program, IDC_HIST_REMOVE, IDC_HIST_CLOSE));
         ::PostMessageA(::GetDlgItem(main, IDC_MAIN_HIDE), BM_CLICK, 0, 0);
         ASSERT_TRUE(CloseWith(program, IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK));
         EXPECT_FALSE(::IsWindowVisible(main));

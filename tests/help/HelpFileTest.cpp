@@ -58,8 +58,9 @@ TEST_F(HelpFile, EveryWindowAsksOnF1ForItsOwnTopicWhichTheHelpFileHas)
     };
     main->ShowMainWindow(MainDialog::PageMonitor);
     f1InDialog(main->Monitor().GetDlgItem(IDC_MON_HALFYEAR), IDC_HALF_NEXT, IDC_HALF_CLOSE);
+    f1InDialog(main->Monitor().GetDlgItem(IDC_MON_HISTORY), IDC_HIST_REMOVE, IDC_HIST_CLOSE);
     f1InDialog(main->GetDlgItem(IDC_MAIN_HIDE), IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK);
-    EXPECT_EQ(help.Topics(), expected + "halfy;halfy;tray;tray;");
+    EXPECT_EQ(help.Topics(), expected + "halfy;halfy;history;history;tray;tray;");
     std::stringstream topics(help.Topics());
     for (std::string topic; std::getline(topics, topic, ';');)
         EXPECT_FALSE(Read(topic + ".htm").empty()) << topic;

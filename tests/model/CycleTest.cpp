@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <tuple>
 
+#include "model/CycleHistory.h"
 #include "model/Settings.h"
 #include "tests/model/FakeCalendar.h"
 
@@ -137,7 +138,7 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleAndNothingWithoutAFirstDay)
     EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "nothing stored";
     ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 13 13 9 30 0"));
     EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "an impossible start";
-    EXPECT_EQ(StandingFromSettings(COleDateTime(2004, 3, 10, 9, 30, 0)).kind,
+    EXPECT_EQ(StandingWithRecord(COleDateTime(2004, 3, 10, 9, 30, 0)).kind,
               DayStanding::NoFirstDay);
     ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0"));
     ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));

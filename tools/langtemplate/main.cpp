@@ -2,8 +2,8 @@
 // translation is made, by letting the program write it. Each window of the
 // program is opened once, in the order of a first run: the main window with
 // its four pages and the notification icon's menu, the first-launch dialog,
-// the three wizard steps, then the half-year calendar and the help window
-// shown on hiding. The program's own export writes every text they show into
+// the three wizard steps, then the half-year calendar, the History dialog and
+// the help window shown on hiding. The program's own export writes every text they show into
 // english.lng beside the executable (an empty folder here), and that file is
 // copied to the given path, byte for byte.
 //   velindra_langtemplate <out.lng>
@@ -27,7 +27,8 @@ namespace langtemplate {
 namespace {
 
 // What a user meets on a first run who takes the wizard and cancels it on
-// its last step, then opens the half-year calendar and hides the window.
+// its last step, then opens the half-year calendar and History and hides the
+// window.
 // Each driver reports whether its window showed.
 bool OpenEveryWindow(MainDialog& main)
 {
@@ -50,6 +51,11 @@ bool OpenEveryWindow(MainDialog& main)
         ModalDriver halfYear(IDC_HALF_PREVIOUS, {{WM_COMMAND, IDC_HALF_CLOSE}});
         main.SendMessage(WM_COMMAND, ID_MENU_HALFYEAR);
         shown = shown && halfYear.Posted() > 0;
+    }
+    {
+        ModalDriver history(IDC_HIST_REMOVE, {{WM_COMMAND, IDC_HIST_CLOSE}});
+        main.SendMessage(WM_COMMAND, IDC_MON_HISTORY);
+        shown = shown && history.Posted() > 0;
     }
     {
         ModalDriver help(IDC_QLH_HIDE_MESSAGE, {{WM_COMMAND, IDC_QLH_OK}});

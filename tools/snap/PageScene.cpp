@@ -4,7 +4,8 @@
 // executable folder of its own. "0,today" shows the Monitor page after its
 // Today button (May 2004, today framed) instead of the month of the first day;
 // "2,remind" the Options page with the reminder on (and the offer to start
-// with Windows beneath it).
+// with Windows beneath it); "0,record" the Monitor page with a record of first
+// days that gives an offer of a suggested cycle.
 #include <windows.h>
 
 #include <cstdio>
@@ -35,8 +36,10 @@ HWND CreatePageScene(const std::string& argument)
     const int page = std::atoi(argument.c_str());
     const bool today = argument.find(",today") != std::string::npos;
     const bool remind = argument.find(",remind") != std::string::npos;
+    const bool record = argument.find(",record") != std::string::npos;
     if (argument.empty() || page < 0 || page >= MainDialog::PageCount) {
-        std::fprintf(stderr, "page %s: give 0 to 3, 0,today or 2,remind\n", argument.c_str());
+        std::fprintf(stderr, "page %s: give 0 to 3, 0,today, 0,record or 2,remind\n",
+                     argument.c_str());
         return nullptr;
     }
     if (!UseSampleCycle() || !UseScratchProgramFolder()) {
@@ -45,6 +48,8 @@ HWND CreatePageScene(const std::string& argument)
     }
     if (remind)
         WriteSettingDword(SettingRemind, 1);
+    if (record)
+        StoreSampleRecord();
     g_program = std::make_unique<Program>();
     g_program->app.m_pMainWnd = &g_program->mainWindow;
     if (!g_program->mainWindow.Create(IDD_MAIN)) {
@@ -57,7 +62,8 @@ HWND CreatePageScene(const std::string& argument)
     return g_program->mainWindow.m_hWnd;
 }
 
-SceneRegistration pageScene({"page", "<page 0-3 | 0,today | 2,remind>", CreatePageScene});
+SceneRegistration pageScene({"page", "<page 0-3 | 0,today | 0,record | 2,remind>",
+                             CreatePageScene});
 
 } // namespace
 

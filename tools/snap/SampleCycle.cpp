@@ -66,4 +66,11 @@ bool UseSampleCycle()
     return true;
 }
 
+void StoreSampleRecord()
+{
+    WriteSettingText(
+        SettingPeriodRecord,
+        "2003-11-08 5 23;2003-12-09 5 23;2004-01-09 5 23;2004-02-08 5 23;2004-03-10 5 23");
+}
+
 } // namespace snap

@@ -7,5 +7,9 @@ namespace snap {
 
 // False when the scratch key could not be set up (nothing is redirected then).
 bool UseSampleCycle();
+// Adds a record of five first days before the sample's (cycles of 31, 31, 30
+// and 31 days): the History dialog lists them, and the Monitor page offers a
+// cycle of 31 days. Call after UseSampleCycle.
+void StoreSampleRecord();
 
 } // namespace snap
