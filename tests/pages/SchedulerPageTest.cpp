@@ -1,9 +1,10 @@
 // The Scheduler page in the host that plays the main window and keeps what
 // was stored at every refresh it is asked for: what the page shows, what a
 // settled change of each control stores (all three values, the date once
-// there is one), and the refresh after every change.
+// there is one; a new first day recorded), and the refresh after every change.
 #include <tuple>
 
+#include "model/PeriodRecord.h"
 #include "pages/SchedulerPage.h"
 #include "pages/SettlingChange.h"
 #include "tests/pages/PageHost.h"
@@ -82,6 +83,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     Enter(IDC_SCHED_CRIT_EDIT, "4");
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(refreshes, (std::vector<Stored>{{"", 4, 28}, {"2004 5 20 10 15 30", 4, 28}}));
+    EXPECT_EQ(PeriodRecordText(ReadPeriodRecord()), "2004-05-20 4 28") << "today recorded";
     HWND picker = Item(IDC_SCHED_DATE);
     ::SetFocus(picker);
     ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
@@ -99,6 +101,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
     Enter(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
+    EXPECT_NE(PeriodRecordText(ReadPeriodRecord()).find("2004-01-02 8 40"), std::string::npos);
 }
 
 // A count is stored once the box is left (or after a pause, below), never

@@ -21,7 +21,7 @@ using pixel_testing::Window;
 namespace {
 
 constexpr COLORREF kSilver = RGB(192, 192, 192); // the pictures' mask colour
-enum Position { kOpen, kHalfYear, kSeparator, kScheduler, kOptions };
+enum Position { kOpen, kHalfYear, kSeparator, kStarted, kExport };
 
 class IconMenuTest : public ::testing::Test {
 protected:
@@ -42,10 +42,10 @@ protected:
             return nullptr;
         menu.SetItemImage(ID_MENU_OPEN, 0);
         ::SetMenuDefaultItem(menu.GetSubMenu(0), kOpen, TRUE);
-        ::EnableMenuItem(menu.GetSubMenu(0), kScheduler, MF_BYPOSITION | MF_GRAYED);
-        ::EnableMenuItem(menu.GetSubMenu(0), kOptions, MF_BYPOSITION | MF_GRAYED);
+        ::EnableMenuItem(menu.GetSubMenu(0), kStarted, MF_BYPOSITION | MF_GRAYED);
+        ::EnableMenuItem(menu.GetSubMenu(0), kExport, MF_BYPOSITION | MF_GRAYED);
         ::CheckMenuItem(menu.GetSubMenu(0), kHalfYear, MF_BYPOSITION | MF_CHECKED);
-        ::CheckMenuItem(menu.GetSubMenu(0), kScheduler, MF_BYPOSITION | MF_CHECKED);
+        ::CheckMenuItem(menu.GetSubMenu(0), kStarted, MF_BYPOSITION | MF_CHECKED);
         return Popup();
     }
     IconMenu* Popup() { return const_cast<IconMenu*>(menu.GetItemRecord(0)->submenu.get()); }
@@ -79,12 +79,12 @@ protected:
 };
 
 // Shot 0 with nothing selected, then Open (picture 0, the default item),
-// Half-Year (checked), Scheduler (checked, greyed) and Options (greyed, given
-// picture 0 too) selected in turn.
+// Half-Year (checked), My period started today (checked, greyed) and Export
+// to calendar (greyed, given picture 0 too) selected in turn.
 TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
 {
     ASSERT_NE(Build(), nullptr);
-    menu.SetItemImage(ID_MENU_OPTIONS, 0);
+    menu.SetItemImage(ID_MENU_EXPORT, 0);
     Show(*Popup(), 4);
     ASSERT_EQ(items[kOpen].bottom - items[kOpen].top, 22);
     ASSERT_EQ(items[kSeparator].bottom - items[kSeparator].top, 3);
@@ -100,9 +100,9 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
           {1, kOpen, "0,0=h 0,21=h 100,0=h 1,1=f 22,20=f"},
           {0, kHalfYear, "0,0=g 1,0=g 1,1=h 20,1=h 1,20=h 20,20=h 19,19=b 21,21=g 21,10=g 23,10=m"},
           {2, kHalfYear, "0,0=h 1,1=h 20,20=h 19,19=c 21,21=h 22,1=f"},
-          {0, kScheduler, "0,0=g 1,1=g 20,20=g 19,19=g 21,21=g"},
-          {3, kScheduler, "0,0=g 1,1=g 20,20=g 100,0=m"},
-          {4, kOptions, "0,0=g 3,3=g 100,0=m"}}) {
+          {0, kStarted, "0,0=g 1,1=g 20,20=g 19,19=g 21,21=g"},
+          {3, kStarted, "0,0=g 1,1=g 20,20=g 100,0=m"},
+          {4, kExport, "0,0=g 3,3=g 100,0=m"}}) {
         SCOPED_TRACE(testing::Message() << "shot " << shot << ", item " << position);
         Item(shot, position).Expect(pixels, "gmlhfbc", colours);
     }
@@ -120,11 +120,11 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
     const COLORREF grey = DarkenColor(gutter, 0.25), none = CLR_NONE;
     for (auto [shot, position, picture, at, ink] : {std::tuple{0, kOpen, &icons, POINT{4, 4}, none},
                                                     {1, kOpen, &icons, POINT{3, 3}, none},
-                                                    {0, kOptions, &icons, POINT{4, 4}, grey},
-                                                    {4, kOptions, &icons, POINT{4, 4}, grey},
+                                                    {0, kExport, &icons, POINT{4, 4}, grey},
+                                                    {4, kExport, &icons, POINT{4, 4}, grey},
                                                     {0, kHalfYear, &mark, POINT{x, y}, none},
                                                     {2, kHalfYear, &mark, POINT{x, y}, none},
-                                                    {0, kScheduler, &mark, POINT{x, y}, grey}}) {
+                                                    {0, kStarted, &mark, POINT{x, y}, grey}}) {
         CDC dc;
         dc.CreateCompatibleDC(CClientDC(nullptr));
         fw::SelectGuard select(dc, *picture);
@@ -152,7 +152,7 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
          {std::tuple{0, kOpen, plain, black, "Open..."},
           {0, kHalfYear, plain, black, "Half-Year..."},
           {1, kOpen, fill, black, "Open..."},
-          {4, kOptions, plain, line, "Options..."}}) {
+          {4, kExport, plain, line, "Export to calendar..."}}) {
         const Pixels expected = Pixels::Drawn(200, 22, background, [&](CDC& dc) {
             pixel_testing::DrawGuiText(dc, position == kOpen, colour, RECT{31, 0, 200, 22}, text,
                                        DT_LEFT | DT_SINGLELINE | DT_VCENTER);
@@ -162,11 +162,11 @@ TEST_F(IconMenuTest, EveryKindOfItemInEveryStatePixelForPixel)
 }
 
 // A translation may make any item the widest, the first one too (the menu
-// is 112 pixels wide with the built-in texts).
+// is much narrower with the built-in texts).
 TEST_F(IconMenuTest, TheWidestTextSetsTheWidthWhereverItStands)
 {
     std::vector<LONG> widths;
-    for (Position position : {kOpen, kOptions}) {
+    for (Position position : {kOpen, kExport}) {
         ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
         HMENU popup = menu.GetSubMenu(0);
         ::ModifyMenuA(popup, position, MF_BYPOSITION | MF_STRING, ::GetMenuItemID(popup, position),
