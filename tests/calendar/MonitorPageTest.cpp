@@ -1,13 +1,12 @@
 // The Monitor page inside a child property sheet of a small host dialog, as
 // the main window holds it: where its calendar stands, the month it opens on,
-// the marks it shows and IsCriticalDay's answers, its refreshes, its help
-// key, its background and the half-year button.
+// the marks it shows and IsCriticalDay's answers, its refreshes. (Its help
+// key and the half-year button: tests/help.)
 #include <gtest/gtest.h>
 
 #include "calendar/CDialogCritMonitor.h"
 #include "framework/PropertySheet.h"
 #include "tests/calendar/CalendarTesting.h"
-#include "tests/support/HelpRecorder.h"
 
 using namespace calendar_testing;
 
@@ -84,16 +83,10 @@ TEST_F(MonitorPage, WithoutAUsableStartDateItOpensOnTheCurrentMonth)
     ASSERT_TRUE(host.Create());
     EXPECT_EQ(Shown(), 200405);
     host.DestroyWindow();
-    // Before the calendars' first month: the current month, marked from 1960
-    // with the default counts (3 critical days in 31).
+    // Before the calendars' first month: the current month.
     WriteStartDate(SettingStartDate, COleDateTime(1960, 5, 1, 8, 0, 0));
     ASSERT_TRUE(host.Create());
     EXPECT_EQ(Shown(), 200405);
-    std::string expected;
-    for (int day = 1; day <= 31; ++day)
-        if (SampleOffset(Day(2004, 5, day), COleDateTime(1960, 5, 1, 0, 0, 0).DayNumber(), 31) < 3)
-            expected += std::to_string(day) + " ";
-    EXPECT_EQ(Critical(2004, 5), expected);
 }
 
 // Marked afresh when shown again, and at ShowToday (midnight, resume), also
@@ -116,36 +109,6 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
         EXPECT_EQ(Shown(), 200405);
         EXPECT_EQ(Critical(2004, 5), marked);
     }
-}
-
-// F1 (down and up) as the message loop passes keys through the windows'
-// PreTranslateMessage; the half-year button runs the half-year calendar
-// and leaves the month alone.
-TEST_F(MonitorPage, F1AsksForTheMonitorTopicAndTheHalfYearButtonRunsTheHalfYearCalendar)
-{
-    StoreSampleCycle();
-    ASSERT_TRUE(host.Create());
-    testing_support::HelpTopicRecorder help;
-    for (auto [id, message, key] : {std::tuple{IDC_MON_TODAY, WM_KEYDOWN, VK_F1},
-                                    {IDC_MON_CALENDAR, WM_KEYUP, VK_F1},
-                                    {IDC_MON_TODAY, WM_KEYDOWN, VK_F2}}) {
-        ::PostMessageA(::GetDlgItem(host.monitor, id), message, key, 1);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!WalkPreTranslateTree(host, &msg))
-                ::DispatchMessageA(&msg);
-    }
-    EXPECT_EQ(help.Topics(), "mon;mon;");
-
-    HWND shown = nullptr; // closed once it shows
-    ModalScript script(IDC_HALF_NEXT, {[&](HWND d) {
-                           ::SendMessageA(::GetDlgItem(shown = d, IDC_HALF_CLOSE), BM_CLICK, 0, 0);
-                       }});
-    ::SendMessageA(::GetDlgItem(host.monitor, IDC_MON_HALFYEAR), BM_CLICK, 0, 0);
-    EXPECT_EQ(script.Seen(), 1);
-    EXPECT_NE(shown, nullptr);
-    EXPECT_FALSE(::IsWindow(shown));
-    EXPECT_EQ(Shown(), 200405);
 }
 
 } // namespace

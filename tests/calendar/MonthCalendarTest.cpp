@@ -37,42 +37,28 @@ std::set<int> Marked(const MonthCalendarCtrl& calendar)
     return marked;
 }
 
-// The cells hold the grid's days (model/MonthGrid.h has the rule) and the
-// parent hears of its range.
+// The cells hold the grid's days (model/MonthGrid; their names: the
+// accessible test) and the parent hears of the range of each month shown.
 TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToTheParent)
 {
     MonthCalendarCtrl calendar;
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
-    RECT place = calendar.GetWindowRect(), expected{56, 30, 56 + 207, 30 + 160};
-    parent.ScreenToClient(place);
-    EXPECT_TRUE(::EqualRect(&place, &expected));
     ASSERT_EQ(requests.size(), 1u); // today's month, once
     EXPECT_EQ(requests[0].sender, &calendar);
     EXPECT_EQ(MonthCalendarCtrl::Refreshing(), nullptr);
-
-    const struct {
-        int year, month;
-        COleDateTime first; // the first displayed day, 00:00:01
-        int leading, trailing;
-    } months[] = {
-        {2004, 3, COleDateTime(2004, 2, 29, 0, 0, 1), 1, 10},   // the leap day leads
-        {2005, 1, COleDateTime(2004, 12, 26, 0, 0, 1), 6, 5},   // Saturday the 1st
-        {2004, 12, COleDateTime(2004, 11, 28, 0, 0, 1), 3, 8},  // trailing days of next year
-        {9999, 11, COleDateTime(9999, 10, 31, 0, 0, 1), 1, 11}, // the last month shown
-    };
-    for (const auto& m : months) {
-        SCOPED_TRACE(testing::Message() << m.year << "-" << m.month);
-        ASSERT_EQ(calendar.SetMonth(COleDateTime(m.year, m.month, 15, 12, 0, 0)), 1);
-        for (int i = 0; i < 42; ++i) {
-            EXPECT_EQ(Cell(calendar, i).date, m.first + COleDateTimeSpan(i)) << i;
-            EXPECT_EQ(Cell(calendar, i).inMonth, i >= m.leading && i < 42 - m.trailing) << i;
-        }
-        EXPECT_EQ(requests.back().first, Time64(m.first));
-        EXPECT_EQ(requests.back().last, Time64(m.first + COleDateTimeSpan(41)));
-    }
+    ASSERT_EQ(calendar.SetMonth(COleDateTime(9999, 11, 15, 12, 0, 0)), 1); // the last month
+    const COleDateTime first(9999, 10, 31, 0, 0, 1);
+    EXPECT_TRUE(Cell(calendar, 0).date == first && !Cell(calendar, 0).inMonth &&
+                Cell(calendar, 1).inMonth && !Cell(calendar, 31).inMonth);
+    EXPECT_EQ(Cell(calendar, 41).date, first + COleDateTimeSpan(41));
+    EXPECT_EQ(requests.back().first, Time64(first));
+    EXPECT_EQ(requests.back().last, Time64(first + COleDateTimeSpan(41)));
     EXPECT_EQ(calendar.GetShownDate(), COleDateTime(9999, 11, 15, 12, 0, 0)); // kept as given
 }
 
+// The month steps themselves are model/MonthGrid's; here the window's part:
+// its buttons and keys take them to the range's ends, a calendar without
+// buttons leaves the keys to its parent.
 TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndKeys)
 {
     MonthCalendarCtrl calendar, bare;
@@ -80,31 +66,22 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
     EXPECT_FALSE(calendar.CreateCalendar(nullptr, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
-    COleDateTime invalid(2004, 5, 1, 0, 0, 0);
-    invalid.SetStatus(COleDateTime::invalid);
-    for (const COleDateTime& refused :
-         {COleDateTime(1973, 1, 1, 1, 1, 1), COleDateTime(9999, 12, 1, 0, 0, 0),
-          COleDateTime(1950, 6, 1, 0, 0, 0), invalid})
-        EXPECT_EQ(calendar.SetMonth(refused), 0) << refused.GetYear();
-    EXPECT_EQ(calendar.GetShownDate().GetMonth(), 3);
-    EXPECT_EQ(requests.size(), 2u);
-
+    EXPECT_EQ(calendar.SetMonth(COleDateTime(9999, 12, 1, 0, 0, 0)), 0);
     // From a month (or where the last step left it), a press of "<" (0), ">"
-    // (1) or a key; the month shown then, and its first cell where given.
+    // (1) or a key: the month shown then.
     const struct {
         MonthCalendarCtrl* target;
         COleDateTime from;
         WPARAM press;
-        COleDateTime to, first;
+        COleDateTime to;
     } steps[] = {
-        {&calendar, {1973, 1, 20, 8, 0, 0}, 0, {1972, 12, 1, 0, 0, 0}, {1972, 11, 26, 0, 0, 1}},
-        {&calendar, {}, 0, {1972, 12, 1, 0, 0, 0}, {}},
-        {&calendar, {9999, 10, 31, 23, 0, 0}, 1, {9999, 11, 1, 0, 0, 0}, {9999, 10, 31, 0, 0, 1}},
-        {&calendar, {}, 1, {9999, 11, 1, 0, 0, 0}, {}},
-        {&calendar, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 12, 1, 0, 0, 0}, {}},
-        {&calendar, {}, VK_PRIOR, {2004, 11, 1, 0, 0, 0}, {}},
-        {&calendar, {}, 'A', {2004, 11, 1, 0, 0, 0}, {}},
-        {&bare, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 11, 15, 0, 0, 0}, {}},
+        {&calendar, {1973, 1, 20, 8, 0, 0}, 0, {1972, 12, 1, 0, 0, 0}},
+        {&calendar, {}, 0, {1972, 12, 1, 0, 0, 0}},
+        {&calendar, {9999, 10, 31, 23, 0, 0}, 1, {9999, 11, 1, 0, 0, 0}},
+        {&calendar, {}, 1, {9999, 11, 1, 0, 0, 0}},
+        {&calendar, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 12, 1, 0, 0, 0}},
+        {&calendar, {}, VK_PRIOR, {2004, 11, 1, 0, 0, 0}},
+        {&bare, {2004, 11, 15, 0, 0, 0}, VK_NEXT, {2004, 11, 15, 0, 0, 0}},
     };
     for (const auto& s : steps) {
         if (s.from.GetYear() > 1899) {
@@ -118,12 +95,8 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
         else
             s.target->SendMessage(WM_KEYDOWN, s.press, 1);
         testing_support::PumpMessages();
-        EXPECT_EQ(s.target->GetShownDate(), s.to)
-            << before.GetYear() << "-" << before.GetMonth() << " " << s.press;
+        EXPECT_EQ(s.target->GetShownDate(), s.to) << before.GetYear() << " " << s.press;
         EXPECT_EQ(requests.size(), sent + (s.to == before ? 0 : 1));
-        if (s.first.GetYear() > 1899) {
-            EXPECT_EQ(Cell(*s.target, 0).date, s.first);
-        }
     }
     EXPECT_EQ(commands, 0); // the buttons talk to the calendar only
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, FALSE, TRUE, TRUE));
@@ -133,15 +106,12 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
 TEST_F(CalendarTest, MarksLandOnTheirDatesAndEachRebuildAsksAfresh)
 {
     MonthCalendarCtrl march, july;
-    EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 3, 12, 0, 0, 0), CRITICAL_DAY_COLOR), 0);
-    EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 3, 12, 0, 0, 0)), 0u); // no window yet
     ASSERT_TRUE(march.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, FALSE));
     ASSERT_TRUE(july.CreateCalendar(&parent, 1112, 208, 0, FALSE, FALSE, FALSE));
     // March 2004 from Feb 29: March 10 to 14 and April 7 to 10, hidden or not.
     EXPECT_EQ(Marked(march), (std::set<int>{10, 11, 12, 13, 14, 38, 39, 40, 41}));
     EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 3, 10, 23, 59, 59)), CRITICAL_DAY_COLOR);
     EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 4, 11, 0, 0, 1)), 0u); // not in the grid
-    EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 4, 11, 0, 0, 0), RGB(1, 2, 3)), 0);
     EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 2, 28, 0, 0, 0), RGB(1, 2, 3)), 0);
     EXPECT_EQ(march.SetDayColor(COleDateTime(2004, 2, 29, 18, 0, 0), RGB(1, 2, 3)), 1);
     EXPECT_EQ(Cell(march, 0).colour, RGB(1, 2, 3));
@@ -267,22 +237,12 @@ TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusOnToday)
     ASSERT_EQ(::GetFocus(), calendar.m_hWnd);
     EXPECT_EQ(focused.Count({2, 2, 205, 40}, 0, &reference), 0);
     EXPECT_EQ(FocusedCell(focused), 12);
-    // Nothing without a context or a place.
-    const Pixels untouched = Pixels::Drawn(207, 160, 0, [&](CDC& dc) {
-        for (CDC* to : {static_cast<CDC*>(nullptr), &dc}) {
-            RECT band{2, 2, 205, 22};
-            calendar.DrawHeader(to, to ? nullptr : &band);
-            calendar.DrawDayNames(to, to ? nullptr : &band);
-            calendar.DrawDays(to, to ? nullptr : &band);
-        }
-    });
-    EXPECT_EQ(untouched.Count({0, 0, 207, 160}, 0), 207 * 160);
 }
 
-// Each shipped language: the band in the year-month pattern of its locale,
-// as a screen reader hears the calendar, and the weekday row (from Sunday
-// here) in names that fit their columns: the abbreviated ones, the shortest
-// where those do not fit (Polish "niedz.").
+// A language's band in the year-month pattern of its locale, as a screen
+// reader hears the calendar, and the weekday row (from Sunday) in names that
+// fit their columns: the abbreviated ones, the shortest where those do not
+// fit (Polish "niedz.").
 TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
 {
     const struct {
@@ -291,16 +251,10 @@ TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
         const char* sunday;
     } languages[] = {
         {"english", "May 2004", "Sun"},
-        {"german", "Mai 2004", "So."},
-        {"french", "mai 2004", "dim."},
         {"spanish", "mayo de 2004", "dom"},
-        {"italian", "maggio 2004", "dom"},
         {"russian", "\u043C\u0430\u0439 2004\u00A0\u0433.", "\u0432\u0441"},
         {"polish", "maj 2004", "nie"},
-        {"turkish", "May\u0131s 2004", "Paz"},
-        {"portuguese-brazil", "maio de 2004", "dom."},
         {"japanese", "2004\u5E745\u6708", "\u65E5"},
-        {"chinese-simplified", "2004\u5E745\u6708", "\u5468\u65E5"},
     };
     for (const auto& l : languages) {
         testing_support::LanguageHost host(

@@ -36,39 +36,36 @@ protected:
 // separator a line across; the decorating stripe is all window colour.
 TEST_F(HighContrast, FramesTakeTheTextColourAndDecoratingPicturesTheWindowColour)
 {
-    CClientDC screen(nullptr);
+    const COLORREF text = System(COLOR_BTNTEXT), face = System(COLOR_BTNFACE);
     for (int dpi : {96, 192}) {
-        SCOPED_TRACE(dpi);
-        CMemoryDC dc(screen, 40, 30);
-        dc.FillSolidRect(0, 0, 40, 30, RGB(1, 2, 3));
-        RECT frame{4, 4, 36, 26}, band{4, 15, 36, 16};
-        ASSERT_TRUE(DrawSoftFrame(&dc, &frame, RGB(200, 180, 160), 0.24, fw::Dpi(dpi)) &&
-                    DrawFrameSeparator(&dc, &band, RGB(200, 180, 160), 0.24, fw::Dpi(dpi)));
         const int line = fw::Dpi(dpi)(1);
-        const Pixels pixels(dc, RECT{0, 0, 40, 30});
-        const COLORREF text = System(COLOR_BTNTEXT), face = System(COLOR_BTNFACE);
+        const Pixels pixels = Pixels::Drawn(40, 30, RGB(1, 2, 3), [&](CDC& dc) {
+            RECT frame{4, 4, 36, 26}, band{4, 15, 36, 16};
+            EXPECT_TRUE(DrawSoftFrame(&dc, &frame, RGB(200, 180, 160), 0.24, fw::Dpi(dpi)) &&
+                        DrawFrameSeparator(&dc, &band, RGB(200, 180, 160), 0.24, fw::Dpi(dpi)));
+        });
         EXPECT_TRUE(pixels(4, 4) == text && pixels(3 + line, 3 + line) == text &&
                     pixels(35, 25) == text && pixels(4 + line, 4 + line) == face &&
                     pixels(3 + 2 * line, 20) == face && pixels(3, 3) == RGB(1, 2, 3) &&
                     pixels(20, 15) == text && pixels(20, 14 - line / 2) == face &&
-                    pixels(20, 15 + line + line / 2) == face);
+                    pixels(20, 15 + line + line / 2) == face)
+            << dpi;
         EXPECT_EQ(pixels.Count(RECT{4 + line, 4 + line, 36 - line, 26 - line}, text),
                   (32 - 2 * line) * line)
             << "one line across, nothing else in the text colour inside the frame";
     }
-    EXPECT_EQ(LightFace(0.24), System(COLOR_BTNFACE));
+    EXPECT_EQ(LightFace(0.24), face);
     CBitmap stripe;
-    ASSERT_TRUE(LoadTintedBitmap(IDB_STRIPE, stripe));
     BITMAP info{};
-    ASSERT_TRUE(stripe.GetBitmap(&info));
-    CMemoryDC picture(screen, info.bmWidth, info.bmHeight);
-    CDC source;
-    source.CreateCompatibleDC(screen);
-    fw::SelectGuard select(source, stripe);
-    picture.BitBlt(0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-    EXPECT_EQ(Pixels(picture, RECT{0, 0, info.bmWidth, info.bmHeight})
-                  .Count(RECT{0, 0, info.bmWidth, info.bmHeight}, System(COLOR_WINDOW)),
-              info.bmWidth * info.bmHeight);
+    ASSERT_TRUE(LoadTintedBitmap(IDB_STRIPE, stripe) && stripe.GetBitmap(&info));
+    const RECT whole{0, 0, info.bmWidth, info.bmHeight};
+    const Pixels picture = Pixels::Drawn(whole.right, whole.bottom, 0, [&](CDC& dc) {
+        CDC source;
+        source.CreateCompatibleDC(dc);
+        fw::SelectGuard select(source, stripe);
+        dc.BitBlt(0, 0, whole.right, whole.bottom, source, 0, 0, SRCCOPY);
+    });
+    EXPECT_EQ(picture.Count(whole, System(COLOR_WINDOW)), whole.right * whole.bottom);
 }
 
 // The running main window, switched to the scheme as the system does it (its

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "framework/Dpi.h"
+#include "framework/Handle.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/BuiltTexts.h"
 #include "tests/app/WindowTour.h"
@@ -32,18 +33,12 @@ namespace {
 constexpr char kDpiVariable[] = "VELINDRA_TEST_DPI";
 constexpr char kThemeVariable[] = "VELINDRA_TEST_THEME";
 
-// The dpi this process was started for; 0 in an ordinary run.
-int RequestedDpi()
+// The number this process was started with in the variable (the dpi, whether
+// the visual style is on); `otherwise` in an ordinary run.
+int Requested(const char* variable, int otherwise)
 {
-    const char* value = std::getenv(kDpiVariable);
-    return value ? std::atoi(value) : 0;
-}
-
-// Whether the process was started with the visual style on (1) or off (0).
-bool RequestedTheme()
-{
-    const char* value = std::getenv(kThemeVariable);
-    return !value || std::atoi(value) != 0;
+    const char* value = std::getenv(variable);
+    return value ? std::atoi(value) : otherwise;
 }
 
 // Runs the tests of this program that match the filter in a new process
@@ -84,11 +79,10 @@ int RunAt(int dpi, bool theme, const std::string& filter)
     DWORD code = DWORD(-1);
     if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                          &startup, &process)) {
-        if (::WaitForSingleObject(process.hProcess, 280000) != WAIT_OBJECT_0)
-            ::TerminateProcess(process.hProcess, code); // and so it fails
-        ::GetExitCodeProcess(process.hProcess, &code);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
+        const fw::KernelHandle running(process.hProcess), thread(process.hThread);
+        if (::WaitForSingleObject(running.Get(), 280000) != WAIT_OBJECT_0)
+            ::TerminateProcess(running.Get(), code); // and so it fails
+        ::GetExitCodeProcess(running.Get(), &code);
     }
     ::SetEnvironmentVariableA(kDpiVariable, nullptr);
     ::SetEnvironmentVariableA(kThemeVariable, nullptr);
@@ -103,7 +97,7 @@ class DisplayScaleTest : public ::testing::TestWithParam<std::pair<int, bool>> {
 
 TEST_P(DisplayScaleTest, WindowsHoldTheirLayoutThemedAndClassic)
 {
-    if (RequestedDpi() != 0)
+    if (Requested(kDpiVariable, 0) != 0)
         GTEST_SKIP() << "the run at another scale itself";
     const auto [dpi, theme] = GetParam();
     EXPECT_EQ(0, RunAt(dpi, theme, "AtDpi.*")) << dpi << (theme ? " themed" : "");
@@ -123,7 +117,7 @@ class AtDpi : public MainWindowEnvironment {
 protected:
     void SetUp() override
     {
-        if (RequestedDpi() == 0)
+        if (Requested(kDpiVariable, 0) == 0)
             GTEST_SKIP() << "runs in a process started at another scale";
         CreateMain();
     }
@@ -135,8 +129,9 @@ protected:
 // 4 columns into the grid.
 TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
 {
-    EXPECT_TRUE(fw::SystemDpi() == RequestedDpi() && fw::WindowDpi(main->m_hWnd) == RequestedDpi());
-    EXPECT_EQ(::IsThemeActive() != FALSE, RequestedTheme());
+    EXPECT_TRUE(fw::SystemDpi() == Requested(kDpiVariable, 0) &&
+                fw::WindowDpi(main->m_hWnd) == Requested(kDpiVariable, 0));
+    EXPECT_EQ(::IsThemeActive() != FALSE, (Requested(kThemeVariable, 1) != 0));
     std::vector<std::string> built;
     EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(built)), "");
     EXPECT_EQ(Lines(built), "") << "texts the program builds";

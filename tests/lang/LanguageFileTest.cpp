@@ -39,8 +39,7 @@ const std::string kAwkwardFiles[] = {
     "[S]\nk=line feeds\n[T]\rk=carriage returns\r[U]\r\n\r\nk=no line break at the end",
     "[S] trailing\r\nk=v\r\n[T\r\nk=in an unclosed header\r\n[ spaced ]\r\nk=x\r\n[]\r\nk=e\r\n",
     "k=before any section\r\n[S]\r\nk2=v\r\n",
-    "[S]\r\nk=Fen\xEAtre \xA0\r\nk2=\xA0\xFF\x81\r\nk3=Zako\xC5\x84"
-    "cz \xE9\r\n",
+    "[S]\r\nk=Fen\xEAtre \xA0\r\nk2=\xA0\xFF\x81\r\nk3=Zako\xC5\x84-cz \xE9\r\n",
     "\xEF\xBB\xBF[S]\r\nk=Schlie\303\237en\r\n",
     std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0", 22),
     std::string("\xFE\xFF\0[\0S\0]\0\r\0\n\0k\0=\0\xE9", 18),
@@ -122,26 +121,16 @@ const AwkwardRead kAwkwardUnicodeFiles[] = {
     {"\xEF\xBB\xBF", "S", "k", ""},
     {"\xFF\xFE", "S", "k", ""},
     {"\xFE\xFF", "S", "k", ""},
-    {"\xEF\xBB\xBF[S]\r\nk=a\xFF"
-     "b\xE2\x82\r\n",
-     "S", "k",
-     "a\uFFFD"
-     "b\uFFFD"},
+    {"\xEF\xBB\xBF[S]\r\nk=a\377b\xE2\x82\r\n", "S", "k", "a\uFFFDb\uFFFD"},
     {"\xEF\xBB\xBF[S\xC0]\nk=\xF0\x9F\x98\n", "S\uFFFD", "k", "\uFFFD"},
     {"\xEF\xBB\xBF[S]\nk=\xED\xA0\x80\xF4\x90\x80\x80", "S", "k",
      "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
     {Utf16Bytes(L"\xFEFF[S]\nk=v") + "x", "S", "k", "v"},
     {Utf16Bytes(L"\xFEFF[S]\nk=v", true) + "x", "S", "k", "v"},
-    {Utf16Bytes(L"\xFEFF[S]\rk=a\xD800"
-                L"b\xDC00\r"),
-     "S", "k",
-     "a\uFFFD"
-     "b\uFFFD"},
+    {Utf16Bytes(L"\xFEFF[S]\rk=a\xD800-\xDC00\r"), "S", "k", "a\uFFFD-\uFFFD"},
     {Utf16Bytes(L"\xFEFF[S]\r\nk=\xDE00\xD83D\r\n", true), "S", "k", "\uFFFD\uFFFD"},
     // Not all UTF-8: the ANSI code page (Windows-1252 here).
-    {"[S]\r\nk=Zako\xC5\x84"
-     "cz \xE9\r\n",
-     "S", "k", "ZakoÅ„cz é"},
+    {"[S]\r\nk=Zako\xC5\x84-cz \xE9\r\n", "S", "k", "ZakoÅ„-cz é"},
     // At most 1023 UTF-16 code units, never half a pair.
     {"[S]\r\nk=" + kA1021 + "😀\r\n", "S", "k", kA1021 + "😀"},
     {"[S]\r\nk=a" + kA1021 + "😀\r\n", "S", "k", "a" + kA1021},
@@ -171,22 +160,6 @@ protected:
 
 } // namespace
 
-// One file, rewritten with each awkward content in turn while it is open:
-// every change is noticed.
-TEST_F(LanguageFileTest, ReadsWhatTheProfileFunctionsRead)
-{
-    LanguageFile file;
-    file.Open("t");
-    for (size_t i = 0; i < sizeof(kAwkwardFiles) / sizeof(kAwkwardFiles[0]); ++i) {
-        ASSERT_TRUE(folder.Write("t.lng", kAwkwardFiles[i]));
-        file.Open("t");
-        ExpectSameReads(file, "t.lng", "file " + std::to_string(i));
-    }
-    DeleteFileA(folder.File("t.lng").c_str());
-    file.Open("t");
-    ExpectSameReads(file, "t.lng", "missing file");
-}
-
 TEST_F(LanguageFileTest, ReadsUnicodeInEveryEncodingAndLineBreak)
 {
     int n = 0;
@@ -214,21 +187,25 @@ TEST_F(LanguageFileTest, ReadsAwkwardUnicodeFiles)
     }
 }
 
-// The same writes by the profile functions and by the language file: both
-// files then read the same, and the language file kept every other line.
-TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
+// Each awkward file read while open (every change is noticed) as the
+// profile functions read it; then the same writes by the profile functions
+// and by the language file: both files then read the same, and the language
+// file kept every other line.
+TEST_F(LanguageFileTest, ReadsAndWritesWhatTheProfileFunctionsReadAndWrite)
 {
     const char* const writes[][3] = {
         // section, key, value
         {"S", "k", "changed"},         {"s", "K", "changed again"}, {"S", "new", "added"},
         {"New", "k", "  new section"}, {"T", "k2", "\"quoted\""},   {"", "k", "common"},
     };
+    LanguageFile ours;
+    ours.Open("ours");
     for (size_t i = 0; i < sizeof(kAwkwardFiles) / sizeof(kAwkwardFiles[0]); ++i) {
         const std::string label = "file " + std::to_string(i);
         ASSERT_TRUE(folder.Write("theirs.lng", kAwkwardFiles[i]));
         ASSERT_TRUE(folder.Write("ours.lng", kAwkwardFiles[i]));
-        LanguageFile ours;
         ours.Open("ours");
+        ExpectSameReads(ours, "ours.lng", label + " as read");
         for (const auto& write : writes) {
             WritePrivateProfileStringA(LanguageFile::SectionName(write[0]).c_str(), write[1],
                                        write[2], folder.File("theirs.lng").c_str());
@@ -247,6 +224,9 @@ TEST_F(LanguageFileTest, WritesWhatTheProfileFunctionsWrite)
                       folder.Read("ours.lng"));
         }
     }
+    DeleteFileA(folder.File("ours.lng").c_str());
+    ours.Open("ours");
+    ExpectSameReads(ours, "ours.lng", "missing file");
 }
 
 // Each write goes into the file in the file's own encoding, or not at all.
@@ -306,12 +286,8 @@ TEST_F(LanguageFileTest, ANewFileIsUtf8AndAFileIsWrittenOnlyOverWhatWasRead)
 {
     LanguageFile file;
     file.Open("new");
-    EXPECT_TRUE(file.Write("S", "k",
-                           "Zako\xC5\x84"
-                           "cz") &&
-                file.Flush());
-    EXPECT_EQ(folder.Read("new.lng"), "\xEF\xBB\xBF[S]\r\nk=Zako\xC5\x84"
-                                      "cz\r\n");
+    EXPECT_TRUE(file.Write("S", "k", "Zakończ") && file.Flush());
+    EXPECT_EQ(folder.Read("new.lng"), "\xEF\xBB\xBF[S]\r\nk=Zakończ\r\n");
 
     ASSERT_TRUE(folder.Write("held.lng", "[S]\r\na=1\r\nb=2\r\n[T]\r\nc=3\r\n"));
     file.Open("held");

@@ -84,18 +84,15 @@ TEST_F(LanguageFolderTest, ACountTakesTheFormOfItsCategoryOrFallsBack)
 
 // The texts with a count, as the contract between the program and its
 // translators names them: the English template gives each a form for one.
-const std::set<std::string> kCountedKeys = {"[Texts] TipCriticalDay",
-                                            "[Texts] TipDaysAway",
-                                            "[Texts] StatusCriticalDay",
-                                            "[Texts] StatusDaysAway",
-                                            "[Texts] ReminderDaysAway",
-                                            "[Texts] CycleHint",
-                                            "[Texts] CycleSuggestion",
-                                            "[DialogID_102 - PageNo_1] ID_1052",
-                                            "[DialogID_102 - PageNo_1] ID_1053",
-                                            "[DialogID_102 - PageNo_2] ID_1218",
-                                            "[DialogID_147] ID_1052",
-                                            "[DialogID_148] ID_1053"};
+const std::set<std::string> kCountedKeys = [] {
+    std::set<std::string> keys = {
+        "[DialogID_102 - PageNo_1] ID_1052", "[DialogID_102 - PageNo_1] ID_1053",
+        "[DialogID_102 - PageNo_2] ID_1218", "[DialogID_147] ID_1052", "[DialogID_148] ID_1053"};
+    for (const char* text : {"TipCriticalDay", "TipDaysAway", "StatusCriticalDay", "StatusDaysAway",
+                             "ReminderDaysAway", "CycleHint", "CycleSuggestion"})
+        keys.insert("[Texts] " + std::string(text));
+    return keys;
+}();
 
 // Every shipped file gives each text with a count a form for each category
 // its language (its Locale) gives the counts the program shows (0 to 999),

@@ -14,9 +14,7 @@ namespace {
 TEST(MarkCriticalDays, WorkedExamples)
 {
     const char* const table[][3] = {
-        // (The edges of the periodic rule: the next test, for every month.)
-        {"2004-03", "2004-03-10 09:30:00 5 23", "2004-03-10+5 2004-04-07+4"},
-        // Counts of any size; counts that are no cycle.
+        // (The periodic rule's edges: the next test.) Counts of any size; counts that are no cycle.
         {"2004-03", "2004-03-20 00:00:00 2147483647 28", "2004-03-20+22"},
         {"2004-03", "2004-03-10 09:30:00 3 2147483647", "2004-03-10+3"},
         {"2004-05", "2004-03-10 09:30:00 3 2147483647", ""},

@@ -78,7 +78,6 @@ TEST(MonthGrid, ColumnsTakeTheirWeekdaysFromTheFirstOneAndTheirNamesFromAFixedWe
         EXPECT_EQ(sunday.WeekdayOf(column), (column + 6) % 7);
         EXPECT_EQ(monday.WeekdayOf(column), column);
         const COleDateTime sample = MonthGrid::SampleDay(column);
-        EXPECT_EQ(sample, At(2001, 1, 1 + column));
         EXPECT_EQ(MonthGrid::WeekdayOfDate(sample), column);
     }
 }

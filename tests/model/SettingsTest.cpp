@@ -2,7 +2,10 @@
 // start date's text, and the Run value that starts the program with Windows.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
 #include <tuple>
+#include <vector>
 
 #include "framework/TextCodec.h"
 #include "model/RegKey.h"
@@ -50,44 +53,28 @@ std::string Utf16(const std::wstring& text) // with its NUL
                        (text.size() + 1) * sizeof(wchar_t));
 }
 
-const char* const kNames[] = {"Visibled",
-                              "StartDate",
-                              "CritDayCount",
-                              "ClearDayCount",
-                              "Autoload",
-                              "CritRed",
-                              "Lang",
-                              "HideMessage",
-                              "Remind",
-                              "RemindDays",
-                              "RemindedPeriod",
-                              "PeriodRecord",
-                              "DismissedSuggestion",
-                              "RemindedPeriods",
-                              "FirstStartAnswered"};
-constexpr int kSettingCount = sizeof(kNames) / sizeof(kNames[0]);
+// The registry value names, by id.
+const std::vector<std::string> kNames = [] {
+    std::istringstream names("Visibled StartDate CritDayCount ClearDayCount Autoload CritRed Lang "
+                             "HideMessage Remind RemindDays RemindedPeriod PeriodRecord "
+                             "DismissedSuggestion RemindedPeriods FirstStartAnswered");
+    return std::vector<std::string>(std::istream_iterator<std::string>(names), {});
+}();
+const int kSettingCount = static_cast<int>(kNames.size());
 const std::string kTooLong(kSettingTextBufferSize, 'b');
 
-RawValue Stored(const char* name)
+RawValue Stored(const std::string& name)
 {
-    return GetRaw(HKEY_CURRENT_USER, kSettingsPath, name);
+    return GetRaw(HKEY_CURRENT_USER, kSettingsPath, name.c_str());
 }
 
 TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
 {
-    const std::pair<SettingId, DWORD> defaults[] = {{SettingVisibled, 1},
-                                                    {SettingCritDayCount, 3},
-                                                    {SettingClearDayCount, 28},
-                                                    {SettingAutoload, 0},
-                                                    {SettingCritRed, 1},
-                                                    {SettingHideMessage, 0},
-                                                    {SettingRemind, 0},
-                                                    {SettingRemindDays, 2},
-                                                    {SettingRemindedPeriod, 0},
-                                                    {SettingDismissedSuggestion, 0},
-                                                    {SettingFirstStartAnswered, 1}};
-    for (const auto& setting : defaults)
-        EXPECT_EQ(setting.second, ReadSettingDword(setting.first)) << kNames[setting.first];
+    // Each DWORD setting's id and default.
+    const DWORD defaults[][2] = {{0, 1}, {2, 3}, {3, 28}, {4, 0},  {5, 1}, {7, 0},
+                                 {8, 0}, {9, 2}, {10, 0}, {12, 0}, {14, 1}};
+    for (const auto& [id, value] : defaults)
+        EXPECT_EQ(value, ReadSettingDword(SettingId(id))) << kNames[id];
     std::string lang = "x", start = "x";
     EXPECT_FALSE(ReadSettingText(SettingLang, lang) || ReadSettingText(SettingStartDate, start));
     EXPECT_EQ("english", lang);
@@ -107,20 +94,13 @@ TEST(Settings, MissingValuesReadAsTheirDefaultsWhichAreNeverWritten)
 // range its page offers, counts as missing; a flag reads as 0 or 1.
 TEST(Settings, EveryStoredDwordIsReadByOneRule)
 {
-    const DWORD table[][3] = {{2, 1, 1},          {2, 30, 30},
-                              {2, 0, 3},          {2, 31, 3},
-                              {2, 1000, 3},       {2, 0xFFFFFFFF, 3},
-                              {2, 0x80000000, 3}, {3, 3, 3},
-                              {3, 90, 90},        {3, 2, 28},
-                              {3, 91, 28},        {5, 0, 0},
-                              {5, 7, 1},          {0, 0, 0},
-                              {4, 2, 1},          {7, 1, 1},
-                              {8, 3, 1},          {9, 1, 1},
-                              {9, 7, 7},          {9, 0, 2},
-                              {9, 8, 2},          {10, 0xFFFFFFFF, 0xFFFFFFFF}};
+    // (The counts' ranges are CycleCountRule's: one row each shows it applied.)
+    const DWORD table[][3] = {{2, 30, 30}, {2, 31, 3}, {2, ~0u, 3}, {3, 90, 90},   {3, 2, 28},
+                              {9, 7, 7},   {9, 0, 2},  {5, 0, 0},   {5, 7, 1},     {0, 0, 0},
+                              {4, 2, 1},   {7, 1, 1},  {8, 3, 1},   {10, ~0u, ~0u}};
     for (const auto& row : table) {
-        ASSERT_TRUE(
-            SetRaw(HKEY_CURRENT_USER, kSettingsPath, kNames[row[0]], REG_DWORD, Dword(row[1])));
+        ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, kNames[row[0]].c_str(), REG_DWORD,
+                           Dword(row[1])));
         EXPECT_EQ(row[2], ReadSettingDword(SettingId(row[0]))) << kNames[row[0]] << row[1];
     }
     const std::pair<DWORD, std::string> misfits[] = {{REG_SZ, std::string("5", 2)},
@@ -197,7 +177,7 @@ TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)
         EXPECT_FALSE(WriteSettingText(SettingId(index), "text")) << index;
     }
     EXPECT_TRUE(!SettingValueName(SettingId(kSettingCount)) && !SettingValueName(SettingId(-1)));
-    for (const char* name : kNames)
+    for (const std::string& name : kNames)
         EXPECT_EQ(REG_NONE, Stored(name).type) << name;
 }
 
