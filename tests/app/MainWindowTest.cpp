@@ -40,8 +40,6 @@ TEST_F(MainWindowTest, EveryWayToAPageShowsThatPage)
         {"Options...", kKeep, WM_COMMAND, ID_MENU_OPTIONS, 0, 2, true},
         {"Open...", kKeep, WM_COMMAND, ID_MENU_OPEN, 0, 0, true},
         {"icon, left button", kKeep, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN, 0, true},
-        {"icon, left button up", kKeep, WM_TRAYNOTIFY, 0, WM_LBUTTONUP, 2, false},
-        {"icon, double click", kKeep, WM_TRAYNOTIFY, 0, WM_LBUTTONDBLCLK, 2, false},
         {"icon, right button up", kKeep, WM_TRAYNOTIFY, 0, WM_RBUTTONUP, 2, false},
     };
     CreateMain();
@@ -77,9 +75,8 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
         const char* closed;
         const Step& close;
     } table[] = {{true, false, "OK", ok},
-                 {false, true, "OK", ok},
-                 {true, true, "Escape", escape},
-                 {false, true, "the close box", closeBox}};
+                 {false, true, "Escape", escape},
+                 {true, true, "the close box", closeBox}};
     CreateMain();
     for (const auto& row : table) {
         SCOPED_TRACE(row.closed);

@@ -48,7 +48,6 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         {"No Thanks, OK", {no, ok}, 1, 0},
         {"Escape", {escape(IDC_FIRST_LAUNCH_WIZARD)}, 1, 1},
         {"No Thanks, Escape", {no, escape(IDC_FIRST_NO_THANKS)}, 1, 0},
-        {"No Thanks, Wizard, OK", {no, choose(IDC_FIRST_LAUNCH_WIZARD), ok}, 1, 1},
         {"a settings key, empty", {}, 0, 0},
         {"a first start that ended unanswered, OK", {ok}, 1, 1},
     };
