@@ -1,11 +1,11 @@
 // Start-up and end through the real application object: the first run (no
 // settings key) offers the wizard (while the main window is still hidden: the
-// black box), and the choice in the offer decides however the offer is closed.
+// black box), and the choice in the offer decides however the offer is closed;
+// a stored wish to start with Windows is honoured for the running program.
 #include <tuple>
 
 #include "app/CCritApp.h"
 #include "app/Help.h"
-#include "framework/TextCodec.h"
 #include "lang/ModulePath.h"
 #include "model/FirstStart.h"
 #include "tests/app/MainWindowFixture.h"
@@ -48,14 +48,15 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         {"No Thanks, OK", {no, ok}, 1, 0},
         {"Escape", {escape(IDC_FIRST_LAUNCH_WIZARD)}, 1, 1},
         {"No Thanks, Escape", {no, escape(IDC_FIRST_NO_THANKS)}, 1, 0},
-        {"a settings key, empty", {}, 0, 0},
+        {"a settings key, a wish to start with Windows", {}, 0, 0},
         {"a first start that ended unanswered, OK", {ok}, 1, 1},
     };
     for (const auto& row : table) {
         testing_support::ResetRegistrySandbox();
         ASSERT_TRUE(row.offers || OpenSettingsKey());
-        if (row.answer[0] == 'a' && row.offers)
-            WriteSettingDword(SettingFirstStartAnswered, 0);
+        if (row.answer[0] == 'a') // and a stored wish to start with Windows (its rule: the model's)
+            WriteSettingDword(row.offers ? SettingFirstStartAnswered : SettingAutoload,
+                              !row.offers);
         // One run up to the message loop, the offer (if it comes) answered.
         TestApp app;
         g_wizardRuns = 0;
@@ -76,6 +77,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
                   std::make_pair(row.offers == 1, row.wizardRuns))
             << row.answer;
         EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
+        EXPECT_EQ(StartsWithWindows(ModulePath::ModuleFileName()), !row.offers) << row.answer;
         EXPECT_TRUE(SetHelpTopicOpener(nullptr) == &OpenHtmlHelpTopic &&
                     ::IsWindowVisible(window) && !help_testing::LoadedLibrary());
         // Exit, then what the framework does after the loop.
@@ -85,44 +87,6 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_FALSE(::IsWindow(window) || ::IsWindow(sheet) || app.GetMainDialog() ||
                      AfxGetMainWnd())
             << row.answer;
-    }
-}
-
-// A stored wish to start with Windows is honoured for the running program when
-// its Run value is missing (an uninstall took it) or names another copy; a
-// Run value nobody wished for is left alone.
-TEST_F(StartupTest, AStoredWishToStartWithWindowsIsHonouredForThisProgram)
-{
-    const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    const std::string self = "\"" + fw::Utf8(ModulePath::ModuleFileName()) + "\"";
-    const struct {
-        DWORD wish;
-        const char* runValue; // null: none
-        const char* expected; // null: none; "" this program
-    } table[] = {
-        {1, nullptr, ""},
-        {1, "\"C:\\Old\\velindra.exe\"", ""},
-        {0, "\"C:\\Old\\velindra.exe\"", "\"C:\\Old\\velindra.exe\""},
-        {0, nullptr, nullptr},
-    };
-    for (const auto& row : table) {
-        testing_support::ResetRegistrySandbox();
-        ASSERT_TRUE(WriteSettingDword(SettingAutoload, row.wish));
-        if (row.runValue) {
-            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kRun, "Velindra", REG_SZ, row.runValue,
-                                      static_cast<DWORD>(strlen(row.runValue) + 1)),
-                      ERROR_SUCCESS);
-        }
-        TestApp app;
-        ASSERT_TRUE(app.InitInstance());
-        char stored[1024] = {};
-        DWORD size = sizeof(stored);
-        const bool found = RegGetValueA(HKEY_CURRENT_USER, kRun, "Velindra", RRF_RT_REG_SZ, nullptr,
-                                        stored, &size) == ERROR_SUCCESS;
-        EXPECT_EQ(found ? std::string(stored) : "none",
-                  row.expected ? (*row.expected ? row.expected : self) : "none")
-            << row.wish << " " << (row.runValue ? row.runValue : "none");
-        app.ExitInstance();
     }
 }
 
