@@ -142,7 +142,7 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
     } table[] = {
         {"5", "5 days", 5, ""},
         {"9", "2 days", 2, "Enter a number from 1 to 7. The number in use is 2."},
-        {"1", "1 day", 1, ""},
+        {"12", "1 day", 1, ""}, // one digit
     };
     for (const auto& row : table) {
         const DWORD before = ReadSettingDword(SettingRemindDays);

@@ -1,4 +1,4 @@
-// What the dialogs and pages share: a row of controls spread
+// What the dialogs and pages share: the help key, a row of controls spread
 // over a span of pixels, and a page of the main window in a child sheet: never
 // larger than the room the sheet leaves it, and the button face behind itself
 // only, not its edit boxes; and pictures that screen readers pass over.
@@ -11,8 +11,21 @@
 #include "tests/ui/PixelTesting.h"
 #include "ui/DialogLayout.h"
 #include "ui/FramedPage.h"
+#include "ui/HelpTopic.h"
 
 namespace {
+
+TEST(HelpKey, IsF1PressedOrReleased)
+{
+    for (auto [message, key, help] : {std::tuple{WM_KEYDOWN, VK_F1, true},
+                                      {WM_KEYUP, VK_F1, true},
+                                      {WM_KEYDOWN, VK_F2, false},
+                                      {WM_CHAR, VK_F1, false}}) {
+        const MSG msg{nullptr, UINT(message), WPARAM(key), 0, 0, {}};
+        EXPECT_EQ(IsHelpKey(&msg), help) << message << " " << key;
+    }
+    EXPECT_FALSE(IsHelpKey(nullptr));
+}
 
 // Controls of the widths, spread from `left` to `right` with the gap: where
 // each then stands ("left-right ..."); nothing moves when there is no room.
