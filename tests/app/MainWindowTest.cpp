@@ -116,6 +116,8 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
 
     main->ShowMainWindow(MainDialog::PageAbout);
     main->Navigation().SetFocus();
+    main->SendMessage(WM_ACTIVATE, WA_ACTIVE); // activated again: the focus stays
+    EXPECT_EQ(::GetFocus(), main->Navigation().m_hWnd);
     PressKey(main->Navigation(), VK_ESCAPE);
     EXPECT_TRUE(help.Topics() == "about;" && main->IsWindowVisible());
     PressKey(main->Navigation(), VK_RETURN);
@@ -150,7 +152,8 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
 }
 
 // Every way a new day is noticed (the midnight tick, the end of sleep, a
-// change of the clock) moves the open half-year calendar's today ring.
+// change of the clock) moves the open half-year calendar's today ring; a
+// command that opens no window still acts while it is open.
 TEST_F(MainWindowTest, EveryNewDayMovesTheTodayRingOfTheOpenHalfYearCalendar)
 {
     CreateMain();
@@ -172,7 +175,12 @@ TEST_F(MainWindowTest, EveryNewDayMovesTheTodayRingOfTheOpenHalfYearCalendar)
                     << paths[i].message << ", cell " << cell;
             }
         });
-    steps.push_back([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDC_HALF_CLOSE, 0); });
+    steps.push_back([&](HWND d) { // a command that opens no window still acts meanwhile
+        main->Navigation().SetCurSel(MainDialog::PageAbout);
+        main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MAIN_NAVIGATION, LBN_SELCHANGE));
+        EXPECT_EQ(main->Sheet().GetActiveIndex(), MainDialog::PageAbout);
+        ::PostMessageA(d, WM_COMMAND, IDC_HALF_CLOSE, 0);
+    });
     ModalScript script(IDC_HALF_NEXT, steps);
     main->SendMessage(WM_COMMAND, ID_MENU_HALFYEAR);
     EXPECT_EQ(script.Seen(), 1);

@@ -54,15 +54,23 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
     for (const auto& row : table) {
         testing_support::ResetRegistrySandbox();
         ASSERT_TRUE(row.offers || OpenSettingsKey());
+        const bool unanswered = row.answer[0] == 'a' && row.offers;
         if (row.answer[0] == 'a') // and a stored wish to start with Windows (its rule: the model's)
             WriteSettingDword(row.offers ? SettingFirstStartAnswered : SettingAutoload,
                               !row.offers);
+        if (unanswered) { // a reminder due, held while the offer waits
+            StoreSampleCycle();
+            WriteStartDate(SettingStartDate, COleDateTime(2004, 5, 22, 0, 0, 0));
+            WriteSettingDword(SettingRemind, 1);
+        }
         // One run up to the message loop, the offer (if it comes) answered.
+        ShellRecorder shell;
         TestApp app;
         g_wizardRuns = 0;
         std::vector<Step> steps = row.steps;
         steps.insert(steps.begin(), [&](HWND offer) {
             EXPECT_NE(::SendDlgItemMessageA(offer, IDC_FIRST_ICON, STM_GETICON, 0, 0), 0);
+            EXPECT_EQ(ReadSettingDword(SettingFirstStartAnswered), 0u) << "not under way";
         });
         {
             ModalScript script(IDC_FIRST_LAUNCH_WIZARD, steps);
@@ -77,6 +85,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
                   std::make_pair(row.offers == 1, row.wizardRuns))
             << row.answer;
         EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
+        EXPECT_EQ(ShellRecorder::Reminders().size(), unanswered ? 1u : 0u) << row.answer;
         EXPECT_EQ(StartsWithWindows(ModulePath::ModuleFileName()), !row.offers) << row.answer;
         EXPECT_TRUE(SetHelpTopicOpener(nullptr) == &OpenHtmlHelpTopic &&
                     ::IsWindowVisible(window) && !help_testing::LoadedLibrary());

@@ -10,7 +10,7 @@
 
 namespace {
 
-const char kGerman[] = "[Translator]\r\nName=Deutsch\r\n";
+const char kGerman[] = "[Translator]\r\nID_0=Hanna Berger\r\nName=Deutsch\r\n";
 
 using Names = std::vector<std::string>;
 
@@ -36,12 +36,14 @@ protected:
     }
     LRESULT Selected() const { return SendMessageA(Item(IDC_OPT_LANGUAGE), CB_GETCURSEL, 0, 0); }
     bool Checked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    // Picks an entry as the user does: the list tells its parent.
-    void Choose(int index)
+    // Picks an entry as the user does: the list tells its parent (a step in the
+    // closed list, or the end of a choice in the dropped one).
+    void Choose(int index, WORD how = CBN_SELCHANGE)
     {
         SendMessageA(Item(IDC_OPT_LANGUAGE), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageA(host.page.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+        SendMessageA(host.page.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, how),
                      reinterpret_cast<LPARAM>(Item(IDC_OPT_LANGUAGE)));
+        testing_support::PumpMessages();
     }
     static std::string StoredLanguage()
     {
@@ -70,15 +72,16 @@ TEST_F(OptionsPage, ListsTheLanguagesByTheirOwnNamesAndSelectsTheStoredLanguage)
         EXPECT_TRUE(Selected() == selected && StoredLanguage() == stored) << stored;
     }
     EXPECT_EQ(Languages(), listed);
-    // A step in the closed list is stored as the file's name and applied, the
-    // focus staying in the list; no selection stores nothing and tells nobody.
-    // (The page in the chosen language with its translator: the shipped
-    // languages' test.)
+    // A choice in the list is stored as the file's name and applied, the page
+    // naming its translator and the focus staying in the list; no selection
+    // stores nothing and tells nobody.
     host.ShowWindow(SW_SHOW);
     SetFocus(Item(IDC_OPT_LANGUAGE));
+    Choose(1, CBN_SELENDOK);
+    EXPECT_TRUE(StoredLanguage() == "german" && Text(IDC_OPT_TRANSLATOR) == "Hanna Berger");
     Choose(2);
     EXPECT_TRUE(StoredLanguage() == "english" && GetFocus() == Item(IDC_OPT_LANGUAGE));
-    EXPECT_EQ(host.applied, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.applied, (std::vector<bool>{true, false, false}));
     // A language whose file went since the list was made (a folder of its name
     // now) is not stored: the list is made again, on the language in force.
     ASSERT_TRUE(DeleteFileA(folder.File("german.lng").c_str()) &&
@@ -87,7 +90,7 @@ TEST_F(OptionsPage, ListsTheLanguagesByTheirOwnNamesAndSelectsTheStoredLanguage)
     EXPECT_TRUE(StoredLanguage() == "english" &&
                 Languages() == (Names{"Deutsch", "English", "french"}) && Selected() == 1);
     Choose(-1);
-    EXPECT_TRUE(StoredLanguage() == "english" && host.applied.size() == 2 && !host.refreshes);
+    EXPECT_TRUE(StoredLanguage() == "english" && host.applied.size() == 3 && !host.refreshes);
 }
 
 // Without language files the list holds English once. Starting with Windows
