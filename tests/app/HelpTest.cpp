@@ -100,6 +100,7 @@ TEST_F(HtmlHelpLoading, ComesFromTheRegisteredPathElseFromTheSystemFolderOnly)
         {copy, REG_SZ, "", copy},
         {"%VELINDRA_HELP_TEST%\\hhctrl.ocx", REG_EXPAND_SZ, "", copy},
         {"hhctrl.ocx", REG_SZ, "", system},
+        {"..\\folder\\hhctrl.ocx", REG_SZ, "", system}, // the copy, by a relative path
         {std::string(300, 'x'), REG_SZ, "", system},
         {"C:\\nowhere\\hhctrl.ocx", REG_SZ, "C:\\nowhere\\system32\\hhctrl.ocx", ""},
         {other, REG_SZ, "", other},

@@ -1,13 +1,15 @@
 #pragma once
 // The environment of the program's windows in a test: a pinned clock, a
-// temporary folder as the executable's folder (language files), a recorder of
-// the help topics asked for, a pump that goes through the application's
-// PreTranslateMessage, a real MainDialog as the application's main window, and
-// the script that works a modal window (tests/support/ModalScript.h).
+// temporary folder as the executable's folder (language files), recorders of
+// the help topics asked for and of the calls to the shell's notification area,
+// a pump that goes through the application's PreTranslateMessage, a real
+// MainDialog as the application's main window, and the script that works a
+// modal window (tests/support/ModalScript.h).
 #include <gtest/gtest.h>
 
 #include "app/MainDialog.h"
 #include "framework/DateTime.h"
+#include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
@@ -76,6 +78,41 @@ inline Step Type(int editId, const char* text)
 {
     return [editId, text](HWND sheet) { ::SetDlgItemTextA(CurrentPage(sheet), editId, text); };
 }
+
+// Every call to the notification area while the recorder lives, passed on to
+// the real shell.
+class ShellRecorder {
+public:
+    struct Call {
+        DWORD message;
+        NOTIFYICONDATAW record;
+        BOOL result;
+        bool windowAlive; // whether the record's window existed at the call
+    };
+    ShellRecorder()
+    {
+        calls.clear();
+        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAW* data) {
+            const BOOL result = ::Shell_NotifyIconW(message, data);
+            calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
+            return result;
+        });
+    }
+    ~ShellRecorder() { SetShellNotifier(previous_); }
+    // The reminders shown, by their texts, and "-" for one withdrawn.
+    static std::vector<std::string> Reminders()
+    {
+        std::vector<std::string> shown;
+        for (const Call& call : calls)
+            if (call.message == NIM_MODIFY && (call.record.uFlags & NIF_INFO))
+                shown.push_back(call.record.szInfo[0] ? fw::Utf8(call.record.szInfo) : "-");
+        return shown;
+    }
+    static inline std::vector<Call> calls;
+
+private:
+    ShellNotifier previous_ = nullptr;
+};
 
 // The clock, the executable's folder and the help topics of one test.
 class ProgramEnvironment : public ::testing::Test {

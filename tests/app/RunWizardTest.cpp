@@ -50,11 +50,7 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         EXPECT_EQ(::GetWindow(sheet, GW_OWNER), main->m_hWnd);
         EXPECT_FALSE(::IsWindowEnabled(main->m_hWnd));
     };
-    auto shown = [&](int id) {
-        char text[16] = {};
-        ::GetDlgItemTextA(main->Scheduler().m_hWnd, id, text, sizeof(text));
-        return std::string(text);
-    };
+    auto shown = [&](int id) { return testing_support::TextOf(main->Scheduler().GetDlgItem(id)); };
     const Step next = Press(PSBTN_NEXT), back = Press(PSBTN_BACK);
     const Step finish = Press(PSBTN_FINISH), cancel = Press(PSBTN_CANCEL);
     const Step later9 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); };
@@ -63,29 +59,17 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     const int pink = TrayIcon::StateAlternate, normal = TrayIcon::StateNormal;
     auto crit = [](const char* text) { return Type(IDC_WIZ2_EDIT, text); };
     auto clear = [](const char* text) { return Type(IDC_WIZ3_EDIT, text); };
-    auto hint = [](const char* shown) -> Step { // beside step 3's count
-        return [shown](HWND sheet) {
-            char text[64] = {};
-            ::GetDlgItemTextA(CurrentPage(sheet), IDC_WIZ3_CYCLE_HINT, text, sizeof(text));
-            EXPECT_EQ(std::string(text), shown);
+    auto shows = [](int id, const char* text) -> Step { // a control of the step
+        return [id, text](HWND sheet) {
+            EXPECT_EQ(testing_support::TextOf(::GetDlgItem(CurrentPage(sheet), id)), text) << id;
         };
     };
-    auto unit = [](const char* shown) -> Step { // beside the count of step 2 or 3
-        return [shown](HWND sheet) {
-            const HWND page = CurrentPage(sheet);
-            HWND label = ::GetDlgItem(page, IDC_WIZ2_UNIT);
-            EXPECT_EQ(testing_support::TextOf(label ? label : ::GetDlgItem(page, IDC_WIZ3_UNIT)),
-                      shown);
-        };
-    };
-    auto leave = [](int edit, const char* shown) -> Step { // the box left for the Back button
-        return [edit, shown](HWND sheet) {
-            HWND box = ::GetDlgItem(CurrentPage(sheet), edit);
-            ::SetFocus(box);
+    auto hint = [&](const char* text) { return shows(IDC_WIZ3_CYCLE_HINT, text); };
+    auto leave = [&](int edit, const char* shown) -> Step { // the box left for the Back button
+        return [edit, shown, &shows](HWND sheet) {
+            ::SetFocus(::GetDlgItem(CurrentPage(sheet), edit));
             ::SetFocus(::GetDlgItem(sheet, 0x3023));
-            char text[8] = {};
-            ::GetWindowTextA(box, text, sizeof(text));
-            EXPECT_EQ(std::string(text), shown);
+            shows(edit, shown)(sheet);
         };
     };
     auto buttons = [](const char* shown) -> Step { // Back, Next and Finish: 1 when usable
@@ -125,7 +109,8 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         {"keyboard", &keyed, 3, 28, -1, {keys, next, next, finish}},
         {"keyboard, then Today", &later, 3, 28, pink, {keys, later5, today, next, next, finish}},
         {"Cancel on step 3", nullptr, 5, 30, pink,
-         {next, crit("1"), unit("Day"), crit("9"), unit("Days"), next, unit("Days"), cancel}},
+         {next, crit("1"), shows(IDC_WIZ2_UNIT, "Day"), crit("9"), shows(IDC_WIZ2_UNIT, "Days"),
+          next, shows(IDC_WIZ3_UNIT, "Days"), cancel}},
         // clang-format on
     };
     CreateMain();

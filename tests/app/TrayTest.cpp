@@ -4,40 +4,11 @@
 // menu, looked at and worked on the real menu window.
 #include <tuple>
 
-#include "framework/Dc.h"
-#include "framework/Dpi.h"
-#include "framework/Gdi.h"
 #include "tests/app/MainWindowFixture.h"
 
 using namespace main_window_testing;
 
 namespace {
-
-// Every call a tray icon makes to the shell while the recorder lives, passed
-// on to the real shell.
-class ShellRecorder {
-public:
-    struct Call {
-        DWORD message;
-        NOTIFYICONDATAW record;
-        BOOL result;
-        bool windowAlive; // whether the record's window existed at the call
-    };
-    ShellRecorder()
-    {
-        calls.clear();
-        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAW* data) {
-            const BOOL result = ::Shell_NotifyIconW(message, data);
-            calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
-            return result;
-        });
-    }
-    ~ShellRecorder() { SetShellNotifier(previous_); }
-    static inline std::vector<Call> calls;
-
-private:
-    ShellNotifier previous_ = nullptr;
-};
 
 using TrayTest = MainWindowEnvironment;
 
@@ -52,7 +23,7 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
     ASSERT_EQ(shell.calls.size(), 2u);
     // Added with the record of the shell of Windows Vista and later, then
     // switched to the other icon.
-    const ShellRecorder::Call &added = shell.calls[0], &switched = shell.calls[1];
+    const auto &added = shell.calls[0], &switched = shell.calls[1];
     const HICON normal = main->GetTrayIcon(TrayIcon::StateNormal);
     EXPECT_EQ(std::make_tuple(added.message, added.result, added.record.cbSize, added.record.hWnd,
                               std::wstring(added.record.szTip), added.record.hIcon,
@@ -109,61 +80,37 @@ TEST_F(TrayTest, TheIconGoesWhileItsWindowStillExists)
             main->DestroyWindow();
         }
         main.reset();
-        const ShellRecorder::Call& last = shell.calls.back();
+        const auto& last = shell.calls.back();
         EXPECT_EQ(std::make_tuple(last.message, last.record.hWnd, last.windowAlive, last.result),
                   std::make_tuple(DWORD(NIM_DELETE), window, true, TRUE))
             << "the last call, its window, alive, done (not done: twice); after Exit: " << exit;
     }
 }
 
-// The menu at the cursor, drawn by the icon menu with "Open..." as its
-// default item in bold (Wine sends no ODS_DEFAULT; the rest of the drawing:
-// the icon menu's own test), and a command chosen from the keyboard arrives;
-// while the window is shown it does not open.
+// The menu at the cursor with "Open..." as its default item, and a command
+// chosen from the keyboard arrives; while the window is shown it does not open.
+// (How the default item is drawn: the icon menu's own test.)
 TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
 {
     CreateMain();
     const HMENU popup = main->Menu().GetSubMenu(0);
     HMENU shown = nullptr;
-    UINT defaultItem = UINT(-1);
-    std::pair<int, int> ink{-1, -1};
     {
-        ModalScript menu(kPopupMenu,
-                         {[&](HWND m) {
-                              shown = reinterpret_cast<HMENU>(::SendMessageA(m, 0x01E1, 0, 0));
-                              defaultItem = ::GetMenuDefaultItem(popup, TRUE, 0);
-                          },
-                          [](HWND m) { ::UpdateWindow(m); },
-                          [&](HWND m) {
-                              RECT item{};
-                              ::GetMenuItemRect(m, popup, 0, &item);
-                              ::MapWindowPoints(nullptr, m, reinterpret_cast<POINT*>(&item), 2);
-                              item.left += 24; // past the gutter with the picture
-                              ink = testing_support::ColumnsWithColour(
-                                  m, item, ::GetSysColor(COLOR_MENUTEXT));
-                              // Open, Half-Year, (separator passed over), My period
-                              // started today, Export, (separator), Scheduler; Enter.
-                              for (int i = 0; i < 5; ++i)
-                                  ::PostMessageA(*main, WM_KEYDOWN, VK_DOWN, 1);
-                              ::PostMessageA(*main, WM_CHAR, '\r', 1);
-                          }});
+        ModalScript menu(kPopupMenu, {[&](HWND m) {
+                             shown = reinterpret_cast<HMENU>(::SendMessageA(m, 0x01E1, 0, 0));
+                             // Open, Half-Year, (separator passed over), My period started
+                             // today, Export, (separator), Scheduler; Enter.
+                             for (int i = 0; i < 5; ++i)
+                                 ::PostMessageA(*main, WM_KEYDOWN, VK_DOWN, 1);
+                             ::PostMessageA(*main, WM_CHAR, '\r', 1);
+                         }});
         main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
         PumpLikeTheProgram(100);
         EXPECT_EQ(menu.Seen(), 1);
     }
-    EXPECT_TRUE(shown == popup && defaultItem == 0u);
-    ASSERT_GE(ink.first, 0);
-    // Wider than the text in the menu's normal font, which its ink never exceeds.
-    CFont font;
-    CreateShellFont(font, fw::SystemDpi());
-    CMemoryDC memory(nullptr, 1, 1);
-    fw::SelectGuard guard(memory, font);
-    SIZE normal{};
-    ::GetTextExtentPoint32A(memory, "Open...", 7, &normal);
-    EXPECT_GT(ink.second - ink.first + 1, normal.cx) << "not bold";
+    EXPECT_TRUE(shown == popup && ::GetMenuDefaultItem(popup, TRUE, 0) == 0u);
     EXPECT_TRUE(main->IsWindowVisible() &&
                 main->Sheet().GetActiveIndex() == MainDialog::PageScheduler);
-
     ModalScript never(kPopupMenu, {});
     main->SendMessage(WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
     PumpLikeTheProgram(100);

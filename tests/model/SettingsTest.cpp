@@ -283,4 +283,31 @@ TEST(Autoload, WithNoMachineRunKeyAnyPathGoesWholeUnderTheUsersAndNoPathChangesN
     EXPECT_FALSE(RegistryKeyExists(kMachine, kRun) || RegistryKeyExists(kMachine, kRunNt));
 }
 
+// A stored wish to start with Windows is honoured for this program when its
+// Run value is missing or names another copy; a Run value nobody wished for is
+// left alone.
+TEST(Autoload, AStoredWishIsHonouredForThisProgram)
+{
+    const char* const self = "\"C:\\New\\velindra.exe\"";
+    const char* const old = "\"C:\\Old\\velindra.exe\"";
+    const struct {
+        DWORD wish;
+        const char* runValue; // null: none
+        const char* expected;
+    } table[] = {{1, nullptr, self}, {1, old, self}, {0, old, old}, {0, nullptr, "none"}};
+    for (const auto& row : table) {
+        RegDeleteTreeA(kUser, kRun);
+        ASSERT_TRUE(WriteSettingDword(SettingAutoload, row.wish));
+        if (row.runValue)
+            SetRaw(kUser, kRun, "Velindra", REG_SZ, std::string(row.runValue) + '\0');
+        HonourAutoloadWish(L"C:\\New\\velindra.exe");
+        char stored[256] = {};
+        DWORD size = sizeof(stored);
+        const bool found = RegGetValueA(kUser, kRun, "Velindra", RRF_RT_REG_SZ, nullptr, stored,
+                                        &size) == ERROR_SUCCESS;
+        EXPECT_EQ(found ? std::string(stored) : "none", row.expected)
+            << row.wish << " " << (row.runValue ? row.runValue : "none");
+    }
+}
+
 } // namespace

@@ -138,17 +138,4 @@ std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area)
     return pixels;
 }
 
-std::pair<int, int> ColumnsWithColour(HWND window, const RECT& area, COLORREF colour)
-{
-    const std::vector<COLORREF> pixels = ReadWindowPixels(window, area);
-    std::pair<int, int> columns{-1, -1};
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        const int x = area.left + int(i % size_t(area.right - area.left));
-        if (pixels[i] == colour)
-            columns = {columns.first < 0 ? x : std::min(columns.first, x),
-                       std::max(columns.second, x)};
-    }
-    return columns;
-}
-
 } // namespace testing_support

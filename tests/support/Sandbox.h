@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -99,8 +98,5 @@ void PumpMessages(DWORD milliseconds = 0);
 
 // The pixels of an area of a window's client area, row by row.
 std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area);
-// The first and last column of the area (client x) that hold the colour;
-// {-1, -1} when none does.
-std::pair<int, int> ColumnsWithColour(HWND window, const RECT& area, COLORREF colour);
 
 } // namespace testing_support
