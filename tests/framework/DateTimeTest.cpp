@@ -5,19 +5,11 @@
 #include <ctime>
 
 #include "framework/DateTime.h"
+#include "tests/support/DateStamp.h"
 
 namespace {
 
-std::string Text(const COleDateTime& date)
-{
-    if (date.GetStatus() != COleDateTime::valid)
-        return "invalid";
-    char text[32];
-    std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d", date.GetYear(),
-                  date.GetMonth(), date.GetDay(), date.GetHour(), date.GetMinute(),
-                  date.GetSecond());
-    return text;
-}
+const auto& Text = testing_support::DateStamp;
 
 TEST(DateTime, OnlyDatesThatExistAreValidAndAnImpossibleOneKeepsTheValue)
 {

@@ -6,20 +6,11 @@
 #include <string>
 
 #include "model/MonthGrid.h"
+#include "tests/support/DateStamp.h"
 
 namespace {
 
-// "2004-03-11 00:00:01", or "invalid".
-std::string Text(const COleDateTime& date)
-{
-    if (date.GetStatus() != COleDateTime::valid)
-        return "invalid";
-    char text[32];
-    std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d", date.GetYear(),
-                  date.GetMonth(), date.GetDay(), date.GetHour(), date.GetMinute(),
-                  date.GetSecond());
-    return text;
-}
+const auto& Text = testing_support::DateStamp;
 
 COleDateTime At(int year, int month, int day)
 {
