@@ -26,14 +26,25 @@ void StoreLanguage(const std::wstring& name)
                 WriteSettingText(SettingLang, fw::Utf8(name)));
 }
 
-// The Exit button's text of the shown main window.
-std::wstring ExitText(const Program& program)
+// The Exit button's text of the shown main window; with `offered`, the
+// language list's text and whether it offers the language.
+std::wstring ExitText(const Program& program, const wchar_t* offered = nullptr)
 {
     HWND main = program.Main();
-    return main ? TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) : L"(no window)";
+    if (!main)
+        return L"(no window)";
+    const std::wstring exit = TextOf(::GetDlgItem(main, IDC_MAIN_EXIT));
+    HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
+    if (!offered)
+        return exit;
+    const std::wstring shown = exit + L" " + TextOf(list);
+    return shown + (ChooseLanguage(list, offered) ? L" offered" : L"");
 }
 
-TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWritten)
+// Each encoding shows its texts; a stranger's file of a gigabyte (sparse, as
+// `truncate -s 1G` makes it) is no language: the program shows English, and
+// so does the Options page's list, which does not offer it.
+TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWrittenAndAGigabyteFileIsNoLanguage)
 {
     ProgramFolder folder;
     ASSERT_TRUE(folder.ready);
@@ -66,6 +77,14 @@ TEST_F(LanguagesTest, EveryEncodingShowsItsTextsAsWritten)
         Program program(folder);
         EXPECT_EQ(ExitText(program), row.shown) << fw::Utf8(row.name);
     }
+    HANDLE file = ::CreateFileW(folder.File(L"huge.lng").c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER size{};
+    size.QuadPart = 1LL << 30;
+    EXPECT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
+    ::CloseHandle(file);
+    StoreLanguage(L"huge");
+    EXPECT_EQ(ExitText(Program(folder), L"huge"), L"E&xit English");
 }
 
 // A value of a language file's text ("" when missing).
@@ -105,31 +124,6 @@ TEST_F(LanguagesTest, ACyrillicAndAChineseTranslationChosenOnTheOptionsPageShowA
         Program again(folder);
         EXPECT_EQ(ExitText(again), exit) << language << " after a restart";
     }
-}
-
-// A stranger's file of a gigabyte (sparse, as `truncate -s 1G` makes it):
-// started with it, the program shows English, and so does the Options page's
-// list, which does not offer it.
-TEST_F(LanguagesTest, AGigabyteFileIsNoLanguage)
-{
-    ProgramFolder folder;
-    ASSERT_TRUE(folder.ready);
-    {
-        HANDLE file = ::CreateFileW(folder.File(L"huge.lng").c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        LARGE_INTEGER size{};
-        size.QuadPart = 1LL << 30;
-        EXPECT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
-        ::CloseHandle(file);
-    }
-    StoreLanguage(L"huge");
-    Program program(folder);
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    HWND list = FindDescendant(main, IDC_OPT_LANGUAGE);
-    EXPECT_TRUE(TextOf(::GetDlgItem(main, IDC_MAIN_EXIT)) == L"E&xit" &&
-                TextOf(list) == L"English" && !ChooseLanguage(list, L"huge"));
 }
 
 // While she has chosen no language, the program speaks the translation of

@@ -3,7 +3,9 @@
 // one her 5 + 25 day cycle foretold. The stored first day becomes today, the
 // record holds the first day entered before and today, and the Monitor
 // calendar keeps the earlier period where it was, marks hers from today, and
-// leaves the two days the cycle had foretold clear.
+// leaves the two days the cycle had foretold clear. Read as a screen reader
+// reads it from outside: the calendar names its month and its days, and says
+// of today that it is a critical day.
 #include <oleacc.h>
 
 #include "model/PeriodRecord.h"
@@ -70,6 +72,19 @@ TEST_F(StartedTodayTest, MenuAndButtonRecordTodayAndKeepTheEarlierPeriod)
         const PeriodRecord expected{{DayOf(entered), 5, 25}, {DayOf(today), 5, 25}};
         EXPECT_EQ(ReadPeriodRecord(), expected);
         HWND calendar = FindDescendant(main, IDC_MON_CALENDAR);
+        {
+            testing_support::Client client(calendar);
+            ASSERT_TRUE(client) << "no object from outside: 0x" << std::hex << client.result;
+            LONG count = 0;
+            std::string marked;
+            for (LONG child = 3; child <= 44; ++child)
+                if (client.Description(child).find("today") != std::string::npos)
+                    marked = client.Name(child) + " / " + client.Description(child);
+            EXPECT_TRUE(client->get_accChildCount(&count) == S_OK && count == 44);
+            EXPECT_EQ(client.Name(1) + " / " + client.Name(),
+                      "Previous month / " + DateText(today, DATE_YEARMONTH));
+            EXPECT_EQ(marked, DateText(today, DATE_LONGDATE) + " / critical day, today");
+        }
         COleDateTime shown = today;
         EXPECT_EQ(Marks(calendar, shown, entered - COleDateTimeSpan(1), 7), ".xxxxx.");
         EXPECT_EQ(Marks(calendar, shown, today - COleDateTimeSpan(3), 9), "...xxxxx.");

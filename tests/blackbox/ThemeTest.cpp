@@ -17,31 +17,22 @@ namespace {
 const char kThemes[] = "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
 
 // The theme switched on in the prefix for one test, as it was afterwards.
-class ThemeOn {
-public:
+struct ThemeOn {
     ThemeOn()
+        : had(::RegGetValueA(HKEY_CURRENT_USER, kThemes, "ThemeActive", RRF_RT_REG_SZ, nullptr,
+                             previous, &size) == ERROR_SUCCESS)
     {
-        DWORD size = sizeof(previous_);
-        had_ = ::RegGetValueA(HKEY_CURRENT_USER, kThemes, "ThemeActive", RRF_RT_REG_SZ, nullptr,
-                              previous_, &size) == ERROR_SUCCESS;
         Set("1");
     }
-    ~ThemeOn()
-    {
-        if (had_)
-            Set(previous_);
-    }
-    ThemeOn(const ThemeOn&) = delete;
-    ThemeOn& operator=(const ThemeOn&) = delete;
-
-private:
+    ~ThemeOn() { Set(had ? previous : "1"); }
     static void Set(const char* value)
     {
         ::RegSetKeyValueA(HKEY_CURRENT_USER, kThemes, "ThemeActive", REG_SZ, value,
                           static_cast<DWORD>(lstrlenA(value) + 1));
     }
-    char previous_[8] = "1";
-    bool had_ = false;
+    char previous[8] = "1";
+    DWORD size = sizeof(previous);
+    const bool had;
 };
 
 // The pixels once its process (the program's, or this one's) has drawn the

@@ -1,6 +1,7 @@
 // Any text as a stored StartDate. The parser must not crash or overrun; it
 // reads what the former reader (strtol on the C string, clamped) read; the
 // numbers it reads, written again as "%d %d %d %d %d %d", read the same.
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -39,8 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(parsed == (FormerParse(text.c_str(), former, 6) == 6));
     if (!parsed)
         return 0;
-    const int read[6] = {parts.year, parts.month,  parts.day,
-                         parts.hour, parts.minute, parts.second};
+    const auto numbers = [](const DateTimeParts& p) {
+        return std::array<int, 6>{p.year, p.month, p.day, p.hour, p.minute, p.second};
+    };
+    const std::array<int, 6> read = numbers(parts);
     for (int i = 0; i < 6; ++i)
         FUZZ_CHECK(read[i] == former[i] && read[i] >= -0x7FFFFFFF);
     char written[80];
@@ -48,8 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                   read[4], read[5]);
     DateTimeParts again;
     FUZZ_CHECK(ParseStartDateText(written, again));
-    FUZZ_CHECK(again.year == parts.year && again.month == parts.month && again.day == parts.day &&
-               again.hour == parts.hour && again.minute == parts.minute &&
-               again.second == parts.second);
+    FUZZ_CHECK(numbers(again) == read);
     return 0;
 }

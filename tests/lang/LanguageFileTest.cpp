@@ -63,26 +63,6 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
     return fw::Utf8(value);
 }
 
-enum class Encoding { Utf8, Utf8Marked, Utf16, Utf16Swapped };
-const Encoding kUnicodeEncodings[] = {Encoding::Utf8, Encoding::Utf8Marked, Encoding::Utf16,
-                                      Encoding::Utf16Swapped};
-
-std::string Encoded(const std::string& utf8, Encoding encoding)
-{
-    const std::wstring text = L"\xFEFF" + fw::Wide(utf8);
-    switch (encoding) {
-    case Encoding::Utf8:
-        return utf8;
-    case Encoding::Utf8Marked:
-        return "\xEF\xBB\xBF" + utf8;
-    case Encoding::Utf16:
-        return Utf16Bytes(text);
-    case Encoding::Utf16Swapped:
-        return Utf16Bytes(text, true);
-    }
-    return std::string();
-}
-
 // One text in four encodings and three kinds of line break; "\n" stands for
 // the line break.
 const char kUnicodeText[] = "[Zakończ]\n"
@@ -95,13 +75,8 @@ const char kUnicodeText[] = "[Zakończ]\n"
                             "k=\"Ένα\"\n"
                             "ß=sharp s";
 
-struct ExpectedRead {
-    const char* section;
-    const char* key;
-    const char* value;
-};
-
-const ExpectedRead kUnicodeReads[] = {
+// Section, key, value.
+const char* const kUnicodeReads[][3] = {
     {"zakończ", "PL", "Zakończ"}, {"ZAKOŃCZ", "ru", "Выход"},   {"Zakończ", "JA", "終了"},
     {"zakończ", "ВЫХОД", "exit"}, {"Zakończ", "pairs", "😀 𠀋"}, {"ΈΞΟΔΟς", "k", "Ένα"},
     {"έξοδος", "ß", "sharp s"},   {"ΈΞΟΔΟΣ", "k", ""},          {"Έξοδος", "SS", ""},
@@ -160,31 +135,26 @@ protected:
 
 } // namespace
 
-TEST_F(LanguageFileTest, ReadsUnicodeInEveryEncodingAndLineBreak)
+TEST_F(LanguageFileTest, ReadsUnicodeInEveryEncodingAndLineBreakAndAwkwardFiles)
 {
     int n = 0;
-    for (Encoding encoding : kUnicodeEncodings) {
-        for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
-            std::string text = kUnicodeText;
-            for (size_t at = text.find('\n'); at != std::string::npos;
-                 at = text.find('\n', at + std::char_traits<char>::length(lineBreak)))
-                text.replace(at, 1, lineBreak);
+    for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
+        std::string text = kUnicodeText;
+        for (size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + std::char_traits<char>::length(lineBreak)))
+            text.replace(at, 1, lineBreak);
+        const std::wstring wide = L"\xFEFF" + fw::Wide(text);
+        for (const std::string& bytes :
+             {text, "\xEF\xBB\xBF" + text, Utf16Bytes(wide), Utf16Bytes(wide, true)}) {
             const std::string name = "u" + std::to_string(n++);
-            for (const ExpectedRead& read : kUnicodeReads)
-                EXPECT_EQ(read.value,
-                          ReadOnce(name, Encoded(text, encoding), read.section, read.key))
-                    << name << " [" << read.section << "] " << read.key;
+            for (const auto& [section, key, value] : kUnicodeReads)
+                EXPECT_EQ(value, ReadOnce(name, bytes, section, key))
+                    << name << " [" << section << "] " << key;
         }
     }
-}
-
-TEST_F(LanguageFileTest, ReadsAwkwardUnicodeFiles)
-{
-    for (size_t i = 0; i < sizeof(kAwkwardUnicodeFiles) / sizeof(kAwkwardUnicodeFiles[0]); ++i) {
-        const AwkwardRead& row = kAwkwardUnicodeFiles[i];
-        EXPECT_EQ(row.value, ReadOnce("a" + std::to_string(i), row.file, row.section, row.key))
-            << "file " << i;
-    }
+    for (const AwkwardRead& row : kAwkwardUnicodeFiles)
+        EXPECT_EQ(row.value, ReadOnce("a" + std::to_string(n++), row.file, row.section, row.key))
+            << "file " << n - 1;
 }
 
 // Each awkward file read while open (every change is noticed) as the
@@ -264,27 +234,22 @@ TEST_F(LanguageFileTest, WritesInTheEncodingOfTheFile)
     }
 }
 
-// Changes wait in memory for Flush; a file changed on disk meanwhile is read
-// again first, so that both changes are kept.
-TEST_F(LanguageFileTest, FlushKeepsWhatSomeoneElseWroteMeanwhile)
-{
-    ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=v\r\n"));
-    LanguageFile file;
-    file.Open("t");
-    EXPECT_TRUE(file.Write("S", "new", "mine"));
-    EXPECT_EQ("mine", file.Read("S", "new"));
-    ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=theirs\r\n"));
-    EXPECT_TRUE(file.Flush());
-    EXPECT_EQ("[S]\r\nk=theirs\r\nnew=mine\r\n", folder.Read("t.lng"));
-}
-
 // A new file is UTF-8 with a byte-order mark, so it holds any text (an ANSI
 // file refuses Polish on a Western system, an en dash on a Japanese one). A
 // file that could not be read once (another program held it) is read again
 // before it is written: it is never written over with the changes alone.
+// Changes wait in memory for Flush; a file changed on disk meanwhile is read
+// again first, so that both changes are kept.
 TEST_F(LanguageFileTest, ANewFileIsUtf8AndAFileIsWrittenOnlyOverWhatWasRead)
 {
+    ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=v\r\n"));
     LanguageFile file;
+    file.Open("t");
+    EXPECT_TRUE(file.Write("S", "new", "mine") && file.Read("S", "new") == "mine");
+    ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=theirs\r\n"));
+    EXPECT_TRUE(file.Flush());
+    EXPECT_EQ("[S]\r\nk=theirs\r\nnew=mine\r\n", folder.Read("t.lng"));
+
     file.Open("new");
     EXPECT_TRUE(file.Write("S", "k", "Zakończ") && file.Flush());
     EXPECT_EQ(folder.Read("new.lng"), "\xEF\xBB\xBF[S]\r\nk=Zakończ\r\n");

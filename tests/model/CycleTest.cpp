@@ -117,39 +117,22 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
 }
 
 // The range as the calendar sends it: its first and last day as time values
-// of 64 bits; "today" is pinned to 2004-03-10 09:30.
-std::string MarkFromSettings(const char* month, int64_t first = 0, int64_t last = 0)
+// of 64 bits; nothing is asked for a range that is none.
+TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeSent)
 {
-    FakeCalendar grid(month);
-    if (!first && !last && !(grid.first.ToTime64(first) && grid.last.ToTime64(last)))
-        return "no time values";
-    fw::PinClock(COleDateTime(2004, 3, 10, 9, 30, 0));
-    MarkDaysFromSettings(grid, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
-    fw::UnpinClock();
-    return grid.Runs() + (grid.calls ? "" : "(none asked)");
-}
-
-// Without a first day (none stored, or one that cannot be read) no day is
-// marked: today is not taken for one.
-TEST(MarkDaysFromSettings, MarksTheStoredCycleAndNothingWithoutAFirstDay)
-{
-    EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "nothing stored";
-    ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 13 13 9 30 0"));
-    EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "an impossible start";
-    EXPECT_EQ(StandingWithRecord(COleDateTime(2004, 3, 10, 9, 30, 0)).kind,
-              DayStanding::NoFirstDay);
-    ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0"));
-    ASSERT_TRUE(WriteSettingDword(SettingCritDayCount, 5));
-    ASSERT_TRUE(WriteSettingDword(SettingClearDayCount, 23));
-    EXPECT_EQ("2004-03-13+5", MarkFromSettings("2004-03"));
-    EXPECT_EQ("2004-01-17+5", MarkFromSettings("2004-01"));
-
+    ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0") &&
+                WriteSettingDword(SettingCritDayCount, 5) &&
+                WriteSettingDword(SettingClearDayCount, 23));
+    FakeCalendar grid("2004-03"), none = grid;
     int64_t first = 0, last = 0;
-    ASSERT_TRUE(FakeCalendar("2004-03").first.ToTime64(first) &&
-                FakeCalendar("2004-03").last.ToTime64(last));
+    ASSERT_TRUE(grid.first.ToTime64(first) && grid.last.ToTime64(last));
+    MarkDaysFromSettings(grid, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    EXPECT_EQ("2004-03-13+5", grid.Runs());
     for (auto range : {std::make_pair(int64_t{0}, last), std::make_pair(first, int64_t{-5}),
                        std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
-        EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", range.first, range.second));
+        MarkDaysFromSettings(none, static_cast<WPARAM>(range.first),
+                             static_cast<LPARAM>(range.second));
+    EXPECT_EQ(0, none.calls);
     MarkDaysFromSettings(nullptr, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
 }
 

@@ -192,10 +192,14 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     FakeCalendar may("2026-05");
     fw::PinClock(COleDateTime(2026, 6, 8, 9, 15, 0));
     CalendarExport input;
-    MarkDaysWithRecord(&may, may.first, may.last);
-    EXPECT_TRUE(may.marked.empty() &&
-                StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
-                !ReadCalendarExport("Period", input) && !StoredSuggestion());
+    for (const char* start : {"", "2026 13 13 9 30 0"}) { // none stored, an impossible one
+        ASSERT_TRUE(!*start || WriteSettingText(SettingStartDate, start));
+        MarkDaysWithRecord(&may, may.first, may.last);
+        EXPECT_TRUE(may.calls == 0 &&
+                    StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
+                    !ReadCalendarExport("Period", input) && !StoredSuggestion())
+            << start;
+    }
     // 7 May stored with 5 + 25 days; on 8 June her period started.
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2026, 5, 7, 10, 0, 0)) &&
                 WriteSettingDword(SettingCritDayCount, 5) &&

@@ -293,19 +293,16 @@ TEST(Autoload, AStoredWishIsHonouredForThisProgram)
     const struct {
         DWORD wish;
         const char* runValue; // null: none
-        const char* expected;
-    } table[] = {{1, nullptr, self}, {1, old, self}, {0, old, old}, {0, nullptr, "none"}};
+        const char* expected; // null: none
+    } table[] = {{1, nullptr, self}, {1, old, self}, {0, old, old}, {0, nullptr, nullptr}};
     for (const auto& row : table) {
         RegDeleteTreeA(kUser, kRun);
         ASSERT_TRUE(WriteSettingDword(SettingAutoload, row.wish));
         if (row.runValue)
             SetRaw(kUser, kRun, "Velindra", REG_SZ, std::string(row.runValue) + '\0');
         HonourAutoloadWish(L"C:\\New\\velindra.exe");
-        char stored[256] = {};
-        DWORD size = sizeof(stored);
-        const bool found = RegGetValueA(kUser, kRun, "Velindra", RRF_RT_REG_SZ, nullptr, stored,
-                                        &size) == ERROR_SUCCESS;
-        EXPECT_EQ(found ? std::string(stored) : "none", row.expected)
+        EXPECT_EQ(GetRaw(kUser, kRun, "Velindra").bytes,
+                  row.expected ? Utf16(fw::Wide(row.expected)) : "")
             << row.wish << " " << (row.runValue ? row.runValue : "none");
     }
 }

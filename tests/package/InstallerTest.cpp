@@ -102,17 +102,19 @@ std::string ManifestValue(const std::string& manifest, const std::string& key)
     return std::string();
 }
 
+// The installer's winget manifest.
+const std::string kManifest =
+    testing_support::ReadWholeFile(testing_support::Wide(BuildPath(VELINDRA_WINGET_INSTALLER)));
+
 // The installer's exit code that its winget manifest gives the response
 // ("packageInUse", ...); 0 when it gives none.
 DWORD ReturnCodeFor(const std::string& response)
 {
-    static const std::string manifest =
-        testing_support::ReadWholeFile(testing_support::Wide(BuildPath(VELINDRA_WINGET_INSTALLER)));
-    const size_t at = manifest.find("ReturnResponse: " + response + "\n");
+    const size_t at = kManifest.find("ReturnResponse: " + response + "\n");
     const char kCode[] = "InstallerReturnCode: ";
-    const size_t code = at == std::string::npos ? at : manifest.rfind(kCode, at);
+    const size_t code = at == std::string::npos ? at : kManifest.rfind(kCode, at);
     return code == std::string::npos ? 0
-                                     : strtoul(&manifest[code + sizeof(kCode) - 1], nullptr, 10);
+                                     : strtoul(&kManifest[code + sizeof(kCode) - 1], nullptr, 10);
 }
 
 // Starts a command line; its process, or null.
@@ -239,6 +241,9 @@ protected:
     testing_support::TempFolder scratch_;
 };
 
+// winget finds the installed program by its manifest: the uninstall entry
+// under the manifest's ProductCode holds the name, publisher and version of
+// its apps-and-features entry and its default folder.
 TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
 {
     // Settings of an earlier run: the program starts with its window shown.
@@ -247,14 +252,24 @@ TEST_F(InstallerTest, InstallsRunsUpgradesAndUninstallsForThisUserAlone)
     ASSERT_EQ(InstallSilently(), kDone);
     EXPECT_EQ(FilesIn(folder), kInstalled);
     EXPECT_EQ(Installation(folder), "11Velindra");
+    const std::string key = kUninstallKeys + ManifestValue(kManifest, "ProductCode");
+    char location[MAX_PATH] = {};
+    ExpandEnvironmentStringsA(ManifestValue(kManifest, "DefaultInstallLocation").c_str(), location,
+                              MAX_PATH);
     const std::string uninstaller = "\"" + folder + "\\Uninstall.exe\"";
     const std::pair<const char*, std::string> entry[] = {
-        {"DisplayName", "Velindra"},          {"DisplayVersion", VELINDRA_VERSION},
-        {"DisplayIcon", "\"" + exe + "\",0"}, {"InstallLocation", folder},
-        {"UninstallString", uninstaller},     {"QuietUninstallString", uninstaller + " /S"},
+        {"DisplayName", ManifestValue(kManifest, "DisplayName")},
+        {"Publisher", ManifestValue(kManifest, "Publisher")},
+        {"DisplayVersion", ManifestValue(kManifest, "DisplayVersion")},
+        {"DisplayVersion", VELINDRA_VERSION},
+        {"DisplayIcon", "\"" + exe + "\",0"},
+        {"InstallLocation", location},
+        {"InstallLocation", folder},
+        {"UninstallString", uninstaller},
+        {"QuietUninstallString", uninstaller + " /S"},
     };
     for (const auto& [name, expected] : entry)
-        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kUninstallKey, name), expected) << name;
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key.c_str(), name), expected) << key << " " << name;
 
     // An upgrade while the program runs: the installer closes it as its close
     // box would, and keeps the user's own language file.
@@ -314,25 +329,6 @@ TEST_F(InstallerTest, ChangesNothingWhileVelindraWillNotCloseOrTheFolderCannotBe
     EXPECT_TRUE(FilesIn(folder) == kInstalled && Installation(folder) == "11Velindra");
 }
 
-// winget finds the installed program by its manifest: the uninstall entry
-// under the manifest's ProductCode, holding the name, publisher and version
-// of the manifest's apps-and-features entry and its default folder.
-TEST_F(InstallerTest, WritesTheUninstallEntryItsWingetManifestNames)
-{
-    const std::string manifest =
-        testing_support::ReadWholeFile(testing_support::Wide(BuildPath(VELINDRA_WINGET_INSTALLER)));
-    const std::string key = kUninstallKeys + ManifestValue(manifest, "ProductCode");
-    ASSERT_EQ(InstallSilently(), kDone);
-    ASSERT_NE(ReadString(HKEY_CURRENT_USER, key.c_str(), "UninstallString"), "") << key;
-    for (const char* name : {"DisplayName", "Publisher", "DisplayVersion"})
-        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key.c_str(), name), ManifestValue(manifest, name))
-            << name;
-    char folder[MAX_PATH] = {};
-    ExpandEnvironmentStringsA(ManifestValue(manifest, "DefaultInstallLocation").c_str(), folder,
-                              MAX_PATH);
-    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key.c_str(), "InstallLocation"), folder);
-}
-
 // A Velindra that takes seconds to end after its window has gone (on a busy
 // machine) is waited for: installation and removal go through, and only
 // after it has ended.
@@ -350,6 +346,28 @@ TEST_F(InstallerTest, WaitsForAVelindraThatTakesSecondsToEnd)
         WaitForEnd(lingering);
     }
     EXPECT_EQ(Installation(folder), "00");
+}
+
+// The texts of the process's first visible window and its controls, caption
+// first, one a line.
+std::wstring ShownTexts(DWORD process)
+{
+    std::wstring texts;
+    for (HWND w = GetTopWindow(nullptr); w && texts.empty(); w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner != process || !IsWindowVisible(w))
+            continue;
+        const WNDENUMPROC add = [](HWND control, LPARAM to) {
+            wchar_t text[1024] = {};
+            SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+            reinterpret_cast<std::wstring*>(to)->append(text).push_back(L'\n');
+            return TRUE;
+        };
+        add(w, reinterpret_cast<LPARAM>(&texts));
+        EnumChildWindows(w, add, reinterpret_cast<LPARAM>(&texts));
+    }
+    return texts;
 }
 
 // The installer speaks the display language of Windows (NSIS's texts and its
@@ -374,35 +392,16 @@ TEST_F(InstallerTest, SpeaksTheDisplayLanguageOfWindows)
         GTEST_SKIP() << "no row for this display language";
     const auto& expected = row == std::end(table) ? table[2] : *row;
     HANDLE setup = Start("\"" + BuildPath(VELINDRA_SETUP) + "\"");
-    std::pair<DWORD, std::wstring> shown{GetProcessId(setup), L""}; // its texts, caption first
+    std::wstring shown;
     for (const DWORD start = GetTickCount();
-         setup && shown.second.find(expected.ownText) == std::wstring::npos &&
+         setup && shown.find(expected.ownText) == std::wstring::npos &&
          GetTickCount() - start < kPatience;
-         Sleep(100)) {
-        shown.second.clear();
-        EnumWindows(
-            [](HWND window, LPARAM found) {
-                auto& [process, texts] = *reinterpret_cast<std::pair<DWORD, std::wstring>*>(found);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner != process || !IsWindowVisible(window))
-                    return TRUE;
-                const WNDENUMPROC add = [](HWND w, LPARAM to) {
-                    wchar_t text[1024] = {};
-                    SendMessageW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-                    reinterpret_cast<std::wstring*>(to)->append(text).push_back(L'\n');
-                    return TRUE;
-                };
-                add(window, reinterpret_cast<LPARAM>(&texts));
-                EnumChildWindows(window, add, reinterpret_cast<LPARAM>(&texts));
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&shown));
-    }
+         Sleep(100))
+        shown = ShownTexts(GetProcessId(setup));
     TerminateProcess(setup, 0);
     WaitForEnd(setup);
-    EXPECT_EQ(shown.second.substr(0, wcslen(expected.caption)), expected.caption);
-    EXPECT_NE(shown.second.find(expected.ownText), std::wstring::npos) << shown.second;
+    EXPECT_EQ(shown.substr(0, wcslen(expected.caption)), expected.caption);
+    EXPECT_NE(shown.find(expected.ownText), std::wstring::npos) << shown;
 }
 
 } // namespace

@@ -6,10 +6,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "res/resource.h"
+#include "ui/Drawing.h"
 #include "tests/ui/PixelTesting.h"
 
 namespace {
@@ -18,24 +18,6 @@ using pixel_testing::Pixels;
 
 constexpr COLORREF kDarkTaskbar = RGB(0x20, 0x20, 0x20);
 constexpr COLORREF kLightTaskbar = RGB(0xF3, 0xF3, 0xF3);
-
-double Luminance(COLORREF c) // relative luminance of an sRGB colour
-{
-    const double weights[] = {0.2126, 0.7152, 0.0722};
-    const int channels[] = {GetRValue(c), GetGValue(c), GetBValue(c)};
-    double sum = 0;
-    for (int i = 0; i < 3; ++i) {
-        const double v = channels[i] / 255.0;
-        sum += weights[i] * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
-    }
-    return sum;
-}
-
-double Contrast(COLORREF a, COLORREF b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The sizes of the images of an icon resource, as its directory lists them.
 std::vector<int> SizesOf(UINT id)
@@ -83,11 +65,11 @@ struct Drawn {
             for (int x = 0; x < size; ++x) {
                 if (!Edge(x, y))
                     continue;
-                double best = Contrast(over(x, y), taskbar);
+                double best = ContrastRatio(over(x, y), taskbar);
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx)
                         if (Inside(x + dx, y + dy) && !Edge(x + dx, y + dy))
-                            best = std::max(best, Contrast(over(x + dx, y + dy), taskbar));
+                            best = std::max(best, ContrastRatio(over(x + dx, y + dy), taskbar));
                 lowest = lowest > 0 ? std::min(lowest, best) : best;
             }
         return lowest;
