@@ -125,7 +125,8 @@ TEST(Settings, EveryStoredDwordIsReadByOneRule)
 }
 
 // Texts are UTF-8 in the program and UTF-16, with their NUL, in the registry;
-// a reader reads what is stored when it reads, not when it was made.
+// a reader reads what is stored when it reads, not when it was made. A text
+// stored otherwise reads as it ends, or as missing.
 TEST(Settings, TextsRoundTripInAnyScriptUpToTheBufferSize)
 {
     const SettingsReader reader;
@@ -143,11 +144,7 @@ TEST(Settings, TextsRoundTripInAnyScriptUpToTheBufferSize)
     EXPECT_FALSE(WriteSettingText(SettingLang, kTooLong));
     EXPECT_FALSE(WriteSettingText(SettingLang, static_cast<const char*>(nullptr)));
     EXPECT_EQ(Utf16(std::wstring(kSettingTextBufferSize - 1, L'a')), Stored("Lang").bytes);
-}
-
-TEST(Settings, StoredTextsReadAsTheyEndOrAsTheirDefaults)
-{
-    // The type, the bytes stored and what is read ("english": the default).
+    // Stored by others: the type, the bytes and what is read ("english": the default).
     const std::tuple<DWORD, std::string, std::string> table[] = {
         {REG_SZ, "german", "german"}, // stored without its NUL
         {REG_SZ, std::string("fr\0junk", 7), "fr"},
@@ -190,13 +187,13 @@ TEST(StartDate, StoredTextsReadAsTheirDateOrNow)
     fw::PinClock(now);
     COleDateTime value;
     auto expect = [&](const char* text, bool read, bool impossible) {
+        SCOPED_TRACE(text ? text : "nothing stored");
         ASSERT_TRUE(!text || WriteSettingText(SettingStartDate, text));
         value = COleDateTime(1999, 1, 1, 0, 0, 0);
-        EXPECT_EQ(read, ReadStartDate(SettingStartDate, value)) << (text ? text : "nothing stored");
-        EXPECT_EQ(impossible, value.GetStatus() == COleDateTime::invalid)
-            << (text ? text : "nothing stored");
+        EXPECT_EQ(read, ReadStartDate(SettingStartDate, value));
+        EXPECT_EQ(impossible, value.GetStatus() == COleDateTime::invalid);
         value.SetStatus(COleDateTime::valid);
-        EXPECT_EQ(read ? date : now, value) << (text ? text : "nothing stored");
+        EXPECT_EQ(read ? date : now, value);
     };
     expect(nullptr, false, false);
     for (const char* text : {"2004 9 20 14 5 0", "  2004\t 9  20\r\n14 5   0 ",
