@@ -101,35 +101,29 @@ TEST_F(LanguageManagerTest, WritesGoIntoTheEnglishFileOnly)
     EXPECT_EQ(kGerman, folder.Read("german.lng"));
 }
 
-// A language name never leads out of the executable's folder: anything but a
-// plain file name makes "english" current.
-TEST_F(LanguageManagerTest, NamesThatAreNoPlainFileNamesMeanEnglish)
-{
-    testing_support::WideFolder outside(L"outside");
-    ASSERT_TRUE(outside.Write(L"evil.lng", "[S]\r\nID_1=evil\r\n"));
-    CreateDirectoryW((outside.Path() + L"\\app").c_str(), nullptr);
-    ModulePath::OverrideModuleFileName(outside.Path() + L"\\app\\velindra.exe");
-    for (const char* name : {"..\\evil", "CON"}) {
-        LanguageManager manager;
-        EXPECT_TRUE(manager.SetLanguage(name) && manager.GetLanguage() == "english") << name;
-        EXPECT_EQ("built-in", manager.LookupText("S", 1, "built-in")) << name;
-    }
-    EXPECT_EQ("[S]\r\nID_1=evil\r\n", outside.Read(L"evil.lng"));
-}
-
 // Beside an executable in a folder of any name and path length, a language of
 // any name is listed, read and written; a name that is no plain file name is
-// not listed.
-TEST_F(LanguageManagerTest, AnyFolderAndAnyLanguageName)
+// not listed, and never leads out of the executable's folder: it makes
+// "english" current.
+TEST_F(LanguageManagerTest, AnyFolderAndAnyLanguageNameButNoPathOut)
 {
     const char russian[] = "\xD1\x80\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9";
     for (size_t length : {0, 300}) {
         testing_support::WideFolder where(testing_support::ScriptsFolderName(), length);
         ASSERT_TRUE(where.Write(L"\u0440\u0443\u0441\u0441\u043A\u0438\u0439.lng",
                                 "[S]\r\nID_1=Zakryt\r\n") &&
-                    where.Write(L"nul.txt.lng", ""));
+                    where.Write(L"nul.txt.lng", "") &&
+                    where.Write(L"evil.lng", "[S]\r\nID_1=evil\r\n"));
+        CreateDirectoryW(where.File(L"app").c_str(), nullptr);
+        ModulePath::OverrideModuleFileName(where.File(L"app\\velindra.exe"));
+        for (const char* name : {"..\\evil", "CON"}) {
+            LanguageManager manager;
+            EXPECT_TRUE(manager.SetLanguage(name) && manager.GetLanguage() == "english") << name;
+            EXPECT_EQ("built-in", manager.LookupText("S", 1, "built-in")) << name;
+        }
+        EXPECT_EQ("[S]\r\nID_1=evil\r\n", where.Read(L"evil.lng"));
         ModulePath::OverrideModuleFileName(where.File(L"velindra.exe"));
-        EXPECT_EQ(CStringArray{russian}, ListLanguageNames()) << length;
+        EXPECT_EQ((CStringArray{"evil", russian}), ListLanguageNames()) << length;
         LanguageManager manager;
         ASSERT_TRUE(manager.SetLanguage(russian));
         EXPECT_EQ("Zakryt", manager.LookupText("S", 1, "Close")) << length;
