@@ -59,6 +59,9 @@ TEST(MonthGrid, SixWeeksFromTheFirstDayOfTheWeekOnOrBeforeDayOneEachInItsColumn)
         EXPECT_EQ(grid.CellOf(g.first - COleDateTimeSpan(1)), -1);
         EXPECT_EQ(grid.PartOf(42), MonthGrid::NoDay);
     }
+    COleDateTime none;
+    none.SetStatus(COleDateTime::invalid);
+    EXPECT_NE(MonthGrid(none, kMonday).First().GetStatus(), COleDateTime::valid) << "no days";
     // The names of the weekdays come from one fixed week: Monday 1 January 2001.
     for (int column = 0; column < 7; ++column)
         EXPECT_EQ(MonthGrid::WeekdayOfDate(MonthGrid::SampleDay(column)), column);

@@ -58,7 +58,8 @@ TEST(DecideReminder, ShowsAPeriodOnceWithinItsDaysAndWithdrawsOneThatNoLongerHol
 }
 
 // The kept list with RemindedPeriod, the last announced, which a program that
-// keeps no list writes alone: what is read, and what is kept after one more.
+// keeps no list writes alone: what is read, and what is kept after one more;
+// the reminder's settings as stored.
 TEST(AnnouncedPeriods, ReadsTheListWithTheLastAndKeepsTheLatest)
 {
     const char* const table[][4] = {
@@ -83,6 +84,8 @@ TEST(AnnouncedPeriods, ReadsTheListWithTheLastAndKeepsTheLatest)
     EXPECT_TRUE(!many.Contains(1) && many.Contains(2) &&
                 many.Last() == AnnouncedPeriods::kKept + 1);
 
+    ASSERT_TRUE(WriteSettingDword(SettingRemind, 1) && WriteSettingDword(SettingRemindDays, 5));
+    EXPECT_TRUE(ReadReminderSettings().on && ReadReminderSettings().daysBefore == 5);
     StoreAnnouncedPeriods(AnnouncedPeriods::FromStored("38125", 38160));
     EXPECT_EQ(ReadSettingDword(SettingRemindedPeriod), 38160u);
     EXPECT_EQ(ReadAnnouncedPeriods().List(), "38125 38160");
