@@ -26,7 +26,6 @@
 #include "res/resource.h"
 #include "ui/IconListBox.h"
 #include "ui/DialogLayout.h"
-#include "ui/IconMenu.h"
 
 class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink, public TrayOwner {
 public:
