@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr COLORREF kImageMask = RGB(192, 192, 192);
 const char* const kPageTopics[MainDialog::PageCount] = {"mon", "sched", "opt", "about"};
 
 // A small icon: 16 x 16 pixels at 96 dpi, the system's small-icon size at its scale.
@@ -86,7 +85,7 @@ UINT MainDialog::OpenRequestMessage()
     return kOpenRequest;
 }
 
-MainDialog::MainDialog() : CDialog(IDD_MAIN)
+MainDialog::MainDialog() : CDialog(IDD_MAIN), tray_(*this)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -115,10 +114,7 @@ BOOL MainDialog::OnInitDialog()
     background_.CreateSolidBrush(LightFace(0.24));
     // The notification icon first: its state and tip come from the settings.
     language_.SetLanguage(StoredLanguage());
-    LoadTrayIcons();
-    const DayStanding standing = StandingWithRecord(now);
-    trayIcon_.AddIcon(this, TipText(standing), trayNormal_, trayPink_);
-    trayIcon_.SetState(TrayStateFor(standing));
+    tray_.Add(this, StandingWithRecord(now));
     CreatePages();
     CreateNavigation();
     PreparePage(PageMonitor);
@@ -138,28 +134,12 @@ void MainDialog::ApplyLanguage(bool initial)
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     FitButtons();
-    LoadTrayMenu();
+    tray_.LoadMenu(language_);
     // The calendar's month and weekday names follow the language's locale.
     if (!initial && monitor_.Calendar().IsWindow())
         monitor_.Calendar().Refresh();
     TellStanding(); // the tip and the Monitor page's line in the language
     ::SetCursor(previous);
-}
-
-// Menu 134 anew, translated before the icon menu takes its items over (the
-// translation leaves items alone that the icon menu has converted).
-void MainDialog::LoadTrayMenu()
-{
-    if (iconMenu_.GetSafeHmenu()) {
-        iconMenu_.ReleaseIconMenu();
-        // A menu that was never built is not released by the icon menu.
-        iconMenu_.DestroyMenu();
-    }
-    if (!iconMenu_.LoadMenu(IDR_TRAY_MENU))
-        return;
-    language_.TranslateMenu(true, &iconMenu_, IDR_TRAY_MENU);
-    iconMenu_.BuildIconMenu(IDB_MENU_ICONS, kImageMask, fw::WindowDpi(m_hWnd));
-    iconMenu_.SetItemImage(ID_MENU_OPEN, 0);
 }
 
 // The notification icon goes while its window still exists: the shell finds
@@ -168,7 +148,7 @@ void MainDialog::LoadTrayMenu()
 void MainDialog::OnDestroy()
 {
     KillTimer(kMidnightTimer);
-    trayIcon_.RemoveIcon();
+    tray_.Remove();
     Default();
 }
 
@@ -206,6 +186,32 @@ LRESULT MainDialog::OnActivate(WPARAM state, LPARAM)
         !::IsChild(shown->m_hWnd, focus))
         FocusPage();
     return result;
+}
+
+void MainDialog::OpenMonitor(const COleDateTime* month)
+{
+    ShowMainWindow(PageMonitor);
+    if (month)
+        monitor_.Calendar().SetMonth(*month);
+}
+
+LRESULT MainDialog::OnTrayNotify(WPARAM, LPARAM mouseMessage)
+{
+    tray_.OnNotify(static_cast<UINT>(mouseMessage));
+    return 0;
+}
+
+LRESULT MainDialog::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    tray_.OnShellRestarted();
+    return 0;
+}
+
+LRESULT MainDialog::OnEnableChange(WPARAM enabled, LPARAM)
+{
+    if (enabled)
+        tray_.OnWindowEnabled();
+    return 0;
 }
 
 void MainDialog::HideToTray()
@@ -272,14 +278,6 @@ void MainDialog::OnSysCommand(UINT command, LPARAM)
     }
 }
 
-void MainDialog::OnTimeChange()
-{
-    Default();
-    RefreshCycleState();
-    HalfYearDialog::RefreshOpen(); // a new day moves its today ring too
-    ArmMidnightTimer();
-}
-
 void MainDialog::OnSelChangeNavigation()
 {
     int selection = navigation_.GetCurSel();
@@ -300,7 +298,7 @@ void MainDialog::OnCancel()
     ending_ = true;
     WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
     // The icon's menu, when it is open, closes; its loop would take the quit
-    // message for its own (ShowTrayMenu posts it again).
+    // message for its own (the icon posts it again).
     ::EndMenu();
     ::PostQuitMessage(0);
 }
@@ -311,7 +309,7 @@ LRESULT MainDialog::OnEndSession(WPARAM ending, LPARAM)
     if (ending) {
         SettlePages();
         WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
-        trayIcon_.RemoveIcon();
+        tray_.Remove();
     }
     return 0;
 }

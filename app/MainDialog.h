@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "app/CDialogCritSheet.h"
-#include "app/TrayIcon.h"
+#include "app/TrayPresence.h"
 #include "calendar/CDialogCritMonitor.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -26,9 +26,8 @@
 #include "res/resource.h"
 #include "ui/IconListBox.h"
 #include "ui/DialogLayout.h"
-#include "ui/IconMenu.h"
 
-class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink {
+class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink, public TrayOwner {
 public:
     enum Page { PageMonitor = 0, PageScheduler = 1, PageOptions = 2, PageAbout = 3, PageCount = 4 };
     // The timer that wakes the window at the next local midnight.
@@ -56,7 +55,8 @@ public:
     void HideToTray();
     // While held (the first-run offer and the wizard that may follow it), no
     // reminder is shown; the last release shows one that became due.
-    void HoldReminder(bool hold);
+    void HoldReminder(bool hold) { tray_.HoldReminder(hold); }
+    void OpenMonitor(const COleDateTime* month) override;
     // The help topic of the selected list entry ("overview" without one).
     void OnHelp();
     const char* HelpTopic() const;
@@ -70,7 +70,7 @@ public:
     // Ends the program: stores whether the window was visible, posts WM_QUIT.
     void OnCancel() override;
     // True once the program was asked to end (the loops still unwinding).
-    bool IsEnding() const { return ending_; }
+    bool IsEnding() const override { return ending_; }
 
     // The message another start of the program sends to bring this window
     // to the front ("Open..."); the answer is kOpenAnswer.
@@ -83,12 +83,9 @@ public:
     CDialogCritMonitor& Monitor() { return monitor_; }
     CDialogCritSched& Scheduler() { return scheduler_; }
     CDialogCritAbout& About() { return about_; }
-    TrayIcon::State GetTrayState() const { return trayIcon_.GetState(); }
-    HICON GetTrayIcon(TrayIcon::State state) const;
     HBITMAP GetStripeBitmap() const { return stripe_.GetBitmap(); }
     HBRUSH GetBackgroundBrush() const { return background_; }
-    const TrayIcon& Tray() const { return trayIcon_; }
-    IconMenu& Menu() { return iconMenu_; }
+    TrayPresence& Tray() { return tray_; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -127,8 +124,6 @@ protected:
     void OnDestroy();
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     LRESULT OnCreatePages(WPARAM, LPARAM);
-    // The window is enabled again (a dialog closed): a reminder that had to
-    // wait comes now.
     LRESULT OnEnableChange(WPARAM enabled, LPARAM);
     // Another colour scheme, or high contrast turned on or off: what was
     // made from colours is made again (the windows inside follow by themselves).
@@ -146,30 +141,18 @@ private:
     // it has none yet; false when it cannot be created.
     bool CreatePage(int page);
     void PreparePage(int page);
-    void LoadTrayIcons();
-    static TrayIcon::State TrayStateFor(const DayStanding& standing);
     // A new day (midnight, resume, time change): the icon and every
     // calendar's today follow, and the timer waits for the next midnight.
     void OnDayMayHaveChanged();
     void ArmMidnightTimer();
-    // Where today stands, told by the icon (its state and tip) and on the
-    // Monitor page, and the reminder when one is due (MainDialogReminder.cpp).
+    // Where today stands, told by the icon and on the Monitor page.
     void TellStanding();
-    // Shows the reminder for the next critical period when the option is on,
-    // today lies within its days before that period, that period was not
-    // announced yet, and no window waits for an answer; withdraws one shown
-    // for a period that no longer holds.
-    void RemindIfDue(const DayStanding& standing);
-    // A click on the reminder: the Monitor page on the month it announced.
-    void OnReminderClick();
-    void ShowTrayMenu();
-    void LoadTrayMenu();
     void SettlePages();
     void FocusPage();
     // While this window is disabled, a window of the program waits for an
     // answer (the help window, the half-year calendar, the wizard, the
     // first-run offer): it is brought to the front and the answer is true.
-    bool BringOpenModalToFront();
+    bool BringOpenModalToFront() override;
     // That window: an enabled, visible window of this thread that this one
     // owns; null when there is none.
     HWND OpenModal() const;
@@ -184,16 +167,9 @@ private:
     CDialogCritOpt options_;
     CDialogCritAbout about_;
     CIcon windowIcon_;
-    CIcon trayNormal_;
-    CIcon trayPink_;
     CBrush background_;
     CImageList pageImages_;
     CStringArray pageNames_;
-    TrayIcon trayIcon_;
-    IconMenu iconMenu_; // menu 134, the notification icon's pop-up menu
-    int reminderHolds_ = 0;
+    TrayPresence tray_; // the notification icon, its menu 134 and the reminder
     bool ending_ = false;
-    // The first day of the period the reminder shown in this run announced.
-    bool reminderShown_ = false;
-    COleDateTime remindedStart_;
 };

@@ -119,7 +119,7 @@ LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
     LoadStripe();
     FitButtons();
     PlaceSheet();
-    LoadTrayMenu();
+    tray_.LoadMenu(language_);
     Invalidate(true);
     return result;
 }
@@ -129,7 +129,7 @@ LRESULT MainDialog::OnSysColorChange(WPARAM, LPARAM)
     background_.CreateSolidBrush(LightFace(0.24));
     sheet_.SetBackgroundBrush(background_); // the sheet borrows it
     LoadStripe();
-    iconMenu_.ApplySystemColours();
+    tray_.Menu().ApplySystemColours();
     return Default();
 }
 

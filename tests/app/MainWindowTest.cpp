@@ -134,21 +134,21 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
     WriteStartDate(SettingStartDate, COleDateTime(2040, 1, 8, 9, 0, 0));
     fw::PinClock(COleDateTime(2040, 1, 7, 23, 59, 59));
     CreateMain();
-    ASSERT_EQ(main->GetTrayState(), TrayIcon::StateNormal);
+    ASSERT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
     fw::PinClock(COleDateTime(2040, 1, 8, 0, 0, 1));
     PumpLikeTheProgram(1600); // the timer was set for one second after 23:59:59
-    EXPECT_TRUE(main->GetTrayState() == TrayIcon::StateAlternate && ShownMonth() == 1 &&
+    EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 1 &&
                 main->Monitor().IsCriticalDay(COleDateTime(2040, 1, 12, 0, 0, 0)));
 
     fw::PinClock(COleDateTime(2040, 1, 13, 8, 0, 0)); // slept through the period's end
     main->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
-    EXPECT_EQ(main->GetTrayState(), TrayIcon::StateNormal);
+    EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
 
     // The last day there is, the first of a period: pink from the start.
     WriteStartDate(SettingStartDate, COleDateTime(9999, 12, 31, 0, 0, 0));
     fw::PinClock(COleDateTime(9999, 12, 31, 12, 0, 0));
     CreateMain();
-    EXPECT_EQ(main->GetTrayState(), TrayIcon::StateAlternate);
+    EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateAlternate);
 }
 
 // Every way a new day is noticed (the midnight tick, the end of sleep, a

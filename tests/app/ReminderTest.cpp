@@ -36,7 +36,7 @@ protected:
         WriteSettingText(SettingLang, language);
         main->ApplyLanguage(false);
     }
-    std::string Tip() const { return fw::Utf8(main->Tray().GetRecord().szTip); }
+    std::string Tip() const { return fw::Utf8(main->Tray().Icon().GetRecord().szTip); }
     std::string Status() const
     {
         return testing_support::TextOf(::GetDlgItem(main->Monitor().m_hWnd, IDC_MON_STATUS));
@@ -128,7 +128,7 @@ TEST_F(ReminderTest, WithoutAFirstDayNothingIsMarkedOrAnnounced)
     StartOn(5, 20);
     EXPECT_EQ(Tip(), "Velindra \xE2\x80\x93 no first day entered yet");
     EXPECT_EQ(Status(), "No first day entered yet (Scheduler page)");
-    EXPECT_TRUE(main->GetTrayState() == TrayIcon::StateNormal &&
+    EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateNormal &&
                 ShellRecorder::Reminders().empty() &&
                 !main->Monitor().IsCriticalDay(COleDateTime(2004, 5, 20, 8, 0, 0)));
 }

@@ -137,7 +137,7 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         EXPECT_EQ(shown(IDC_SCHED_CRIT_EDIT) + "/" + shown(IDC_SCHED_CLEAR_EDIT),
                   std::to_string(row.crit) + "/" + std::to_string(row.clear));
         EXPECT_TRUE(ShownMonth() == (row.start ? 5 : 3) &&
-                    (row.state < 0 || int(main->GetTrayState()) == row.state));
+                    (row.state < 0 || int(main->Tray().GetState()) == row.state));
         if (&row == table)
             bitmaps = testing_support::LiveBitmaps();
     }

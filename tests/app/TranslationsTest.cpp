@@ -138,7 +138,7 @@ protected:
         EXPECT_EQ(Lines(built), "") << "texts the program builds, in " << in;
         CFont menuFont;
         CreateShellFont(menuFont, fw::WindowDpi(main->m_hWnd));
-        shown.AddMenu(main->Menu(), menuFont);
+        shown.AddMenu(main->Tray().Menu(), menuFont);
         return shown;
     }
 

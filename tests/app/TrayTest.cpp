@@ -19,19 +19,19 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
     StoreSampleCycle();
     ShellRecorder shell;
     CreateMain();
-    EXPECT_EQ(main->GetTrayState(), TrayIcon::StateAlternate);
+    EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateAlternate);
     ASSERT_EQ(shell.calls.size(), 2u);
     // Added with the record of the shell of Windows Vista and later, then
     // switched to the other icon.
     const auto &added = shell.calls[0], &switched = shell.calls[1];
-    const HICON normal = main->GetTrayIcon(TrayIcon::StateNormal);
+    const HICON normal = main->Tray().GetIcon(TrayIcon::StateNormal);
     EXPECT_EQ(std::make_tuple(added.message, added.result, added.record.cbSize, added.record.hWnd,
                               std::wstring(added.record.szTip), added.record.hIcon,
                               switched.message, switched.record.hIcon),
               std::make_tuple(DWORD(NIM_ADD), TRUE, DWORD(sizeof(NOTIFYICONDATAW)), main->m_hWnd,
                               std::wstring(L"Velindra \u2013 critical day 2 of 5"), normal,
-                              DWORD(NIM_MODIFY), main->GetTrayIcon(TrayIcon::StateAlternate)));
-    EXPECT_NE(normal, main->GetTrayIcon(TrayIcon::StateAlternate));
+                              DWORD(NIM_MODIFY), main->Tray().GetIcon(TrayIcon::StateAlternate)));
+    EXPECT_NE(normal, main->Tray().GetIcon(TrayIcon::StateAlternate));
     EXPECT_EQ(ShownMonth(), 5); // today's
 }
 
@@ -45,23 +45,23 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     ShellRecorder shell;
     fw::PinClock(COleDateTime(2004, 5, 19, 8, 0, 0)); // the first day of a period
     main->RefreshCycleState();
-    EXPECT_TRUE(main->GetTrayState() == TrayIcon::StateAlternate && ShownMonth() == 5);
+    EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 5);
     main->RefreshCycleState();
     // A page reports a change through the link it finds above its sheet.
     WriteSettingDword(SettingCritRed, 0);
     MainWindowOf(main->Sheet().GetPage(MainDialog::PageOptions))->RefreshCycleState();
-    EXPECT_EQ(main->GetTrayState(), TrayIcon::StateNormal);
+    EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
     ASSERT_EQ(shell.calls.size(), 3u); // one change each: the icon, its tip, the icon
     EXPECT_TRUE(shell.calls[0].message == NIM_MODIFY &&
-                shell.calls[0].record.hIcon == main->GetTrayIcon(TrayIcon::StateAlternate) &&
+                shell.calls[0].record.hIcon == main->Tray().GetIcon(TrayIcon::StateAlternate) &&
                 std::wstring(shell.calls[1].record.szTip) ==
                     L"Velindra \u2013 critical day 1 of 5" &&
-                shell.calls[2].record.hIcon == main->GetTrayIcon(TrayIcon::StateNormal));
+                shell.calls[2].record.hIcon == main->Tray().GetIcon(TrayIcon::StateNormal));
 
     WriteSettingDword(SettingCritRed, 1);
     fw::PinClock(COleDateTime(2004, 6, 24, 9, 0, 0)); // in the period 06-23 to 06-27
     main->SendMessage(WM_TIMECHANGE);
-    EXPECT_TRUE(main->GetTrayState() == TrayIcon::StateAlternate && ShownMonth() == 6);
+    EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 6);
 }
 
 // The application destroys the window before the object, after Exit has
@@ -93,7 +93,7 @@ TEST_F(TrayTest, TheIconGoesWhileItsWindowStillExists)
 TEST_F(TrayTest, TheRightButtonOnTheIconOfTheHiddenWindowOpensTheMenu)
 {
     CreateMain();
-    const HMENU popup = main->Menu().GetSubMenu(0);
+    const HMENU popup = main->Tray().Menu().GetSubMenu(0);
     HMENU shown = nullptr;
     {
         ModalScript menu(kPopupMenu, {[&](HWND m) {

@@ -85,7 +85,7 @@ protected:
         const auto shoot = [&](HWND menu) {
             shots.push_back(Pixels::Of(menu));
             RECT item{};
-            ::GetMenuItemRect(menu, main->Menu().GetSubMenu(0), 0, &item);
+            ::GetMenuItemRect(menu, main->Tray().Menu().GetSubMenu(0), 0, &item);
             ::MapWindowPoints(nullptr, menu, reinterpret_cast<POINT*>(&item), 2);
             shots.back().From(item.left, item.top);
         };
