@@ -116,21 +116,19 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
     EXPECT_EQ(0, grid.calls);
 }
 
-// The range as the calendar sends it: its first and last day as time values
-// of 64 bits; "today" is pinned to 2004-03-10 09:30.
-std::string MarkFromSettings(const char* month, int64_t first = 0, int64_t last = 0)
+// The marks a calendar of the month gets, its first (1) or last (2) day
+// invalid when asked; "today" is pinned to 2004-03-10 09:30.
+std::string MarkFromSettings(const char* month, int invalid = 0)
 {
     FakeCalendar grid(month);
-    if (!first && !last && !(grid.first.ToTime64(first) && grid.last.ToTime64(last)))
-        return "no time values";
+    COleDateTime first = grid.first, last = grid.last;
+    (invalid == 1 ? first : last).SetStatus(invalid ? COleDateTime::invalid : COleDateTime::valid);
     fw::PinClock(COleDateTime(2004, 3, 10, 9, 30, 0));
-    MarkDaysFromSettings(grid, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    MarkDaysFromSettings(grid, first, last);
     fw::UnpinClock();
     return grid.Runs() + (grid.calls ? "" : "(none asked)");
 }
 
-// Without a first day (none stored, or one that cannot be read) no day is
-// marked: today is not taken for one.
 TEST(MarkDaysFromSettings, MarksTheStoredCycleAndNothingWithoutAFirstDay)
 {
     EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "nothing stored";
@@ -144,13 +142,9 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleAndNothingWithoutAFirstDay)
     EXPECT_EQ("2004-03-13+5", MarkFromSettings("2004-03"));
     EXPECT_EQ("2004-01-17+5", MarkFromSettings("2004-01"));
 
-    int64_t first = 0, last = 0;
-    ASSERT_TRUE(FakeCalendar("2004-03").first.ToTime64(first) &&
-                FakeCalendar("2004-03").last.ToTime64(last));
-    for (auto range : {std::make_pair(int64_t{0}, last), std::make_pair(first, int64_t{-5}),
-                       std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
-        EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", range.first, range.second));
-    MarkDaysFromSettings(nullptr, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    for (int invalid : {1, 2})
+        EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", invalid)) << invalid;
+    MarkDaysFromSettings(nullptr, FakeCalendar("2004-03").first, FakeCalendar("2004-03").last);
 }
 
 } // namespace
