@@ -189,6 +189,8 @@ TEST_F(CalendarTest, ANeighboursDayIsSelectableWhereTheMonthStepsToIt)
     EXPECT_EQ(client.Number(&IAccessible::get_accState, kCell0 + 0), selectable); // February 29
     EXPECT_EQ(plain.Number(&IAccessible::get_accState, 1), 0);
     EXPECT_EQ(plain->accSelect(SELFLAG_TAKESELECTION, Child(1)), E_INVALIDARG);
+    EXPECT_EQ(client->accSelect(SELFLAG_TAKESELECTION, Child(1)), DISP_E_MEMBERNOTFOUND); // "<"
+    EXPECT_EQ(client->accSelect(SELFLAG_ADDSELECTION, Child(kCell0)), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(bare.GetCursorDay(), COleDateTime(2004, 3, 12, 0, 0, 1));
     EXPECT_EQ(client->accSelect(SELFLAG_TAKESELECTION, Child(kCell0 + 35)), S_OK); // April 4
     EXPECT_EQ(calendar.GetShownDate().GetMonth(), 4);

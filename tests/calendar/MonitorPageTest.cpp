@@ -3,6 +3,9 @@
 // the marks it shows and IsCriticalDay's answers, its refreshes. (Its help
 // key and the half-year button: tests/help.)
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include "calendar/CDialogCritMonitor.h"
 #include "framework/PropertySheet.h"
@@ -69,6 +72,18 @@ TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)
 
     EXPECT_EQ(Shown(), 200405);
     ASSERT_TRUE(Calendar().SetMonth(Day(2004, 3, 1)));
+    // The line is set only when its text changes (a screen reader hears it again).
+    static int sets = 0;
+    ::SetWindowSubclass(
+        ::GetDlgItem(page, IDC_MON_STATUS),
+        [](HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+            sets += message == WM_SETTEXT;
+            return ::DefSubclassProc(line, message, wParam, lParam);
+        },
+        1, 0);
+    for (const char* text : {"Day 2", "Day 2", "Day 3"})
+        host.monitor.ShowStatus(text);
+    EXPECT_EQ(sets, 2);
     ::SendMessageA(::GetDlgItem(page, IDC_MON_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(Shown(), 200405);
     ASSERT_TRUE(Calendar().SetMonth(Day(2004, 4, 15))); // 2004-03-28 .. 2004-05-08
