@@ -5,7 +5,7 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
-#include "model/CycleCalculator.h"
+#include "model/CycleHistory.h"
 #include "model/CycleSuggestion.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -138,8 +138,10 @@ bool CDialogCritMonitor::IsCriticalDay(const COleDateTime& date) const
     return calendar_.GetDayColor(date) == CRITICAL_DAY_COLOR;
 }
 
-LRESULT CDialogCritMonitor::OnCalendarMarkDays(WPARAM first, LPARAM last)
+LRESULT CDialogCritMonitor::OnCalendarMarkDays(WPARAM, LPARAM lParam)
 {
-    MarkDaysFromSettings(calendar_, first, last);
+    const CalendarMarkRequest* request = CalendarMarkRequest::Of(lParam);
+    if (request && request->header.hwndFrom == calendar_.m_hWnd)
+        MarkDaysFromSettings(calendar_, request->first, request->last);
     return 0;
 }

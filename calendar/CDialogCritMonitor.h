@@ -44,7 +44,7 @@ protected:
 
     void OnHalfYear();
     void OnToday();
-    LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
+    LRESULT OnCalendarMarkDays(WPARAM, LPARAM request);
     // The buttons the main window answers.
     void OnStarted() { PassOn(IDC_MON_STARTED); }
     void OnHistory() { PassOn(IDC_MON_HISTORY); }

@@ -2,7 +2,8 @@
 
 #include "lang/LanguageManager.h"
 #include "lang/LanguageOwner.h"
-#include "model/CycleCalculator.h"
+#include "model/CycleHistory.h"
+#include "model/HalfYear.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
 #include "ui/HelpTopic.h"
@@ -22,25 +23,7 @@ const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_
                           IDC_HALF_HELP};
 constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
 
-// Moves the date by the months (the day limited to the month reached);
-// false, with the date unchanged, when the result is out of range.
-bool MoveByMonths(COleDateTime& date, int months)
-{
-    const COleDateTime moved = fw::AddMonths(date, months);
-    if (moved.GetStatus() != COleDateTime::valid)
-        return false;
-    date = moved;
-    return true;
-}
-
 HalfYearDialog* g_openDialog = nullptr;
-
-// Day 1 of the index-th month (0 to 5) of the half-year that holds the date.
-COleDateTime MonthOfHalfYear(const COleDateTime& date, int index)
-{
-    const int firstMonth = date.GetMonth() > 6 ? 7 : 1;
-    return COleDateTime(date.GetYear(), firstMonth + index, 1, 0, 0, 0);
-}
 
 } // namespace
 
@@ -175,13 +158,11 @@ void HalfYearDialog::ShowHalfYear(const COleDateTime& anchor)
         calendars_[i].SetMonth(MonthOfHalfYear(anchor, i));
 }
 
-LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM first, LPARAM last)
+LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM, LPARAM lParam)
 {
-    MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
-    for (MonthCalendarCtrl& calendar : calendars_) {
-        if (&calendar == sender)
-            MarkDaysFromSettings(calendar, first, last);
-    }
+    const CalendarMarkRequest* request = CalendarMarkRequest::Of(lParam);
+    if (MonthCalendarCtrl* calendar = request ? CalendarOf(request->header.hwndFrom) : nullptr)
+        MarkDaysFromSettings(*calendar, request->first, request->last);
     return 0;
 }
 
@@ -227,21 +208,13 @@ bool HalfYearDialog::IsCalendar(HWND window) const
     return false;
 }
 
-void HalfYearDialog::OnPrevious()
+void HalfYearDialog::Step(int step)
 {
-    if (anchor_ > COleDateTime(1974, 1, 1, 1, 1, 1) && MoveByMonths(anchor_, -6))
-        ShowHalfYear(anchor_);
-}
-
-void HalfYearDialog::OnNext()
-{
-    // Not past the half-year whose months the calendars still show (they
-    // end in November 9999).
-    COleDateTime next = anchor_;
-    if (MoveByMonths(next, 6) && next < COleDateTime(MonthCalendarCtrl::kLastYear, 7, 1, 0, 0, 0)) {
-        anchor_ = next;
-        ShowHalfYear(anchor_);
-    }
+    const COleDateTime to = StepHalfYear(anchor_, step);
+    if (to.GetStatus() != COleDateTime::valid)
+        return;
+    anchor_ = to;
+    ShowHalfYear(anchor_);
 }
 
 void HalfYearDialog::OnToday()

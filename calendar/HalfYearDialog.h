@@ -9,10 +9,11 @@
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"
+#include "model/HalfYear.h"
 
 class HalfYearDialog : public CDialog {
 public:
-    static constexpr int kCalendarCount = 6;
+    static constexpr int kCalendarCount = kHalfYearMonths;
 
     explicit HalfYearDialog(CWnd* parent = nullptr);
     ~HalfYearDialog() override;
@@ -39,8 +40,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange*) override {}
 
-    void OnPrevious();
-    void OnNext();
+    void OnPrevious() { Step(-1); }
+    void OnNext() { Step(1); }
     void OnToday();
     // Command id 2: the Help button, and also Escape.
     void OnHelp();
@@ -48,10 +49,12 @@ protected:
     void OnClose() { EndDialog(IDOK); }
     void OnDestroy();
     // Marks the calendar that is asking; each calendar gets exactly its own marks.
-    LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last);
+    LRESULT OnCalendarMarkDays(WPARAM, LPARAM request);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
 
 private:
+    // The half-year back (step < 0) or on, within the calendars' months.
+    void Step(int step);
     void CreateCalendars();
     void PlaceCalendars();
     bool IsCalendar(HWND window) const;

@@ -1,9 +1,5 @@
 #include "calendar/MonthCalendarCtrl.h"
 
-#include <cstdint>
-
-#include "calendar/CalendarAccessible.h"
-
 #include "framework/DateFormat.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -11,19 +7,6 @@
 #include "ui/HighContrast.h"
 
 namespace {
-
-// The calendar inside its synchronous WM_CALENDAR_MARKDAYS, for Refreshing().
-thread_local MonthCalendarCtrl* t_refreshing = nullptr;
-
-bool SameDay(const COleDateTime& a, const COleDateTime& b)
-{
-    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
-}
-
-int MonthIndex(const COleDateTime& date)
-{
-    return date.GetYear() * 12 + date.GetMonth();
-}
 
 CursorMove MoveOfKey(WPARAM key)
 {
@@ -45,27 +28,6 @@ CursorMove MoveOfKey(WPARAM key)
     }
 }
 
-// Marks who is refreshing for the duration of one send, nesting safely.
-class RefreshScope {
-public:
-    RefreshScope(MonthCalendarCtrl* calendar, bool& flag) : outer_(t_refreshing), flag_(flag)
-    {
-        t_refreshing = calendar;
-        flag_ = true;
-    }
-    ~RefreshScope()
-    {
-        t_refreshing = outer_;
-        flag_ = false;
-    }
-    RefreshScope(const RefreshScope&) = delete;
-    RefreshScope& operator=(const RefreshScope&) = delete;
-
-private:
-    MonthCalendarCtrl* outer_;
-    bool& flag_;
-};
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(MonthCalendarCtrl, CWnd)
@@ -84,26 +46,20 @@ ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
 
-MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime())
+MonthCalendarCtrl::MonthCalendarCtrl()
+    : shownDate_(COleDateTime::GetCurrentTime()), grid_(shownDate_, MonthGrid::kSunday)
 {
     cursor_.SetStatus(COleDateTime::invalid); // placed by the first rebuild
 }
 
 MonthCalendarCtrl::~MonthCalendarCtrl()
 {
-    if (t_refreshing == this)
-        t_refreshing = nullptr;
     prevButton_.DestroyWindow();
     nextButton_.DestroyWindow();
     boldFont_.DeleteObject();
     normalFont_.DeleteObject();
     DestroyWindow();
-    ReleaseAccessible();
-}
-
-MonthCalendarCtrl* MonthCalendarCtrl::Refreshing()
-{
-    return t_refreshing;
+    announcer_.Release();
 }
 
 BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
@@ -119,14 +75,14 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
 {
     if (IsWindow())
         DestroyWindow();
-    shownDate_ = IsShowable(month) ? month : COleDateTime::GetCurrentTime();
+    shownDate_ = IsShowableDate(month) ? month : COleDateTime::GetCurrentTime();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
     dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
     CreateFonts();
     const SIZE size = GetSize();
     const RECT rect{x, y, x + size.cx, y + size.cy};
-    announcedMonth_ = 0;
+    announcer_.Restart();
     if (!CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, id))
         return FALSE;
     withButtons_ = withButtons != FALSE;
@@ -196,10 +152,8 @@ LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
     const int before = grid_.FirstWeekday();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
     Refresh();
-    if (IsWindow() && grid_.FirstWeekday() != before) { // the cells are in another order
-        ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
-        AnnounceFocus();
-    }
+    if (IsWindow() && grid_.FirstWeekday() != before) // the cells are in another order
+        announcer_.Reordered();
     return Default();
 }
 
@@ -240,14 +194,9 @@ void MonthCalendarCtrl::ApplyDpi(int dpi)
     Repaint();
 }
 
-bool MonthCalendarCtrl::IsShowable(const COleDateTime& date)
-{
-    return IsShowableDate(date);
-}
-
 int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
 {
-    if (!IsWindow() || !IsShowable(date))
+    if (!IsWindow() || !IsShowableDate(date))
         return 0;
     return ShowMonth(date) ? 1 : 0;
 }
@@ -281,25 +230,25 @@ void MonthCalendarCtrl::Refresh()
         return;
     for (CalendarCell& cell : cells_)
         cell = CalendarCell();
-    COleDateTime first, last; // the first and the last day that exist
-    BuildGrid(first, last);
-    int64_t firstTime = 0, lastTime = 0;
-    if (!first.ToTime64(firstTime) || !last.ToTime64(lastTime))
-        firstTime = lastTime = 0; // receivers ignore a range they cannot read
+    BuildGrid();
     HWND parent = IsWindow() ? ::GetParent(m_hWnd) : nullptr;
     if (parent) {
-        RefreshScope scope(this, refreshing_);
-        ::SendMessageW(parent, WM_CALENDAR_MARKDAYS, static_cast<WPARAM>(firstTime),
-                       static_cast<LPARAM>(lastTime));
+        const UINT_PTR id = static_cast<UINT_PTR>(GetDlgCtrlID());
+        const CalendarMarkRequest request{
+            {m_hWnd, id, WM_CALENDAR_MARKDAYS}, grid_.First(), grid_.Last()};
+        refreshing_ = true;
+        ::SendMessageW(parent, WM_CALENDAR_MARKDAYS, id, reinterpret_cast<LPARAM>(&request));
+        refreshing_ = false;
     }
     Repaint();
-    AnnounceRebuild();
+    announcer_.MonthShown(shownDate_);
 }
 
-void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
+void MonthCalendarCtrl::BuildGrid()
 {
     grid_ = MonthGrid(shownDate_, grid_.FirstWeekday());
-    const COleDateTime today = COleDateTime::GetCurrentTime();
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const int today = grid_.CellOf(now);
     for (int i = 0; i < kCellCount; ++i) {
         CalendarCell& cell = cells_[i];
         cell.date = grid_.Day(i);
@@ -308,26 +257,9 @@ void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
                      : part == MonthGrid::Trailing ? showTrailing_
                                                    : part == MonthGrid::InMonth;
         cell.inMonth = part == MonthGrid::InMonth;
-        cell.today = SameDay(cell.date, today) ? 1 : 0;
+        cell.today = i == today ? 1 : 0;
     }
-    first = grid_.First();
-    last = grid_.Last();
-    PlaceCursor(today);
-}
-
-void MonthCalendarCtrl::PlaceCursor(const COleDateTime& today)
-{
-    if (IsInShownMonth(cursor_))
-        return;
-    const int year = shownDate_.GetYear(), month = shownDate_.GetMonth();
-    if (cursor_.GetStatus() != COleDateTime::valid) // at first today, else day 1
-        cursor_ = IsInShownMonth(today) ? today : COleDateTime(year, month, 1, 0, 0, 1);
-    cursor_ = CursorInMonth(cursor_, year, month);
-}
-
-bool MonthCalendarCtrl::IsInShownMonth(const COleDateTime& day) const
-{
-    return day.GetStatus() == COleDateTime::valid && MonthIndex(day) == MonthIndex(shownDate_);
+    cursor_ = grid_.CursorIn(cursor_, now);
 }
 
 void MonthCalendarCtrl::Repaint()
@@ -351,13 +283,13 @@ bool MonthCalendarCtrl::SetCursorDay(const COleDateTime& day)
 {
     if (!IsInShownMonth(day))
         return false;
-    const COleDateTime moved(day.GetYear(), day.GetMonth(), day.GetDay(), 0, 0, 1);
+    const COleDateTime moved = grid_.Day(FindCell(day));
     if (moved == cursor_)
         return true;
     cursor_ = moved;
     if (ShowsFocus())
         Repaint();
-    AnnounceFocus();
+    announcer_.Focus();
     return true;
 }
 
@@ -380,10 +312,10 @@ LRESULT MonthCalendarCtrl::OnKeyDown(WPARAM key, LPARAM)
 bool MonthCalendarCtrl::StepTo(const COleDateTime& day)
 {
     const COleDateTime before = cursor_;
-    const int step = MonthIndex(day) - MonthIndex(shownDate_);
-    if (step != -1 && step != 1)
+    const int step = grid_.StepToward(day);
+    if (step == 0)
         return false;
-    cursor_ = COleDateTime(day.GetYear(), day.GetMonth(), day.GetDay(), 0, 0, 1);
+    cursor_ = day; // the rebuild puts it at the day's 00:00:01
     step < 0 ? OnPrevMonth() : OnNextMonth();
     if (IsInShownMonth(cursor_))
         return true;
@@ -414,7 +346,7 @@ LRESULT MonthCalendarCtrl::OnFocusChange(WPARAM, LPARAM)
     Repaint(); // the focus is shown on the focused day
     const LRESULT result = Default();
     if (::GetFocus() == m_hWnd)
-        AnnounceFocus();
+        announcer_.Focus();
     return result;
 }
 
@@ -427,48 +359,14 @@ LRESULT MonthCalendarCtrl::OnUpdateUiState(WPARAM, LPARAM)
 
 LRESULT MonthCalendarCtrl::OnGetObject(WPARAM wParam, LPARAM objectId)
 {
-    if (!fw::AsksForClient(objectId))
-        return Default();
-    if (!accessible_)
-        accessible_ = fw::ComPtr<CalendarAccessible>(new CalendarAccessible(this));
-    return fw::AnswerGetObject(accessible_.get(), wParam);
+    LRESULT answer = 0;
+    return announcer_.AnswerGetObject(wParam, objectId, answer) ? answer : Default();
 }
 
 LRESULT MonthCalendarCtrl::OnDestroy(WPARAM, LPARAM)
 {
-    ReleaseAccessible();
+    announcer_.Release();
     return Default();
-}
-
-void MonthCalendarCtrl::ReleaseAccessible()
-{
-    if (!accessible_)
-        return;
-    accessible_->Detach(); // clients holding it get "not connected" from now on
-    accessible_.Reset();
-}
-
-void MonthCalendarCtrl::AnnounceRebuild()
-{
-    const int month = MonthIndex(shownDate_);
-    if (!IsWindow() || month == announcedMonth_)
-        return;
-    const bool first = announcedMonth_ == 0;
-    announcedMonth_ = month;
-    if (first)
-        return; // a new window: nobody knows an older month
-    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
-    ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
-    if (::GetFocus() == m_hWnd)
-        AnnounceFocus();
-}
-
-void MonthCalendarCtrl::AnnounceFocus() const
-{
-    const int cell = GetCursorCell();
-    if (cell >= 0 && IsWindow() && ::GetFocus() == m_hWnd)
-        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT,
-                         CalendarAccessible::CellChild(cell, withButtons_));
 }
 
 LRESULT MonthCalendarCtrl::OnLButtonDown(WPARAM, LPARAM)

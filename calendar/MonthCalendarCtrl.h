@@ -6,16 +6,10 @@
 // regional settings (Monday in most of Europe, Sunday in the United States),
 // read again when those settings change; the grid itself is a MonthGrid
 // (model/MonthGrid.h). It knows nothing about cycles: after every rebuild of
-// its grid it sends its parent WM_CALENDAR_MARKDAYS with the
-// first and the last displayed day (00:00:01 local time, as 64-bit time
-// values: seconds since 1970, in the message's 64-bit parameters), and the
-// parent colours days through SetDayColor before the send returns.
-//
-// Which calendar is asking: the message cannot carry its sender, so while a
-// calendar is inside that synchronous send, MonthCalendarCtrl::Refreshing()
-// names it (null at any other time). A parent with several calendars marks
-// the calendar that Refreshing() returns, after checking that it is one of
-// its own; it needs no bookkeeping of the order in which calendars refresh.
+// its grid it asks its parent for marks (WM_CALENDAR_MARKDAYS with a
+// CalendarMarkRequest: which calendar asks, its first and last displayed
+// day), and the parent colours days through SetDayColor before the send
+// returns.
 //
 // The keyboard: the calendar is a tab stop with a cursor on one day of its
 // month, the focused day, framed two pixels wide while the calendar has the
@@ -24,16 +18,15 @@
 // buttons the month steps when the cursor leaves it, and Page Up / Page Down
 // step a month. A calendar without buttons leaves stepping to its parent.
 //
-// Screen readers: the calendar answers WM_GETOBJECT with its own accessible
-// object (calendar/CalendarAccessible.h) and tells them of a new month and of
-// the focused day moving (NotifyWinEvent).
+// Screen readers: a CalendarAnnouncer answers them and tells them what changed.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "calendar/CalendarAnnouncer.h"
 #include "calendar/CalendarCell.h"
-#include "framework/ComPtr.h"
+#include "calendar/CalendarMarkRequest.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
 #include "framework/Dpi.h"
@@ -41,8 +34,6 @@
 #include "framework/Wnd.h"
 #include "model/DayMarker.h"
 #include "model/MonthGrid.h"
-
-class CalendarAccessible;
 
 class MonthCalendarCtrl : public CWnd, public DayMarker {
 public:
@@ -55,7 +46,6 @@ public:
     // The months shown: from December 1972 to November 9999 (model/MonthGrid.h).
     // (With the clock in December 9999 the calendar opens on that month: its
     // cells after 31 December 9999 have no date and stay empty.)
-    static constexpr int kLastYear = 9999;
 
     // The twelve paint colours, set by CreateCalendar and again when the
     // system's colours change; in high contrast other system colours (see
@@ -89,11 +79,10 @@ public:
     BOOL CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons, BOOL showLeading,
                         BOOL showTrailing);
     // The same, showing the month of `month` from the start (one rebuild, not
-    // two); the current month when the calendar cannot show that one.
+    // two); the current month when the calendar cannot show that one
+    // (IsShowableDate, model/MonthGrid.h).
     BOOL CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons, BOOL showLeading,
                         BOOL showTrailing, const COleDateTime& month);
-    // Whether SetMonth accepts the date.
-    static bool IsShowable(const COleDateTime& date);
     // Lays the calendar out again for another display scale (the window moved
     // to another monitor): size, fonts and month buttons; its corner stays.
     void ApplyDpi(int dpi);
@@ -114,7 +103,7 @@ public:
 
     // Clears the marks, rebuilds the grid, asks the parent for marks and
     // repaints later. Ignored when called for this calendar from inside its
-    // own WM_CALENDAR_MARKDAYS.
+    // own request for marks.
     void Refresh();
 
     // The month buttons: one month back (not before December 1972) and
@@ -128,9 +117,6 @@ public:
     virtual int GetDateName(const COleDateTime& date, DateNamePart part, DateNameLength length,
                             std::string& text) const;
 
-    // The calendar whose WM_CALENDAR_MARKDAYS is being delivered, else null.
-    static MonthCalendarCtrl* Refreshing();
-
     const COleDateTime& GetShownDate() const { return shownDate_; }
     // Row 0..5, column 0..6 (the first day of the week first); null outside the grid.
     const CalendarCell* GetCell(int row, int column) const;
@@ -139,7 +125,7 @@ public:
     RECT GetCellRect(int index) const;
     bool HasMonthButtons() const { return withButtons_; }
     // Whether the day belongs to the shown month.
-    bool IsInShownMonth(const COleDateTime& day) const;
+    bool IsInShownMonth(const COleDateTime& day) const { return grid_.BelongsToMonth(day); }
     // The weekday (0 = Monday ... 6 = Sunday) the weeks start on.
     int GetFirstWeekday() const { return grid_.FirstWeekday(); }
 
@@ -205,10 +191,10 @@ protected:
 
 private:
     // Stores the shown date and refreshes; false (nothing changed) while
-    // this calendar is delivering its own WM_CALENDAR_MARKDAYS.
+    // this calendar is asking for its own marks.
     bool ShowMonth(const COleDateTime& date);
-    // Fills the cells from the shown date; gives the first and last displayed day.
-    void BuildGrid(COleDateTime& first, COleDateTime& last);
+    // Fills the cells from the shown date and keeps the cursor in its month.
+    void BuildGrid();
     void SetPaintColours();
     void SetHighContrastColours();
     bool CreateFonts();
@@ -233,14 +219,6 @@ private:
     // Steps the month to a day of the previous or next month with the
     // cursor on it; false (nothing changed) when the month cannot step.
     bool StepTo(const COleDateTime& day);
-    // Keeps the cursor in the shown month after a rebuild.
-    void PlaceCursor(const COleDateTime& today);
-    // Tells accessibility clients what the last rebuild changed.
-    void AnnounceRebuild();
-    // Tells them which day has the focus (while the calendar has it).
-    void AnnounceFocus() const;
-    // The accessible object goes with the window.
-    void ReleaseAccessible();
 
     COleDateTime shownDate_;
     CFont boldFont_;
@@ -253,14 +231,13 @@ private:
     bool highContrast_ = false; // whether the colours are those of high contrast
     CalendarCell cells_[kCellCount];
     MonthGrid grid_;
-    bool refreshing_ = false;
+    bool refreshing_ = false; // inside its own request for marks
     bool withButtons_ = false;
     CBitmap picture_; // what the last paint showed
     bool pictureStale_ = true;
     fw::Dpi dpi_;
     COleDateTime cursor_;
-    int announcedMonth_ = 0;                    // the month accessibility clients were told of
-    fw::ComPtr<CalendarAccessible> accessible_; // while the window lives
+    CalendarAnnouncer announcer_{*this};
 };
 
 // The month a key steps to: -1 back (Page Up), +1 forward (Page Down), 0

@@ -47,14 +47,3 @@ struct DayStanding {
 // that period.
 DayStanding WhereDayStands(const COleDateTime& day, const COleDateTime& start, int critDayCount,
                            int clearDayCount);
-// What a calendar's owner does on WM_CALENDAR_MARKDAYS: first and last are the
-// first and last displayed day (00:00:01 local time) as 32-bit time values.
-// Marks the critical days by the stored cycle and record (MarkDaysWithRecord
-// in model/CycleHistory.h). Ignored when first is 0 or last is not positive;
-// nothing is marked while no first day is stored or the stored one cannot be
-// read.
-void MarkDaysFromSettings(DayMarker* calendar, WPARAM first, LPARAM last);
-inline void MarkDaysFromSettings(DayMarker& calendar, WPARAM first, LPARAM last)
-{
-    MarkDaysFromSettings(&calendar, first, last);
-}

@@ -13,13 +13,6 @@ bool ReadCycleHistory(CycleHistory& cycle)
     return true;
 }
 
-void MarkDaysWithRecord(DayMarker* calendar, const COleDateTime& first, const COleDateTime& last)
-{
-    CycleHistory cycle;
-    if (ReadCycleHistory(cycle))
-        MarkCriticalDays(calendar, first, last, cycle);
-}
-
 DayStanding StandingWithRecord(const COleDateTime& day)
 {
     CycleHistory cycle;

@@ -66,6 +66,28 @@ COleDateTime MonthGrid::Last() const
     return Day(cell);
 }
 
+bool MonthGrid::BelongsToMonth(const COleDateTime& day) const
+{
+    return day.GetStatus() == COleDateTime::valid && month_ != 0 &&
+           MonthIndex(day.GetYear(), day.GetMonth()) == MonthIndex(year_, month_);
+}
+
+int MonthGrid::StepToward(const COleDateTime& day) const
+{
+    if (day.GetStatus() != COleDateTime::valid || month_ == 0)
+        return 0;
+    const int step = MonthIndex(day.GetYear(), day.GetMonth()) - MonthIndex(year_, month_);
+    return step == -1 || step == 1 ? step : 0;
+}
+
+COleDateTime MonthGrid::CursorIn(const COleDateTime& cursor, const COleDateTime& today) const
+{
+    COleDateTime day = cursor;
+    if (cursor.GetStatus() != COleDateTime::valid)
+        day = BelongsToMonth(today) ? today : COleDateTime(year_, month_, 1, 0, 0, 1);
+    return CursorInMonth(day, year_, month_);
+}
+
 COleDateTime MonthGrid::SampleDay(int weekday)
 {
     // Monday 1 January 2001 opens the week.

@@ -38,6 +38,16 @@ public:
     COleDateTime Last() const;
     // The weekday of a column (0..6).
     int WeekdayOf(int column) const { return (firstWeekday_ + column) % kColumns; }
+    // Whether the day (its time ignored) belongs to the grid's month.
+    bool BelongsToMonth(const COleDateTime& day) const;
+    // The month step that shows the day: -1 for a day of the month before
+    // the grid's, +1 for one of the month after; 0 for any other day.
+    int StepToward(const COleDateTime& day) const;
+    // Where the keyboard cursor stands in the grid's month (00:00:01): on the
+    // cursor's day when the month holds it; without a cursor (invalid) on
+    // today when the month holds it, else on day 1; else on the cursor's day
+    // of the month, the month's last day when it has fewer.
+    COleDateTime CursorIn(const COleDateTime& cursor, const COleDateTime& today) const;
 
     // A day of one fixed week with that weekday (0..6): the names of the
     // weekdays are taken from it, never from a week that may lack days.

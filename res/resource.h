@@ -157,5 +157,5 @@
 #define IDC_CAL_NEXT_MONTH 1114
 
 // ---------------------------------------------------------------- Private messages
-#define WM_CALENDAR_MARKDAYS 0x0FB8 // WM_USER + 3000: first and last displayed day (64-bit times)
+#define WM_CALENDAR_MARKDAYS 0x0FB8 // WM_USER + 3000: a calendar asks for marks (its request)
 #define WM_TRAYNOTIFY 0x0805        // WM_USER + 0x405: notification icon callback

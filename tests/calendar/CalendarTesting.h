@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calendar/MonthCalendarCtrl.h"
-#include "model/CycleCalculator.h"
+#include "model/CycleHistory.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/ModalScript.h"
@@ -48,13 +48,6 @@ inline RECT Place(HWND window, HWND in)
     return place;
 }
 
-inline int64_t Time64(const COleDateTime& date)
-{
-    int64_t value = 0;
-    date.ToTime64(value);
-    return value;
-}
-
 // The cell (0 to 41) with the focus frame, read from a calendar's pixels at
 // 96 dpi: two pixels thick, two inside the cell (clear of today's rings), in
 // one colour other than the cell's fill; -1 for none, 99 for more than one.
@@ -83,8 +76,8 @@ inline COLORREF CellBackground(const pixel_testing::Pixels& p, int index)
 }
 
 struct Request {
-    MonthCalendarCtrl* sender; // MonthCalendarCtrl::Refreshing() at that moment
-    int64_t first, last;
+    MonthCalendarCtrl* sender; // the calendar named by the request
+    COleDateTime first, last;
 };
 
 class CalendarTest : public testing::Test {
@@ -93,13 +86,16 @@ protected:
     {
         fw::PinClock(COleDateTime(2004, 3, 12, 10, 15, 0));
         StoreSampleCycle();
-        parent.on[WM_CALENDAR_MARKDAYS] = [this](WPARAM first, LPARAM last) {
-            MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
-            requests.push_back({sender, int64_t(first), int64_t(last)});
+        parent.on[WM_CALENDAR_MARKDAYS] = [this](WPARAM id, LPARAM lParam) {
+            const CalendarMarkRequest& request = *CalendarMarkRequest::Of(lParam);
+            auto* sender = dynamic_cast<MonthCalendarCtrl*>(
+                CWnd::FromHandlePermanent(request.header.hwndFrom));
+            EXPECT_EQ(id, request.header.idFrom);
+            requests.push_back({sender, request.first, request.last});
             if (onRequest)
                 onRequest(sender);
-            if (mark && sender && sender->GetParent() == &parent)
-                MarkDaysFromSettings(sender, first, last);
+            if (mark && sender)
+                MarkDaysFromSettings(sender, request.first, request.last);
             return LRESULT{0};
         };
         parent.on[WM_COMMAND] = [this](WPARAM, LPARAM) { return ++commands, LRESULT{0}; };

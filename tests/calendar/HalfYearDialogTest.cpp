@@ -1,10 +1,9 @@
-// The half-year calendar: where its six calendars stand, which months they
-// show and how Previous, Next and Today step them (the months' arithmetic),
-// that every calendar carries exactly the marks of its own grid, and the
-// dialog run modally: help, Escape, Enter, month keys, close box.
+// The half-year calendar: where its six calendars stand, that Previous, Next
+// and Today step them (the months and steps are model/HalfYear's), that
+// every calendar carries exactly the marks of its own grid, and the dialog
+// run modally: help, Escape, Enter, month keys, close box.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,8 @@ void ExpectOwnMarks(const HalfYearDialog& dialog, const COleDateTime& start, int
 }
 
 // Six calendars in two rows, the buttons ending where they end; the sample
-// cycle, and one whose period runs from June into July, after steps too.
+// cycle, and one whose period runs from June into July, after each step of
+// the buttons too.
 TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
 {
     for (auto [start, critical, clear] : {std::tuple{COleDateTime(2004, 3, 10, 9, 30, 0), 5, 23},
@@ -60,11 +60,21 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
         // Within a dialog unit of where the calendars end (640), nothing moves.
         EXPECT_EQ(Place(::GetDlgItem(shown, IDC_HALF_HELP), shown).right, 641);
         EXPECT_EQ(shown.GetClientRect().right, 657);
-        for (int id : {0, IDC_HALF_NEXT, IDC_HALF_PREVIOUS, IDC_HALF_PREVIOUS}) {
+        for (auto [id, year, month] : {std::tuple{0, 2004, 1},
+                                       {IDC_HALF_NEXT, 2004, 7},
+                                       {IDC_HALF_PREVIOUS, 2004, 1},
+                                       {IDC_HALF_PREVIOUS, 2003, 7},
+                                       {IDC_HALF_TODAY, 2004, 1}}) {
             SCOPED_TRACE(testing::Message() << start.GetMonth() << ", after " << id);
             ::SendMessageA(shown, WM_COMMAND, id, 0);
+            EXPECT_EQ(shown.Calendar(0).GetShownDate(), COleDateTime(year, month, 1, 0, 0, 0));
+            EXPECT_EQ(shown.Calendar(5).GetShownDate(), COleDateTime(year, month + 5, 1, 0, 0, 0));
             ExpectOwnMarks(shown, start, critical + clear, critical);
         }
+        EXPECT_EQ(shown.GetAnchor(), COleDateTime(2004, 5, 20, 10, 0, 0));
+        StoreSampleCycle(start + COleDateTimeSpan(1), critical, clear); // marked anew when
+        HalfYearDialog::RefreshOpen();                                  // the day changes
+        ExpectOwnMarks(shown, start + COleDateTimeSpan(1), critical + clear, critical);
     }
     // Day 1 of January 1973 at 00:00 is before the first month a calendar
     // takes: calendar 0 stays on the current month, March 1973.
@@ -73,47 +83,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     ASSERT_TRUE(dialog.Create());
     EXPECT_EQ(dialog.Calendar(0).GetShownDate().GetMonth(), 3);
     EXPECT_EQ(dialog.Calendar(1).GetShownDate().GetMonth(), 2);
-    ExpectOwnMarks(dialog, COleDateTime(2004, 6, 29, 8, 0, 0), 28, 4);
-}
-
-// From today's half-year: N(ext), P(revious) and T(oday) with the months
-// shown after each, and where the anchor ends (its day kept where the month
-// has it, else the month's last).
-TEST_F(HalfYear, StepsByHalfYearsFromToday)
-{
-    const struct {
-        COleDateTime today;
-        const char* steps;
-        COleDateTime anchor;
-    } walks[] = {
-        {{2004, 5, 20, 10, 0, 0},
-         "N2004-07 N2005-01 T2004-01 P2003-07 P2003-01",
-         {2003, 5, 20, 10, 0, 0}},
-        {{2004, 3, 31, 10, 0, 0}, "N2004-07 P2004-01 P2003-07", {2003, 9, 30, 10, 0, 0}},
-        {{2003, 8, 31, 10, 0, 0}, "N2004-01 P2003-07", {2003, 8, 29, 10, 0, 0}}, // via Feb 29
-        {{1974, 1, 15, 10, 0, 0}, "P1973-07 P1973-07", {1973, 7, 15, 10, 0, 0}},
-        {{9998, 7, 15, 10, 0, 0}, "N9999-01 N9999-01", {9999, 1, 15, 10, 0, 0}}, // not to July 9999
-    };
-    for (const auto& w : walks) {
-        HalfYearDialog shown;
-        fw::PinClock(w.today);
-        ASSERT_TRUE(shown.Create());
-        char step = 0;
-        int year = 0, month = 0, used = 0;
-        for (const char* s = w.steps;
-             std::sscanf(s, " %c%d-%d%n", &step, &year, &month, &used) == 3; s += used) {
-            ::SendMessageA(shown, WM_COMMAND,
-                           step == 'N'   ? IDC_HALF_NEXT
-                           : step == 'P' ? IDC_HALF_PREVIOUS
-                                         : IDC_HALF_TODAY,
-                           0);
-            EXPECT_EQ(shown.Calendar(0).GetShownDate().GetYear(), year) << w.steps << " at " << s;
-            EXPECT_EQ(shown.Calendar(0).GetShownDate().GetMonth(), month) << w.steps << " at " << s;
-            EXPECT_EQ(shown.Calendar(5).GetShownDate().GetMonth(), month + 5)
-                << w.steps << " at " << s;
-        }
-        EXPECT_EQ(shown.GetAnchor(), w.anchor) << w.steps;
-    }
+    ExpectOwnMarks(dialog, COleDateTime(2004, 6, 30, 8, 0, 0), 28, 4); // the cycle stored last
 }
 
 // A key pressed in a control of the dialog.

@@ -37,25 +37,6 @@ std::set<int> Marked(const MonthCalendarCtrl& calendar)
     return marked;
 }
 
-// The cells hold the grid's days (model/MonthGrid; their names: the
-// accessible test) and the parent hears of the range of each month shown.
-TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToTheParent)
-{
-    MonthCalendarCtrl calendar;
-    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
-    ASSERT_EQ(requests.size(), 1u); // today's month, once
-    EXPECT_EQ(requests[0].sender, &calendar);
-    EXPECT_EQ(MonthCalendarCtrl::Refreshing(), nullptr);
-    ASSERT_EQ(calendar.SetMonth(COleDateTime(9999, 11, 15, 12, 0, 0)), 1); // the last month
-    const COleDateTime first(9999, 10, 31, 0, 0, 1);
-    EXPECT_TRUE(Cell(calendar, 0).date == first && !Cell(calendar, 0).inMonth &&
-                Cell(calendar, 1).inMonth && !Cell(calendar, 31).inMonth);
-    EXPECT_EQ(Cell(calendar, 41).date, first + COleDateTimeSpan(41));
-    EXPECT_EQ(requests.back().first, Time64(first));
-    EXPECT_EQ(requests.back().last, Time64(first + COleDateTimeSpan(41)));
-    EXPECT_EQ(calendar.GetShownDate(), COleDateTime(9999, 11, 15, 12, 0, 0)); // kept as given
-}
-
 // The month steps themselves are model/MonthGrid's; here the window's part:
 // its buttons and keys take them to the range's ends, a calendar without
 // buttons leaves the keys to its parent.
@@ -63,7 +44,6 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
 {
     MonthCalendarCtrl calendar, bare;
     EXPECT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 1, 0, 0, 0)), 0); // no window yet
-    EXPECT_FALSE(calendar.CreateCalendar(nullptr, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
     EXPECT_EQ(calendar.SetMonth(COleDateTime(9999, 12, 1, 0, 0, 0)), 0);
@@ -103,11 +83,17 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
     EXPECT_EQ(calendar.GetDlgItem(IDC_CAL_PREV_MONTH), nullptr); // made again without buttons
 }
 
-TEST_F(CalendarTest, MarksLandOnTheirDatesAndEachRebuildAsksAfresh)
+// Each calendar asks for the marks of its own grid at every rebuild (the
+// grid is model/MonthGrid's); they land on their dates.
+TEST_F(CalendarTest, EachRebuildAsksForTheMarksOfItsOwnGridAndTheyLandOnTheirDates)
 {
     MonthCalendarCtrl march, july;
     ASSERT_TRUE(march.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, FALSE));
     ASSERT_TRUE(july.CreateCalendar(&parent, 1112, 208, 0, FALSE, FALSE, FALSE));
+    ASSERT_EQ(requests.size(), 2u); // one each, naming itself and its first and last day
+    EXPECT_TRUE(requests[0].sender == &march && requests[1].sender == &july);
+    EXPECT_TRUE(requests[0].first == COleDateTime(2004, 2, 29, 0, 0, 1) &&
+                requests[0].last == COleDateTime(2004, 4, 10, 0, 0, 1));
     // March 2004 from Feb 29: March 10 to 14 and April 7 to 10, hidden or not.
     EXPECT_EQ(Marked(march), (std::set<int>{10, 11, 12, 13, 14, 38, 39, 40, 41}));
     EXPECT_EQ(march.GetDayColor(COleDateTime(2004, 3, 10, 23, 59, 59)), CRITICAL_DAY_COLOR);
@@ -280,7 +266,10 @@ TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
     MonthCalendarCtrl calendar;
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     calendar.UpdateWindow(); // its picture made at 96 dpi first
+    ::SetFocus(calendar.GetDlgItem(IDC_CAL_NEXT_MONTH));
     calendar.ApplyDpi(192);
+    EXPECT_EQ(::GetFocus(), calendar.m_hWnd); // not lost with the button made anew
+    ::SetFocus(parent);
     EXPECT_EQ(calendar.GetClientRect().right, 414);
     for (auto [id, left] : {std::pair{IDC_CAL_PREV_MONTH, 6}, {IDC_CAL_NEXT_MONTH, 356}}) {
         const RECT place = Place(calendar.GetDlgItem(id), calendar),

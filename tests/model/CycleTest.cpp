@@ -116,24 +116,21 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
     EXPECT_EQ(0, grid.calls);
 }
 
-// The range as the calendar sends it: its first and last day as time values
-// of 64 bits; nothing is asked for a range that is none.
-TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeSent)
+// The range the calendar asks for; nothing is asked for a range that is none.
+TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeAsked)
 {
     ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0") &&
                 WriteSettingDword(SettingCritDayCount, 5) &&
                 WriteSettingDword(SettingClearDayCount, 23));
     FakeCalendar grid("2004-03"), none = grid;
-    int64_t first = 0, last = 0;
-    ASSERT_TRUE(grid.first.ToTime64(first) && grid.last.ToTime64(last));
-    MarkDaysFromSettings(grid, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    MarkDaysFromSettings(grid, grid.first, grid.last);
     EXPECT_EQ("2004-03-13+5", grid.Runs());
-    for (auto range : {std::make_pair(int64_t{0}, last), std::make_pair(first, int64_t{-5}),
-                       std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
-        MarkDaysFromSettings(none, static_cast<WPARAM>(range.first),
-                             static_cast<LPARAM>(range.second));
+    COleDateTime invalid;
+    invalid.SetStatus(COleDateTime::invalid);
+    MarkDaysFromSettings(none, invalid, grid.last);
+    MarkDaysFromSettings(none, grid.first, invalid);
     EXPECT_EQ(0, none.calls);
-    MarkDaysFromSettings(nullptr, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    MarkDaysFromSettings(nullptr, grid.first, grid.last);
 }
 
 } // namespace

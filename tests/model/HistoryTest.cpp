@@ -194,7 +194,7 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     CalendarExport input;
     for (const char* start : {"", "2026 13 13 9 30 0"}) { // none stored, an impossible one
         ASSERT_TRUE(!*start || WriteSettingText(SettingStartDate, start));
-        MarkDaysWithRecord(&may, may.first, may.last);
+        MarkDaysFromSettings(&may, may.first, may.last);
         EXPECT_TRUE(may.calls == 0 &&
                     StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
                     !ReadCalendarExport("Period", input) && !StoredSuggestion())
@@ -206,7 +206,7 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
                 WriteSettingDword(SettingClearDayCount, 25));
     EXPECT_TRUE(StartPeriodToday());
     EXPECT_EQ("2026-05-07 5 25;2026-06-08 5 25", PeriodRecordText(ReadPeriodRecord()));
-    MarkDaysWithRecord(&may, may.first, may.last);
+    MarkDaysFromSettings(&may, may.first, may.last);
     EXPECT_EQ("2026-05-07+5", may.Runs());
     EXPECT_EQ(2, StandingWithRecord(COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
     EXPECT_TRUE(ReadCalendarExport("Period", input) && input.reminderDays == 0 &&
@@ -219,7 +219,7 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     EXPECT_TRUE(RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)) &&
                 !RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)));
     FakeCalendar again("2026-05");
-    MarkDaysWithRecord(&again, again.first, again.last);
+    MarkDaysFromSettings(&again, again.first, again.last);
     EXPECT_EQ("2026-05-09+5", again.Runs()) << "as before 8 June was recorded";
     fw::UnpinClock();
 }

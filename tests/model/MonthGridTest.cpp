@@ -121,3 +121,42 @@ TEST(MonthGrid, MonthsStepFromDecember1972ToNovember9999)
 }
 
 } // namespace
+
+namespace {
+
+// A day of the grid's month, of the month before or after it (the step that
+// shows it), or of neither; and where the cursor stands in the month.
+TEST(MonthGrid, ItsMonthItsNeighboursAndTheCursorsPlace)
+{
+    const MonthGrid march(COleDateTime(2004, 3, 17, 9, 0, 0), kSunday), none;
+    const COleDateTime invalid(2004, 13, 1, 0, 0, 0);
+    const struct {
+        COleDateTime day;
+        bool inMonth;
+        int step;
+    } days[] = {
+        {At(2004, 3, 1), true, 0},    {COleDateTime(2004, 3, 31, 23, 59, 59), true, 0},
+        {At(2004, 2, 29), false, -1}, {At(2004, 4, 30), false, 1},
+        {At(2004, 1, 31), false, 0},  {At(2004, 5, 1), false, 0},
+        {At(2005, 3, 1), false, 0},   {invalid, false, 0},
+    };
+    for (const auto& d : days) {
+        EXPECT_EQ(march.BelongsToMonth(d.day), d.inMonth) << Text(d.day);
+        EXPECT_EQ(march.StepToward(d.day), d.step) << Text(d.day);
+        EXPECT_TRUE(!none.BelongsToMonth(d.day) && none.StepToward(d.day) == 0);
+    }
+    const COleDateTime today(2004, 3, 12, 10, 15, 0);
+    const struct {
+        COleDateTime cursor, today, to;
+    } cursors[] = {
+        {COleDateTime(2004, 3, 20, 18, 0, 0), today, At(2004, 3, 20)},
+        {invalid, today, At(2004, 3, 12)},
+        {invalid, COleDateTime(2004, 4, 2, 8, 0, 0), At(2004, 3, 1)},
+        {At(2004, 4, 30), today, At(2004, 3, 30)},
+    };
+    for (const auto& c : cursors)
+        EXPECT_EQ(Text(march.CursorIn(c.cursor, c.today)), Text(c.to)) << Text(c.cursor);
+    EXPECT_EQ(Text(none.CursorIn(invalid, today)), "invalid");
+}
+
+} // namespace

@@ -42,16 +42,12 @@ public:
         dc.FillSolidRect(GetClientRect(), ::GetSysColor(COLOR_BTNFACE));
     }
 
-    LRESULT OnCalendarMarkDays(WPARAM first, LPARAM last)
+    LRESULT OnCalendarMarkDays(WPARAM, LPARAM lParam)
     {
-        MonthCalendarCtrl* sender = MonthCalendarCtrl::Refreshing();
-        const int64_t firstTime = static_cast<int64_t>(first);
-        const int64_t lastTime = static_cast<int64_t>(last);
-        if (sender != &calendar || firstTime == 0 || lastTime <= 0)
-            return 0;
-        MarkCriticalDays(sender, COleDateTime::FromTime64(firstTime),
-                         COleDateTime::FromTime64(lastTime), COleDateTime(2004, 3, 10, 9, 30, 0), 5,
-                         23);
+        const CalendarMarkRequest* request = CalendarMarkRequest::Of(lParam);
+        if (request && request->header.hwndFrom == calendar.m_hWnd)
+            MarkCriticalDays(&calendar, request->first, request->last,
+                             COleDateTime(2004, 3, 10, 9, 30, 0), 5, 23);
         return 0;
     }
 
