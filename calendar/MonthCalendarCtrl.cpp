@@ -1,5 +1,6 @@
 #include "calendar/MonthCalendarCtrl.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "calendar/CalendarAccessible.h"
@@ -23,6 +24,12 @@ bool SameDay(const COleDateTime& a, const COleDateTime& b)
 int MonthIndex(const COleDateTime& date)
 {
     return date.GetYear() * 12 + date.GetMonth();
+}
+
+bool SameCell(const CalendarCell& a, const CalendarCell& b)
+{
+    return a.date == b.date && a.shown == b.shown && a.today == b.today && a.inMonth == b.inMonth &&
+           a.colour == b.colour;
 }
 
 CursorMove MoveOfKey(WPARAM key)
@@ -124,6 +131,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
     CreateFonts();
+    picture_.DeleteObject(); // made at the new window's size and drawn anew
     const SIZE size = GetSize();
     const RECT rect{x, y, x + size.cx, y + size.cy};
     announcedMonth_ = 0;
@@ -184,7 +192,7 @@ void MonthCalendarCtrl::SetHighContrastColours()
 LRESULT MonthCalendarCtrl::OnSysColorChange(WPARAM, LPARAM)
 {
     SetPaintColours();
-    Repaint();
+    RepaintAll();
     return Default();
 }
 
@@ -196,6 +204,7 @@ LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
     const int before = grid_.FirstWeekday();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
     Refresh();
+    Repaint(); // the names may be written otherwise, in the same month
     if (IsWindow() && grid_.FirstWeekday() != before) { // the cells are in another order
         ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
         AnnounceFocus();
@@ -237,7 +246,7 @@ void MonthCalendarCtrl::ApplyDpi(int dpi)
     if (hadFocus)
         SetFocus();
     picture_.DeleteObject(); // made again at the new size
-    Repaint();
+    RepaintAll();
 }
 
 bool MonthCalendarCtrl::IsShowable(const COleDateTime& date)
@@ -279,6 +288,9 @@ void MonthCalendarCtrl::Refresh()
 {
     if (refreshing_) // the parent must not restart the refresh it is serving
         return;
+    CalendarCell before[kCellCount];
+    std::copy(std::begin(cells_), std::end(cells_), before);
+    const COleDateTime cursorBefore = cursor_;
     for (CalendarCell& cell : cells_)
         cell = CalendarCell();
     COleDateTime first, last; // the first and the last day that exist
@@ -292,7 +304,12 @@ void MonthCalendarCtrl::Refresh()
         ::SendMessageW(parent, WM_CALENDAR_MARKDAYS, static_cast<WPARAM>(firstTime),
                        static_cast<LPARAM>(lastTime));
     }
-    Repaint();
+    // The picture is drawn anew only when the rebuild changed what it shows.
+    const bool namesChanged = namesLocale_ != fw::DateLocaleName();
+    namesLocale_ = fw::DateLocaleName();
+    if (namesChanged || !(cursor_ == cursorBefore) ||
+        !std::equal(std::begin(cells_), std::end(cells_), before, SameCell))
+        Repaint();
     AnnounceRebuild();
 }
 
@@ -330,7 +347,34 @@ bool MonthCalendarCtrl::IsInShownMonth(const COleDateTime& day) const
     return day.GetStatus() == COleDateTime::valid && MonthIndex(day) == MonthIndex(shownDate_);
 }
 
+// The month buttons show nothing of the month: they keep what they show, and
+// paint again only when they change themselves.
 void MonthCalendarCtrl::Repaint()
+{
+    pictureStale_ = true;
+    if (!IsWindow())
+        return;
+    const RECT client = GetClientRect();
+    HRGN area = ::CreateRectRgnIndirect(&client);
+    if (!area) {
+        RepaintAll();
+        return;
+    }
+    for (const CButton* button : {&prevButton_, &nextButton_}) {
+        if (!button->IsWindow())
+            continue;
+        RECT place = button->GetWindowRect();
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+        HRGN hole = ::CreateRectRgnIndirect(&place);
+        if (hole)
+            ::CombineRgn(area, area, hole, RGN_DIFF);
+        ::DeleteObject(hole);
+    }
+    ::RedrawWindow(m_hWnd, nullptr, area, RDW_INVALIDATE | RDW_NOCHILDREN);
+    ::DeleteObject(area);
+}
+
+void MonthCalendarCtrl::RepaintAll()
 {
     pictureStale_ = true;
     if (IsWindow())
@@ -482,8 +526,8 @@ int MonthCalendarCtrl::SetDayColor(const COleDateTime& date, COLORREF colour)
     const int index = IsWindow() ? FindCell(date) : -1;
     if (index < 0)
         return 0;
-    if (cells_[index].colour != colour)
-        Repaint(); // a mark outside a refresh shows at once too
+    if (cells_[index].colour != colour && !refreshing_)
+        Repaint(); // a mark outside a refresh shows at once too (a refresh compares)
     cells_[index].colour = colour;
     return 1;
 }

@@ -220,6 +220,8 @@ private:
     void DrawPicture(CDC* dc, const RECT& client);
     // Something shown changed: the picture is drawn anew at the next paint.
     void Repaint();
+    // The same, and the month buttons paint again too (other colours, another scale).
+    void RepaintAll();
     // The focused day's frame: two pixels (at 96 dpi) inside today's rings,
     // in a colour that stands out from the cell's fill.
     void DrawFocusFrame(CDC* dc, const CalendarCell& cell, RECT cellRect) const;
@@ -257,6 +259,7 @@ private:
     bool withButtons_ = false;
     CBitmap picture_; // what the last paint showed
     bool pictureStale_ = true;
+    std::wstring namesLocale_; // the date locale of the names last shown
     fw::Dpi dpi_;
     COleDateTime cursor_;
     int announcedMonth_ = 0;                    // the month accessibility clients were told of
