@@ -1,5 +1,8 @@
 #include "ui/IconListBox.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/WindowText.h"
@@ -117,6 +120,7 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
     spacingUnit_ = spacingUnit;
     images_ = images;
     shapes_.DeleteObject();
+    drawn_.clear();
     dpi_ = fw::Dpi(layout::LayoutDpi(::GetParent(m_hWnd)));
     CreateShellFont(font_, dpi_.Value());
 
@@ -154,6 +158,7 @@ void CIconListBox::ApplyDpi(int dpi, CImageList* images)
     dpi_ = fw::Dpi(dpi);
     images_ = images;
     shapes_.DeleteObject(); // the pictures' shapes at the new size
+    drawn_.clear();
     CreateShellFont(font_, dpi_.Value());
     ReadIconSize();
     for (int i = 0; i < GetCount(); ++i) {
@@ -187,22 +192,62 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
     const RECT& target = item->rcItem;
     int width = target.right - target.left;
     int height = target.bottom - target.top;
-    CMemoryDC memory(item->hDC, width, height);
-    if (!memory.IsReady())
-        return;
     ItemState state = StateNormal;
     if (item->itemState & ODS_SELECTED)
         state = StateSelected;
     else if (GetItemData(index) != 0)
         state = StateHover;
-    DrawListItem(&memory, index, RECT{0, 0, width, height}, text, state);
+    CDC source;
+    HBITMAP picture = ItemPicture(item->hDC, index, state, text, SIZE{width, height});
+    if (!picture || !source.CreateCompatibleDC(item->hDC))
+        return;
+    fw::SelectGuard keep(source, picture);
     // The focus shows once the keyboard has been used.
-    if ((item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd)) {
-        RECT focus{0, 0, width, height};
-        ::InflateRect(&focus, -dpi_(2), -dpi_(2));
-        DrawFocus(&memory, focus, state);
+    if ((item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) != ODS_FOCUS || HidesFocusCue(m_hWnd)) {
+        ::BitBlt(item->hDC, target.left, target.top, width, height, source, 0, 0, SRCCOPY);
+        return;
     }
+    CMemoryDC memory(item->hDC, width, height);
+    if (!memory.IsReady())
+        return;
+    memory.BitBlt(0, 0, width, height, source, 0, 0, SRCCOPY);
+    RECT focus{0, 0, width, height};
+    ::InflateRect(&focus, -dpi_(2), -dpi_(2));
+    DrawFocus(&memory, focus, state);
     memory.CopyTo(item->hDC, target.left, target.top);
+}
+
+HBITMAP CIconListBox::ItemPicture(HDC like, int index, ItemState state, const std::string& text,
+                                  SIZE size)
+{
+    if (index < 0 || size.cx <= 0 || size.cy <= 0)
+        return nullptr;
+    const size_t slot = static_cast<size_t>(index) * 3 + state;
+    if (drawn_.size() <= slot)
+        drawn_.resize(slot + 1);
+    DrawnItem& drawn = drawn_[slot];
+    const COLORREF colours[4] = {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_HIGHLIGHT),
+                                 ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_HIGHLIGHTTEXT)};
+    const bool highContrast = IsHighContrast();
+    if (drawn.picture.GetSafeHandle() && drawn.text == text && drawn.size.cx == size.cx &&
+        drawn.size.cy == size.cy && std::equal(colours, colours + 4, drawn.colours) &&
+        drawn.highContrast == highContrast)
+        return drawn.picture;
+    CBitmap picture;
+    CDC surface;
+    if (!picture.CreateCompatibleBitmap(like, size.cx, size.cy) ||
+        !surface.CreateCompatibleDC(like))
+        return nullptr;
+    {
+        fw::SelectGuard keep(surface, picture);
+        DrawListItem(&surface, index, RECT{0, 0, size.cx, size.cy}, text, state);
+    }
+    drawn.picture = std::move(picture);
+    drawn.text = text;
+    drawn.size = size;
+    std::copy(colours, colours + 4, drawn.colours);
+    drawn.highContrast = highContrast;
+    return drawn.picture;
 }
 
 void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string& text,

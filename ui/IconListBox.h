@@ -18,6 +18,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Dpi.h"
@@ -88,6 +89,10 @@ private:
     // makes them, side by side in one bitmap (black where a silhouette is
     // coloured), made once: silhouettes are then a block transfer each.
     bool PrepareShapes();
+    // The item's picture in the state, drawn once for its text, size,
+    // colours and scale and copied at every later paint (a page switch
+    // paints two items four times); null when it cannot be made.
+    HBITMAP ItemPicture(HDC like, int index, ItemState state, const std::string& text, SIZE size);
     void RedrawItem(int index);
     bool PointerInside() const;
     void SetHover(int index);
@@ -101,5 +106,14 @@ private:
     int hoverIndex_ = -1;
     CBrush background_;
     CBitmap shapes_;
+    // What an item's picture was drawn for, and the picture.
+    struct DrawnItem {
+        std::string text;
+        SIZE size{};
+        COLORREF colours[4]{}; // face, highlight, button text, highlight text
+        bool highContrast = false;
+        CBitmap picture;
+    };
+    std::vector<DrawnItem> drawn_; // three per item, one per state
     fw::Dpi dpi_;
 };
