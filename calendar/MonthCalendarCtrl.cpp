@@ -203,6 +203,7 @@ LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
         return Default();
     const int before = grid_.FirstWeekday();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
+    dayNames_.clear();
     Refresh();
     Repaint(); // the names may be written otherwise, in the same month
     if (IsWindow() && grid_.FirstWeekday() != before) { // the cells are in another order
@@ -214,6 +215,7 @@ LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
 
 bool MonthCalendarCtrl::CreateFonts()
 {
+    dayNames_.clear(); // measured again in the new font
     const bool normal = CreateShellFont(normalFont_, dpi_.Value());
     return CreateShellFont(boldFont_, dpi_.Value(), FW_BOLD) && normal;
 }

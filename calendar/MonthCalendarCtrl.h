@@ -260,6 +260,19 @@ private:
     CBitmap picture_; // what the last paint showed
     bool pictureStale_ = true;
     std::wstring namesLocale_; // the date locale of the names last shown
+    // The weekday row's names as last drawn, and what they were made for.
+    struct NamesKey {
+        int width = 0;
+        int firstWeekday = -1;
+        std::wstring locale;
+        bool operator==(const NamesKey& other) const
+        {
+            return width == other.width && firstWeekday == other.firstWeekday &&
+                   locale == other.locale;
+        }
+    };
+    std::vector<std::string> dayNames_;
+    NamesKey dayNamesKey_;
     fw::Dpi dpi_;
     COleDateTime cursor_;
     int announcedMonth_ = 0;                    // the month accessibility clients were told of
