@@ -151,6 +151,9 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleAndNothingWithoutAFirstDay)
                        std::make_pair(int64_t{1} << 62, last)}) // beyond 9999
         EXPECT_EQ("(none asked)", MarkFromSettings("2004-03", range.first, range.second));
     MarkDaysFromSettings(nullptr, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    // The settings key deleted (by an uninstall, say): nothing is marked any more.
+    ASSERT_EQ(::RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str()), ERROR_SUCCESS);
+    EXPECT_EQ("(none asked)", MarkFromSettings("2004-03")) << "the key deleted";
 }
 
 } // namespace
