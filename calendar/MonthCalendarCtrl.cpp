@@ -1,5 +1,7 @@
 #include "calendar/MonthCalendarCtrl.h"
 
+#include <algorithm>
+
 #include "framework/DateFormat.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -7,6 +9,12 @@
 #include "ui/HighContrast.h"
 
 namespace {
+
+bool SameCell(const CalendarCell& a, const CalendarCell& b)
+{
+    return a.date == b.date && a.shown == b.shown && a.today == b.today && a.inMonth == b.inMonth &&
+           a.colour == b.colour;
+}
 
 CursorMove MoveOfKey(WPARAM key)
 {
@@ -80,6 +88,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
     dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
     CreateFonts();
+    picture_.DeleteObject(); // made at the new window's size and drawn anew
     const SIZE size = GetSize();
     const RECT rect{x, y, x + size.cx, y + size.cy};
     announcer_.Restart();
@@ -140,7 +149,7 @@ void MonthCalendarCtrl::SetHighContrastColours()
 LRESULT MonthCalendarCtrl::OnSysColorChange(WPARAM, LPARAM)
 {
     SetPaintColours();
-    Repaint();
+    RepaintAll();
     return Default();
 }
 
@@ -151,7 +160,9 @@ LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
         return Default();
     const int before = grid_.FirstWeekday();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
+    dayNames_.clear();
     Refresh();
+    Repaint(); // the names may be written otherwise, in the same month
     if (IsWindow() && grid_.FirstWeekday() != before) // the cells are in another order
         announcer_.Reordered();
     return Default();
@@ -159,6 +170,7 @@ LRESULT MonthCalendarCtrl::OnSettingChange(WPARAM, LPARAM area)
 
 bool MonthCalendarCtrl::CreateFonts()
 {
+    dayNames_.clear(); // measured again in the new font
     const bool normal = CreateShellFont(normalFont_, dpi_.Value());
     return CreateShellFont(boldFont_, dpi_.Value(), FW_BOLD) && normal;
 }
@@ -191,7 +203,7 @@ void MonthCalendarCtrl::ApplyDpi(int dpi)
     if (hadFocus)
         SetFocus();
     picture_.DeleteObject(); // made again at the new size
-    Repaint();
+    RepaintAll();
 }
 
 int MonthCalendarCtrl::SetMonth(const COleDateTime& date)
@@ -228,6 +240,9 @@ void MonthCalendarCtrl::Refresh()
 {
     if (refreshing_) // the parent must not restart the refresh it is serving
         return;
+    CalendarCell before[kCellCount];
+    std::copy(std::begin(cells_), std::end(cells_), before);
+    const COleDateTime cursorBefore = cursor_;
     for (CalendarCell& cell : cells_)
         cell = CalendarCell();
     BuildGrid();
@@ -240,7 +255,12 @@ void MonthCalendarCtrl::Refresh()
         ::SendMessageW(parent, WM_CALENDAR_MARKDAYS, id, reinterpret_cast<LPARAM>(&request));
         refreshing_ = false;
     }
-    Repaint();
+    // The picture is drawn anew only when the rebuild changed what it shows.
+    const bool namesChanged = namesLocale_ != fw::DateLocaleName();
+    namesLocale_ = fw::DateLocaleName();
+    if (namesChanged || !(cursor_ == cursorBefore) ||
+        !std::equal(std::begin(cells_), std::end(cells_), before, SameCell))
+        Repaint();
     announcer_.MonthShown(shownDate_);
 }
 
@@ -262,7 +282,34 @@ void MonthCalendarCtrl::BuildGrid()
     cursor_ = grid_.CursorIn(cursor_, now);
 }
 
+// The month buttons show nothing of the month: they keep what they show, and
+// paint again only when they change themselves.
 void MonthCalendarCtrl::Repaint()
+{
+    pictureStale_ = true;
+    if (!IsWindow())
+        return;
+    const RECT client = GetClientRect();
+    HRGN area = ::CreateRectRgnIndirect(&client);
+    if (!area) {
+        RepaintAll();
+        return;
+    }
+    for (const CButton* button : {&prevButton_, &nextButton_}) {
+        if (!button->IsWindow())
+            continue;
+        RECT place = button->GetWindowRect();
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+        HRGN hole = ::CreateRectRgnIndirect(&place);
+        if (hole)
+            ::CombineRgn(area, area, hole, RGN_DIFF);
+        ::DeleteObject(hole);
+    }
+    ::RedrawWindow(m_hWnd, nullptr, area, RDW_INVALIDATE | RDW_NOCHILDREN);
+    ::DeleteObject(area);
+}
+
+void MonthCalendarCtrl::RepaintAll()
 {
     pictureStale_ = true;
     if (IsWindow())
@@ -380,8 +427,8 @@ int MonthCalendarCtrl::SetDayColor(const COleDateTime& date, COLORREF colour)
     const int index = IsWindow() ? FindCell(date) : -1;
     if (index < 0)
         return 0;
-    if (cells_[index].colour != colour)
-        Repaint(); // a mark outside a refresh shows at once too
+    if (cells_[index].colour != colour && !refreshing_)
+        Repaint(); // a mark outside a refresh shows at once too (a refresh compares)
     cells_[index].colour = colour;
     return 1;
 }

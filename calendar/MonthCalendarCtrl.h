@@ -206,6 +206,8 @@ private:
     void DrawPicture(CDC* dc, const RECT& client);
     // Something shown changed: the picture is drawn anew at the next paint.
     void Repaint();
+    // The same, and the month buttons paint again too (other colours, another scale).
+    void RepaintAll();
     // The focused day's frame: two pixels (at 96 dpi) inside today's rings,
     // in a colour that stands out from the cell's fill.
     void DrawFocusFrame(CDC* dc, const CalendarCell& cell, RECT cellRect) const;
@@ -235,6 +237,20 @@ private:
     bool withButtons_ = false;
     CBitmap picture_; // what the last paint showed
     bool pictureStale_ = true;
+    std::wstring namesLocale_; // the date locale of the names last shown
+    // The weekday row's names as last drawn, and what they were made for.
+    struct NamesKey {
+        int width = 0;
+        int firstWeekday = -1;
+        std::wstring locale;
+        bool operator==(const NamesKey& other) const
+        {
+            return width == other.width && firstWeekday == other.firstWeekday &&
+                   locale == other.locale;
+        }
+    };
+    std::vector<std::string> dayNames_;
+    NamesKey dayNamesKey_;
     fw::Dpi dpi_;
     COleDateTime cursor_;
     CalendarAnnouncer announcer_{*this};

@@ -134,11 +134,16 @@ void MonthCalendarCtrl::DrawDayNames(CDC* dc, const RECT* rect)
     fw::TextColorGuard colour(*dc, colours_[WeekdayText]);
     dc->FillSolidRect(*rect, colours_[WeekdayBackground]);
 
-    // From the first day of the user's week.
+    // From the first day of the user's week; the names are looked up and
+    // measured again only for another width, language, first day or font.
     const int width = (rect->right - rect->left) / kColumns;
-    const std::vector<std::string> names = WeekdayNames(dc, width);
+    const NamesKey key{width, grid_.FirstWeekday(), fw::DateLocaleName()};
+    if (!(key == dayNamesKey_) || dayNames_.size() != kColumns) {
+        dayNames_ = WeekdayNames(dc, width);
+        dayNamesKey_ = key;
+    }
     int x = rect->left;
-    for (const std::string& name : names) {
+    for (const std::string& name : dayNames_) {
         RECT nameRect{x, rect->top, x + width, rect->bottom};
         dc->DrawText(name, &nameRect, kTextFormat);
         x += width;

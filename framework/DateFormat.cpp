@@ -45,6 +45,11 @@ bool HasDateLocale()
     return !CurrentLocale().empty();
 }
 
+const std::wstring& DateLocaleName()
+{
+    return CurrentLocale();
+}
+
 std::string FormatDate(const SYSTEMTIME& date, const wchar_t* picture, DWORD flags)
 {
     const wchar_t* locale = LocaleInUse();

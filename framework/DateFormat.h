@@ -18,6 +18,10 @@ namespace fw {
 bool SetDateLocale(const std::string& localeName);
 // True while a locale other than the user's default is used.
 bool HasDateLocale();
+// The name of the locale set by SetDateLocale; empty for the user's default.
+// Names and dates written before and after a change of language differ only
+// when this differs (or the user's regional settings changed).
+const std::wstring& DateLocaleName();
 
 // The date written with a picture of the system's date formatting ("MMMM",
 // "ddd", "dddd, d MMMM yyyy"), or with an empty picture in the locale's own

@@ -1,101 +1,20 @@
 #include "ui/IconListBox.h"
 
-#include "framework/Accessible.h"
-#include "framework/Dc.h"
-#include "framework/WindowText.h"
+#include <windowsx.h>
+
 #include "ui/DialogLayout.h"
 #include "ui/Drawing.h"
-#include "ui/HighContrast.h"
+#include "ui/IconListAccessible.h"
 #include "ui/KeyboardCues.h"
-
-namespace {
-
-// The system's object for the list box, naming each item by its text and
-// answering its role, state and place itself: the system's own object does
-// so only on some systems for an owner-drawn list.
-class ListAccessible final : public fw::AccessibleProxy {
-public:
-    using AccessibleProxy::AccessibleProxy;
-
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
-    {
-        if (!count)
-            return E_POINTER;
-        *count = Count();
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
-    {
-        const int item = Item(child);
-        if (item < 0)
-            return AccessibleProxy::get_accName(child, name);
-        return fw::AnswerText(fw::GetItemText(window_, LB_GETTEXTLEN, LB_GETTEXT, item), name);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
-    {
-        return Item(child) < 0 ? AccessibleProxy::get_accRole(child, role)
-                               : fw::AnswerNumber(ROLE_SYSTEM_LISTITEM, role);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
-    {
-        const int item = Item(child);
-        if (item < 0)
-            return AccessibleProxy::get_accState(child, state);
-        LONG value = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
-        if (::SendMessageW(window_, LB_GETCURSEL, 0, 0) == item)
-            value |= STATE_SYSTEM_SELECTED | (::GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0);
-        return fw::AnswerNumber(value, state);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                          VARIANT child) override
-    {
-        const int item = Item(child);
-        RECT place{};
-        if (item < 0 || !left || !top || !width || !height ||
-            ::SendMessageW(window_, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&place)) ==
-                LB_ERR)
-            return AccessibleProxy::accLocation(left, top, width, height, child);
-        ::MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&place), 2);
-        *left = place.left;
-        *top = place.top;
-        *width = place.right - place.left;
-        *height = place.bottom - place.top;
-        return S_OK;
-    }
-
-private:
-    ~ListAccessible() override = default;
-    LONG Count() const
-    {
-        const LRESULT count = ::SendMessageW(window_, LB_GETCOUNT, 0, 0);
-        return count > 0 ? static_cast<LONG>(count) : 0;
-    }
-    // The item a child id names (1 for the first), or -1.
-    int Item(const VARIANT& child) const
-    {
-        const LONG id = fw::ChildIdOf(child);
-        return id >= 1 && id <= Count() ? static_cast<int>(id - 1) : -1;
-    }
-};
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CIconListBox, CListBox)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
-ON_WM_TIMER()
-ON_WM_DESTROY()
 ON_WM_CTLCOLOR_REFLECT()
-ON_WM_SETCURSOR()
+ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
+ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 END_MESSAGE_MAP()
-
-CIconListBox::~CIconListBox()
-{
-    // The timer dies with the window; unbinding first keeps late messages away.
-    if (IsWindow())
-        KillTimer(kHoverTimerId);
-}
 
 bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, CImageList* images,
                               const CStringArray* texts)
@@ -116,17 +35,15 @@ bool CIconListBox::CreateList(CWnd* parent, const RECT* rect, int spacingUnit, C
 
     spacingUnit_ = spacingUnit;
     images_ = images;
-    shapes_.DeleteObject();
     dpi_ = fw::Dpi(layout::LayoutDpi(::GetParent(m_hWnd)));
     CreateShellFont(font_, dpi_.Value());
+    ResetPainter();
 
     for (const std::string& text : *texts)
         AddString(text);
     ClearHover();
 
-    ReadIconSize();
     background_.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
-    SetTimer(kHoverTimerId, kHoverTimerPeriod);
     return true;
 }
 
@@ -134,17 +51,13 @@ LRESULT CIconListBox::OnGetObject(WPARAM wParam, LPARAM objectId)
 {
     if (!fw::AsksForClient(objectId))
         return Default();
-    const fw::ComPtr<ListAccessible> list(new ListAccessible(m_hWnd));
+    const fw::ComPtr<IconListAccessible> list(new IconListAccessible(m_hWnd));
     return fw::AnswerGetObject(list.get(), wParam); // the client holds what it needs
 }
 
-void CIconListBox::ReadIconSize()
+void CIconListBox::ResetPainter()
 {
-    IMAGEINFO info{};
-    if (images_ && images_->GetImageInfo(0, &info)) {
-        iconWidth_ = info.rcImage.right - info.rcImage.left;
-        iconHeight_ = info.rcImage.bottom - info.rcImage.top;
-    }
+    painter_.Reset(images_, spacingUnit_, dpi_, font_.GetSafeHandle());
 }
 
 void CIconListBox::ApplyDpi(int dpi, CImageList* images)
@@ -153,9 +66,8 @@ void CIconListBox::ApplyDpi(int dpi, CImageList* images)
         return;
     dpi_ = fw::Dpi(dpi);
     images_ = images;
-    shapes_.DeleteObject(); // the pictures' shapes at the new size
     CreateShellFont(font_, dpi_.Value());
-    ReadIconSize();
+    ResetPainter(); // the pictures' shapes at the new size
     for (int i = 0; i < GetCount(); ++i) {
         MEASUREITEMSTRUCT item{};
         item.CtlType = ODT_LISTBOX;
@@ -171,7 +83,8 @@ void CIconListBox::MeasureItem(MEASUREITEMSTRUCT* item)
     if (!item)
         return;
     int textHeight = GetTextHeight(font_.GetSafeHandle(), "W");
-    item->itemHeight = static_cast<UINT>(textHeight + dpi_(5 * spacingUnit_ + 2) + iconHeight_);
+    item->itemHeight =
+        static_cast<UINT>(textHeight + dpi_(5 * spacingUnit_ + 2) + painter_.IconSize().cy);
     RECT client = GetClientRect();
     item->itemWidth = static_cast<UINT>(client.right - client.left);
 }
@@ -184,166 +97,15 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
     std::string text = GetText(index);
     if (text.empty())
         return;
-    const RECT& target = item->rcItem;
-    int width = target.right - target.left;
-    int height = target.bottom - target.top;
-    CMemoryDC memory(item->hDC, width, height);
-    if (!memory.IsReady())
-        return;
-    ItemState state = StateNormal;
+    IconListPainter::ItemState state = IconListPainter::StateNormal;
     if (item->itemState & ODS_SELECTED)
-        state = StateSelected;
+        state = IconListPainter::StateSelected;
     else if (GetItemData(index) != 0)
-        state = StateHover;
-    DrawListItem(&memory, index, RECT{0, 0, width, height}, text, state);
+        state = IconListPainter::StateHover;
     // The focus shows once the keyboard has been used.
-    if ((item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd)) {
-        RECT focus{0, 0, width, height};
-        ::InflateRect(&focus, -dpi_(2), -dpi_(2));
-        DrawFocus(&memory, focus, state);
-    }
-    memory.CopyTo(item->hDC, target.left, target.top);
-}
-
-void CIconListBox::DrawListItem(CDC* dc, int index, RECT rect, const std::string& text,
-                                ItemState state)
-{
-    if (!dc || !dc->GetSafeHdc())
-        return;
-    fw::BkModeGuard mode(*dc, TRANSPARENT);
-    DrawItemBackground(dc, rect, state);
-
-    POINT at{rect.left + (rect.right - rect.left - iconWidth_) / 2 + dpi_(2),
-             rect.top + dpi_(4 * spacingUnit_ + 1)};
-    DrawShadows(dc, index, state, at);
-    if (images_)
-        images_->Draw(*dc, index, at, ILD_NORMAL);
-
-    fw::SelectGuard font(*dc, font_.GetSafeHandle());
-    fw::TextColorGuard colour(*dc, CaptionColour(state));
-    RECT textArea = rect;
-    textArea.top += dpi_(3 * spacingUnit_) + iconHeight_;
-    dc->DrawText(text, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
-// Each caption in the colour that goes with its background: the button text
-// on the face; black on the light tints of the highlight colour (lightened
-// by 0.7 and more, whatever the highlight); in high contrast the scheme's.
-COLORREF CIconListBox::CaptionColour(ItemState state) const
-{
-    if (IsHighContrast())
-        return ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
-    return state == StateNormal ? ::GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 0);
-}
-
-// The system's dotted focus rectangle, which inverts what it covers; in high
-// contrast dots in the caption's colour, which an inverted highlight is not.
-void CIconListBox::DrawFocus(CDC* dc, const RECT& focus, ItemState state)
-{
-    if (!IsHighContrast()) {
-        fw::TextColorGuard text(*dc, RGB(0, 0, 0));
-        const COLORREF background = ::SetBkColor(*dc, RGB(255, 255, 255));
-        ::DrawFocusRect(*dc, &focus);
-        ::SetBkColor(*dc, background);
-        return;
-    }
-    const COLORREF dot =
-        ::GetSysColor(state == StateSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
-    for (int x = focus.left; x < focus.right; x += 2) {
-        dc->SetPixel(x, focus.top, dot);
-        dc->SetPixel(x, focus.bottom - 1, dot);
-    }
-    for (int y = focus.top; y < focus.bottom; y += 2) {
-        dc->SetPixel(focus.left, y, dot);
-        dc->SetPixel(focus.right - 1, y, dot);
-    }
-}
-
-void CIconListBox::DrawItemBackground(CDC* dc, const RECT& rect, ItemState state)
-{
-    if (IsHighContrast()) { // the face, the selection in the highlight colour
-        const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-        dc->FillSolidRect(rect, state == StateSelected ? highlight : ::GetSysColor(COLOR_BTNFACE));
-        if (state != StateNormal)
-            dc->Draw3dRect(rect, highlight, highlight);
-        return;
-    }
-    if (state == StateNormal) {
-        dc->FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
-        return;
-    }
-    COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-    dc->FillSolidRect(rect, LightenColor(highlight, state == StateSelected ? 0.85 : 0.7));
-    dc->Draw3dRect(rect, highlight, highlight);
-}
-
-// The silhouettes under the icon, each one pixel (at 96 dpi) up and left of
-// the one before; `at` ends where the icon itself goes.
-void CIconListBox::DrawShadows(CDC* dc, int index, ItemState state, POINT& at)
-{
-    COLORREF colours[3];
-    int count = 0;
-    if (state == StateNormal) {
-        COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-        colours[count++] = DarkenColor(face, 0.15);
-        colours[count++] = DarkenColor(face, 0.4);
-    } else if (state == StateHover) {
-        COLORREF lifted = LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.7);
-        colours[count++] = DarkenColor(lifted, 0.1);
-        colours[count++] = DarkenColor(lifted, 0.25);
-        colours[count++] = DarkenColor(lifted, 0.4);
-    }
-    for (int i = 0; i < count; ++i) {
-        if (!IsHighContrast()) // no shadows there; the icon still lifts
-            DrawSilhouette(dc, index, at, colours[i]);
-        at.x -= dpi_(1);
-        at.y -= dpi_(1);
-    }
-}
-
-bool CIconListBox::PrepareShapes()
-{
-    if (shapes_.GetSafeHandle())
-        return true;
-    const int count = images_ ? images_->GetImageCount() : 0;
-    CDC dc;
-    if (!dc.CreateCompatibleDC(CClientDC(nullptr)) || count <= 0 ||
-        !shapes_.Attach(::CreateBitmap(iconWidth_ * count, iconHeight_, 1, 1, nullptr)))
-        return false;
-    fw::SelectGuard bitmap(dc, shapes_.GetSafeHandle());
-    const RECT all{0, 0, iconWidth_ * count, iconHeight_};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    for (int index = 0; index < count; ++index) {
-        const CIcon icon = images_->ExtractIcon(index);
-        if (!icon.IsEmpty())
-            ::DrawStateW(dc, black, nullptr, reinterpret_cast<LPARAM>(icon.GetSafeHandle()), 0,
-                         index * iconWidth_, 0, iconWidth_, iconHeight_, DST_ICON | DSS_MONO);
-    }
-    return true;
-}
-
-// The brush where the shape is black, the surface left as it is elsewhere
-// (the raster operation "DSPDxax" with white text and a black background
-// turning the shape's black into all ones).
-void CIconListBox::DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour)
-{
-    if (!PrepareShapes())
-        return;
-    CBrush brush;
-    if (!brush.CreateSolidBrush(colour))
-        return;
-    CDC source;
-    if (!source.CreateCompatibleDC(*dc))
-        return;
-    fw::SelectGuard shapes(source, shapes_.GetSafeHandle());
-    fw::SelectGuard fill(*dc, brush);
-    fw::TextColorGuard text(*dc, RGB(255, 255, 255));
-    const COLORREF background = ::SetBkColor(*dc, RGB(0, 0, 0));
-    constexpr DWORD kBrushWhereSourceIsSet = 0x00E20746; // DSPDxax
-    ::BitBlt(*dc, at.x, at.y, iconWidth_, iconHeight_, source, index * iconWidth_, 0,
-             kBrushWhereSourceIsSet);
-    ::SetBkColor(*dc, background);
+    const bool focus =
+        (item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd);
+    painter_.Paint(item->hDC, item->rcItem, index, state, text, focus);
 }
 
 void CIconListBox::RedrawItem(int index)
@@ -365,20 +127,6 @@ void CIconListBox::ClearHover()
     }
 }
 
-bool CIconListBox::GetPointerPosition(POINT* pointer) const
-{
-    return ::GetCursorPos(pointer) != FALSE;
-}
-
-bool CIconListBox::PointerInside() const
-{
-    POINT pointer{};
-    if (!GetPointerPosition(&pointer))
-        return false;
-    RECT window = GetWindowRect();
-    return ::PtInRect(&window, pointer) != FALSE;
-}
-
 // The pointer below the last item highlights nothing: only an item that is
 // really under the pointer lights up.
 void CIconListBox::SetHover(int index)
@@ -397,33 +145,22 @@ void CIconListBox::SetHover(int index)
     hoverIndex_ = index;
 }
 
-BOOL CIconListBox::OnSetCursor(HWND, UINT, UINT)
+LRESULT CIconListBox::OnMouseMove(WPARAM, LPARAM position)
 {
-    if (PointerInside()) {
-        POINT pointer{};
-        GetPointerPosition(&pointer);
-        ScreenToClient(pointer);
-        bool outside = true;
-        int index = ItemFromPoint(pointer, outside);
-        bool onItem = !outside && index >= 0 && index < GetCount();
-        SetHover(onItem ? index : -1);
-    }
-    return static_cast<BOOL>(Default());
+    bool outside = true;
+    const int index = ItemFromPoint(POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)}, outside);
+    SetHover(!outside && index >= 0 && index < GetCount() ? index : -1);
+    // The system tells when the pointer leaves (asked at every move: where
+    // the pointer is already off the list, some systems set no watch).
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
+    ::TrackMouseEvent(&track);
+    return Default();
 }
 
-void CIconListBox::OnTimer(UINT_PTR)
+LRESULT CIconListBox::OnMouseLeave(WPARAM, LPARAM)
 {
-    if (!PointerInside()) {
-        ClearHover();
-        hoverIndex_ = -1;
-    }
-    Default();
-}
-
-void CIconListBox::OnDestroy()
-{
-    KillTimer(kHoverTimerId);
-    Default();
+    SetHover(-1);
+    return Default();
 }
 
 HBRUSH CIconListBox::CtlColor(CDC*, UINT)

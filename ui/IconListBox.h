@@ -1,20 +1,15 @@
 #pragma once
 // CIconListBox: the main window's navigation list. Large icons with their
-// captions beneath, drawn flat on the button-face colour with a soft drop
-// shadow; the item under the pointer is highlighted and lifts one more pixel,
-// the selected item is drawn pressed without shadow; in high contrast the
-// items are flat on the face, the selected one in the highlight colours, the
-// one under the pointer framed in the highlight colour. The item with the
-// focus shows it once the keyboard is used. A 100 ms timer notices
-// when the pointer has left the list. Its lengths are given at 96 dpi and
-// drawn at the list's display scale; the pictures are as large as the image
-// list's.
+// captions beneath (drawn by IconListPainter); the item under the pointer is
+// highlighted until the pointer moves off it or leaves the list (the system
+// tells the list so: TrackMouseEvent), the selected item is drawn pressed.
+// The item with the focus shows it once the keyboard is used.
 //
 // Each item's 32-bit item data is its hover mark: 1 for the item under the
 // pointer, 0 for all others.
 //
 // Screen readers read each item by its text (the list keeps its texts:
-// LBS_HASSTRINGS), through an accessible object of the list's own.
+// LBS_HASSTRINGS), through IconListAccessible.
 #include <windows.h>
 
 #include <string>
@@ -24,19 +19,15 @@
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
 #include "framework/Strings.h"
+#include "ui/IconListPainter.h"
 
 class CIconListBox : public CListBox {
 public:
-    static constexpr UINT_PTR kHoverTimerId = 200;
-    static constexpr UINT kHoverTimerPeriod = 100; // milliseconds
     static constexpr UINT kCreatedListId = 0xE900; // id of a list made by CreateList
     static constexpr DWORD kListStyles =
         0x50800060; // child, visible, border, owner-draw variable, has strings
 
-    enum ItemState { StateNormal = 0, StateSelected = 1, StateHover = 2 };
-
     CIconListBox() = default;
-    ~CIconListBox() override;
 
     // Sets the list up (creating its window when none is bound yet) with one
     // item per text and image. Nothing happens, and false is returned, unless
@@ -52,54 +43,33 @@ public:
     void DrawItem(DRAWITEMSTRUCT* item) override;
     void MeasureItem(MEASUREITEMSTRUCT* item) override;
 
-    // Draws one item into any device context (DrawItem composes it off-screen).
-    void DrawListItem(CDC* dc, int index, RECT rect, const std::string& text, ItemState state);
-
     // Sets every hover mark to 0 and redraws the items that had one.
     void ClearHover();
     int GetHoverIndex() const { return hoverIndex_; }
-    int GetSpacingUnit() const { return spacingUnit_; }
-    SIZE GetIconSize() const { return SIZE{iconWidth_, iconHeight_}; }
     HFONT GetListFont() const { return font_.GetSafeHandle(); }
-    int GetDpi() const { return dpi_.Value(); }
 
     DECLARE_MESSAGE_MAP()
 
 protected:
-    // Where the mouse pointer is, in screen coordinates (tests place it).
-    virtual bool GetPointerPosition(POINT* pointer) const;
-
-    void OnTimer(UINT_PTR timerId);
     LRESULT OnGetObject(WPARAM, LPARAM);
-    void OnDestroy();
     HBRUSH CtlColor(CDC* dc, UINT kind);
-    BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
+    LRESULT OnMouseMove(WPARAM, LPARAM position);
+    LRESULT OnMouseLeave(WPARAM, LPARAM);
     LRESULT OnSysColorChange(WPARAM, LPARAM);
     // The keyboard was used (or the cues were hidden again): the focus shows or goes.
     LRESULT OnUpdateUiState(WPARAM, LPARAM);
 
 private:
-    void DrawItemBackground(CDC* dc, const RECT& rect, ItemState state);
-    COLORREF CaptionColour(ItemState state) const;
-    void DrawFocus(CDC* dc, const RECT& focus, ItemState state);
-    void DrawShadows(CDC* dc, int index, ItemState state, POINT& at);
-    void DrawSilhouette(CDC* dc, int index, POINT at, COLORREF colour);
-    // The pictures' shapes as the system's monochrome drawing of an icon
-    // makes them, side by side in one bitmap (black where a silhouette is
-    // coloured), made once: silhouettes are then a block transfer each.
-    bool PrepareShapes();
     void RedrawItem(int index);
-    bool PointerInside() const;
     void SetHover(int index);
-    void ReadIconSize();
+    // New pictures, font or scale: the painter starts again.
+    void ResetPainter();
 
     int spacingUnit_ = 2;
     CImageList* images_ = nullptr; // not owned
     CFont font_;
-    int iconWidth_ = 32;
-    int iconHeight_ = 32;
     int hoverIndex_ = -1;
     CBrush background_;
-    CBitmap shapes_;
     fw::Dpi dpi_;
+    IconListPainter painter_;
 };

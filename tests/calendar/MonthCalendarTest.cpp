@@ -260,6 +260,28 @@ TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
     fw::SetDateLocale("");
 }
 
+// The picture follows what it shows: another month, the names of another
+// language; back again, it is the first pixel for pixel, the month buttons
+// included (they are left alone while the month changes under them).
+TEST_F(CalendarTest, ThePictureFollowsItsMonthAndItsNames)
+{
+    MonthCalendarCtrl calendar;
+    ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
+    const Pixels march = Pixels::Of(calendar);
+    const RECT all{0, 0, 207, 160}, band{2, 2, 205, 40}, names{2, 22, 205, 40};
+    for (int month : {4, 3}) {
+        ASSERT_EQ(calendar.SetMonth(COleDateTime(2004, month, 1, 0, 0, 0)), 1);
+        EXPECT_EQ(Pixels::Of(calendar).Count(all, 0, &march) > 0, month == 4) << month;
+    }
+    for (const char* locale : {"de-DE", ""}) {
+        fw::SetDateLocale(locale);
+        calendar.Refresh();
+        const Pixels now = Pixels::Of(calendar);
+        EXPECT_EQ(now.Count(names, 0, &march) > 0, *locale != 0) << locale;
+        EXPECT_EQ(now.Count(all, 0, &march), now.Count(band, 0, &march)) << locale;
+    }
+}
+
 // At another scale the calendar grows, its buttons and lines with it.
 TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
 {

@@ -131,6 +131,11 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeAsked)
     MarkDaysFromSettings(none, grid.first, invalid);
     EXPECT_EQ(0, none.calls);
     MarkDaysFromSettings(nullptr, grid.first, grid.last);
+    // The settings key deleted (by an uninstall, say): nothing is marked any more.
+    ASSERT_EQ(::RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str()), ERROR_SUCCESS);
+    FakeCalendar after("2004-03");
+    MarkDaysFromSettings(after, after.first, after.last);
+    EXPECT_EQ(0, after.calls) << "the key deleted";
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The navigation list, set up on an existing list box as the main window does:
 // the three looks of an item read back as pixels, and the hover mark
-// following the pointer through WM_SETCURSOR and the list's timer, redrawing
-// only the items concerned. The test places the pointer through the list's
-// own hook: the real pointer is shared by every test process on the display.
+// following the pointer's moves, redrawing only the items concerned, and
+// going when the pointer leaves. The moves are told as the system tells them:
+// the real pointer is shared by every test process on the display.
 #include <gtest/gtest.h>
 
 #include "tests/support/AccessibleClient.h"
@@ -16,18 +16,6 @@ using pixel_testing::Window;
 namespace {
 
 constexpr COLORREF kIcon = RGB(200, 30, 40);
-
-class PointedIconListBox : public CIconListBox {
-public:
-    POINT pointer{5000, 5000};
-
-protected:
-    bool GetPointerPosition(POINT* at) const override
-    {
-        *at = pointer;
-        return true;
-    }
-};
 
 class IconListTest : public ::testing::Test {
 protected:
@@ -52,26 +40,14 @@ protected:
         list.GetItemRect(index, &rect);
         return rect;
     }
-    // Puts the pointer on a client point of the list (by default the middle
-    // of an item) and tells the list, as the system does when it moves.
+    // A move of the pointer to a client point of the list (by default the
+    // middle of an item), as the system tells it.
     void PointAt(int index, int x = -1, int y = -1)
     {
         const RECT item = Item(index);
-        list.pointer = {x < 0 ? (item.left + item.right) / 2 : x,
-                        y < 0 ? (item.top + item.bottom) / 2 : y};
-        ::ClientToScreen(list, &list.pointer);
-        list.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(list.m_hWnd),
-                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    }
-    // Lets the list's hover timer fire once (false when it did not within 2 s).
-    bool TimerTick()
-    {
-        MSG msg;
-        for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 2000; ::Sleep(10))
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                if (::DispatchMessageA(&msg), msg.message == WM_TIMER && msg.hwnd == list)
-                    return true;
-        return false;
+        list.SendMessage(WM_MOUSEMOVE, 0,
+                         MAKELPARAM(x < 0 ? (item.left + item.right) / 2 : x,
+                                    y < 0 ? (item.top + item.bottom) / 2 : y));
     }
     // Whether exactly the items first..last wait to be drawn again (then none does).
     bool Redrawn(int first, int last)
@@ -85,7 +61,7 @@ protected:
 
     Window host{RECT{100, 100, 300, 700}};
     CImageList images;
-    PointedIconListBox list;
+    CIconListBox list;
     CStringArray names{"Monitor", "Scheduler", "Options", "About"};
 };
 
@@ -140,11 +116,8 @@ TEST_F(IconListTest, TheHoverMarkFollowsThePointerAndRedrawsOnlyTheItemsConcerne
     EXPECT_EQ(list.GetHoverIndex(), -1);
     EXPECT_EQ(list.GetItemData(3), 0);
 
-    PointAt(2); // the timer clears the mark once the pointer has left the list
-    ASSERT_TRUE(TimerTick());
-    EXPECT_EQ(list.GetItemData(2), 1);
-    PointAt(2, list.GetClientRect().right + 3);
-    ASSERT_TRUE(TimerTick());
+    PointAt(2); // the system says the pointer left the list: the mark goes
+    list.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(list.GetHoverIndex(), -1);
     EXPECT_EQ(list.GetItemData(2), 0);
 }
