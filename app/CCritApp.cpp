@@ -20,9 +20,9 @@ CCritApp::~CCritApp()
     delete mainDialog_;
 }
 
-MainDialog* CCritApp::NewMainDialog()
+MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock)
 {
-    return new (std::nothrow) MainDialog;
+    return new (std::nothrow) MainDialog(clock);
 }
 
 BOOL CCritApp::InitInstance()
@@ -41,7 +41,7 @@ BOOL CCritApp::InitInstance()
         HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
-    mainDialog_ = NewMainDialog();
+    mainDialog_ = NewMainDialog(clock_);
     if (!mainDialog_)
         return FALSE;
     // Published before it is created: its pages reach the language manager

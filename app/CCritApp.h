@@ -6,6 +6,7 @@
 // HTML Help and destroys the main window.
 #include <windows.h>
 
+#include "framework/Clock.h"
 #include "framework/WinApp.h"
 
 class MainDialog;
@@ -23,12 +24,14 @@ public:
     bool IsFirstRun() const { return firstRun_; }
 
 protected:
-    // Allocates the main window object; null ends the program.
-    virtual MainDialog* NewMainDialog();
+    // Allocates the main window object with the application's services; null
+    // ends the program.
+    virtual MainDialog* NewMainDialog(const fw::Clock& clock);
 
 private:
     void OfferWizard();
 
+    fw::SystemClock clock_;
     MainDialog* mainDialog_ = nullptr; // owned
     bool firstRun_ = false;
 };

@@ -86,7 +86,8 @@ UINT MainDialog::OpenRequestMessage()
     return kOpenRequest;
 }
 
-MainDialog::MainDialog() : CDialog(IDD_MAIN)
+MainDialog::MainDialog(const fw::Clock& clock)
+    : CDialog(IDD_MAIN), clock_(clock), monitor_(clock), scheduler_(clock)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -107,7 +108,7 @@ void MainDialog::DoDataExchange(CDataExchange* exchange)
 
 BOOL MainDialog::OnInitDialog()
 {
-    COleDateTime now = COleDateTime::GetCurrentTime();
+    COleDateTime now = clock_.Now();
     CDialog::OnInitDialog();
     SetWindowText(CString("Velindra - ") + velindra::kWebSiteHost);
     SetIcon(windowIcon_, true);
@@ -290,7 +291,7 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog::Open();
+    HalfYearDialog::Open(clock_);
 }
 
 void MainDialog::OnCancel()

@@ -11,6 +11,7 @@
 #include "app/CDialogCritSheet.h"
 #include "app/TrayIcon.h"
 #include "calendar/CDialogCritMonitor.h"
+#include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -37,7 +38,7 @@ public:
     // created once the window has shown (or the icon has come, hidden).
     static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
-    MainDialog();
+    explicit MainDialog(const fw::Clock& clock);
     ~MainDialog() override;
 
     LanguageManager* GetLanguageManager() override { return &language_; }
@@ -176,6 +177,7 @@ private:
 
     CStatic stripe_;          // 1031
     CIconListBox navigation_; // 1023
+    const fw::Clock& clock_;
     layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
     LanguageManager language_;
     CDialogCritSheet sheet_;

@@ -47,7 +47,7 @@ std::wstring ChooseCalendarFile(HWND owner)
 void MainDialog::OnStartedToday()
 {
     scheduler_.Settle();
-    StartPeriodToday();
+    StartPeriodToday(clock_.Now());
     scheduler_.LoadFromSettings();
     RefreshCycleState();
 }
@@ -80,7 +80,7 @@ void MainDialog::OnExport()
 {
     scheduler_.Settle();
     CalendarExport input;
-    if (!ReadCalendarExport(AppText(TextId::ExportSummary), input))
+    if (!ReadCalendarExport(AppText(TextId::ExportSummary), clock_.Now(), input))
         return;
     const std::string text = ICalendarText(input);
     const std::wstring path = text.empty() ? std::wstring() : ChooseCalendarFile(m_hWnd);

@@ -11,7 +11,7 @@
 
 void MainDialog::TellStanding()
 {
-    const DayStanding standing = StandingWithRecord(COleDateTime::GetCurrentTime());
+    const DayStanding standing = StandingWithRecord(clock_.Now());
     trayIcon_.SetState(TrayStateFor(standing));
     trayIcon_.SetTip(TipText(standing));
     monitor_.ShowStatus(StatusText(standing));
@@ -46,13 +46,13 @@ void MainDialog::HoldReminder(bool hold)
 {
     reminderHolds_ += hold ? 1 : -1;
     if (reminderHolds_ == 0)
-        RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
+        RemindIfDue(StandingWithRecord(clock_.Now()));
 }
 
 LRESULT MainDialog::OnEnableChange(WPARAM enabled, LPARAM)
 {
     if (enabled)
-        RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
+        RemindIfDue(StandingWithRecord(clock_.Now()));
     return 0;
 }
 

@@ -76,7 +76,7 @@ void MainDialog::OnDayMayHaveChanged()
 void MainDialog::ArmMidnightTimer()
 {
     if (IsWindow())
-        SetTimer(kMidnightTimer, MillisecondsToMidnight(COleDateTime::GetCurrentTime()));
+        SetTimer(kMidnightTimer, MillisecondsToMidnight(clock_.Now()));
 }
 
 void MainDialog::OnTimer(UINT_PTR id)
@@ -98,7 +98,7 @@ LRESULT MainDialog::OnPowerBroadcast(WPARAM event, LPARAM)
 LRESULT MainDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
     if (trayIcon_.AddAgain())
-        RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
+        RemindIfDue(StandingWithRecord(clock_.Now()));
     return 0;
 }
 

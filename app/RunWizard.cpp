@@ -10,7 +10,7 @@
 
 void MainDialog::RunWizard()
 {
-    CDialogWiz1 step1;
+    CDialogWiz1 step1(clock_);
     CDialogWiz2 step2;
     CDialogWiz3 step3;
     step3.SetCritDaysStep(&step2);
@@ -32,7 +32,7 @@ void MainDialog::RunWizard()
     WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));
     WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
-    RecordStoredFirstDay(start, before); // with the counts just stored
+    RecordStoredFirstDay(start, before, clock_.Now()); // with the counts just stored
     scheduler_.ShowValues(start, critDays, clearDays);
     RefreshCycleState();
 }

@@ -15,7 +15,10 @@ constexpr int kCalendarY = 30; // pixels from the top of the page at 96 dpi
 const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
-CDialogCritMonitor::CDialogCritMonitor() : CFramedPage(IDD_MONITOR, {"mon"}) {}
+CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock)
+    : CFramedPage(IDD_MONITOR, {"mon"}), clock_(clock), calendar_(clock)
+{
+}
 
 CDialogCritMonitor::~CDialogCritMonitor() = default;
 
@@ -43,8 +46,7 @@ BOOL CDialogCritMonitor::OnInitDialog()
 void CDialogCritMonitor::CreateCalendar()
 {
     // The page opens on today's month.
-    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE,
-                             COleDateTime::GetCurrentTime());
+    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE, clock_.Now());
     // First in the page's Tab order, before its buttons.
     calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -78,20 +80,20 @@ BOOL CDialogCritMonitor::OnSetActive()
 
 void CDialogCritMonitor::OnToday()
 {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const COleDateTime now = clock_.Now();
     calendar_.SetMonth(now);
     calendar_.SetCursorDay(now); // the focused day too
 }
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog::Open();
+    HalfYearDialog::Open(clock_);
 }
 
 void CDialogCritMonitor::ShowToday()
 {
     // A month the calendar takes is marked afresh by taking it.
-    if (!calendar_.SetMonth(COleDateTime::GetCurrentTime()))
+    if (!calendar_.SetMonth(clock_.Now()))
         calendar_.Refresh();
 }
 

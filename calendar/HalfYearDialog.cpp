@@ -44,7 +44,13 @@ COleDateTime MonthOfHalfYear(const COleDateTime& date, int index)
 
 } // namespace
 
-HalfYearDialog::HalfYearDialog(CWnd* parent) : CDialog(IDD_HALFYEAR, parent) {}
+HalfYearDialog::HalfYearDialog(const fw::Clock& clock, CWnd* parent)
+    : CDialog(IDD_HALFYEAR, parent),
+      clock_(clock), calendars_{MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
+                                MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
+                                MonthCalendarCtrl(clock), MonthCalendarCtrl(clock)}
+{
+}
 
 HalfYearDialog::~HalfYearDialog()
 {
@@ -52,13 +58,13 @@ HalfYearDialog::~HalfYearDialog()
         g_openDialog = nullptr;
 }
 
-void HalfYearDialog::Open()
+void HalfYearDialog::Open(const fw::Clock& clock)
 {
     if (g_openDialog) {
         ::SetForegroundWindow(g_openDialog->m_hWnd);
         return;
     }
-    HalfYearDialog dialog;
+    HalfYearDialog dialog(clock);
     dialog.DoModal();
 }
 
@@ -102,7 +108,7 @@ BOOL HalfYearDialog::OnInitDialog()
     // The month steps take what their translated texts need, growing left.
     layout::ButtonRow steps{IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT};
     steps.Fit(m_hWnd, layout::DialogUnitsX(m_hWnd, kLeftUnits));
-    anchor_ = COleDateTime::GetCurrentTime();
+    anchor_ = clock_.Now();
     CreateCalendars();
     PlaceCalendars();
     g_openDialog = this;
@@ -246,7 +252,7 @@ void HalfYearDialog::OnNext()
 
 void HalfYearDialog::OnToday()
 {
-    anchor_ = COleDateTime::GetCurrentTime();
+    anchor_ = clock_.Now();
     ShowHalfYear(anchor_);
 }
 

@@ -7,6 +7,7 @@
 // opens with the focus on today's day; Close is the default button, and
 // Escape asks for help (as the Help button does).
 #include "calendar/MonthCalendarCtrl.h"
+#include "framework/Clock.h"
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"
 
@@ -14,12 +15,12 @@ class HalfYearDialog : public CDialog {
 public:
     static constexpr int kCalendarCount = 6;
 
-    explicit HalfYearDialog(CWnd* parent = nullptr);
+    explicit HalfYearDialog(const fw::Clock& clock, CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
     // Runs the dialog modally, or brings it to the front when it is open
     // already: there is never more than one.
-    static void Open();
+    static void Open(const fw::Clock& clock);
     // The open dialog, or null.
     static HalfYearDialog* OpenDialog();
     // Rebuilds the open dialog's calendars (a new day: today's ring moves).
@@ -61,6 +62,7 @@ private:
     // the focus; true when the key was taken.
     bool MoveCursorAcross(HWND from, WPARAM key);
 
+    const fw::Clock& clock_;
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

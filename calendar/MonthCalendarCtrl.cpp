@@ -84,7 +84,8 @@ ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
 
-MonthCalendarCtrl::MonthCalendarCtrl() : shownDate_(COleDateTime::GetCurrentTime())
+MonthCalendarCtrl::MonthCalendarCtrl(const fw::Clock& clock)
+    : clock_(clock), shownDate_(clock.Now())
 {
     cursor_.SetStatus(COleDateTime::invalid); // placed by the first rebuild
 }
@@ -109,8 +110,7 @@ MonthCalendarCtrl* MonthCalendarCtrl::Refreshing()
 BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
                                        BOOL showLeading, BOOL showTrailing)
 {
-    return CreateCalendar(parent, id, x, y, withButtons, showLeading, showTrailing,
-                          COleDateTime::GetCurrentTime());
+    return CreateCalendar(parent, id, x, y, withButtons, showLeading, showTrailing, clock_.Now());
 }
 
 BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
@@ -119,7 +119,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
 {
     if (IsWindow())
         DestroyWindow();
-    shownDate_ = IsShowable(month) ? month : COleDateTime::GetCurrentTime();
+    shownDate_ = IsShowable(month) ? month : clock_.Now();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
     dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
@@ -299,7 +299,7 @@ void MonthCalendarCtrl::Refresh()
 void MonthCalendarCtrl::BuildGrid(COleDateTime& first, COleDateTime& last)
 {
     grid_ = MonthGrid(shownDate_, grid_.FirstWeekday());
-    const COleDateTime today = COleDateTime::GetCurrentTime();
+    const COleDateTime today = clock_.Now();
     for (int i = 0; i < kCellCount; ++i) {
         CalendarCell& cell = cells_[i];
         cell.date = grid_.Day(i);

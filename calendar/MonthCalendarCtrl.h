@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "calendar/CalendarCell.h"
+#include "framework/Clock.h"
 #include "framework/ComPtr.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
@@ -79,7 +80,8 @@ public:
     enum DateNamePart { MonthName, WeekdayName };
     enum DateNameLength { FullName, ShortName };
 
-    MonthCalendarCtrl();
+    // Today comes from the clock, which outlives the calendar.
+    explicit MonthCalendarCtrl(const fw::Clock& clock);
     ~MonthCalendarCtrl() override;
 
     // Creates (or re-creates) the window at (x, y) of the parent's client
@@ -242,6 +244,7 @@ private:
     // The accessible object goes with the window.
     void ReleaseAccessible();
 
+    const fw::Clock& clock_;
     COleDateTime shownDate_;
     CFont boldFont_;
     CFont normalFont_;

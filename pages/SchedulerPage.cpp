@@ -28,9 +28,9 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritSched::CDialogCritSched()
-    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}), critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne),
-      clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
+CDialogCritSched::CDialogCritSched(const fw::Clock& clock)
+    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}), clock_(clock),
+      critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne), clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
 {
 }
 
@@ -83,7 +83,7 @@ void CDialogCritSched::LoadFromSettings()
     COleDateTime start;
     const bool stored = ReadStartDate(SettingStartDate, start);
     if (!stored)
-        start = COleDateTime::GetCurrentTime(); // offered, not stored
+        start = clock_.Now(); // offered, not stored
     ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
                static_cast<int>(ReadSettingDword(SettingClearDayCount)));
     hasDate_ = stored;
@@ -139,7 +139,7 @@ void CDialogCritSched::SaveToSettings()
     WriteSettingDword(SettingClearDayCount,
                       static_cast<DWORD>(CountInUse(clearSpin_, kClearDayRule)));
     if (newDay)
-        RecordStoredFirstDay(start, before);
+        RecordStoredFirstDay(start, before, clock_.Now());
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
 }
@@ -209,7 +209,7 @@ void CDialogCritSched::OnTimer(UINT_PTR id)
 void CDialogCritSched::OnToday()
 {
     // Setting the picker from code raises no change notification.
-    date_.SetTime(COleDateTime::GetCurrentTime());
+    date_.SetTime(clock_.Now());
     hasDate_ = true;
     change_.Begin(m_hWnd);
     Settle();

@@ -17,7 +17,10 @@ ON_BN_CLICKED(IDC_WIZ1_TODAY, OnToday)
 ON_NOTIFY(DTN_DATETIMECHANGE, IDC_WIZ1_DATE, OnDateTimeChange)
 END_MESSAGE_MAP()
 
-CDialogWiz1::CDialogWiz1() : CWizardPage(IDD_WIZARD_STEP1, PSWIZB_NEXT) {}
+CDialogWiz1::CDialogWiz1(const fw::Clock& clock)
+    : CWizardPage(IDD_WIZARD_STEP1, PSWIZB_NEXT), clock_(clock)
+{
+}
 
 void CDialogWiz1::DoDataExchange(CDataExchange* exchange)
 {
@@ -31,7 +34,7 @@ BOOL CDialogWiz1::OnInitDialog()
     CWizardPage::OnInitDialog();
     // The picker starts at the current time of its own accord; the program's
     // clock is set explicitly so that the wizard and the pages agree on it.
-    date_.SetTime(COleDateTime::GetCurrentTime());
+    date_.SetTime(clock_.Now());
     return TRUE;
 }
 
@@ -50,7 +53,7 @@ void CDialogWiz1::TakePickerDate()
 
 void CDialogWiz1::OnToday()
 {
-    COleDateTime now = COleDateTime::GetCurrentTime();
+    COleDateTime now = clock_.Now();
     date_.SetTime(now);
     chosenDate_ = now;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The environment of the program's windows in a test: a pinned clock, a
+// The environment of the program's windows in a test: a fixed clock, a
 // temporary folder as the executable's folder (language files), recorders of
 // the help topics asked for and of the calls to the shell's notification area,
 // a pump that goes through the application's PreTranslateMessage, a real
@@ -14,6 +14,7 @@
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/HelpRecorder.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/Sandbox.h"
@@ -117,15 +118,10 @@ private:
 // The clock, the executable's folder and the help topics of one test.
 class ProgramEnvironment : public ::testing::Test {
 protected:
-    ProgramEnvironment()
-    {
-        ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-        fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
-    }
+    ProgramEnvironment() { ModulePath::OverrideModuleFileName(folder.File("velindra.exe")); }
     ~ProgramEnvironment() override
     {
         TakeQuitMessage();
-        fw::UnpinClock();
         ModulePath::ResetModuleFileName();
     }
 
@@ -138,6 +134,7 @@ protected:
         WriteSettingDword(SettingClearDayCount, 30);
     }
 
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 12, 0, 0)};
     testing_support::TempFolder folder;
     testing_support::HelpTopicRecorder help;
 };
@@ -154,7 +151,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>();
+        main = std::make_unique<MainDialog>(clock);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

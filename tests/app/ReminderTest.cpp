@@ -26,7 +26,7 @@ protected:
     // A start of the program on the day (at 08:00).
     void StartOn(int month, int day)
     {
-        fw::PinClock(COleDateTime(2004, month, day, 8, 0, 0));
+        clock.now = COleDateTime(2004, month, day, 8, 0, 0);
         CreateMain();
     }
     void Switch(const std::string& language)
@@ -72,12 +72,12 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
 TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
 {
     RemindDays(2);
-    fw::PinClock(COleDateTime(2004, 5, 16, 23, 59, 59));
+    clock.now = COleDateTime(2004, 5, 16, 23, 59, 59);
     CreateMain();
     size_t inWizard = 99;
     {
         ModalScript wizard(kWizard, {[&](HWND) {
-                                         fw::PinClock(COleDateTime(2004, 5, 17, 0, 0, 1));
+                                         clock.now = COleDateTime(2004, 5, 17, 0, 0, 1);
                                          main->SendMessage(WM_TIMER, MainDialog::kMidnightTimer);
                                          inWizard = ShellRecorder::Reminders().size();
                                      },
@@ -153,7 +153,7 @@ TEST_F(ReminderTest, TheTipAndTheMonitorLineSayWhereTodayStands)
     StartOn(5, 13);
     EXPECT_EQ(Tip() + "/" + Status(), "Velindra \xE2\x80\x93 critical days in 6 days/"
                                       "Next critical days: Wednesday, May 19 (in 6 days)");
-    fw::PinClock(COleDateTime(2004, 5, 20, 0, 0, 1));
+    clock.now = COleDateTime(2004, 5, 20, 0, 0, 1);
     main->SendMessage(WM_TIMECHANGE);
     EXPECT_EQ(Tip() + "/" + Status(),
               "Velindra \xE2\x80\x93 critical day 2 of 5/Critical day 2 of 5");

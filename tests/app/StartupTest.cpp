@@ -18,12 +18,20 @@ int g_wizardRuns = 0;
 
 class CountingMainDialog : public MainDialog {
 public:
+    using MainDialog::MainDialog;
     void RunWizard() override { ++g_wizardRuns; }
 };
 
+// The program with the test's clock.
 class TestApp : public CCritApp {
+public:
+    explicit TestApp(const fw::Clock& clock) : clock_(clock) {}
+
 protected:
-    MainDialog* NewMainDialog() override { return new CountingMainDialog; }
+    MainDialog* NewMainDialog(const fw::Clock&) override { return new CountingMainDialog(clock_); }
+
+private:
+    const fw::Clock& clock_;
 };
 
 using StartupTest = ProgramEnvironment;
@@ -65,7 +73,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         }
         // One run up to the message loop, the offer (if it comes) answered.
         ShellRecorder shell;
-        TestApp app;
+        TestApp app(clock);
         g_wizardRuns = 0;
         std::vector<Step> steps = row.steps;
         steps.insert(steps.begin(), [&](HWND offer) {

@@ -19,7 +19,7 @@ COleDateTime Day(int year, int month, int day)
 
 class Host : public CDialog {
 public:
-    Host() : CDialog(IDD_MAIN) {}
+    explicit Host(const fw::Clock& clock) : CDialog(IDD_MAIN), monitor(clock) {}
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
@@ -35,8 +35,6 @@ public:
 
 class MonitorPage : public testing::Test {
 protected:
-    void SetUp() override { fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0)); }
-    void TearDown() override { fw::UnpinClock(); }
     MonthCalendarCtrl& Calendar() { return host.monitor.Calendar(); }
     int Shown()
     {
@@ -52,7 +50,8 @@ protected:
         return days;
     }
 
-    Host host;
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
+    Host host{clock};
 };
 
 TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)
@@ -103,7 +102,7 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
     for (auto [today, critical, marked] :
          {std::tuple{COleDateTime(2004, 5, 20, 10, 0, 0), 2, "24 25 "}, // every 25 days now
           {COleDateTime(1972, 6, 1, 10, 0, 0), 5, "5 6 7 8 9 "}}) {
-        fw::PinClock(today);
+        clock.now = today;
         WriteSettingDword(SettingCritDayCount, critical);
         host.monitor.ShowToday();
         EXPECT_EQ(Shown(), 200405);

@@ -190,22 +190,22 @@ TEST(CycleHistory, MarksStandingAndExportAgreeOnEveryDisplayableMonth)
 TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
 {
     FakeCalendar may("2026-05");
-    fw::PinClock(COleDateTime(2026, 6, 8, 9, 15, 0));
+    const COleDateTime now(2026, 6, 8, 9, 15, 0);
     CalendarExport input;
     MarkDaysWithRecord(&may, may.first, may.last);
     EXPECT_TRUE(may.marked.empty() &&
                 StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
-                !ReadCalendarExport("Period", input) && !StoredSuggestion());
+                !ReadCalendarExport("Period", now, input) && !StoredSuggestion());
     // 7 May stored with 5 + 25 days; on 8 June her period started.
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2026, 5, 7, 10, 0, 0)) &&
                 WriteSettingDword(SettingCritDayCount, 5) &&
                 WriteSettingDword(SettingClearDayCount, 25));
-    EXPECT_TRUE(StartPeriodToday());
+    EXPECT_TRUE(StartPeriodToday(now));
     EXPECT_EQ("2026-05-07 5 25;2026-06-08 5 25", PeriodRecordText(ReadPeriodRecord()));
     MarkDaysWithRecord(&may, may.first, may.last);
     EXPECT_EQ("2026-05-07+5", may.Runs());
     EXPECT_EQ(2, StandingWithRecord(COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
-    EXPECT_TRUE(ReadCalendarExport("Period", input) && input.reminderDays == 0 &&
+    EXPECT_TRUE(ReadCalendarExport("Period", now, input) && input.reminderDays == 0 &&
                 input.cycle.start == COleDateTime(2026, 6, 8, 9, 15, 0));
     std::string rows; // the History dialog's lines
     for (const HistoryRow& row : HistoryRows(ReadPeriodRecord()))
@@ -217,7 +217,6 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     FakeCalendar again("2026-05");
     MarkDaysWithRecord(&again, again.first, again.last);
     EXPECT_EQ("2026-05-09+5", again.Runs()) << "as before 8 June was recorded";
-    fw::UnpinClock();
 }
 
 // Cycles of 30, 30 and 31 days are recorded as first days 30, 30 and 31 days apart.
@@ -254,7 +253,6 @@ TEST(CycleSuggestion, TheMedianOfTheLastSixWhenTwoDaysOff)
 
 TEST(CycleSuggestion, DismissedUntilTheRecordChanges)
 {
-    fw::PinClock(COleDateTime(2025, 6, 1, 12, 0, 0));
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2025, 3, 31, 8, 0, 0)) &&
                 WritePeriodRecord(Cycles({30, 29, 30})) &&
                 WriteSettingDword(SettingCritDayCount, 5));
@@ -262,11 +260,11 @@ TEST(CycleSuggestion, DismissedUntilTheRecordChanges)
     EXPECT_TRUE(DismissSuggestion() && !StoredSuggestion());
     COleDateTime none;
     none.SetStatus(COleDateTime::invalid);
-    EXPECT_TRUE(RecordStoredFirstDay(COleDateTime(2025, 4, 30, 0, 0, 0), none));
+    EXPECT_TRUE(RecordStoredFirstDay(COleDateTime(2025, 4, 30, 0, 0, 0), none,
+                                     COleDateTime(2025, 6, 1, 12, 0, 0)));
     EXPECT_EQ(30, StoredSuggestion().medianDays);
     EXPECT_TRUE(AcceptSuggestion(StoredSuggestion()) && !StoredSuggestion());
     EXPECT_EQ(25u, ReadSettingDword(SettingClearDayCount));
-    fw::UnpinClock();
 }
 
 TEST(CalendarExport, OneEventForEachPastPeriodAndOneRepeating)

@@ -15,12 +15,25 @@
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
 
+// What the main window hands its pages, as a test hands it.
+struct PageServices {
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 15, 30)};
+};
+
+// The page with the services it takes (a test of a page that takes some
+// specialises this).
+template <class Page> Page NewPage(PageServices&)
+{
+    return Page();
+}
+
 template <class Page> class PageHost : public CDialog, public MainWindowLink, public LanguageOwner {
 public:
-    PageHost() : CDialog(IDD_MAIN) {}
+    explicit PageHost(PageServices& services) : CDialog(IDD_MAIN), page(NewPage<Page>(services)) {}
 
     BOOL OnInitDialog() override
     {
@@ -54,20 +67,18 @@ public:
 };
 
 // A page in its host, the host the application's main window, a temporary
-// folder as the executable's folder, the clock pinned.
+// folder as the executable's folder, a fixed clock.
 template <class Page> class PageTest : public ::testing::Test {
 protected:
     PageTest() : app_("Velindra")
     {
         ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-        fw::PinClock(kNow);
         app_.m_pMainWnd = &host;
     }
     ~PageTest() override
     {
         host.DestroyWindow();
         app_.m_pMainWnd = nullptr;
-        fw::UnpinClock();
         ModulePath::ResetModuleFileName();
     }
 
@@ -97,9 +108,10 @@ protected:
         return text;
     }
 
-    const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
+    PageServices services;
+    const COleDateTime kNow = services.clock.now;
     testing_support::TempFolder folder;
-    PageHost<Page> host;
+    PageHost<Page> host{services};
 
 private:
     CWinApp app_;

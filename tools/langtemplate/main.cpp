@@ -74,7 +74,8 @@ bool MakeTemplate(const std::wstring& target)
     }
     {
         CWinApp app;
-        MainDialog main;
+        const fw::SystemClock clock;
+        MainDialog main(clock);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

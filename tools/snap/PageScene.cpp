@@ -26,7 +26,7 @@ namespace {
 
 struct Program {
     CWinApp app;
-    MainDialog mainWindow;
+    MainDialog mainWindow{TheClock()};
 };
 
 std::unique_ptr<Program> g_program;

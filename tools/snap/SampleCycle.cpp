@@ -55,11 +55,16 @@ ScratchSettings g_scratch;
 
 } // namespace
 
+SampleClock& TheClock()
+{
+    static SampleClock clock;
+    return clock;
+}
+
 bool UseSampleCycle()
 {
     if (!g_scratch.Start())
         return false;
-    fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
     WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
     WriteSettingDword(SettingCritDayCount, 5);
     WriteSettingDword(SettingClearDayCount, 23);

@@ -3,7 +3,18 @@
 // every 28 days, one starting 2004-03-10 09:30) on 2004-05-20, without
 // touching the settings of the Wine prefix: the current user's registry root
 // is redirected to a scratch key of this process, deleted again at exit.
+#include "framework/Clock.h"
+
 namespace snap {
+
+// Now in every scene: the clock stands at 2004-05-20 12:00 unless a scene sets
+// it elsewhere before it makes its window.
+class SampleClock final : public fw::Clock {
+public:
+    COleDateTime Now() const override { return now; }
+    COleDateTime now{2004, 5, 20, 12, 0, 0};
+};
+SampleClock& TheClock();
 
 // False when the scratch key could not be set up (nothing is redirected then).
 bool UseSampleCycle();

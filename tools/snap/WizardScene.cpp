@@ -19,7 +19,7 @@ namespace snap {
 namespace {
 
 struct Wizard {
-    CDialogWiz1 step1;
+    CDialogWiz1 step1{TheClock()};
     CDialogWiz2 step2;
     CDialogWiz3 step3;
     CDialogWizSheet sheet{"", nullptr, 0};
