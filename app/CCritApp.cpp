@@ -20,16 +20,14 @@ CCritApp::~CCritApp()
     delete mainDialog_;
 }
 
-MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock)
+MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock, HelpOpener& help)
 {
-    return new (std::nothrow) MainDialog(clock);
+    return new (std::nothrow) MainDialog(clock, help);
 }
 
 BOOL CCritApp::InitInstance()
 {
     m_appName = velindra::kAppName;
-    // HTML Help is loaded and initialised when the first topic is opened.
-    InstallHtmlHelp();
     SetLinkActionNamer([] { return AppText(TextId::OpenLinkAction); });
     SetRegistryKey(velindra::kRegistryKeyName);
 
@@ -41,7 +39,7 @@ BOOL CCritApp::InitInstance()
         HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
-    mainDialog_ = NewMainDialog(clock_);
+    mainDialog_ = NewMainDialog(clock_, help_);
     if (!mainDialog_)
         return FALSE;
     // Published before it is created: its pages reach the language manager
@@ -85,7 +83,7 @@ void CCritApp::OfferWizard()
 
 int CCritApp::ExitInstance()
 {
-    UninitializeHtmlHelp();
+    help_.Uninitialize();
     if (mainDialog_) {
         if (mainDialog_->IsWindow())
             mainDialog_->DestroyWindow();

@@ -6,6 +6,7 @@
 // HTML Help and destroys the main window.
 #include <windows.h>
 
+#include "app/Help.h"
 #include "framework/Clock.h"
 #include "framework/WinApp.h"
 
@@ -22,16 +23,18 @@ public:
     MainDialog* GetMainDialog() const { return mainDialog_; }
     // True when this start asks the first start's question (model/FirstStart.h).
     bool IsFirstRun() const { return firstRun_; }
+    const HtmlHelp& Help() const { return help_; }
 
 protected:
     // Allocates the main window object with the application's services; null
     // ends the program.
-    virtual MainDialog* NewMainDialog(const fw::Clock& clock);
+    virtual MainDialog* NewMainDialog(const fw::Clock& clock, HelpOpener& help);
 
 private:
     void OfferWizard();
 
     fw::SystemClock clock_;
+    HtmlHelp help_;
     MainDialog* mainDialog_ = nullptr; // owned
     bool firstRun_ = false;
 };

@@ -86,8 +86,9 @@ UINT MainDialog::OpenRequestMessage()
     return kOpenRequest;
 }
 
-MainDialog::MainDialog(const fw::Clock& clock)
-    : CDialog(IDD_MAIN), clock_(clock), monitor_(clock), scheduler_(clock)
+MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help)
+    : CDialog(IDD_MAIN), clock_(clock), help_(help), monitor_(clock, help), scheduler_(clock, help),
+      options_(help), about_(help)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -215,8 +216,8 @@ void MainDialog::HideToTray()
         return; // the help window is already there
     SettlePages();
     ShowWindow(SW_HIDE);
-    QuickLaunchHelpDialog help;
-    help.DoModal();
+    QuickLaunchHelpDialog window(help_);
+    window.DoModal();
 }
 
 // What she is still entering on a page is stored before the window goes.
@@ -238,7 +239,7 @@ const char* MainDialog::HelpTopic() const
 
 void MainDialog::OnHelp()
 {
-    OpenHelpTopic(HelpTopic());
+    help_.OpenTopic(HelpTopic());
 }
 
 BOOL MainDialog::PreTranslateMessage(MSG* message)
@@ -291,7 +292,7 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog::Open(clock_);
+    HalfYearDialog::Open(clock_, help_);
 }
 
 void MainDialog::OnCancel()

@@ -38,7 +38,8 @@ public:
     // created once the window has shown (or the icon has come, hidden).
     static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
-    explicit MainDialog(const fw::Clock& clock);
+    // The services outlive the window.
+    MainDialog(const fw::Clock& clock, HelpOpener& help);
     ~MainDialog() override;
 
     LanguageManager* GetLanguageManager() override { return &language_; }
@@ -178,6 +179,7 @@ private:
     CStatic stripe_;          // 1031
     CIconListBox navigation_; // 1023
     const fw::Clock& clock_;
+    HelpOpener& help_;
     layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
     LanguageManager language_;
     CDialogCritSheet sheet_;

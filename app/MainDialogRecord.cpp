@@ -55,7 +55,7 @@ void MainDialog::OnStartedToday()
 void MainDialog::OnHistory()
 {
     scheduler_.Settle();
-    HistoryDialog dialog(this);
+    HistoryDialog dialog(help_, this);
     dialog.DoModal();
     if (dialog.Changed())
         RefreshCycleState();

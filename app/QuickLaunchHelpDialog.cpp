@@ -6,7 +6,8 @@
 #include "res/resource.h"
 #include "ui/HelpTopic.h"
 
-QuickLaunchHelpDialog::QuickLaunchHelpDialog(CWnd* parent) : CDialog(IDD_QUICKLAUNCH_HELP, parent)
+QuickLaunchHelpDialog::QuickLaunchHelpDialog(HelpOpener& help, CWnd* parent)
+    : CDialog(IDD_QUICKLAUNCH_HELP, parent), help_(help)
 {
 }
 
@@ -38,7 +39,7 @@ void QuickLaunchHelpDialog::OnCancel()
 BOOL QuickLaunchHelpDialog::PreTranslateMessage(MSG* message)
 {
     if (IsHelpKey(message)) {
-        OpenHelpTopic("tray");
+        help_.OpenTopic("tray");
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);

@@ -15,8 +15,8 @@ constexpr int kCalendarY = 30; // pixels from the top of the page at 96 dpi
 const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
-CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock)
-    : CFramedPage(IDD_MONITOR, {"mon"}), clock_(clock), calendar_(clock)
+CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help)
+    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), help_(help), calendar_(clock)
 {
 }
 
@@ -87,7 +87,7 @@ void CDialogCritMonitor::OnToday()
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog::Open(clock_);
+    HalfYearDialog::Open(clock_, help_);
 }
 
 void CDialogCritMonitor::ShowToday()

@@ -16,7 +16,7 @@
 
 class CDialogCritMonitor : public CFramedPage {
 public:
-    explicit CDialogCritMonitor(const fw::Clock& clock);
+    CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help);
     ~CDialogCritMonitor() override;
 
     // True when the displayed grid holds the date's day in the critical-day
@@ -59,5 +59,6 @@ private:
     void PassOn(int id);
 
     const fw::Clock& clock_;
+    HelpOpener& help_;
     MonthCalendarCtrl calendar_;
 };

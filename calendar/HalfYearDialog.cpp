@@ -44,11 +44,11 @@ COleDateTime MonthOfHalfYear(const COleDateTime& date, int index)
 
 } // namespace
 
-HalfYearDialog::HalfYearDialog(const fw::Clock& clock, CWnd* parent)
-    : CDialog(IDD_HALFYEAR, parent),
-      clock_(clock), calendars_{MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
-                                MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
-                                MonthCalendarCtrl(clock), MonthCalendarCtrl(clock)}
+HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help, CWnd* parent)
+    : CDialog(IDD_HALFYEAR, parent), clock_(clock),
+      help_(help), calendars_{MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
+                              MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
+                              MonthCalendarCtrl(clock), MonthCalendarCtrl(clock)}
 {
 }
 
@@ -58,13 +58,13 @@ HalfYearDialog::~HalfYearDialog()
         g_openDialog = nullptr;
 }
 
-void HalfYearDialog::Open(const fw::Clock& clock)
+void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help)
 {
     if (g_openDialog) {
         ::SetForegroundWindow(g_openDialog->m_hWnd);
         return;
     }
-    HalfYearDialog dialog(clock);
+    HalfYearDialog dialog(clock, help);
     dialog.DoModal();
 }
 
@@ -258,7 +258,7 @@ void HalfYearDialog::OnToday()
 
 void HalfYearDialog::OnHelp()
 {
-    OpenHelpTopic("halfy"); // the dialog stays open; only Close ends it
+    help_.OpenTopic("halfy"); // the dialog stays open; only Close ends it
 }
 
 BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
@@ -274,7 +274,7 @@ BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
             return TRUE;
     }
     if (IsHelpKey(message)) {
-        OpenHelpTopic("halfy");
+        help_.OpenTopic("halfy");
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);

@@ -10,17 +10,18 @@
 #include "framework/Clock.h"
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"
+#include "ui/HelpTopic.h"
 
 class HalfYearDialog : public CDialog {
 public:
     static constexpr int kCalendarCount = 6;
 
-    explicit HalfYearDialog(const fw::Clock& clock, CWnd* parent = nullptr);
+    HalfYearDialog(const fw::Clock& clock, HelpOpener& help, CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
     // Runs the dialog modally, or brings it to the front when it is open
     // already: there is never more than one.
-    static void Open(const fw::Clock& clock);
+    static void Open(const fw::Clock& clock, HelpOpener& help);
     // The open dialog, or null.
     static HalfYearDialog* OpenDialog();
     // Rebuilds the open dialog's calendars (a new day: today's ring moves).
@@ -63,6 +64,7 @@ private:
     bool MoveCursorAcross(HWND from, WPARAM key);
 
     const fw::Clock& clock_;
+    HelpOpener& help_;
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

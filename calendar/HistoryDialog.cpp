@@ -45,7 +45,10 @@ void SetCell(HWND dialog, int row, int column, const std::wstring& text)
 
 } // namespace
 
-HistoryDialog::HistoryDialog(CWnd* parent) : CDialog(IDD_HISTORY, parent) {}
+HistoryDialog::HistoryDialog(HelpOpener& help, CWnd* parent)
+    : CDialog(IDD_HISTORY, parent), help_(help)
+{
+}
 
 BEGIN_MESSAGE_MAP(HistoryDialog, CDialog)
 ON_COMMAND(IDC_HIST_REMOVE, OnRemove)
@@ -150,7 +153,7 @@ void HistoryDialog::OnItemChanged(NMHDR*, LRESULT* result)
 BOOL HistoryDialog::PreTranslateMessage(MSG* message)
 {
     if (IsHelpKey(message)) {
-        OpenHelpTopic("history");
+        help_.OpenTopic("history");
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);

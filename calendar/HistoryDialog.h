@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "ui/HelpTopic.h"
 #include "model/PeriodRecord.h"
 
 class HistoryDialog : public CDialog {
 public:
-    explicit HistoryDialog(CWnd* parent = nullptr);
+    explicit HistoryDialog(HelpOpener& help, CWnd* parent = nullptr);
 
     // True once an entry was removed: the calendars are marked afresh.
     bool Changed() const { return changed_; }
@@ -37,6 +38,7 @@ private:
     void FitColumns();
     int Selected() const;
 
+    HelpOpener& help_;
     std::vector<HistoryRow> rows_;
     bool changed_ = false;
 };

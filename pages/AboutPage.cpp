@@ -23,7 +23,7 @@ BEGIN_MESSAGE_MAP(CDialogCritAbout, CFramedPage)
 ON_BN_CLICKED(IDC_ABOUT_DOWNLOAD, OpenWebSite)
 END_MESSAGE_MAP()
 
-CDialogCritAbout::CDialogCritAbout() : CFramedPage(IDD_ABOUT, {"about"}) {}
+CDialogCritAbout::CDialogCritAbout(HelpOpener& help) : CFramedPage(IDD_ABOUT, {"about"}, help) {}
 
 void CDialogCritAbout::DoDataExchange(CDataExchange* exchange)
 {

@@ -8,7 +8,7 @@
 
 class CDialogCritAbout : public CFramedPage {
 public:
-    CDialogCritAbout();
+    explicit CDialogCritAbout(HelpOpener& help);
 
     // Sets up the texts and the links.
     BOOL OnInitDialog() override;

@@ -40,8 +40,9 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritOpt::CDialogCritOpt()
-    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}), remindUnit_(IDC_OPT_REMIND_UNIT, kRemindUnitOne)
+CDialogCritOpt::CDialogCritOpt(HelpOpener& help)
+    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}, help),
+      remindUnit_(IDC_OPT_REMIND_UNIT, kRemindUnitOne)
 {
 }
 

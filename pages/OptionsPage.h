@@ -19,7 +19,7 @@
 
 class CDialogCritOpt : public CFramedPage {
 public:
-    CDialogCritOpt();
+    explicit CDialogCritOpt(HelpOpener& help);
 
     // Lists the language files beside the executable.
     BOOL OnInitDialog() override;

@@ -28,8 +28,8 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritSched::CDialogCritSched(const fw::Clock& clock)
-    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}), clock_(clock),
+CDialogCritSched::CDialogCritSched(const fw::Clock& clock, HelpOpener& help)
+    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}, help), clock_(clock),
       critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne), clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
 {
 }

@@ -15,7 +15,7 @@
 
 class CDialogCritSched : public CFramedPage {
 public:
-    explicit CDialogCritSched(const fw::Clock& clock);
+    CDialogCritSched(const fw::Clock& clock, HelpOpener& help);
 
     BOOL OnInitDialog() override;
     // Shows what is stored now: another program (or a second window) may

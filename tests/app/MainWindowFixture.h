@@ -151,7 +151,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock);
+        main = std::make_unique<MainDialog>(clock, help);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

@@ -28,7 +28,10 @@ public:
     explicit TestApp(const fw::Clock& clock) : clock_(clock) {}
 
 protected:
-    MainDialog* NewMainDialog(const fw::Clock&) override { return new CountingMainDialog(clock_); }
+    MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help) override
+    {
+        return new CountingMainDialog(clock_, help);
+    }
 
 private:
     const fw::Clock& clock_;
@@ -95,8 +98,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
         EXPECT_EQ(ShellRecorder::Reminders().size(), unanswered ? 1u : 0u) << row.answer;
         EXPECT_EQ(StartsWithWindows(ModulePath::ModuleFileName()), !row.offers) << row.answer;
-        EXPECT_TRUE(SetHelpTopicOpener(nullptr) == &OpenHtmlHelpTopic &&
-                    ::IsWindowVisible(window) && !help_testing::LoadedLibrary());
+        EXPECT_TRUE(::IsWindowVisible(window) && !app.Help().Library().Loaded());
         // Exit, then what the framework does after the loop.
         app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_EXIT, 0);
         EXPECT_TRUE(TakeQuitMessage());

@@ -19,6 +19,7 @@ namespace {
 class HalfYear : public testing::Test {
 protected:
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
+    testing_support::HelpTopicRecorder help;
 };
 
 // Every cell of every calendar is marked exactly when the cycle (from the
@@ -46,7 +47,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     for (auto [start, critical, clear] : {std::tuple{COleDateTime(2004, 3, 10, 9, 30, 0), 5, 23},
                                           {COleDateTime(2004, 6, 29, 8, 0, 0), 4, 24}}) {
         StoreSampleCycle(start, critical, clear);
-        HalfYearDialog shown(clock);
+        HalfYearDialog shown(clock, help);
         ASSERT_TRUE(shown.Create());
         for (int i = 0; i < 6; ++i) {
             const RECT place = Place(shown.Calendar(i), shown),
@@ -68,7 +69,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     // Day 1 of January 1973 at 00:00 is before the first month a calendar
     // takes: calendar 0 stays on the current month, March 1973.
     clock.now = COleDateTime(1973, 3, 15, 10, 0, 0);
-    HalfYearDialog dialog(clock);
+    HalfYearDialog dialog(clock, help);
     ASSERT_TRUE(dialog.Create());
     EXPECT_EQ(dialog.Calendar(0).GetShownDate().GetMonth(), 3);
     EXPECT_EQ(dialog.Calendar(1).GetShownDate().GetMonth(), 2);
@@ -94,7 +95,7 @@ TEST_F(HalfYear, StepsByHalfYearsFromToday)
         {{9998, 7, 15, 10, 0, 0}, "N9999-01 N9999-01", {9999, 1, 15, 10, 0, 0}}, // not to July 9999
     };
     for (const auto& w : walks) {
-        HalfYearDialog shown(clock);
+        HalfYearDialog shown(clock, help);
         clock.now = w.today;
         ASSERT_TRUE(shown.Create());
         char step = 0;
@@ -130,9 +131,8 @@ std::function<void(HWND)> Key(int id, UINT message, WPARAM key)
 // them. (Its translation: tests/lang.)
 TEST_F(HalfYear, DrivenByTheKeysAsTheUserPressesThem)
 {
-    testing_support::HelpTopicRecorder help;
     for (const UINT close : {UINT(WM_KEYDOWN), UINT(WM_SYSCOMMAND)}) {
-        HalfYearDialog dialog(clock);
+        HalfYearDialog dialog(clock, help);
         std::vector<int> months;
         bool onToday = false;
         LRESULT defaultId = 0;
@@ -183,7 +183,7 @@ TEST_F(HalfYear, TheFocusedDayMovesAcrossTheSixCalendars)
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_DOWN, 5, {2004, 6, 1, 0, 0, 1}},
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_NEXT, 4, {2004, 11, 25, 0, 0, 1}},
     };
-    HalfYearDialog dialog(clock);
+    HalfYearDialog dialog(clock, help);
     std::vector<std::function<void(HWND)>> steps{
         [](HWND d) { ::SetFocus(::GetDlgItem(d, IDC_HALF_CALENDAR0 + 4)); }};
     for (const auto& m : moves) {

@@ -7,6 +7,7 @@
 #include "calendar/CDialogCritMonitor.h"
 #include "framework/PropertySheet.h"
 #include "tests/calendar/CalendarTesting.h"
+#include "tests/support/HelpRecorder.h"
 
 using namespace calendar_testing;
 
@@ -19,7 +20,7 @@ COleDateTime Day(int year, int month, int day)
 
 class Host : public CDialog {
 public:
-    explicit Host(const fw::Clock& clock) : CDialog(IDD_MAIN), monitor(clock) {}
+    Host(const fw::Clock& clock, HelpOpener& help) : CDialog(IDD_MAIN), monitor(clock, help) {}
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
@@ -51,7 +52,8 @@ protected:
     }
 
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
-    Host host{clock};
+    testing_support::HelpTopicRecorder help;
+    Host host{clock, help};
 };
 
 TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)

@@ -16,19 +16,21 @@
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
 
 // What the main window hands its pages, as a test hands it.
 struct PageServices {
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 15, 30)};
+    testing_support::HelpTopicRecorder help;
 };
 
 // The page with the services it takes (a test of a page that takes some
 // specialises this).
-template <class Page> Page NewPage(PageServices&)
+template <class Page> Page NewPage(PageServices& services)
 {
-    return Page();
+    return Page(services.help);
 }
 
 template <class Page> class PageHost : public CDialog, public MainWindowLink, public LanguageOwner {

@@ -17,6 +17,7 @@
 #include "ModalDriver.h"
 #include "Scratch.h"
 #include "app/FirstLaunchDialog.h"
+#include "app/Help.h"
 #include "app/MainDialog.h"
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
@@ -75,7 +76,8 @@ bool MakeTemplate(const std::wstring& target)
     {
         CWinApp app;
         const fw::SystemClock clock;
-        MainDialog main(clock);
+        HtmlHelp help;
+        MainDialog main(clock, help);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

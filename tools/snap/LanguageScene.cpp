@@ -26,7 +26,7 @@ namespace {
 
 struct Owner {
     CWinApp app;
-    MainDialog mainWindow{TheClock()};
+    MainDialog mainWindow{TheClock(), TheHelp()};
 };
 
 std::unique_ptr<Owner> g_owner;

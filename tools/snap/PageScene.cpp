@@ -26,7 +26,7 @@ namespace {
 
 struct Program {
     CWinApp app;
-    MainDialog mainWindow{TheClock()};
+    MainDialog mainWindow{TheClock(), TheHelp()};
 };
 
 std::unique_ptr<Program> g_program;

@@ -61,6 +61,12 @@ SampleClock& TheClock()
     return clock;
 }
 
+NoHelp& TheHelp()
+{
+    static NoHelp help;
+    return help;
+}
+
 bool UseSampleCycle()
 {
     if (!g_scratch.Start())

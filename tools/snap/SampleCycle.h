@@ -4,6 +4,7 @@
 // touching the settings of the Wine prefix: the current user's registry root
 // is redirected to a scratch key of this process, deleted again at exit.
 #include "framework/Clock.h"
+#include "ui/HelpTopic.h"
 
 namespace snap {
 
@@ -15,6 +16,13 @@ public:
     COleDateTime now{2004, 5, 20, 12, 0, 0};
 };
 SampleClock& TheClock();
+
+// Help for the scenes: none is opened.
+class NoHelp final : public HelpOpener {
+public:
+    void OpenTopic(const char*) override {}
+};
+NoHelp& TheHelp();
 
 // False when the scratch key could not be set up (nothing is redirected then).
 bool UseSampleCycle();
