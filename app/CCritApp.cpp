@@ -11,7 +11,6 @@
 #include "model/FirstStart.h"
 #include "model/Settings.h"
 #include "res/resource.h"
-#include "ui/LinkStatic.h"
 
 CCritApp::CCritApp() : CWinApp(nullptr) {}
 
@@ -20,15 +19,14 @@ CCritApp::~CCritApp()
     delete mainDialog_;
 }
 
-MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock, HelpOpener& help)
+MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell)
 {
-    return new (std::nothrow) MainDialog(clock, help);
+    return new (std::nothrow) MainDialog(clock, help, shell);
 }
 
 BOOL CCritApp::InitInstance()
 {
     m_appName = velindra::kAppName;
-    SetLinkActionNamer([] { return AppText(TextId::OpenLinkAction); });
     SetRegistryKey(velindra::kRegistryKeyName);
 
     // Before anything touches a setting: the settings store creates the key.
@@ -39,7 +37,7 @@ BOOL CCritApp::InitInstance()
         HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
-    mainDialog_ = NewMainDialog(clock_, help_);
+    mainDialog_ = NewMainDialog(clock_, help_, shell_);
     if (!mainDialog_)
         return FALSE;
     // Published before it is created: its pages reach the language manager

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "app/Help.h"
+#include "app/SystemShell.h"
 #include "framework/Clock.h"
 #include "framework/WinApp.h"
 
@@ -28,13 +29,14 @@ public:
 protected:
     // Allocates the main window object with the application's services; null
     // ends the program.
-    virtual MainDialog* NewMainDialog(const fw::Clock& clock, HelpOpener& help);
+    virtual MainDialog* NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell);
 
 private:
     void OfferWizard();
 
     fw::SystemClock clock_;
     HtmlHelp help_;
+    SystemShell shell_;
     MainDialog* mainDialog_ = nullptr; // owned
     bool firstRun_ = false;
 };

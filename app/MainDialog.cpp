@@ -86,9 +86,9 @@ UINT MainDialog::OpenRequestMessage()
     return kOpenRequest;
 }
 
-MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help)
+MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell)
     : CDialog(IDD_MAIN), clock_(clock), help_(help), monitor_(clock, help), scheduler_(clock, help),
-      options_(help), about_(help)
+      options_(help), about_(help, shell), trayIcon_(shell)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);

@@ -39,7 +39,7 @@ public:
     static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
     // The services outlive the window.
-    MainDialog(const fw::Clock& clock, HelpOpener& help);
+    MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell);
     ~MainDialog() override;
 
     LanguageManager* GetLanguageManager() override { return &language_; }

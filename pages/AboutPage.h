@@ -8,7 +8,7 @@
 
 class CDialogCritAbout : public CFramedPage {
 public:
-    explicit CDialogCritAbout(HelpOpener& help);
+    CDialogCritAbout(HelpOpener& help, Shell& shell);
 
     // Sets up the texts and the links.
     BOOL OnInitDialog() override;
@@ -23,11 +23,14 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
+    // The links' action name in the language now in force.
+    LRESULT OnTranslated(WPARAM, LPARAM);
 
 private:
     void LoadBanner(int dpi);
     void CentrePictures();
 
+    Shell& shell_;
     CLinkStatic banner_;
     CLinkStatic web_;
     CLinkStatic mail_;

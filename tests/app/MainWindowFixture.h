@@ -16,6 +16,7 @@
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/HelpRecorder.h"
+#include "tests/support/ShellRecorder.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/Sandbox.h"
 
@@ -80,40 +81,7 @@ inline Step Type(int editId, const char* text)
     return [editId, text](HWND sheet) { ::SetDlgItemTextA(CurrentPage(sheet), editId, text); };
 }
 
-// Every call to the notification area while the recorder lives, passed on to
-// the real shell.
-class ShellRecorder {
-public:
-    struct Call {
-        DWORD message;
-        NOTIFYICONDATAW record;
-        BOOL result;
-        bool windowAlive; // whether the record's window existed at the call
-    };
-    ShellRecorder()
-    {
-        calls.clear();
-        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAW* data) {
-            const BOOL result = ::Shell_NotifyIconW(message, data);
-            calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
-            return result;
-        });
-    }
-    ~ShellRecorder() { SetShellNotifier(previous_); }
-    // The reminders shown, by their texts, and "-" for one withdrawn.
-    static std::vector<std::string> Reminders()
-    {
-        std::vector<std::string> shown;
-        for (const Call& call : calls)
-            if (call.message == NIM_MODIFY && (call.record.uFlags & NIF_INFO))
-                shown.push_back(call.record.szInfo[0] ? fw::Utf8(call.record.szInfo) : "-");
-        return shown;
-    }
-    static inline std::vector<Call> calls;
-
-private:
-    ShellNotifier previous_ = nullptr;
-};
+using testing_support::ShellRecorder;
 
 // The clock, the executable's folder and the help topics of one test.
 class ProgramEnvironment : public ::testing::Test {
@@ -137,6 +105,7 @@ protected:
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 12, 0, 0)};
     testing_support::TempFolder folder;
     testing_support::HelpTopicRecorder help;
+    ShellRecorder shell; // passes the icon's calls on to the real shell
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -151,7 +120,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock, help);
+        main = std::make_unique<MainDialog>(clock, help, shell);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

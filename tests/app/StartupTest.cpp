@@ -22,19 +22,20 @@ public:
     void RunWizard() override { ++g_wizardRuns; }
 };
 
-// The program with the test's clock.
+// The program with the test's clock and shell.
 class TestApp : public CCritApp {
 public:
-    explicit TestApp(const fw::Clock& clock) : clock_(clock) {}
+    TestApp(const fw::Clock& clock, Shell& shell) : clock_(clock), shell_(shell) {}
 
 protected:
-    MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help) override
+    MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help, Shell&) override
     {
-        return new CountingMainDialog(clock_, help);
+        return new CountingMainDialog(clock_, help, shell_);
     }
 
 private:
     const fw::Clock& clock_;
+    Shell& shell_;
 };
 
 using StartupTest = ProgramEnvironment;
@@ -75,8 +76,8 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
             WriteSettingDword(SettingRemind, 1);
         }
         // One run up to the message loop, the offer (if it comes) answered.
-        ShellRecorder shell;
-        TestApp app(clock);
+        shell.calls.clear();
+        TestApp app(clock, shell);
         g_wizardRuns = 0;
         std::vector<Step> steps = row.steps;
         steps.insert(steps.begin(), [&](HWND offer) {
@@ -96,7 +97,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
                   std::make_pair(row.offers == 1, row.wizardRuns))
             << row.answer;
         EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
-        EXPECT_EQ(ShellRecorder::Reminders().size(), unanswered ? 1u : 0u) << row.answer;
+        EXPECT_EQ(shell.Reminders().size(), unanswered ? 1u : 0u) << row.answer;
         EXPECT_EQ(StartsWithWindows(ModulePath::ModuleFileName()), !row.offers) << row.answer;
         EXPECT_TRUE(::IsWindowVisible(window) && !app.Help().Library().Loaded());
         // Exit, then what the framework does after the loop.

@@ -17,7 +17,7 @@ using TrayTest = MainWindowEnvironment;
 TEST_F(TrayTest, StartsInTheStateOfToday)
 {
     StoreSampleCycle();
-    ShellRecorder shell;
+    shell.calls.clear();
     CreateMain();
     EXPECT_EQ(main->GetTrayState(), TrayIcon::StateAlternate);
     ASSERT_EQ(shell.calls.size(), 2u);
@@ -42,7 +42,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     StoreSampleCycle();
     clock.now = COleDateTime(2004, 5, 1, 12, 0, 0); // between two periods
     CreateMain();
-    ShellRecorder shell;
+    shell.calls.clear();
     clock.now = COleDateTime(2004, 5, 19, 8, 0, 0); // the first day of a period
     main->RefreshCycleState();
     EXPECT_TRUE(main->GetTrayState() == TrayIcon::StateAlternate && ShownMonth() == 5);
@@ -71,7 +71,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
 TEST_F(TrayTest, TheIconGoesWhileItsWindowStillExists)
 {
     for (bool exit : {true, false}) {
-        ShellRecorder shell;
+        shell.calls.clear();
         CreateMain();
         const HWND window = main->m_hWnd;
         if (exit) {

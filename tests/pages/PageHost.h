@@ -17,6 +17,7 @@
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/HelpRecorder.h"
+#include "tests/support/ShellRecorder.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
 
@@ -24,6 +25,7 @@
 struct PageServices {
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 15, 30)};
     testing_support::HelpTopicRecorder help;
+    testing_support::ShellRecorder shell;
 };
 
 // The page with the services it takes (a test of a page that takes some

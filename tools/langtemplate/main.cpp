@@ -19,6 +19,7 @@
 #include "app/FirstLaunchDialog.h"
 #include "app/Help.h"
 #include "app/MainDialog.h"
+#include "app/SystemShell.h"
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -77,7 +78,8 @@ bool MakeTemplate(const std::wstring& target)
         CWinApp app;
         const fw::SystemClock clock;
         HtmlHelp help;
-        MainDialog main(clock, help);
+        SystemShell shell;
+        MainDialog main(clock, help, shell);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

@@ -26,7 +26,7 @@ namespace {
 
 struct Owner {
     CWinApp app;
-    MainDialog mainWindow{TheClock(), TheHelp()};
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell()};
 };
 
 std::unique_ptr<Owner> g_owner;

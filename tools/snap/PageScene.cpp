@@ -26,7 +26,7 @@ namespace {
 
 struct Program {
     CWinApp app;
-    MainDialog mainWindow{TheClock(), TheHelp()};
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell()};
 };
 
 std::unique_ptr<Program> g_program;

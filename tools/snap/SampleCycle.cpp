@@ -1,5 +1,7 @@
 #include "SampleCycle.h"
 
+#include "app/SystemShell.h"
+
 #include <windows.h>
 
 #include <string>
@@ -65,6 +67,12 @@ NoHelp& TheHelp()
 {
     static NoHelp help;
     return help;
+}
+
+Shell& TheShell()
+{
+    static SystemShell shell;
+    return shell;
 }
 
 bool UseSampleCycle()

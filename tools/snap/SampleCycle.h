@@ -5,6 +5,7 @@
 // is redirected to a scratch key of this process, deleted again at exit.
 #include "framework/Clock.h"
 #include "ui/HelpTopic.h"
+#include "ui/Shell.h"
 
 namespace snap {
 
@@ -23,6 +24,9 @@ public:
     void OpenTopic(const char*) override {}
 };
 NoHelp& TheHelp();
+
+// The system's shell for the scenes.
+Shell& TheShell();
 
 // False when the scratch key could not be set up (nothing is redirected then).
 bool UseSampleCycle();
