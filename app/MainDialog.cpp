@@ -86,9 +86,11 @@ UINT MainDialog::OpenRequestMessage()
     return kOpenRequest;
 }
 
-MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell)
-    : CDialog(IDD_MAIN), clock_(clock), help_(help), monitor_(clock, help), scheduler_(clock, help),
-      options_(help), about_(help, shell), trayIcon_(shell)
+MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
+                       LanguageManager& language)
+    : CDialog(IDD_MAIN), clock_(clock), help_(help), language_(language),
+      monitor_(clock, help, language), scheduler_(clock, help, language), options_(help, language),
+      about_(help, shell, language), trayIcon_(shell)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -119,7 +121,7 @@ BOOL MainDialog::OnInitDialog()
     language_.SetLanguage(StoredLanguage());
     LoadTrayIcons();
     const DayStanding standing = StandingWithRecord(now);
-    trayIcon_.AddIcon(this, TipText(standing), trayNormal_, trayPink_);
+    trayIcon_.AddIcon(this, TipText(language_, standing), trayNormal_, trayPink_);
     trayIcon_.SetState(TrayStateFor(standing));
     CreatePages();
     CreateNavigation();
@@ -216,7 +218,7 @@ void MainDialog::HideToTray()
         return; // the help window is already there
     SettlePages();
     ShowWindow(SW_HIDE);
-    QuickLaunchHelpDialog window(help_);
+    QuickLaunchHelpDialog window(help_, language_);
     window.DoModal();
 }
 
@@ -292,7 +294,7 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog::Open(clock_, help_);
+    HalfYearDialog::Open(clock_, help_, language_);
 }
 
 void MainDialog::OnCancel()

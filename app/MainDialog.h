@@ -3,9 +3,9 @@
 // picture stripe, the navigation list, the page sheet with the Monitor,
 // Scheduler, Options and About pages, and the Wizard, Hide, Exit and Help
 // buttons. It lives hidden from start-up to the end of the program; minimising
-// hides it, closing ends the program. It owns the LanguageManager that every
-// window reaches through the application's main window, and it is the hub the
-// pages report changes to (RefreshCycleState, ApplyLanguage).
+// hides it, closing ends the program. It sets the language of the program's
+// LanguageManager, and it is the hub the pages report changes to
+// (RefreshCycleState, ApplyLanguage).
 #include <windows.h>
 
 #include "app/CDialogCritSheet.h"
@@ -18,7 +18,6 @@
 #include "framework/ImageList.h"
 #include "framework/Strings.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "model/CycleHistory.h"
 #include "pages/AboutPage.h"
 #include "pages/MainWindowLink.h"
@@ -29,7 +28,7 @@
 #include "ui/DialogLayout.h"
 #include "ui/IconMenu.h"
 
-class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink {
+class MainDialog : public CDialog, public MainWindowLink {
 public:
     enum Page { PageMonitor = 0, PageScheduler = 1, PageOptions = 2, PageAbout = 3, PageCount = 4 };
     // The timer that wakes the window at the next local midnight.
@@ -39,10 +38,9 @@ public:
     static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
     // The services outlive the window.
-    MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell);
+    MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell, LanguageManager& language);
     ~MainDialog() override;
 
-    LanguageManager* GetLanguageManager() override { return &language_; }
     void RefreshCycleState() override;
     void ApplyLanguage(bool initial) override;
 
@@ -91,6 +89,7 @@ public:
     HBRUSH GetBackgroundBrush() const { return background_; }
     const TrayIcon& Tray() const { return trayIcon_; }
     IconMenu& Menu() { return iconMenu_; }
+    LanguageManager& Language() { return language_; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -180,8 +179,8 @@ private:
     CIconListBox navigation_; // 1023
     const fw::Clock& clock_;
     HelpOpener& help_;
+    LanguageManager& language_;
     layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
-    LanguageManager language_;
     CDialogCritSheet sheet_;
     CDialogCritMonitor monitor_;
     CDialogCritSched scheduler_;

@@ -13,8 +13,8 @@ void MainDialog::TellStanding()
 {
     const DayStanding standing = StandingWithRecord(clock_.Now());
     trayIcon_.SetState(TrayStateFor(standing));
-    trayIcon_.SetTip(TipText(standing));
-    monitor_.ShowStatus(StatusText(standing));
+    trayIcon_.SetTip(TipText(language_, standing));
+    monitor_.ShowStatus(StatusText(language_, standing));
     monitor_.ShowSuggestion();
     RemindIfDue(standing);
 }
@@ -34,7 +34,7 @@ void MainDialog::RemindIfDue(const DayStanding& standing)
     if (reminderHolds_ > 0 || !IsWindow() || !::IsWindowEnabled(m_hWnd))
         return;
     // Without a notification area it comes when the icon is added again.
-    if (!trayIcon_.ShowNotification(velindra::kAppName, ReminderText(standing)))
+    if (!trayIcon_.ShowNotification(velindra::kAppName, ReminderText(language_, standing)))
         return;
     announced.Add(PeriodDay(decision.firstDay));
     StoreAnnouncedPeriods(announced);

@@ -10,12 +10,12 @@
 
 void MainDialog::RunWizard()
 {
-    CDialogWiz1 step1(clock_);
-    CDialogWiz2 step2;
-    CDialogWiz3 step3;
+    CDialogWiz1 step1(clock_, language_);
+    CDialogWiz2 step2(language_);
+    CDialogWiz3 step3(language_);
     step3.SetCritDaysStep(&step2);
     // Without a parent the sheet is owned by the application's main window.
-    CDialogWizSheet sheet("", nullptr, 0);
+    CDialogWizSheet sheet(language_, "", nullptr, 0);
     sheet.AddPage(&step1);
     sheet.AddPage(&step2);
     sheet.AddPage(&step3);

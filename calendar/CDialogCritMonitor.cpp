@@ -3,7 +3,6 @@
 #include "calendar/HalfYearDialog.h"
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 #include "model/CycleCalculator.h"
 #include "model/CycleSuggestion.h"
@@ -15,8 +14,10 @@ constexpr int kCalendarY = 30; // pixels from the top of the page at 96 dpi
 const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
-CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help)
-    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), help_(help), calendar_(clock)
+CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help,
+                                       const LanguageManager& texts)
+    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), help_(help), texts_(texts),
+      calendar_(clock, texts)
 {
 }
 
@@ -87,7 +88,7 @@ void CDialogCritMonitor::OnToday()
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog::Open(clock_, help_);
+    HalfYearDialog::Open(clock_, help_, texts_);
 }
 
 void CDialogCritMonitor::ShowToday()
@@ -111,9 +112,9 @@ void CDialogCritMonitor::ShowSuggestion()
     if (!IsWindow())
         return;
     const CycleSuggestion suggestion = StoredSuggestion();
-    const CString text = suggestion ? AppCountedText(TextId::CycleSuggestion, suggestion.cycles,
-                                                     {std::to_string(suggestion.cycles),
-                                                      std::to_string(suggestion.medianDays)})
+    const CString text = suggestion ? texts_.Format(TextId::CycleSuggestion, suggestion.cycles,
+                                                    {std::to_string(suggestion.cycles),
+                                                     std::to_string(suggestion.medianDays)})
                                     : CString();
     const HWND line = GetDlgItem(IDC_MON_SUGGESTION);
     if (line && fw::GetWindowText(line) != text)

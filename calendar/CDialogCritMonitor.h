@@ -16,7 +16,7 @@
 
 class CDialogCritMonitor : public CFramedPage {
 public:
-    CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help);
+    CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
     ~CDialogCritMonitor() override;
 
     // True when the displayed grid holds the date's day in the critical-day
@@ -60,5 +60,6 @@ private:
 
     const fw::Clock& clock_;
     HelpOpener& help_;
+    const LanguageManager& texts_;
     MonthCalendarCtrl calendar_;
 };

@@ -1,7 +1,6 @@
 #include "calendar/HalfYearDialog.h"
 
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "model/CycleCalculator.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -44,11 +43,12 @@ COleDateTime MonthOfHalfYear(const COleDateTime& date, int index)
 
 } // namespace
 
-HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help, CWnd* parent)
-    : CDialog(IDD_HALFYEAR, parent), clock_(clock),
-      help_(help), calendars_{MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
-                              MonthCalendarCtrl(clock), MonthCalendarCtrl(clock),
-                              MonthCalendarCtrl(clock), MonthCalendarCtrl(clock)}
+HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help,
+                               const LanguageManager& texts, CWnd* parent)
+    : CDialog(IDD_HALFYEAR, parent), clock_(clock), help_(help),
+      texts_(texts), calendars_{MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
+                                MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
+                                MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts)}
 {
 }
 
@@ -58,13 +58,13 @@ HalfYearDialog::~HalfYearDialog()
         g_openDialog = nullptr;
 }
 
-void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help)
+void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts)
 {
     if (g_openDialog) {
         ::SetForegroundWindow(g_openDialog->m_hWnd);
         return;
     }
-    HalfYearDialog dialog(clock, help);
+    HalfYearDialog dialog(clock, help, texts);
     dialog.DoModal();
 }
 
@@ -101,10 +101,8 @@ END_MESSAGE_MAP()
 BOOL HalfYearDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
-    }
+    CString section;
+    texts_.TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     // The month steps take what their translated texts need, growing left.
     layout::ButtonRow steps{IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT};
     steps.Fit(m_hWnd, layout::DialogUnitsX(m_hWnd, kLeftUnits));

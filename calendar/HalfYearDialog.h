@@ -16,12 +16,13 @@ class HalfYearDialog : public CDialog {
 public:
     static constexpr int kCalendarCount = 6;
 
-    HalfYearDialog(const fw::Clock& clock, HelpOpener& help, CWnd* parent = nullptr);
+    HalfYearDialog(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+                   CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
     // Runs the dialog modally, or brings it to the front when it is open
     // already: there is never more than one.
-    static void Open(const fw::Clock& clock, HelpOpener& help);
+    static void Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
     // The open dialog, or null.
     static HalfYearDialog* OpenDialog();
     // Rebuilds the open dialog's calendars (a new day: today's ring moves).
@@ -65,6 +66,7 @@ private:
 
     const fw::Clock& clock_;
     HelpOpener& help_;
+    const LanguageManager& texts_;
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

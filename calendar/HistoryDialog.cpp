@@ -8,7 +8,6 @@
 #include "framework/DateFormat.h"
 #include "framework/TextCodec.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
 #include "ui/HelpTopic.h"
@@ -45,8 +44,8 @@ void SetCell(HWND dialog, int row, int column, const std::wstring& text)
 
 } // namespace
 
-HistoryDialog::HistoryDialog(HelpOpener& help, CWnd* parent)
-    : CDialog(IDD_HISTORY, parent), help_(help)
+HistoryDialog::HistoryDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent)
+    : CDialog(IDD_HISTORY, parent), help_(help), texts_(texts)
 {
 }
 
@@ -61,10 +60,8 @@ BOOL HistoryDialog::OnInitDialog()
     List(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumns();
     // Translated while the list holds its headings alone: the dates are no texts.
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, IDD_HISTORY, 0, section);
-    }
+    CString section;
+    texts_.TranslateDialog(true, true, this, IDD_HISTORY, 0, section);
     Fill(-1);
     return TRUE;
 }

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "lang/LanguageManager.h"
 #include "ui/HelpTopic.h"
 #include "model/PeriodRecord.h"
 
 class HistoryDialog : public CDialog {
 public:
-    explicit HistoryDialog(HelpOpener& help, CWnd* parent = nullptr);
+    HistoryDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent = nullptr);
 
     // True once an entry was removed: the calendars are marked afresh.
     bool Changed() const { return changed_; }
@@ -39,6 +40,7 @@ private:
     int Selected() const;
 
     HelpOpener& help_;
+    const LanguageManager& texts_;
     std::vector<HistoryRow> rows_;
     bool changed_ = false;
 };

@@ -84,8 +84,8 @@ ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
 
-MonthCalendarCtrl::MonthCalendarCtrl(const fw::Clock& clock)
-    : clock_(clock), shownDate_(clock.Now())
+MonthCalendarCtrl::MonthCalendarCtrl(const fw::Clock& clock, const LanguageManager& texts)
+    : clock_(clock), texts_(texts), shownDate_(clock.Now())
 {
     cursor_.SetStatus(COleDateTime::invalid); // placed by the first rebuild
 }

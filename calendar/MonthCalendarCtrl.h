@@ -40,6 +40,7 @@
 #include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
+#include "lang/LanguageManager.h"
 #include "model/DayMarker.h"
 #include "model/MonthGrid.h"
 
@@ -80,8 +81,9 @@ public:
     enum DateNamePart { MonthName, WeekdayName };
     enum DateNameLength { FullName, ShortName };
 
-    // Today comes from the clock, which outlives the calendar.
-    explicit MonthCalendarCtrl(const fw::Clock& clock);
+    // Today comes from the clock, the screen readers' words from the texts;
+    // both outlive the calendar.
+    MonthCalendarCtrl(const fw::Clock& clock, const LanguageManager& texts);
     ~MonthCalendarCtrl() override;
 
     // Creates (or re-creates) the window at (x, y) of the parent's client
@@ -100,6 +102,7 @@ public:
     // to another monitor): size, fonts and month buttons; its corner stays.
     void ApplyDpi(int dpi);
     int GetDpi() const { return dpi_.Value(); }
+    const LanguageManager& Texts() const { return texts_; }
     // The window's size at its scale.
     SIZE GetSize() const { return SIZE{dpi_(kWidth), dpi_(kHeight)}; }
 
@@ -245,6 +248,7 @@ private:
     void ReleaseAccessible();
 
     const fw::Clock& clock_;
+    const LanguageManager& texts_;
     COleDateTime shownDate_;
     CFont boldFont_;
     CFont normalFont_;

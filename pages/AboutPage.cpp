@@ -5,7 +5,7 @@
 #include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
+#include "lang/ProgramTexts.h"
 #include "model/AppIdentity.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -26,9 +26,9 @@ ON_BN_CLICKED(IDC_ABOUT_DOWNLOAD, OpenWebSite)
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritAbout::CDialogCritAbout(HelpOpener& help, Shell& shell)
-    : CFramedPage(IDD_ABOUT, {"about"}, help), shell_(shell), banner_(shell), web_(shell),
-      mail_(shell)
+CDialogCritAbout::CDialogCritAbout(HelpOpener& help, Shell& shell, const LanguageManager& texts)
+    : CFramedPage(IDD_ABOUT, {"about"}, help), shell_(shell), texts_(texts), banner_(shell),
+      web_(shell), mail_(shell)
 {
 }
 
@@ -71,7 +71,7 @@ BOOL CDialogCritAbout::OnInitDialog()
 
 LRESULT CDialogCritAbout::OnTranslated(WPARAM, LPARAM)
 {
-    const CString action = AppText(TextId::OpenLinkAction);
+    const CString action = texts_.Format(TextId::OpenLinkAction);
     for (CLinkStatic* link : {&banner_, &web_, &mail_})
         link->SetActionName(action);
     return 0;

@@ -28,9 +28,11 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritSched::CDialogCritSched(const fw::Clock& clock, HelpOpener& help)
-    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}, help), clock_(clock),
-      critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne), clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
+CDialogCritSched::CDialogCritSched(const fw::Clock& clock, HelpOpener& help,
+                                   const LanguageManager& texts)
+    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}, help), clock_(clock), texts_(texts),
+      balloon_(texts), critUnit_(texts, IDC_SCHED_CRIT_UNIT, kDayUnitOne),
+      clearUnit_(texts, IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
 {
 }
 
@@ -152,7 +154,7 @@ void CDialogCritSched::ShowCountTexts()
     const int clearDays = CountInUse(clearSpin_, kClearDayRule);
     critUnit_.Show(critDays);
     clearUnit_.Show(clearDays);
-    fw::SetWindowText(GetDlgItem(IDC_SCHED_CYCLE_HINT), CycleHint(critDays, clearDays));
+    fw::SetWindowText(GetDlgItem(IDC_SCHED_CYCLE_HINT), CycleHint(texts_, critDays, clearDays));
 }
 
 LRESULT CDialogCritSched::OnTranslated(WPARAM, LPARAM section)

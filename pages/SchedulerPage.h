@@ -15,7 +15,7 @@
 
 class CDialogCritSched : public CFramedPage {
 public:
-    CDialogCritSched(const fw::Clock& clock, HelpOpener& help);
+    CDialogCritSched(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
 
     BOOL OnInitDialog() override;
     // Shows what is stored now: another program (or a second window) may
@@ -56,6 +56,7 @@ private:
     void ShowCountTexts();
 
     const fw::Clock& clock_;
+    const LanguageManager& texts_;
     CSpinButtonCtrl critSpin_;  // 1038
     CSpinButtonCtrl clearSpin_; // 1039
     CEdit critEdit_;            // 1029

@@ -11,7 +11,7 @@
 
 class CDialogWiz1 : public CWizardPage {
 public:
-    explicit CDialogWiz1(const fw::Clock& clock);
+    CDialogWiz1(const fw::Clock& clock, const LanguageManager& texts);
 
     // Starts the picker at the current date and time.
     BOOL OnInitDialog() override;
@@ -47,7 +47,8 @@ public:
         CycleCountRule rule;
         int hintId; // 0: no hint
     };
-    CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls);
+    CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls,
+                     const LanguageManager& texts);
 
     BOOL OnInitDialog() override;
     // The up-down control's last 32-bit position answer: a non-zero high
@@ -94,10 +95,10 @@ private:
 
 class CDialogWiz2 : public CWizardCountPage {
 public:
-    CDialogWiz2();
+    explicit CDialogWiz2(const LanguageManager& texts);
 };
 
 class CDialogWiz3 : public CWizardCountPage {
 public:
-    CDialogWiz3();
+    explicit CDialogWiz3(const LanguageManager& texts);
 };

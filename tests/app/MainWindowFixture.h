@@ -11,6 +11,7 @@
 #include "framework/DateTime.h"
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
+#include "lang/LanguageManager.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "res/resource.h"
@@ -106,6 +107,7 @@ protected:
     testing_support::TempFolder folder;
     testing_support::HelpTopicRecorder help;
     ShellRecorder shell; // passes the icon's calls on to the real shell
+    LanguageManager texts;
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -120,7 +122,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock, help, shell);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

@@ -61,7 +61,7 @@ constexpr LONG kCell0 = CalendarAccessible::CellChild(0, true); // with month bu
 // a hit test of its centre.
 TEST_F(CalendarTest, EveryCellIsReadWithItsDateItsMarksAndItsPlace)
 {
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
     Client client(calendar);
     ASSERT_TRUE(client) << std::hex << client.result;
@@ -97,7 +97,7 @@ TEST_F(CalendarTest, EveryCellIsReadWithItsDateItsMarksAndItsPlace)
 // clients of the new name and children, the focus of the focused day.
 TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
 {
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     Client client(calendar);
     ASSERT_TRUE(client);
@@ -139,7 +139,7 @@ TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
 // At the month's edges navigation stays in the grid; the buttons come first.
 TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
 {
-    MonthCalendarCtrl calendar{clock}, bare{clock};
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
     Client client(calendar), plain(bare);
@@ -171,7 +171,7 @@ TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
 // have no name.
 TEST_F(CalendarTest, ChildrenAreNumberedFromOneWithoutGaps)
 {
-    MonthCalendarCtrl bare{clock};
+    MonthCalendarCtrl bare{clock, texts};
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
     Client plain(bare);
     EXPECT_EQ(plain.Name(1), "Sunday, February 29, 2004");
@@ -185,7 +185,7 @@ TEST_F(CalendarTest, ChildrenAreNumberedFromOneWithoutGaps)
 // not selectable, and selecting it fails.
 TEST_F(CalendarTest, ANeighboursDayIsSelectableWhereTheMonthStepsToIt)
 {
-    MonthCalendarCtrl calendar{clock}, bare{clock};
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
     Client client(calendar), plain(bare);
@@ -205,7 +205,7 @@ TEST_F(CalendarTest, ANeighboursDayIsSelectableWhereTheMonthStepsToIt)
 // and a calendar whose window is gone.
 TEST_F(CalendarTest, FailuresLeaveEveryOutputEmpty)
 {
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     Client client(calendar);
     ASSERT_TRUE(client);
@@ -219,7 +219,7 @@ TEST_F(CalendarTest, FailuresLeaveEveryOutputEmpty)
 // day's cell and leaves its mark visible. Without the focus, no frame.
 TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
 {
-    MonthCalendarCtrl calendar{clock}, bare{clock};
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
     EXPECT_EQ(FocusedCell(Pixels::Of(calendar)), -1);
@@ -264,7 +264,7 @@ TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmp
 {
     clock.now = COleDateTime(9999, 12, 31, 10, 0, 0);
     StoreSampleCycle(COleDateTime(9999, 12, 31, 0, 0, 0)); // the last the picker takes
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     const Pixels shown = Pixels::Of(calendar);
     // Saturday's name too, though that week has no Saturday.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calendar/MonthCalendarCtrl.h"
+#include "lang/LanguageManager.h"
 #include "model/CycleCalculator.h"
 #include "model/Settings.h"
 #include "res/resource.h"
@@ -110,6 +111,7 @@ protected:
     }
 
     testing_support::FixedClock clock{COleDateTime(2004, 3, 12, 10, 15, 0)};
+    LanguageManager texts; // no language: the built-in English
     pixel_testing::Window parent{RECT{20, 20, 680, 380}};
     std::vector<Request> requests;
     std::function<void(MonthCalendarCtrl*)> onRequest; // before the marks

@@ -20,7 +20,10 @@ COleDateTime Day(int year, int month, int day)
 
 class Host : public CDialog {
 public:
-    Host(const fw::Clock& clock, HelpOpener& help) : CDialog(IDD_MAIN), monitor(clock, help) {}
+    Host(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts)
+        : CDialog(IDD_MAIN), monitor(clock, help, texts)
+    {
+    }
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
@@ -53,7 +56,8 @@ protected:
 
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
     testing_support::HelpTopicRecorder help;
-    Host host{clock, help};
+    LanguageManager texts;
+    Host host{clock, help, texts};
 };
 
 TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)

@@ -41,7 +41,7 @@ std::set<int> Marked(const MonthCalendarCtrl& calendar)
 // accessible test) and the parent hears of the range of each month shown.
 TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToTheParent)
 {
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
     ASSERT_EQ(requests.size(), 1u); // today's month, once
     EXPECT_EQ(requests[0].sender, &calendar);
@@ -61,7 +61,7 @@ TEST_F(CalendarTest, SixWeeksFromTheSundayOnOrBeforeDayOneAndTheirRangeToThePare
 // buttons leaves the keys to its parent.
 TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndKeys)
 {
-    MonthCalendarCtrl calendar{clock}, bare{clock};
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     EXPECT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 1, 0, 0, 0)), 0); // no window yet
     EXPECT_FALSE(calendar.CreateCalendar(nullptr, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
@@ -105,7 +105,7 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
 
 TEST_F(CalendarTest, MarksLandOnTheirDatesAndEachRebuildAsksAfresh)
 {
-    MonthCalendarCtrl march{clock}, july{clock};
+    MonthCalendarCtrl march{clock, texts}, july{clock, texts};
     ASSERT_TRUE(march.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, FALSE));
     ASSERT_TRUE(july.CreateCalendar(&parent, 1112, 208, 0, FALSE, FALSE, FALSE));
     // March 2004 from Feb 29: March 10 to 14 and April 7 to 10, hidden or not.
@@ -185,7 +185,7 @@ void ExpectCell(Pixels p, int index, const COleDateTime& day, int month, bool sh
 // has moved into an empty cell and nothing is marked.
 TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
 {
-    MonthCalendarCtrl february{clock}, march{clock};
+    MonthCalendarCtrl february{clock, texts}, march{clock, texts};
     ASSERT_TRUE(february.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
     ASSERT_EQ(february.SetMonth(COleDateTime(2004, 2, 1, 0, 0, 0)), 1);
     ASSERT_TRUE(march.CreateCalendar(&parent, 1112, 210, 0, FALSE, TRUE, FALSE));
@@ -219,7 +219,7 @@ TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
 // and year in bold, Sunday to Saturday whatever the day today (a Friday).
 TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusOnToday)
 {
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
     const Pixels reference = Pixels::Drawn(207, 160, Sys(COLOR_WINDOW), [](CDC& dc) {
         dc.FillSolidRect(RECT{2, 2, 205, 22}, Sys(COLOR_HIGHLIGHT));
@@ -261,7 +261,7 @@ TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
     for (const auto& l : languages) {
         testing_support::LanguageHost host(
             l.language, testing_support::ShippedLanguageText(std::string(l.language) + ".lng"));
-        MonthCalendarCtrl calendar{clock};
+        MonthCalendarCtrl calendar{clock, host.language};
         ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
         ASSERT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 15, 0, 0, 0)), 1);
         EXPECT_EQ(calendar.MonthBandText(), l.band) << l.language;
@@ -279,7 +279,7 @@ TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
 // At another scale the calendar grows, its buttons and lines with it.
 TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
 {
-    MonthCalendarCtrl calendar{clock};
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     calendar.UpdateWindow(); // its picture made at 96 dpi first
     calendar.ApplyDpi(192);

@@ -63,7 +63,7 @@ TEST_F(Readable, CalendarNumbersAndTheFocusFrameStandOutInEveryScheme)
           &colour_scheme::kBlackScheme}) {
         SCOPED_TRACE(scheme ? (scheme == &colour_scheme::kDarkScheme ? "dark" : "black") : "own");
         scheme_.Set(scheme);
-        MonthCalendarCtrl calendar{clock};
+        MonthCalendarCtrl calendar{clock, texts};
         ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
         const Pixels shown = Pixels::Of(calendar);
         for (int cell : {12, 25, 40}) // marked, plain, marked next month

@@ -9,7 +9,7 @@
 
 template <> CDialogCritAbout NewPage<CDialogCritAbout>(PageServices& services)
 {
-    return CDialogCritAbout(services.help, services.shell);
+    return CDialogCritAbout(services.help, services.shell, services.language);
 }
 
 namespace {

@@ -10,7 +10,6 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
@@ -26,18 +25,22 @@ struct PageServices {
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 15, 30)};
     testing_support::HelpTopicRecorder help;
     testing_support::ShellRecorder shell;
+    LanguageManager language;
 };
 
 // The page with the services it takes (a test of a page that takes some
 // specialises this).
 template <class Page> Page NewPage(PageServices& services)
 {
-    return Page(services.help);
+    return Page(services.help, services.language);
 }
 
-template <class Page> class PageHost : public CDialog, public MainWindowLink, public LanguageOwner {
+template <class Page> class PageHost : public CDialog, public MainWindowLink {
 public:
-    explicit PageHost(PageServices& services) : CDialog(IDD_MAIN), page(NewPage<Page>(services)) {}
+    explicit PageHost(PageServices& services)
+        : CDialog(IDD_MAIN), page(NewPage<Page>(services)), language(services.language)
+    {
+    }
 
     BOOL OnInitDialog() override
     {
@@ -60,11 +63,10 @@ public:
         CString section;
         language.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     }
-    LanguageManager* GetLanguageManager() override { return &language; }
 
     CPropertySheet sheet;
     Page page;
-    LanguageManager language;
+    LanguageManager& language;
     int refreshes = 0;
     std::vector<bool> applied;
     std::function<void()> onRefresh = [] {};

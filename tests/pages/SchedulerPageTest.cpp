@@ -13,7 +13,7 @@
 
 template <> CDialogCritSched NewPage<CDialogCritSched>(PageServices& services)
 {
-    return CDialogCritSched(services.clock, services.help);
+    return CDialogCritSched(services.clock, services.help, services.language);
 }
 
 namespace {

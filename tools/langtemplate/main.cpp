@@ -37,7 +37,7 @@ bool OpenEveryWindow(MainDialog& main)
     bool shown = true;
     {
         ModalDriver offer(IDC_FIRST_LAUNCH_WIZARD, {{WM_COMMAND, IDC_FIRST_OK}});
-        FirstLaunchDialog dialog;
+        FirstLaunchDialog dialog(main.Language());
         if (dialog.DoModal() != IDOK)
             return false;
         shown = offer.Posted() > 0;
@@ -79,7 +79,8 @@ bool MakeTemplate(const std::wstring& target)
         const fw::SystemClock clock;
         HtmlHelp help;
         SystemShell shell;
-        MainDialog main(clock, help, shell);
+        LanguageManager language;
+        MainDialog main(clock, help, shell, language);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

@@ -25,7 +25,7 @@ constexpr int kMargin = 12;
 
 class CalendarHost : public CWnd {
 public:
-    MonthCalendarCtrl calendar{TheClock()};
+    MonthCalendarCtrl calendar{TheClock(), TheTexts()};
 
     bool Create()
     {

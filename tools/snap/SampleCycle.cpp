@@ -75,6 +75,12 @@ Shell& TheShell()
     return shell;
 }
 
+LanguageManager& TheTexts()
+{
+    static LanguageManager texts;
+    return texts;
+}
+
 bool UseSampleCycle()
 {
     if (!g_scratch.Start())

@@ -4,6 +4,7 @@
 // touching the settings of the Wine prefix: the current user's registry root
 // is redirected to a scratch key of this process, deleted again at exit.
 #include "framework/Clock.h"
+#include "lang/LanguageManager.h"
 #include "ui/HelpTopic.h"
 #include "ui/Shell.h"
 
@@ -27,6 +28,9 @@ NoHelp& TheHelp();
 
 // The system's shell for the scenes.
 Shell& TheShell();
+
+// The program's texts for the scenes (the "lang" scene sets its language).
+LanguageManager& TheTexts();
 
 // False when the scratch key could not be set up (nothing is redirected then).
 bool UseSampleCycle();

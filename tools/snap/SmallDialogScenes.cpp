@@ -33,12 +33,12 @@ HWND CreateDialogOfClass(const char* what, Services&... services)
 
 HWND CreateFirstLaunchScene(const std::string&)
 {
-    return CreateDialogOfClass<FirstLaunchDialog>("first-launch dialog");
+    return CreateDialogOfClass<FirstLaunchDialog>("first-launch dialog", TheTexts());
 }
 
 HWND CreateQuickHelpScene(const std::string&)
 {
-    return CreateDialogOfClass<QuickLaunchHelpDialog>("small help window", TheHelp());
+    return CreateDialogOfClass<QuickLaunchHelpDialog>("small help window", TheHelp(), TheTexts());
 }
 
 SceneRegistration firstLaunchScene({"firstlaunch", "-", CreateFirstLaunchScene});
