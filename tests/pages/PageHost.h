@@ -28,8 +28,8 @@ struct PageServices {
     LanguageManager language;
 };
 
-// The page with the services it takes (a test of a page that takes some
-// specialises this).
+// The page with the services it takes: its help and texts; the test of a
+// page that takes others gives its own NewPage<Page> before this one is used.
 template <class Page> Page NewPage(PageServices& services)
 {
     return Page(services.help, services.language);
