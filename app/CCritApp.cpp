@@ -5,13 +5,11 @@
 #include "app/FirstLaunchDialog.h"
 #include "app/Help.h"
 #include "app/MainDialog.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/AppIdentity.h"
 #include "model/FirstStart.h"
 #include "model/Settings.h"
 #include "res/resource.h"
-#include "ui/LinkStatic.h"
 
 CCritApp::CCritApp() : CWinApp(nullptr) {}
 
@@ -20,17 +18,15 @@ CCritApp::~CCritApp()
     delete mainDialog_;
 }
 
-MainDialog* CCritApp::NewMainDialog()
+MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
+                                    LanguageManager& language)
 {
-    return new (std::nothrow) MainDialog;
+    return new (std::nothrow) MainDialog(clock, help, shell, language);
 }
 
 BOOL CCritApp::InitInstance()
 {
     m_appName = velindra::kAppName;
-    // HTML Help is loaded and initialised when the first topic is opened.
-    InstallHtmlHelp();
-    SetLinkActionNamer([] { return AppText(TextId::OpenLinkAction); });
     SetRegistryKey(velindra::kRegistryKeyName);
 
     // Before anything touches a setting: the settings store creates the key.
@@ -41,18 +37,14 @@ BOOL CCritApp::InitInstance()
         HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
-    mainDialog_ = NewMainDialog();
+    mainDialog_ = NewMainDialog(clock_, help_, shell_, language_);
     if (!mainDialog_)
         return FALSE;
-    // Published before it is created: its pages reach the language manager
-    // through the application's main window while they are initialised.
-    m_pMainWnd = mainDialog_;
     // A main window that cannot be created would leave a message loop that
     // nothing can end: the program ends instead.
-    if (!mainDialog_->Create(IDD_MAIN, nullptr)) {
-        m_pMainWnd = nullptr;
+    if (!mainDialog_->Create(IDD_MAIN, nullptr))
         return FALSE;
-    }
+    m_pMainWnd = mainDialog_;
 
     if (firstRun_) {
         // Every page's texts reach english.lng before the first-launch dialog's.
@@ -73,7 +65,7 @@ BOOL CCritApp::InitInstance()
 void CCritApp::OfferWizard()
 {
     mainDialog_->HoldReminder(true);
-    FirstLaunchDialog offer;
+    FirstLaunchDialog offer(language_);
     const INT_PTR answer = offer.DoModal();
     // Ended otherwise (the program asked to end), the question comes again next time.
     if (answer == IDOK || answer == IDCANCEL)
@@ -85,7 +77,7 @@ void CCritApp::OfferWizard()
 
 int CCritApp::ExitInstance()
 {
-    UninitializeHtmlHelp();
+    help_.Uninitialize();
     if (mainDialog_) {
         if (mainDialog_->IsWindow())
             mainDialog_->DestroyWindow();

@@ -1,12 +1,17 @@
 #pragma once
-// The application object: names the application, prepares HTML Help, finds
-// out whether this is the first start, creates the hidden main window,
-// offers the wizard on the first start and shows the main window then or
-// when it was visible at the end of the last run. At the end it releases
-// HTML Help and destroys the main window.
+// The application object: owns the services its windows are handed (the
+// clock, the help, the shell and the program's texts), names the
+// application, finds out whether this is the first start, creates the hidden
+// main window, offers the wizard on the first start and shows the main window
+// then or when it was visible at the end of the last run. At the end it
+// releases HTML Help and destroys the main window.
 #include <windows.h>
 
+#include "app/Help.h"
+#include "app/SystemShell.h"
+#include "framework/Clock.h"
 #include "framework/WinApp.h"
+#include "lang/LanguageManager.h"
 
 class MainDialog;
 
@@ -21,14 +26,21 @@ public:
     MainDialog* GetMainDialog() const { return mainDialog_; }
     // True when this start asks the first start's question (model/FirstStart.h).
     bool IsFirstRun() const { return firstRun_; }
+    const HtmlHelp& Help() const { return help_; }
 
 protected:
-    // Allocates the main window object; null ends the program.
-    virtual MainDialog* NewMainDialog();
+    // Allocates the main window object with the application's services; null
+    // ends the program.
+    virtual MainDialog* NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
+                                      LanguageManager& language);
 
 private:
     void OfferWizard();
 
+    fw::SystemClock clock_;
+    HtmlHelp help_;
+    SystemShell shell_;
+    LanguageManager language_;
     MainDialog* mainDialog_ = nullptr; // owned
     bool firstRun_ = false;
 };

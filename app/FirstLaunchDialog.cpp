@@ -1,10 +1,12 @@
 #include "app/FirstLaunchDialog.h"
 
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 
-FirstLaunchDialog::FirstLaunchDialog(CWnd* parent) : CDialog(IDD_FIRST_LAUNCH, parent) {}
+FirstLaunchDialog::FirstLaunchDialog(const LanguageManager& texts, CWnd* parent)
+    : CDialog(IDD_FIRST_LAUNCH, parent), texts_(texts)
+{
+}
 
 // The question-mark icon is a shared system icon: nothing to destroy.
 FirstLaunchDialog::~FirstLaunchDialog() = default;
@@ -19,10 +21,8 @@ void FirstLaunchDialog::DoDataExchange(CDataExchange* exchange)
 BOOL FirstLaunchDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, IDD_FIRST_LAUNCH, 0, section);
-    }
+    CString section;
+    texts_.TranslateDialog(true, true, this, IDD_FIRST_LAUNCH, 0, section);
     question_ = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32514)) /* IDI_QUESTION */;
     icon_.SetIcon(question_);
     launchWizard_.SetCheck(BST_CHECKED);

@@ -4,10 +4,11 @@
 // the radio choice: IDOK for "Launch Wizard", IDCANCEL for "No, Thank You".
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "lang/LanguageManager.h"
 
 class FirstLaunchDialog : public CDialog {
 public:
-    explicit FirstLaunchDialog(CWnd* parent = nullptr);
+    explicit FirstLaunchDialog(const LanguageManager& texts, CWnd* parent = nullptr);
     ~FirstLaunchDialog() override;
 
     BOOL OnInitDialog() override;
@@ -17,6 +18,7 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
 
 private:
+    const LanguageManager& texts_;
     CStatic icon_;         // 1048
     CButton noThanks_;     // 1046 "No, Thank You"
     CButton launchWizard_; // 1045 "Launch Wizard"

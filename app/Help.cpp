@@ -10,36 +10,14 @@
 #include "lang/LongPath.h"
 #include "lang/ModulePath.h"
 #include "model/RegKey.h"
-#include "ui/HelpTopic.h"
 
 namespace {
-
-using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The class registration of the HTML Help control.
 constexpr char kHtmlHelpClassKey[] =
     "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 constexpr DWORD kPathBufferSize = 260;
 constexpr WORD kHtmlHelpOrdinal = 15; // HtmlHelpW
-
-// What CallHtmlHelp keeps for the life of the process.
-struct HtmlHelpLibrary {
-    HMODULE module = nullptr;
-    bool failed = false;
-    HtmlHelpProc entry = nullptr;
-};
-
-HtmlHelpLibrary& Library()
-{
-    static HtmlHelpLibrary library;
-    return library;
-}
-
-CString& FallbackOverride()
-{
-    static CString path;
-    return path;
-}
 
 // "C:\..." or "\\server\...": a path that no search order can redirect.
 bool IsFullPath(const CString& path)
@@ -94,10 +72,8 @@ std::wstring HelpFilePath(const std::wstring& path)
 }
 
 // hhctrl.ocx of the system folder.
-CString FallbackLibraryPath()
+CString SystemLibraryPath()
 {
-    if (!FallbackOverride().empty())
-        return FallbackOverride();
     char folder[MAX_PATH + 1] = {};
     const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
@@ -114,36 +90,35 @@ HMODULE LoadByFullPath(const CString& path)
     return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-bool LoadLibraryOnce(HtmlHelpLibrary& library)
-{
-    if (library.failed)
-        return false;
-    if (library.module)
-        return true;
-    library.module = LoadByFullPath(RegisteredLibraryPath());
-    if (!library.module)
-        library.module = LoadByFullPath(FallbackLibraryPath());
-    if (!library.module)
-        library.failed = true;
-    return library.module != nullptr;
-}
-
 } // namespace
 
-HWND CallHtmlHelp(HWND window, const wchar_t* file, UINT command, DWORD_PTR data)
+bool HtmlHelpLibrary::LoadOnce()
 {
-    HtmlHelpLibrary& library = Library();
-    if (!LoadLibraryOnce(library))
+    if (failed_)
+        return false;
+    if (module_)
+        return true;
+    module_ = LoadByFullPath(RegisteredLibraryPath());
+    if (!module_)
+        module_ = LoadByFullPath(fallback_.empty() ? SystemLibraryPath() : fallback_);
+    if (!module_)
+        failed_ = true;
+    return module_ != nullptr;
+}
+
+HWND HtmlHelpLibrary::Call(HWND window, const wchar_t* file, UINT command, DWORD_PTR data)
+{
+    if (!LoadOnce())
         return nullptr;
-    if (!library.entry) {
-        library.entry = reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void*>(
-            GetProcAddress(library.module, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
-        if (!library.entry) {
-            library.failed = true;
+    if (!entry_) {
+        entry_ = reinterpret_cast<Entry>(
+            reinterpret_cast<void*>(GetProcAddress(module_, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
+        if (!entry_) {
+            failed_ = true;
             return nullptr;
         }
     }
-    return library.entry(window, file, command, data);
+    return entry_(window, file, command, data);
 }
 
 std::wstring HelpTopicAddress(const char* topic)
@@ -159,68 +134,26 @@ std::wstring HelpTopicAddress(const char* topic)
     return file + L"::/" + std::wstring(topic, topic + std::strlen(topic)) + L".htm";
 }
 
-namespace {
-
-// The cookie of HTML Help's initialisation; made before the first topic opens.
-struct HtmlHelpSession {
-    bool initialised = false;
-    DWORD_PTR cookie = 0; // pointer-sized on 64-bit systems
-};
-
-HtmlHelpSession& Session()
+void HtmlHelp::Uninitialize()
 {
-    static HtmlHelpSession session;
-    return session;
+    if (initialised_ && cookie_ != 0)
+        library_.Call(nullptr, nullptr, kHelpUninitialize, cookie_);
+    initialised_ = false;
+    cookie_ = 0;
 }
 
-} // namespace
-
-void UninitializeHtmlHelp()
-{
-    HtmlHelpSession& session = Session();
-    if (session.initialised && session.cookie != 0)
-        CallHtmlHelp(nullptr, nullptr, kHelpUninitialize, session.cookie);
-    session = HtmlHelpSession();
-}
-
-void OpenHtmlHelpTopic(const char* topic)
+void HtmlHelp::OpenTopic(const char* topic)
 {
     const std::wstring address = HelpTopicAddress(topic);
     if (address.empty())
         return;
     // The library is loaded and initialised on first use, not at start-up:
     // most runs never open a topic.
-    HtmlHelpSession& session = Session();
-    if (!session.initialised) {
-        session.initialised = true;
-        CallHtmlHelp(nullptr, nullptr, kHelpInitialize,
-                     reinterpret_cast<DWORD_PTR>(&session.cookie));
+    if (!initialised_) {
+        initialised_ = true;
+        library_.Call(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&cookie_));
     }
     CWnd* main = AfxGetMainWnd();
     HWND owner = main ? main->GetSafeHwnd() : nullptr;
-    CallHtmlHelp(owner, address.c_str(), kHelpDisplayTopic, 0);
+    library_.Call(owner, address.c_str(), kHelpDisplayTopic, 0);
 }
-
-void InstallHtmlHelp()
-{
-    SetHelpTopicOpener(&OpenHtmlHelpTopic);
-}
-
-namespace help_testing {
-
-void ResetHtmlHelp()
-{
-    Library() = HtmlHelpLibrary();
-}
-
-void OverrideFallbackLibrary(const CString& path)
-{
-    FallbackOverride() = path;
-}
-
-HMODULE LoadedLibrary()
-{
-    return Library().module;
-}
-
-} // namespace help_testing

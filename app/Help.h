@@ -8,18 +8,37 @@
 #include <string>
 
 #include "framework/Strings.h"
+#include "ui/HelpTopic.h"
 
 // Commands of HtmlHelpW that the program uses.
 constexpr UINT kHelpDisplayTopic = 0x0000; // data 0
 constexpr UINT kHelpInitialize = 0x001C;   // data: address of the cookie
 constexpr UINT kHelpUninitialize = 0x001D; // data: the cookie
 
-// Calls HtmlHelpW of hhctrl.ocx and returns its result; null when HTML Help is
-// unavailable. The library is looked for once: the path of the HTML Help
-// control's class registration, else hhctrl.ocx of the system folder (never
-// one beside the program or in the current folder). A failure is remembered
-// and every later call answers null at once. The library is never unloaded.
-HWND CallHtmlHelp(HWND window, const wchar_t* file, UINT command, DWORD_PTR data);
+// The HTML Help control (hhctrl.ocx), looked for once: the path of its class
+// registration, else the fallback (by default hhctrl.ocx of the system
+// folder; never one beside the program or in the current folder). A failure
+// is remembered and every later call answers null at once. The library is
+// never unloaded.
+class HtmlHelpLibrary {
+public:
+    // An empty fallback is the system folder's hhctrl.ocx.
+    explicit HtmlHelpLibrary(const CString& fallback = CString()) : fallback_(fallback) {}
+
+    // Calls HtmlHelpW and returns its result; null when HTML Help is unavailable.
+    HWND Call(HWND window, const wchar_t* file, UINT command, DWORD_PTR data);
+    // The library loaded, or null.
+    HMODULE Loaded() const { return module_; }
+
+private:
+    using Entry = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    bool LoadOnce();
+
+    CString fallback_;
+    HMODULE module_ = nullptr;
+    bool failed_ = false;
+    Entry entry_ = nullptr;
+};
 
 // "<executable path with extension chm>::/<topic>.htm", the path in any
 // characters; a path of MAX_PATH characters or more in its short form. Empty
@@ -27,21 +46,21 @@ HWND CallHtmlHelp(HWND window, const wchar_t* file, UINT command, DWORD_PTR data
 // (the HTML Help control cannot take it).
 std::wstring HelpTopicAddress(const char* topic);
 
-// Shows a topic of the help file, owned by the application's main window;
-// the first one initialises HTML Help.
-void OpenHtmlHelpTopic(const char* topic);
-// Ends HTML Help's initialisation, when a topic was ever opened.
-void UninitializeHtmlHelp();
+// The application's help opener: topics of the help file, owned by the
+// application's main window; the first one initialises HTML Help.
+class HtmlHelp final : public HelpOpener {
+public:
+    HtmlHelp() = default;
+    HtmlHelp(const HtmlHelp&) = delete;
+    HtmlHelp& operator=(const HtmlHelp&) = delete;
 
-// Makes OpenHelpTopic (ui/HelpTopic.h) show topics of the help file.
-void InstallHtmlHelp();
+    void OpenTopic(const char* topic) override;
+    // Ends HTML Help's initialisation, when a topic was ever opened.
+    void Uninitialize();
+    const HtmlHelpLibrary& Library() const { return library_; }
 
-// Test seams; the program itself never calls these.
-namespace help_testing {
-// Forgets the library (it stays loaded), the failure and the entry.
-void ResetHtmlHelp();
-// Replaces the system folder's hhctrl.ocx as the fallback; empty restores it.
-void OverrideFallbackLibrary(const CString& path);
-// The library CallHtmlHelp has loaded, or null.
-HMODULE LoadedLibrary();
-} // namespace help_testing
+private:
+    HtmlHelpLibrary library_;
+    bool initialised_ = false;
+    DWORD_PTR cookie_ = 0; // pointer-sized on 64-bit systems
+};

@@ -85,7 +85,11 @@ UINT MainDialog::OpenRequestMessage()
     return kOpenRequest;
 }
 
-MainDialog::MainDialog() : CDialog(IDD_MAIN), tray_(*this)
+MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
+                       LanguageManager& language)
+    : CDialog(IDD_MAIN), clock_(clock), help_(help), language_(language),
+      monitor_(clock, help, language), scheduler_(clock, help, language), options_(help, language),
+      about_(help, shell, language), tray_(*this, clock, shell, language)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -106,7 +110,7 @@ void MainDialog::DoDataExchange(CDataExchange* exchange)
 
 BOOL MainDialog::OnInitDialog()
 {
-    COleDateTime now = COleDateTime::GetCurrentTime();
+    COleDateTime now = clock_.Now();
     CDialog::OnInitDialog();
     SetWindowText(CString("Velindra - ") + velindra::kWebSiteHost);
     SetIcon(windowIcon_, true);
@@ -134,7 +138,7 @@ void MainDialog::ApplyLanguage(bool initial)
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     FitButtons();
-    tray_.LoadMenu(language_);
+    tray_.LoadMenu();
     // The calendar's month and weekday names follow the language's locale.
     if (!initial && monitor_.Calendar().IsWindow())
         monitor_.Calendar().Refresh();
@@ -220,8 +224,8 @@ void MainDialog::HideToTray()
         return; // the help window is already there
     SettlePages();
     ShowWindow(SW_HIDE);
-    QuickLaunchHelpDialog help;
-    help.DoModal();
+    QuickLaunchHelpDialog window(help_, language_);
+    window.DoModal();
 }
 
 // What she is still entering on a page is stored before the window goes.
@@ -243,7 +247,7 @@ const char* MainDialog::HelpTopic() const
 
 void MainDialog::OnHelp()
 {
-    OpenHelpTopic(HelpTopic());
+    help_.OpenTopic(HelpTopic());
 }
 
 BOOL MainDialog::PreTranslateMessage(MSG* message)
@@ -288,7 +292,7 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog::Open();
+    HalfYearDialog::Open(clock_, help_, language_);
 }
 
 void MainDialog::OnCancel()

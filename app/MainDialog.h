@@ -3,21 +3,21 @@
 // picture stripe, the navigation list, the page sheet with the Monitor,
 // Scheduler, Options and About pages, and the Wizard, Hide, Exit and Help
 // buttons. It lives hidden from start-up to the end of the program; minimising
-// hides it, closing ends the program. It owns the LanguageManager that every
-// window reaches through the application's main window, and it is the hub the
-// pages report changes to (RefreshCycleState, ApplyLanguage).
+// hides it, closing ends the program. It sets the language of the program's
+// LanguageManager, and it is the hub the pages report changes to
+// (RefreshCycleState, ApplyLanguage).
 #include <windows.h>
 
 #include "app/CDialogCritSheet.h"
 #include "app/TrayPresence.h"
 #include "calendar/CDialogCritMonitor.h"
+#include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
 #include "framework/Strings.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "model/CycleHistory.h"
 #include "pages/AboutPage.h"
 #include "pages/MainWindowLink.h"
@@ -27,7 +27,7 @@
 #include "ui/IconListBox.h"
 #include "ui/DialogLayout.h"
 
-class MainDialog : public CDialog, public LanguageOwner, public MainWindowLink, public TrayOwner {
+class MainDialog : public CDialog, public MainWindowLink, public TrayOwner {
 public:
     enum Page { PageMonitor = 0, PageScheduler = 1, PageOptions = 2, PageAbout = 3, PageCount = 4 };
     // The timer that wakes the window at the next local midnight.
@@ -36,10 +36,10 @@ public:
     // created once the window has shown (or the icon has come, hidden).
     static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
-    MainDialog();
+    // The services outlive the window.
+    MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell, LanguageManager& language);
     ~MainDialog() override;
 
-    LanguageManager* GetLanguageManager() override { return &language_; }
     void RefreshCycleState() override;
     void ApplyLanguage(bool initial) override;
 
@@ -86,6 +86,7 @@ public:
     HBITMAP GetStripeBitmap() const { return stripe_.GetBitmap(); }
     HBRUSH GetBackgroundBrush() const { return background_; }
     TrayPresence& Tray() { return tray_; }
+    LanguageManager& Language() { return language_; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -159,8 +160,10 @@ private:
 
     CStatic stripe_;          // 1031
     CIconListBox navigation_; // 1023
+    const fw::Clock& clock_;
+    HelpOpener& help_;
+    LanguageManager& language_;
     layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
-    LanguageManager language_;
     CDialogCritSheet sheet_;
     CDialogCritMonitor monitor_;
     CDialogCritSched scheduler_;

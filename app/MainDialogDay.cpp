@@ -36,9 +36,9 @@ void MainDialog::RefreshCycleState()
 // and its offer of a suggested cycle.
 void MainDialog::TellStanding()
 {
-    const DayStanding standing = StandingWithRecord(COleDateTime::GetCurrentTime());
+    const DayStanding standing = StandingWithRecord(clock_.Now());
     tray_.Tell(standing);
-    monitor_.ShowStatus(StatusText(standing));
+    monitor_.ShowStatus(StatusText(language_, standing));
     monitor_.ShowSuggestion();
 }
 
@@ -56,7 +56,7 @@ void MainDialog::OnDayMayHaveChanged()
 void MainDialog::ArmMidnightTimer()
 {
     if (IsWindow())
-        SetTimer(kMidnightTimer, MillisecondsToMidnight(COleDateTime::GetCurrentTime()));
+        SetTimer(kMidnightTimer, MillisecondsToMidnight(clock_.Now()));
 }
 
 void MainDialog::OnTimer(UINT_PTR id)

@@ -119,7 +119,7 @@ LRESULT MainDialog::OnDpiChanged(WPARAM, LPARAM suggested)
     LoadStripe();
     FitButtons();
     PlaceSheet();
-    tray_.LoadMenu(language_);
+    tray_.LoadMenu();
     Invalidate(true);
     return result;
 }

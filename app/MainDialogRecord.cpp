@@ -10,7 +10,6 @@
 
 #include "calendar/HistoryDialog.h"
 #include "framework/TextCodec.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 #include "model/CalendarExport.h"
 #include "model/CycleSuggestion.h"
@@ -19,10 +18,10 @@
 namespace {
 
 // The file she chooses, "Velindra.ics" offered; empty when she cancels.
-std::wstring ChooseCalendarFile(HWND owner)
+std::wstring ChooseCalendarFile(HWND owner, const LanguageManager& texts)
 {
     // The filter: the type's name, its pattern, and an empty pair at the end.
-    std::wstring filter = fw::Wide(AppText(TextId::ExportFileType));
+    std::wstring filter = fw::Wide(texts.Format(TextId::ExportFileType));
     filter.push_back(L'\0');
     filter += L"*.ics";
     filter.push_back(L'\0');
@@ -47,7 +46,7 @@ std::wstring ChooseCalendarFile(HWND owner)
 void MainDialog::OnStartedToday()
 {
     scheduler_.Settle();
-    StartPeriodToday();
+    StartPeriodToday(clock_.Now());
     scheduler_.LoadFromSettings();
     RefreshCycleState();
 }
@@ -55,7 +54,7 @@ void MainDialog::OnStartedToday()
 void MainDialog::OnHistory()
 {
     scheduler_.Settle();
-    HistoryDialog dialog(this);
+    HistoryDialog dialog(help_, language_, this);
     dialog.DoModal();
     if (dialog.Changed())
         RefreshCycleState();
@@ -80,10 +79,10 @@ void MainDialog::OnExport()
 {
     scheduler_.Settle();
     CalendarExport input;
-    if (!ReadCalendarExport(AppText(TextId::ExportSummary), input))
+    if (!ReadCalendarExport(language_.Format(TextId::ExportSummary), clock_.Now(), input))
         return;
     const std::string text = ICalendarText(input);
-    const std::wstring path = text.empty() ? std::wstring() : ChooseCalendarFile(m_hWnd);
+    const std::wstring path = text.empty() ? std::wstring() : ChooseCalendarFile(m_hWnd, language_);
     if (!path.empty())
         SaveCalendarFile(path, text);
 }

@@ -1,12 +1,13 @@
 #include "app/QuickLaunchHelpDialog.h"
 
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 #include "ui/HelpTopic.h"
 
-QuickLaunchHelpDialog::QuickLaunchHelpDialog(CWnd* parent) : CDialog(IDD_QUICKLAUNCH_HELP, parent)
+QuickLaunchHelpDialog::QuickLaunchHelpDialog(HelpOpener& help, const LanguageManager& texts,
+                                             CWnd* parent)
+    : CDialog(IDD_QUICKLAUNCH_HELP, parent), help_(help), texts_(texts)
 {
 }
 
@@ -19,10 +20,8 @@ void QuickLaunchHelpDialog::DoDataExchange(CDataExchange* exchange)
 BOOL QuickLaunchHelpDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, IDD_QUICKLAUNCH_HELP, 0, section);
-    }
+    CString section;
+    texts_.TranslateDialog(true, true, this, IDD_QUICKLAUNCH_HELP, 0, section);
     if (ReadSettingDword(SettingHideMessage) != 0)
         EndDialog(IDCANCEL);
     return TRUE;
@@ -38,7 +37,7 @@ void QuickLaunchHelpDialog::OnCancel()
 BOOL QuickLaunchHelpDialog::PreTranslateMessage(MSG* message)
 {
     if (IsHelpKey(message)) {
-        OpenHelpTopic("tray");
+        help_.OpenTopic("tray");
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);

@@ -4,10 +4,12 @@
 // that it is not to be shown again (setting HideMessage).
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "lang/LanguageManager.h"
+#include "ui/HelpTopic.h"
 
 class QuickLaunchHelpDialog : public CDialog {
 public:
-    explicit QuickLaunchHelpDialog(CWnd* parent = nullptr);
+    QuickLaunchHelpDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
     // OK (it carries the cancel id), Escape and the close box.
@@ -19,5 +21,7 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
 
 private:
+    HelpOpener& help_;
+    const LanguageManager& texts_;
     CButton hideMessage_; // 1037 "Do not show this window at next time"
 };

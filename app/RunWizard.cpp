@@ -10,12 +10,12 @@
 
 void MainDialog::RunWizard()
 {
-    CDialogWiz1 step1;
-    CDialogWiz2 step2;
-    CDialogWiz3 step3;
+    CDialogWiz1 step1(clock_, language_);
+    CDialogWiz2 step2(language_);
+    CDialogWiz3 step3(language_);
     step3.SetCritDaysStep(&step2);
     // Without a parent the sheet is owned by the application's main window.
-    CDialogWizSheet sheet("", nullptr, 0);
+    CDialogWizSheet sheet(language_, "", nullptr, 0);
     sheet.AddPage(&step1);
     sheet.AddPage(&step2);
     sheet.AddPage(&step3);
@@ -32,7 +32,7 @@ void MainDialog::RunWizard()
     WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));
     WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
-    RecordStoredFirstDay(start, before); // with the counts just stored
+    RecordStoredFirstDay(start, before, clock_.Now()); // with the counts just stored
     scheduler_.ShowValues(start, critDays, clearDays);
     RefreshCycleState();
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "framework/DateFormat.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 #include "model/AppIdentity.h"
 
@@ -23,54 +22,56 @@ CString DateAlone(const COleDateTime& date)
 
 } // namespace
 
-CString NamedDay(const COleDateTime& date)
+CString NamedDay(const LanguageManager& texts, const COleDateTime& date)
 {
     SYSTEMTIME day{};
     if (!date.GetAsSystemTime(day))
         return CString();
-    return AppText(TextId::WeekdayAndDate, {fw::FormatDate(day, L"dddd"), fw::FormatMonthDay(day)});
+    return texts.Format(TextId::WeekdayAndDate,
+                        {fw::FormatDate(day, L"dddd"), fw::FormatMonthDay(day)});
 }
 
-CString TipText(const DayStanding& standing)
+CString TipText(const LanguageManager& texts, const DayStanding& standing)
 {
     if (standing.kind == DayStanding::NoFirstDay)
-        return AppText(TextId::TipNoFirstDay);
+        return texts.Format(TextId::TipNoFirstDay);
     if (standing.kind == DayStanding::Critical)
-        return AppCountedText(
+        return texts.Format(
             TextId::TipCriticalDay, standing.periodLength,
             {std::to_string(standing.dayOfPeriod), std::to_string(standing.periodLength)});
     if (!HasNext(standing))
         return velindra::kAppName;
     if (standing.daysUntil == 1)
-        return AppText(TextId::TipTomorrow);
-    return AppCountedText(TextId::TipDaysAway, standing.daysUntil,
-                          {std::to_string(standing.daysUntil)});
+        return texts.Format(TextId::TipTomorrow);
+    return texts.Format(TextId::TipDaysAway, standing.daysUntil,
+                        {std::to_string(standing.daysUntil)});
 }
 
-CString StatusText(const DayStanding& standing)
+CString StatusText(const LanguageManager& texts, const DayStanding& standing)
 {
     if (standing.kind == DayStanding::NoFirstDay)
-        return AppText(TextId::StatusNoFirstDay);
+        return texts.Format(TextId::StatusNoFirstDay);
     if (standing.kind == DayStanding::Critical)
-        return AppCountedText(
+        return texts.Format(
             TextId::StatusCriticalDay, standing.periodLength,
             {std::to_string(standing.dayOfPeriod), std::to_string(standing.periodLength)});
     if (!HasNext(standing))
         return CString();
-    const CStringArray arguments{NamedDay(standing.nextStart), std::to_string(standing.daysUntil),
-                                 DateAlone(standing.nextStart)};
+    const CStringArray arguments{NamedDay(texts, standing.nextStart),
+                                 std::to_string(standing.daysUntil), DateAlone(standing.nextStart)};
     if (standing.daysUntil == 1)
-        return AppText(TextId::StatusTomorrow, arguments);
-    return AppCountedText(TextId::StatusDaysAway, standing.daysUntil, arguments);
+        return texts.Format(TextId::StatusTomorrow, arguments);
+    return texts.Format(TextId::StatusDaysAway, standing.daysUntil, arguments);
 }
 
-CString ReminderText(const DayStanding& standing)
+CString ReminderText(const LanguageManager& texts, const DayStanding& standing)
 {
     if (!HasNext(standing))
         return CString();
-    const CStringArray arguments{std::to_string(standing.daysUntil), NamedDay(standing.nextStart),
+    const CStringArray arguments{std::to_string(standing.daysUntil),
+                                 NamedDay(texts, standing.nextStart),
                                  DateAlone(standing.nextStart)};
     if (standing.daysUntil == 1)
-        return AppText(TextId::ReminderTomorrow, arguments);
-    return AppCountedText(TextId::ReminderDaysAway, standing.daysUntil, arguments);
+        return texts.Format(TextId::ReminderTomorrow, arguments);
+    return texts.Format(TextId::ReminderDaysAway, standing.daysUntil, arguments);
 }

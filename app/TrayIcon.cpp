@@ -8,11 +8,6 @@
 
 namespace {
 
-BOOL CallShell(DWORD message, NOTIFYICONDATAW* data)
-{
-    return ::Shell_NotifyIconW(message, data);
-}
-
 // Copies text into a buffer of `room` units, cut before a character that
 // would not fit whole (never between the halves of a surrogate pair).
 template <size_t room> void CopyCut(wchar_t (&buffer)[room], const std::string& text)
@@ -25,16 +20,7 @@ template <size_t room> void CopyCut(wchar_t (&buffer)[room], const std::string& 
     buffer[length] = L'\0';
 }
 
-ShellNotifier g_notifier = &CallShell;
-
 } // namespace
-
-ShellNotifier SetShellNotifier(ShellNotifier notifier)
-{
-    ShellNotifier previous = g_notifier;
-    g_notifier = notifier ? notifier : &CallShell;
-    return previous;
-}
 
 TrayIcon::~TrayIcon()
 {
@@ -59,7 +45,7 @@ BOOL TrayIcon::AddIcon(CWnd* window, const std::string& tip, HICON normal, HICON
     CopyCut(record_.szTip, tip);
 
     wanted_ = true;
-    added_ = g_notifier(NIM_ADD, &record_);
+    added_ = shell_.NotifyIcon(NIM_ADD, &record_);
     return added_;
 }
 
@@ -72,7 +58,7 @@ void TrayIcon::SetTip(const std::string& tip)
     std::wcscpy(record_.szTip, cut);
     record_.uFlags = (record_.uFlags & ~static_cast<UINT>(NIF_TIP)) | (tip.empty() ? 0 : NIF_TIP);
     if (added_)
-        g_notifier(NIM_MODIFY, &record_);
+        shell_.NotifyIcon(NIM_MODIFY, &record_);
 }
 
 void TrayIcon::SetState(State state)
@@ -82,7 +68,7 @@ void TrayIcon::SetState(State state)
     state_ = state;
     record_.hIcon = state != StateAlternate ? normal_ : alternate_;
     if (added_)
-        g_notifier(NIM_MODIFY, &record_);
+        shell_.NotifyIcon(NIM_MODIFY, &record_);
 }
 
 bool TrayIcon::ShowNotification(const std::string& title, const std::string& text)
@@ -94,7 +80,7 @@ bool TrayIcon::ShowNotification(const std::string& title, const std::string& tex
     CopyCut(notification.szInfoTitle, title);
     CopyCut(notification.szInfo, text);
     notification.dwInfoFlags = NIIF_USER; // the icon's own picture
-    return g_notifier(NIM_MODIFY, &notification) != FALSE;
+    return shell_.NotifyIcon(NIM_MODIFY, &notification) != FALSE;
 }
 
 void TrayIcon::HideNotification()
@@ -105,7 +91,7 @@ void TrayIcon::HideNotification()
     notification.uFlags = NIF_INFO; // an empty text withdraws it
     notification.szInfo[0] = L'\0';
     notification.szInfoTitle[0] = L'\0';
-    g_notifier(NIM_MODIFY, &notification);
+    shell_.NotifyIcon(NIM_MODIFY, &notification);
 }
 
 bool TrayIcon::RemoveIcon()
@@ -113,7 +99,7 @@ bool TrayIcon::RemoveIcon()
     wanted_ = false;
     if (!added_)
         return false;
-    g_notifier(NIM_DELETE, &record_);
+    shell_.NotifyIcon(NIM_DELETE, &record_);
     added_ = FALSE;
     return true;
 }
@@ -123,6 +109,6 @@ BOOL TrayIcon::AddAgain()
     if (!wanted_)
         return FALSE;
     // A shell that kept the icon refuses a second add; it still takes a change.
-    added_ = g_notifier(NIM_ADD, &record_) || g_notifier(NIM_MODIFY, &record_);
+    added_ = shell_.NotifyIcon(NIM_ADD, &record_) || shell_.NotifyIcon(NIM_MODIFY, &record_);
     return added_;
 }

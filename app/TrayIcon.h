@@ -8,13 +8,9 @@
 
 #include <string>
 
-class CWnd;
+#include "ui/Shell.h"
 
-// The call that reaches the shell; Shell_NotifyIconW unless replaced.
-using ShellNotifier = BOOL (*)(DWORD message, NOTIFYICONDATAW* data);
-// Test seam: routes every TrayIcon's shell calls through the given function
-// (null restores Shell_NotifyIconW). Returns the previous one.
-ShellNotifier SetShellNotifier(ShellNotifier notifier);
+class CWnd;
 
 class TrayIcon {
 public:
@@ -26,7 +22,8 @@ public:
     // Room for the tip, its terminating NUL included (UTF-16 units).
     static constexpr int kTipRoom = 128;
 
-    TrayIcon() = default;
+    // The icon's calls reach the shell, which outlives it.
+    explicit TrayIcon(Shell& shell) : shell_(shell) {}
     virtual ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -63,6 +60,7 @@ public:
     const NOTIFYICONDATAW& GetRecord() const { return record_; }
 
 private:
+    Shell& shell_;
     BOOL added_ = FALSE;
     bool wanted_ = false; // between AddIcon and RemoveIcon
     NOTIFYICONDATAW record_{};

@@ -33,7 +33,7 @@ void TrayPresence::Add(CWnd* window, const DayStanding& standing)
     const UINT flags = IsWindowsVersion5OrLater() ? 0 : LR_VGACOLOR;
     normal_ = LoadTrayIcon(IDI_VELINDRA, flags);
     pink_ = LoadTrayIcon(IDI_VELINDRA_PINK, flags);
-    icon_.AddIcon(window, TipText(standing), normal_, pink_);
+    icon_.AddIcon(window, TipText(language_, standing), normal_, pink_);
     icon_.SetState(StateFor(standing));
 }
 
@@ -53,7 +53,7 @@ TrayIcon::State TrayPresence::StateFor(const DayStanding& standing)
 
 // Translated before the icon menu takes its items over (the translation
 // leaves items alone that the icon menu has converted).
-void TrayPresence::LoadMenu(LanguageManager& language)
+void TrayPresence::LoadMenu()
 {
     if (menu_.GetSafeHmenu()) {
         menu_.ReleaseIconMenu();
@@ -62,7 +62,7 @@ void TrayPresence::LoadMenu(LanguageManager& language)
     }
     if (!menu_.LoadMenu(IDR_TRAY_MENU))
         return;
-    language.TranslateMenu(true, &menu_, IDR_TRAY_MENU);
+    language_.TranslateMenu(true, &menu_, IDR_TRAY_MENU);
     menu_.BuildIconMenu(IDB_MENU_ICONS, kImageMask,
                         fw::WindowDpi(window_ ? window_->m_hWnd : nullptr));
     menu_.SetItemImage(ID_MENU_OPEN, 0);
@@ -71,7 +71,7 @@ void TrayPresence::LoadMenu(LanguageManager& language)
 void TrayPresence::Tell(const DayStanding& standing)
 {
     icon_.SetState(StateFor(standing));
-    icon_.SetTip(TipText(standing));
+    icon_.SetTip(TipText(language_, standing));
     RemindIfDue(standing);
 }
 
@@ -91,7 +91,7 @@ void TrayPresence::RemindIfDue(const DayStanding& standing)
         !::IsWindowEnabled(window_->m_hWnd))
         return;
     // Without a notification area it comes when the icon is added again.
-    if (!icon_.ShowNotification(velindra::kAppName, ReminderText(standing)))
+    if (!icon_.ShowNotification(velindra::kAppName, ReminderText(language_, standing)))
         return;
     announced.Add(PeriodDay(decision.firstDay));
     StoreAnnouncedPeriods(announced);
@@ -101,7 +101,7 @@ void TrayPresence::RemindIfDue(const DayStanding& standing)
 
 void TrayPresence::RemindIfDueToday()
 {
-    RemindIfDue(StandingWithRecord(COleDateTime::GetCurrentTime()));
+    RemindIfDue(StandingWithRecord(clock_.Now()));
 }
 
 void TrayPresence::HoldReminder(bool hold)

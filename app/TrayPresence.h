@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include "app/TrayIcon.h"
+#include "framework/Clock.h"
 #include "framework/DateTime.h"
 #include "framework/Gdi.h"
 #include "ui/IconMenu.h"
+#include "ui/Shell.h"
 
 class CWnd;
 class LanguageManager;
@@ -33,7 +35,11 @@ protected:
 
 class TrayPresence {
 public:
-    explicit TrayPresence(TrayOwner& owner) : owner_(owner) {}
+    // The services outlive the icon.
+    TrayPresence(TrayOwner& owner, const fw::Clock& clock, Shell& shell, LanguageManager& language)
+        : owner_(owner), clock_(clock), language_(language), icon_(shell)
+    {
+    }
     TrayPresence(const TrayPresence&) = delete;
     TrayPresence& operator=(const TrayPresence&) = delete;
 
@@ -41,7 +47,7 @@ public:
     // in the state and with the tip of the day's standing.
     void Add(CWnd* window, const DayStanding& standing);
     // Menu 134 anew in the language, at the window's scale.
-    void LoadMenu(LanguageManager& language);
+    void LoadMenu();
     // Where today stands: the icon's state and tip, and the reminder when one
     // is due.
     void Tell(const DayStanding& standing);
@@ -75,6 +81,8 @@ private:
     void ShowMenu();
 
     TrayOwner& owner_;
+    const fw::Clock& clock_;
+    LanguageManager& language_;
     CWnd* window_ = nullptr;
     TrayIcon icon_;
     CIcon normal_;

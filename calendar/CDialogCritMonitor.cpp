@@ -3,7 +3,6 @@
 #include "calendar/HalfYearDialog.h"
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 #include "model/CycleHistory.h"
 #include "model/CycleSuggestion.h"
@@ -15,7 +14,12 @@ constexpr int kCalendarY = 30; // pixels from the top of the page at 96 dpi
 const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
-CDialogCritMonitor::CDialogCritMonitor() : CFramedPage(IDD_MONITOR, {"mon"}) {}
+CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help,
+                                       const LanguageManager& texts)
+    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), help_(help), texts_(texts),
+      calendar_(clock, texts)
+{
+}
 
 CDialogCritMonitor::~CDialogCritMonitor() = default;
 
@@ -43,8 +47,7 @@ BOOL CDialogCritMonitor::OnInitDialog()
 void CDialogCritMonitor::CreateCalendar()
 {
     // The page opens on today's month.
-    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE,
-                             COleDateTime::GetCurrentTime());
+    calendar_.CreateCalendar(this, IDC_MON_CALENDAR, 0, 0, TRUE, TRUE, TRUE, clock_.Now());
     // First in the page's Tab order, before its buttons.
     calendar_.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -78,20 +81,20 @@ BOOL CDialogCritMonitor::OnSetActive()
 
 void CDialogCritMonitor::OnToday()
 {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const COleDateTime now = clock_.Now();
     calendar_.SetMonth(now);
     calendar_.SetCursorDay(now); // the focused day too
 }
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog::Open();
+    HalfYearDialog::Open(clock_, help_, texts_);
 }
 
 void CDialogCritMonitor::ShowToday()
 {
     // A month the calendar takes is marked afresh by taking it.
-    if (!calendar_.SetMonth(COleDateTime::GetCurrentTime()))
+    if (!calendar_.SetMonth(clock_.Now()))
         calendar_.Refresh();
 }
 
@@ -109,9 +112,9 @@ void CDialogCritMonitor::ShowSuggestion()
     if (!IsWindow())
         return;
     const CycleSuggestion suggestion = StoredSuggestion();
-    const CString text = suggestion ? AppCountedText(TextId::CycleSuggestion, suggestion.cycles,
-                                                     {std::to_string(suggestion.cycles),
-                                                      std::to_string(suggestion.medianDays)})
+    const CString text = suggestion ? texts_.Format(TextId::CycleSuggestion, suggestion.cycles,
+                                                    {std::to_string(suggestion.cycles),
+                                                     std::to_string(suggestion.medianDays)})
                                     : CString();
     const HWND line = GetDlgItem(IDC_MON_SUGGESTION);
     if (line && fw::GetWindowText(line) != text)

@@ -8,6 +8,7 @@
 // them on (WM_COMMAND with the control's id). It also tells the main window
 // whether a day is marked critical.
 #include "calendar/MonthCalendarCtrl.h"
+#include "framework/Clock.h"
 #include "framework/DateTime.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -15,7 +16,7 @@
 
 class CDialogCritMonitor : public CFramedPage {
 public:
-    CDialogCritMonitor();
+    CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
     ~CDialogCritMonitor() override;
 
     // True when the displayed grid holds the date's day in the critical-day
@@ -57,5 +58,8 @@ private:
     void PlaceCalendar();
     void PassOn(int id);
 
+    const fw::Clock& clock_;
+    HelpOpener& help_;
+    const LanguageManager& texts_;
     MonthCalendarCtrl calendar_;
 };

@@ -1,8 +1,9 @@
 #include "calendar/CalendarAccessible.h"
 
 #include "calendar/MonthCalendarCtrl.h"
+#include "lang/LanguageManager.h"
+#include "lang/ProgramTexts.h"
 #include "framework/DateFormat.h"
-#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 
 namespace {
@@ -15,9 +16,9 @@ RECT ToScreen(HWND window, RECT rect)
     return rect;
 }
 
-void Join(std::string& text, TextId id)
+void Join(std::string& text, const LanguageManager& texts, TextId id)
 {
-    text += (text.empty() ? "" : ", ") + AppText(id);
+    text += (text.empty() ? "" : ", ") + texts.Format(id);
 }
 
 } // namespace
@@ -81,7 +82,8 @@ RECT CalendarAccessible::Place(LONG child) const
 std::string CalendarAccessible::Name(LONG child) const
 {
     if (IsButton(child))
-        return AppText(child == kPreviousButton ? TextId::PreviousMonth : TextId::NextMonth);
+        return calendar_->Texts().Format(child == kPreviousButton ? TextId::PreviousMonth
+                                                                  : TextId::NextMonth);
     SYSTEMTIME time{};
     if (child == CHILDID_SELF) // as the band shows it
         return calendar_->MonthBandText();
@@ -100,11 +102,11 @@ std::string CalendarAccessible::Description(LONG child) const
     if (!cell.shown)
         return text;
     if (cell.colour != 0) // the only mark the program sets
-        Join(text, TextId::CriticalDay);
+        Join(text, calendar_->Texts(), TextId::CriticalDay);
     if (cell.today)
-        Join(text, TextId::Today);
+        Join(text, calendar_->Texts(), TextId::Today);
     if (!cell.inMonth)
-        Join(text, TextId::OtherMonth);
+        Join(text, calendar_->Texts(), TextId::OtherMonth);
     return text;
 }
 
@@ -278,7 +280,8 @@ HRESULT CalendarAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     const LONG id = fw::ChildIdOf(child);
     if (!Exists(id))
         return E_INVALIDARG;
-    return fw::AnswerText(IsButton(id) ? AppText(TextId::PressAction) : std::string(), action);
+    return fw::AnswerText(
+        IsButton(id) ? calendar_->Texts().Format(TextId::PressAction) : std::string(), action);
 }
 
 // A cell takes the focus (the calendar's) and the selection (the cursor); a

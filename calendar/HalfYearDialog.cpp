@@ -1,7 +1,6 @@
 #include "calendar/HalfYearDialog.h"
 
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "model/CycleHistory.h"
 #include "model/HalfYear.h"
 #include "res/resource.h"
@@ -27,7 +26,14 @@ HalfYearDialog* g_openDialog = nullptr;
 
 } // namespace
 
-HalfYearDialog::HalfYearDialog(CWnd* parent) : CDialog(IDD_HALFYEAR, parent) {}
+HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help,
+                               const LanguageManager& texts, CWnd* parent)
+    : CDialog(IDD_HALFYEAR, parent), clock_(clock), help_(help),
+      texts_(texts), calendars_{MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
+                                MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
+                                MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts)}
+{
+}
 
 HalfYearDialog::~HalfYearDialog()
 {
@@ -35,13 +41,13 @@ HalfYearDialog::~HalfYearDialog()
         g_openDialog = nullptr;
 }
 
-void HalfYearDialog::Open()
+void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts)
 {
     if (g_openDialog) {
         ::SetForegroundWindow(g_openDialog->m_hWnd);
         return;
     }
-    HalfYearDialog dialog;
+    HalfYearDialog dialog(clock, help, texts);
     dialog.DoModal();
 }
 
@@ -78,14 +84,12 @@ END_MESSAGE_MAP()
 BOOL HalfYearDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
-    }
+    CString section;
+    texts_.TranslateDialog(true, true, this, IDD_HALFYEAR, 0, section);
     // The month steps take what their translated texts need, growing left.
     layout::ButtonRow steps{IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT};
     steps.Fit(m_hWnd, layout::DialogUnitsX(m_hWnd, kLeftUnits));
-    anchor_ = COleDateTime::GetCurrentTime();
+    anchor_ = clock_.Now();
     CreateCalendars();
     PlaceCalendars();
     g_openDialog = this;
@@ -219,13 +223,13 @@ void HalfYearDialog::Step(int step)
 
 void HalfYearDialog::OnToday()
 {
-    anchor_ = COleDateTime::GetCurrentTime();
+    anchor_ = clock_.Now();
     ShowHalfYear(anchor_);
 }
 
 void HalfYearDialog::OnHelp()
 {
-    OpenHelpTopic("halfy"); // the dialog stays open; only Close ends it
+    help_.OpenTopic("halfy"); // the dialog stays open; only Close ends it
 }
 
 BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
@@ -241,7 +245,7 @@ BOOL HalfYearDialog::PreTranslateMessage(MSG* message)
             return TRUE;
     }
     if (IsHelpKey(message)) {
-        OpenHelpTopic("halfy");
+        help_.OpenTopic("halfy");
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);

@@ -7,20 +7,23 @@
 // opens with the focus on today's day; Close is the default button, and
 // Escape asks for help (as the Help button does).
 #include "calendar/MonthCalendarCtrl.h"
+#include "framework/Clock.h"
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"
 #include "model/HalfYear.h"
+#include "ui/HelpTopic.h"
 
 class HalfYearDialog : public CDialog {
 public:
     static constexpr int kCalendarCount = kHalfYearMonths;
 
-    explicit HalfYearDialog(CWnd* parent = nullptr);
+    HalfYearDialog(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+                   CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
     // Runs the dialog modally, or brings it to the front when it is open
     // already: there is never more than one.
-    static void Open();
+    static void Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
     // The open dialog, or null.
     static HalfYearDialog* OpenDialog();
     // Rebuilds the open dialog's calendars (a new day: today's ring moves).
@@ -64,6 +67,9 @@ private:
     // the focus; true when the key was taken.
     bool MoveCursorAcross(HWND from, WPARAM key);
 
+    const fw::Clock& clock_;
+    HelpOpener& help_;
+    const LanguageManager& texts_;
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

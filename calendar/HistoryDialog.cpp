@@ -8,7 +8,6 @@
 #include "framework/DateFormat.h"
 #include "framework/TextCodec.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
 #include "ui/HelpTopic.h"
@@ -45,7 +44,10 @@ void SetCell(HWND dialog, int row, int column, const std::wstring& text)
 
 } // namespace
 
-HistoryDialog::HistoryDialog(CWnd* parent) : CDialog(IDD_HISTORY, parent) {}
+HistoryDialog::HistoryDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent)
+    : CDialog(IDD_HISTORY, parent), help_(help), texts_(texts)
+{
+}
 
 BEGIN_MESSAGE_MAP(HistoryDialog, CDialog)
 ON_COMMAND(IDC_HIST_REMOVE, OnRemove)
@@ -58,10 +60,8 @@ BOOL HistoryDialog::OnInitDialog()
     List(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumns();
     // Translated while the list holds its headings alone: the dates are no texts.
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, IDD_HISTORY, 0, section);
-    }
+    CString section;
+    texts_.TranslateDialog(true, true, this, IDD_HISTORY, 0, section);
     Fill(-1);
     return TRUE;
 }
@@ -150,7 +150,7 @@ void HistoryDialog::OnItemChanged(NMHDR*, LRESULT* result)
 BOOL HistoryDialog::PreTranslateMessage(MSG* message)
 {
     if (IsHelpKey(message)) {
-        OpenHelpTopic("history");
+        help_.OpenTopic("history");
         return TRUE;
     }
     return CDialog::PreTranslateMessage(message);

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "lang/LanguageManager.h"
+#include "ui/HelpTopic.h"
 #include "model/PeriodRecord.h"
 
 class HistoryDialog : public CDialog {
 public:
-    explicit HistoryDialog(CWnd* parent = nullptr);
+    HistoryDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent = nullptr);
 
     // True once an entry was removed: the calendars are marked afresh.
     bool Changed() const { return changed_; }
@@ -37,6 +39,8 @@ private:
     void FitColumns();
     int Selected() const;
 
+    HelpOpener& help_;
+    const LanguageManager& texts_;
     std::vector<HistoryRow> rows_;
     bool changed_ = false;
 };

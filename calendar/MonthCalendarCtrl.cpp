@@ -54,8 +54,8 @@ ON_COMMAND(IDC_CAL_PREV_MONTH, OnPrevMonth)
 ON_COMMAND(IDC_CAL_NEXT_MONTH, OnNextMonth)
 END_MESSAGE_MAP()
 
-MonthCalendarCtrl::MonthCalendarCtrl()
-    : shownDate_(COleDateTime::GetCurrentTime()), grid_(shownDate_, MonthGrid::kSunday)
+MonthCalendarCtrl::MonthCalendarCtrl(const fw::Clock& clock, const LanguageManager& texts)
+    : clock_(clock), texts_(texts), shownDate_(clock.Now()), grid_(shownDate_, MonthGrid::kSunday)
 {
     cursor_.SetStatus(COleDateTime::invalid); // placed by the first rebuild
 }
@@ -73,8 +73,7 @@ MonthCalendarCtrl::~MonthCalendarCtrl()
 BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
                                        BOOL showLeading, BOOL showTrailing)
 {
-    return CreateCalendar(parent, id, x, y, withButtons, showLeading, showTrailing,
-                          COleDateTime::GetCurrentTime());
+    return CreateCalendar(parent, id, x, y, withButtons, showLeading, showTrailing, clock_.Now());
 }
 
 BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL withButtons,
@@ -83,7 +82,7 @@ BOOL MonthCalendarCtrl::CreateCalendar(CWnd* parent, UINT id, int x, int y, BOOL
 {
     if (IsWindow())
         DestroyWindow();
-    shownDate_ = IsShowableDate(month) ? month : COleDateTime::GetCurrentTime();
+    shownDate_ = IsShowableDate(month) ? month : clock_.Now();
     grid_ = MonthGrid(shownDate_, fw::UserFirstWeekday());
     dpi_ = fw::Dpi(layout::LayoutDpi(parent ? parent->m_hWnd : nullptr));
     SetPaintColours();
@@ -267,7 +266,7 @@ void MonthCalendarCtrl::Refresh()
 void MonthCalendarCtrl::BuildGrid()
 {
     grid_ = MonthGrid(shownDate_, grid_.FirstWeekday());
-    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const COleDateTime now = clock_.Now();
     const int today = grid_.CellOf(now);
     for (int i = 0; i < kCellCount; ++i) {
         CalendarCell& cell = cells_[i];

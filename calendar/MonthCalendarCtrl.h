@@ -27,11 +27,13 @@
 #include "calendar/CalendarAnnouncer.h"
 #include "calendar/CalendarCell.h"
 #include "calendar/CalendarMarkRequest.h"
+#include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
 #include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
+#include "lang/LanguageManager.h"
 #include "model/DayMarker.h"
 #include "model/MonthGrid.h"
 
@@ -69,7 +71,9 @@ public:
     enum DateNamePart { MonthName, WeekdayName };
     enum DateNameLength { FullName, ShortName };
 
-    MonthCalendarCtrl();
+    // Today comes from the clock, the screen readers' words from the texts;
+    // both outlive the calendar.
+    MonthCalendarCtrl(const fw::Clock& clock, const LanguageManager& texts);
     ~MonthCalendarCtrl() override;
 
     // Creates (or re-creates) the window at (x, y) of the parent's client
@@ -87,6 +91,7 @@ public:
     // to another monitor): size, fonts and month buttons; its corner stays.
     void ApplyDpi(int dpi);
     int GetDpi() const { return dpi_.Value(); }
+    const LanguageManager& Texts() const { return texts_; }
     // The window's size at its scale.
     SIZE GetSize() const { return SIZE{dpi_(kWidth), dpi_(kHeight)}; }
 
@@ -222,6 +227,8 @@ private:
     // cursor on it; false (nothing changed) when the month cannot step.
     bool StepTo(const COleDateTime& day);
 
+    const fw::Clock& clock_;
+    const LanguageManager& texts_;
     COleDateTime shownDate_;
     CFont boldFont_;
     CFont normalFont_;

@@ -62,9 +62,6 @@ int64_t FloorDiv(int64_t a, int64_t b)
     return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
 }
 
-bool g_clockPinned = false;
-COleDateTime g_pinnedNow;
-
 } // namespace
 
 COleDateTimeSpan::COleDateTimeSpan(long days, int hours, int minutes, int seconds)
@@ -192,8 +189,6 @@ COleDateTime COleDateTime::FromTime64(int64_t time)
 
 COleDateTime COleDateTime::GetCurrentTime()
 {
-    if (g_clockPinned)
-        return g_pinnedNow;
     SYSTEMTIME now;
     GetLocalTime(&now);
     return COleDateTime(now);
@@ -271,17 +266,6 @@ COleDateTime AddMonths(const COleDateTime& date, int months)
         date.GetDay() < DaysInMonth(year, month) ? date.GetDay() : DaysInMonth(year, month);
     moved.SetDateTime(year, month, day, date.GetHour(), date.GetMinute(), date.GetSecond());
     return moved;
-}
-
-void PinClock(const COleDateTime& now)
-{
-    g_pinnedNow = now;
-    g_clockPinned = true;
-}
-
-void UnpinClock()
-{
-    g_clockPinned = false;
 }
 
 } // namespace fw

@@ -63,7 +63,7 @@ public:
     // Seconds since 1970 as local date-time; invalid when outside the type.
     static COleDateTime FromTime64(int64_t time);
 
-    // The current local date and time (pinned in tests: fw::PinClock).
+    // The current local date and time (windows ask fw::Clock).
     static COleDateTime GetCurrentTime();
 
     COleDateTime operator+(const COleDateTimeSpan& span) const;
@@ -99,9 +99,5 @@ int DaysInMonth(int year, int month);
 // and its day limited to the last day of the month reached; invalid when the
 // date is, or when the month reached lies outside the type's years.
 COleDateTime AddMonths(const COleDateTime& date, int months);
-
-// Makes COleDateTime::GetCurrentTime() answer `now` until UnpinClock().
-void PinClock(const COleDateTime& now);
-void UnpinClock();
 
 } // namespace fw

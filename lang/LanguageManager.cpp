@@ -176,6 +176,16 @@ CString LanguageManager::Text(TextId id, long long count) const
     return CountedText(kTextsSection, text.key, count, text.english, text.englishOne);
 }
 
+CString LanguageManager::Format(TextId id, const CStringArray& arguments) const
+{
+    return FormatText(Text(id), arguments);
+}
+
+CString LanguageManager::Format(TextId id, long long count, const CStringArray& arguments) const
+{
+    return FormatText(Text(id, count), arguments);
+}
+
 CString LanguageManager::CountedText(const CString& section, const CString& key, long long count,
                                      const CString& builtIn, const char* builtInOne) const
 {

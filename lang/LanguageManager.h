@@ -87,6 +87,9 @@ public:
     // The same in the form for the count (see above); the built-in forms are
     // written into english.lng.
     CString Text(TextId id, long long count) const;
+    // Text(id) and Text(id, count) with their places filled (FormatText).
+    CString Format(TextId id, const CStringArray& arguments = CStringArray()) const;
+    CString Format(TextId id, long long count, const CStringArray& arguments) const;
     // The key's text in the form for the count (see above), for a text of a
     // window; builtIn and builtInOne (null when English has no form of its
     // own for one) are written into english.lng.

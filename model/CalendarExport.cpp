@@ -120,14 +120,14 @@ std::string ICalendarText(const CalendarExport& input)
     return text;
 }
 
-bool ReadCalendarExport(const std::string& summary, CalendarExport& input)
+bool ReadCalendarExport(const std::string& summary, const COleDateTime& now, CalendarExport& input)
 {
     if (!ReadCycleHistory(input.cycle))
         return false;
     SYSTEMTIME utc;
     GetSystemTime(&utc);
     input.utcNow = COleDateTime(utc);
-    input.today = COleDateTime::GetCurrentTime();
+    input.today = now;
     input.summary = summary;
     const SettingsReader settings;
     input.reminderDays = settings.ReadDword(SettingRemind)

@@ -25,9 +25,10 @@ struct CalendarExport {
 // when the cycle cannot be marked.
 std::string ICalendarText(const CalendarExport& input);
 
-// The stored cycle, record and reminder, with today and now; false while no
-// first day is stored or the stored one cannot be read.
-bool ReadCalendarExport(const std::string& summary, CalendarExport& input);
+// The stored cycle, record and reminder, with today (the local `now`) and the
+// system's time stamp; false while no first day is stored or the stored one
+// cannot be read.
+bool ReadCalendarExport(const std::string& summary, const COleDateTime& now, CalendarExport& input);
 
 // Writes the text to the file, replacing it; false, with the file as it was,
 // when that fails.

@@ -80,11 +80,13 @@ bool WritePeriodRecord(const PeriodRecord& record);
 // The same rules on the stored record, with the counts in force:
 // `firstDay` becomes a recorded first day; `previousFirstDay` is the first day
 // stored before the change (invalid status: none), recorded first when the
-// record is empty. Call it when a new first day is settled (Scheduler page,
-// the wizard's Finish). True when the stored record changed.
-bool RecordStoredFirstDay(const COleDateTime& firstDay, const COleDateTime& previousFirstDay);
+// record is empty; `now` is the current date and time. Call it when a new
+// first day is settled (Scheduler page, the wizard's Finish). True when the
+// stored record changed.
+bool RecordStoredFirstDay(const COleDateTime& firstDay, const COleDateTime& previousFirstDay,
+                          const COleDateTime& now);
 bool RemoveStoredFirstDay(const COleDateTime& firstDay);
 // "My period started today": records today as a first day and stores the
-// current date and time as StartDate, as the Scheduler page's Today does.
-// True when StartDate was stored.
-bool StartPeriodToday();
+// current date and time (`now`) as StartDate, as the Scheduler page's Today
+// does. True when StartDate was stored.
+bool StartPeriodToday(const COleDateTime& now);

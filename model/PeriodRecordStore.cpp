@@ -41,11 +41,12 @@ bool WritePeriodRecord(const PeriodRecord& record)
     return WriteSettingText(SettingPeriodRecord, PeriodRecordText(record));
 }
 
-bool RecordStoredFirstDay(const COleDateTime& firstDay, const COleDateTime& previousFirstDay)
+bool RecordStoredFirstDay(const COleDateTime& firstDay, const COleDateTime& previousFirstDay,
+                          const COleDateTime& now)
 {
     PeriodRecord record = ReadPeriodRecord();
     return RecordFirstDay(record, EntryInForce(firstDay), DayOrNone(previousFirstDay),
-                          DayOf(COleDateTime::GetCurrentTime())) &&
+                          DayOf(now)) &&
            WritePeriodRecord(record);
 }
 
@@ -55,12 +56,11 @@ bool RemoveStoredFirstDay(const COleDateTime& firstDay)
     return RemoveFirstDay(record, DayOrNone(firstDay)) && WritePeriodRecord(record);
 }
 
-bool StartPeriodToday()
+bool StartPeriodToday(const COleDateTime& now)
 {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
     COleDateTime stored;
     if (!ReadStartDate(SettingStartDate, stored))
         stored.SetStatus(COleDateTime::invalid);
-    RecordStoredFirstDay(now, stored);
+    RecordStoredFirstDay(now, stored, now);
     return WriteStartDate(SettingStartDate, now);
 }

@@ -5,6 +5,7 @@
 #include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
+#include "lang/ProgramTexts.h"
 #include "model/AppIdentity.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -16,14 +17,20 @@ namespace {
 
 constexpr COLORREF kLinkTextColor = CLR_DEFAULT;        // the system's colour of links
 constexpr COLORREF kLinkBackgroundColor = RGB(0, 0, 0); // unused while transparent
+const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
 
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialogCritAbout, CFramedPage)
 ON_BN_CLICKED(IDC_ABOUT_DOWNLOAD, OpenWebSite)
+ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritAbout::CDialogCritAbout() : CFramedPage(IDD_ABOUT, {"about"}) {}
+CDialogCritAbout::CDialogCritAbout(HelpOpener& help, Shell& shell, const LanguageManager& texts)
+    : CFramedPage(IDD_ABOUT, {"about"}, help), shell_(shell), texts_(texts), banner_(shell),
+      web_(shell), mail_(shell)
+{
+}
 
 void CDialogCritAbout::DoDataExchange(CDataExchange* exchange)
 {
@@ -58,7 +65,16 @@ BOOL CDialogCritAbout::OnInitDialog()
     if (const int dpi = layout::LayoutDpi(m_hWnd); dpi != fw::kDefaultDpi || IsHighContrast())
         LoadBanner(dpi); // at 96 dpi the template's own picture
     CentrePictures();
+    OnTranslated(0, 0);
     return TRUE;
+}
+
+LRESULT CDialogCritAbout::OnTranslated(WPARAM, LPARAM)
+{
+    const CString action = texts_.Format(TextId::OpenLinkAction);
+    for (CLinkStatic* link : {&banner_, &web_, &mail_})
+        link->SetActionName(action);
+    return 0;
 }
 
 // 204 x 67 pixels at 96 dpi, x dpi / 96 at another scale; in high contrast
@@ -103,5 +119,5 @@ void CDialogCritAbout::CentrePictures()
 void CDialogCritAbout::OpenWebSite()
 {
     CWnd* main = AfxGetMainWnd();
-    OpenWithShell(main ? main->m_hWnd : nullptr, velindra::kWebAddress);
+    shell_.Open(main ? main->m_hWnd : nullptr, velindra::kWebAddress);
 }

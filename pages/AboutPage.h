@@ -3,12 +3,13 @@
 // the web and support e-mail addresses as links, a banner that opens the web
 // site and a button that does the same.
 #include "framework/Controls.h"
+#include "lang/LanguageManager.h"
 #include "ui/FramedPage.h"
 #include "ui/LinkStatic.h"
 
 class CDialogCritAbout : public CFramedPage {
 public:
-    CDialogCritAbout();
+    CDialogCritAbout(HelpOpener& help, Shell& shell, const LanguageManager& texts);
 
     // Sets up the texts and the links.
     BOOL OnInitDialog() override;
@@ -23,11 +24,15 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
+    // The links' action name in the language now in force.
+    LRESULT OnTranslated(WPARAM, LPARAM);
 
 private:
     void LoadBanner(int dpi);
     void CentrePictures();
 
+    Shell& shell_;
+    const LanguageManager& texts_;
     CLinkStatic banner_;
     CLinkStatic web_;
     CLinkStatic mail_;

@@ -8,7 +8,6 @@
 #include "framework/TextCodec.h"
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 
 namespace {
@@ -29,10 +28,10 @@ int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule)
     return UsableCount(spin.IsWindow() ? static_cast<int>(spin.GetPos()) : 0, rule);
 }
 
-CString CycleHint(int critDays, int clearDays)
+CString CycleHint(const LanguageManager& texts, int critDays, int clearDays)
 {
     const int cycle = critDays + clearDays;
-    return AppCountedText(TextId::CycleHint, cycle, {std::to_string(cycle)});
+    return texts.Format(TextId::CycleHint, cycle, {std::to_string(cycle)});
 }
 
 void CountLabel::Attach(HWND page)
@@ -45,16 +44,11 @@ void CountLabel::Show(int count)
 {
     if (!label_)
         return;
-    const LanguageManager* manager = AppLanguageManager();
-    if (!manager) {
-        fw::SetWindowText(label_, LanguageManager::BuiltInForm(builtIn_, builtInOne_, count));
-        return;
-    }
     if (section_.empty())
         return;
     char key[24];
     std::snprintf(key, sizeof(key), "ID_%d", labelId_);
-    fw::SetWindowText(label_, manager->CountedText(section_, key, count, builtIn_, builtInOne_));
+    fw::SetWindowText(label_, texts_.CountedText(section_, key, count, builtIn_, builtInOne_));
 }
 
 void SelectSteppedNumber(const NMHDR* header)
@@ -82,9 +76,9 @@ bool CountBalloon::Correct(CSpinButtonCtrl& spin, CEdit& edit, const CycleCountR
         return false;
     spin.SetPos(inUse);
     const CString text =
-        AppText(TextId::CountTipText,
-                {std::to_string(rule.lowest), std::to_string(rule.highest), std::to_string(inUse)});
-    Show(edit.m_hWnd, AppText(TextId::CountTipTitle), text);
+        texts_.Format(TextId::CountTipText, {std::to_string(rule.lowest),
+                                             std::to_string(rule.highest), std::to_string(inUse)});
+    Show(edit.m_hWnd, texts_.Format(TextId::CountTipTitle), text);
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Strings.h"
+#include "lang/LanguageManager.h"
 #include "model/CycleCountRule.h"
 
 // The number the box stands for: its own when the rule's range holds it, the
@@ -14,7 +15,7 @@
 int CountInUse(const CSpinButtonCtrl& spin, const CycleCountRule& rule);
 
 // "(a cycle of 33 days)": the whole cycle the two counts give.
-CString CycleHint(int critDays, int clearDays);
+CString CycleHint(const LanguageManager& texts, int critDays, int clearDays);
 
 // An up-down control's UDN_DELTAPOS (an arrow stepped the number): once the
 // new number is in the box that has the focus, it is selected, to be typed
@@ -30,7 +31,10 @@ class CountLabel {
 public:
     // builtInOne: the English form for one (the template's text serves the
     // other counts).
-    CountLabel(int labelId, const char* builtInOne) : labelId_(labelId), builtInOne_(builtInOne) {}
+    CountLabel(const LanguageManager& texts, int labelId, const char* builtInOne)
+        : texts_(texts), labelId_(labelId), builtInOne_(builtInOne)
+    {
+    }
 
     // Takes the page's label and its template text: before the page is first
     // translated (in OnInitDialog).
@@ -38,12 +42,11 @@ public:
     // The page was translated (LanguageManager::TranslatedMessage) under the
     // section: Show words the label in the language now in force.
     void Translated(const CString& section) { section_ = section; }
-    // Shows the form for the count: once the page has been translated, or
-    // at once without a language manager (the template's text must reach
-    // english.lng as it is).
+    // Shows the form for the count once the page has been translated.
     void Show(int count);
 
 private:
+    const LanguageManager& texts_;
     int labelId_;
     const char* builtInOne_;
     HWND label_ = nullptr;
@@ -56,7 +59,7 @@ private:
 // page's, under the box, until the next change of a box, Hide, or ten seconds.
 class CountBalloon {
 public:
-    CountBalloon() = default;
+    explicit CountBalloon(const LanguageManager& texts) : texts_(texts) {}
     ~CountBalloon();
     CountBalloon(const CountBalloon&) = delete;
     CountBalloon& operator=(const CountBalloon&) = delete;
@@ -69,5 +72,6 @@ public:
 private:
     void Show(HWND edit, const CString& title, const CString& text);
 
+    const LanguageManager& texts_;
     HWND tip_ = nullptr; // the page's own balloon, made when first needed
 };

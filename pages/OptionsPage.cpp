@@ -4,7 +4,6 @@
 #include "lang/DisplayLanguage.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageName.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
@@ -40,8 +39,9 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritOpt::CDialogCritOpt()
-    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}), remindUnit_(IDC_OPT_REMIND_UNIT, kRemindUnitOne)
+CDialogCritOpt::CDialogCritOpt(HelpOpener& help, const LanguageManager& texts)
+    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}, help), texts_(texts), balloon_(texts),
+      remindUnit_(texts, IDC_OPT_REMIND_UNIT, kRemindUnitOne)
 {
 }
 
@@ -152,10 +152,9 @@ void CDialogCritOpt::SelectLanguage(const CString& file)
 // Who made the translation in force, from its own file.
 void CDialogCritOpt::ShowTranslatorInfo()
 {
-    const LanguageManager* manager = AppLanguageManager();
     CEdit* const fields[] = {&translator_, &contact_, &date_};
     for (int item = 0; item < 3; ++item)
-        fields[item]->SetWindowText(manager ? manager->GetTranslatorInfo(item) : CString());
+        fields[item]->SetWindowText(texts_.GetTranslatorInfo(item));
 }
 
 void CDialogCritOpt::OnAutoload()

@@ -19,7 +19,7 @@
 
 class CDialogCritOpt : public CFramedPage {
 public:
-    CDialogCritOpt();
+    CDialogCritOpt(HelpOpener& help, const LanguageManager& texts);
 
     // Lists the language files beside the executable.
     BOOL OnInitDialog() override;
@@ -81,6 +81,7 @@ private:
     void ShowAutoloadOffer();
 
     CEdit date_;
+    const LanguageManager& texts_;
     CEdit translator_;
     CEdit contact_;
     CComboBox language_; // names in any script

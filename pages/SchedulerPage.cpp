@@ -28,9 +28,11 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritSched::CDialogCritSched()
-    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}), critUnit_(IDC_SCHED_CRIT_UNIT, kDayUnitOne),
-      clearUnit_(IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
+CDialogCritSched::CDialogCritSched(const fw::Clock& clock, HelpOpener& help,
+                                   const LanguageManager& texts)
+    : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}, help), clock_(clock), texts_(texts),
+      balloon_(texts), critUnit_(texts, IDC_SCHED_CRIT_UNIT, kDayUnitOne),
+      clearUnit_(texts, IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
 {
 }
 
@@ -83,7 +85,7 @@ void CDialogCritSched::LoadFromSettings()
     COleDateTime start;
     const bool stored = ReadStartDate(SettingStartDate, start);
     if (!stored)
-        start = COleDateTime::GetCurrentTime(); // offered, not stored
+        start = clock_.Now(); // offered, not stored
     ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
                static_cast<int>(ReadSettingDword(SettingClearDayCount)));
     hasDate_ = stored;
@@ -139,7 +141,7 @@ void CDialogCritSched::SaveToSettings()
     WriteSettingDword(SettingClearDayCount,
                       static_cast<DWORD>(CountInUse(clearSpin_, kClearDayRule)));
     if (newDay)
-        RecordStoredFirstDay(start, before);
+        RecordStoredFirstDay(start, before, clock_.Now());
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
 }
@@ -152,7 +154,7 @@ void CDialogCritSched::ShowCountTexts()
     const int clearDays = CountInUse(clearSpin_, kClearDayRule);
     critUnit_.Show(critDays);
     clearUnit_.Show(clearDays);
-    fw::SetWindowText(GetDlgItem(IDC_SCHED_CYCLE_HINT), CycleHint(critDays, clearDays));
+    fw::SetWindowText(GetDlgItem(IDC_SCHED_CYCLE_HINT), CycleHint(texts_, critDays, clearDays));
 }
 
 LRESULT CDialogCritSched::OnTranslated(WPARAM, LPARAM section)
@@ -209,7 +211,7 @@ void CDialogCritSched::OnTimer(UINT_PTR id)
 void CDialogCritSched::OnToday()
 {
     // Setting the picker from code raises no change notification.
-    date_.SetTime(COleDateTime::GetCurrentTime());
+    date_.SetTime(clock_.Now());
     hasDate_ = true;
     change_.Begin(m_hWnd);
     Settle();

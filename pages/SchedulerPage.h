@@ -6,6 +6,7 @@
 // stored before, or chosen here), and then the main window is told to
 // refresh. Beside the counts, their units in the forms of the numbers ("Days",
 // "Day") and what they give: "(a cycle of 33 days)".
+#include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
 #include "pages/CountBox.h"
@@ -14,7 +15,7 @@
 
 class CDialogCritSched : public CFramedPage {
 public:
-    CDialogCritSched();
+    CDialogCritSched(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
 
     BOOL OnInitDialog() override;
     // Shows what is stored now: another program (or a second window) may
@@ -54,6 +55,8 @@ private:
     // The units beside the counts and the hint, in the forms of the counts.
     void ShowCountTexts();
 
+    const fw::Clock& clock_;
+    const LanguageManager& texts_;
     CSpinButtonCtrl critSpin_;  // 1038
     CSpinButtonCtrl clearSpin_; // 1039
     CEdit critEdit_;            // 1029

@@ -2,7 +2,6 @@
 
 #include "framework/TextCodec.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 #include "ui/Drawing.h"
 #include "ui/LoadTintedBitmap.h"
@@ -26,8 +25,8 @@ ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
-CWizardPage::CWizardPage(UINT templateId, DWORD buttons)
-    : CPropertyPage(templateId), buttons_(buttons)
+CWizardPage::CWizardPage(UINT templateId, DWORD buttons, const LanguageManager& texts)
+    : CPropertyPage(templateId), texts_(texts), buttons_(buttons)
 {
 }
 
@@ -53,11 +52,9 @@ void CWizardPage::Translate()
     // The export reaches english.lng on the page window's first translation
     // only, while it still shows its built-in texts.
     CString title = GetWindowText();
-    if (LanguageManager* language = AppLanguageManager()) {
-        CString section;
-        language->TranslateDialog(true, true, this, static_cast<int>(GetTemplateId()), 0, section);
-        title = language->LookupText(section, 0, title);
-    }
+    CString section;
+    if (texts_.TranslateDialog(true, true, this, static_cast<int>(GetTemplateId()), 0, section))
+        title = texts_.LookupText(section, 0, title);
     // A wizard shows its step's caption as its title, not on a tab; posted,
     // because the sheet puts the untranslated caption there after this.
     title_ = fw::Wide(title);

@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
+#include "lang/LanguageManager.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@
 class CWizardPage : public CPropertyPage {
 public:
     // buttons: the PSWIZB_* set enabled while the page is shown.
-    CWizardPage(UINT templateId, DWORD buttons);
+    CWizardPage(UINT templateId, DWORD buttons, const LanguageManager& texts);
 
     // Enables the page's buttons, translates the page and reloads its picture.
     BOOL OnSetActive() override;
@@ -33,7 +34,11 @@ protected:
     LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
     LRESULT OnSysColorChange(WPARAM, LPARAM);
 
+protected:
+    const LanguageManager& Texts() const { return texts_; }
+
 private:
+    const LanguageManager& texts_;
     void Translate();
     void ReloadSideBitmap();
     // The scale of the side picture: the page's, or less when the picture

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "framework/WindowText.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ProgramTexts.h"
 #include "ui/Drawing.h"
 
@@ -12,8 +11,9 @@ ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
-CDialogWizSheet::CDialogWizSheet(const char* caption, CWnd* parent, UINT selectPage)
-    : CPropertySheet(caption, parent, selectPage)
+CDialogWizSheet::CDialogWizSheet(const LanguageManager& texts, const char* caption, CWnd* parent,
+                                 UINT selectPage)
+    : CPropertySheet(caption, parent, selectPage), texts_(texts)
 {
 }
 
@@ -28,7 +28,7 @@ BOOL CDialogWizSheet::OnInitDialog()
                                               {IDCANCEL, TextId::WizardCancel}};
     for (const auto& [id, text] : buttons)
         if (HWND button = ::GetDlgItem(m_hWnd, id))
-            fw::SetWindowText(button, AppText(text));
+            fw::SetWindowText(button, texts_.Format(text));
     return TRUE;
 }
 

@@ -5,10 +5,12 @@
 // speak the language of its pages.
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
+#include "lang/LanguageManager.h"
 
 class CDialogWizSheet : public CPropertySheet {
 public:
-    explicit CDialogWizSheet(const char* caption = "", CWnd* parent = nullptr, UINT selectPage = 0);
+    explicit CDialogWizSheet(const LanguageManager& texts, const char* caption = "",
+                             CWnd* parent = nullptr, UINT selectPage = 0);
 
     // Creates the background brush and words the Back, Next, Finish and
     // Cancel buttons in the language in force ([Texts] WizardBack, ...).
@@ -24,5 +26,6 @@ protected:
     LRESULT OnSysColorChange(WPARAM, LPARAM);
 
 private:
+    const LanguageManager& texts_;
     CBrush background_;
 };

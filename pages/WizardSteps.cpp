@@ -17,7 +17,10 @@ ON_BN_CLICKED(IDC_WIZ1_TODAY, OnToday)
 ON_NOTIFY(DTN_DATETIMECHANGE, IDC_WIZ1_DATE, OnDateTimeChange)
 END_MESSAGE_MAP()
 
-CDialogWiz1::CDialogWiz1() : CWizardPage(IDD_WIZARD_STEP1, PSWIZB_NEXT) {}
+CDialogWiz1::CDialogWiz1(const fw::Clock& clock, const LanguageManager& texts)
+    : CWizardPage(IDD_WIZARD_STEP1, PSWIZB_NEXT, texts), clock_(clock)
+{
+}
 
 void CDialogWiz1::DoDataExchange(CDataExchange* exchange)
 {
@@ -31,7 +34,7 @@ BOOL CDialogWiz1::OnInitDialog()
     CWizardPage::OnInitDialog();
     // The picker starts at the current time of its own accord; the program's
     // clock is set explicitly so that the wizard and the pages agree on it.
-    date_.SetTime(COleDateTime::GetCurrentTime());
+    date_.SetTime(clock_.Now());
     return TRUE;
 }
 
@@ -50,7 +53,7 @@ void CDialogWiz1::TakePickerDate()
 
 void CDialogWiz1::OnToday()
 {
-    COleDateTime now = COleDateTime::GetCurrentTime();
+    COleDateTime now = clock_.Now();
     date_.SetTime(now);
     chosenDate_ = now;
 }
@@ -75,8 +78,10 @@ ON_NOTIFY(UDN_DELTAPOS, IDC_WIZ2_SPIN, OnSpinStep)
 ON_NOTIFY(UDN_DELTAPOS, IDC_WIZ3_SPIN, OnSpinStep)
 END_MESSAGE_MAP()
 
-CWizardCountPage::CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls)
-    : CWizardPage(templateId, buttons), controls_(controls), unit_(controls.unitId, kDayUnitOne)
+CWizardCountPage::CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls,
+                                   const LanguageManager& texts)
+    : CWizardPage(templateId, buttons, texts), controls_(controls), balloon_(texts),
+      unit_(texts, controls.unitId, kDayUnitOne)
 {
 }
 
@@ -134,18 +139,18 @@ void CWizardCountPage::ShowCountTexts()
         return;
     // Without step 2 its count is the one Finish would store: the fallback.
     const int critDays = critDaysStep_ ? critDaysStep_->GetCountInUse() : kCritDayRule.fallback;
-    fw::SetWindowText(GetDlgItem(controls_.hintId), CycleHint(critDays, GetCountInUse()));
+    fw::SetWindowText(GetDlgItem(controls_.hintId), CycleHint(Texts(), critDays, GetCountInUse()));
 }
 
-CDialogWiz2::CDialogWiz2()
+CDialogWiz2::CDialogWiz2(const LanguageManager& texts)
     : CWizardCountPage(IDD_WIZARD_STEP2, PSWIZB_BACK | PSWIZB_NEXT,
-                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, IDC_WIZ2_UNIT, kCritDayRule, 0})
+                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, IDC_WIZ2_UNIT, kCritDayRule, 0}, texts)
 {
 }
 
-CDialogWiz3::CDialogWiz3()
+CDialogWiz3::CDialogWiz3(const LanguageManager& texts)
     : CWizardCountPage(
           IDD_WIZARD_STEP3, PSWIZB_BACK | PSWIZB_FINISH,
-          {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, IDC_WIZ3_UNIT, kClearDayRule, IDC_WIZ3_CYCLE_HINT})
+          {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, IDC_WIZ3_UNIT, kClearDayRule, IDC_WIZ3_CYCLE_HINT}, texts)
 {
 }

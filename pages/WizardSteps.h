@@ -3,6 +3,7 @@
 // the length of a critical period (step 2) and the days between two periods
 // (step 3). The pages only hold what the user chose; the main window stores
 // it after Finish.
+#include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
 #include "pages/SchedulerPage.h"
@@ -10,7 +11,7 @@
 
 class CDialogWiz1 : public CWizardPage {
 public:
-    CDialogWiz1();
+    CDialogWiz1(const fw::Clock& clock, const LanguageManager& texts);
 
     // Starts the picker at the current date and time.
     BOOL OnInitDialog() override;
@@ -28,6 +29,7 @@ protected:
 private:
     void TakePickerDate();
 
+    const fw::Clock& clock_;
     CDateTimeCtrl date_; // 1000
     CButton today_;      // 1025
     COleDateTime chosenDate_;
@@ -45,7 +47,8 @@ public:
         CycleCountRule rule;
         int hintId; // 0: no hint
     };
-    CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls);
+    CWizardCountPage(UINT templateId, DWORD buttons, const Controls& controls,
+                     const LanguageManager& texts);
 
     BOOL OnInitDialog() override;
     // The up-down control's last 32-bit position answer: a non-zero high
@@ -92,10 +95,10 @@ private:
 
 class CDialogWiz2 : public CWizardCountPage {
 public:
-    CDialogWiz2();
+    explicit CDialogWiz2(const LanguageManager& texts);
 };
 
 class CDialogWiz3 : public CWizardCountPage {
 public:
-    CDialogWiz3();
+    explicit CDialogWiz3(const LanguageManager& texts);
 };

@@ -13,7 +13,8 @@ ON_MESSAGE(fw::kDpiChangedAfterParent, OnDpiChangedAfterParent)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
-CFramedPage::CFramedPage(UINT templateId, const Look& look) : CPropertyPage(templateId), look_(look)
+CFramedPage::CFramedPage(UINT templateId, const Look& look, HelpOpener& help)
+    : CPropertyPage(templateId), look_(look), help_(help)
 {
 }
 
@@ -27,7 +28,7 @@ BOOL CFramedPage::OnInitDialog()
 BOOL CFramedPage::PreTranslateMessage(MSG* message)
 {
     if (IsHelpKey(message)) {
-        OpenHelpTopic(look_.helpTopic);
+        help_.OpenTopic(look_.helpTopic);
         return TRUE;
     }
     return CPropertyPage::PreTranslateMessage(message);

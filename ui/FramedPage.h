@@ -8,6 +8,7 @@
 
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
+#include "ui/HelpTopic.h"
 
 class CFramedPage : public CPropertyPage {
 public:
@@ -15,7 +16,8 @@ public:
         const char* helpTopic;
         int row1 = 0, row2 = 0, row3 = 0; // separator rows in dialog units, 0 = none
     };
-    CFramedPage(UINT templateId, const Look& look);
+    // F1 opens the look's topic through the opener, which outlives the page.
+    CFramedPage(UINT templateId, const Look& look, HelpOpener& help);
 
     // What the page paints, in its client pixels: the frame and the bands of
     // its separators.
@@ -47,5 +49,6 @@ private:
     std::vector<int> SeparatorRows() const; // client pixels
 
     Look look_;
+    HelpOpener& help_;
     CBrush background_;
 };

@@ -15,9 +15,6 @@
 
 namespace {
 
-ShellOpener g_opener = nullptr;
-LinkActionNamer g_actionNamer = nullptr;
-
 constexpr WORD kHandCursorId = 32649; // IDC_HAND, missing on old systems
 
 bool IsOpeningKey(WPARAM key)
@@ -54,7 +51,8 @@ public:
     {
         if (fw::ChildIdOf(child) != CHILDID_SELF)
             return AccessibleProxy::get_accDefaultAction(child, action);
-        return fw::AnswerText(LinkActionName(), action);
+        const auto* link = dynamic_cast<const CLinkStatic*>(CWnd::FromHandlePermanent(window_));
+        return fw::AnswerText(link ? link->ActionName() : CString("Open"), action);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
@@ -68,42 +66,6 @@ private:
 };
 
 } // namespace
-
-LinkActionNamer SetLinkActionNamer(LinkActionNamer namer)
-{
-    return std::exchange(g_actionNamer, namer);
-}
-
-CString LinkActionName()
-{
-    return g_actionNamer ? g_actionNamer() : CString("Open");
-}
-
-ShellOpener SetShellOpener(ShellOpener opener)
-{
-    return std::exchange(g_opener, opener);
-}
-
-void OpenWithShell(HWND owner, const char* target)
-{
-    if (!target || !*target)
-        return;
-    if (g_opener) {
-        g_opener(owner, target);
-        return;
-    }
-    // The "open" verb as ShellExecute has it, but a target the shell cannot
-    // open fails silently instead of showing the shell's error box.
-    const std::wstring file = fw::Wide(target);
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.hwnd = owner;
-    info.lpVerb = L"open";
-    info.lpFile = file.c_str();
-    info.nShow = SW_SHOW;
-    ::ShellExecuteExW(&info);
-}
 
 BEGIN_MESSAGE_MAP(CLinkStatic, CStatic)
 ON_WM_SETCURSOR()
@@ -119,7 +81,8 @@ ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_MESSAGE(kOpenMessage, OnOpenMessage)
 END_MESSAGE_MAP()
 
-CLinkStatic::CLinkStatic() : cursor_(::LoadCursorW(nullptr, MAKEINTRESOURCEW(kHandCursorId)))
+CLinkStatic::CLinkStatic(Shell& shell)
+    : shell_(shell), cursor_(::LoadCursorW(nullptr, MAKEINTRESOURCEW(kHandCursorId)))
 {
     background_.CreateSolidBrush(backgroundColor_);
 }
@@ -164,7 +127,7 @@ void CLinkStatic::Open()
 {
     const CString target = target_.empty() ? GetWindowText() : target_;
     if (!target.empty())
-        OpenWithShell(::GetParent(m_hWnd), target.c_str());
+        shell_.Open(::GetParent(m_hWnd), target.c_str());
 }
 
 void CLinkStatic::OnLButtonDown(UINT, POINT)

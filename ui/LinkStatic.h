@@ -18,23 +18,7 @@
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
 #include "framework/Strings.h"
-
-// How a target is handed to the shell. The program always uses the shell's
-// "open" verb; tests install an opener that only records the request.
-using ShellOpener = void (*)(HWND owner, const char* target);
-
-// Installs the opener; returns the previous one. Null restores the shell.
-ShellOpener SetShellOpener(ShellOpener opener);
-
-// Opens the target with the installed opener, or ShellExecuteA "open" with no
-// parameters, no folder and SW_SHOW. Failures are not reported.
-void OpenWithShell(HWND owner, const char* target);
-
-// The name screen readers give the links' default action, in the language
-// shown: the application installs where it comes from; "Open" until then.
-using LinkActionNamer = CString (*)();
-LinkActionNamer SetLinkActionNamer(LinkActionNamer namer);
-CString LinkActionName();
+#include "ui/Shell.h"
 
 class CLinkStatic : public CStatic {
 public:
@@ -43,13 +27,18 @@ public:
     // Asks the link to open (the default action of its accessible object).
     static constexpr UINT kOpenMessage = WM_USER + 0x100;
 
-    CLinkStatic();
+    // Targets open through the shell, which outlives the link.
+    explicit CLinkStatic(Shell& shell);
 
     // The target a click opens (SS_NOTIFY controls only).
     void SetLinkUrl(const CString& url);
     // Text drawn on the parent's background (transparent, with a hollow brush)
     // or on a solid background colour (SS_NOTIFY controls only).
     void SetLinkColors(BOOL transparent, COLORREF text, COLORREF background);
+    // The name screen readers give its default action, in the language shown
+    // ("Open" until one is given).
+    void SetActionName(const CString& name) { actionName_ = name; }
+    const CString& ActionName() const { return actionName_; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -77,10 +66,12 @@ private:
     // The rectangle the text takes in the control.
     RECT TextRect() const;
 
+    Shell& shell_;
     HCURSOR cursor_; // a shared system cursor, never destroyed
     COLORREF textColor_ = kDefaultTextColor;
     COLORREF backgroundColor_ = kDefaultBackgroundColor;
     CBrush background_;
     CString target_;
+    CString actionName_ = "Open";
     int transparent_ = 1;
 };

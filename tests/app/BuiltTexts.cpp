@@ -6,7 +6,7 @@
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/Dpi.h"
 #include "framework/Gdi.h"
-#include "lang/LanguageOwner.h"
+#include "lang/LanguageManager.h"
 #include "lang/ProgramTexts.h"
 #include "model/CycleCountRule.h"
 #include "model/CycleSuggestion.h"
@@ -44,43 +44,45 @@ int Width(HFONT font, const std::string& text)
 
 // The day of 2004 whose name in the texts (weekday and date) is widest in
 // the font: every month with every weekday and a two-digit day.
-COleDateTime WidestNamedDay(HFONT font)
+COleDateTime WidestNamedDay(const LanguageManager& language, HFONT font)
 {
     COleDateTime widest(2004, 1, 22, 0, 0, 0);
     for (int month = 1; month <= 12; ++month)
         for (int day = 22; day <= 28; ++day) {
             const COleDateTime date(2004, month, day, 0, 0, 0);
-            if (Width(font, NamedDay(date)) > Width(font, NamedDay(widest)))
+            if (Width(font, NamedDay(language, date)) > Width(font, NamedDay(language, widest)))
                 widest = date;
         }
     return widest;
 }
 
-void CheckStatusLine(HWND window, const std::string& name, std::vector<std::string>& faults)
+void CheckStatusLine(const LanguageManager& language, HWND window, const std::string& name,
+                     std::vector<std::string>& faults)
 {
     const HWND line = Find(window, IDC_MON_STATUS);
     if (!line)
         return faults.push_back(name + ": no Monitor line");
     DayStanding standing;
     standing.kind = DayStanding::NoFirstDay;
-    std::vector<std::string> texts{StatusText(standing)};
+    std::vector<std::string> texts{StatusText(language, standing)};
     standing.kind = DayStanding::Critical;
     for (standing.periodLength = 1; standing.periodLength <= kCritDayRule.highest;
          ++standing.periodLength)
         for (standing.dayOfPeriod = 1; standing.dayOfPeriod <= standing.periodLength;
              ++standing.dayOfPeriod)
-            texts.push_back(StatusText(standing));
+            texts.push_back(StatusText(language, standing));
     standing.kind = DayStanding::Clear;
     standing.hasNext = true;
-    standing.nextStart = WidestNamedDay(HFONT(::SendMessageW(line, WM_GETFONT, 0, 0)));
+    standing.nextStart = WidestNamedDay(language, HFONT(::SendMessageW(line, WM_GETFONT, 0, 0)));
     for (standing.daysUntil = 1; standing.daysUntil <= kClearDayRule.highest; ++standing.daysUntil)
-        texts.push_back(StatusText(standing)); // 1: "tomorrow"
+        texts.push_back(StatusText(language, standing)); // 1: "tomorrow"
     testing_support::CheckTextsFit(line, texts, name, faults);
 }
 
 // The offer of a suggested cycle, hidden while there is none: every count of
 // cycles it is made of, with a cycle of two and of three digits.
-void CheckSuggestionLine(HWND window, const std::string& name, std::vector<std::string>& faults)
+void CheckSuggestionLine(const LanguageManager& language, HWND window, const std::string& name,
+                         std::vector<std::string>& faults)
 {
     const HWND line = ::GetDlgItem(::GetParent(Find(window, IDC_MON_STATUS)), IDC_MON_SUGGESTION);
     if (!line)
@@ -88,8 +90,8 @@ void CheckSuggestionLine(HWND window, const std::string& name, std::vector<std::
     std::vector<std::string> texts;
     for (int cycles = kFewestSuggestedCycles; cycles <= kMostSuggestedCycles; ++cycles)
         for (int days : {88, kCritDayRule.highest + kClearDayRule.highest})
-            texts.push_back(AppCountedText(TextId::CycleSuggestion, cycles,
-                                           {std::to_string(cycles), std::to_string(days)}));
+            texts.push_back(language.Format(TextId::CycleSuggestion, cycles,
+                                            {std::to_string(cycles), std::to_string(days)}));
     testing_support::CheckTextsFit(line, texts, name, faults);
 }
 
@@ -118,12 +120,13 @@ void CheckCalendar(HWND window, const std::string& name, std::vector<std::string
             faults.push_back(name + ": the weekday \"" + weekday + "\" is wider than its column");
 }
 
-void CheckCycleHint(HWND window, int id, const std::string& name, std::vector<std::string>& faults)
+void CheckCycleHint(const LanguageManager& language, HWND window, int id, const std::string& name,
+                    std::vector<std::string>& faults)
 {
     std::vector<std::string> texts;
     for (int clear = kClearDayRule.lowest; clear <= kClearDayRule.highest; ++clear)
         for (int crit : {kCritDayRule.lowest, kCritDayRule.highest})
-            texts.push_back(CycleHint(crit, clear));
+            texts.push_back(CycleHint(language, crit, clear));
     if (const HWND hint = Find(window, id))
         testing_support::CheckTextsFit(hint, texts, name, faults);
     else
@@ -151,18 +154,18 @@ void CheckCounts(HWND window, int editId, const CycleCountRule& rule, const std:
 
 } // namespace
 
-WindowVisit BuiltTextCheck(std::vector<std::string>& faults)
+WindowVisit BuiltTextCheck(const LanguageManager& language, std::vector<std::string>& faults)
 {
-    return [&faults](const std::string& name, HWND window) {
+    return [&language, &faults](const std::string& name, HWND window) {
         if (name == "main/monitor") {
-            CheckStatusLine(window, name, faults);
-            CheckSuggestionLine(window, name, faults);
+            CheckStatusLine(language, window, name, faults);
+            CheckSuggestionLine(language, window, name, faults);
             CheckCalendar(Find(window, IDC_MON_CALENDAR), name, faults);
         } else if (name == "halfyear") {
             for (int i = 0; i < 6; ++i)
                 CheckCalendar(::GetDlgItem(window, IDC_HALF_CALENDAR0 + i), name, faults);
         } else if (name == "main/scheduler") {
-            CheckCycleHint(window, IDC_SCHED_CYCLE_HINT, name, faults);
+            CheckCycleHint(language, window, IDC_SCHED_CYCLE_HINT, name, faults);
             CheckCounts(window, IDC_SCHED_CRIT_EDIT, kCritDayRule, name, faults);
             CheckCounts(window, IDC_SCHED_CLEAR_EDIT, kClearDayRule, name, faults);
         } else if (name == "main/options") {
@@ -170,7 +173,7 @@ WindowVisit BuiltTextCheck(std::vector<std::string>& faults)
         } else if (name == "wizard/2") {
             CheckCounts(window, IDC_WIZ2_EDIT, kCritDayRule, name, faults);
         } else if (name == "wizard/3") {
-            CheckCycleHint(window, IDC_WIZ3_CYCLE_HINT, name, faults);
+            CheckCycleHint(language, window, IDC_WIZ3_CYCLE_HINT, name, faults);
             CheckCounts(window, IDC_WIZ3_EDIT, kClearDayRule, name, faults);
         }
     };

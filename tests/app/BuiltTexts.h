@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "lang/LanguageManager.h"
 #include "tests/app/WindowTour.h"
 
 namespace main_window_testing {
 
 // A visit for TourFaults that adds a line to `faults` for every built text
 // that does not show whole in the window visited.
-WindowVisit BuiltTextCheck(std::vector<std::string>& faults);
+WindowVisit BuiltTextCheck(const LanguageManager& language, std::vector<std::string>& faults);
 
 } // namespace main_window_testing

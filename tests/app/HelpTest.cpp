@@ -59,20 +59,9 @@ protected:
     }
     void TearDown() override
     {
-        Forget();
+        RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "");
         RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
         SetCurrentDirectoryA(oldFolder_);
-    }
-
-    // A fresh start: the library unloaded (the program never unloads it),
-    // nothing remembered, no registration, the system folder's fallback.
-    static void Forget()
-    {
-        if (HMODULE loaded = help_testing::LoadedLibrary())
-            FreeLibrary(loaded);
-        help_testing::ResetHtmlHelp();
-        help_testing::OverrideFallbackLibrary("");
-        RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "");
     }
 
     testing_support::TempFolder folder_;
@@ -110,22 +99,24 @@ TEST_F(HtmlHelpLoading, ComesFromTheRegisteredPathElseFromTheSystemFolderOnly)
                                                  path.c_str(), DWORD(path.size() + 1)));
     };
     // The library loaded when asked for nothing visible (an initialisation).
-    auto loaded = [] {
+    auto loaded = [](HtmlHelpLibrary& library) {
         DWORD_PTR cookie = 0;
-        CallHtmlHelp(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&cookie));
+        library.Call(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&cookie));
         char path[MAX_PATH + 1] = {};
-        HMODULE module = help_testing::LoadedLibrary();
+        HMODULE module = library.Loaded();
         return module ? std::string(path, GetModuleFileNameA(module, path, MAX_PATH)) : "";
     };
     for (const auto& row : table) {
-        Forget();
+        HtmlHelpLibrary library(row.fallback);
+        RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kClassKey, "");
         if (!row.registered.empty())
             registerPath(row.registered, row.type);
-        help_testing::OverrideFallbackLibrary(row.fallback);
-        EXPECT_STRCASEEQ(loaded().c_str(), row.loaded.c_str()) << row.registered;
+        EXPECT_STRCASEEQ(loaded(library).c_str(), row.loaded.c_str()) << row.registered;
         registerPath(system, REG_SZ);
-        help_testing::OverrideFallbackLibrary("");
-        EXPECT_STRCASEEQ(loaded().c_str(), row.loaded.c_str()) << row.registered << ", asked again";
+        EXPECT_STRCASEEQ(loaded(library).c_str(), row.loaded.c_str())
+            << row.registered << ", asked again";
+        if (library.Loaded())
+            FreeLibrary(library.Loaded()); // the program never unloads it
     }
 }
 

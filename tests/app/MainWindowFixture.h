@@ -1,5 +1,5 @@
 #pragma once
-// The environment of the program's windows in a test: a pinned clock, a
+// The environment of the program's windows in a test: a fixed clock, a
 // temporary folder as the executable's folder (language files), recorders of
 // the help topics asked for and of the calls to the shell's notification area,
 // a pump that goes through the application's PreTranslateMessage, a real
@@ -11,10 +11,13 @@
 #include "framework/DateTime.h"
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
+#include "lang/LanguageManager.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/HelpRecorder.h"
+#include "tests/support/ShellRecorder.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/Sandbox.h"
 
@@ -79,57 +82,15 @@ inline Step Type(int editId, const char* text)
     return [editId, text](HWND sheet) { ::SetDlgItemTextA(CurrentPage(sheet), editId, text); };
 }
 
-// Every call to the notification area while the recorder lives, passed on to
-// the real shell without its balloon: the shell shows one balloon at a time
-// to every process on the display, where tests/blackbox looks for the
-// program's own.
-class ShellRecorder {
-public:
-    struct Call {
-        DWORD message;
-        NOTIFYICONDATAW record;
-        BOOL result;
-        bool windowAlive; // whether the record's window existed at the call
-    };
-    ShellRecorder()
-    {
-        calls.clear();
-        previous_ = SetShellNotifier([](DWORD message, NOTIFYICONDATAW* data) {
-            NOTIFYICONDATAW passed = *data;
-            passed.uFlags &= ~NIF_INFO; // still fails where the icon is missing
-            const BOOL result = ::Shell_NotifyIconW(message, &passed);
-            calls.push_back({message, *data, result, ::IsWindow(data->hWnd) != FALSE});
-            return result;
-        });
-    }
-    ~ShellRecorder() { SetShellNotifier(previous_); }
-    // The reminders shown, by their texts, and "-" for one withdrawn.
-    static std::vector<std::string> Reminders()
-    {
-        std::vector<std::string> shown;
-        for (const Call& call : calls)
-            if (call.message == NIM_MODIFY && (call.record.uFlags & NIF_INFO))
-                shown.push_back(call.record.szInfo[0] ? fw::Utf8(call.record.szInfo) : "-");
-        return shown;
-    }
-    static inline std::vector<Call> calls;
-
-private:
-    ShellNotifier previous_ = nullptr;
-};
+using testing_support::ShellRecorder;
 
 // The clock, the executable's folder and the help topics of one test.
 class ProgramEnvironment : public ::testing::Test {
 protected:
-    ProgramEnvironment()
-    {
-        ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-        fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
-    }
+    ProgramEnvironment() { ModulePath::OverrideModuleFileName(folder.File("velindra.exe")); }
     ~ProgramEnvironment() override
     {
         TakeQuitMessage();
-        fw::UnpinClock();
         ModulePath::ResetModuleFileName();
     }
 
@@ -142,8 +103,11 @@ protected:
         WriteSettingDword(SettingClearDayCount, 30);
     }
 
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 12, 0, 0)};
     testing_support::TempFolder folder;
     testing_support::HelpTopicRecorder help;
+    ShellRecorder shell; // passes the icon's calls on to the real shell
+    LanguageManager texts;
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -158,7 +122,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>();
+        main = std::make_unique<MainDialog>(clock, help, shell, texts);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

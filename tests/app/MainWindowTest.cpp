@@ -132,21 +132,21 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
 {
     StoreSampleCycle(); // periods of 5 days every 35: 2040-01-08 begins one
     WriteStartDate(SettingStartDate, COleDateTime(2040, 1, 8, 9, 0, 0));
-    fw::PinClock(COleDateTime(2040, 1, 7, 23, 59, 59));
+    clock.now = COleDateTime(2040, 1, 7, 23, 59, 59);
     CreateMain();
     ASSERT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
-    fw::PinClock(COleDateTime(2040, 1, 8, 0, 0, 1));
+    clock.now = COleDateTime(2040, 1, 8, 0, 0, 1);
     PumpLikeTheProgram(1600); // the timer was set for one second after 23:59:59
     EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 1 &&
                 main->Monitor().IsCriticalDay(COleDateTime(2040, 1, 12, 0, 0, 0)));
 
-    fw::PinClock(COleDateTime(2040, 1, 13, 8, 0, 0)); // slept through the period's end
+    clock.now = COleDateTime(2040, 1, 13, 8, 0, 0); // slept through the period's end
     main->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
     EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
 
     // The last day there is, the first of a period: pink from the start.
     WriteStartDate(SettingStartDate, COleDateTime(9999, 12, 31, 0, 0, 0));
-    fw::PinClock(COleDateTime(9999, 12, 31, 12, 0, 0));
+    clock.now = COleDateTime(9999, 12, 31, 12, 0, 0);
     CreateMain();
     EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateAlternate);
 }
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, EveryNewDayMovesTheTodayRingOfTheOpenHalfYearCalendar)
     std::vector<Step> steps;
     for (int i = 0; i < 3; ++i)
         steps.push_back([&, i](HWND) {
-            fw::PinClock(COleDateTime(2004, 5, 21 + i, 0, 0, 1)); // today was the 20th
+            clock.now = COleDateTime(2004, 5, 21 + i, 0, 0, 1); // today was the 20th
             main->SendMessage(paths[i].message, paths[i].wParam);
             const MonthCalendarCtrl& may = HalfYearDialog::OpenDialog()->Calendar(4);
             for (int cell = 0; cell < 42; ++cell) {
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, PagesAfterTheFirstComeFromTheLoopOrAtOnceInTheChosenLangu
     ASSERT_TRUE(folder.Write("deutsch.lng", "[DialogID_102 - PageNo_2]\nID_1210=Sprache:\n"));
     WriteSettingText(SettingLang, "deutsch");
     for (const bool fromMenu : {true, false}) {
-        main = std::make_unique<MainDialog>();
+        main = std::make_unique<MainDialog>(clock, help, shell, texts);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         CWnd& options = *main->Sheet().GetPage(MainDialog::PageOptions);

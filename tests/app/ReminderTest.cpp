@@ -26,7 +26,7 @@ protected:
     // A start of the program on the day (at 08:00).
     void StartOn(int month, int day)
     {
-        fw::PinClock(COleDateTime(2004, month, day, 8, 0, 0));
+        clock.now = COleDateTime(2004, month, day, 8, 0, 0);
         CreateMain();
     }
     void Switch(const std::string& language)
@@ -41,7 +41,6 @@ protected:
     {
         return testing_support::TextOf(::GetDlgItem(main->Monitor().m_hWnd, IDC_MON_STATUS));
     }
-    ShellRecorder shell;
 };
 
 const std::string kIn2 = "Critical days begin in 2 days, on Wednesday, May 19.";
@@ -62,7 +61,7 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
     StartOn(6, 21);
     StartOn(5, 17); // the clock set back: May 19 was announced
     EXPECT_EQ(
-        ShellRecorder::Reminders(),
+        shell.Reminders(),
         (Shown{kIn2, "Ihre Periode beginnt voraussichtlich in 2 Tagen, am Mittwoch, 23. Juni."}));
 }
 
@@ -72,20 +71,20 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
 TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
 {
     RemindDays(2);
-    fw::PinClock(COleDateTime(2004, 5, 16, 23, 59, 59));
+    clock.now = COleDateTime(2004, 5, 16, 23, 59, 59);
     CreateMain();
     size_t inWizard = 99;
     {
         ModalScript wizard(kWizard, {[&](HWND) {
-                                         fw::PinClock(COleDateTime(2004, 5, 17, 0, 0, 1));
+                                         clock.now = COleDateTime(2004, 5, 17, 0, 0, 1);
                                          main->SendMessage(WM_TIMER, MainDialog::kMidnightTimer);
-                                         inWizard = ShellRecorder::Reminders().size();
+                                         inWizard = shell.Reminders().size();
                                      },
                                      Press(PSBTN_CANCEL)});
         main->RunWizard();
     }
     EXPECT_EQ(inWizard, 0u);
-    EXPECT_EQ(ShellRecorder::Reminders(), Shown{kIn2});
+    EXPECT_EQ(shell.Reminders(), Shown{kIn2});
 
     WriteSettingDword(SettingRemindDays, 7);
     main->ShowMainWindow(MainDialog::PageScheduler);
@@ -94,7 +93,7 @@ TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
         ::SetWindowTextA(clear, days);
         main->Scheduler().Settle();
     }
-    EXPECT_EQ(ShellRecorder::Reminders(),
+    EXPECT_EQ(shell.Reminders(),
               (Shown{kIn2, "-", "Critical days begin in 4 days, on Friday, May 21.", "-"}));
     EXPECT_EQ(ReadSettingDword(SettingRemindedPeriod),
               DWORD(COleDateTime(2004, 5, 21, 0, 0, 0).DayNumber()));
@@ -112,10 +111,9 @@ TEST_F(ReminderTest, IsDecidedOnceTheCycleSheEntersHasSettled)
     ::SetFocus(clear);
     for (int step = 0; step < 3; ++step) // 30, 29 (May 17), 28 (May 15), 27 (May 13)
         PressKey(clear, VK_DOWN);
-    EXPECT_TRUE(ShellRecorder::Reminders().empty() && ReadSettingDword(SettingClearDayCount) == 30);
+    EXPECT_TRUE(shell.Reminders().empty() && ReadSettingDword(SettingClearDayCount) == 30);
     PumpLikeTheProgram(SettlingChange::kPause + 500);
-    EXPECT_EQ(ShellRecorder::Reminders(),
-              Shown{"Critical days begin tomorrow, on Thursday, May 13."});
+    EXPECT_EQ(shell.Reminders(), Shown{"Critical days begin tomorrow, on Thursday, May 13."});
     EXPECT_EQ(ReadSettingDword(SettingClearDayCount), 27u);
 }
 
@@ -128,8 +126,7 @@ TEST_F(ReminderTest, WithoutAFirstDayNothingIsMarkedOrAnnounced)
     StartOn(5, 20);
     EXPECT_EQ(Tip(), "Velindra \xE2\x80\x93 no first day entered yet");
     EXPECT_EQ(Status(), "No first day entered yet (Scheduler page)");
-    EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateNormal &&
-                ShellRecorder::Reminders().empty() &&
+    EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateNormal && shell.Reminders().empty() &&
                 !main->Monitor().IsCriticalDay(COleDateTime(2004, 5, 20, 8, 0, 0)));
 }
 
@@ -139,7 +136,7 @@ TEST_F(ReminderTest, AClickShowsThePeriodsMonth)
 {
     RemindDays(1);
     StartOn(8, 31);
-    ASSERT_EQ(ShellRecorder::Reminders().size(), 1u);
+    ASSERT_EQ(shell.Reminders().size(), 1u);
     EXPECT_EQ(ShownMonth(), 8); // today's
     main->SendMessage(WM_TRAYNOTIFY, 0, NIN_BALLOONUSERCLICK);
     EXPECT_TRUE(main->IsWindowVisible() &&
@@ -153,7 +150,7 @@ TEST_F(ReminderTest, TheTipAndTheMonitorLineSayWhereTodayStands)
     StartOn(5, 13);
     EXPECT_EQ(Tip() + "/" + Status(), "Velindra \xE2\x80\x93 critical days in 6 days/"
                                       "Next critical days: Wednesday, May 19 (in 6 days)");
-    fw::PinClock(COleDateTime(2004, 5, 20, 0, 0, 1));
+    clock.now = COleDateTime(2004, 5, 20, 0, 0, 1);
     main->SendMessage(WM_TIMECHANGE);
     EXPECT_EQ(Tip() + "/" + Status(),
               "Velindra \xE2\x80\x93 critical day 2 of 5/Critical day 2 of 5");

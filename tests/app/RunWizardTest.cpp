@@ -53,8 +53,8 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     auto shown = [&](int id) { return testing_support::TextOf(main->Scheduler().GetDlgItem(id)); };
     const Step next = Press(PSBTN_NEXT), back = Press(PSBTN_BACK);
     const Step finish = Press(PSBTN_FINISH), cancel = Press(PSBTN_CANCEL);
-    const Step later9 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 9, 0)); };
-    const Step later5 = [](HWND) { fw::PinClock(COleDateTime(2004, 5, 20, 12, 5, 0)); };
+    const Step later9 = [this](HWND) { clock.now = COleDateTime(2004, 5, 20, 12, 9, 0); };
+    const Step later5 = [this](HWND) { clock.now = COleDateTime(2004, 5, 20, 12, 5, 0); };
     const Step today = [](HWND sheet) { Click(CurrentPage(sheet), IDC_WIZ1_TODAY); };
     const int pink = TrayIcon::StateAlternate, normal = TrayIcon::StateNormal;
     auto crit = [](const char* text) { return Type(IDC_WIZ2_EDIT, text); };
@@ -117,7 +117,7 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
     DWORD bitmaps = 0;
     for (const auto& row : table) {
         SCOPED_TRACE(row.steps);
-        fw::PinClock(kOpened);
+        clock.now = kOpened;
         StoreSampleCycle(); // today is critical
         main->Scheduler().LoadFromSettings();
         main->RefreshCycleState();

@@ -46,9 +46,9 @@ TEST(StandingTexts, TakeTheFormsOfTheirCountsAndTheDateAlone)
         standing.hasNext = row.daysUntil > 0;
         standing.nextStart = COleDateTime(2004, 5, 19, 0, 0, 0);
         standing.daysUntil = row.daysUntil;
-        EXPECT_EQ(TipText(standing), row.tip) << row.daysUntil;
-        EXPECT_EQ(StatusText(standing), row.status) << row.daysUntil;
-        EXPECT_EQ(ReminderText(standing), row.reminder) << row.daysUntil;
+        EXPECT_EQ(TipText(host.language, standing), row.tip) << row.daysUntil;
+        EXPECT_EQ(StatusText(host.language, standing), row.status) << row.daysUntil;
+        EXPECT_EQ(ReminderText(host.language, standing), row.reminder) << row.daysUntil;
     }
 }
 

@@ -18,12 +18,25 @@ int g_wizardRuns = 0;
 
 class CountingMainDialog : public MainDialog {
 public:
+    using MainDialog::MainDialog;
     void RunWizard() override { ++g_wizardRuns; }
 };
 
+// The program with the test's clock and shell.
 class TestApp : public CCritApp {
+public:
+    TestApp(const fw::Clock& clock, Shell& shell) : clock_(clock), shell_(shell) {}
+
 protected:
-    MainDialog* NewMainDialog() override { return new CountingMainDialog; }
+    MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help, Shell&,
+                              LanguageManager& language) override
+    {
+        return new CountingMainDialog(clock_, help, shell_, language);
+    }
+
+private:
+    const fw::Clock& clock_;
+    Shell& shell_;
 };
 
 using StartupTest = ProgramEnvironment;
@@ -64,8 +77,8 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
             WriteSettingDword(SettingRemind, 1);
         }
         // One run up to the message loop, the offer (if it comes) answered.
-        ShellRecorder shell;
-        TestApp app;
+        shell.calls.clear();
+        TestApp app(clock, shell);
         g_wizardRuns = 0;
         std::vector<Step> steps = row.steps;
         steps.insert(steps.begin(), [&](HWND offer) {
@@ -85,10 +98,9 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
                   std::make_pair(row.offers == 1, row.wizardRuns))
             << row.answer;
         EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
-        EXPECT_EQ(ShellRecorder::Reminders().size(), unanswered ? 1u : 0u) << row.answer;
+        EXPECT_EQ(shell.Reminders().size(), unanswered ? 1u : 0u) << row.answer;
         EXPECT_EQ(StartsWithWindows(ModulePath::ModuleFileName()), !row.offers) << row.answer;
-        EXPECT_TRUE(SetHelpTopicOpener(nullptr) == &OpenHtmlHelpTopic &&
-                    ::IsWindowVisible(window) && !help_testing::LoadedLibrary());
+        EXPECT_TRUE(::IsWindowVisible(window) && !app.Help().Library().Loaded());
         // Exit, then what the framework does after the loop.
         app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_EXIT, 0);
         EXPECT_TRUE(TakeQuitMessage());

@@ -123,7 +123,7 @@ protected:
     {
         Shown shown;
         std::vector<std::string> built;
-        const WindowVisit builtTexts = BuiltTextCheck(built);
+        const WindowVisit builtTexts = BuiltTextCheck(texts, built);
         const WindowVisit visit = [&](const std::string& name, HWND window) {
             shown.AddWindow(window);
             builtTexts(name, window);

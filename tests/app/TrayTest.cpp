@@ -17,7 +17,7 @@ using TrayTest = MainWindowEnvironment;
 TEST_F(TrayTest, StartsInTheStateOfToday)
 {
     StoreSampleCycle();
-    ShellRecorder shell;
+    shell.calls.clear();
     CreateMain();
     EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateAlternate);
     ASSERT_EQ(shell.calls.size(), 2u);
@@ -40,10 +40,10 @@ TEST_F(TrayTest, StartsInTheStateOfToday)
 TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
 {
     StoreSampleCycle();
-    fw::PinClock(COleDateTime(2004, 5, 1, 12, 0, 0)); // between two periods
+    clock.now = COleDateTime(2004, 5, 1, 12, 0, 0); // between two periods
     CreateMain();
-    ShellRecorder shell;
-    fw::PinClock(COleDateTime(2004, 5, 19, 8, 0, 0)); // the first day of a period
+    shell.calls.clear();
+    clock.now = COleDateTime(2004, 5, 19, 8, 0, 0); // the first day of a period
     main->RefreshCycleState();
     EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 5);
     main->RefreshCycleState();
@@ -59,7 +59,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
                 shell.calls[2].record.hIcon == main->Tray().GetIcon(TrayIcon::StateNormal));
 
     WriteSettingDword(SettingCritRed, 1);
-    fw::PinClock(COleDateTime(2004, 6, 24, 9, 0, 0)); // in the period 06-23 to 06-27
+    clock.now = COleDateTime(2004, 6, 24, 9, 0, 0); // in the period 06-23 to 06-27
     main->SendMessage(WM_TIMECHANGE);
     EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 6);
 }
@@ -71,7 +71,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
 TEST_F(TrayTest, TheIconGoesWhileItsWindowStillExists)
 {
     for (bool exit : {true, false}) {
-        ShellRecorder shell;
+        shell.calls.clear();
         CreateMain();
         const HWND window = main->m_hWnd;
         if (exit) {

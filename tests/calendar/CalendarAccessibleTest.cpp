@@ -61,7 +61,7 @@ constexpr LONG kCell0 = CalendarAccessible::CellChild(0, true); // with month bu
 // a hit test of its centre.
 TEST_F(CalendarTest, EveryCellIsReadWithItsDateItsMarksAndItsPlace)
 {
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 56, 30, TRUE, TRUE, TRUE));
     Client client(calendar);
     ASSERT_TRUE(client) << std::hex << client.result;
@@ -97,7 +97,7 @@ TEST_F(CalendarTest, EveryCellIsReadWithItsDateItsMarksAndItsPlace)
 // clients of the new name and children, the focus of the focused day.
 TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
 {
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     Client client(calendar);
     ASSERT_TRUE(client);
@@ -144,7 +144,7 @@ TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
 // have no name.
 TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
 {
-    MonthCalendarCtrl calendar, bare;
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
     Client client(calendar), plain(bare);
@@ -181,7 +181,7 @@ TEST_F(CalendarTest, NavigationFollowsTheGridToItsEdges)
 // not selectable, and selecting it fails.
 TEST_F(CalendarTest, ANeighboursDayIsSelectableWhereTheMonthStepsToIt)
 {
-    MonthCalendarCtrl calendar, bare;
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, FALSE));
     Client client(calendar), plain(bare);
@@ -204,7 +204,7 @@ TEST_F(CalendarTest, ANeighboursDayIsSelectableWhereTheMonthStepsToIt)
 // day's cell and leaves its mark visible. Without the focus, no frame.
 TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
 {
-    MonthCalendarCtrl calendar, bare;
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
     EXPECT_EQ(FocusedCell(Pixels::Of(calendar)), -1);
@@ -247,9 +247,9 @@ TEST_F(CalendarTest, TheCursorMovesByDaysAndWeeksAcrossMonthsAndShowsOnItsCell)
 // 31st the cells are empty and nameless; the weekday row is whole.
 TEST_F(CalendarTest, AtTheEndOfTheRangeEveryDayThatExistsIsMarkedAndTheRestIsEmpty)
 {
-    fw::PinClock(COleDateTime(9999, 12, 31, 10, 0, 0));
+    clock.now = COleDateTime(9999, 12, 31, 10, 0, 0);
     StoreSampleCycle(COleDateTime(9999, 12, 31, 0, 0, 0)); // the last the picker takes
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     const Pixels shown = Pixels::Of(calendar);
     // Saturday's name too, though that week has no Saturday.

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "calendar/MonthCalendarCtrl.h"
+#include "lang/LanguageManager.h"
 #include "model/CycleHistory.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/ModalScript.h"
 #include "tests/ui/PixelTesting.h"
 
@@ -84,7 +86,6 @@ class CalendarTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        fw::PinClock(COleDateTime(2004, 3, 12, 10, 15, 0));
         StoreSampleCycle();
         parent.on[WM_CALENDAR_MARKDAYS] = [this](WPARAM id, LPARAM lParam) {
             const CalendarMarkRequest& request = *CalendarMarkRequest::Of(lParam);
@@ -100,12 +101,13 @@ protected:
         };
         parent.on[WM_COMMAND] = [this](WPARAM, LPARAM) { return ++commands, LRESULT{0}; };
     }
-    void TearDown() override { fw::UnpinClock(); }
     const CalendarCell& Cell(const MonthCalendarCtrl& calendar, int index) const
     {
         return *calendar.GetCell(index / 7, index % 7);
     }
 
+    testing_support::FixedClock clock{COleDateTime(2004, 3, 12, 10, 15, 0)};
+    LanguageManager texts; // no language: the built-in English
     pixel_testing::Window parent{RECT{20, 20, 680, 380}};
     std::vector<Request> requests;
     std::function<void(MonthCalendarCtrl*)> onRequest; // before the marks

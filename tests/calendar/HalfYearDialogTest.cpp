@@ -17,7 +17,9 @@ namespace {
 
 class HalfYear : public testing::Test {
 protected:
-    void TearDown() override { fw::UnpinClock(); }
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
+    testing_support::HelpTopicRecorder help;
+    LanguageManager texts;
 };
 
 // Every cell of every calendar is marked exactly when the cycle (from the
@@ -46,8 +48,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     for (auto [start, critical, clear] : {std::tuple{COleDateTime(2004, 3, 10, 9, 30, 0), 5, 23},
                                           {COleDateTime(2004, 6, 29, 8, 0, 0), 4, 24}}) {
         StoreSampleCycle(start, critical, clear);
-        HalfYearDialog shown;
-        fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
+        HalfYearDialog shown(clock, help, texts);
         ASSERT_TRUE(shown.Create());
         for (int i = 0; i < 6; ++i) {
             const RECT place = Place(shown.Calendar(i), shown),
@@ -78,8 +79,8 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     }
     // Day 1 of January 1973 at 00:00 is before the first month a calendar
     // takes: calendar 0 stays on the current month, March 1973.
-    fw::PinClock(COleDateTime(1973, 3, 15, 10, 0, 0));
-    HalfYearDialog dialog;
+    clock.now = COleDateTime(1973, 3, 15, 10, 0, 0);
+    HalfYearDialog dialog(clock, help, texts);
     ASSERT_TRUE(dialog.Create());
     EXPECT_EQ(dialog.Calendar(0).GetShownDate().GetMonth(), 3);
     EXPECT_EQ(dialog.Calendar(1).GetShownDate().GetMonth(), 2);
@@ -99,12 +100,10 @@ std::function<void(HWND)> Key(int id, UINT message, WPARAM key)
 // Opened with the focus on today's day and Close as the default button;
 // help, Escape, the month keys, Enter and the close box as the user presses
 // them. (Its translation: tests/lang.)
-TEST(HalfYearModal, DrivenByTheKeysAsTheUserPressesThem)
+TEST_F(HalfYear, DrivenByTheKeysAsTheUserPressesThem)
 {
-    fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
-    testing_support::HelpTopicRecorder help;
     for (const UINT close : {UINT(WM_KEYDOWN), UINT(WM_SYSCOMMAND)}) {
-        HalfYearDialog dialog;
+        HalfYearDialog dialog(clock, help, texts);
         std::vector<int> months;
         bool onToday = false;
         LRESULT defaultId = 0;
@@ -135,16 +134,14 @@ TEST(HalfYearModal, DrivenByTheKeysAsTheUserPressesThem)
         EXPECT_EQ(months, (std::vector<int>{7, 1, 1}));
         EXPECT_FALSE(dialog.IsWindow());
     }
-    fw::UnpinClock();
     EXPECT_EQ(help.Topics(), "halfy;halfy;halfy;halfy;halfy;halfy;halfy;halfy;");
 }
 
 // From May 20 the cursor keys move the focused day across the six calendars
 // and on into the next and previous half-years; Page Down steps the
 // half-year and the focus stays. The frame shows on the focused calendar only.
-TEST(HalfYearModal, TheFocusedDayMovesAcrossTheSixCalendars)
+TEST_F(HalfYear, TheFocusedDayMovesAcrossTheSixCalendars)
 {
-    fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
     StoreSampleCycle();
     const struct {
         WPARAM key;
@@ -157,7 +154,7 @@ TEST(HalfYearModal, TheFocusedDayMovesAcrossTheSixCalendars)
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_DOWN, 5, {2004, 6, 1, 0, 0, 1}},
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_NEXT, 4, {2004, 11, 25, 0, 0, 1}},
     };
-    HalfYearDialog dialog;
+    HalfYearDialog dialog(clock, help, texts);
     std::vector<std::function<void(HWND)>> steps{
         [](HWND d) { ::SetFocus(::GetDlgItem(d, IDC_HALF_CALENDAR0 + 4)); }};
     for (const auto& m : moves) {
@@ -176,7 +173,6 @@ TEST(HalfYearModal, TheFocusedDayMovesAcrossTheSixCalendars)
     steps.push_back([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDC_HALF_CLOSE, 0); });
     ModalScript script(IDC_HALF_NEXT, steps);
     dialog.DoModal();
-    fw::UnpinClock();
 }
 
 } // namespace

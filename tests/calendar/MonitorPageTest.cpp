@@ -10,6 +10,7 @@
 #include "calendar/CDialogCritMonitor.h"
 #include "framework/PropertySheet.h"
 #include "tests/calendar/CalendarTesting.h"
+#include "tests/support/HelpRecorder.h"
 
 using namespace calendar_testing;
 
@@ -22,7 +23,10 @@ COleDateTime Day(int year, int month, int day)
 
 class Host : public CDialog {
 public:
-    Host() : CDialog(IDD_MAIN) {}
+    Host(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts)
+        : CDialog(IDD_MAIN), monitor(clock, help, texts)
+    {
+    }
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
@@ -38,8 +42,6 @@ public:
 
 class MonitorPage : public testing::Test {
 protected:
-    void SetUp() override { fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0)); }
-    void TearDown() override { fw::UnpinClock(); }
     MonthCalendarCtrl& Calendar() { return host.monitor.Calendar(); }
     int Shown()
     {
@@ -55,7 +57,10 @@ protected:
         return days;
     }
 
-    Host host;
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
+    testing_support::HelpTopicRecorder help;
+    LanguageManager texts;
+    Host host{clock, help, texts};
 };
 
 TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)
@@ -105,7 +110,7 @@ TEST_F(MonitorPage, MarksFollowTheSettingsWhenShownAgainAndAtShowToday)
     for (auto [today, critical, marked] :
          {std::tuple{COleDateTime(2004, 5, 20, 10, 0, 0), 2, "24 25 "}, // every 25 days now
           {COleDateTime(1972, 6, 1, 10, 0, 0), 5, "5 6 7 8 9 "}}) {
-        fw::PinClock(today);
+        clock.now = today;
         WriteSettingDword(SettingCritDayCount, critical);
         host.monitor.ShowToday();
         EXPECT_EQ(Shown(), 200405);

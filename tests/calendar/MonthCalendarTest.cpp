@@ -42,7 +42,7 @@ std::set<int> Marked(const MonthCalendarCtrl& calendar)
 // buttons leaves the keys to its parent.
 TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndKeys)
 {
-    MonthCalendarCtrl calendar, bare;
+    MonthCalendarCtrl calendar{clock, texts}, bare{clock, texts};
     EXPECT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 1, 0, 0, 0)), 0); // no window yet
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     ASSERT_TRUE(bare.CreateCalendar(&parent, 1111, 210, 0, FALSE, TRUE, TRUE));
@@ -87,7 +87,7 @@ TEST_F(CalendarTest, TakesMonthsFromDecember1972ToNovember9999WithItsButtonsAndK
 // grid is model/MonthGrid's); they land on their dates.
 TEST_F(CalendarTest, EachRebuildAsksForTheMarksOfItsOwnGridAndTheyLandOnTheirDates)
 {
-    MonthCalendarCtrl march, july;
+    MonthCalendarCtrl march{clock, texts}, july{clock, texts};
     ASSERT_TRUE(march.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, FALSE));
     ASSERT_TRUE(july.CreateCalendar(&parent, 1112, 208, 0, FALSE, FALSE, FALSE));
     ASSERT_EQ(requests.size(), 2u); // one each, naming itself and its first and last day
@@ -135,11 +135,12 @@ TEST_F(CalendarTest, EachRebuildAsksForTheMarksOfItsOwnGridAndTheyLandOnTheirDat
 
 // What a day's cell must look like, from its date alone: its background (the
 // mark, the month's or a neighbour's), its number's colour and today's ring.
-void ExpectCell(Pixels p, int index, const COleDateTime& day, int month, bool shown, bool marked)
+void ExpectCell(Pixels p, int index, const COleDateTime& day, int month, bool shown, bool marked,
+                const COleDateTime& now)
 {
     const int x = 2 + (index % 7) * 29, y = 42 + (index / 7) * 19;
     const bool inMonth = day.GetMonth() == month;
-    const bool today = shown && day.DayNumber() == COleDateTime::GetCurrentTime().DayNumber();
+    const bool today = shown && day.DayNumber() == now.DayNumber();
     const COLORREF back = !shown                            ? Sys(COLOR_WINDOW)
                           : marked && SampleOffset(day) < 5 ? CRITICAL_DAY_COLOR
                           : inMonth                         ? Sys(COLOR_WINDOW)
@@ -170,7 +171,7 @@ void ExpectCell(Pixels p, int index, const COleDateTime& day, int month, bool sh
 // has moved into an empty cell and nothing is marked.
 TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
 {
-    MonthCalendarCtrl february, march;
+    MonthCalendarCtrl february{clock, texts}, march{clock, texts};
     ASSERT_TRUE(february.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
     ASSERT_EQ(february.SetMonth(COleDateTime(2004, 2, 1, 0, 0, 0)), 1);
     ASSERT_TRUE(march.CreateCalendar(&parent, 1112, 210, 0, FALSE, TRUE, FALSE));
@@ -178,7 +179,7 @@ TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
                                                      {&march, 3, false, true},
                                                      {&march, 3, false, false}}) {
         if (!marked) {
-            fw::PinClock(COleDateTime(2004, 4, 2, 8, 0, 0));
+            clock.now = COleDateTime(2004, 4, 2, 8, 0, 0);
             mark = false;
             march.Refresh();
         }
@@ -194,7 +195,8 @@ TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
         for (int i = 0; i < 42; ++i) {
             const COleDateTime day = calendar->GetCell(i / 7, i % 7)->date;
             const bool after = day.GetMonth() != month && i > 7;
-            ExpectCell(p, i, day, month, day.GetMonth() == month || !after || trailing, marked);
+            ExpectCell(p, i, day, month, day.GetMonth() == month || !after || trailing, marked,
+                       clock.now);
         }
     }
 }
@@ -203,7 +205,7 @@ TEST_F(CalendarTest, EveryCellIsPaintedAsItsDayMustLook)
 // and year in bold, Sunday to Saturday whatever the day today (a Friday).
 TEST_F(CalendarTest, BandAndWeekdayRowAsPlainDrawingMakesThemAndTheFocusOnToday)
 {
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1111, 0, 0, FALSE, TRUE, TRUE));
     const Pixels reference = Pixels::Drawn(207, 160, Sys(COLOR_WINDOW), [](CDC& dc) {
         dc.FillSolidRect(RECT{2, 2, 205, 22}, Sys(COLOR_HIGHLIGHT));
@@ -245,7 +247,7 @@ TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
     for (const auto& l : languages) {
         testing_support::LanguageHost host(
             l.language, testing_support::ShippedLanguageText(std::string(l.language) + ".lng"));
-        MonthCalendarCtrl calendar;
+        MonthCalendarCtrl calendar{clock, host.language};
         ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
         ASSERT_EQ(calendar.SetMonth(COleDateTime(2004, 5, 15, 0, 0, 0)), 1);
         EXPECT_EQ(calendar.MonthBandText(), l.band) << l.language;
@@ -265,7 +267,7 @@ TEST_F(CalendarTest, BandAndWeekdayNamesInTheFormsOfEachLanguage)
 // included (they are left alone while the month changes under them).
 TEST_F(CalendarTest, ThePictureFollowsItsMonthAndItsNames)
 {
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     const Pixels march = Pixels::Of(calendar);
     const RECT all{0, 0, 207, 160}, band{2, 2, 205, 40}, names{2, 22, 205, 40};
@@ -285,7 +287,7 @@ TEST_F(CalendarTest, ThePictureFollowsItsMonthAndItsNames)
 // At another scale the calendar grows, its buttons and lines with it.
 TEST_F(CalendarTest, AtAnotherScaleItAndItsButtonsGrow)
 {
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     calendar.UpdateWindow(); // its picture made at 96 dpi first
     ::SetFocus(calendar.GetDlgItem(IDC_CAL_NEXT_MONTH));

@@ -57,13 +57,13 @@ protected:
 // 5 to 9 (cells 10 to 14) and June 2 to 5 (38 to 41).
 TEST_F(Readable, CalendarNumbersAndTheFocusFrameStandOutInEveryScheme)
 {
-    fw::PinClock(COleDateTime(2004, 5, 20, 10, 0, 0));
+    clock.now = COleDateTime(2004, 5, 20, 10, 0, 0);
     for (const colour_scheme::Colours* scheme :
          {static_cast<const colour_scheme::Colours*>(nullptr), &colour_scheme::kDarkScheme,
           &colour_scheme::kBlackScheme}) {
         SCOPED_TRACE(scheme ? (scheme == &colour_scheme::kDarkScheme ? "dark" : "black") : "own");
         scheme_.Set(scheme);
-        MonthCalendarCtrl calendar;
+        MonthCalendarCtrl calendar{clock, texts};
         ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
         const Pixels shown = Pixels::Of(calendar);
         for (int cell : {12, 25, 40}) // marked, plain, marked next month

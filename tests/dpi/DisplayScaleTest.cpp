@@ -133,7 +133,7 @@ TEST_F(AtDpi, EveryWindowKeepsItsLayoutAndTheCalendarsCellsTheirProportions)
                 fw::WindowDpi(main->m_hWnd) == Requested(kDpiVariable, 0));
     EXPECT_EQ(::IsThemeActive() != FALSE, (Requested(kThemeVariable, 1) != 0));
     std::vector<std::string> built;
-    EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(built)), "");
+    EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(texts, built)), "");
     EXPECT_EQ(Lines(built), "") << "texts the program builds";
     main->ShowMainWindow(MainDialog::PageMonitor);
     PumpLikeTheProgram();
@@ -174,7 +174,8 @@ TEST_F(AtDpi, EveryTranslationKeepsItsLayoutWithTheTextsTheProgramBuilds)
         WriteSettingText(SettingLang, language);
         CreateMain();
         std::vector<std::string> built;
-        EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(built)) + Lines(built), "") << language;
+        EXPECT_EQ(TourFaults(*main, false, BuiltTextCheck(texts, built)) + Lines(built), "")
+            << language;
     }
 }
 

@@ -190,26 +190,26 @@ TEST(CycleHistory, MarksStandingAndExportAgreeOnEveryDisplayableMonth)
 TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
 {
     FakeCalendar may("2026-05");
-    fw::PinClock(COleDateTime(2026, 6, 8, 9, 15, 0));
+    const COleDateTime now(2026, 6, 8, 9, 15, 0);
     CalendarExport input;
     for (const char* start : {"", "2026 13 13 9 30 0"}) { // none stored, an impossible one
         ASSERT_TRUE(!*start || WriteSettingText(SettingStartDate, start));
         MarkDaysFromSettings(&may, may.first, may.last);
         EXPECT_TRUE(may.calls == 0 &&
                     StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
-                    !ReadCalendarExport("Period", input) && !StoredSuggestion())
+                    !ReadCalendarExport("Period", now, input) && !StoredSuggestion())
             << start;
     }
     // 7 May stored with 5 + 25 days; on 8 June her period started.
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2026, 5, 7, 10, 0, 0)) &&
                 WriteSettingDword(SettingCritDayCount, 5) &&
                 WriteSettingDword(SettingClearDayCount, 25));
-    EXPECT_TRUE(StartPeriodToday());
+    EXPECT_TRUE(StartPeriodToday(now));
     EXPECT_EQ("2026-05-07 5 25;2026-06-08 5 25", PeriodRecordText(ReadPeriodRecord()));
     MarkDaysFromSettings(&may, may.first, may.last);
     EXPECT_EQ("2026-05-07+5", may.Runs());
     EXPECT_EQ(2, StandingWithRecord(COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
-    EXPECT_TRUE(ReadCalendarExport("Period", input) && input.reminderDays == 0 &&
+    EXPECT_TRUE(ReadCalendarExport("Period", now, input) && input.reminderDays == 0 &&
                 input.cycle.start == COleDateTime(2026, 6, 8, 9, 15, 0));
     std::string rows; // the History dialog's lines
     for (const HistoryRow& row : HistoryRows(ReadPeriodRecord()))
@@ -221,7 +221,6 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     FakeCalendar again("2026-05");
     MarkDaysFromSettings(&again, again.first, again.last);
     EXPECT_EQ("2026-05-09+5", again.Runs()) << "as before 8 June was recorded";
-    fw::UnpinClock();
 }
 
 // Cycles of 30, 30 and 31 days are recorded as first days 30, 30 and 31 days apart.
@@ -258,7 +257,6 @@ TEST(CycleSuggestion, TheMedianOfTheLastSixWhenTwoDaysOff)
 
 TEST(CycleSuggestion, DismissedUntilTheRecordChanges)
 {
-    fw::PinClock(COleDateTime(2025, 6, 1, 12, 0, 0));
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2025, 3, 31, 8, 0, 0)) &&
                 WritePeriodRecord(Cycles({30, 29, 30})) &&
                 WriteSettingDword(SettingCritDayCount, 5));
@@ -266,11 +264,11 @@ TEST(CycleSuggestion, DismissedUntilTheRecordChanges)
     EXPECT_TRUE(DismissSuggestion() && !StoredSuggestion());
     COleDateTime none;
     none.SetStatus(COleDateTime::invalid);
-    EXPECT_TRUE(RecordStoredFirstDay(COleDateTime(2025, 4, 30, 0, 0, 0), none));
+    EXPECT_TRUE(RecordStoredFirstDay(COleDateTime(2025, 4, 30, 0, 0, 0), none,
+                                     COleDateTime(2025, 6, 1, 12, 0, 0)));
     EXPECT_EQ(30, StoredSuggestion().medianDays);
     EXPECT_TRUE(AcceptSuggestion(StoredSuggestion()) && !StoredSuggestion());
     EXPECT_EQ(25u, ReadSettingDword(SettingClearDayCount));
-    fw::UnpinClock();
 }
 
 TEST(CalendarExport, OneEventForEachPastPeriodAndOneRepeating)

@@ -183,8 +183,11 @@ TEST(Settings, RefusedIndicesReadNothingAndWriteNothing)
 // current date and time, and an impossible one as that with invalid status.
 TEST(StartDate, StoredTextsReadAsTheirDateOrNow)
 {
-    const COleDateTime now(2004, 5, 20, 12, 34, 56), date(2004, 9, 20, 14, 5, 0);
-    fw::PinClock(now);
+    const COleDateTime date(2004, 9, 20, 14, 5, 0), before = COleDateTime::GetCurrentTime();
+    // The system's time: the store answers "now" itself.
+    auto isNow = [&](const COleDateTime& value) {
+        return before <= value && value <= COleDateTime::GetCurrentTime();
+    };
     COleDateTime value;
     auto expect = [&](const char* text, bool read, bool impossible) {
         SCOPED_TRACE(text ? text : "nothing stored");
@@ -193,7 +196,7 @@ TEST(StartDate, StoredTextsReadAsTheirDateOrNow)
         EXPECT_EQ(read, ReadStartDate(SettingStartDate, value));
         EXPECT_EQ(impossible, value.GetStatus() == COleDateTime::invalid);
         value.SetStatus(COleDateTime::valid);
-        EXPECT_EQ(read ? date : now, value);
+        EXPECT_TRUE(read ? value == date : isNow(value));
     };
     expect(nullptr, false, false);
     for (const char* text : {"2004 9 20 14 5 0", "  2004\t 9  20\r\n14 5   0 ",
@@ -206,9 +209,7 @@ TEST(StartDate, StoredTextsReadAsTheirDateOrNow)
          {"2004 13 20 14 5 0", "2004 4 31 0 0 0", "2004 9 20 24 0 0", "2003 2 29 0 0 0",
           "99 1 1 0 0 0", "2004 -9 20 14 5 0", "2004 9 20 14 5 -1", "99999999999999 1 1 0 0 0"})
         expect(text, false, true);
-    EXPECT_FALSE(ReadStartDate(SettingLang, value));
-    EXPECT_EQ(now, value);
-    fw::UnpinClock();
+    EXPECT_TRUE(!ReadStartDate(SettingLang, value) && isNow(value));
 }
 
 TEST(StartDate, WrittenDatesReadBackToTheSecond)

@@ -1,5 +1,5 @@
 // The About page in the host that plays the main window: what the links, the
-// banner and the button open (through a recording opener, so nothing is
+// banner and the button open (through a recording shell, so nothing is
 // launched) on whose behalf. (The links paint in the colours they are given:
 // the link control's own test.)
 #include "model/AppIdentity.h"
@@ -7,32 +7,31 @@
 #include "tests/pages/PageHost.h"
 #include "ui/LinkStatic.h"
 
-namespace {
+template <> CDialogCritAbout NewPage<CDialogCritAbout>(PageServices& services)
+{
+    return CDialogCritAbout(services.help, services.shell, services.language);
+}
 
-std::vector<std::pair<HWND, std::string>> g_opened;
+namespace {
 
 using AboutPage = PageTest<CDialogCritAbout>;
 
 // The links open on behalf of the page, the button on behalf of the main window.
 TEST_F(AboutPage, TheLinksTheBannerAndTheButtonOpenTheAddresses)
 {
-    const ShellOpener previous = SetShellOpener(
-        [](HWND owner, const char* target) { g_opened.emplace_back(owner, target); });
-    g_opened.clear();
     ASSERT_TRUE(host.Create());
     for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL, IDC_ABOUT_BANNER}) {
         SendMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         SendMessageA(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     }
     SendMessageA(Item(IDC_ABOUT_DOWNLOAD), BM_CLICK, 0, 0);
-    SetShellOpener(previous);
     const HWND page = host.page.m_hWnd;
     const std::vector<std::pair<HWND, std::string>> expected{
         {page, velindra::kWebAddress},
         {page, "mailto:support@orrowby.example"},
         {page, velindra::kWebAddress},
         {host.m_hWnd, velindra::kWebAddress}};
-    EXPECT_EQ(g_opened, expected);
+    EXPECT_EQ(services.shell.opened, expected);
 }
 
 } // namespace

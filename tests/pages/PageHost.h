@@ -10,17 +10,37 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/HelpRecorder.h"
+#include "tests/support/ShellRecorder.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
 
-template <class Page> class PageHost : public CDialog, public MainWindowLink, public LanguageOwner {
+// What the main window hands its pages, as a test hands it.
+struct PageServices {
+    testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 15, 30)};
+    testing_support::HelpTopicRecorder help;
+    testing_support::ShellRecorder shell;
+    LanguageManager language;
+};
+
+// The page with the services it takes: its help and texts; the test of a
+// page that takes others gives its own NewPage<Page> before this one is used.
+template <class Page> Page NewPage(PageServices& services)
+{
+    return Page(services.help, services.language);
+}
+
+template <class Page> class PageHost : public CDialog, public MainWindowLink {
 public:
-    PageHost() : CDialog(IDD_MAIN) {}
+    explicit PageHost(PageServices& services)
+        : CDialog(IDD_MAIN), page(NewPage<Page>(services)), language(services.language)
+    {
+    }
 
     BOOL OnInitDialog() override
     {
@@ -43,31 +63,28 @@ public:
         CString section;
         language.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     }
-    LanguageManager* GetLanguageManager() override { return &language; }
 
     CPropertySheet sheet;
     Page page;
-    LanguageManager language;
+    LanguageManager& language;
     int refreshes = 0;
     std::vector<bool> applied;
     std::function<void()> onRefresh = [] {};
 };
 
 // A page in its host, the host the application's main window, a temporary
-// folder as the executable's folder, the clock pinned.
+// folder as the executable's folder, a fixed clock.
 template <class Page> class PageTest : public ::testing::Test {
 protected:
     PageTest() : app_("Velindra")
     {
         ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-        fw::PinClock(kNow);
         app_.m_pMainWnd = &host;
     }
     ~PageTest() override
     {
         host.DestroyWindow();
         app_.m_pMainWnd = nullptr;
-        fw::UnpinClock();
         ModulePath::ResetModuleFileName();
     }
 
@@ -97,9 +114,10 @@ protected:
         return text;
     }
 
-    const COleDateTime kNow{2004, 5, 20, 10, 15, 30};
+    PageServices services;
+    const COleDateTime kNow = services.clock.now;
     testing_support::TempFolder folder;
-    PageHost<Page> host;
+    PageHost<Page> host{services};
 
 private:
     CWinApp app_;

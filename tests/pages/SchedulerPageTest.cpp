@@ -11,6 +11,11 @@
 
 #include <commctrl.h>
 
+template <> CDialogCritSched NewPage<CDialogCritSched>(PageServices& services)
+{
+    return CDialogCritSched(services.clock, services.help, services.language);
+}
+
 namespace {
 
 // The three values as stored: the start date's text (empty when not stored)

@@ -40,7 +40,7 @@ private:
 TEST_F(FirstWeekday, GridNamesCursorAndCellsStartOnTheUsersFirstDayOfTheWeek)
 {
     ASSERT_TRUE(Set(L"0"));
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{clock, texts};
     ASSERT_TRUE(calendar.CreateCalendar(&parent, 1110, 0, 0, TRUE, TRUE, TRUE));
     testing_support::Client client(calendar);
     const LONG cell0 = CalendarAccessible::CellChild(0, true);

@@ -1,30 +1,19 @@
 #pragma once
-// Records the help topics asked for through OpenHelpTopic while it lives, as
-// "topic;topic;", and puts the previous opener back afterwards.
+// The help opener a test hands to its windows: it records the topics asked
+// for, as "topic;topic;".
 #include <string>
 
 #include "ui/HelpTopic.h"
 
 namespace testing_support {
 
-class HelpTopicRecorder {
+class HelpTopicRecorder final : public HelpOpener {
 public:
-    HelpTopicRecorder() : previous_(SetHelpTopicOpener(&Record)) { Log().clear(); }
-    ~HelpTopicRecorder() { SetHelpTopicOpener(previous_); }
-    HelpTopicRecorder(const HelpTopicRecorder&) = delete;
-    HelpTopicRecorder& operator=(const HelpTopicRecorder&) = delete;
-
-    const std::string& Topics() const { return Log(); }
+    void OpenTopic(const char* topic) override { topics_ += std::string(topic) + ";"; }
+    const std::string& Topics() const { return topics_; }
 
 private:
-    static std::string& Log()
-    {
-        static std::string log;
-        return log;
-    }
-    static void Record(const char* topic) { Log() += std::string(topic) + ";"; }
-
-    HelpTopicOpener previous_;
+    std::string topics_;
 };
 
 } // namespace testing_support

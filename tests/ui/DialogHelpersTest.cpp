@@ -8,6 +8,7 @@
 
 #include "res/resource.h"
 #include "tests/support/AccessibleClient.h"
+#include "tests/support/HelpRecorder.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/DialogLayout.h"
 #include "ui/FramedPage.h"
@@ -59,7 +60,8 @@ TEST(DialogLayout, ARowSpreadEndsExactlyAndKeepsEachControlsShare)
 TEST(FramedPage, StaysInsideItsSheetAndPaintsOnlyItselfInTheButtonFace)
 {
     pixel_testing::Window host(RECT{50, 50, 650, 550});
-    CFramedPage page(IDD_SCHEDULER, {"sched"});
+    testing_support::HelpTopicRecorder help;
+    CFramedPage page(IDD_SCHEDULER, {"sched"}, help);
     CPropertySheet sheet;
     sheet.AddPage(&page);
     ASSERT_TRUE(sheet.Create(&host));

@@ -1,5 +1,5 @@
 // The link control on real statics: what a click and the keys open (through
-// a recording opener, so nothing is launched), the hand cursor, the colours
+// a recording shell, so nothing is launched), the hand cursor, the colours
 // it paints itself in, and statics without SS_NOTIFY, which keep the defaults.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/AccessibleClient.h"
+#include "tests/support/ShellRecorder.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/LinkStatic.h"
 
@@ -18,17 +19,10 @@ namespace {
 constexpr COLORREF kHostColour = RGB(0, 128, 128);
 const char kOwnText[] = "http://www.orrowby.example/own";
 
-std::string g_opened;
-void RecordOpen(HWND, const char* target)
-{
-    g_opened += std::string(target) + ";";
-}
-
 class LinkStaticTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = SetShellOpener(&RecordOpen);
         host.on[WM_ERASEBKGND] = [this](WPARAM dc, LPARAM) {
             CDC(reinterpret_cast<HDC>(dc)).FillSolidRect(host.GetClientRect(), kHostColour);
             return 1;
@@ -38,7 +32,6 @@ protected:
             return 0;
         };
     }
-    void TearDown() override { SetShellOpener(previous_); }
     // A static of the host, bound to the link.
     void Make(CLinkStatic& link, DWORD style)
     {
@@ -49,25 +42,26 @@ protected:
     // What the action on the link opens; keys go through the dialog manager.
     std::string Opened(CLinkStatic& link, UINT message, WPARAM key = 0)
     {
-        g_opened.clear();
+        shell.opened.clear();
         link.PostMessage(message, key, message == WM_KEYDOWN ? 1 : MAKELPARAM(5, 5));
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             if (!::IsDialogMessageA(host, &msg))
                 ::DispatchMessageA(&msg);
-        return g_opened;
+        std::string opened;
+        for (const auto& request : shell.opened)
+            opened += request.second + ";";
+        return opened;
     }
 
     Window host{RECT{120, 120, 520, 220}, 0}; // a background of its own
     int clicks = 0;                           // reported by the link
-
-private:
-    ShellOpener previous_ = nullptr;
+    testing_support::ShellRecorder shell;
 };
 
 TEST_F(LinkStaticTest, AClickEnterOrSpaceOpensTheTargetOrElseTheOwnText)
 {
-    CLinkStatic link, plain;
+    CLinkStatic link{shell}, plain{shell};
     Make(link, SS_NOTIFY | WS_TABSTOP);
     EXPECT_EQ(Opened(link, WM_LBUTTONDOWN), std::string(kOwnText) + ";");
     link.SetLinkUrl("mailto:support@orrowby.example");
@@ -95,7 +89,7 @@ TEST_F(LinkStaticTest, AClickEnterOrSpaceOpensTheTargetOrElseTheOwnText)
 // which marks every picture decorative.
 TEST_F(LinkStaticTest, ScreenReadersHearALinkWithItsTextThatItsActionOpens)
 {
-    CLinkStatic link, picture;
+    CLinkStatic link{shell}, picture{shell};
     Make(link, SS_NOTIFY | WS_TABSTOP);
     link.SetLinkUrl("mailto:support@orrowby.example");
     testing_support::Client client(link);
@@ -133,7 +127,7 @@ TEST_F(LinkStaticTest, PaintsItsTextInItsOwnColours)
                  {SS_NOTIFY, 1, 0, RGB(0, 128, 0), RGB(255, 255, 0), true}};
     for (const auto& l : looks) {
         SCOPED_TRACE(testing::Message() << "set " << l.when << ", text " << std::hex << l.text);
-        CLinkStatic link;
+        CLinkStatic link{shell};
         auto set = [&] { link.SetLinkColors(l.transparent, l.text, l.background); };
         if (l.when == 1)
             set();

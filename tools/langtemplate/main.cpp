@@ -17,7 +17,9 @@
 #include "ModalDriver.h"
 #include "Scratch.h"
 #include "app/FirstLaunchDialog.h"
+#include "app/Help.h"
 #include "app/MainDialog.h"
+#include "app/SystemShell.h"
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -35,7 +37,7 @@ bool OpenEveryWindow(MainDialog& main)
     bool shown = true;
     {
         ModalDriver offer(IDC_FIRST_LAUNCH_WIZARD, {{WM_COMMAND, IDC_FIRST_OK}});
-        FirstLaunchDialog dialog;
+        FirstLaunchDialog dialog(main.Language());
         if (dialog.DoModal() != IDOK)
             return false;
         shown = offer.Posted() > 0;
@@ -74,7 +76,11 @@ bool MakeTemplate(const std::wstring& target)
     }
     {
         CWinApp app;
-        MainDialog main;
+        const fw::SystemClock clock;
+        HtmlHelp help;
+        SystemShell shell;
+        LanguageManager language;
+        MainDialog main(clock, help, shell, language);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

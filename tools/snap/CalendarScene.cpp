@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "SampleCycle.h"
 #include "Scene.h"
 #include "calendar/MonthCalendarCtrl.h"
 #include "framework/DateTime.h"
@@ -24,7 +25,7 @@ constexpr int kMargin = 12;
 
 class CalendarHost : public CWnd {
 public:
-    MonthCalendarCtrl calendar;
+    MonthCalendarCtrl calendar{TheClock(), TheTexts()};
 
     bool Create()
     {
@@ -74,7 +75,7 @@ COleDateTime MonthOf(const std::string& argument)
 
 HWND CreateCalendarScene(const std::string& argument)
 {
-    fw::PinClock(COleDateTime(2004, 3, 12, 10, 0, 0));
+    TheClock().now = COleDateTime(2004, 3, 12, 10, 0, 0);
     g_host = std::make_unique<CalendarHost>();
     if (!g_host->Create() || !g_host->calendar.CreateCalendar(g_host.get(), IDC_MON_CALENDAR,
                                                               kMargin, kMargin, TRUE, TRUE, TRUE)) {

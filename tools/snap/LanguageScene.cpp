@@ -26,7 +26,7 @@ namespace {
 
 struct Owner {
     CWinApp app;
-    MainDialog mainWindow;
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts()};
 };
 
 std::unique_ptr<Owner> g_owner;

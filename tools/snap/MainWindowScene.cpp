@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "SampleCycle.h"
 #include "Scene.h"
 #include "app/MainDialog.h"
 #include "framework/WinApp.h"
@@ -44,10 +45,9 @@ HWND CreateMainWindowScene(const std::string& argument)
         return nullptr;
     }
     UseScratchSettings();
-    fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
     // The window and the application object live until the viewer ends.
     static CWinApp app;
-    static MainDialog mainWindow;
+    static MainDialog mainWindow(TheClock(), TheHelp(), TheShell(), TheTexts());
     app.m_pMainWnd = &mainWindow;
     if (!mainWindow.Create(IDD_MAIN))
         return nullptr;

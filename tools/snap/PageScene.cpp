@@ -26,7 +26,7 @@ namespace {
 
 struct Program {
     CWinApp app;
-    MainDialog mainWindow;
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts()};
 };
 
 std::unique_ptr<Program> g_program;

@@ -1,5 +1,7 @@
 #include "SampleCycle.h"
 
+#include "app/SystemShell.h"
+
 #include <windows.h>
 
 #include <string>
@@ -55,11 +57,34 @@ ScratchSettings g_scratch;
 
 } // namespace
 
+SampleClock& TheClock()
+{
+    static SampleClock clock;
+    return clock;
+}
+
+NoHelp& TheHelp()
+{
+    static NoHelp help;
+    return help;
+}
+
+Shell& TheShell()
+{
+    static SystemShell shell;
+    return shell;
+}
+
+LanguageManager& TheTexts()
+{
+    static LanguageManager texts;
+    return texts;
+}
+
 bool UseSampleCycle()
 {
     if (!g_scratch.Start())
         return false;
-    fw::PinClock(COleDateTime(2004, 5, 20, 12, 0, 0));
     WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
     WriteSettingDword(SettingCritDayCount, 5);
     WriteSettingDword(SettingClearDayCount, 23);

@@ -15,14 +15,15 @@ namespace snap {
 
 namespace {
 
-template <class Dialog> HWND CreateDialogOfClass(const char* what)
+template <class Dialog, class... Services>
+HWND CreateDialogOfClass(const char* what, Services&... services)
 {
     static std::unique_ptr<Dialog> dialog;
     if (!UseSampleCycle()) {
         std::fprintf(stderr, "no scratch settings key\n");
         return nullptr;
     }
-    dialog = std::make_unique<Dialog>();
+    dialog = std::make_unique<Dialog>(services...);
     if (!dialog->Create()) {
         std::fprintf(stderr, "the %s could not be created\n", what);
         return nullptr;
@@ -32,12 +33,12 @@ template <class Dialog> HWND CreateDialogOfClass(const char* what)
 
 HWND CreateFirstLaunchScene(const std::string&)
 {
-    return CreateDialogOfClass<FirstLaunchDialog>("first-launch dialog");
+    return CreateDialogOfClass<FirstLaunchDialog>("first-launch dialog", TheTexts());
 }
 
 HWND CreateQuickHelpScene(const std::string&)
 {
-    return CreateDialogOfClass<QuickLaunchHelpDialog>("small help window");
+    return CreateDialogOfClass<QuickLaunchHelpDialog>("small help window", TheHelp(), TheTexts());
 }
 
 SceneRegistration firstLaunchScene({"firstlaunch", "-", CreateFirstLaunchScene});

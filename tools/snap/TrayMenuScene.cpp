@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "PictureScene.h"
+#include "SampleCycle.h"
 #include "Scene.h"
 #include "lang/LanguageManager.h"
-#include "lang/LanguageOwner.h"
 #include "res/resource.h"
 #include "framework/Dpi.h"
 #include "ui/IconMenu.h"
@@ -50,8 +50,7 @@ HWND CreateTrayMenuScene(const std::string& argument)
     static IconMenu menu; // lives until the viewer ends
     if (!menu.LoadMenu(IDR_TRAY_MENU))
         return nullptr;
-    if (LanguageManager* language = AppLanguageManager()) // the "lang" scene's language
-        language->TranslateMenu(true, &menu, IDR_TRAY_MENU);
+    TheTexts().TranslateMenu(true, &menu, IDR_TRAY_MENU); // the "lang" scene's language
     if (!menu.BuildIconMenu(IDB_MENU_ICONS, RGB(192, 192, 192), fw::SystemDpi()))
         return nullptr;
     menu.SetItemImage(ID_MENU_OPEN, 0);

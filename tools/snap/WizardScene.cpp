@@ -19,10 +19,10 @@ namespace snap {
 namespace {
 
 struct Wizard {
-    CDialogWiz1 step1;
-    CDialogWiz2 step2;
-    CDialogWiz3 step3;
-    CDialogWizSheet sheet{"", nullptr, 0};
+    CDialogWiz1 step1{TheClock(), TheTexts()};
+    CDialogWiz2 step2{TheTexts()};
+    CDialogWiz3 step3{TheTexts()};
+    CDialogWizSheet sheet{TheTexts(), "", nullptr, 0};
 };
 
 std::unique_ptr<Wizard> g_wizard;
