@@ -6,16 +6,20 @@
 #include <commctrl.h>
 
 #include "calendar/HistoryDialog.h"
+#include "lang/LanguageManager.h"
 #include "model/PeriodRecord.h"
 #include "model/Settings.h"
 #include "res/resource.h"
+#include "tests/support/HelpRecorder.h"
 
 namespace {
 
 TEST(HistoryDialog, RemoveTakesOutTheSelectedEntryTheFirstToo)
 {
     ASSERT_TRUE(WriteSettingText(SettingPeriodRecord, "2004-03-20 5 30;2004-04-28 5 30"));
-    HistoryDialog dialog;
+    testing_support::HelpTopicRecorder help;
+    const LanguageManager texts;
+    HistoryDialog dialog(help, texts);
     ASSERT_TRUE(dialog.Create());
     LVITEMW select{};
     select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
