@@ -19,12 +19,12 @@
 #include "framework/Strings.h"
 #include "lang/LanguageManager.h"
 #include "model/CycleHistory.h"
-#include "pages/AboutPage.h"
+#include "pages/CDialogCritAbout.h"
 #include "pages/MainWindowLink.h"
-#include "pages/OptionsPage.h"
-#include "pages/SchedulerPage.h"
+#include "pages/CDialogCritOpt.h"
+#include "pages/CDialogCritSched.h"
 #include "res/resource.h"
-#include "ui/IconListBox.h"
+#include "ui/CIconListBox.h"
 #include "ui/DialogLayout.h"
 
 class MainDialog : public CDialog, public MainWindowLink, public TrayOwner {

@@ -5,8 +5,10 @@
 
 #include "model/PeriodRecord.h"
 #include "model/Settings.h"
-#include "pages/WizardSheet.h"
-#include "pages/WizardSteps.h"
+#include "pages/CDialogWizSheet.h"
+#include "pages/CDialogWiz1.h"
+#include "pages/CDialogWiz2.h"
+#include "pages/CDialogWiz3.h"
 
 void MainDialog::RunWizard()
 {

@@ -12,7 +12,7 @@
 #include "framework/DateTime.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
-#include "ui/FramedPage.h"
+#include "ui/CFramedPage.h"
 
 class CDialogCritMonitor : public CFramedPage {
 public:

@@ -1,9 +1,9 @@
 #include "tests/app/WindowTour.h"
 
 #include "app/FirstLaunchDialog.h"
-#include "pages/WizardPage.h"
+#include "pages/CWizardPage.h"
 #include "ui/DialogLayout.h"
-#include "ui/FramedPage.h"
+#include "ui/CFramedPage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/LayoutCheck.h"
 

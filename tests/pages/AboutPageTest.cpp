@@ -3,9 +3,9 @@
 // launched) on whose behalf. (The links paint in the colours they are given:
 // the link control's own test.)
 #include "model/AppIdentity.h"
-#include "pages/AboutPage.h"
+#include "pages/CDialogCritAbout.h"
 #include "tests/pages/PageHost.h"
-#include "ui/LinkStatic.h"
+#include "ui/CLinkStatic.h"
 
 template <> CDialogCritAbout NewPage<CDialogCritAbout>(PageServices& services)
 {

@@ -2,7 +2,7 @@
 // made from the files beside the executable with the stored language
 // selected, the check boxes with what they store and whom they tell, and a
 // change of language.
-#include "pages/OptionsPage.h"
+#include "pages/CDialogCritOpt.h"
 
 #include "lang/ModulePath.h"
 #include "model/Settings.h"

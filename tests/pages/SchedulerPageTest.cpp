@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "model/PeriodRecord.h"
-#include "pages/SchedulerPage.h"
+#include "pages/CDialogCritSched.h"
 #include "pages/SettlingChange.h"
 #include "tests/pages/PageHost.h"
 

@@ -11,7 +11,7 @@
 #include "tests/support/HelpRecorder.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/DialogLayout.h"
-#include "ui/FramedPage.h"
+#include "ui/CFramedPage.h"
 #include "ui/HelpTopic.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "tests/support/AccessibleClient.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/Drawing.h"
-#include "ui/IconListBox.h"
+#include "ui/CIconListBox.h"
 
 using pixel_testing::Pixels;
 using pixel_testing::Window;

@@ -9,7 +9,7 @@
 #include "tests/support/AccessibleClient.h"
 #include "tests/support/ShellRecorder.h"
 #include "tests/ui/PixelTesting.h"
-#include "ui/LinkStatic.h"
+#include "ui/CLinkStatic.h"
 
 using pixel_testing::Pixels;
 using pixel_testing::Window;

@@ -10,8 +10,10 @@
 
 #include "SampleCycle.h"
 #include "Scene.h"
-#include "pages/WizardSheet.h"
-#include "pages/WizardSteps.h"
+#include "pages/CDialogWizSheet.h"
+#include "pages/CDialogWiz1.h"
+#include "pages/CDialogWiz2.h"
+#include "pages/CDialogWiz3.h"
 #include "res/resource.h"
 
 namespace snap {

@@ -1,4 +1,4 @@
-#include "pages/SchedulerPage.h"
+#include "pages/CDialogCritSched.h"
 
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"

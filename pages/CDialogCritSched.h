@@ -9,9 +9,11 @@
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
+#include "pages/CountBalloon.h"
 #include "pages/CountBox.h"
+#include "pages/CountLabel.h"
 #include "pages/SettlingChange.h"
-#include "ui/FramedPage.h"
+#include "ui/CFramedPage.h"
 
 class CDialogCritSched : public CFramedPage {
 public:

@@ -1,4 +1,4 @@
-#include "pages/WizardPage.h"
+#include "pages/CWizardPage.h"
 
 #include "framework/TextCodec.h"
 #include "lang/LanguageManager.h"

@@ -1,4 +1,4 @@
-#include "ui/IconListBox.h"
+#include "ui/CIconListBox.h"
 
 #include <windowsx.h>
 

@@ -13,9 +13,11 @@
 #include "framework/Controls.h"
 #include "framework/Strings.h"
 #include "lang/LanguageFiles.h"
+#include "pages/CountBalloon.h"
 #include "pages/CountBox.h"
+#include "pages/CountLabel.h"
 #include "pages/SettlingChange.h"
-#include "ui/FramedPage.h"
+#include "ui/CFramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
 public:

@@ -1,4 +1,4 @@
-#include "ui/LinkStatic.h"
+#include "ui/CLinkStatic.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

@@ -1,4 +1,4 @@
-#include "pages/OptionsPage.h"
+#include "pages/CDialogCritOpt.h"
 
 #include "framework/TextCodec.h"
 #include "lang/DisplayLanguage.h"

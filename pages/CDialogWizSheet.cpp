@@ -1,4 +1,4 @@
-#include "pages/WizardSheet.h"
+#include "pages/CDialogWizSheet.h"
 
 #include <utility>
 

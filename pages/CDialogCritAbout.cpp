@@ -1,4 +1,4 @@
-#include "pages/AboutPage.h"
+#include "pages/CDialogCritAbout.h"
 
 #include <commctrl.h>
 

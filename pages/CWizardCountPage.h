@@ -1,39 +1,9 @@
 #pragma once
-// The three steps of the wizard: the first day of a critical period (step 1),
-// the length of a critical period (step 2) and the days between two periods
-// (step 3). The pages only hold what the user chose; the main window stores
-// it after Finish.
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/DateTime.h"
-#include "pages/SchedulerPage.h"
-#include "pages/WizardPage.h"
-
-class CDialogWiz1 : public CWizardPage {
-public:
-    CDialogWiz1(const fw::Clock& clock, const LanguageManager& texts);
-
-    // Starts the picker at the current date and time.
-    BOOL OnInitDialog() override;
-    // Takes the picker's value as the chosen date each time the step is shown.
-    BOOL OnSetActive() override;
-    const COleDateTime& GetChosenDate() const { return chosenDate_; }
-
-    DECLARE_MESSAGE_MAP()
-
-protected:
-    void DoDataExchange(CDataExchange* exchange) override;
-    void OnToday();
-    void OnDateTimeChange(NMHDR* header, LRESULT* result);
-
-private:
-    void TakePickerDate();
-
-    const fw::Clock& clock_;
-    CDateTimeCtrl date_; // 1000
-    CButton today_;      // 1025
-    COleDateTime chosenDate_;
-};
+#include "pages/CDialogCritSched.h"
+#include "pages/CWizardPage.h"
 
 // Steps 2 and 3: one count in an edit with an up-down control and its unit in
 // the count's form; step 3 shows beside it the cycle that it gives with step
@@ -91,14 +61,4 @@ private:
     const CWizardCountPage* critDaysStep_ = nullptr;
     CountBalloon balloon_;
     CountLabel unit_;
-};
-
-class CDialogWiz2 : public CWizardCountPage {
-public:
-    explicit CDialogWiz2(const LanguageManager& texts);
-};
-
-class CDialogWiz3 : public CWizardCountPage {
-public:
-    explicit CDialogWiz3(const LanguageManager& texts);
 };

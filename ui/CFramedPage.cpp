@@ -1,4 +1,4 @@
-#include "ui/FramedPage.h"
+#include "ui/CFramedPage.h"
 
 #include "framework/Dpi.h"
 #include "ui/Drawing.h"

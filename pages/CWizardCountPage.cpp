@@ -1,4 +1,4 @@
-#include "pages/WizardSteps.h"
+#include "pages/CWizardCountPage.h"
 
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
@@ -9,62 +9,6 @@ constexpr UINT kCountTextLimit = 2; // characters
 const char kDayUnitOne[] = "Day";   // the unit's English form for one
 const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
 } // namespace
-
-// ---------------------------------------------------------------- step 1
-
-BEGIN_MESSAGE_MAP(CDialogWiz1, CWizardPage)
-ON_BN_CLICKED(IDC_WIZ1_TODAY, OnToday)
-ON_NOTIFY(DTN_DATETIMECHANGE, IDC_WIZ1_DATE, OnDateTimeChange)
-END_MESSAGE_MAP()
-
-CDialogWiz1::CDialogWiz1(const fw::Clock& clock, const LanguageManager& texts)
-    : CWizardPage(IDD_WIZARD_STEP1, PSWIZB_NEXT, texts), clock_(clock)
-{
-}
-
-void CDialogWiz1::DoDataExchange(CDataExchange* exchange)
-{
-    CWizardPage::DoDataExchange(exchange);
-    DDX_Control(exchange, IDC_WIZ1_DATE, date_);
-    DDX_Control(exchange, IDC_WIZ1_TODAY, today_);
-}
-
-BOOL CDialogWiz1::OnInitDialog()
-{
-    CWizardPage::OnInitDialog();
-    // The picker starts at the current time of its own accord; the program's
-    // clock is set explicitly so that the wizard and the pages agree on it.
-    date_.SetTime(clock_.Now());
-    return TRUE;
-}
-
-BOOL CDialogWiz1::OnSetActive()
-{
-    TakePickerDate();
-    return CWizardPage::OnSetActive();
-}
-
-void CDialogWiz1::TakePickerDate()
-{
-    COleDateTime picked;
-    if (date_.GetTime(picked))
-        chosenDate_ = picked;
-}
-
-void CDialogWiz1::OnToday()
-{
-    COleDateTime now = clock_.Now();
-    date_.SetTime(now);
-    chosenDate_ = now;
-}
-
-void CDialogWiz1::OnDateTimeChange(NMHDR*, LRESULT* result)
-{
-    TakePickerDate();
-    *result = 0;
-}
-
-// ---------------------------------------------------------------- steps 2 and 3
 
 // One map for both count pages: each page holds only its own edit, so only
 // that edit's entry ever fires on it.
@@ -140,17 +84,4 @@ void CWizardCountPage::ShowCountTexts()
     // Without step 2 its count is the one Finish would store: the fallback.
     const int critDays = critDaysStep_ ? critDaysStep_->GetCountInUse() : kCritDayRule.fallback;
     fw::SetWindowText(GetDlgItem(controls_.hintId), CycleHint(Texts(), critDays, GetCountInUse()));
-}
-
-CDialogWiz2::CDialogWiz2(const LanguageManager& texts)
-    : CWizardCountPage(IDD_WIZARD_STEP2, PSWIZB_BACK | PSWIZB_NEXT,
-                       {IDC_WIZ2_SPIN, IDC_WIZ2_EDIT, IDC_WIZ2_UNIT, kCritDayRule, 0}, texts)
-{
-}
-
-CDialogWiz3::CDialogWiz3(const LanguageManager& texts)
-    : CWizardCountPage(
-          IDD_WIZARD_STEP3, PSWIZB_BACK | PSWIZB_FINISH,
-          {IDC_WIZ3_SPIN, IDC_WIZ3_EDIT, IDC_WIZ3_UNIT, kClearDayRule, IDC_WIZ3_CYCLE_HINT}, texts)
-{
 }

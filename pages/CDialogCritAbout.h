@@ -4,8 +4,8 @@
 // site and a button that does the same.
 #include "framework/Controls.h"
 #include "lang/LanguageManager.h"
-#include "ui/FramedPage.h"
-#include "ui/LinkStatic.h"
+#include "ui/CFramedPage.h"
+#include "ui/CLinkStatic.h"
 
 class CDialogCritAbout : public CFramedPage {
 public:
