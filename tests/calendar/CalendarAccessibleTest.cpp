@@ -125,10 +125,17 @@ TEST_F(CalendarTest, MonthButtonsStepByTheirDefaultActionAndClientsHearOfIt)
                                    {EVENT_OBJECT_FOCUS, kCell0 + 15}}));
     calendar.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
     EXPECT_EQ(hook.Take(), (Events{{EVENT_OBJECT_FOCUS, kCell0 + 22}}));
-    VARIANT focus;
-    ::VariantInit(&focus);
-    EXPECT_EQ(client->get_accFocus(&focus), S_OK);
-    EXPECT_EQ(focus.lVal, kCell0 + 22);
+    auto focused = [&] { // the focused child, or -1 for none
+        VARIANT focus;
+        ::VariantInit(&focus);
+        return client->get_accFocus(&focus) == S_OK && focus.vt == VT_I4 ? focus.lVal : -1;
+    };
+    EXPECT_EQ(focused(), kCell0 + 22);
+    for (WPARAM key : {VK_PRIOR, VK_PRIOR, VK_HOME}) // February 1, a Sunday: the first cell
+        calendar.SendMessage(WM_KEYDOWN, key, 1);
+    EXPECT_EQ(focused(), kCell0);
+    ::SetFocus(nullptr);
+    EXPECT_EQ(focused(), -1) << "the focus elsewhere";
 
     // Every output is set (VT_EMPTY) on every failure: a wrong child, and once
     // the window is gone, when the client's object answers no more.
