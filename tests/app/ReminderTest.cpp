@@ -66,14 +66,16 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
 }
 
 // With the program running: the midnight tick brings it, but not while the
-// wizard is open (when it closes); a change of cycle on the Scheduler page
-// withdraws one whose date no longer holds and announces the new date.
+// wizard is open nor while it is held (when both are over); a change of cycle
+// on the Scheduler page withdraws one whose date no longer holds and announces
+// the new date.
 TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
 {
     RemindDays(2);
     clock.now = COleDateTime(2004, 5, 16, 23, 59, 59);
     CreateMain();
     size_t inWizard = 99;
+    main->HoldReminder(true); // as while the first start's question waits
     {
         ModalScript wizard(kWizard, {[&](HWND) {
                                          clock.now = COleDateTime(2004, 5, 17, 0, 0, 1);
@@ -84,6 +86,8 @@ TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
         main->RunWizard();
     }
     EXPECT_EQ(inWizard, 0u);
+    EXPECT_TRUE(shell.Reminders().empty()) << "still held";
+    main->HoldReminder(false);
     EXPECT_EQ(shell.Reminders(), Shown{kIn2});
 
     WriteSettingDword(SettingRemindDays, 7);
