@@ -45,6 +45,7 @@ BOOL CCritApp::InitInstance()
     if (!mainDialog_->Create(IDD_MAIN, nullptr))
         return FALSE;
     m_pMainWnd = mainDialog_;
+    help_.SetOwner(mainDialog_->m_hWnd);
 
     if (firstRun_) {
         // Every page's texts reach english.lng before the first-launch dialog's.
@@ -78,6 +79,7 @@ void CCritApp::OfferWizard()
 int CCritApp::ExitInstance()
 {
     help_.Uninitialize();
+    help_.SetOwner(nullptr);
     if (mainDialog_) {
         if (mainDialog_->IsWindow())
             mainDialog_->DestroyWindow();

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "lang/LongPath.h"
 #include "lang/ModulePath.h"
@@ -153,7 +152,5 @@ void HtmlHelp::OpenTopic(const char* topic)
         initialised_ = true;
         library_.Call(nullptr, nullptr, kHelpInitialize, reinterpret_cast<DWORD_PTR>(&cookie_));
     }
-    CWnd* main = AfxGetMainWnd();
-    HWND owner = main ? main->GetSafeHwnd() : nullptr;
-    library_.Call(owner, address.c_str(), kHelpDisplayTopic, 0);
+    library_.Call(owner_, address.c_str(), kHelpDisplayTopic, 0);
 }

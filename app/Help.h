@@ -47,7 +47,8 @@ private:
 std::wstring HelpTopicAddress(const char* topic);
 
 // The application's help opener: topics of the help file, owned by the
-// application's main window; the first one initialises HTML Help.
+// window the application names (its main window); the first one initialises
+// HTML Help.
 class HtmlHelp final : public HelpOpener {
 public:
     HtmlHelp() = default;
@@ -55,12 +56,15 @@ public:
     HtmlHelp& operator=(const HtmlHelp&) = delete;
 
     void OpenTopic(const char* topic) override;
+    // The window that owns every help window from now on; null for none.
+    void SetOwner(HWND owner) { owner_ = owner; }
     // Ends HTML Help's initialisation, when a topic was ever opened.
     void Uninitialize();
     const HtmlHelpLibrary& Library() const { return library_; }
 
 private:
     HtmlHelpLibrary library_;
+    HWND owner_ = nullptr;
     bool initialised_ = false;
     DWORD_PTR cookie_ = 0; // pointer-sized on 64-bit systems
 };

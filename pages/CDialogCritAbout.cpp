@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "framework/Dpi.h"
-#include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
 #include "lang/ProgramTexts.h"
 #include "model/AppIdentity.h"
@@ -118,6 +117,6 @@ void CDialogCritAbout::CentrePictures()
 
 void CDialogCritAbout::OpenWebSite()
 {
-    CWnd* main = AfxGetMainWnd();
-    shell_.Open(main ? main->m_hWnd : nullptr, velindra::kWebAddress);
+    // The page's own top-level window (the main window) owns what the shell opens.
+    shell_.Open(::GetAncestor(m_hWnd, GA_ROOT), velindra::kWebAddress);
 }
