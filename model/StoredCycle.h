@@ -20,7 +20,7 @@ public:
     bool Read(CycleHistory& cycle);
 
 private:
-    RegistryWatch watch_; // set before each read, so no change is missed
+    RegistryWatch watch_; // set before each read; while none can be set, every call reads
     CycleHistory last_;
     bool stored_ = false;
 };
