@@ -19,9 +19,9 @@ CCritApp::~CCritApp()
 }
 
 MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
-                                    LanguageManager& language)
+                                    LanguageManager& language, StoredCycle& stored)
 {
-    return new (std::nothrow) MainDialog(clock, help, shell, language);
+    return new (std::nothrow) MainDialog(clock, help, shell, language, stored);
 }
 
 BOOL CCritApp::InitInstance()
@@ -37,7 +37,7 @@ BOOL CCritApp::InitInstance()
         HonourAutoloadWish(ModulePath::ModuleFileName());
 
     Enable3dControls();
-    mainDialog_ = NewMainDialog(clock_, help_, shell_, language_);
+    mainDialog_ = NewMainDialog(clock_, help_, shell_, language_, stored_);
     if (!mainDialog_)
         return FALSE;
     // A main window that cannot be created would leave a message loop that

@@ -1,6 +1,6 @@
 #pragma once
 // The application object: owns the services its windows are handed (the
-// clock, the help, the shell and the program's texts), names the
+// clock, the help, the shell, the program's texts and the stored cycle), names the
 // application, finds out whether this is the first start, creates the hidden
 // main window, offers the wizard on the first start and shows the main window
 // then or when it was visible at the end of the last run. At the end it
@@ -12,6 +12,7 @@
 #include "framework/Clock.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
+#include "model/StoredCycle.h"
 
 class MainDialog;
 
@@ -32,7 +33,7 @@ protected:
     // Allocates the main window object with the application's services; null
     // ends the program.
     virtual MainDialog* NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
-                                      LanguageManager& language);
+                                      LanguageManager& language, StoredCycle& stored);
 
 private:
     void OfferWizard();
@@ -41,6 +42,7 @@ private:
     HtmlHelp help_;
     SystemShell shell_;
     LanguageManager language_;
+    StoredCycle stored_;
     MainDialog* mainDialog_ = nullptr; // owned
     bool firstRun_ = false;
 };

@@ -86,10 +86,11 @@ UINT MainDialog::OpenRequestMessage()
 }
 
 MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
-                       LanguageManager& language)
-    : CDialog(IDD_MAIN), clock_(clock), help_(help), language_(language),
-      monitor_(clock, help, language), scheduler_(clock, help, language), options_(help, language),
-      about_(help, shell, language), tray_(*this, clock, shell, language)
+                       LanguageManager& language, StoredCycle& stored)
+    : CDialog(IDD_MAIN), clock_(clock), help_(help), language_(language), stored_(stored),
+      monitor_(clock, help, language, stored), scheduler_(clock, help, language),
+      options_(help, language), about_(help, shell, language),
+      tray_(*this, clock, shell, language, stored)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -118,7 +119,7 @@ BOOL MainDialog::OnInitDialog()
     background_.CreateSolidBrush(LightFace(0.24));
     // The notification icon first: its state and tip come from the settings.
     language_.SetLanguage(StoredLanguage());
-    tray_.Add(this, StandingWithRecord(now));
+    tray_.Add(this, StandingWithRecord(stored_, now));
     CreatePages();
     CreateNavigation();
     PreparePage(PageMonitor);
@@ -292,7 +293,7 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog::Open(clock_, help_, language_);
+    HalfYearDialog::Open(clock_, help_, language_, stored_);
 }
 
 void MainDialog::OnCancel()

@@ -18,7 +18,7 @@
 #include "framework/ImageList.h"
 #include "framework/Strings.h"
 #include "lang/LanguageManager.h"
-#include "model/CycleHistory.h"
+#include "model/StoredCycle.h"
 #include "pages/CDialogCritAbout.h"
 #include "pages/MainWindowLink.h"
 #include "pages/CDialogCritOpt.h"
@@ -37,7 +37,8 @@ public:
     static constexpr UINT kCreatePagesMessage = WM_APP + 0x56;
 
     // The services outlive the window.
-    MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell, LanguageManager& language);
+    MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell, LanguageManager& language,
+               StoredCycle& stored);
     ~MainDialog() override;
 
     void RefreshCycleState() override;
@@ -163,6 +164,7 @@ private:
     const fw::Clock& clock_;
     HelpOpener& help_;
     LanguageManager& language_;
+    StoredCycle& stored_;
     layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
     CDialogCritSheet sheet_;
     CDialogCritMonitor monitor_;

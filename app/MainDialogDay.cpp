@@ -36,7 +36,7 @@ void MainDialog::RefreshCycleState()
 // and its offer of a suggested cycle.
 void MainDialog::TellStanding()
 {
-    const DayStanding standing = StandingWithRecord(clock_.Now());
+    const DayStanding standing = StandingWithRecord(stored_, clock_.Now());
     tray_.Tell(standing);
     monitor_.ShowStatus(StatusText(language_, standing));
     monitor_.ShowSuggestion();

@@ -29,7 +29,7 @@ void MainDialog::RunWizard()
     const int critDays = step2.GetCountInUse();
     const int clearDays = step3.GetCountInUse();
     COleDateTime before;
-    if (!ReadStartDate(SettingStartDate, before))
+    if (!ReadStartDate(SettingStartDate, clock_.Now(), before))
         before.SetStatus(COleDateTime::invalid);
     WriteStartDate(SettingStartDate, start);
     WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));

@@ -9,9 +9,9 @@
 #include "framework/Wnd.h"
 #include "lang/LanguageManager.h"
 #include "model/AppIdentity.h"
-#include "model/CycleHistory.h"
 #include "model/Reminder.h"
 #include "model/Settings.h"
+#include "model/StoredCycle.h"
 #include "res/resource.h"
 #include "ui/Drawing.h"
 
@@ -101,7 +101,7 @@ void TrayPresence::RemindIfDue(const DayStanding& standing)
 
 void TrayPresence::RemindIfDueToday()
 {
-    RemindIfDue(StandingWithRecord(clock_.Now()));
+    RemindIfDue(StandingWithRecord(stored_, clock_.Now()));
 }
 
 void TrayPresence::HoldReminder(bool hold)

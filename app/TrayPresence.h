@@ -15,6 +15,7 @@
 
 class CWnd;
 class LanguageManager;
+class StoredCycle;
 struct DayStanding;
 
 // What the notification icon asks of the window it belongs to.
@@ -36,8 +37,9 @@ protected:
 class TrayPresence {
 public:
     // The services outlive the icon.
-    TrayPresence(TrayOwner& owner, const fw::Clock& clock, Shell& shell, LanguageManager& language)
-        : owner_(owner), clock_(clock), language_(language), icon_(shell)
+    TrayPresence(TrayOwner& owner, const fw::Clock& clock, Shell& shell, LanguageManager& language,
+                 StoredCycle& stored)
+        : owner_(owner), clock_(clock), language_(language), stored_(stored), icon_(shell)
     {
     }
     TrayPresence(const TrayPresence&) = delete;
@@ -83,6 +85,7 @@ private:
     TrayOwner& owner_;
     const fw::Clock& clock_;
     LanguageManager& language_;
+    StoredCycle& stored_;
     CWnd* window_ = nullptr;
     TrayIcon icon_;
     CIcon normal_;

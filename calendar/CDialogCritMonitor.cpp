@@ -4,7 +4,6 @@
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
 #include "lang/ProgramTexts.h"
-#include "model/CycleHistory.h"
 #include "model/CycleSuggestion.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -15,9 +14,9 @@ const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
 CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help,
-                                       const LanguageManager& texts)
+                                       const LanguageManager& texts, StoredCycle& stored)
     : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), help_(help), texts_(texts),
-      calendar_(clock, texts)
+      stored_(stored), calendar_(clock, texts)
 {
 }
 
@@ -88,7 +87,7 @@ void CDialogCritMonitor::OnToday()
 
 void CDialogCritMonitor::OnHalfYear()
 {
-    HalfYearDialog::Open(clock_, help_, texts_);
+    HalfYearDialog::Open(clock_, help_, texts_, stored_);
 }
 
 void CDialogCritMonitor::ShowToday()
@@ -111,7 +110,7 @@ void CDialogCritMonitor::ShowSuggestion()
 {
     if (!IsWindow())
         return;
-    const CycleSuggestion suggestion = StoredSuggestion();
+    const CycleSuggestion suggestion = StoredSuggestion(stored_);
     const CString text = suggestion ? texts_.Format(TextId::CycleSuggestion, suggestion.cycles,
                                                     {std::to_string(suggestion.cycles),
                                                      std::to_string(suggestion.medianDays)})
@@ -145,6 +144,6 @@ LRESULT CDialogCritMonitor::OnCalendarMarkDays(WPARAM, LPARAM lParam)
 {
     const CalendarMarkRequest* request = CalendarMarkRequest::Of(lParam);
     if (request && request->header.hwndFrom == calendar_.m_hWnd)
-        MarkDaysFromSettings(calendar_, request->first, request->last);
+        MarkDaysFromSettings(stored_, calendar_, request->first, request->last);
     return 0;
 }

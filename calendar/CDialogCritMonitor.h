@@ -11,12 +11,14 @@
 #include "framework/Clock.h"
 #include "framework/DateTime.h"
 #include "framework/Strings.h"
+#include "model/StoredCycle.h"
 #include "res/resource.h"
 #include "ui/CFramedPage.h"
 
 class CDialogCritMonitor : public CFramedPage {
 public:
-    CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
+    CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+                       StoredCycle& stored);
     ~CDialogCritMonitor() override;
 
     // True when the displayed grid holds the date's day in the critical-day
@@ -61,5 +63,6 @@ private:
     const fw::Clock& clock_;
     HelpOpener& help_;
     const LanguageManager& texts_;
+    StoredCycle& stored_;
     MonthCalendarCtrl calendar_;
 };

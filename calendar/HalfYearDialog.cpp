@@ -1,7 +1,6 @@
 #include "calendar/HalfYearDialog.h"
 
 #include "lang/LanguageManager.h"
-#include "model/CycleHistory.h"
 #include "model/HalfYear.h"
 #include "res/resource.h"
 #include "ui/DialogLayout.h"
@@ -27,11 +26,11 @@ HalfYearDialog* g_openDialog = nullptr;
 } // namespace
 
 HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help,
-                               const LanguageManager& texts, CWnd* parent)
-    : CDialog(IDD_HALFYEAR, parent), clock_(clock), help_(help),
-      texts_(texts), calendars_{MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
-                                MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
-                                MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts)}
+                               const LanguageManager& texts, StoredCycle& stored, CWnd* parent)
+    : CDialog(IDD_HALFYEAR, parent), clock_(clock), help_(help), texts_(texts),
+      stored_(stored), calendars_{MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
+                                  MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts),
+                                  MonthCalendarCtrl(clock, texts), MonthCalendarCtrl(clock, texts)}
 {
 }
 
@@ -41,13 +40,14 @@ HalfYearDialog::~HalfYearDialog()
         g_openDialog = nullptr;
 }
 
-void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts)
+void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+                          StoredCycle& stored)
 {
     if (g_openDialog) {
         ::SetForegroundWindow(g_openDialog->m_hWnd);
         return;
     }
-    HalfYearDialog dialog(clock, help, texts);
+    HalfYearDialog dialog(clock, help, texts, stored);
     dialog.DoModal();
 }
 
@@ -166,7 +166,7 @@ LRESULT HalfYearDialog::OnCalendarMarkDays(WPARAM, LPARAM lParam)
 {
     const CalendarMarkRequest* request = CalendarMarkRequest::Of(lParam);
     if (MonthCalendarCtrl* calendar = request ? CalendarOf(request->header.hwndFrom) : nullptr)
-        MarkDaysFromSettings(*calendar, request->first, request->last);
+        MarkDaysFromSettings(stored_, *calendar, request->first, request->last);
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "framework/DateTime.h"
 #include "framework/Dialog.h"
 #include "model/HalfYear.h"
+#include "model/StoredCycle.h"
 #include "ui/HelpTopic.h"
 
 class HalfYearDialog : public CDialog {
@@ -18,12 +19,13 @@ public:
     static constexpr int kCalendarCount = kHalfYearMonths;
 
     HalfYearDialog(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
-                   CWnd* parent = nullptr);
+                   StoredCycle& stored, CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
     // Runs the dialog modally, or brings it to the front when it is open
     // already: there is never more than one.
-    static void Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
+    static void Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+                     StoredCycle& stored);
     // The open dialog, or null.
     static HalfYearDialog* OpenDialog();
     // Rebuilds the open dialog's calendars (a new day: today's ring moves).
@@ -70,6 +72,7 @@ private:
     const fw::Clock& clock_;
     HelpOpener& help_;
     const LanguageManager& texts_;
+    StoredCycle& stored_;
     MonthCalendarCtrl calendars_[kCalendarCount];
     COleDateTime anchor_;
 };

@@ -120,9 +120,10 @@ std::string ICalendarText(const CalendarExport& input)
     return text;
 }
 
-bool ReadCalendarExport(const std::string& summary, const COleDateTime& now, CalendarExport& input)
+bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const COleDateTime& now,
+                        CalendarExport& input)
 {
-    if (!ReadCycleHistory(input.cycle))
+    if (!stored.Read(input.cycle))
         return false;
     SYSTEMTIME utc;
     GetSystemTime(&utc);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "model/CycleHistory.h"
+#include "model/StoredCycle.h"
 
 struct CalendarExport {
     CycleHistory cycle;
@@ -28,7 +29,8 @@ std::string ICalendarText(const CalendarExport& input);
 // The stored cycle, record and reminder, with today (the local `now`) and the
 // system's time stamp; false while no first day is stored or the stored one
 // cannot be read.
-bool ReadCalendarExport(const std::string& summary, const COleDateTime& now, CalendarExport& input);
+bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const COleDateTime& now,
+                        CalendarExport& input);
 
 // Writes the text to the file, replacing it; false, with the file as it was,
 // when that fails.

@@ -39,20 +39,3 @@ struct MarkedPeriod {
 };
 // The periods marked before S that begin on or after fromDay, earliest first.
 std::vector<MarkedPeriod> PeriodsBeforeStart(const CycleHistory& cycle, int64_t fromDay);
-
-// The stored cycle and record; false (nothing to mark, no standing) while no
-// first day is stored or the stored one cannot be read.
-bool ReadCycleHistory(CycleHistory& cycle);
-// What a calendar's owner does when its grid first..last (the first and the
-// last displayed day) is rebuilt: marks the critical days by the stored cycle
-// and record; nothing while no first day is stored or the stored one cannot
-// be read, or when a date is invalid.
-void MarkDaysFromSettings(DayMarker* calendar, const COleDateTime& first, const COleDateTime& last);
-inline void MarkDaysFromSettings(DayMarker& calendar, const COleDateTime& first,
-                                 const COleDateTime& last)
-{
-    MarkDaysFromSettings(&calendar, first, last);
-}
-// Where the day stands by the stored cycle and record (NoFirstDay without a
-// stored first day): the tip, the Monitor line, the reminder and the icon.
-DayStanding StandingWithRecord(const COleDateTime& day);

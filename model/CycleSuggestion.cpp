@@ -52,10 +52,10 @@ DWORD RecordFingerprint(const PeriodRecord& record)
     return hash ? hash : 1;
 }
 
-CycleSuggestion StoredSuggestion()
+CycleSuggestion StoredSuggestion(StoredCycle& stored)
 {
     CycleHistory cycle;
-    if (!ReadCycleHistory(cycle))
+    if (!stored.Read(cycle))
         return CycleSuggestion();
     const CycleSuggestion offer =
         SuggestCycle(cycle.record, cycle.critDayCount, cycle.clearDayCount);

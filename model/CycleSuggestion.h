@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "model/PeriodRecord.h"
+#include "model/StoredCycle.h"
 
 struct CycleSuggestion {
     int cycles = 0;        // how many recorded cycles the median is of; 0: no offer
@@ -30,7 +31,7 @@ DWORD RecordFingerprint(const PeriodRecord& record);
 
 // The offer for the stored record and counts: none while no first day is
 // stored, or when she dismissed it with this record.
-CycleSuggestion StoredSuggestion();
+CycleSuggestion StoredSuggestion(StoredCycle& stored);
 bool DismissSuggestion();
 // Stores the suggested cycle (ClearDayCount = median - the period length in
 // force, when that is a usable count); true when stored.

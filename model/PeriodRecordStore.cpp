@@ -59,7 +59,7 @@ bool RemoveStoredFirstDay(const COleDateTime& firstDay)
 bool StartPeriodToday(const COleDateTime& now)
 {
     COleDateTime stored;
-    if (!ReadStartDate(SettingStartDate, stored))
+    if (!ReadStartDate(SettingStartDate, now, stored))
         stored.SetStatus(COleDateTime::invalid);
     RecordStoredFirstDay(now, stored, now);
     return WriteStartDate(SettingStartDate, now);

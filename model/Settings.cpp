@@ -160,13 +160,13 @@ bool ReadSettingText(SettingId id, std::string& text)
     return SettingsReader().ReadText(id, text);
 }
 
-bool ReadStartDate(SettingId id, COleDateTime& date)
+bool ReadStartDate(SettingId id, const COleDateTime& now, COleDateTime& date)
 {
     if (id != SettingStartDate) {
-        date = COleDateTime::GetCurrentTime();
+        date = now;
         return false;
     }
-    return SettingsReader().ReadStartDate(date);
+    return SettingsReader().ReadStartDate(now, date);
 }
 
 bool WriteSettingDword(SettingId id, DWORD value)

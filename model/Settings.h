@@ -81,11 +81,11 @@ public:
     // the default when it counts as missing; false with the text unchanged
     // when the key cannot be opened or the index is refused.
     bool ReadText(SettingId id, std::string& text) const;
-    // StartDate. The date is set to the current date and time first; true
-    // when a stored date was read, is valid and lies in the picker's range.
-    // An impossible stored date leaves the current date and time with invalid
-    // status; one outside the picker's range counts as missing.
-    bool ReadStartDate(COleDateTime& date) const;
+    // StartDate. True when a stored date was read, is valid and lies in the
+    // picker's range; otherwise the date is the caller's `now`. An impossible
+    // stored date leaves `now` with invalid status; one outside the picker's
+    // range counts as missing.
+    bool ReadStartDate(const COleDateTime& now, COleDateTime& date) const;
 
 private:
     RegKey key_;
@@ -94,7 +94,8 @@ private:
 // One value each, through a key opened for it alone.
 DWORD ReadSettingDword(SettingId id);
 bool ReadSettingText(SettingId id, std::string& text);
-bool ReadStartDate(SettingId id, COleDateTime& date); // SettingStartDate only
+// SettingStartDate only; any other reads as `now`.
+bool ReadStartDate(SettingId id, const COleDateTime& now, COleDateTime& date);
 
 bool WriteSettingDword(SettingId id, DWORD value);
 // Writes UTF-8 text; false for text that is not valid UTF-8 or does not fit

@@ -14,9 +14,9 @@ bool IsShowableByPicker(const COleDateTime& date)
 
 } // namespace
 
-bool SettingsReader::ReadStartDate(COleDateTime& date) const
+bool SettingsReader::ReadStartDate(const COleDateTime& now, COleDateTime& date) const
 {
-    date = COleDateTime::GetCurrentTime();
+    date = now;
     std::string text;
     ReadText(SettingStartDate, text);
     if (text.empty())

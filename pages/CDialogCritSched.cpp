@@ -83,7 +83,7 @@ void CDialogCritSched::LoadFromSettings()
         return;
     Settle(); // what she entered goes first
     COleDateTime start;
-    const bool stored = ReadStartDate(SettingStartDate, start);
+    const bool stored = ReadStartDate(SettingStartDate, clock_.Now(), start);
     if (!stored)
         start = clock_.Now(); // offered, not stored
     ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
@@ -130,7 +130,7 @@ void CDialogCritSched::CorrectQuietly()
 void CDialogCritSched::SaveToSettings()
 {
     COleDateTime start, before;
-    if (!ReadStartDate(SettingStartDate, before))
+    if (!ReadStartDate(SettingStartDate, clock_.Now(), before))
         before.SetStatus(COleDateTime::invalid);
     const bool hasStart = hasDate_ && date_.GetTime(start);
     const bool newDay =

@@ -108,6 +108,7 @@ protected:
     testing_support::HelpTopicRecorder help;
     ShellRecorder shell; // passes the icon's calls on to the real shell
     LanguageManager texts;
+    StoredCycle stored;
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -122,7 +123,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock, help, shell, texts);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts, stored);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

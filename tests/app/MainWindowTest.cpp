@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, PagesAfterTheFirstComeFromTheLoopOrAtOnceInTheChosenLangu
     ASSERT_TRUE(folder.Write("deutsch.lng", "[DialogID_102 - PageNo_2]\nID_1210=Sprache:\n"));
     WriteSettingText(SettingLang, "deutsch");
     for (const bool fromMenu : {true, false}) {
-        main = std::make_unique<MainDialog>(clock, help, shell, texts);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts, stored);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         CWnd& options = *main->Sheet().GetPage(MainDialog::PageOptions);

@@ -129,8 +129,8 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         }
         EXPECT_TRUE(::IsWindowEnabled(main->m_hWnd));
         const COleDateTime start = row.start ? *row.start : kSampleStart;
-        COleDateTime stored;
-        EXPECT_TRUE(ReadStartDate(SettingStartDate, stored) && stored == start);
+        COleDateTime read;
+        EXPECT_TRUE(ReadStartDate(SettingStartDate, clock.Now(), read) && read == start);
         EXPECT_TRUE(ReadSettingDword(SettingCritDayCount) == DWORD(row.crit) &&
                     ReadSettingDword(SettingClearDayCount) == DWORD(row.clear));
         EXPECT_EQ(DateOf(main->Scheduler().m_hWnd, IDC_SCHED_DATE), start);

@@ -28,10 +28,10 @@ public:
     TestApp(const fw::Clock& clock, Shell& shell) : clock_(clock), shell_(shell) {}
 
 protected:
-    MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help, Shell&,
-                              LanguageManager& language) override
+    MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help, Shell&, LanguageManager& language,
+                              StoredCycle& stored) override
     {
-        return new CountingMainDialog(clock_, help, shell_, language);
+        return new CountingMainDialog(clock_, help, shell_, language, stored);
     }
 
 private:

@@ -66,7 +66,7 @@ TEST_F(StartedTodayTest, MenuAndButtonRecordTodayAndKeepTheEarlierPeriod)
             ::PostMessageA(FindDescendant(main, IDC_MON_STARTED), BM_CLICK, 0, 0);
         COleDateTime stored;
         EXPECT_TRUE(WaitUntil([&] {
-            return ReadStartDate(SettingStartDate, stored) && DayOf(stored) == DayOf(today);
+            return ReadStartDate(SettingStartDate, now, stored) && DayOf(stored) == DayOf(today);
         }));
         Settle(main);
         const PeriodRecord expected{{DayOf(entered), 5, 25}, {DayOf(today), 5, 25}};

@@ -12,8 +12,8 @@
 
 #include "calendar/MonthCalendarCtrl.h"
 #include "lang/LanguageManager.h"
-#include "model/CycleHistory.h"
 #include "model/Settings.h"
+#include "model/StoredCycle.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalScript.h"
@@ -96,7 +96,7 @@ protected:
             if (onRequest)
                 onRequest(sender);
             if (mark && sender)
-                MarkDaysFromSettings(sender, request.first, request.last);
+                MarkDaysFromSettings(stored, sender, request.first, request.last);
             return LRESULT{0};
         };
         parent.on[WM_COMMAND] = [this](WPARAM, LPARAM) { return ++commands, LRESULT{0}; };
@@ -108,6 +108,7 @@ protected:
 
     testing_support::FixedClock clock{COleDateTime(2004, 3, 12, 10, 15, 0)};
     LanguageManager texts; // no language: the built-in English
+    StoredCycle stored;
     pixel_testing::Window parent{RECT{20, 20, 680, 380}};
     std::vector<Request> requests;
     std::function<void(MonthCalendarCtrl*)> onRequest; // before the marks

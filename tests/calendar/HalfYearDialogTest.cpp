@@ -20,6 +20,7 @@ protected:
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
     testing_support::HelpTopicRecorder help;
     LanguageManager texts;
+    StoredCycle stored;
 };
 
 // Every cell of every calendar is marked exactly when the cycle (from the
@@ -48,7 +49,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     for (auto [start, critical, clear] : {std::tuple{COleDateTime(2004, 3, 10, 9, 30, 0), 5, 23},
                                           {COleDateTime(2004, 6, 29, 8, 0, 0), 4, 24}}) {
         StoreSampleCycle(start, critical, clear);
-        HalfYearDialog shown(clock, help, texts);
+        HalfYearDialog shown(clock, help, texts, stored);
         ASSERT_TRUE(shown.Create());
         for (int i = 0; i < 6; ++i) {
             const RECT place = Place(shown.Calendar(i), shown),
@@ -80,7 +81,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
     // Day 1 of January 1973 at 00:00 is before the first month a calendar
     // takes: calendar 0 stays on the current month, March 1973.
     clock.now = COleDateTime(1973, 3, 15, 10, 0, 0);
-    HalfYearDialog dialog(clock, help, texts);
+    HalfYearDialog dialog(clock, help, texts, stored);
     ASSERT_TRUE(dialog.Create());
     EXPECT_EQ(dialog.Calendar(0).GetShownDate().GetMonth(), 3);
     EXPECT_EQ(dialog.Calendar(1).GetShownDate().GetMonth(), 2);
@@ -103,7 +104,7 @@ std::function<void(HWND)> Key(int id, UINT message, WPARAM key)
 TEST_F(HalfYear, DrivenByTheKeysAsTheUserPressesThem)
 {
     for (const UINT close : {UINT(WM_KEYDOWN), UINT(WM_SYSCOMMAND)}) {
-        HalfYearDialog dialog(clock, help, texts);
+        HalfYearDialog dialog(clock, help, texts, stored);
         std::vector<int> months;
         bool onToday = false;
         LRESULT defaultId = 0;
@@ -154,7 +155,7 @@ TEST_F(HalfYear, TheFocusedDayMovesAcrossTheSixCalendars)
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_DOWN, 5, {2004, 6, 1, 0, 0, 1}},
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_NEXT, 4, {2004, 11, 25, 0, 0, 1}},
     };
-    HalfYearDialog dialog(clock, help, texts);
+    HalfYearDialog dialog(clock, help, texts, stored);
     std::vector<std::function<void(HWND)>> steps{
         [](HWND d) { ::SetFocus(::GetDlgItem(d, IDC_HALF_CALENDAR0 + 4)); }};
     for (const auto& m : moves) {

@@ -23,8 +23,9 @@ COleDateTime Day(int year, int month, int day)
 
 class Host : public CDialog {
 public:
-    Host(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts)
-        : CDialog(IDD_MAIN), monitor(clock, help, texts)
+    Host(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+         StoredCycle& stored)
+        : CDialog(IDD_MAIN), monitor(clock, help, texts, stored)
     {
     }
     BOOL OnInitDialog() override
@@ -60,7 +61,8 @@ protected:
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
     testing_support::HelpTopicRecorder help;
     LanguageManager texts;
-    Host host{clock, help, texts};
+    StoredCycle stored;
+    Host host{clock, help, texts, stored};
 };
 
 TEST_F(MonitorPage, OpensOnTodaysMonthBesideItsButtonsAndAnswersFromItsGrid)

@@ -7,6 +7,7 @@
 
 #include "model/CycleHistory.h"
 #include "model/Settings.h"
+#include "model/StoredCycle.h"
 #include "tests/model/FakeCalendar.h"
 
 namespace {
@@ -122,19 +123,20 @@ TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeAsked)
     ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0") &&
                 WriteSettingDword(SettingCritDayCount, 5) &&
                 WriteSettingDword(SettingClearDayCount, 23));
+    StoredCycle stored; // one for the whole test: it reads again after each change
     FakeCalendar grid("2004-03"), none = grid;
-    MarkDaysFromSettings(grid, grid.first, grid.last);
+    MarkDaysFromSettings(stored, grid, grid.first, grid.last);
     EXPECT_EQ("2004-03-13+5", grid.Runs());
     COleDateTime invalid;
     invalid.SetStatus(COleDateTime::invalid);
-    MarkDaysFromSettings(none, invalid, grid.last);
-    MarkDaysFromSettings(none, grid.first, invalid);
+    MarkDaysFromSettings(stored, none, invalid, grid.last);
+    MarkDaysFromSettings(stored, none, grid.first, invalid);
     EXPECT_EQ(0, none.calls);
-    MarkDaysFromSettings(nullptr, grid.first, grid.last);
+    MarkDaysFromSettings(stored, nullptr, grid.first, grid.last);
     // The settings key deleted (by an uninstall, say): nothing is marked any more.
     ASSERT_EQ(::RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str()), ERROR_SUCCESS);
     FakeCalendar after("2004-03");
-    MarkDaysFromSettings(after, after.first, after.last);
+    MarkDaysFromSettings(stored, after, after.first, after.last);
     EXPECT_EQ(0, after.calls) << "the key deleted";
 }
 

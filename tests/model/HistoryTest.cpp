@@ -190,15 +190,16 @@ TEST(CycleHistory, MarksStandingAndExportAgreeOnEveryDisplayableMonth)
 
 TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
 {
+    StoredCycle stored; // one for the whole test: it reads again after each change
     FakeCalendar may("2026-05");
     const COleDateTime now(2026, 6, 8, 9, 15, 0);
     CalendarExport input;
     for (const char* start : {"", "2026 13 13 9 30 0"}) { // none stored, an impossible one
         ASSERT_TRUE(!*start || WriteSettingText(SettingStartDate, start));
-        MarkDaysFromSettings(&may, may.first, may.last);
+        MarkDaysFromSettings(stored, &may, may.first, may.last);
         EXPECT_TRUE(may.calls == 0 &&
-                    StandingWithRecord(may.first).kind == DayStanding::NoFirstDay &&
-                    !ReadCalendarExport("Period", now, input) && !StoredSuggestion())
+                    StandingWithRecord(stored, may.first).kind == DayStanding::NoFirstDay &&
+                    !ReadCalendarExport(stored, "Period", now, input) && !StoredSuggestion(stored))
             << start;
     }
     // 7 May stored with 5 + 25 days; on 8 June her period started.
@@ -207,10 +208,10 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
                 WriteSettingDword(SettingClearDayCount, 25));
     EXPECT_TRUE(StartPeriodToday(now));
     EXPECT_EQ("2026-05-07 5 25;2026-06-08 5 25", PeriodRecordText(ReadPeriodRecord()));
-    MarkDaysFromSettings(&may, may.first, may.last);
+    MarkDaysFromSettings(stored, &may, may.first, may.last);
     EXPECT_EQ("2026-05-07+5", may.Runs());
-    EXPECT_EQ(2, StandingWithRecord(COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
-    EXPECT_TRUE(ReadCalendarExport("Period", now, input) && input.reminderDays == 0 &&
+    EXPECT_EQ(2, StandingWithRecord(stored, COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
+    EXPECT_TRUE(ReadCalendarExport(stored, "Period", now, input) && input.reminderDays == 0 &&
                 input.cycle.start == COleDateTime(2026, 6, 8, 9, 15, 0));
     std::string rows; // the History dialog's lines
     for (const HistoryRow& row : HistoryRows(ReadPeriodRecord()))
@@ -220,7 +221,7 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     EXPECT_TRUE(RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)) &&
                 !RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)));
     FakeCalendar again("2026-05");
-    MarkDaysFromSettings(&again, again.first, again.last);
+    MarkDaysFromSettings(stored, &again, again.first, again.last);
     EXPECT_EQ("2026-05-09+5", again.Runs()) << "as before 8 June was recorded";
 }
 
@@ -258,17 +259,18 @@ TEST(CycleSuggestion, TheMedianOfTheLastSixWhenTwoDaysOff)
 
 TEST(CycleSuggestion, DismissedUntilTheRecordChanges)
 {
+    StoredCycle stored;
     ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2025, 3, 31, 8, 0, 0)) &&
                 WritePeriodRecord(Cycles({30, 29, 30})) &&
                 WriteSettingDword(SettingCritDayCount, 5));
-    EXPECT_EQ(30, StoredSuggestion().medianDays);
-    EXPECT_TRUE(DismissSuggestion() && !StoredSuggestion());
+    EXPECT_EQ(30, StoredSuggestion(stored).medianDays);
+    EXPECT_TRUE(DismissSuggestion() && !StoredSuggestion(stored));
     COleDateTime none;
     none.SetStatus(COleDateTime::invalid);
     EXPECT_TRUE(RecordStoredFirstDay(COleDateTime(2025, 4, 30, 0, 0, 0), none,
                                      COleDateTime(2025, 6, 1, 12, 0, 0)));
-    EXPECT_EQ(30, StoredSuggestion().medianDays);
-    EXPECT_TRUE(AcceptSuggestion(StoredSuggestion()) && !StoredSuggestion());
+    EXPECT_EQ(30, StoredSuggestion(stored).medianDays);
+    EXPECT_TRUE(AcceptSuggestion(StoredSuggestion(stored)) && !StoredSuggestion(stored));
     EXPECT_EQ(25u, ReadSettingDword(SettingClearDayCount));
 }
 

@@ -95,7 +95,8 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
     ::SetFocus(Item(IDC_SCHED_TODAY));
     COleDateTime stored;
-    EXPECT_TRUE(Picker() != kNow && ReadStartDate(SettingStartDate, stored) && stored == Picker());
+    EXPECT_TRUE(Picker() != kNow && ReadStartDate(SettingStartDate, kNow, stored) &&
+                stored == Picker());
     EXPECT_TRUE(refreshes.size() == 3 && refreshes.back() == Now());
     refreshes.clear();
     StoreAndShow();

@@ -80,7 +80,8 @@ bool MakeTemplate(const std::wstring& target)
         HtmlHelp help;
         SystemShell shell;
         LanguageManager language;
-        MainDialog main(clock, help, shell, language);
+        StoredCycle stored;
+        MainDialog main(clock, help, shell, language, stored);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

@@ -23,7 +23,7 @@ HWND CreateHalfYearScene(const std::string& argument)
         std::fprintf(stderr, "no scratch settings key\n");
         return nullptr;
     }
-    g_dialog = std::make_unique<HalfYearDialog>(TheClock(), TheHelp(), TheTexts());
+    g_dialog = std::make_unique<HalfYearDialog>(TheClock(), TheHelp(), TheTexts(), TheCycle());
     if (!g_dialog->Create()) {
         std::fprintf(stderr, "the half-year calendar could not be created\n");
         return nullptr;

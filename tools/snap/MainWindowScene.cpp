@@ -47,7 +47,7 @@ HWND CreateMainWindowScene(const std::string& argument)
     UseScratchSettings();
     // The window and the application object live until the viewer ends.
     static CWinApp app;
-    static MainDialog mainWindow(TheClock(), TheHelp(), TheShell(), TheTexts());
+    static MainDialog mainWindow(TheClock(), TheHelp(), TheShell(), TheTexts(), TheCycle());
     app.m_pMainWnd = &mainWindow;
     if (!mainWindow.Create(IDD_MAIN))
         return nullptr;

@@ -21,7 +21,7 @@ class MonitorHost : public CDialog {
 public:
     MonitorHost() : CDialog(IDD_MAIN) {}
     CPropertySheet sheet;
-    CDialogCritMonitor monitor{TheClock(), TheHelp(), TheTexts()};
+    CDialogCritMonitor monitor{TheClock(), TheHelp(), TheTexts(), TheCycle()};
 
     BOOL OnInitDialog() override
     {

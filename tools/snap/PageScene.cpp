@@ -26,7 +26,7 @@ namespace {
 
 struct Program {
     CWinApp app;
-    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts()};
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts(), TheCycle()};
 };
 
 std::unique_ptr<Program> g_program;

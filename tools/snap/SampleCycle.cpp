@@ -81,6 +81,12 @@ LanguageManager& TheTexts()
     return texts;
 }
 
+StoredCycle& TheCycle()
+{
+    static StoredCycle stored;
+    return stored;
+}
+
 bool UseSampleCycle()
 {
     if (!g_scratch.Start())

@@ -5,6 +5,7 @@
 // is redirected to a scratch key of this process, deleted again at exit.
 #include "framework/Clock.h"
 #include "lang/LanguageManager.h"
+#include "model/StoredCycle.h"
 #include "ui/HelpTopic.h"
 #include "ui/Shell.h"
 
@@ -31,6 +32,9 @@ Shell& TheShell();
 
 // The program's texts for the scenes (the "lang" scene sets its language).
 LanguageManager& TheTexts();
+
+// The stored cycle, as the scenes' windows read it.
+StoredCycle& TheCycle();
 
 // False when the scratch key could not be set up (nothing is redirected then).
 bool UseSampleCycle();
