@@ -1,7 +1,7 @@
 // Scene "monitor": the Monitor page with the sample cycle, in a child sheet of
 // a small window of the page's size, as the main window holds it (tab hidden).
-// Argument "today" presses Today (May 2004); anything else shows the month of
-// the start date (March 2004).
+// The page opens on today's month (May 2004); argument "today" also presses
+// Today, which puts the cursor on today.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,7 +19,8 @@ namespace {
 
 class MonitorHost : public CDialog {
 public:
-    MonitorHost() : CDialog(IDD_MAIN) {}
+    // The main window's template names the main window's class.
+    MonitorHost() : CDialog(IDD_MAIN) { RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS); }
     CPropertySheet sheet;
     CDialogCritMonitor monitor{TheClock(), TheHelp(), TheTexts(), TheCycle()};
 
