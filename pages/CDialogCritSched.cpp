@@ -84,6 +84,8 @@ void CDialogCritSched::LoadFromSettings()
     if (!IsWindow())
         return;
     Settle(); // what she entered goes first
+    if (ShowsStoredValues())
+        return;
     COleDateTime start;
     const bool stored = ReadStartDate(SettingStartDate, start);
     if (!stored)
@@ -91,6 +93,19 @@ void CDialogCritSched::LoadFromSettings()
     ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
                static_cast<int>(ReadSettingDword(SettingClearDayCount)));
     hasDate_ = stored;
+    showsStored_ = true;
+}
+
+// Nothing was stored since the page read the settings (nor shown since from
+// elsewhere), and the day it offers while none is stored is still today: it
+// shows what is stored now.
+bool CDialogCritSched::ShowsStoredValues()
+{
+    const bool changed = stored_.Changed(); // watched again before a reading
+    if (changed || !showsStored_)
+        return false;
+    COleDateTime shown;
+    return hasDate_ || (date_.GetTime(shown) && DayOf(shown) == DayOf(clock_.Now()));
 }
 
 void CDialogCritSched::ShowValues(const COleDateTime& start, int critDays, int clearDays)
@@ -104,6 +119,7 @@ void CDialogCritSched::ShowValues(const COleDateTime& start, int critDays, int c
         clearSpin_.SetPos(LOWORD(clearDays));
     }
     hasDate_ = true;
+    showsStored_ = false; // until the settings are read again
 }
 
 void CDialogCritSched::Settle()

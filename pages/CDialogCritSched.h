@@ -9,6 +9,7 @@
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
+#include "model/RegistryWatch.h"
 #include "pages/CountBox.h"
 #include "pages/CountLabel.h"
 #include "pages/CountSettler.h"
@@ -49,6 +50,8 @@ protected:
     LRESULT OnTranslated(WPARAM, LPARAM section);
 
 private:
+    // Whether the page still shows what is stored (no reading needed).
+    bool ShowsStoredValues();
     // Stores the three values and has the main window refresh.
     void SaveToSettings();
     // The units beside the counts and the hint, in the forms of the counts.
@@ -67,6 +70,8 @@ private:
     // The two counts; its loading also keeps the picker's changes out of the
     // settings while values are shown.
     CountSettler counts_;
+    RegistryWatch stored_;     // the settings changed since they were last read
+    bool showsStored_ = false; // the values shown are the ones last read
     // The picker shows a first day: one stored, or one she chose. Until then
     // it offers today, which is not stored.
     bool hasDate_ = false;
