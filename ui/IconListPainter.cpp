@@ -43,19 +43,30 @@ void IconListPainter::Paint(HDC dc, const RECT& target, int index, ItemState sta
     const int width = target.right - target.left;
     const int height = target.bottom - target.top;
     CDC source;
-    HBITMAP picture = ItemPicture(dc, index, state, text, SIZE{width, height}, focus);
+    HBITMAP picture = ItemPicture(dc, index, state, text, SIZE{width, height});
     if (!picture || !source.CreateCompatibleDC(dc))
         return;
     fw::SelectGuard keep(source, picture);
-    ::BitBlt(dc, target.left, target.top, width, height, source, 0, 0, SRCCOPY);
+    if (!focus) {
+        ::BitBlt(dc, target.left, target.top, width, height, source, 0, 0, SRCCOPY);
+        return;
+    }
+    CMemoryDC memory(dc, width, height);
+    if (!memory.IsReady())
+        return;
+    memory.BitBlt(0, 0, width, height, source, 0, 0, SRCCOPY);
+    RECT area{0, 0, width, height};
+    ::InflateRect(&area, -dpi_(2), -dpi_(2));
+    DrawFocus(&memory, area, state);
+    memory.CopyTo(dc, target.left, target.top);
 }
 
 HBITMAP IconListPainter::ItemPicture(HDC like, int index, ItemState state, const std::string& text,
-                                     SIZE size, bool focus)
+                                     SIZE size)
 {
     if (index < 0 || size.cx <= 0 || size.cy <= 0)
         return nullptr;
-    const size_t slot = (static_cast<size_t>(index) * 3 + state) * 2 + (focus ? 1 : 0);
+    const size_t slot = static_cast<size_t>(index) * 3 + state;
     if (drawn_.size() <= slot)
         drawn_.resize(slot + 1);
     DrawnItem& drawn = drawn_[slot];
@@ -73,11 +84,7 @@ HBITMAP IconListPainter::ItemPicture(HDC like, int index, ItemState state, const
         return nullptr;
     {
         fw::SelectGuard keep(surface, picture);
-        RECT area{0, 0, size.cx, size.cy};
-        DrawItem(&surface, index, area, text, state);
-        ::InflateRect(&area, -dpi_(2), -dpi_(2));
-        if (focus)
-            DrawFocus(&surface, area, state);
+        DrawItem(&surface, index, RECT{0, 0, size.cx, size.cy}, text, state);
     }
     drawn.picture = std::move(picture);
     drawn.text = text;

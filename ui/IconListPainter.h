@@ -41,12 +41,10 @@ private:
     // makes them, side by side in one bitmap (black where a silhouette is
     // coloured), made once: silhouettes are then a block transfer each.
     bool PrepareShapes();
-    // The item's picture in the state, with or without the focus rectangle,
-    // drawn once for its text, size, colours and scale and copied at every
-    // later paint (a page switch paints two items four times); null when it
-    // cannot be made.
-    HBITMAP ItemPicture(HDC like, int index, ItemState state, const std::string& text, SIZE size,
-                        bool focus);
+    // The item's picture in the state, drawn once for its text, size,
+    // colours and scale and copied at every later paint (a page switch
+    // paints two items four times); null when it cannot be made.
+    HBITMAP ItemPicture(HDC like, int index, ItemState state, const std::string& text, SIZE size);
 
     CImageList* images_ = nullptr; // not owned
     HFONT font_ = nullptr;         // borrowed from the list
@@ -63,5 +61,5 @@ private:
         bool highContrast = false;
         CBitmap picture;
     };
-    std::vector<DrawnItem> drawn_; // six per item: each state without and with the focus
+    std::vector<DrawnItem> drawn_; // three per item, one per state
 };
