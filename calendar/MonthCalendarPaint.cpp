@@ -36,6 +36,8 @@ constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 void MonthCalendarCtrl::OnPaint()
 {
     CPaintDC paint(m_hWnd);
+    if (::IsRectEmpty(&paint.m_ps.rcPaint))
+        return; // nothing to show (a paint asked for after another had done it)
     const RECT client = GetClientRect();
     CDC surface;
     if (!surface.CreateCompatibleDC(paint))

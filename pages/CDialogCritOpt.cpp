@@ -40,8 +40,9 @@ ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
 CDialogCritOpt::CDialogCritOpt(HelpOpener& help, const LanguageManager& texts)
-    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}, help), texts_(texts), balloon_(texts),
-      remindUnit_(texts, IDC_OPT_REMIND_UNIT, kRemindUnitOne)
+    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}, help), texts_(texts),
+      remindUnit_(texts, IDC_OPT_REMIND_UNIT, kRemindUnitOne),
+      days_(texts, {{remindSpin_, remindDays_, kRemindDayRule}})
 {
 }
 
@@ -71,7 +72,7 @@ BOOL CDialogCritOpt::OnInitDialog()
     remindDays_.SetLimitText(1);
     EnableRemindDays();
     ShowAutoloadOffer();
-    loading_ = false;
+    days_.Loaded();
     return TRUE;
 }
 
@@ -118,10 +119,11 @@ void CDialogCritOpt::LoadFromSettings()
     // Whether the program really starts with Windows, whatever was wished.
     autoload_.SetCheck(StartsWithWindows(ModulePath::ModuleFileName()) ? 1 : 0);
     critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
-    loading_ = true;
-    remind_.SetCheck(static_cast<int>(ReadSettingDword(SettingRemind)));
-    remindSpin_.SetPos(static_cast<int>(ReadSettingDword(SettingRemindDays)));
-    loading_ = false;
+    {
+        const CountSettler::Loading loading(days_);
+        remind_.SetCheck(static_cast<int>(ReadSettingDword(SettingRemind)));
+        remindSpin_.SetPos(static_cast<int>(ReadSettingDword(SettingRemindDays)));
+    }
     EnableRemindDays();
     ShowAutoloadOffer();
     SelectStoredLanguage();
@@ -206,29 +208,22 @@ void CDialogCritOpt::OnRemind()
 // Every keystroke and arrow step: stored once the days have settled.
 void CDialogCritOpt::OnRemindDaysChange()
 {
-    balloon_.Hide();
     remindUnit_.Show(CountInUse(remindSpin_, kRemindDayRule));
-    if (!loading_)
-        days_.Begin(m_hWnd);
+    days_.Changed(m_hWnd);
 }
 
 void CDialogCritOpt::OnRemindDaysLeft()
 {
-    if (!IsWindowVisible())
-        return; // hidden or being destroyed: the window's end stores what waits
-    balloon_.Correct(remindSpin_, remindDays_, kRemindDayRule);
-    Settle();
+    if (days_.Left(m_hWnd, 0))
+        Settle();
 }
 
 // The pause ended: stored when the box holds days it can use.
 void CDialogCritOpt::OnTimer(UINT_PTR id)
 {
-    if (id != SettlingChange::kPauseTimer) {
+    if (!CountSettler::IsPauseTimer(id))
         Default();
-        return;
-    }
-    ::KillTimer(m_hWnd, id);
-    if (IsUsableCount(static_cast<int>(remindSpin_.GetPos()), kRemindDayRule))
+    else if (days_.PauseEnded(m_hWnd))
         Settle();
 }
 
@@ -240,14 +235,9 @@ BOOL CDialogCritOpt::OnKillActive()
 
 void CDialogCritOpt::Settle()
 {
-    if (!IsWindow() || !days_.Take(m_hWnd))
+    if (!days_.Take(m_hWnd))
         return;
     const int days = CountInUse(remindSpin_, kRemindDayRule);
-    if (!IsUsableCount(static_cast<int>(remindSpin_.GetPos()), kRemindDayRule)) {
-        loading_ = true; // the box shows the days in use
-        remindSpin_.SetPos(days);
-        loading_ = false;
-    }
     WriteSettingDword(SettingRemindDays, static_cast<DWORD>(days));
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();

@@ -13,10 +13,9 @@
 #include "framework/Controls.h"
 #include "framework/Strings.h"
 #include "lang/LanguageFiles.h"
-#include "pages/CountBalloon.h"
 #include "pages/CountBox.h"
 #include "pages/CountLabel.h"
-#include "pages/SettlingChange.h"
+#include "pages/CountSettler.h"
 #include "ui/CFramedPage.h"
 
 class CDialogCritOpt : public CFramedPage {
@@ -92,10 +91,7 @@ private:
     CButton remind_;
     CEdit remindDays_;
     CSpinButtonCtrl remindSpin_;
-    CountBalloon balloon_;
     CountLabel remindUnit_;
     std::vector<LanguageListing> languages_; // each entry's data: its index here
-    SettlingChange days_;
-    // Set while stored values are shown: the box's change stores nothing.
-    bool loading_ = true;
+    CountSettler days_;                      // the reminder's days
 };

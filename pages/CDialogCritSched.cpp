@@ -31,8 +31,10 @@ END_MESSAGE_MAP()
 CDialogCritSched::CDialogCritSched(const fw::Clock& clock, HelpOpener& help,
                                    const LanguageManager& texts)
     : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}, help), clock_(clock), texts_(texts),
-      balloon_(texts), critUnit_(texts, IDC_SCHED_CRIT_UNIT, kDayUnitOne),
-      clearUnit_(texts, IDC_SCHED_CLEAR_UNIT, kDayUnitOne)
+      critUnit_(texts, IDC_SCHED_CRIT_UNIT, kDayUnitOne),
+      clearUnit_(texts, IDC_SCHED_CLEAR_UNIT, kDayUnitOne),
+      counts_(texts,
+              {{critSpin_, critEdit_, kCritDayRule}, {clearSpin_, clearEdit_, kClearDayRule}})
 {
 }
 
@@ -61,7 +63,7 @@ BOOL CDialogCritSched::OnInitDialog()
     clearSpin_.SetPos(kClearDayRule.fallback);
     clearEdit_.SetLimitText(kTextLimit);
     ShowCountTexts();
-    loading_ = 0;
+    counts_.Loaded();
     return TRUE;
 }
 
@@ -82,6 +84,8 @@ void CDialogCritSched::LoadFromSettings()
     if (!IsWindow())
         return;
     Settle(); // what she entered goes first
+    if (ShowsStoredValues())
+        return;
     COleDateTime start;
     const bool stored = ReadStartDate(SettingStartDate, clock_.Now(), start);
     if (!stored)
@@ -89,40 +93,39 @@ void CDialogCritSched::LoadFromSettings()
     ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
                static_cast<int>(ReadSettingDword(SettingClearDayCount)));
     hasDate_ = stored;
+    showsStored_ = true;
+}
+
+// Nothing was stored since the page read the settings (nor shown since from
+// elsewhere), and the day it offers while none is stored is still today: it
+// shows what is stored now.
+bool CDialogCritSched::ShowsStoredValues()
+{
+    const bool changed = stored_.Changed(); // watched again before a reading
+    if (changed || !showsStored_)
+        return false;
+    COleDateTime shown;
+    return hasDate_ || (date_.GetTime(shown) && DayOf(shown) == DayOf(clock_.Now()));
 }
 
 void CDialogCritSched::ShowValues(const COleDateTime& start, int critDays, int clearDays)
 {
     if (!IsWindow())
         return;
-    int wasLoading = loading_;
-    loading_ = 1;
-    date_.SetTime(start);
-    critSpin_.SetPos(LOWORD(critDays));
-    clearSpin_.SetPos(LOWORD(clearDays));
-    loading_ = wasLoading;
+    {
+        const CountSettler::Loading loading(counts_);
+        date_.SetTime(start);
+        critSpin_.SetPos(LOWORD(critDays));
+        clearSpin_.SetPos(LOWORD(clearDays));
+    }
     hasDate_ = true;
+    showsStored_ = false; // until the settings are read again
 }
 
 void CDialogCritSched::Settle()
 {
-    if (!IsWindow() || !change_.Take(m_hWnd))
-        return;
-    CorrectQuietly();
-    SaveToSettings();
-}
-
-void CDialogCritSched::CorrectQuietly()
-{
-    const int wasLoading = loading_;
-    loading_ = 1;
-    auto correct = [](CSpinButtonCtrl& spin, const CycleCountRule& rule) {
-        if (!IsUsableCount(static_cast<int>(spin.GetPos()), rule))
-            spin.SetPos(rule.fallback);
-    };
-    correct(critSpin_, kCritDayRule);
-    correct(clearSpin_, kClearDayRule);
-    loading_ = wasLoading;
+    if (counts_.Take(m_hWnd))
+        SaveToSettings();
 }
 
 // A first day other than the one stored before is recorded, with the counts
@@ -170,41 +173,29 @@ LRESULT CDialogCritSched::OnTranslated(WPARAM, LPARAM section)
 // boxes give; the change is stored once it has settled.
 void CDialogCritSched::OnCountChange()
 {
-    balloon_.Hide();
     ShowCountTexts();
-    if (!loading_)
-        change_.Begin(m_hWnd);
+    counts_.Changed(m_hWnd);
 }
 
 // (Not while the page is hidden or being destroyed: the window's end stores
 // what waits itself.)
 void CDialogCritSched::OnCritLeft()
 {
-    if (!IsWindowVisible())
-        return;
-    balloon_.Correct(critSpin_, critEdit_, kCritDayRule);
-    Settle();
+    if (counts_.Left(m_hWnd, 0))
+        Settle();
 }
 
 void CDialogCritSched::OnClearLeft()
 {
-    if (!IsWindowVisible())
-        return;
-    balloon_.Correct(clearSpin_, clearEdit_, kClearDayRule);
-    Settle();
+    if (counts_.Left(m_hWnd, 1))
+        Settle();
 }
 
-// The pause ended: stored when both boxes hold numbers they can use; a number
-// half typed waits for more, or for the box to be left.
 void CDialogCritSched::OnTimer(UINT_PTR id)
 {
-    if (id != SettlingChange::kPauseTimer) {
+    if (!CountSettler::IsPauseTimer(id))
         Default();
-        return;
-    }
-    ::KillTimer(m_hWnd, id);
-    if (IsUsableCount(static_cast<int>(critSpin_.GetPos()), kCritDayRule) &&
-        IsUsableCount(static_cast<int>(clearSpin_.GetPos()), kClearDayRule))
+    else if (counts_.PauseEnded(m_hWnd))
         Settle();
 }
 
@@ -213,15 +204,15 @@ void CDialogCritSched::OnToday()
     // Setting the picker from code raises no change notification.
     date_.SetTime(clock_.Now());
     hasDate_ = true;
-    change_.Begin(m_hWnd);
+    counts_.Begin(m_hWnd);
     Settle();
 }
 
 void CDialogCritSched::OnDateTimeChange(NMHDR*, LRESULT* result)
 {
-    if (!loading_) {
+    if (!counts_.IsLoading()) {
         hasDate_ = true;
-        change_.Begin(m_hWnd);
+        counts_.Begin(m_hWnd);
     }
     *result = 0;
 }

@@ -9,10 +9,10 @@
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
-#include "pages/CountBalloon.h"
+#include "model/RegistryWatch.h"
 #include "pages/CountBox.h"
 #include "pages/CountLabel.h"
-#include "pages/SettlingChange.h"
+#include "pages/CountSettler.h"
 #include "ui/CFramedPage.h"
 
 class CDialogCritSched : public CFramedPage {
@@ -50,10 +50,10 @@ protected:
     LRESULT OnTranslated(WPARAM, LPARAM section);
 
 private:
+    // Whether the page still shows what is stored (no reading needed).
+    bool ShowsStoredValues();
     // Stores the three values and has the main window refresh.
     void SaveToSettings();
-    // The boxes show numbers they can use (a box left empty shows the number in use).
-    void CorrectQuietly();
     // The units beside the counts and the hint, in the forms of the counts.
     void ShowCountTexts();
 
@@ -65,13 +65,13 @@ private:
     CEdit clearEdit_;           // 1030
     CDateTimeCtrl date_;        // 1000
     CButton today_;             // 1025
-    CountBalloon balloon_;
-    CountLabel critUnit_;  // 1052
-    CountLabel clearUnit_; // 1053
-    SettlingChange change_;
-    // Set from construction to the end of OnInitDialog and while values are
-    // being shown: the controls' change notifications then store nothing.
-    int loading_ = 1;
+    CountLabel critUnit_;       // 1052
+    CountLabel clearUnit_;      // 1053
+    // The two counts; its loading also keeps the picker's changes out of the
+    // settings while values are shown.
+    CountSettler counts_;
+    RegistryWatch stored_;     // the settings changed since they were last read
+    bool showsStored_ = false; // the values shown are the ones last read
     // The picker shows a first day: one stored, or one she chose. Until then
     // it offers today, which is not stored.
     bool hasDate_ = false;

@@ -93,6 +93,12 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
 {
     if (!item || static_cast<int>(item->itemID) < 0)
         return;
+    // The focus shows once the keyboard has been used.
+    const bool showsFocus = (item->itemState & ODS_NOFOCUSRECT) == 0 && !HidesFocusCue(m_hWnd);
+    // The caret moved: only a focus rectangle would change, and none is
+    // drawn, so the item already shows what it would draw.
+    if (item->itemAction == ODA_FOCUS && !showsFocus)
+        return;
     int index = static_cast<int>(item->itemID);
     std::string text = GetText(index);
     if (text.empty())
@@ -102,9 +108,7 @@ void CIconListBox::DrawItem(DRAWITEMSTRUCT* item)
         state = IconListPainter::StateSelected;
     else if (GetItemData(index) != 0)
         state = IconListPainter::StateHover;
-    // The focus shows once the keyboard has been used.
-    const bool focus =
-        (item->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS && !HidesFocusCue(m_hWnd);
+    const bool focus = showsFocus && (item->itemState & ODS_FOCUS) != 0;
     painter_.Paint(item->hDC, item->rcItem, index, state, text, focus);
 }
 

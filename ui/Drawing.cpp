@@ -195,6 +195,8 @@ void DrawPageFrame(CWnd* page, const std::vector<int>& rows)
     if (!page || !page->IsWindow())
         return;
     CPaintDC dc(page->m_hWnd);
+    if (::IsRectEmpty(&dc.m_ps.rcPaint))
+        return; // nothing to show (a paint asked for after another had done it)
     const fw::Dpi dpi(layout::LayoutDpi(page->m_hWnd));
     RECT frame = PageFrameRect(page->m_hWnd);
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);

@@ -85,6 +85,11 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     host.ShowWindow(SW_SHOW);
     host.page.LoadFromSettings();
     EXPECT_TRUE(Counts() == "3/28" && Picker() == kNow && Now() == Stored("", -1, -1));
+    services.clock.now = kNow + COleDateTimeSpan(1, 0, 0, 0); // shown again after midnight
+    host.page.LoadFromSettings();
+    EXPECT_EQ(Picker(), services.clock.now) << "the new today offered";
+    services.clock.now = kNow;
+    host.page.LoadFromSettings();
     Enter(IDC_SCHED_CRIT_EDIT, "4");
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(refreshes, (std::vector<Stored>{{"", 4, 28}, {"2004 5 20 10 15 30", 4, 28}}));
@@ -108,6 +113,9 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     Enter(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
     EXPECT_NE(PeriodRecordText(ReadPeriodRecord()).find("2004-01-02 8 40"), std::string::npos);
+    host.page.ShowValues(chosen, 7, 40);
+    host.page.LoadFromSettings();
+    EXPECT_EQ(Counts(), "8/40") << "what is stored, not what was shown last";
 }
 
 // A count is stored once the box is left (or after a pause, below), never
