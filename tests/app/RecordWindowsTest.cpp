@@ -42,7 +42,8 @@ std::string Row(int month, int day, const char* counts)
 
 // First days 20 March and 28 April 2004 recorded before the stored one (20
 // May, today): the period of 28 April replaces the one the March day
-// foretold for 24 April. Removing 28 April brings that one back.
+// foretold for 24 April. Removing 28 April brings that one back; removing
+// the first entry then leaves none before the stored day.
 TEST_F(RecordWindowsTest, HistoryListsTheRecordAndRemovesTheSelectedEntry)
 {
     StoreSampleCycle();
@@ -52,20 +53,25 @@ TEST_F(RecordWindowsTest, HistoryListsTheRecordAndRemovesTheSelectedEntry)
     main->ShowMainWindow(MainDialog::PageMonitor);
     const COleDateTime april30(2004, 4, 30, 0, 0, 0), april26(2004, 4, 26, 0, 0, 0);
     EXPECT_TRUE(main->Monitor().IsCriticalDay(april30) && !main->Monitor().IsCriticalDay(april26));
-    std::string before, after;
+    std::string before, after, last;
     bool removeAtFirst = true;
+    auto remove = [](HWND dialog, int entry) {
+        LVITEMW select{};
+        select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendDlgItemMessageW(dialog, IDC_HIST_LIST, LVM_SETITEMSTATE, entry,
+                              reinterpret_cast<LPARAM>(&select));
+        Click(dialog, IDC_HIST_REMOVE);
+        return ListRows(dialog);
+    };
     {
         ModalScript script(IDC_HIST_LIST,
                            {[&](HWND dialog) {
                                 before = ListRows(dialog);
                                 removeAtFirst =
                                     ::IsWindowEnabled(::GetDlgItem(dialog, IDC_HIST_REMOVE));
-                                LVITEMW select{};
-                                select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
-                                ::SendDlgItemMessageW(dialog, IDC_HIST_LIST, LVM_SETITEMSTATE, 1,
-                                                      reinterpret_cast<LPARAM>(&select));
-                                Click(dialog, IDC_HIST_REMOVE);
-                                after = ListRows(dialog);
+                                after = remove(dialog, 1);
+                                EXPECT_TRUE(main->Monitor().IsCriticalDay(april30)) << "not yet";
+                                last = remove(dialog, 0);
                             },
                             [](HWND dialog) { Click(dialog, IDC_HIST_CLOSE); }});
         Click(main->Monitor().m_hWnd, IDC_MON_HISTORY);
@@ -74,8 +80,9 @@ TEST_F(RecordWindowsTest, HistoryListsTheRecordAndRemovesTheSelectedEntry)
     EXPECT_FALSE(removeAtFirst) << "Remove without a selection";
     EXPECT_EQ(before, Row(3, 20, "|5|39") + Row(4, 28, "|5|22") + Row(5, 20, "|5|"));
     EXPECT_EQ(after, Row(3, 20, "|5|61") + Row(5, 20, "|5|"));
-    EXPECT_EQ(ReadPeriodRecord().size(), 2u);
-    EXPECT_TRUE(!main->Monitor().IsCriticalDay(april30) && main->Monitor().IsCriticalDay(april26));
+    EXPECT_EQ(last, Row(5, 20, "|5|"));
+    EXPECT_EQ(ReadPeriodRecord().size(), 1u);
+    EXPECT_TRUE(!main->Monitor().IsCriticalDay(april30) && !main->Monitor().IsCriticalDay(april26));
 }
 
 // Three recorded cycles of 31 days against a cycle of 35 in force: the offer

@@ -18,6 +18,7 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalScript.h"
 #include "tests/ui/PixelTesting.h"
+#include "ui/DialogLayout.h"
 
 namespace calendar_testing {
 
@@ -39,15 +40,6 @@ inline int64_t SampleOffset(const COleDateTime& day,
                             int64_t days = 28)
 {
     return ((day.DayNumber() - start) % days + days) % days;
-}
-
-// A window's place in another's client area.
-inline RECT Place(HWND window, HWND in)
-{
-    RECT place{};
-    ::GetWindowRect(window, &place);
-    ::MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&place), 2);
-    return place;
 }
 
 // The cell (0 to 41) with the focus frame, read from a calendar's pixels at

@@ -52,7 +52,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
         HalfYearDialog shown(clock, help, texts, stored);
         ASSERT_TRUE(shown.Create());
         for (int i = 0; i < 6; ++i) {
-            const RECT place = Place(shown.Calendar(i), shown),
+            const RECT place = layout::ControlRect(shown, IDC_HALF_CALENDAR0 + i),
                        expected{17 + i % 3 * 208, 17 + i / 3 * 161, 224 + i % 3 * 208,
                                 177 + i / 3 * 161};
             EXPECT_TRUE(::EqualRect(&place, &expected)) << i;
@@ -60,7 +60,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
                       (i == 0) + (i == 5) * 2);
         }
         // Within a dialog unit of where the calendars end (640), nothing moves.
-        EXPECT_EQ(Place(::GetDlgItem(shown, IDC_HALF_HELP), shown).right, 641);
+        EXPECT_EQ(layout::ControlRect(shown, IDC_HALF_HELP).right, 641);
         EXPECT_EQ(shown.GetClientRect().right, 657);
         for (auto [id, year, month] : {std::tuple{0, 2004, 1},
                                        {IDC_HALF_NEXT, 2004, 7},

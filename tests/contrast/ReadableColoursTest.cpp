@@ -108,7 +108,7 @@ TEST_F(ReadableWindow, CaptionsAndLinksReadInDarkColours)
     HWND page = main->Sheet().GetPage(MainDialog::PageAbout)->m_hWnd;
     const Pixels about = Pixels::Of(page);
     for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL}) {
-        const RECT link = calendar_testing::Place(::GetDlgItem(page, id), page);
+        const RECT link = layout::ControlRect(page, id);
         EXPECT_GE(TextContrast(about, link), 4.5) << "link " << id;
     }
     main->ShowWindow(SW_HIDE);

@@ -143,7 +143,6 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
         DWORD stored;
         const char* balloon;
     } table[] = {
-        {"5", "5 days", 5, ""},
         {"9", "2 days", 2, "Enter a number from 1 to 7. The number in use is 2."},
         {"12", "1 day", 1, ""}, // one digit
     };
