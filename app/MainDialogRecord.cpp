@@ -79,7 +79,7 @@ void MainDialog::OnExport()
 {
     scheduler_.Settle();
     CalendarExport input;
-    if (!ReadCalendarExport(stored_, language_.Format(TextId::ExportSummary), clock_.Now(), input))
+    if (!ReadCalendarExport(stored_, language_.Format(TextId::ExportSummary), clock_, input))
         return;
     const std::string text = ICalendarText(input);
     const std::wstring path = text.empty() ? std::wstring() : ChooseCalendarFile(m_hWnd, language_);

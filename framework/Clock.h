@@ -9,6 +9,8 @@ class Clock {
 public:
     // The current local date and time.
     virtual COleDateTime Now() const = 0;
+    // The current date and time in UTC (time stamps written to files).
+    virtual COleDateTime UtcNow() const = 0;
 
 protected:
     ~Clock() = default;
@@ -18,6 +20,12 @@ protected:
 class SystemClock final : public Clock {
 public:
     COleDateTime Now() const override { return COleDateTime::GetCurrentTime(); }
+    COleDateTime UtcNow() const override
+    {
+        SYSTEMTIME utc{};
+        ::GetSystemTime(&utc);
+        return COleDateTime(utc);
+    }
 };
 
 } // namespace fw

@@ -120,15 +120,13 @@ std::string ICalendarText(const CalendarExport& input)
     return text;
 }
 
-bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const COleDateTime& now,
+bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const fw::Clock& clock,
                         CalendarExport& input)
 {
     if (!stored.Read(input.cycle))
         return false;
-    SYSTEMTIME utc;
-    GetSystemTime(&utc);
-    input.utcNow = COleDateTime(utc);
-    input.today = now;
+    input.utcNow = clock.UtcNow();
+    input.today = clock.Now();
     input.summary = summary;
     const SettingsReader settings;
     input.reminderDays = settings.ReadDword(SettingRemind)

@@ -11,6 +11,7 @@
 // carries the reminder: an alarm on a past event would only ring as overdue.
 #include <string>
 
+#include "framework/Clock.h"
 #include "model/CycleHistory.h"
 #include "model/StoredCycle.h"
 
@@ -26,10 +27,10 @@ struct CalendarExport {
 // when the cycle cannot be marked.
 std::string ICalendarText(const CalendarExport& input);
 
-// The stored cycle, record and reminder, with today (the local `now`) and the
-// system's time stamp; false while no first day is stored or the stored one
-// cannot be read.
-bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const COleDateTime& now,
+// The stored cycle, record and reminder, with today and the time stamp from
+// the clock; false while no first day is stored or the stored one cannot be
+// read.
+bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const fw::Clock& clock,
                         CalendarExport& input);
 
 // Writes the text to the file, replacing it; false, with the file as it was,

@@ -5,6 +5,7 @@
 #include "model/CalendarExport.h"
 #include "model/CycleSuggestion.h"
 #include "model/Settings.h"
+#include "tests/support/FixedClock.h"
 #include "tests/model/FakeCalendar.h"
 
 namespace {
@@ -193,13 +194,15 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     StoredCycle stored; // one for the whole test: it reads again after each change
     FakeCalendar may("2026-05");
     const COleDateTime now(2026, 6, 8, 9, 15, 0);
+    const testing_support::FixedClock clock(now);
     CalendarExport input;
     for (const char* start : {"", "2026 13 13 9 30 0"}) { // none stored, an impossible one
         ASSERT_TRUE(!*start || WriteSettingText(SettingStartDate, start));
         MarkDaysFromSettings(stored, &may, may.first, may.last);
         EXPECT_TRUE(may.calls == 0 &&
                     StandingWithRecord(stored, may.first).kind == DayStanding::NoFirstDay &&
-                    !ReadCalendarExport(stored, "Period", now, input) && !StoredSuggestion(stored))
+                    !ReadCalendarExport(stored, "Period", clock, input) &&
+                    !StoredSuggestion(stored))
             << start;
     }
     // 7 May stored with 5 + 25 days; on 8 June her period started.
@@ -211,8 +214,8 @@ TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
     MarkDaysFromSettings(stored, &may, may.first, may.last);
     EXPECT_EQ("2026-05-07+5", may.Runs());
     EXPECT_EQ(2, StandingWithRecord(stored, COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
-    EXPECT_TRUE(ReadCalendarExport(stored, "Period", now, input) && input.reminderDays == 0 &&
-                input.cycle.start == COleDateTime(2026, 6, 8, 9, 15, 0));
+    EXPECT_TRUE(ReadCalendarExport(stored, "Period", clock, input) && input.reminderDays == 0 &&
+                input.cycle.start == now && input.today == now && input.utcNow == now);
     std::string rows; // the History dialog's lines
     for (const HistoryRow& row : HistoryRows(ReadPeriodRecord()))
         rows += std::to_string(row.firstDay.GetDay()) + " " + std::to_string(row.periodLength) +

@@ -16,6 +16,7 @@ namespace snap {
 class SampleClock final : public fw::Clock {
 public:
     COleDateTime Now() const override { return now; }
+    COleDateTime UtcNow() const override { return now; }
     COleDateTime now{2004, 5, 20, 12, 0, 0};
 };
 SampleClock& TheClock();
