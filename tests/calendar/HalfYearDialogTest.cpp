@@ -156,11 +156,21 @@ TEST_F(HalfYear, TheFocusedDayMovesAcrossTheSixCalendars)
         {VK_UP, 4, {2004, 5, 25, 0, 0, 1}},   {VK_NEXT, 4, {2004, 11, 25, 0, 0, 1}},
     };
     HalfYearDialog dialog(clock, help, texts, stored);
+    // Other tests share the display: should one of their windows take the
+    // activation, the dialog takes it back, and with it its focused calendar.
+    const auto active = [](HWND d) {
+        if (::GetActiveWindow() != d)
+            ::SetForegroundWindow(d);
+    };
     std::vector<std::function<void(HWND)>> steps{
         [](HWND d) { ::SetFocus(::GetDlgItem(d, IDC_HALF_CALENDAR0 + 4)); }};
     for (const auto& m : moves) {
-        steps.push_back([&](HWND) { ::PostMessageA(::GetFocus(), WM_KEYDOWN, m.key, 1); });
         steps.push_back([&](HWND d) {
+            active(d);
+            ::PostMessageA(::GetFocus(), WM_KEYDOWN, m.key, 1);
+        });
+        steps.push_back([&](HWND d) {
+            active(d);
             SCOPED_TRACE(testing::Message()
                          << m.key << " to " << m.day.GetMonth() << "-" << m.day.GetDay());
             ASSERT_EQ(::GetFocus(), ::GetDlgItem(d, IDC_HALF_CALENDAR0 + m.calendar));
