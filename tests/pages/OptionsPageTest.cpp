@@ -3,6 +3,7 @@
 // selected, the check boxes with what they store and whom they tell, and a
 // change of language.
 #include "pages/CDialogCritOpt.h"
+#include "pages/SettlingChange.h"
 
 #include "lang/ModulePath.h"
 #include "model/Settings.h"
@@ -156,6 +157,14 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
                   std::string(row.shown) + " before critical days " + row.balloon);
         EXPECT_EQ(ReadSettingDword(SettingRemindDays), row.stored) << row.typed;
     }
+    // In the box, a pause stores the days; leaving the page stores them at once.
+    ::SetFocus(Item(IDC_OPT_REMIND_EDIT));
+    TypeOver(IDC_OPT_REMIND_EDIT, "5");
+    testing_support::PumpMessages(SettlingChange::kPause + 300);
+    EXPECT_EQ(ReadSettingDword(SettingRemindDays), 5u);
+    TypeOver(IDC_OPT_REMIND_EDIT, "6");
+    host.page.OnKillActive();
+    EXPECT_EQ(ReadSettingDword(SettingRemindDays), 6u);
 }
 
 // While the reminder is on and the program does not start with Windows, a

@@ -167,6 +167,10 @@ TEST_F(SchedulerPage, ACountIsStoredWhenTheBoxIsLeftOrItHasSettled)
         EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 3, 7})) << typed;
         EXPECT_EQ(refreshes.size(), typed[0] == '7' ? 1u : 0u) << typed;
     }
+    // Leaving the page stores what waits, without a pause.
+    TypeOver(IDC_SCHED_CLEAR_EDIT, "9");
+    host.page.OnKillActive();
+    EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 3, 9}));
 }
 
 } // namespace
