@@ -66,7 +66,7 @@ BOOL CCritApp::InitInstance()
 void CCritApp::OfferWizard()
 {
     mainDialog_->HoldReminder(true);
-    FirstLaunchDialog offer(language_);
+    FirstLaunchDialog offer(language_, mainDialog_);
     const INT_PTR answer = offer.DoModal();
     // Ended otherwise (the program asked to end), the question comes again next time.
     if (answer == IDOK || answer == IDCANCEL)

@@ -47,6 +47,7 @@ ON_COMMAND(ID_MENU_OPEN, OnMenuOpen)
 ON_COMMAND(ID_MENU_SCHEDULER, OnMenuScheduler)
 ON_COMMAND(ID_MENU_OPTIONS, OnMenuOptions)
 ON_COMMAND(ID_MENU_HALFYEAR, OnMenuHalfYear)
+ON_COMMAND(IDC_MON_HALFYEAR, OnMenuHalfYear)
 ON_COMMAND(ID_MENU_WEBSITE, OnMenuWebSite)
 ON_COMMAND(ID_MENU_EXIT, OnCancel)
 ON_COMMAND(ID_MENU_ABOUT, OnMenuAbout)
@@ -225,7 +226,7 @@ void MainDialog::HideToTray()
         return; // the help window is already there
     SettlePages();
     ShowWindow(SW_HIDE);
-    QuickLaunchHelpDialog window(help_, language_);
+    QuickLaunchHelpDialog window(help_, language_, this);
     window.DoModal();
 }
 
@@ -293,7 +294,14 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    HalfYearDialog::Open(clock_, help_, language_, stored_);
+    if (halfYear_) { // there is never more than one
+        ::SetForegroundWindow(halfYear_->m_hWnd);
+        return;
+    }
+    HalfYearDialog dialog(clock_, help_, language_, stored_, this);
+    halfYear_ = &dialog;
+    dialog.DoModal();
+    halfYear_ = nullptr;
 }
 
 void MainDialog::OnCancel()
@@ -336,8 +344,8 @@ namespace {
 bool OpensAWindow(UINT command)
 {
     for (UINT opener : {IDC_MAIN_HIDE, ID_MENU_OPEN, IDC_MAIN_WIZARD, ID_MENU_HALFYEAR,
-                        IDC_MAIN_HELP, ID_MENU_SCHEDULER, ID_MENU_OPTIONS, ID_MENU_ABOUT,
-                        IDC_MON_HISTORY, IDC_MON_EXPORT, ID_MENU_EXPORT})
+                        IDC_MON_HALFYEAR, IDC_MAIN_HELP, ID_MENU_SCHEDULER, ID_MENU_OPTIONS,
+                        ID_MENU_ABOUT, IDC_MON_HISTORY, IDC_MON_EXPORT, ID_MENU_EXPORT})
         if (command == opener)
             return true;
     return false;

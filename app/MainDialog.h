@@ -11,6 +11,7 @@
 #include "app/CDialogCritSheet.h"
 #include "app/TrayPresence.h"
 #include "calendar/CDialogCritMonitor.h"
+#include "calendar/HalfYearDialog.h"
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -87,6 +88,8 @@ public:
     HBITMAP GetStripeBitmap() const { return stripe_.GetBitmap(); }
     HBRUSH GetBackgroundBrush() const { return background_; }
     TrayPresence& Tray() { return tray_; }
+    // The half-year calendar while it is open, or null.
+    HalfYearDialog* OpenHalfYear() const { return halfYear_; }
     LanguageManager& Language() { return language_; }
 
     DECLARE_MESSAGE_MAP()
@@ -175,6 +178,7 @@ private:
     CBrush background_;
     CImageList pageImages_;
     CStringArray pageNames_;
-    TrayPresence tray_; // the notification icon, its menu 134 and the reminder
+    TrayPresence tray_;                  // the notification icon, its menu 134 and the reminder
+    HalfYearDialog* halfYear_ = nullptr; // while it runs
     bool ending_ = false;
 };

@@ -4,7 +4,6 @@
 #include "app/MainDialog.h"
 
 #include "app/StandingTexts.h"
-#include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
 
 namespace {
@@ -48,7 +47,8 @@ void MainDialog::OnDayMayHaveChanged()
 {
     if (monitor_.Calendar().IsWindow())
         monitor_.Calendar().Refresh();
-    HalfYearDialog::RefreshOpen();
+    if (halfYear_)
+        halfYear_->Refresh();
     TellStanding();
     ArmMidnightTimer();
 }
@@ -79,6 +79,7 @@ void MainDialog::OnTimeChange()
 {
     Default();
     RefreshCycleState();
-    HalfYearDialog::RefreshOpen(); // a new day moves its today ring too
+    if (halfYear_)
+        halfYear_->Refresh(); // a new day moves its today ring too
     ArmMidnightTimer();
 }

@@ -16,8 +16,7 @@ void MainDialog::RunWizard()
     CDialogWiz2 step2(language_);
     CDialogWiz3 step3(language_);
     step3.SetCritDaysStep(&step2);
-    // Without a parent the sheet is owned by the application's main window.
-    CDialogWizSheet sheet(language_, "", nullptr, 0);
+    CDialogWizSheet sheet(language_, "", this, 0);
     sheet.AddPage(&step1);
     sheet.AddPage(&step2);
     sheet.AddPage(&step3);

@@ -1,6 +1,5 @@
 #include "calendar/CDialogCritMonitor.h"
 
-#include "calendar/HalfYearDialog.h"
 #include "framework/WindowText.h"
 #include "lang/LanguageManager.h"
 #include "lang/ProgramTexts.h"
@@ -15,8 +14,8 @@ const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 
 CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help,
                                        const LanguageManager& texts, StoredCycle& stored)
-    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), help_(help), texts_(texts),
-      stored_(stored), calendar_(clock, texts)
+    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), texts_(texts), stored_(stored),
+      calendar_(clock, texts)
 {
 }
 
@@ -83,11 +82,6 @@ void CDialogCritMonitor::OnToday()
     const COleDateTime now = clock_.Now();
     calendar_.SetMonth(now);
     calendar_.SetCursorDay(now); // the focused day too
-}
-
-void CDialogCritMonitor::OnHalfYear()
-{
-    HalfYearDialog::Open(clock_, help_, texts_, stored_);
 }
 
 void CDialogCritMonitor::ShowToday()

@@ -45,10 +45,10 @@ public:
 protected:
     void DoDataExchange(CDataExchange*) override {}
 
-    void OnHalfYear();
     void OnToday();
     LRESULT OnCalendarMarkDays(WPARAM, LPARAM request);
     // The buttons the main window answers.
+    void OnHalfYear() { PassOn(IDC_MON_HALFYEAR); }
     void OnStarted() { PassOn(IDC_MON_STARTED); }
     void OnHistory() { PassOn(IDC_MON_HISTORY); }
     void OnExport() { PassOn(IDC_MON_EXPORT); }
@@ -61,7 +61,6 @@ private:
     void PassOn(int id);
 
     const fw::Clock& clock_;
-    HelpOpener& help_;
     const LanguageManager& texts_;
     StoredCycle& stored_;
     MonthCalendarCtrl calendar_;

@@ -21,8 +21,6 @@ const int kButtonRow[] = {IDC_HALF_PREVIOUS, IDC_HALF_TODAY, IDC_HALF_NEXT, IDC_
                           IDC_HALF_HELP};
 constexpr int kButtonCount = sizeof(kButtonRow) / sizeof(kButtonRow[0]);
 
-HalfYearDialog* g_openDialog = nullptr;
-
 } // namespace
 
 HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help,
@@ -34,40 +32,12 @@ HalfYearDialog::HalfYearDialog(const fw::Clock& clock, HelpOpener& help,
 {
 }
 
-HalfYearDialog::~HalfYearDialog()
-{
-    if (g_openDialog == this)
-        g_openDialog = nullptr;
-}
+HalfYearDialog::~HalfYearDialog() = default;
 
-void HalfYearDialog::Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
-                          StoredCycle& stored)
+void HalfYearDialog::Refresh()
 {
-    if (g_openDialog) {
-        ::SetForegroundWindow(g_openDialog->m_hWnd);
-        return;
-    }
-    HalfYearDialog dialog(clock, help, texts, stored);
-    dialog.DoModal();
-}
-
-HalfYearDialog* HalfYearDialog::OpenDialog()
-{
-    return g_openDialog;
-}
-
-void HalfYearDialog::RefreshOpen()
-{
-    if (g_openDialog)
-        for (MonthCalendarCtrl& calendar : g_openDialog->calendars_)
-            calendar.Refresh();
-}
-
-void HalfYearDialog::OnDestroy()
-{
-    if (g_openDialog == this)
-        g_openDialog = nullptr;
-    Default();
+    for (MonthCalendarCtrl& calendar : calendars_)
+        calendar.Refresh();
 }
 
 BEGIN_MESSAGE_MAP(HalfYearDialog, CDialog)
@@ -77,7 +47,6 @@ ON_COMMAND(IDC_HALF_TODAY, OnToday)
 ON_COMMAND(IDC_HALF_HELP, OnHelp)
 ON_MESSAGE(WM_CALENDAR_MARKDAYS, OnCalendarMarkDays)
 ON_WM_CLOSE()
-ON_WM_DESTROY()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
@@ -92,7 +61,6 @@ BOOL HalfYearDialog::OnInitDialog()
     anchor_ = clock_.Now();
     CreateCalendars();
     PlaceCalendars();
-    g_openDialog = this;
     // The keyboard starts on today (its calendar's cursor is there), or on
     // the first calendar when none shows today; Enter closes.
     MonthCalendarCtrl* today = CalendarShowing(anchor_);

@@ -22,14 +22,8 @@ public:
                    StoredCycle& stored, CWnd* parent = nullptr);
     ~HalfYearDialog() override;
 
-    // Runs the dialog modally, or brings it to the front when it is open
-    // already: there is never more than one.
-    static void Open(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
-                     StoredCycle& stored);
-    // The open dialog, or null.
-    static HalfYearDialog* OpenDialog();
-    // Rebuilds the open dialog's calendars (a new day: today's ring moves).
-    static void RefreshOpen();
+    // Rebuilds the calendars (a new day: today's ring moves).
+    void Refresh();
 
     // Shows the half-year that holds the anchor's month.
     void ShowHalfYear(const COleDateTime& anchor);
@@ -52,7 +46,6 @@ protected:
     void OnHelp();
     // The close box closes, as Close does.
     void OnClose() { EndDialog(IDOK); }
-    void OnDestroy();
     // Marks the calendar that is asking; each calendar gets exactly its own marks.
     LRESULT OnCalendarMarkDays(WPARAM, LPARAM request);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);

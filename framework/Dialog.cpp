@@ -91,8 +91,6 @@ INT_PTR CDialog::DoModal()
     if (m_hWnd)
         return -1;
     HWND owner = parent_ ? parent_->m_hWnd : nullptr;
-    if (!owner && AfxGetMainWnd() && AfxGetMainWnd() != this)
-        owner = AfxGetMainWnd()->m_hWnd;
     bool enableOwner = owner && ::IsWindowEnabled(owner);
     if (enableOwner)
         ::EnableWindow(owner, FALSE);

@@ -29,7 +29,7 @@ public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
-    // Runs the dialog modally; without a parent the main window is the owner.
+    // Runs the dialog modally, owned by its parent (none without one).
     // Returns the EndDialog result, or -1 when the dialog could not be created.
     virtual INT_PTR DoModal();
     // Creates the dialog modeless (hidden unless its template is visible).

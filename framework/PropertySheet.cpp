@@ -207,8 +207,7 @@ INT_PTR CPropertySheet::DoModal()
         return -1;
     makeChild_ = false;
     m_psh.dwFlags &= ~static_cast<DWORD>(PSH_MODELESS);
-    CWnd* owner = parent_ ? parent_ : AfxGetMainWnd();
-    BuildHeader(owner);
+    BuildHeader(parent_);
     t_creatingSheet = this;
     INT_PTR result = ::PropertySheetW(&m_psh);
     t_creatingSheet = nullptr;

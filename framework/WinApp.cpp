@@ -50,11 +50,6 @@ CWinApp* AfxGetApp()
     return g_app;
 }
 
-CWnd* AfxGetMainWnd()
-{
-    return g_app ? g_app->m_pMainWnd : nullptr;
-}
-
 int AfxWinMain()
 {
     CWinApp* app = AfxGetApp();

@@ -36,7 +36,6 @@ private:
 };
 
 CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
 
 // The program's entry: InitInstance, then Run (or ExitInstance when it failed).
 int AfxWinMain();

@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, EveryNewDayMovesTheTodayRingOfTheOpenHalfYearCalendar)
         steps.push_back([&, i](HWND) {
             clock.now = COleDateTime(2004, 5, 21 + i, 0, 0, 1); // today was the 20th
             main->SendMessage(paths[i].message, paths[i].wParam);
-            const MonthCalendarCtrl& may = HalfYearDialog::OpenDialog()->Calendar(4);
+            const MonthCalendarCtrl& may = main->OpenHalfYear()->Calendar(4);
             for (int cell = 0; cell < 42; ++cell) {
                 const CalendarCell& day = *may.GetCell(cell / 7, cell % 7);
                 EXPECT_EQ(day.today, day.date == COleDateTime(2004, 5, 21 + i, 0, 0, 1))

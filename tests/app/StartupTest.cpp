@@ -106,7 +106,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_TRUE(TakeQuitMessage());
         app.ExitInstance();
         EXPECT_FALSE(::IsWindow(window) || ::IsWindow(sheet) || app.GetMainDialog() ||
-                     AfxGetMainWnd())
+                     app.m_pMainWnd)
             << row.answer;
     }
 }

@@ -69,7 +69,7 @@ std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& look)
     WriteSettingDword(SettingHideMessage, 0);
     modal("quickhelp", IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, [&] { main.HideToTray(); });
     modal("firstlaunch", IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK,
-          [&] { FirstLaunchDialog(main.Language()).DoModal(); });
+          [&] { FirstLaunchDialog(main.Language(), &main).DoModal(); });
     std::vector<Step> steps;
     for (int step = 1; step <= 3; ++step) {
         steps.push_back([&visit, &painting, step](HWND sheet) {

@@ -75,7 +75,7 @@ TEST_F(HalfYear, SixCalendarsInTwoRowsEachWithTheMarksOfItsOwnGrid)
         }
         EXPECT_EQ(shown.GetAnchor(), COleDateTime(2004, 5, 20, 10, 0, 0));
         StoreSampleCycle(start + COleDateTimeSpan(1), critical, clear); // marked anew when
-        HalfYearDialog::RefreshOpen();                                  // the day changes
+        shown.Refresh();                                                // the day changes
         ExpectOwnMarks(shown, start + COleDateTimeSpan(1), critical + clear, critical);
     }
     // Day 1 of January 1973 at 00:00 is before the first month a calendar

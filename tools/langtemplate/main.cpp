@@ -37,7 +37,7 @@ bool OpenEveryWindow(MainDialog& main)
     bool shown = true;
     {
         ModalDriver offer(IDC_FIRST_LAUNCH_WIZARD, {{WM_COMMAND, IDC_FIRST_OK}});
-        FirstLaunchDialog dialog(main.Language());
+        FirstLaunchDialog dialog(main.Language(), &main);
         if (dialog.DoModal() != IDOK)
             return false;
         shown = offer.Posted() > 0;
