@@ -11,9 +11,6 @@ namespace {
 const char kKeyTrimSet[] = ":;., \t\r\n";
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-int g_reads = 0;
-int g_writes = 0;
-
 // The whole file; false when it cannot be read or is larger than `limit`
 // (a missing file is empty).
 bool ReadWholeFile(const std::wstring& path, ULONGLONG limit, std::string& bytes)
@@ -109,7 +106,6 @@ void LanguageFile::Load()
     if (stamp_.exists) {
         read = stamp_.size <= kMaxFileSize;
         if (read) {
-            ++g_reads;
             read = ReadWholeFile(path_, kMaxFileSize, bytes);
         }
         if (!read)
@@ -182,7 +178,6 @@ bool LanguageFile::Flush()
         Load();
     bool written = false;
     if (loaded_) {
-        ++g_writes;
         written = WriteWholeFile(path_, text_.Bytes());
     }
     changes_.clear();
@@ -193,14 +188,4 @@ bool LanguageFile::Flush()
         checked_ = false;
     }
     return written;
-}
-
-int LanguageFile::ReadCount()
-{
-    return g_reads;
-}
-
-int LanguageFile::WriteCount()
-{
-    return g_writes;
 }

@@ -64,10 +64,6 @@ public:
     // program half a minute and took 3 GB.
     static constexpr ULONGLONG kMaxFileSize = 256 * 1024;
 
-    // How often a file was read and written, for the tests.
-    static int ReadCount();
-    static int WriteCount();
-
 private:
     struct Stamp {
         bool exists = false;
