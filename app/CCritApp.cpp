@@ -5,13 +5,15 @@
 #include "app/FirstLaunchDialog.h"
 #include "app/Help.h"
 #include "app/MainDialog.h"
-#include "lang/ModulePath.h"
 #include "model/AppIdentity.h"
 #include "model/FirstStart.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 
-CCritApp::CCritApp() : CWinApp(nullptr) {}
+CCritApp::CCritApp(const std::wstring& programFile)
+    : CWinApp(nullptr), programFile_(programFile), help_(programFile), language_(programFile)
+{
+}
 
 CCritApp::~CCritApp()
 {
@@ -34,7 +36,7 @@ BOOL CCritApp::InitInstance()
     if (firstRun_)
         BeginFirstStart(); // until its question is answered
     else
-        HonourAutoloadWish(ModulePath::ModuleFileName());
+        HonourAutoloadWish(programFile_);
 
     Enable3dControls();
     mainDialog_ = NewMainDialog(clock_, help_, shell_, language_, stored_);

@@ -7,6 +7,8 @@
 // releases HTML Help and destroys the main window.
 #include <windows.h>
 
+#include <string>
+
 #include "app/Help.h"
 #include "app/SystemShell.h"
 #include "framework/Clock.h"
@@ -18,7 +20,10 @@ class MainDialog;
 
 class CCritApp : public CWinApp {
 public:
-    CCritApp();
+    // The program whose executable's full path is `programFile`: its
+    // language files and help file lie beside it, and it is what starts with
+    // Windows.
+    explicit CCritApp(const std::wstring& programFile);
     ~CCritApp() override;
 
     BOOL InitInstance() override;
@@ -38,6 +43,7 @@ protected:
 private:
     void OfferWizard();
 
+    std::wstring programFile_;
     fw::SystemClock clock_;
     HtmlHelp help_;
     SystemShell shell_;

@@ -120,12 +120,11 @@ HWND HtmlHelpLibrary::Call(HWND window, const wchar_t* file, UINT command, DWORD
     return entry_(window, file, command, data);
 }
 
-std::wstring HelpTopicAddress(const char* topic)
+std::wstring HelpTopicAddress(const std::wstring& programFile, const char* topic)
 {
-    const std::wstring module = ModulePath::ModuleFileName();
-    if (!topic || module.empty())
+    if (!topic || programFile.empty())
         return std::wstring();
-    ModulePath path(module);
+    ModulePath path(programFile);
     path.SetExtension(L"chm");
     const std::wstring file = HelpFilePath(path.MakePath());
     if (file.empty())
@@ -143,7 +142,7 @@ void HtmlHelp::Uninitialize()
 
 void HtmlHelp::OpenTopic(const char* topic)
 {
-    const std::wstring address = HelpTopicAddress(topic);
+    const std::wstring address = HelpTopicAddress(programFile_, topic);
     if (address.empty())
         return;
     // The library is loaded and initialised on first use, not at start-up:

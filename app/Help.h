@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/Strings.h"
 #include "ui/HelpTopic.h"
@@ -40,18 +41,20 @@ private:
     Entry entry_ = nullptr;
 };
 
-// "<executable path with extension chm>::/<topic>.htm", the path in any
-// characters; a path of MAX_PATH characters or more in its short form. Empty
-// when the executable's path is unknown, or too long without a short form
-// (the HTML Help control cannot take it).
-std::wstring HelpTopicAddress(const char* topic);
+// "<program path with extension chm>::/<topic>.htm" for the executable's full
+// path `programFile`, the path in any characters; a path of MAX_PATH
+// characters or more in its short form. Empty when the program's path is
+// unknown, or too long without a short form (the HTML Help control cannot
+// take it).
+std::wstring HelpTopicAddress(const std::wstring& programFile, const char* topic);
 
 // The application's help opener: topics of the help file, owned by the
 // window the application names (its main window); the first one initialises
 // HTML Help.
 class HtmlHelp final : public HelpOpener {
 public:
-    HtmlHelp() = default;
+    // The topics of the help file beside the executable `programFile`.
+    explicit HtmlHelp(std::wstring programFile) : programFile_(std::move(programFile)) {}
     HtmlHelp(const HtmlHelp&) = delete;
     HtmlHelp& operator=(const HtmlHelp&) = delete;
 
@@ -63,6 +66,7 @@ public:
     const HtmlHelpLibrary& Library() const { return library_; }
 
 private:
+    std::wstring programFile_;
     HtmlHelpLibrary library_;
     HWND owner_ = nullptr;
     bool initialised_ = false;

@@ -26,10 +26,10 @@ CIcon LoadProgramIcon(UINT id, UINT flags)
 
 // The language chosen on the Options page; while there is none, the
 // translation of the Windows display language.
-CString StoredLanguage()
+CString StoredLanguage(const std::wstring& programFile)
 {
     CString name;
-    return LanguageToShow(ReadSettingText(SettingLang, name) ? name : CString());
+    return LanguageToShow(programFile, ReadSettingText(SettingLang, name) ? name : CString());
 }
 
 } // namespace
@@ -119,7 +119,7 @@ BOOL MainDialog::OnInitDialog()
     SetIcon(windowIcon_, false);
     background_.CreateSolidBrush(LightFace(0.24));
     // The notification icon first: its state and tip come from the settings.
-    language_.SetLanguage(StoredLanguage());
+    language_.SetLanguage(StoredLanguage(language_.ProgramFile()));
     tray_.Add(this, StandingWithRecord(stored_, now));
     CreatePages();
     CreateNavigation();
@@ -136,7 +136,7 @@ BOOL MainDialog::OnInitDialog()
 void MainDialog::ApplyLanguage(bool initial)
 {
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32514))); // IDC_WAIT
-    language_.SetLanguage(StoredLanguage());
+    language_.SetLanguage(StoredLanguage(language_.ProgramFile()));
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     FitButtons();

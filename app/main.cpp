@@ -4,9 +4,10 @@
 
 #include "app/CCritApp.h"
 #include "app/SingleInstance.h"
+#include "lang/ModulePath.h"
 
 namespace {
-CCritApp theApp;
+CCritApp theApp(ModulePath::ModuleFileName());
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)

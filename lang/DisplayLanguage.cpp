@@ -64,11 +64,11 @@ CString DisplayLocaleName()
                                                                           : CString();
 }
 
-CString LanguageToShow(const CString& stored)
+CString LanguageToShow(const std::wstring& programFile, const CString& stored)
 {
     const CString trimmed = TrimLanguageName(stored);
     if (!trimmed.empty())
         return trimmed;
-    const CString display = LanguageForLocale(DisplayLocaleName(), ListLanguages());
+    const CString display = LanguageForLocale(DisplayLocaleName(), ListLanguages(programFile));
     return display.empty() ? CString(kEnglishLanguage) : display;
 }

@@ -21,4 +21,4 @@ CString DisplayLocaleName();
 // The language to show for the stored choice (the `Lang` setting): the stored
 // name when there is one; otherwise the language of the display language,
 // english when no file suits it.
-CString LanguageToShow(const CString& stored);
+CString LanguageToShow(const std::wstring& programFile, const CString& stored);

@@ -47,15 +47,14 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes)
     return SetEndOfFile(file.Get()) != FALSE;
 }
 
-std::wstring LanguageFilePath(const CString& languageName)
+std::wstring LanguageFilePath(const std::wstring& programFile, const CString& languageName)
 {
     std::wstring name;
     if (!IsPlainLanguageName(languageName) || !fw::WidenUtf8(TrimLanguageName(languageName), name))
         return std::wstring();
-    const std::wstring module = ModulePath::ModuleFileName();
-    if (!IsFullPath(module)) // never a file of the current folder
+    if (!IsFullPath(programFile)) // never a file of the current folder
         return std::wstring();
-    ModulePath path(module);
+    ModulePath path(programFile);
     path.SetFileName(name);
     path.SetExtension(L".lng");
     return path.MakePath();
@@ -69,9 +68,9 @@ bool LanguageFile::Stamp::operator==(const Stamp& other) const
            CompareFileTime(&written, &other.written) == 0;
 }
 
-void LanguageFile::Open(const CString& languageName)
+void LanguageFile::Open(const std::wstring& programFile, const CString& languageName)
 {
-    const std::wstring path = LanguageFilePath(languageName);
+    const std::wstring path = LanguageFilePath(programFile, languageName);
     if (path != path_) {
         path_ = path;
         loaded_ = false;

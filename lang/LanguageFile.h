@@ -24,12 +24,13 @@ class LanguageFile {
 public:
     LanguageFile() = default;
 
-    // Points the file at "<language>.lng" beside the executable and has the
-    // next Read or Write look whether the file has changed. A name that is
-    // not a plain file name (lang/LanguageName.h), or an executable path that
-    // is unknown, leaves the file without a path: nothing is read or written.
-    // Another path drops the previous file's text and changes at once.
-    void Open(const CString& languageName);
+    // Points the file at "<language>.lng" beside the program (`programFile`,
+    // the executable's full path) and has the next Read or Write look whether
+    // the file has changed. A name that is not a plain file name
+    // (lang/LanguageName.h), or a program path that is not a full path, leaves
+    // the file without a path: nothing is read or written. Another path drops
+    // the previous file's text and changes at once.
+    void Open(const std::wstring& programFile, const CString& languageName);
     const std::wstring& GetPath() const { return path_; }
 
     // The value of the key, at most kMaxValueLength UTF-16 code units; empty

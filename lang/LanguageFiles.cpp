@@ -38,12 +38,6 @@ std::wstring NamePattern(const std::wstring& pattern)
     return separator == std::wstring::npos ? pattern : pattern.substr(separator + 1);
 }
 
-bool EqualNoCase(const CString& a, const CString& b)
-{
-    return CompareStringOrdinal(fw::Wide(a).c_str(), -1, fw::Wide(b).c_str(), -1, TRUE) ==
-           CSTR_EQUAL;
-}
-
 bool IsEnglish(const CString& name)
 {
     return EqualNoCase(TrimLanguageName(name), kEnglishLanguage);
@@ -118,13 +112,12 @@ bool ListFiles(const std::wstring& folder, const std::wstring& pattern, WideName
     return true;
 }
 
-CStringArray ListLanguageNames()
+CStringArray ListLanguageNames(const std::wstring& programFile)
 {
     CStringArray languages;
-    const std::wstring module = ModulePath::ModuleFileName();
-    if (!IsFullPath(module))
+    if (!IsFullPath(programFile))
         return languages;
-    const ModulePath path(module);
+    const ModulePath path(programFile);
     WideNames names;
     ListFiles(path.GetDrive() + path.GetFolder(), L"*.lng", names, false, true);
     for (const std::wstring& name : names) {
@@ -135,9 +128,9 @@ CStringArray ListLanguageNames()
     return languages;
 }
 
-std::vector<LanguageListing> ListLanguages()
+std::vector<LanguageListing> ListLanguages(const std::wstring& programFile)
 {
-    CStringArray names = ListLanguageNames();
+    CStringArray names = ListLanguageNames(programFile);
     if (std::none_of(names.begin(), names.end(), [](const CString& n) { return IsEnglish(n); }))
         names.push_back(kEnglishLanguage);
     std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) {
@@ -146,10 +139,10 @@ std::vector<LanguageListing> ListLanguages()
     });
     std::vector<LanguageListing> languages;
     for (const CString& name : names) {
-        if (!IsLanguageAvailable(name))
+        if (!IsLanguageAvailable(programFile, name))
             continue;
         LanguageFile file;
-        file.Open(name);
+        file.Open(programFile, name);
         LanguageListing listing{name, file.Read("Translator", "Name"),
                                 file.Read("Translator", "Locale")};
         if (listing.name.empty())
@@ -167,7 +160,7 @@ std::vector<LanguageListing> ListLanguages()
     return listed;
 }
 
-bool IsLanguageAvailable(const CString& name)
+bool IsLanguageAvailable(const std::wstring& programFile, const CString& name)
 {
     const CString trimmed = TrimLanguageName(name);
     if (!IsPlainLanguageName(trimmed))
@@ -175,7 +168,7 @@ bool IsLanguageAvailable(const CString& name)
     if (IsEnglish(trimmed))
         return true;
     LanguageFile file;
-    file.Open(trimmed);
+    file.Open(programFile, trimmed);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (file.GetPath().empty() ||
         !GetFileAttributesExW(FileSystemPath(file.GetPath()).c_str(), GetFileExInfoStandard, &data))

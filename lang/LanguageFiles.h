@@ -27,8 +27,9 @@ bool DirectoryExists(const std::wstring& path);
 bool MatchesFilePattern(const std::wstring& name, const std::wstring& pattern);
 
 // The names (UTF-8, without ".lng") of the language files beside the
-// executable that are plain language names.
-CStringArray ListLanguageNames();
+// program (`programFile`, the executable's full path) that are plain
+// language names.
+CStringArray ListLanguageNames(const std::wstring& programFile);
 
 // A language the user can choose: its file's name (what `Lang` stores), the
 // name the list shows, and the locale its file names.
@@ -42,9 +43,9 @@ struct LanguageListing {
 // built in) also without a file. Each is listed by its own name ("Name" of
 // its "Translator" section; the file name without one, "English" for
 // english); a name that two files give is followed by the file's in brackets.
-std::vector<LanguageListing> ListLanguages();
+std::vector<LanguageListing> ListLanguages(const std::wstring& programFile);
 
 // True when the language can be shown: english (its texts are built in), or
 // a plain language name whose file beside the executable is a file the
 // program reads (not a folder, not larger than a language file can be).
-bool IsLanguageAvailable(const CString& name);
+bool IsLanguageAvailable(const std::wstring& programFile, const CString& name);

@@ -19,15 +19,6 @@ const char kLocaleKey[] = "Locale";
 const char kOwnNameKey[] = "Name";
 const char kTextsSection[] = "Texts";
 
-// UTF-8 names compared without regard to case.
-bool EqualNoCase(const CString& a, const CString& b)
-{
-    const std::wstring wideA = fw::Wide(a);
-    const std::wstring wideB = fw::Wide(b);
-    return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
-                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
-}
-
 // "<key>.<category>": the key of a form.
 CString FormKey(const CString& key, PluralCategory category)
 {
@@ -69,9 +60,9 @@ LanguageManager::Pass::Pass(const LanguageManager& manager)
 {
     if (manager_.passDepth_++ > 0)
         return;
-    manager_.english_.Open(kEnglish);
+    manager_.english_.Open(manager_.programFile_, kEnglish);
     if (!manager_.IsEnglish())
-        manager_.other_.Open(manager_.language_);
+        manager_.other_.Open(manager_.programFile_, manager_.language_);
 }
 
 LanguageManager::Pass::~Pass()
@@ -107,7 +98,7 @@ bool LanguageManager::SetLanguage(const CString& name)
         return false;
     language_ = trimmed;
     if (IsEnglish())
-        other_.Open(CString()); // nothing kept of the language shown before
+        other_.Open(programFile_, CString()); // nothing kept of the language shown before
     Pass pass(*this);
     for (int index = 0; index < 3; ++index)
         GetTranslatorInfo(index);

@@ -33,6 +33,9 @@
 // built-in English form.
 #include <windows.h>
 
+#include <string>
+#include <utility>
+
 #include "framework/Strings.h"
 #include "lang/LanguageFile.h"
 #include "lang/PluralRule.h"
@@ -45,7 +48,9 @@ struct StringListMessages;
 
 class LanguageManager {
 public:
-    LanguageManager() = default;
+    // The texts of the program whose executable's full path is `programFile`:
+    // its language files lie beside it.
+    explicit LanguageManager(std::wstring programFile) : programFile_(std::move(programFile)) {}
     virtual ~LanguageManager() = default;
     LanguageManager(const LanguageManager&) = delete;
     LanguageManager& operator=(const LanguageManager&) = delete;
@@ -59,6 +64,7 @@ public:
     // section of english.lng.
     bool SetLanguage(const CString& name);
     const CString& GetLanguage() const { return language_; }
+    const std::wstring& ProgramFile() const { return programFile_; }
     bool HasLanguage() const { return !language_.empty(); }
 
     // The key's value in the current language's file; empty when there is no
@@ -203,6 +209,7 @@ private:
     void TranslateHeaderItem(bool exportTexts, const CString& itemSection, HWND header,
                              int column) const;
 
+    std::wstring programFile_;
     CString language_;
     mutable LanguageFile english_; // english.lng, also read while english is current
     mutable LanguageFile other_;   // the current language's file otherwise

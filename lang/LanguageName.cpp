@@ -24,9 +24,10 @@ bool IsControl(wchar_t c)
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-bool EqualNoCase(const std::wstring& a, const wchar_t* b)
+bool IsDevice(const std::wstring& stem, const wchar_t* device)
 {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b, -1, TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(stem.c_str(), static_cast<int>(stem.size()), device, -1, TRUE) ==
+           CSTR_EQUAL;
 }
 
 // The system takes "con.txt" or "nul .lng" for the device: the part before
@@ -37,7 +38,7 @@ bool IsDeviceName(const std::wstring& name)
     const size_t last = stem.find_last_not_of(L' ');
     stem.erase(last == std::wstring::npos ? 0 : last + 1);
     for (const wchar_t* device : kDeviceNames)
-        if (EqualNoCase(stem, device))
+        if (IsDevice(stem, device))
             return true;
     return false;
 }
@@ -64,4 +65,12 @@ bool IsPlainLanguageName(const CString& utf8Name)
         if (IsControl(c) || std::wstring(kForbidden).find(c) != std::wstring::npos)
             return false;
     return !IsDeviceName(name);
+}
+
+bool EqualNoCase(const CString& a, const CString& b)
+{
+    const std::wstring wideA = fw::Wide(a);
+    const std::wstring wideB = fw::Wide(b);
+    return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }

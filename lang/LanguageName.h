@@ -18,3 +18,7 @@ CString TrimLanguageName(const CString& utf8Name);
 // that no file name may hold or control characters, and no reserved device
 // name (CON, PRN, AUX, NUL, COM1-9, LPT1-9, also with an extension).
 bool IsPlainLanguageName(const CString& utf8Name);
+
+// True when the two UTF-8 names are the same without regard to case, as the
+// file system compares file names ("English" is "english").
+bool EqualNoCase(const CString& a, const CString& b);

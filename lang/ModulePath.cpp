@@ -4,23 +4,10 @@
 
 #include <vector>
 
-#include "framework/TextCodec.h"
-
 namespace {
 
 // The longest path the system knows (the extended-length limit).
 constexpr DWORD kLongestPath = 32768;
-
-std::wstring& OverriddenModuleFileName()
-{
-    static std::wstring path;
-    return path;
-}
-
-bool IsSeparator(wchar_t c)
-{
-    return c == L'\\' || c == L'/';
-}
 
 } // namespace
 
@@ -48,10 +35,7 @@ ModulePath::ModulePath(const std::wstring& fullPath)
 
 std::wstring ModulePath::MakePath() const
 {
-    std::wstring path = drive_ + folder_;
-    if (!folder_.empty() && !IsSeparator(folder_.back()))
-        path += L'\\';
-    path += fileName_;
+    std::wstring path = drive_ + folder_ + fileName_;
     if (!extension_.empty() && extension_.front() != L'.')
         path += L'.';
     return path + extension_;
@@ -61,8 +45,6 @@ std::wstring ModulePath::MakePath() const
 // does not fit and answers the buffer's size.
 std::wstring ModulePath::ModuleFileName()
 {
-    if (!OverriddenModuleFileName().empty())
-        return OverriddenModuleFileName();
     for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
         std::vector<wchar_t> buffer(size, L'\0');
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
@@ -72,19 +54,4 @@ std::wstring ModulePath::ModuleFileName()
             return std::wstring(buffer.data(), length);
     }
     return std::wstring();
-}
-
-void ModulePath::OverrideModuleFileName(const std::wstring& fullPath)
-{
-    OverriddenModuleFileName() = fullPath;
-}
-
-void ModulePath::OverrideModuleFileName(const std::string& utf8FullPath)
-{
-    OverriddenModuleFileName() = fw::Wide(utf8FullPath);
-}
-
-void ModulePath::ResetModuleFileName()
-{
-    OverriddenModuleFileName().clear();
 }

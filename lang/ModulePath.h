@@ -7,7 +7,7 @@
 
 class ModulePath {
 public:
-    // The path of the running executable (or of the test override below).
+    // The path of the running executable.
     ModulePath();
     // Any full path, split by the usual drive / folder / name / extension rule.
     explicit ModulePath(const std::wstring& fullPath);
@@ -20,20 +20,13 @@ public:
     void SetFileName(const std::wstring& fileName) { fileName_ = fileName; }
     void SetExtension(const std::wstring& extension) { extension_ = extension; }
 
-    // Joins the parts again. A backslash is put after a folder that lacks a
-    // separator and a point before an extension that lacks one ("chm").
+    // Joins the parts again (the folder ends with its separator), with a
+    // point before an extension that lacks one ("chm").
     std::wstring MakePath() const;
 
-    // Full path of the running executable (whatever its length), or the
-    // override when one is set; empty when the system does not tell it.
+    // Full path of the running executable (whatever its length); empty when
+    // the system does not tell it.
     static std::wstring ModuleFileName();
-
-    // Test seam: makes every ModulePath() use the given path instead of the
-    // running executable's (the narrow form takes UTF-8). The program itself
-    // never calls these.
-    static void OverrideModuleFileName(const std::wstring& fullPath);
-    static void OverrideModuleFileName(const std::string& utf8FullPath);
-    static void ResetModuleFileName();
 
 private:
     std::wstring drive_;

@@ -1,10 +1,8 @@
 #include "pages/CDialogCritOpt.h"
 
-#include "framework/TextCodec.h"
 #include "lang/DisplayLanguage.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageName.h"
-#include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
@@ -17,8 +15,7 @@ const UINT kTranslatedMessage = LanguageManager::TranslatedMessage();
 
 bool SameName(const CString& a, const CString& b)
 {
-    return CompareStringOrdinal(fw::Wide(TrimLanguageName(a)).c_str(), -1,
-                                fw::Wide(TrimLanguageName(b)).c_str(), -1, TRUE) == CSTR_EQUAL;
+    return EqualNoCase(TrimLanguageName(a), TrimLanguageName(b));
 }
 
 } // namespace
@@ -80,7 +77,7 @@ BOOL CDialogCritOpt::OnInitDialog()
 void CDialogCritOpt::FillLanguageList()
 {
     language_.SendMessage(CB_RESETCONTENT);
-    languages_ = ListLanguages();
+    languages_ = ListLanguages(texts_.ProgramFile());
     for (size_t i = 0; i < languages_.size(); ++i) {
         const int index = language_.AddString(languages_[i].name);
         if (index >= 0)
@@ -117,7 +114,7 @@ void CDialogCritOpt::LoadFromSettings()
         return;
     Settle();
     // Whether the program really starts with Windows, whatever was wished.
-    autoload_.SetCheck(StartsWithWindows(ModulePath::ModuleFileName()) ? 1 : 0);
+    autoload_.SetCheck(StartsWithWindows(texts_.ProgramFile()) ? 1 : 0);
     critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
     {
         const CountSettler::Loading loading(days_);
@@ -133,8 +130,10 @@ void CDialogCritOpt::LoadFromSettings()
 void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
-    const CString shown = LanguageToShow(ReadSettingText(SettingLang, stored) ? stored : "");
-    SelectLanguage(IsLanguageAvailable(shown) ? shown : CString(kEnglishLanguage));
+    const CString shown =
+        LanguageToShow(texts_.ProgramFile(), ReadSettingText(SettingLang, stored) ? stored : "");
+    SelectLanguage(IsLanguageAvailable(texts_.ProgramFile(), shown) ? shown
+                                                                    : CString(kEnglishLanguage));
 }
 
 void CDialogCritOpt::SelectLanguage(const CString& file)
@@ -162,7 +161,7 @@ void CDialogCritOpt::ShowTranslatorInfo()
 void CDialogCritOpt::OnAutoload()
 {
     WriteSettingDword(SettingAutoload, static_cast<DWORD>(autoload_.GetCheck()));
-    SetAutoload(autoload_.GetCheck() != 0, ModulePath::ModuleFileName());
+    SetAutoload(autoload_.GetCheck() != 0, texts_.ProgramFile());
     ShowAutoloadOffer();
 }
 
@@ -287,7 +286,7 @@ void CDialogCritOpt::TakeSelectedLanguage()
     CString stored;
     if (ReadSettingText(SettingLang, stored) && SameName(stored, chosen))
         return; // chosen already (the list may tell twice)
-    if (!IsLanguageAvailable(chosen)) {
+    if (!IsLanguageAvailable(texts_.ProgramFile(), chosen)) {
         // Its file went (or became a folder, or grew beyond a language file)
         // since the list was made: nothing is stored, and the list, made
         // again, shows the language the windows show.

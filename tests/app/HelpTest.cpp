@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "app/Help.h"
-#include "lang/ModulePath.h"
 #include "model/RegKey.h"
 #include "tests/support/Sandbox.h"
 
@@ -17,23 +16,18 @@ namespace {
 // script: the black-box test.)
 TEST(HelpTopicAddress, IsTheHelpFileBesideTheExecutableInAFormTheControlTakes)
 {
-    for (const wchar_t* exe : {L"D:\\My.Tools\\Velindra.EXE", L"D:\\My.Tools\\Velindra"}) {
-        ModulePath::OverrideModuleFileName(exe);
-        EXPECT_EQ(L"D:\\My.Tools\\Velindra.chm::/mon.htm", HelpTopicAddress("mon"));
-    }
-    EXPECT_EQ(L"", HelpTopicAddress(nullptr));
+    for (const wchar_t* exe : {L"D:\\My.Tools\\Velindra.EXE", L"D:\\My.Tools\\Velindra"})
+        EXPECT_EQ(L"D:\\My.Tools\\Velindra.chm::/mon.htm", HelpTopicAddress(exe, "mon"));
+    EXPECT_EQ(L"", HelpTopicAddress(L"D:\\Velindra.exe", nullptr) + HelpTopicAddress(L"", "mon"));
     testing_support::WideFolder folder(testing_support::ScriptsFolderName(), 300);
     ASSERT_TRUE(folder.Write(L"velindra.chm", "ITSF"));
-    ModulePath::OverrideModuleFileName(folder.File(L"velindra.exe"));
-    const std::wstring address = HelpTopicAddress("opt");
+    const std::wstring address = HelpTopicAddress(folder.File(L"velindra.exe"), "opt");
     const size_t end = address.find(L"::/opt.htm");
     ASSERT_LT(end, static_cast<size_t>(MAX_PATH)); // and so found
     wchar_t full[1024] = {};
     EXPECT_TRUE(GetLongPathNameW(address.substr(0, end).c_str(), full, 1024) &&
                 lstrcmpiW(folder.File(L"velindra.chm").c_str(), full) == 0);
-    ModulePath::OverrideModuleFileName(folder.File(L"missing.exe"));
-    EXPECT_EQ(L"", HelpTopicAddress("opt"));
-    ModulePath::ResetModuleFileName();
+    EXPECT_EQ(L"", HelpTopicAddress(folder.File(L"missing.exe"), "opt"));
 }
 
 constexpr char kClassKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";

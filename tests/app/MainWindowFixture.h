@@ -12,7 +12,6 @@
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
@@ -87,12 +86,7 @@ using testing_support::ShellRecorder;
 // The clock, the executable's folder and the help topics of one test.
 class ProgramEnvironment : public ::testing::Test {
 protected:
-    ProgramEnvironment() { ModulePath::OverrideModuleFileName(folder.File("velindra.exe")); }
-    ~ProgramEnvironment() override
-    {
-        TakeQuitMessage();
-        ModulePath::ResetModuleFileName();
-    }
+    ~ProgramEnvironment() override { TakeQuitMessage(); }
 
     // The sample cycle: periods of 5 days every 35 days from 2004-03-10, so
     // 2004-05-20 (the pinned today) lies in the period 05-19 to 05-23.
@@ -107,7 +101,8 @@ protected:
     testing_support::TempFolder folder;
     testing_support::HelpTopicRecorder help;
     ShellRecorder shell; // passes the icon's calls on to the real shell
-    LanguageManager texts;
+    const std::wstring program = folder.File(L"velindra.exe"); // the (pretended) executable
+    LanguageManager texts{program};
     StoredCycle stored;
 };
 

@@ -6,7 +6,6 @@
 
 #include "app/CCritApp.h"
 #include "app/Help.h"
-#include "lang/ModulePath.h"
 #include "model/FirstStart.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -25,7 +24,10 @@ public:
 // The program with the test's clock and shell.
 class TestApp : public CCritApp {
 public:
-    TestApp(const fw::Clock& clock, Shell& shell) : clock_(clock), shell_(shell) {}
+    TestApp(const std::wstring& program, const fw::Clock& clock, Shell& shell)
+        : CCritApp(program), clock_(clock), shell_(shell)
+    {
+    }
 
 protected:
     MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help, Shell&, LanguageManager& language,
@@ -78,7 +80,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         }
         // One run up to the message loop, the offer (if it comes) answered.
         shell.calls.clear();
-        TestApp app(clock, shell);
+        TestApp app(program, clock, shell);
         g_wizardRuns = 0;
         std::vector<Step> steps = row.steps;
         steps.insert(steps.begin(), [&](HWND offer) {
@@ -99,7 +101,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
             << row.answer;
         EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
         EXPECT_EQ(shell.Reminders().size(), unanswered ? 1u : 0u) << row.answer;
-        EXPECT_EQ(StartsWithWindows(ModulePath::ModuleFileName()), !row.offers) << row.answer;
+        EXPECT_EQ(StartsWithWindows(program), !row.offers) << row.answer;
         EXPECT_TRUE(::IsWindowVisible(window) && !app.Help().Library().Loaded());
         // Exit, then what the framework does after the loop.
         app.GetMainDialog()->SendMessage(WM_COMMAND, IDC_MAIN_EXIT, 0);

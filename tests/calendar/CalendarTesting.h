@@ -99,7 +99,7 @@ protected:
     }
 
     testing_support::FixedClock clock{COleDateTime(2004, 3, 12, 10, 15, 0)};
-    LanguageManager texts; // no language: the built-in English
+    LanguageManager texts{std::wstring()}; // no language files: the built-in English
     StoredCycle stored;
     pixel_testing::Window parent{RECT{20, 20, 680, 380}};
     std::vector<Request> requests;

@@ -19,7 +19,7 @@ class HalfYear : public testing::Test {
 protected:
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
     testing_support::HelpTopicRecorder help;
-    LanguageManager texts;
+    LanguageManager texts{std::wstring()}; // the built-in English
     StoredCycle stored;
 };
 

@@ -128,7 +128,7 @@ protected:
     {
         EXPECT_TRUE(folder.Write(name + ".lng", bytes));
         LanguageFile file;
-        file.Open(name);
+        file.Open(program, name);
         return file.Read(section, key);
     }
 };
@@ -169,12 +169,12 @@ TEST_F(LanguageFileTest, ReadsAndWritesWhatTheProfileFunctionsReadAndWrite)
         {"New", "k", "  new section"}, {"T", "k2", "\"quoted\""},   {"", "k", "common"},
     };
     LanguageFile ours;
-    ours.Open("ours");
+    ours.Open(program, "ours");
     for (size_t i = 0; i < sizeof(kAwkwardFiles) / sizeof(kAwkwardFiles[0]); ++i) {
         const std::string label = "file " + std::to_string(i);
         ASSERT_TRUE(folder.Write("theirs.lng", kAwkwardFiles[i]));
         ASSERT_TRUE(folder.Write("ours.lng", kAwkwardFiles[i]));
-        ours.Open("ours");
+        ours.Open(program, "ours");
         ExpectSameReads(ours, "ours.lng", label + " as read");
         for (const auto& write : writes) {
             WritePrivateProfileStringA(LanguageFile::SectionName(write[0]).c_str(), write[1],
@@ -195,7 +195,7 @@ TEST_F(LanguageFileTest, ReadsAndWritesWhatTheProfileFunctionsReadAndWrite)
         }
     }
     DeleteFileA(folder.File("ours.lng").c_str());
-    ours.Open("ours");
+    ours.Open(program, "ours");
     ExpectSameReads(ours, "ours.lng", "missing file");
 }
 
@@ -226,7 +226,7 @@ TEST_F(LanguageFileTest, WritesInTheEncodingOfTheFile)
         const std::string name = "w" + std::to_string(n++);
         ASSERT_TRUE(folder.Write(name + ".lng", write.before));
         LanguageFile file;
-        file.Open(name);
+        file.Open(program, name);
         EXPECT_EQ(!write.after.empty(), file.Write(write.section, write.key, write.value)) << name;
         EXPECT_TRUE(file.Flush());
         EXPECT_EQ(write.after.empty() ? write.before : write.after, folder.Read(name + ".lng"))
@@ -237,32 +237,35 @@ TEST_F(LanguageFileTest, WritesInTheEncodingOfTheFile)
 // A new file is UTF-8 with a byte-order mark, so it holds any text (an ANSI
 // file refuses Polish on a Western system, an en dash on a Japanese one). A
 // file that could not be read once (another program held it) is read again
-// before it is written: it is never written over with the changes alone.
+// before it is written: it is never written over with the changes alone, and
+// changes it could not take are dropped.
 // Changes wait in memory for Flush; a file changed on disk meanwhile is read
 // again first, so that both changes are kept.
 TEST_F(LanguageFileTest, ANewFileIsUtf8AndAFileIsWrittenOnlyOverWhatWasRead)
 {
     ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=v\r\n"));
     LanguageFile file;
-    file.Open("t");
+    file.Open(program, "t");
     EXPECT_TRUE(file.Write("S", "new", "mine") && file.Read("S", "new") == "mine");
     ASSERT_TRUE(folder.Write("t.lng", "[S]\r\nk=theirs\r\n"));
     EXPECT_TRUE(file.Flush());
     EXPECT_EQ("[S]\r\nk=theirs\r\nnew=mine\r\n", folder.Read("t.lng"));
 
-    file.Open("new");
+    file.Open(program, "new");
     EXPECT_TRUE(file.Write("S", "k", "Zakończ") && file.Flush());
     EXPECT_EQ(folder.Read("new.lng"), "\xEF\xBB\xBF[S]\r\nk=Zakończ\r\n");
 
     ASSERT_TRUE(folder.Write("held.lng", "[S]\r\na=1\r\nb=2\r\n[T]\r\nc=3\r\n"));
-    file.Open("held");
+    file.Open(program, "held");
     {
         fw::KernelHandle holder(CreateFileA(folder.File("held.lng").c_str(), GENERIC_READ, 0,
                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                             nullptr));
         ASSERT_TRUE(holder.IsValid());
         EXPECT_EQ(file.Read("S", "a"), "");
+        EXPECT_FALSE(file.Write("S", "y", "8") && file.Flush()); // and the change is dropped
     }
+    EXPECT_EQ(file.Read("S", "y"), "");
     EXPECT_TRUE(file.Write("S", "x", "9") && file.Flush());
     EXPECT_EQ(folder.Read("held.lng"), "[S]\r\na=1\r\nb=2\r\nx=9\r\n[T]\r\nc=3\r\n");
 }
@@ -284,7 +287,7 @@ TEST_F(LanguageFileTest, AFileOverTheCapReadsAsMissing)
                         SetEndOfFile(file.Get()));
         }
         LanguageFile file;
-        file.Open("big");
+        file.Open(program, "big");
         EXPECT_EQ(over ? "" : "v", file.Read("S", "k")) << size;
         EXPECT_TRUE(file.Write("S", "k", "w"));
         EXPECT_EQ(!over, file.Flush()) << size;

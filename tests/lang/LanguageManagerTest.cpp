@@ -36,14 +36,15 @@ const std::string kGerman =
     "[dialogid_102 - pageno_2]\r\nid_1005=Mit &Windows starten\r\n"
     "[S]\r\n=nameless\r\nID_5=five\r\nID_6=" +
     std::string(2000, 'x') +
-    "\r\n[Common]\r\nID_-1=minus one\r\n[Translator]\r\nID_0=Greta\r\nLocale=de-DE\r\n";
+    "\r\n[Common]\r\nID_-1=minus one\r\n[Translator]\r\nID_0=Greta\r\nLocale=de-DE\r\n"
+    "[Texts]\r\nToday=heute\r\n";
 
 using LanguageManagerTest = LanguageFolderTest;
 
 TEST_F(LanguageManagerTest, SetLanguageRestoresTheTranslatorSectionOfTheEnglishFile)
 {
     folder.Write("english.lng", "\xEF\xBB\xBF[Translator]\r\nID_0=Somebody\r\n");
-    LanguageManager manager;
+    LanguageManager manager{program};
     EXPECT_TRUE(manager.SetLanguage("english"));
     EXPECT_EQ(kTranslator, English());
     DeleteFileA(folder.File("english.lng").c_str());
@@ -68,7 +69,7 @@ TEST_F(LanguageManagerTest, SetLanguageRestoresTheTranslatorSectionOfTheEnglishF
 TEST_F(LanguageManagerTest, LookupRules)
 {
     folder.Write("german.lng", kGerman);
-    LanguageManager manager;
+    LanguageManager manager{program};
     manager.SetLanguage("german");
     EXPECT_EQ("Mit &Windows starten", manager.LookupText("DialogID_102 - PageNo_2", 1005, "x"));
     EXPECT_EQ("&Weiter >>", manager.LookupText("DIALOGID_131", 1006, "&Next >>"));
@@ -79,6 +80,7 @@ TEST_F(LanguageManagerTest, LookupRules)
     EXPECT_EQ("five", manager.ReadString("S", ":.,ID_5\t\r\n"));
     EXPECT_EQ("", manager.ReadString("S", " ;.") + manager.ReadString("S", ""));
     EXPECT_EQ(std::string(1023, 'x'), manager.ReadString("S", "ID_6"));
+    EXPECT_EQ("heute", manager.Text(TextId::Today) + manager.Text(TextId::Count));
 }
 
 // Values are written as given, into english.lng whatever the language, but
@@ -86,7 +88,7 @@ TEST_F(LanguageManagerTest, LookupRules)
 TEST_F(LanguageManagerTest, WritesGoIntoTheEnglishFileOnly)
 {
     folder.Write("german.lng", kGerman);
-    LanguageManager manager;
+    LanguageManager manager{program};
     manager.SetLanguage("german");
     EXPECT_TRUE(manager.StoreText("S", 1, "E&xit") &&
                 manager.WriteString("S", ", ID_7. ", "seven"));
@@ -116,16 +118,15 @@ TEST_F(LanguageManagerTest, AnyFolderAndAnyLanguageNameButNoPathOut)
                     where.Write(L"nul.txt.lng", "") &&
                     where.Write(L"evil.lng", "[S]\r\nID_1=evil\r\n"));
         CreateDirectoryW(where.File(L"app").c_str(), nullptr);
-        ModulePath::OverrideModuleFileName(where.File(L"app\\velindra.exe"));
         for (const char* name : {"..\\evil", "CON"}) {
-            LanguageManager manager;
+            LanguageManager manager{where.File(L"app\\velindra.exe")};
             EXPECT_TRUE(manager.SetLanguage(name) && manager.GetLanguage() == "english") << name;
             EXPECT_EQ("built-in", manager.LookupText("S", 1, "built-in")) << name;
         }
         EXPECT_EQ("[S]\r\nID_1=evil\r\n", where.Read(L"evil.lng"));
-        ModulePath::OverrideModuleFileName(where.File(L"velindra.exe"));
-        EXPECT_EQ((CStringArray{"evil", russian}), ListLanguageNames()) << length;
-        LanguageManager manager;
+        EXPECT_EQ((CStringArray{"evil", russian}), ListLanguageNames(where.File(L"velindra.exe")))
+            << length;
+        LanguageManager manager{where.File(L"velindra.exe")};
         ASSERT_TRUE(manager.SetLanguage(russian));
         EXPECT_EQ("Zakryt", manager.LookupText("S", 1, "Close")) << length;
         EXPECT_TRUE(manager.StoreText("S", 1, "Close"));
@@ -140,7 +141,7 @@ TEST_F(LanguageManagerTest, AnyFolderAndAnyLanguageNameButNoPathOut)
 TEST_F(LanguageManagerTest, FilesAreReadOnceAndWrittenOnlyWhenSomethingChanged)
 {
     folder.Write("german.lng", kGerman);
-    LanguageManager manager;
+    LanguageManager manager{program};
     ASSERT_TRUE(manager.SetLanguage("german"));
     {
         auto hold = [&](const char* name) {

@@ -52,7 +52,7 @@ TEST_F(LanguageFolderTest, ACountTakesTheFormOfItsCategoryOrFallsBack)
     folder.Write("russian.lng", "\xEF\xBB\xBF[Translator]\r\nLocale=ru-RU\r\n"
                                 "[Texts]\r\nCycleHint.one=one %1\r\nCycleHint=key %1\r\n"
                                 "TipDaysAway.few=few %1\r\n[S]\r\nID_7.many=many\r\n");
-    LanguageManager manager;
+    LanguageManager manager{program};
     const TextId kUnit = TextId::Count; // stands for the unit "ID_7" of section "S"
     const struct {
         const char* language;

@@ -160,7 +160,7 @@ protected:
                section == "DialogID_" + std::to_string(id);
     }
 
-    LanguageManager manager;
+    LanguageManager manager{program};
 };
 
 // The first translation of a window first writes into english.lng the

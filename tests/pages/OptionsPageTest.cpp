@@ -122,7 +122,7 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
     ASSERT_TRUE(WriteSettingDword(SettingCritRed, 0));
     host.page.LoadFromSettings();
     EXPECT_TRUE(!Checked(IDC_OPT_AUTOLOAD) && !Checked(IDC_OPT_CRITRED));
-    SetAutoload(true, ModulePath::ModuleFileName());
+    SetAutoload(true, services.language.ProgramFile());
     host.page.LoadFromSettings();
     EXPECT_TRUE(Checked(IDC_OPT_AUTOLOAD));
 }
@@ -184,7 +184,7 @@ TEST_F(OptionsPage, TheReminderOffersToStartWithWindowsWhileItDoesNot)
     EXPECT_TRUE(offered() && !Checked(IDC_OPT_AUTOLOAD) && ReadSettingDword(SettingAutoload) == 0);
     click(IDC_OPT_AUTOLOAD_OFFER);
     EXPECT_TRUE(!offered() && Checked(IDC_OPT_AUTOLOAD) && ReadSettingDword(SettingAutoload) == 1 &&
-                StartsWithWindows(ModulePath::ModuleFileName()));
+                StartsWithWindows(services.language.ProgramFile()));
     click(IDC_OPT_AUTOLOAD);
     EXPECT_TRUE(offered());
     click(IDC_OPT_REMIND);

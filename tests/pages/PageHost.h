@@ -10,7 +10,6 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
@@ -22,10 +21,11 @@
 
 // What the main window hands its pages, as a test hands it.
 struct PageServices {
+    testing_support::TempFolder folder; // the executable's folder
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 15, 30)};
     testing_support::HelpTopicRecorder help;
     testing_support::ShellRecorder shell;
-    LanguageManager language;
+    LanguageManager language{folder.File(L"velindra.exe")};
 };
 
 // The page with the services it takes: its help and texts; the test of a
@@ -76,16 +76,11 @@ public:
 // folder as the executable's folder, a fixed clock.
 template <class Page> class PageTest : public ::testing::Test {
 protected:
-    PageTest() : app_("Velindra")
-    {
-        ModulePath::OverrideModuleFileName(folder.File("velindra.exe"));
-        app_.m_pMainWnd = &host;
-    }
+    PageTest() : app_("Velindra") { app_.m_pMainWnd = &host; }
     ~PageTest() override
     {
         host.DestroyWindow();
         app_.m_pMainWnd = nullptr;
-        ModulePath::ResetModuleFileName();
     }
 
     HWND Item(int id) const { return ::GetDlgItem(host.page.m_hWnd, id); }
@@ -116,7 +111,7 @@ protected:
 
     PageServices services;
     const COleDateTime kNow = services.clock.now;
-    testing_support::TempFolder folder;
+    testing_support::TempFolder& folder = services.folder;
     PageHost<Page> host{services};
 
 private:

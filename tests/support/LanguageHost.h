@@ -5,7 +5,6 @@
 #include <string>
 
 #include "lang/LanguageManager.h"
-#include "lang/ModulePath.h"
 #include "tests/support/Sandbox.h"
 
 namespace testing_support {
@@ -15,17 +14,16 @@ public:
     LanguageHost(const std::string& language, const std::string& fileContents)
     {
         folder_.Write(language + ".lng", fileContents);
-        ModulePath::OverrideModuleFileName(folder_.File("velindra.exe"));
         this->language.SetLanguage(language);
     }
-    ~LanguageHost() { ModulePath::ResetModuleFileName(); }
 
     std::string EnglishFile() const { return folder_.Read("english.lng"); }
 
-    LanguageManager language;
-
 private:
     TempFolder folder_;
+
+public:
+    LanguageManager language{folder_.File(L"velindra.exe")};
 };
 
 } // namespace testing_support

@@ -80,6 +80,7 @@ public:
     TempFolder() : WideFolder(L"folder"), path_(Narrow(WideFolder::Path())) {}
 
     const std::string& Path() const { return path_; } // ends without a backslash
+    using WideFolder::File;
     std::string File(const std::string& name) const { return path_ + "\\" + name; }
     bool Write(const std::string& name, const std::string& bytes) const
     {

@@ -1,7 +1,5 @@
 #include "Scratch.h"
 
-#include "lang/ModulePath.h"
-
 namespace langtemplate {
 
 namespace {
@@ -29,16 +27,13 @@ bool Scratch::Start()
     }
     RemoveFolder(); // a folder left by an earlier process of the same id is emptied
     ::CreateDirectoryW(folder_.c_str(), nullptr);
-    ModulePath::OverrideModuleFileName(File(L"velindra.exe"));
     return true;
 }
 
 Scratch::~Scratch()
 {
-    if (!folder_.empty()) {
-        ModulePath::ResetModuleFileName();
+    if (!folder_.empty())
         RemoveFolder();
-    }
     if (key_) {
         ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
         key_.Close();

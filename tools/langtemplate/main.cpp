@@ -77,9 +77,9 @@ bool MakeTemplate(const std::wstring& target)
     {
         CWinApp app;
         const fw::SystemClock clock;
-        HtmlHelp help;
+        HtmlHelp help(scratch.File(L"velindra.exe"));
         SystemShell shell;
-        LanguageManager language;
+        LanguageManager language(scratch.File(L"velindra.exe"));
         StoredCycle stored;
         MainDialog main(clock, help, shell, language, stored);
         app.m_pMainWnd = &main;

@@ -45,7 +45,7 @@ bool ChooseLanguage(const std::string& language)
 {
     if (!UseSampleCycle() || !UseScratchProgramFolder())
         return false;
-    ModulePath target;
+    ModulePath target(ScratchProgramFile());
     target.SetFileName(std::wstring(language.begin(), language.end()));
     target.SetExtension(L".lng");
     if (!CopyFileW(ShippedFile(language).c_str(), target.MakePath().c_str(), FALSE)) {

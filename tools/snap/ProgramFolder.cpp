@@ -4,55 +4,53 @@
 
 #include <string>
 
-#include "lang/ModulePath.h"
-
 namespace snap {
 
 namespace {
 
-// The folder and the path override, undone when the process ends.
+// The folder, removed when the process ends.
 class ScratchFolder {
 public:
     bool Start()
     {
         if (!path_.empty())
             return true;
-        char base[MAX_PATH] = {};
-        const DWORD length = GetTempPathA(MAX_PATH, base);
+        wchar_t base[MAX_PATH] = {};
+        const DWORD length = GetTempPathW(MAX_PATH, base);
         if (length == 0 || length >= MAX_PATH)
             return false;
-        std::string path =
-            std::string(base) + "velindra-snap-" + std::to_string(GetCurrentProcessId());
-        if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        std::wstring path =
+            std::wstring(base) + L"velindra-snap-" + std::to_wstring(GetCurrentProcessId());
+        if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
             return false;
         path_ = path;
-        ModulePath::OverrideModuleFileName((path_ + "\\velindra.exe").c_str());
         return true;
     }
     ~ScratchFolder()
     {
         if (path_.empty())
             return;
-        ModulePath::ResetModuleFileName();
         RemoveFiles();
-        RemoveDirectoryA(path_.c_str());
+        RemoveDirectoryW(path_.c_str());
     }
+
+    const std::wstring& Path() const { return path_; }
 
 private:
     void RemoveFiles() const
     {
-        WIN32_FIND_DATAA found{};
-        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        WIN32_FIND_DATAW found{};
+        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             return;
         do {
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((path_ + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
+                DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
 
-    std::string path_;
+    std::wstring path_;
 };
 
 ScratchFolder g_folder;
@@ -62,6 +60,13 @@ ScratchFolder g_folder;
 bool UseScratchProgramFolder()
 {
     return g_folder.Start();
+}
+
+std::wstring ScratchProgramFile()
+{
+    if (!g_folder.Start())
+        return std::wstring();
+    return g_folder.Path() + L"\\velindra.exe";
 }
 
 } // namespace snap

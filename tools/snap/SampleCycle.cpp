@@ -1,5 +1,7 @@
 #include "SampleCycle.h"
 
+#include "ProgramFolder.h"
+
 #include "app/SystemShell.h"
 
 #include <windows.h>
@@ -77,7 +79,7 @@ Shell& TheShell()
 
 LanguageManager& TheTexts()
 {
-    static LanguageManager texts;
+    static LanguageManager texts{snap::ScratchProgramFile()};
     return texts;
 }
 
