@@ -5,7 +5,6 @@
 #include "pages/CDialogCritOpt.h"
 #include "pages/SettlingChange.h"
 
-#include "lang/ModulePath.h"
 #include "model/Settings.h"
 #include "tests/pages/PageHost.h"
 
