@@ -288,9 +288,8 @@ void MonthCalendarCtrl::Repaint()
     pictureStale_ = true;
     if (!IsWindow())
         return;
-    const RECT client = GetClientRect();
-    HRGN area = ::CreateRectRgnIndirect(&client);
-    if (!area) {
+    CRgn area;
+    if (!area.CreateRectRgnIndirect(GetClientRect())) {
         RepaintAll();
         return;
     }
@@ -299,13 +298,11 @@ void MonthCalendarCtrl::Repaint()
             continue;
         RECT place = button->GetWindowRect();
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
-        HRGN hole = ::CreateRectRgnIndirect(&place);
-        if (hole)
-            ::CombineRgn(area, area, hole, RGN_DIFF);
-        ::DeleteObject(hole);
+        CRgn hole;
+        if (hole.CreateRectRgnIndirect(place))
+            area.Subtract(hole);
     }
     ::RedrawWindow(m_hWnd, nullptr, area, RDW_INVALIDATE | RDW_NOCHILDREN);
-    ::DeleteObject(area);
 }
 
 void MonthCalendarCtrl::RepaintAll()

@@ -114,6 +114,18 @@ public:
     }
 };
 
+class CRgn : public fw::GdiObject<HRGN> {
+public:
+    CRgn() = default;
+    bool CreateRectRgnIndirect(const RECT& rect) { return Adopt(::CreateRectRgnIndirect(&rect)); }
+    // This region without the other one; false when either is missing.
+    bool Subtract(const CRgn& other)
+    {
+        return GetSafeHandle() && other.GetSafeHandle() &&
+               ::CombineRgn(GetSafeHandle(), GetSafeHandle(), other, RGN_DIFF) != ERROR;
+    }
+};
+
 // An icon made for the program (loaded from its resources, copied, taken
 // from an image list); the system's shared icons (LoadIcon) are borrowed.
 class CIcon : public fw::GdiObject<HICON, fw::DestroyIconHandle> {
