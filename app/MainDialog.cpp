@@ -294,10 +294,6 @@ void MainDialog::OnSelChangeNavigation()
 
 void MainDialog::OnMenuHalfYear()
 {
-    if (halfYear_) { // there is never more than one
-        ::SetForegroundWindow(halfYear_->m_hWnd);
-        return;
-    }
     HalfYearDialog dialog(clock_, help_, language_, stored_, this);
     halfYear_ = &dialog;
     dialog.DoModal();

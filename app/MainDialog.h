@@ -11,7 +11,6 @@
 #include "app/CDialogCritSheet.h"
 #include "app/TrayPresence.h"
 #include "calendar/CDialogCritMonitor.h"
-#include "calendar/HalfYearDialog.h"
 #include "framework/Clock.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -27,6 +26,8 @@
 #include "res/resource.h"
 #include "ui/CIconListBox.h"
 #include "ui/DialogLayout.h"
+
+class HalfYearDialog;
 
 class MainDialog : public CDialog, public MainWindowLink, public TrayOwner {
 public:

@@ -4,6 +4,7 @@
 #include "app/MainDialog.h"
 
 #include "app/StandingTexts.h"
+#include "calendar/HalfYearDialog.h"
 #include "calendar/MonthCalendarCtrl.h"
 
 namespace {

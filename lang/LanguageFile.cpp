@@ -103,10 +103,7 @@ void LanguageFile::Load()
     std::string bytes;
     bool read = true;
     if (stamp_.exists) {
-        read = stamp_.size <= kMaxFileSize;
-        if (read) {
-            read = ReadWholeFile(path_, kMaxFileSize, bytes);
-        }
+        read = stamp_.size <= kMaxFileSize && ReadWholeFile(path_, kMaxFileSize, bytes);
         if (!read)
             bytes.clear();
     }
@@ -175,10 +172,7 @@ bool LanguageFile::Flush()
     // be read: a file is only ever written over what was read from it.
     if (!loaded_ || !(CurrentStamp() == stamp_))
         Load();
-    bool written = false;
-    if (loaded_) {
-        written = WriteWholeFile(path_, text_.Bytes());
-    }
+    const bool written = loaded_ && WriteWholeFile(path_, text_.Bytes());
     changes_.clear();
     if (written) {
         stamp_ = CurrentStamp();

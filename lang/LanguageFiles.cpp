@@ -38,11 +38,6 @@ std::wstring NamePattern(const std::wstring& pattern)
     return separator == std::wstring::npos ? pattern : pattern.substr(separator + 1);
 }
 
-bool IsEnglish(const CString& name)
-{
-    return EqualNoCase(TrimLanguageName(name), kEnglishLanguage);
-}
-
 std::wstring ListedName(const WIN32_FIND_DATAW& entry, bool cutExtension)
 {
     std::wstring name = entry.cFileName;
@@ -131,7 +126,7 @@ CStringArray ListLanguageNames(const std::wstring& programFile)
 std::vector<LanguageListing> ListLanguages(const std::wstring& programFile)
 {
     CStringArray names = ListLanguageNames(programFile);
-    if (std::none_of(names.begin(), names.end(), [](const CString& n) { return IsEnglish(n); }))
+    if (std::none_of(names.begin(), names.end(), IsEnglishLanguage))
         names.push_back(kEnglishLanguage);
     std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) {
         return CompareStringOrdinal(fw::Wide(a).c_str(), -1, fw::Wide(b).c_str(), -1, TRUE) ==
@@ -146,8 +141,8 @@ std::vector<LanguageListing> ListLanguages(const std::wstring& programFile)
         LanguageListing listing{name, file.Read("Translator", "Name"),
                                 file.Read("Translator", "Locale")};
         if (listing.name.empty())
-            listing.name = IsEnglish(name) ? CString(kEnglishOwnName) : name;
-        if (listing.locale.empty() && IsEnglish(name))
+            listing.name = IsEnglishLanguage(name) ? CString(kEnglishOwnName) : name;
+        if (listing.locale.empty() && IsEnglishLanguage(name))
             listing.locale = kEnglishLocale;
         languages.push_back(listing);
     }
@@ -165,7 +160,7 @@ bool IsLanguageAvailable(const std::wstring& programFile, const CString& name)
     const CString trimmed = TrimLanguageName(name);
     if (!IsPlainLanguageName(trimmed))
         return false;
-    if (IsEnglish(trimmed))
+    if (IsEnglishLanguage(trimmed))
         return true;
     LanguageFile file;
     file.Open(programFile, trimmed);

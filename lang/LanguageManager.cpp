@@ -81,7 +81,7 @@ bool LanguageManager::Pass::Finish()
 
 bool LanguageManager::IsEnglish() const
 {
-    return EqualNoCase(language_, kEnglish);
+    return IsEnglishLanguage(language_);
 }
 
 LanguageFile& LanguageManager::CurrentFile() const

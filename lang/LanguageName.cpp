@@ -74,3 +74,8 @@ bool EqualNoCase(const CString& a, const CString& b)
     return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
+
+bool IsEnglishLanguage(const CString& name)
+{
+    return EqualNoCase(TrimLanguageName(name), kEnglishLanguage);
+}

@@ -22,3 +22,6 @@ bool IsPlainLanguageName(const CString& utf8Name);
 // True when the two UTF-8 names are the same without regard to case, as the
 // file system compares file names ("English" is "english").
 bool EqualNoCase(const CString& a, const CString& b);
+
+// True when the name, blanks around it dropped, is english's in any case.
+bool IsEnglishLanguage(const CString& name);

@@ -11,8 +11,6 @@ constexpr DWORD kLongestPath = 32768;
 
 } // namespace
 
-ModulePath::ModulePath() : ModulePath(ModuleFileName()) {}
-
 ModulePath::ModulePath(const std::wstring& fullPath)
 {
     std::wstring rest = fullPath;

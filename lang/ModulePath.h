@@ -7,8 +7,6 @@
 
 class ModulePath {
 public:
-    // The path of the running executable.
-    ModulePath();
     // Any full path, split by the usual drive / folder / name / extension rule.
     explicit ModulePath(const std::wstring& fullPath);
 

@@ -54,7 +54,8 @@ TEST(ModulePath, SplitsAndJoinsAPath)
     path.SetExtension(L"lng");
     EXPECT_EQ(L"C:\\Program Files\\a.b\\german.lng", path.MakePath());
     EXPECT_EQ(L"velindra", ModulePath(L"velindra").MakePath());
-    EXPECT_EQ(L"test_lang.exe", ModulePath().GetFileName() + ModulePath().GetExtension());
+    const ModulePath running(ModulePath::ModuleFileName());
+    EXPECT_EQ(L"test_lang.exe", running.GetFileName() + running.GetExtension());
 }
 
 template <typename Names> Names Sorted(Names names)
