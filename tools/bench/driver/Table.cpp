@@ -22,7 +22,7 @@ const char* const kPageNames[4] = {"Monitor", "Scheduler", "Options", "About"};
 
 struct Figures {
     Series visibleStart, hiddenStart, memoryStart, memoryAfter, vmRssStart, vmRssAfter;
-    Series pageSwitch, monthStep, halfYear;
+    Series pageSwitch, monthStep, monthKeyStep, halfYear;
     Series perPage[4];
 };
 
@@ -49,9 +49,10 @@ bool VisibleRun(const Target& target, Figures* figures)
     for (int page : kPageOrder)
         pageSum += pages[page] = target.SwitchPage(main, page);
     double month = target.StepMonth(main);
+    double monthByKey = target.StepMonthByKey(main);
     HWND dialog = nullptr;
     double halfYear = OpenHalfYear(target, program.Pid(), main, &dialog);
-    if (month < 0 || !dialog || !CloseDialog(dialog))
+    if (month < 0 || monthByKey < 0 || !dialog || !CloseDialog(dialog))
         return false;
     ::Sleep(kSettleMs);
     LinuxMemory after = ReadLinuxMemory(linuxPid);
@@ -64,6 +65,7 @@ bool VisibleRun(const Target& target, Figures* figures)
     for (int page = 0; page < 4; ++page)
         figures->perPage[page].Add(pages[page]);
     figures->monthStep.Add(month);
+    figures->monthKeyStep.Add(monthByKey);
     figures->halfYear.Add(halfYear);
     if (atStart.Known() && after.Known()) {
         figures->memoryStart.Add(Mib(atStart.rssAnonKb));
@@ -165,6 +167,7 @@ void PrintTable(const std::vector<const Target*>& targets, const std::vector<Fig
     PrintRow("page switch with repaint, ms", Column(f, &Figures::pageSwitch), "<= 3x");
     PrintRow("half-year dialog open with repaint, ms", Column(f, &Figures::halfYear), "<= 1.3x");
     PrintRow("month step with repaint, ms", Column(f, &Figures::monthStep), "");
+    PrintRow("  by key, without a button pressed, ms", Column(f, &Figures::monthKeyStep), "");
     PrintRow("private memory after pages + half-year, MiB", Column(f, &Figures::memoryAfter), "");
     PrintRow("resident memory (VmRSS) after start, MiB", Column(f, &Figures::vmRssStart), "");
     PrintRow("resident memory (VmRSS) after all, MiB", Column(f, &Figures::vmRssAfter), "");

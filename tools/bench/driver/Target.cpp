@@ -59,6 +59,20 @@ double VelindraTarget::StepMonth(HWND main) const
     return taken;
 }
 
+double VelindraTarget::StepMonthByKey(HWND main) const
+{
+    HWND calendar = FindDescendant(main, IDC_MON_CALENDAR);
+    if (!calendar)
+        return -1;
+    double start = NowMs();
+    ::SendMessageA(calendar, WM_KEYDOWN, VK_NEXT, 0);
+    PaintNow(main);
+    double taken = NowMs() - start;
+    ::SendMessageA(calendar, WM_KEYDOWN, VK_PRIOR, 0);
+    PaintNow(main);
+    return taken;
+}
+
 std::string SameTarget::PrepareStart(bool visible) const
 {
     return visible ? std::string() : std::string(kSameHiddenArgument);

@@ -27,6 +27,10 @@ public:
     // Times one step of the month calendar to the next month in ms, painted,
     // and steps back untimed.
     virtual double StepMonth(HWND main) const = 0;
+    // The same step by the keyboard (Page Down, then Page Up untimed): the
+    // calendar's own work, without a push button pressed and painted. A
+    // program without keys repaints as in StepMonth.
+    virtual double StepMonthByKey(HWND main) const { return StepMonth(main); }
 
 private:
     std::string name_;
@@ -43,6 +47,7 @@ public:
     WPARAM HalfYearCommand() const override;
     double SwitchPage(HWND main, int page) const override;
     double StepMonth(HWND main) const override;
+    double StepMonthByKey(HWND main) const override;
 
 protected:
     VelindraTarget(std::string name, std::string exe) : Target(std::move(name), std::move(exe)) {}
@@ -57,6 +62,7 @@ public:
     explicit SameTarget(std::string exe) : VelindraTarget("same", std::move(exe)) {}
     std::string PrepareStart(bool visible) const override;
     double StepMonth(HWND main) const override;
+    double StepMonthByKey(HWND main) const override { return StepMonth(main); }
 };
 
 // The bare program: it has no pages, so a page switch is a repaint of its
