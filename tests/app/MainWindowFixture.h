@@ -19,6 +19,7 @@
 #include "tests/support/ShellRecorder.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/TestSettings.h"
 
 namespace main_window_testing {
 
@@ -92,9 +93,9 @@ protected:
     // 2004-05-20 (the pinned today) lies in the period 05-19 to 05-23.
     static void StoreSampleCycle()
     {
-        WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
-        WriteSettingDword(SettingCritDayCount, 5);
-        WriteSettingDword(SettingClearDayCount, 30);
+        TestSettings().WriteStartDate(COleDateTime(2004, 3, 10, 9, 30, 0));
+        TestSettings().WriteDword(SettingCritDayCount, 5);
+        TestSettings().WriteDword(SettingClearDayCount, 30);
     }
 
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 12, 0, 0)};
@@ -103,7 +104,7 @@ protected:
     ShellRecorder shell; // passes the icon's calls on to the real shell
     const std::wstring program = folder.File(L"velindra.exe"); // the (pretended) executable
     LanguageManager texts{program};
-    StoredCycle stored;
+    StoredCycle stored{TestSettings()};
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -118,7 +119,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock, help, shell, texts, stored);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts, TestSettings(), stored);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

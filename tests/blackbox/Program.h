@@ -10,6 +10,7 @@
 #include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/TestSettings.h"
 
 namespace blackbox {
 

@@ -18,6 +18,7 @@
 #include "tests/support/ShellRecorder.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/TestSettings.h"
 
 // What the main window hands its pages, as a test hands it.
 struct PageServices {
@@ -32,7 +33,7 @@ struct PageServices {
 // page that takes others gives its own NewPage<Page> before this one is used.
 template <class Page> Page NewPage(PageServices& services)
 {
-    return Page(services.help, services.language);
+    return Page(services.help, services.language, TestSettings());
 }
 
 template <class Page> class PageHost : public CDialog, public MainWindowLink {
@@ -58,7 +59,7 @@ public:
     {
         applied.push_back(initial);
         CString stored;
-        ReadSettingText(SettingLang, stored);
+        TestSettings().ReadText(SettingLang, stored);
         language.SetLanguage(stored);
         CString section;
         language.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
