@@ -12,14 +12,12 @@
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/HelpRecorder.h"
 #include "tests/support/ShellRecorder.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/TestSettings.h"
 
 namespace main_window_testing {
 
@@ -104,7 +102,8 @@ protected:
     ShellRecorder shell; // passes the icon's calls on to the real shell
     const std::wstring program = folder.File(L"velindra.exe"); // the (pretended) executable
     LanguageManager texts{program};
-    StoredCycle stored{TestSettings()};
+    SettingsStore& store = TestSettings();
+    StoredCycle stored{store};
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -119,7 +118,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock, help, shell, texts, TestSettings(), stored);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts, store, stored);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

@@ -7,10 +7,8 @@
 // and CTest runs these tests one at a time.
 #include <gtest/gtest.h>
 
-#include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/TestSettings.h"
 
 namespace blackbox {
 

@@ -12,12 +12,11 @@
 
 #include "calendar/MonthCalendarCtrl.h"
 #include "lang/LanguageManager.h"
-#include "model/Settings.h"
 #include "model/StoredCycle.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/TestSettings.h"
+#include "tests/support/Sandbox.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/DialogLayout.h"
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-SettingsStore settings(HKEY_CURRENT_USER, SettingsKeyPath());
+SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
 
 TEST(MarkCriticalDays, WorkedExamples)
 {
@@ -122,10 +122,10 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
 // The range the calendar asks for; nothing is asked for a range that is none.
 TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeAsked)
 {
-    ASSERT_TRUE(settings.WriteText(SettingStartDate, "2004 3 13 9 30 0") &&
-                settings.WriteDword(SettingCritDayCount, 5) &&
-                settings.WriteDword(SettingClearDayCount, 23));
-    StoredCycle stored{settings}; // one for the whole test: it reads again after each change
+    ASSERT_TRUE(store.WriteText(SettingStartDate, "2004 3 13 9 30 0") &&
+                store.WriteDword(SettingCritDayCount, 5) &&
+                store.WriteDword(SettingClearDayCount, 23));
+    StoredCycle stored{store}; // one for the whole test: it reads again after each change
     FakeCalendar grid("2004-03"), none = grid;
     MarkDaysFromSettings(stored, grid, grid.first, grid.last);
     EXPECT_EQ("2004-03-13+5", grid.Runs());

@@ -9,7 +9,7 @@
 
 namespace {
 
-SettingsStore settings(HKEY_CURRENT_USER, SettingsKeyPath());
+SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
 
 const COleDateTime kMay19(2004, 5, 19, 0, 0, 0), kMay21(2004, 5, 21, 0, 0, 0),
     kJun23(2004, 6, 23, 0, 0, 0);
@@ -86,12 +86,11 @@ TEST(AnnouncedPeriods, ReadsTheListWithTheLastAndKeepsTheLatest)
     EXPECT_TRUE(!many.Contains(1) && many.Contains(2) &&
                 many.Last() == AnnouncedPeriods::kKept + 1);
 
-    ASSERT_TRUE(settings.WriteDword(SettingRemind, 1) && settings.WriteDword(SettingRemindDays, 5));
-    EXPECT_TRUE(ReadReminderSettings(settings).on &&
-                ReadReminderSettings(settings).daysBefore == 5);
-    StoreAnnouncedPeriods(settings, AnnouncedPeriods::FromStored("38125", 38160));
-    EXPECT_EQ(settings.ReadDword(SettingRemindedPeriod), 38160u);
-    EXPECT_EQ(ReadAnnouncedPeriods(settings).List(), "38125 38160");
+    ASSERT_TRUE(store.WriteDword(SettingRemind, 1) && store.WriteDword(SettingRemindDays, 5));
+    EXPECT_TRUE(ReadReminderSettings(store).on && ReadReminderSettings(store).daysBefore == 5);
+    StoreAnnouncedPeriods(store, AnnouncedPeriods::FromStored("38125", 38160));
+    EXPECT_EQ(store.ReadDword(SettingRemindedPeriod), 38160u);
+    EXPECT_EQ(ReadAnnouncedPeriods(store).List(), "38125 38160");
 }
 
 // A settings key without the mark (as every program before this one left it)
@@ -100,14 +99,14 @@ TEST(AnnouncedPeriods, ReadsTheListWithTheLastAndKeepsTheLatest)
 TEST(FirstStart, LastsUntilItsQuestionIsAnswered)
 {
     SettingsStore other(HKEY_CURRENT_USER, SettingsKeyPath("Other", "Velindra"));
-    for (SettingsStore* store : {&other, &settings}) {
-        EXPECT_TRUE(IsFirstStart(*store) && !store->Exists());
-        ASSERT_TRUE(store->Open());
-        EXPECT_FALSE(IsFirstStart(*store));
-        BeginFirstStart(*store);
-        EXPECT_TRUE(IsFirstStart(*store));
-        EndFirstStart(*store);
-        EXPECT_FALSE(IsFirstStart(*store));
+    for (SettingsStore* each : {&other, &store}) {
+        EXPECT_TRUE(IsFirstStart(*each) && !each->Exists());
+        ASSERT_TRUE(each->Open());
+        EXPECT_FALSE(IsFirstStart(*each));
+        BeginFirstStart(*each);
+        EXPECT_TRUE(IsFirstStart(*each));
+        EndFirstStart(*each);
+        EXPECT_FALSE(IsFirstStart(*each));
     }
 }
 

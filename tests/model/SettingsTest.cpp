@@ -115,9 +115,8 @@ TEST(Settings, EveryStoredDwordIsReadByOneRule)
         EXPECT_EQ(3u, SettingsReader(store).ReadDword(SettingCritDayCount)) << misfit.first;
         EXPECT_EQ(misfit.first, Stored("CritDayCount").type) << "never written back";
     }
-    for (const char* name : {"Remind", "RemindDays"}) {
+    for (const char* name : {"Remind", "RemindDays"})
         ASSERT_TRUE(SetRaw(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, "5"));
-    }
     EXPECT_TRUE(store.ReadDword(SettingRemind) == 0 && store.ReadDword(SettingRemindDays) == 2);
     for (int id : {0, 2, 3, 4, 5, 7, 8, 9, 10, 12, 14}) {
         ASSERT_TRUE(store.WriteDword(SettingId(id), 5));

@@ -10,7 +10,6 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
@@ -18,7 +17,6 @@
 #include "tests/support/ShellRecorder.h"
 #include "tests/support/LayoutCheck.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/TestSettings.h"
 
 // What the main window hands its pages, as a test hands it.
 struct PageServices {
@@ -113,6 +111,7 @@ protected:
     PageServices services;
     const COleDateTime kNow = services.clock.now;
     testing_support::TempFolder& folder = services.folder;
+    SettingsStore& store = TestSettings();
     PageHost<Page> host{services};
 
 private:
