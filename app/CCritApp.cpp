@@ -10,8 +10,22 @@
 #include "model/Settings.h"
 #include "res/resource.h"
 
+namespace {
+
+// Names the application's registry key: Software\<maker>\<app> under
+// HKEY_CURRENT_USER holds its settings.
+std::string NameRegistryKey(CWinApp& app)
+{
+    app.SetRegistryKey(velindra::kRegistryKeyName);
+    return SettingsKeyPath(app.m_registryKey, app.m_profileName);
+}
+
+} // namespace
+
 CCritApp::CCritApp(const std::wstring& programFile)
-    : CWinApp(nullptr), programFile_(programFile), help_(programFile), language_(programFile)
+    : CWinApp(velindra::kAppName), programFile_(programFile),
+      settings_(HKEY_CURRENT_USER, NameRegistryKey(*this)), help_(programFile),
+      language_(programFile)
 {
 }
 
@@ -21,25 +35,23 @@ CCritApp::~CCritApp()
 }
 
 MainDialog* CCritApp::NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
-                                    LanguageManager& language, StoredCycle& stored)
+                                    LanguageManager& language, SettingsStore& settings,
+                                    StoredCycle& stored)
 {
-    return new (std::nothrow) MainDialog(clock, help, shell, language, stored);
+    return new (std::nothrow) MainDialog(clock, help, shell, language, settings, stored);
 }
 
 BOOL CCritApp::InitInstance()
 {
-    m_appName = velindra::kAppName;
-    SetRegistryKey(velindra::kRegistryKeyName);
-
     // Before anything touches a setting: the settings store creates the key.
-    firstRun_ = IsFirstStart();
+    firstRun_ = IsFirstStart(settings_);
     if (firstRun_)
-        BeginFirstStart(); // until its question is answered
+        BeginFirstStart(settings_); // until its question is answered
     else
-        HonourAutoloadWish(programFile_);
+        HonourAutoloadWish(settings_, programFile_);
 
     Enable3dControls();
-    mainDialog_ = NewMainDialog(clock_, help_, shell_, language_, stored_);
+    mainDialog_ = NewMainDialog(clock_, help_, shell_, language_, settings_, stored_);
     if (!mainDialog_)
         return FALSE;
     // A main window that cannot be created would leave a message loop that
@@ -57,7 +69,7 @@ BOOL CCritApp::InitInstance()
     if (mainDialog_->IsEnding())
         return TRUE; // asked to end while the question waited: the loop ends at once
     // The first start shows the window, whatever an unanswered one before it stored.
-    if (firstRun_ || ReadSettingDword(SettingVisibled) != 0) {
+    if (firstRun_ || settings_.ReadDword(SettingVisibled) != 0) {
         mainDialog_->ShowWindow(SW_SHOW);
         mainDialog_->UpdateWindow();
         mainDialog_->BringWindowToTop();
@@ -72,7 +84,7 @@ void CCritApp::OfferWizard()
     const INT_PTR answer = offer.DoModal();
     // Ended otherwise (the program asked to end), the question comes again next time.
     if (answer == IDOK || answer == IDCANCEL)
-        EndFirstStart();
+        EndFirstStart(settings_);
     if (answer == IDOK)
         mainDialog_->RunWizard();
     mainDialog_->HoldReminder(false);

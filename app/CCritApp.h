@@ -1,10 +1,11 @@
 #pragma once
 // The application object: owns the services its windows are handed (the
-// clock, the help, the shell, the program's texts and the stored cycle), names the
-// application, finds out whether this is the first start, creates the hidden
-// main window, offers the wizard on the first start and shows the main window
-// then or when it was visible at the end of the last run. At the end it
-// releases HTML Help and destroys the main window.
+// clock, the help, the shell, the program's texts, the settings store and the
+// stored cycle), names the application and its settings key, finds out
+// whether this is the first start, creates the hidden main window, offers the
+// wizard on the first start and shows the main window then or when it was
+// visible at the end of the last run. At the end it releases HTML Help and
+// destroys the main window.
 #include <windows.h>
 
 #include <string>
@@ -14,6 +15,7 @@
 #include "framework/Clock.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
+#include "model/Settings.h"
 #include "model/StoredCycle.h"
 
 class MainDialog;
@@ -38,17 +40,19 @@ protected:
     // Allocates the main window object with the application's services; null
     // ends the program.
     virtual MainDialog* NewMainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
-                                      LanguageManager& language, StoredCycle& stored);
+                                      LanguageManager& language, SettingsStore& settings,
+                                      StoredCycle& stored);
 
 private:
     void OfferWizard();
 
     std::wstring programFile_;
+    SettingsStore settings_; // under the key named by SetRegistryKey
     fw::SystemClock clock_;
     HtmlHelp help_;
     SystemShell shell_;
     LanguageManager language_;
-    StoredCycle stored_;
+    StoredCycle stored_{settings_};
     MainDialog* mainDialog_ = nullptr; // owned
     bool firstRun_ = false;
 };

@@ -26,10 +26,10 @@ CIcon LoadProgramIcon(UINT id, UINT flags)
 
 // The language chosen on the Options page; while there is none, the
 // translation of the Windows display language.
-CString StoredLanguage(const std::wstring& programFile)
+CString StoredLanguage(const SettingsStore& settings, const std::wstring& programFile)
 {
     CString name;
-    return LanguageToShow(programFile, ReadSettingText(SettingLang, name) ? name : CString());
+    return LanguageToShow(programFile, settings.ReadText(SettingLang, name) ? name : CString());
 }
 
 } // namespace
@@ -87,11 +87,11 @@ UINT MainDialog::OpenRequestMessage()
 }
 
 MainDialog::MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell,
-                       LanguageManager& language, StoredCycle& stored)
-    : CDialog(IDD_MAIN), clock_(clock), help_(help), language_(language), stored_(stored),
-      monitor_(clock, help, language, stored), scheduler_(clock, help, language),
-      options_(help, language), about_(help, shell, language),
-      tray_(*this, clock, shell, language, stored)
+                       LanguageManager& language, SettingsStore& settings, StoredCycle& stored)
+    : CDialog(IDD_MAIN), clock_(clock), help_(help), language_(language), settings_(settings),
+      stored_(stored), monitor_(clock, help, language, settings, stored),
+      scheduler_(clock, help, language, settings), options_(help, language, settings),
+      about_(help, shell, language), tray_(*this, clock, shell, language, settings, stored)
 {
     RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS);
     windowIcon_ = LoadProgramIcon(IDI_VELINDRA, 0);
@@ -119,7 +119,7 @@ BOOL MainDialog::OnInitDialog()
     SetIcon(windowIcon_, false);
     background_.CreateSolidBrush(LightFace(0.24));
     // The notification icon first: its state and tip come from the settings.
-    language_.SetLanguage(StoredLanguage(language_.ProgramFile()));
+    language_.SetLanguage(StoredLanguage(settings_, language_.ProgramFile()));
     tray_.Add(this, StandingWithRecord(stored_, now));
     CreatePages();
     CreateNavigation();
@@ -136,7 +136,7 @@ BOOL MainDialog::OnInitDialog()
 void MainDialog::ApplyLanguage(bool initial)
 {
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32514))); // IDC_WAIT
-    language_.SetLanguage(StoredLanguage(language_.ProgramFile()));
+    language_.SetLanguage(StoredLanguage(settings_, language_.ProgramFile()));
     CString section;
     language_.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
     FitButtons();
@@ -226,7 +226,7 @@ void MainDialog::HideToTray()
         return; // the help window is already there
     SettlePages();
     ShowWindow(SW_HIDE);
-    QuickLaunchHelpDialog window(help_, language_, this);
+    QuickLaunchHelpDialog window(help_, language_, settings_, this);
     window.DoModal();
 }
 
@@ -305,7 +305,7 @@ void MainDialog::OnCancel()
     if (!ending_)
         SettlePages();
     ending_ = true;
-    WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
+    settings_.WriteDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
     // The icon's menu, when it is open, closes; its loop would take the quit
     // message for its own (the icon posts it again).
     ::EndMenu();
@@ -317,7 +317,7 @@ LRESULT MainDialog::OnEndSession(WPARAM ending, LPARAM)
 {
     if (ending) {
         SettlePages();
-        WriteSettingDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
+        settings_.WriteDword(SettingVisibled, IsWindowVisible() ? 1 : 0);
         tray_.Remove();
     }
     return 0;

@@ -40,7 +40,7 @@ public:
 
     // The services outlive the window.
     MainDialog(const fw::Clock& clock, HelpOpener& help, Shell& shell, LanguageManager& language,
-               StoredCycle& stored);
+               SettingsStore& settings, StoredCycle& stored);
     ~MainDialog() override;
 
     void RefreshCycleState() override;
@@ -168,6 +168,7 @@ private:
     const fw::Clock& clock_;
     HelpOpener& help_;
     LanguageManager& language_;
+    SettingsStore& settings_;
     StoredCycle& stored_;
     layout::ButtonRow buttons_{IDC_MAIN_WIZARD, IDC_MAIN_HIDE, IDC_MAIN_EXIT, IDC_MAIN_HELP};
     CDialogCritSheet sheet_;

@@ -46,7 +46,7 @@ std::wstring ChooseCalendarFile(HWND owner, const LanguageManager& texts)
 void MainDialog::OnStartedToday()
 {
     scheduler_.Settle();
-    StartPeriodToday(clock_.Now());
+    StartPeriodToday(settings_, clock_.Now());
     scheduler_.LoadFromSettings();
     RefreshCycleState();
 }
@@ -54,7 +54,7 @@ void MainDialog::OnStartedToday()
 void MainDialog::OnHistory()
 {
     scheduler_.Settle();
-    HistoryDialog dialog(help_, language_, this);
+    HistoryDialog dialog(help_, language_, settings_, this);
     dialog.DoModal();
     if (dialog.Changed())
         RefreshCycleState();
@@ -63,14 +63,14 @@ void MainDialog::OnHistory()
 void MainDialog::OnUseSuggestion()
 {
     scheduler_.Settle();
-    if (AcceptSuggestion(StoredSuggestion(stored_)))
+    if (AcceptSuggestion(settings_, StoredSuggestion(settings_, stored_)))
         scheduler_.LoadFromSettings();
     RefreshCycleState();
 }
 
 void MainDialog::OnDismissSuggestion()
 {
-    DismissSuggestion();
+    DismissSuggestion(settings_);
     monitor_.ShowSuggestion();
 }
 
@@ -79,7 +79,8 @@ void MainDialog::OnExport()
 {
     scheduler_.Settle();
     CalendarExport input;
-    if (!ReadCalendarExport(stored_, language_.Format(TextId::ExportSummary), clock_, input))
+    if (!ReadCalendarExport(settings_, stored_, language_.Format(TextId::ExportSummary), clock_,
+                            input))
         return;
     const std::string text = ICalendarText(input);
     const std::wstring path = text.empty() ? std::wstring() : ChooseCalendarFile(m_hWnd, language_);

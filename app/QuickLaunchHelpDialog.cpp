@@ -6,8 +6,8 @@
 #include "ui/HelpTopic.h"
 
 QuickLaunchHelpDialog::QuickLaunchHelpDialog(HelpOpener& help, const LanguageManager& texts,
-                                             CWnd* parent)
-    : CDialog(IDD_QUICKLAUNCH_HELP, parent), help_(help), texts_(texts)
+                                             SettingsStore& settings, CWnd* parent)
+    : CDialog(IDD_QUICKLAUNCH_HELP, parent), help_(help), texts_(texts), settings_(settings)
 {
 }
 
@@ -22,7 +22,7 @@ BOOL QuickLaunchHelpDialog::OnInitDialog()
     CDialog::OnInitDialog();
     CString section;
     texts_.TranslateDialog(true, true, this, IDD_QUICKLAUNCH_HELP, 0, section);
-    if (ReadSettingDword(SettingHideMessage) != 0)
+    if (settings_.ReadDword(SettingHideMessage) != 0)
         EndDialog(IDCANCEL);
     return TRUE;
 }
@@ -30,7 +30,7 @@ BOOL QuickLaunchHelpDialog::OnInitDialog()
 void QuickLaunchHelpDialog::OnCancel()
 {
     const bool ticked = hideMessage_.IsWindow() && hideMessage_.GetCheck() == BST_CHECKED;
-    WriteSettingDword(SettingHideMessage, ticked ? 1 : 0);
+    settings_.WriteDword(SettingHideMessage, ticked ? 1 : 0);
     EndDialog(IDCANCEL);
 }
 

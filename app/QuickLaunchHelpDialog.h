@@ -5,11 +5,13 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "lang/LanguageManager.h"
+#include "model/Settings.h"
 #include "ui/HelpTopic.h"
 
 class QuickLaunchHelpDialog : public CDialog {
 public:
-    QuickLaunchHelpDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent = nullptr);
+    QuickLaunchHelpDialog(HelpOpener& help, const LanguageManager& texts, SettingsStore& settings,
+                          CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
     // OK (it carries the cancel id), Escape and the close box.
@@ -23,5 +25,6 @@ protected:
 private:
     HelpOpener& help_;
     const LanguageManager& texts_;
+    SettingsStore& settings_;
     CButton hideMessage_; // 1037 "Do not show this window at next time"
 };

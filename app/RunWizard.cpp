@@ -28,12 +28,12 @@ void MainDialog::RunWizard()
     const int critDays = step2.GetCountInUse();
     const int clearDays = step3.GetCountInUse();
     COleDateTime before;
-    if (!ReadStartDate(SettingStartDate, clock_.Now(), before))
+    if (!settings_.ReadStartDate(clock_.Now(), before))
         before.SetStatus(COleDateTime::invalid);
-    WriteStartDate(SettingStartDate, start);
-    WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(critDays));
-    WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
-    RecordStoredFirstDay(start, before, clock_.Now()); // with the counts just stored
+    settings_.WriteStartDate(start);
+    settings_.WriteDword(SettingCritDayCount, static_cast<DWORD>(critDays));
+    settings_.WriteDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
+    RecordStoredFirstDay(settings_, start, before, clock_.Now()); // with the counts just stored
     scheduler_.ShowValues(start, critDays, clearDays);
     RefreshCycleState();
 }

@@ -44,10 +44,10 @@ HICON TrayPresence::GetIcon(TrayIcon::State state) const
 
 // Pink on a critical day when the user wants it so, by the marking rule
 // itself: also on a day no calendar can show.
-TrayIcon::State TrayPresence::StateFor(const DayStanding& standing)
+TrayIcon::State TrayPresence::StateFor(const DayStanding& standing) const
 {
     const bool pink =
-        standing.kind == DayStanding::Critical && ReadSettingDword(SettingCritRed) != 0;
+        standing.kind == DayStanding::Critical && settings_.ReadDword(SettingCritRed) != 0;
     return pink ? TrayIcon::StateAlternate : TrayIcon::StateNormal;
 }
 
@@ -77,9 +77,10 @@ void TrayPresence::Tell(const DayStanding& standing)
 
 void TrayPresence::RemindIfDue(const DayStanding& standing)
 {
-    AnnouncedPeriods announced = ReadAnnouncedPeriods();
-    const ReminderDecision decision = DecideReminder(standing, ReadReminderSettings(), announced,
-                                                     reminderShown_ ? &remindedStart_ : nullptr);
+    AnnouncedPeriods announced = ReadAnnouncedPeriods(settings_);
+    const ReminderDecision decision =
+        DecideReminder(standing, ReadReminderSettings(settings_), announced,
+                       reminderShown_ ? &remindedStart_ : nullptr);
     if (decision.withdraw) {
         icon_.HideNotification(); // its date no longer holds
         reminderShown_ = false;
@@ -94,7 +95,7 @@ void TrayPresence::RemindIfDue(const DayStanding& standing)
     if (!icon_.ShowNotification(velindra::kAppName, ReminderText(language_, standing)))
         return;
     announced.Add(PeriodDay(decision.firstDay));
-    StoreAnnouncedPeriods(announced);
+    StoreAnnouncedPeriods(settings_, announced);
     reminderShown_ = true;
     remindedStart_ = decision.firstDay;
 }

@@ -15,6 +15,7 @@
 
 class CWnd;
 class LanguageManager;
+class SettingsStore;
 class StoredCycle;
 struct DayStanding;
 
@@ -38,8 +39,9 @@ class TrayPresence {
 public:
     // The services outlive the icon.
     TrayPresence(TrayOwner& owner, const fw::Clock& clock, Shell& shell, LanguageManager& language,
-                 StoredCycle& stored)
-        : owner_(owner), clock_(clock), language_(language), stored_(stored), icon_(shell)
+                 SettingsStore& settings, StoredCycle& stored)
+        : owner_(owner), clock_(clock), language_(language), settings_(settings), stored_(stored),
+          icon_(shell)
     {
     }
     TrayPresence(const TrayPresence&) = delete;
@@ -72,7 +74,7 @@ public:
     IconMenu& Menu() { return menu_; }
 
 private:
-    static TrayIcon::State StateFor(const DayStanding& standing);
+    TrayIcon::State StateFor(const DayStanding& standing) const;
     // Shows the reminder for the next critical period when the option is on,
     // today lies within its days before that period, that period was not
     // announced yet, and no window waits for an answer; withdraws one shown
@@ -85,6 +87,7 @@ private:
     TrayOwner& owner_;
     const fw::Clock& clock_;
     LanguageManager& language_;
+    SettingsStore& settings_;
     StoredCycle& stored_;
     CWnd* window_ = nullptr;
     TrayIcon icon_;

@@ -13,9 +13,10 @@ const int kButtonRow[] = {IDC_MON_TODAY, IDC_MON_HALFYEAR};
 } // namespace
 
 CDialogCritMonitor::CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help,
-                                       const LanguageManager& texts, StoredCycle& stored)
-    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), texts_(texts), stored_(stored),
-      calendar_(clock, texts)
+                                       const LanguageManager& texts, const SettingsStore& settings,
+                                       StoredCycle& stored)
+    : CFramedPage(IDD_MONITOR, {"mon"}, help), clock_(clock), texts_(texts), settings_(settings),
+      stored_(stored), calendar_(clock, texts)
 {
 }
 
@@ -104,7 +105,7 @@ void CDialogCritMonitor::ShowSuggestion()
 {
     if (!IsWindow())
         return;
-    const CycleSuggestion suggestion = StoredSuggestion(stored_);
+    const CycleSuggestion suggestion = StoredSuggestion(settings_, stored_);
     const CString text = suggestion ? texts_.Format(TextId::CycleSuggestion, suggestion.cycles,
                                                     {std::to_string(suggestion.cycles),
                                                      std::to_string(suggestion.medianDays)})

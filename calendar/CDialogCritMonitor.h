@@ -18,7 +18,7 @@
 class CDialogCritMonitor : public CFramedPage {
 public:
     CDialogCritMonitor(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
-                       StoredCycle& stored);
+                       const SettingsStore& settings, StoredCycle& stored);
     ~CDialogCritMonitor() override;
 
     // True when the displayed grid holds the date's day in the critical-day
@@ -62,6 +62,7 @@ private:
 
     const fw::Clock& clock_;
     const LanguageManager& texts_;
+    const SettingsStore& settings_;
     StoredCycle& stored_;
     MonthCalendarCtrl calendar_;
 };

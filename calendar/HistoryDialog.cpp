@@ -44,8 +44,9 @@ void SetCell(HWND dialog, int row, int column, const std::wstring& text)
 
 } // namespace
 
-HistoryDialog::HistoryDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent)
-    : CDialog(IDD_HISTORY, parent), help_(help), texts_(texts)
+HistoryDialog::HistoryDialog(HelpOpener& help, const LanguageManager& texts,
+                             SettingsStore& settings, CWnd* parent)
+    : CDialog(IDD_HISTORY, parent), help_(help), texts_(texts), settings_(settings)
 {
 }
 
@@ -82,7 +83,7 @@ void HistoryDialog::AddColumns()
 
 void HistoryDialog::Fill(int select)
 {
-    rows_ = HistoryRows(ReadPeriodRecord());
+    rows_ = HistoryRows(ReadPeriodRecord(settings_));
     List(m_hWnd, LVM_DELETEALLITEMS);
     for (size_t i = 0; i < rows_.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -133,7 +134,7 @@ void HistoryDialog::OnRemove()
     const int selected = Selected();
     if (selected < 0 || selected >= static_cast<int>(rows_.size()))
         return;
-    if (RemoveStoredFirstDay(rows_[static_cast<size_t>(selected)].firstDay))
+    if (RemoveStoredFirstDay(settings_, rows_[static_cast<size_t>(selected)].firstDay))
         changed_ = true;
     Fill(selected);
     // Remove may have become disabled: the focus goes to the list.

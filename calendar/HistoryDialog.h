@@ -11,10 +11,12 @@
 #include "lang/LanguageManager.h"
 #include "ui/HelpTopic.h"
 #include "model/PeriodRecord.h"
+#include "model/Settings.h"
 
 class HistoryDialog : public CDialog {
 public:
-    HistoryDialog(HelpOpener& help, const LanguageManager& texts, CWnd* parent = nullptr);
+    HistoryDialog(HelpOpener& help, const LanguageManager& texts, SettingsStore& settings,
+                  CWnd* parent = nullptr);
 
     // True once an entry was removed: the calendars are marked afresh.
     bool Changed() const { return changed_; }
@@ -41,6 +43,7 @@ private:
 
     HelpOpener& help_;
     const LanguageManager& texts_;
+    SettingsStore& settings_;
     std::vector<HistoryRow> rows_;
     bool changed_ = false;
 };

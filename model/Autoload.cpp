@@ -88,9 +88,9 @@ bool StartsWithWindows(const std::wstring& executablePath)
     return false;
 }
 
-void HonourAutoloadWish(const std::wstring& executablePath)
+void HonourAutoloadWish(const SettingsStore& settings, const std::wstring& executablePath)
 {
-    if (ReadSettingDword(SettingAutoload) != 0 && !StartsWithWindows(executablePath))
+    if (settings.ReadDword(SettingAutoload) != 0 && !StartsWithWindows(executablePath))
         SetAutoload(true, executablePath);
 }
 

@@ -120,15 +120,15 @@ std::string ICalendarText(const CalendarExport& input)
     return text;
 }
 
-bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const fw::Clock& clock,
-                        CalendarExport& input)
+bool ReadCalendarExport(const SettingsStore& store, StoredCycle& stored, const std::string& summary,
+                        const fw::Clock& clock, CalendarExport& input)
 {
     if (!stored.Read(input.cycle))
         return false;
     input.utcNow = clock.UtcNow();
     input.today = clock.Now();
     input.summary = summary;
-    const SettingsReader settings;
+    const SettingsReader settings(store);
     input.reminderDays = settings.ReadDword(SettingRemind)
                              ? static_cast<int>(settings.ReadDword(SettingRemindDays))
                              : 0;

@@ -30,8 +30,8 @@ std::string ICalendarText(const CalendarExport& input);
 // The stored cycle, record and reminder, with today and the time stamp from
 // the clock; false while no first day is stored or the stored one cannot be
 // read.
-bool ReadCalendarExport(StoredCycle& stored, const std::string& summary, const fw::Clock& clock,
-                        CalendarExport& input);
+bool ReadCalendarExport(const SettingsStore& settings, StoredCycle& stored,
+                        const std::string& summary, const fw::Clock& clock, CalendarExport& input);
 
 // Writes the text to the file, replacing it; false, with the file as it was,
 // when that fails.

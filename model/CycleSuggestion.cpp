@@ -52,27 +52,28 @@ DWORD RecordFingerprint(const PeriodRecord& record)
     return hash ? hash : 1;
 }
 
-CycleSuggestion StoredSuggestion(StoredCycle& stored)
+CycleSuggestion StoredSuggestion(const SettingsStore& settings, StoredCycle& stored)
 {
     CycleHistory cycle;
     if (!stored.Read(cycle))
         return CycleSuggestion();
     const CycleSuggestion offer =
         SuggestCycle(cycle.record, cycle.critDayCount, cycle.clearDayCount);
-    if (ReadSettingDword(SettingDismissedSuggestion) == RecordFingerprint(cycle.record))
+    if (settings.ReadDword(SettingDismissedSuggestion) == RecordFingerprint(cycle.record))
         return CycleSuggestion();
     return offer;
 }
 
-bool DismissSuggestion()
+bool DismissSuggestion(SettingsStore& settings)
 {
-    return WriteSettingDword(SettingDismissedSuggestion, RecordFingerprint(ReadPeriodRecord()));
+    return settings.WriteDword(SettingDismissedSuggestion,
+                               RecordFingerprint(ReadPeriodRecord(settings)));
 }
 
-bool AcceptSuggestion(const CycleSuggestion& suggestion)
+bool AcceptSuggestion(SettingsStore& settings, const CycleSuggestion& suggestion)
 {
     const int64_t clearDays =
-        static_cast<int64_t>(suggestion.medianDays) - ReadSettingDword(SettingCritDayCount);
+        static_cast<int64_t>(suggestion.medianDays) - settings.ReadDword(SettingCritDayCount);
     return suggestion && IsUsableClearDays(clearDays) &&
-           WriteSettingDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
+           settings.WriteDword(SettingClearDayCount, static_cast<DWORD>(clearDays));
 }

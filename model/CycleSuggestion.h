@@ -31,8 +31,8 @@ DWORD RecordFingerprint(const PeriodRecord& record);
 
 // The offer for the stored record and counts: none while no first day is
 // stored, or when she dismissed it with this record.
-CycleSuggestion StoredSuggestion(StoredCycle& stored);
-bool DismissSuggestion();
+CycleSuggestion StoredSuggestion(const SettingsStore& settings, StoredCycle& stored);
+bool DismissSuggestion(SettingsStore& settings);
 // Stores the suggested cycle (ClearDayCount = median - the period length in
 // force, when that is a usable count); true when stored.
-bool AcceptSuggestion(const CycleSuggestion& suggestion);
+bool AcceptSuggestion(SettingsStore& settings, const CycleSuggestion& suggestion);

@@ -2,18 +2,17 @@
 
 #include "model/Settings.h"
 
-bool IsFirstStart()
+bool IsFirstStart(const SettingsStore& settings)
 {
-    return !RegistryKeyExists(HKEY_CURRENT_USER, SettingsKeyPath().c_str()) ||
-           ReadSettingDword(SettingFirstStartAnswered) == 0;
+    return !settings.Exists() || settings.ReadDword(SettingFirstStartAnswered) == 0;
 }
 
-void BeginFirstStart()
+void BeginFirstStart(SettingsStore& settings)
 {
-    WriteSettingDword(SettingFirstStartAnswered, 0);
+    settings.WriteDword(SettingFirstStartAnswered, 0);
 }
 
-void EndFirstStart()
+void EndFirstStart(SettingsStore& settings)
 {
-    WriteSettingDword(SettingFirstStartAnswered, 1);
+    settings.WriteDword(SettingFirstStartAnswered, 1);
 }

@@ -5,11 +5,13 @@
 // A settings key without FirstStartAnswered, as every program before this
 // one left it, counts as answered.
 
+class SettingsStore;
+
 // True when the settings key is missing, or FirstStartAnswered reads 0.
 // Creates nothing.
-bool IsFirstStart();
+bool IsFirstStart(const SettingsStore& settings);
 // Marks the first start as under way (FirstStartAnswered 0), creating the
 // settings key: to be called before anything else touches a setting.
-void BeginFirstStart();
+void BeginFirstStart(SettingsStore& settings);
 // Marks its question as answered.
-void EndFirstStart();
+void EndFirstStart(SettingsStore& settings);

@@ -20,6 +20,7 @@
 #include "framework/DateTime.h"
 
 class SettingsReader;
+class SettingsStore;
 
 struct RecordedPeriod {
     int64_t day = 0; // days since 1899-12-30
@@ -73,9 +74,9 @@ struct HistoryRow {
 std::vector<HistoryRow> HistoryRows(const PeriodRecord& record);
 
 // The stored record (empty when missing or damaged), and storing one.
-PeriodRecord ReadPeriodRecord();
+PeriodRecord ReadPeriodRecord(const SettingsStore& settings);
 PeriodRecord ReadPeriodRecord(const SettingsReader& settings);
-bool WritePeriodRecord(const PeriodRecord& record);
+bool WritePeriodRecord(SettingsStore& settings, const PeriodRecord& record);
 
 // The same rules on the stored record, with the counts in force:
 // `firstDay` becomes a recorded first day; `previousFirstDay` is the first day
@@ -83,10 +84,10 @@ bool WritePeriodRecord(const PeriodRecord& record);
 // record is empty; `now` is the current date and time. Call it when a new
 // first day is settled (Scheduler page, the wizard's Finish). True when the
 // stored record changed.
-bool RecordStoredFirstDay(const COleDateTime& firstDay, const COleDateTime& previousFirstDay,
-                          const COleDateTime& now);
-bool RemoveStoredFirstDay(const COleDateTime& firstDay);
+bool RecordStoredFirstDay(SettingsStore& settings, const COleDateTime& firstDay,
+                          const COleDateTime& previousFirstDay, const COleDateTime& now);
+bool RemoveStoredFirstDay(SettingsStore& settings, const COleDateTime& firstDay);
 // "My period started today": records today as a first day and stores the
 // current date and time (`now`) as StartDate, as the Scheduler page's Today
 // does. True when StartDate was stored.
-bool StartPeriodToday(const COleDateTime& now);
+bool StartPeriodToday(SettingsStore& settings, const COleDateTime& now);

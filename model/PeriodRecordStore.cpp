@@ -10,9 +10,9 @@ int64_t DayOrNone(const COleDateTime& date)
 }
 
 // A recorded first day with the counts in force.
-RecordedPeriod EntryInForce(const COleDateTime& day)
+RecordedPeriod EntryInForce(const SettingsStore& store, const COleDateTime& day)
 {
-    const SettingsReader settings;
+    const SettingsReader settings(store);
     RecordedPeriod entry;
     entry.day = DayOrNone(day);
     entry.critDayCount = static_cast<int>(settings.ReadDword(SettingCritDayCount));
@@ -31,36 +31,36 @@ PeriodRecord ReadPeriodRecord(const SettingsReader& settings)
     return record;
 }
 
-PeriodRecord ReadPeriodRecord()
+PeriodRecord ReadPeriodRecord(const SettingsStore& settings)
 {
-    return ReadPeriodRecord(SettingsReader());
+    return ReadPeriodRecord(SettingsReader(settings));
 }
 
-bool WritePeriodRecord(const PeriodRecord& record)
+bool WritePeriodRecord(SettingsStore& settings, const PeriodRecord& record)
 {
-    return WriteSettingText(SettingPeriodRecord, PeriodRecordText(record));
+    return settings.WriteText(SettingPeriodRecord, PeriodRecordText(record));
 }
 
-bool RecordStoredFirstDay(const COleDateTime& firstDay, const COleDateTime& previousFirstDay,
-                          const COleDateTime& now)
+bool RecordStoredFirstDay(SettingsStore& settings, const COleDateTime& firstDay,
+                          const COleDateTime& previousFirstDay, const COleDateTime& now)
 {
-    PeriodRecord record = ReadPeriodRecord();
-    return RecordFirstDay(record, EntryInForce(firstDay), DayOrNone(previousFirstDay),
+    PeriodRecord record = ReadPeriodRecord(settings);
+    return RecordFirstDay(record, EntryInForce(settings, firstDay), DayOrNone(previousFirstDay),
                           DayOf(now)) &&
-           WritePeriodRecord(record);
+           WritePeriodRecord(settings, record);
 }
 
-bool RemoveStoredFirstDay(const COleDateTime& firstDay)
+bool RemoveStoredFirstDay(SettingsStore& settings, const COleDateTime& firstDay)
 {
-    PeriodRecord record = ReadPeriodRecord();
-    return RemoveFirstDay(record, DayOrNone(firstDay)) && WritePeriodRecord(record);
+    PeriodRecord record = ReadPeriodRecord(settings);
+    return RemoveFirstDay(record, DayOrNone(firstDay)) && WritePeriodRecord(settings, record);
 }
 
-bool StartPeriodToday(const COleDateTime& now)
+bool StartPeriodToday(SettingsStore& settings, const COleDateTime& now)
 {
     COleDateTime stored;
-    if (!ReadStartDate(SettingStartDate, now, stored))
+    if (!settings.ReadStartDate(now, stored))
         stored.SetStatus(COleDateTime::invalid);
-    RecordStoredFirstDay(now, stored, now);
-    return WriteStartDate(SettingStartDate, now);
+    RecordStoredFirstDay(settings, now, stored, now);
+    return settings.WriteStartDate(now);
 }

@@ -2,7 +2,10 @@
 
 #include <utility>
 
-RegistryWatch::RegistryWatch() : changed_(::CreateEventW(nullptr, TRUE, TRUE, nullptr)) {}
+RegistryWatch::RegistryWatch(HKEY root)
+    : watched_(root), changed_(::CreateEventW(nullptr, TRUE, TRUE, nullptr))
+{
+}
 
 bool RegistryWatch::Changed()
 {
@@ -17,7 +20,7 @@ void RegistryWatch::Watch()
     root_ = RegKey();
     HKEY root = nullptr;
     if (!changed_.IsValid() || !::ResetEvent(changed_.Get()) ||
-        ::RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, KEY_NOTIFY, &root) != ERROR_SUCCESS)
+        ::RegOpenKeyExW(watched_, nullptr, 0, KEY_NOTIFY, &root) != ERROR_SUCCESS)
         return;
     RegKey key(root);
     constexpr DWORD kChanges = REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET;

@@ -1,8 +1,8 @@
 #pragma once
-// A watch on the user's registry: tells whether anything under
-// HKEY_CURRENT_USER may have changed (a value set or removed, a key made or
-// deleted, by this program or another) since it last said so. What is read
-// from the settings can then be kept until the next change.
+// A watch on a registry root (HKEY_CURRENT_USER for the program's settings):
+// tells whether anything under it may have changed (a value set or removed, a
+// key made or deleted, by this program or another) since it last said so. What
+// is read from the settings can then be kept until the next change.
 #include <windows.h>
 
 #include "framework/Handle.h"
@@ -10,7 +10,7 @@
 
 class RegistryWatch {
 public:
-    RegistryWatch();
+    explicit RegistryWatch(HKEY root);
     RegistryWatch(const RegistryWatch&) = delete;
     RegistryWatch& operator=(const RegistryWatch&) = delete;
 
@@ -22,6 +22,7 @@ public:
 private:
     void Watch();
 
+    HKEY watched_;
     fw::KernelHandle changed_; // signalled by the system on a change
-    RegKey root_;              // the watched key; empty while no watch is set
+    RegKey root_;              // the watched key open; empty while no watch is set
 };

@@ -9,6 +9,8 @@
 
 #include "model/CycleCalculator.h"
 
+class SettingsStore;
+
 // The critical periods the reminder has announced, each by its first day (a
 // day number, days since 1899-12-30, as RemindedPeriod holds it), the latest
 // last. A period announced once stays announced whatever the clock does
@@ -52,6 +54,6 @@ ReminderDecision DecideReminder(const DayStanding& today, const ReminderSettings
 
 // The reminder's settings and the announced periods, as stored (Remind,
 // RemindDays; RemindedPeriods and RemindedPeriod); storing writes both values.
-ReminderSettings ReadReminderSettings();
-AnnouncedPeriods ReadAnnouncedPeriods();
-void StoreAnnouncedPeriods(const AnnouncedPeriods& announced);
+ReminderSettings ReadReminderSettings(const SettingsStore& settings);
+AnnouncedPeriods ReadAnnouncedPeriods(const SettingsStore& settings);
+void StoreAnnouncedPeriods(SettingsStore& settings, const AnnouncedPeriods& announced);

@@ -2,25 +2,25 @@
 #include "model/Reminder.h"
 #include "model/Settings.h"
 
-ReminderSettings ReadReminderSettings()
+ReminderSettings ReadReminderSettings(const SettingsStore& store)
 {
-    const SettingsReader settings;
+    const SettingsReader settings(store);
     ReminderSettings reminder;
     reminder.on = settings.ReadDword(SettingRemind) != 0;
     reminder.daysBefore = static_cast<int>(settings.ReadDword(SettingRemindDays));
     return reminder;
 }
 
-AnnouncedPeriods ReadAnnouncedPeriods()
+AnnouncedPeriods ReadAnnouncedPeriods(const SettingsStore& store)
 {
-    const SettingsReader settings;
+    const SettingsReader settings(store);
     std::string list;
     settings.ReadText(SettingRemindedPeriods, list);
     return AnnouncedPeriods::FromStored(list, settings.ReadDword(SettingRemindedPeriod));
 }
 
-void StoreAnnouncedPeriods(const AnnouncedPeriods& announced)
+void StoreAnnouncedPeriods(SettingsStore& settings, const AnnouncedPeriods& announced)
 {
-    WriteSettingText(SettingRemindedPeriods, announced.List());
-    WriteSettingDword(SettingRemindedPeriod, announced.Last());
+    settings.WriteText(SettingRemindedPeriods, announced.List());
+    settings.WriteDword(SettingRemindedPeriod, announced.Last());
 }

@@ -110,22 +110,31 @@ const char* SettingValueName(SettingId id)
     return info ? info->name : nullptr;
 }
 
-std::string SettingsKeyPath()
+std::string SettingsKeyPath(const std::string& maker, const std::string& app)
 {
+    if (maker.empty() || app.empty())
+        return std::string();
     char path[256];
-    std::snprintf(path, sizeof(path), velindra::kSettingsKeyFormat, velindra::kRegistryKeyName,
-                  velindra::kAppName);
+    std::snprintf(path, sizeof(path), velindra::kSettingsKeyFormat, maker.c_str(), app.c_str());
     return path;
 }
 
-RegKey OpenSettingsKey()
+std::string SettingsKeyPath()
 {
-    if (!*velindra::kRegistryKeyName || !*velindra::kAppName)
-        return RegKey();
-    return RegKey::Create(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), kReadWrite);
+    return SettingsKeyPath(velindra::kRegistryKeyName, velindra::kAppName);
 }
 
-SettingsReader::SettingsReader() : key_(OpenSettingsKey()) {}
+bool SettingsStore::Exists() const
+{
+    return RegistryKeyExists(root_, path_.c_str());
+}
+
+RegKey SettingsStore::Open() const
+{
+    if (!root_ || path_.empty())
+        return RegKey();
+    return RegKey::Create(root_, path_.c_str(), kReadWrite);
+}
 
 DWORD SettingsReader::ReadDword(SettingId id) const
 {
@@ -150,28 +159,24 @@ bool SettingsReader::ReadText(SettingId id, std::string& text) const
     return false;
 }
 
-DWORD ReadSettingDword(SettingId id)
+DWORD SettingsStore::ReadDword(SettingId id) const
 {
-    return SettingsReader().ReadDword(id);
+    return SettingsReader(*this).ReadDword(id);
 }
 
-bool ReadSettingText(SettingId id, std::string& text)
+bool SettingsStore::ReadText(SettingId id, std::string& text) const
 {
-    return SettingsReader().ReadText(id, text);
+    return SettingsReader(*this).ReadText(id, text);
 }
 
-bool ReadStartDate(SettingId id, const COleDateTime& now, COleDateTime& date)
+bool SettingsStore::ReadStartDate(const COleDateTime& now, COleDateTime& date) const
 {
-    if (id != SettingStartDate) {
-        date = now;
-        return false;
-    }
-    return SettingsReader().ReadStartDate(now, date);
+    return SettingsReader(*this).ReadStartDate(now, date);
 }
 
-bool WriteSettingDword(SettingId id, DWORD value)
+bool SettingsStore::WriteDword(SettingId id, DWORD value)
 {
-    const RegKey key = OpenSettingsKey();
+    const RegKey key = Open();
     const SettingInfo* info = FindDwordSetting(id);
     if (!key || !info)
         return false;
@@ -179,9 +184,9 @@ bool WriteSettingDword(SettingId id, DWORD value)
                           reinterpret_cast<const BYTE*>(&value), sizeof(value)) == ERROR_SUCCESS;
 }
 
-bool WriteSettingText(SettingId id, const char* text)
+bool SettingsStore::WriteText(SettingId id, const char* text)
 {
-    const RegKey key = OpenSettingsKey();
+    const RegKey key = Open();
     const SettingInfo* info = FindTextSetting(id);
     std::wstring wide;
     if (!key || !info || !text || !fw::WidenUtf8(text, wide))
@@ -191,11 +196,6 @@ bool WriteSettingText(SettingId id, const char* text)
     return RegSetValueExW(key.Get(), WideName(info->name).c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(wide.c_str()),
                           static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-}
-
-bool WriteSettingText(SettingId id, const std::string& text)
-{
-    return WriteSettingText(id, text.c_str());
 }
 
 bool RegistryKeyExists(HKEY root, const char* path)

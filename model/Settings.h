@@ -1,9 +1,9 @@
 #pragma once
-// The settings store: fifteen values under HKEY_CURRENT_USER\Software\<maker>\<app>,
-// plus the Run value that starts the program with Windows. Nothing is kept in
-// memory: each read and each write opens the key, so whatever one window
-// writes is what the next reader sees. A SettingsReader reads several values
-// through one open key.
+// The settings store: fifteen values under a key (the program's is
+// HKEY_CURRENT_USER\Software\<maker>\<app>), plus the Run value that starts the
+// program with Windows. Nothing is kept in memory: each read and each write
+// opens the key, so whatever one window writes is what the next reader sees.
+// A SettingsReader reads several values through one open key.
 //
 // Every read follows one rule: a value of the wrong registry type or size, a
 // count outside its range (model/CycleCountRule.h), a text that is not valid
@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/DateTime.h"
 #include "model/RegKey.h"
@@ -63,16 +64,49 @@ constexpr DWORD kSettingTextBufferSize = 2056;
 constexpr SYSTEMTIME kFirstPickerTime{1752, 9, 0, 14, 0, 0, 0, 0};
 constexpr SYSTEMTIME kLastPickerTime{9999, 12, 0, 31, 0, 0, 0, 0};
 
-// "Software\<maker>\<app>", the settings key under HKEY_CURRENT_USER.
+// "Software\<maker>\<app>", a settings key under HKEY_CURRENT_USER (empty
+// without both names); without names, the program's.
+std::string SettingsKeyPath(const std::string& maker, const std::string& app);
 std::string SettingsKeyPath();
 
-// Opens the settings key, creating it when missing; empty on failure.
-RegKey OpenSettingsKey();
+// The settings under one key: the program's is HKEY_CURRENT_USER\SettingsKeyPath(),
+// owned by the application object and handed to whatever reads or writes a
+// setting. Reads and writes open the key, creating it when missing.
+class SettingsStore {
+public:
+    SettingsStore(HKEY root, std::string path) : root_(root), path_(std::move(path)) {}
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
 
-// Reads settings through one open settings key (created when missing).
+    HKEY Root() const { return root_; }
+    // True when the key can be opened for reading and writing; creates nothing.
+    bool Exists() const;
+    // Opens the key, creating it when missing; empty on failure.
+    RegKey Open() const;
+
+    // One value each, through a key opened for it alone (SettingsReader's rules).
+    DWORD ReadDword(SettingId id) const;
+    bool ReadText(SettingId id, std::string& text) const;
+    bool ReadStartDate(const COleDateTime& now, COleDateTime& date) const;
+
+    bool WriteDword(SettingId id, DWORD value);
+    // Writes UTF-8 text; false for text that is not valid UTF-8 or does not fit
+    // the read buffer.
+    bool WriteText(SettingId id, const char* text);
+    bool WriteText(SettingId id, const std::string& text) { return WriteText(id, text.c_str()); }
+    // StartDate. Refuses an invalid date and one outside the picker's range
+    // rather than storing one that would read as missing.
+    bool WriteStartDate(const COleDateTime& date);
+
+private:
+    HKEY root_;
+    std::string path_;
+};
+
+// Reads settings through one open key of the store (created when missing).
 class SettingsReader {
 public:
-    SettingsReader();
+    explicit SettingsReader(const SettingsStore& store) : key_(store.Open()) {}
 
     // The DWORD settings (0, 2, 3, 4, 5, 7 to 10, 12, 14). A refused index, or a key that
     // cannot be opened, reads as 0.
@@ -91,21 +125,6 @@ private:
     RegKey key_;
 };
 
-// One value each, through a key opened for it alone.
-DWORD ReadSettingDword(SettingId id);
-bool ReadSettingText(SettingId id, std::string& text);
-// SettingStartDate only; any other reads as `now`.
-bool ReadStartDate(SettingId id, const COleDateTime& now, COleDateTime& date);
-
-bool WriteSettingDword(SettingId id, DWORD value);
-// Writes UTF-8 text; false for text that is not valid UTF-8 or does not fit
-// the read buffer.
-bool WriteSettingText(SettingId id, const char* text);
-bool WriteSettingText(SettingId id, const std::string& text);
-// Refuses an invalid date and one outside the picker's range rather than
-// storing one that would read as missing.
-bool WriteStartDate(SettingId id, const COleDateTime& date);
-
 // True when root\path can be opened for reading and writing.
 bool RegistryKeyExists(HKEY root, const char* path);
 
@@ -120,4 +139,4 @@ bool StartsWithWindows(const std::wstring& executablePath);
 // A stored wish to start with Windows (Autoload) whose Run value is missing or
 // names another copy of the program (an uninstall removed it, the folder
 // moved) is honoured for the running program.
-void HonourAutoloadWish(const std::wstring& executablePath);
+void HonourAutoloadWish(const SettingsStore& settings, const std::wstring& executablePath);

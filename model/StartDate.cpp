@@ -36,13 +36,12 @@ bool SettingsReader::ReadStartDate(const COleDateTime& now, COleDateTime& date) 
     return true;
 }
 
-bool WriteStartDate(SettingId id, const COleDateTime& date)
+bool SettingsStore::WriteStartDate(const COleDateTime& date)
 {
-    if (id != SettingStartDate || date.GetStatus() != COleDateTime::valid ||
-        !IsShowableByPicker(date))
+    if (date.GetStatus() != COleDateTime::valid || !IsShowableByPicker(date))
         return false;
     char text[64];
     std::snprintf(text, sizeof(text), "%d %d %d %d %d %d", date.GetYear(), date.GetMonth(),
                   date.GetDay(), date.GetHour(), date.GetMinute(), date.GetSecond());
-    return WriteSettingText(id, text);
+    return WriteText(SettingStartDate, text);
 }

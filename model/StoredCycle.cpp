@@ -5,9 +5,9 @@
 
 namespace {
 
-bool ReadStoredHistory(CycleHistory& cycle)
+bool ReadStoredHistory(const SettingsStore& store, CycleHistory& cycle)
 {
-    const SettingsReader settings;
+    const SettingsReader settings(store);
     // The date left when none is stored is never handed out: any will do.
     if (!settings.ReadStartDate(COleDateTime(), cycle.start))
         return false;
@@ -23,7 +23,7 @@ bool StoredCycle::Read(CycleHistory& cycle)
 {
     if (watch_.Changed()) {
         last_ = CycleHistory();
-        stored_ = ReadStoredHistory(last_);
+        stored_ = ReadStoredHistory(settings_, last_);
     }
     if (stored_)
         cycle = last_;

@@ -3,15 +3,20 @@
 // every window that marks days or asks where a day stands.
 #include "model/CycleHistory.h"
 #include "model/RegistryWatch.h"
+#include "model/Settings.h"
 
-// The stored cycle and record as last read, read again only after the user's
-// registry changed: a month step, a page shown again or the six months of the
-// half-year view read nothing of their own. One for the program: every reader
-// shares the watch, and it reads again on every change of the user's
-// registry, so no reader sees a stale value.
+// The stored cycle and record as last read from the settings, read again only
+// after the registry under the settings' root changed: a month step, a page
+// shown again or the six months of the half-year view read nothing of their
+// own. One for the program: every reader shares the watch, and it reads again
+// on every change under that root, so no reader sees a stale value.
 class StoredCycle {
 public:
-    StoredCycle() = default;
+    // The settings outlive the stored cycle.
+    explicit StoredCycle(const SettingsStore& settings)
+        : settings_(settings), watch_(settings.Root())
+    {
+    }
     StoredCycle(const StoredCycle&) = delete;
     StoredCycle& operator=(const StoredCycle&) = delete;
 
@@ -20,6 +25,7 @@ public:
     bool Read(CycleHistory& cycle);
 
 private:
+    const SettingsStore& settings_;
     RegistryWatch watch_; // set before each read; while none can be set, every call reads
     CycleHistory last_;
     bool stored_ = false;

@@ -36,8 +36,9 @@ ON_WM_TIMER()
 ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
-CDialogCritOpt::CDialogCritOpt(HelpOpener& help, const LanguageManager& texts)
-    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}, help), texts_(texts),
+CDialogCritOpt::CDialogCritOpt(HelpOpener& help, const LanguageManager& texts,
+                               SettingsStore& settings)
+    : CFramedPage(IDD_OPTIONS, {"opt", 75, 0, 0}, help), texts_(texts), settings_(settings),
       remindUnit_(texts, IDC_OPT_REMIND_UNIT, kRemindUnitOne),
       days_(texts, {{remindSpin_, remindDays_, kRemindDayRule}})
 {
@@ -115,11 +116,11 @@ void CDialogCritOpt::LoadFromSettings()
     Settle();
     // Whether the program really starts with Windows, whatever was wished.
     autoload_.SetCheck(StartsWithWindows(texts_.ProgramFile()) ? 1 : 0);
-    critRed_.SetCheck(static_cast<int>(ReadSettingDword(SettingCritRed)));
+    critRed_.SetCheck(static_cast<int>(settings_.ReadDword(SettingCritRed)));
     {
         const CountSettler::Loading loading(days_);
-        remind_.SetCheck(static_cast<int>(ReadSettingDword(SettingRemind)));
-        remindSpin_.SetPos(static_cast<int>(ReadSettingDword(SettingRemindDays)));
+        remind_.SetCheck(static_cast<int>(settings_.ReadDword(SettingRemind)));
+        remindSpin_.SetPos(static_cast<int>(settings_.ReadDword(SettingRemindDays)));
     }
     EnableRemindDays();
     ShowAutoloadOffer();
@@ -131,7 +132,7 @@ void CDialogCritOpt::SelectStoredLanguage()
 {
     CString stored;
     const CString shown =
-        LanguageToShow(texts_.ProgramFile(), ReadSettingText(SettingLang, stored) ? stored : "");
+        LanguageToShow(texts_.ProgramFile(), settings_.ReadText(SettingLang, stored) ? stored : "");
     SelectLanguage(IsLanguageAvailable(texts_.ProgramFile(), shown) ? shown
                                                                     : CString(kEnglishLanguage));
 }
@@ -160,7 +161,7 @@ void CDialogCritOpt::ShowTranslatorInfo()
 
 void CDialogCritOpt::OnAutoload()
 {
-    WriteSettingDword(SettingAutoload, static_cast<DWORD>(autoload_.GetCheck()));
+    settings_.WriteDword(SettingAutoload, static_cast<DWORD>(autoload_.GetCheck()));
     SetAutoload(autoload_.GetCheck() != 0, texts_.ProgramFile());
     ShowAutoloadOffer();
 }
@@ -174,7 +175,7 @@ void CDialogCritOpt::OnStartWithWindows()
 
 void CDialogCritOpt::OnCritRed()
 {
-    WriteSettingDword(SettingCritRed, static_cast<DWORD>(critRed_.GetCheck()));
+    settings_.WriteDword(SettingCritRed, static_cast<DWORD>(critRed_.GetCheck()));
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
 }
@@ -197,7 +198,7 @@ void CDialogCritOpt::ShowAutoloadOffer()
 
 void CDialogCritOpt::OnRemind()
 {
-    WriteSettingDword(SettingRemind, static_cast<DWORD>(remind_.GetCheck()));
+    settings_.WriteDword(SettingRemind, static_cast<DWORD>(remind_.GetCheck()));
     EnableRemindDays();
     ShowAutoloadOffer();
     if (MainWindowLink* main = MainWindowOf(this))
@@ -237,7 +238,7 @@ void CDialogCritOpt::Settle()
     if (!days_.Take(m_hWnd))
         return;
     const int days = CountInUse(remindSpin_, kRemindDayRule);
-    WriteSettingDword(SettingRemindDays, static_cast<DWORD>(days));
+    settings_.WriteDword(SettingRemindDays, static_cast<DWORD>(days));
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
 }
@@ -284,7 +285,7 @@ void CDialogCritOpt::TakeSelectedLanguage()
         return;
     const CString chosen = ListedFile(index);
     CString stored;
-    if (ReadSettingText(SettingLang, stored) && SameName(stored, chosen))
+    if (settings_.ReadText(SettingLang, stored) && SameName(stored, chosen))
         return; // chosen already (the list may tell twice)
     if (!IsLanguageAvailable(texts_.ProgramFile(), chosen)) {
         // Its file went (or became a folder, or grew beyond a language file)
@@ -294,7 +295,7 @@ void CDialogCritOpt::TakeSelectedLanguage()
         SelectStoredLanguage();
         return;
     }
-    WriteSettingText(SettingLang, chosen);
+    settings_.WriteText(SettingLang, chosen);
     HWND focus = ::GetFocus();
     if (MainWindowLink* main = MainWindowOf(this))
         main->ApplyLanguage(false);

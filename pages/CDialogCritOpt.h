@@ -13,6 +13,7 @@
 #include "framework/Controls.h"
 #include "framework/Strings.h"
 #include "lang/LanguageFiles.h"
+#include "model/Settings.h"
 #include "pages/CountBox.h"
 #include "pages/CountLabel.h"
 #include "pages/CountSettler.h"
@@ -20,7 +21,8 @@
 
 class CDialogCritOpt : public CFramedPage {
 public:
-    CDialogCritOpt(HelpOpener& help, const LanguageManager& texts);
+    // The services outlive the page.
+    CDialogCritOpt(HelpOpener& help, const LanguageManager& texts, SettingsStore& settings);
 
     // Lists the language files beside the executable.
     BOOL OnInitDialog() override;
@@ -83,6 +85,7 @@ private:
 
     CEdit date_;
     const LanguageManager& texts_;
+    SettingsStore& settings_;
     CEdit translator_;
     CEdit contact_;
     CComboBox language_; // names in any script

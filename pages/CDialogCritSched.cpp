@@ -29,12 +29,13 @@ ON_REGISTERED_MESSAGE(kTranslatedMessage, OnTranslated)
 END_MESSAGE_MAP()
 
 CDialogCritSched::CDialogCritSched(const fw::Clock& clock, HelpOpener& help,
-                                   const LanguageManager& texts)
+                                   const LanguageManager& texts, SettingsStore& settings)
     : CFramedPage(IDD_SCHEDULER, {"sched", 48, 84, 0}, help), clock_(clock), texts_(texts),
-      critUnit_(texts, IDC_SCHED_CRIT_UNIT, kDayUnitOne),
+      settings_(settings), critUnit_(texts, IDC_SCHED_CRIT_UNIT, kDayUnitOne),
       clearUnit_(texts, IDC_SCHED_CLEAR_UNIT, kDayUnitOne),
       counts_(texts,
-              {{critSpin_, critEdit_, kCritDayRule}, {clearSpin_, clearEdit_, kClearDayRule}})
+              {{critSpin_, critEdit_, kCritDayRule}, {clearSpin_, clearEdit_, kClearDayRule}}),
+      stored_(settings.Root())
 {
 }
 
@@ -87,11 +88,12 @@ void CDialogCritSched::LoadFromSettings()
     if (ShowsStoredValues())
         return;
     COleDateTime start;
-    const bool stored = ReadStartDate(SettingStartDate, clock_.Now(), start);
+    const SettingsReader settings(settings_);
+    const bool stored = settings.ReadStartDate(clock_.Now(), start);
     if (!stored)
         start = clock_.Now(); // offered, not stored
-    ShowValues(start, static_cast<int>(ReadSettingDword(SettingCritDayCount)),
-               static_cast<int>(ReadSettingDword(SettingClearDayCount)));
+    ShowValues(start, static_cast<int>(settings.ReadDword(SettingCritDayCount)),
+               static_cast<int>(settings.ReadDword(SettingClearDayCount)));
     hasDate_ = stored;
     showsStored_ = true;
 }
@@ -133,18 +135,19 @@ void CDialogCritSched::Settle()
 void CDialogCritSched::SaveToSettings()
 {
     COleDateTime start, before;
-    if (!ReadStartDate(SettingStartDate, clock_.Now(), before))
+    if (!settings_.ReadStartDate(clock_.Now(), before))
         before.SetStatus(COleDateTime::invalid);
     const bool hasStart = hasDate_ && date_.GetTime(start);
     const bool newDay =
         hasStart && (before.GetStatus() != COleDateTime::valid || DayOf(before) != DayOf(start));
     if (hasStart)
-        WriteStartDate(SettingStartDate, start);
-    WriteSettingDword(SettingCritDayCount, static_cast<DWORD>(CountInUse(critSpin_, kCritDayRule)));
-    WriteSettingDword(SettingClearDayCount,
-                      static_cast<DWORD>(CountInUse(clearSpin_, kClearDayRule)));
+        settings_.WriteStartDate(start);
+    settings_.WriteDword(SettingCritDayCount,
+                         static_cast<DWORD>(CountInUse(critSpin_, kCritDayRule)));
+    settings_.WriteDword(SettingClearDayCount,
+                         static_cast<DWORD>(CountInUse(clearSpin_, kClearDayRule)));
     if (newDay)
-        RecordStoredFirstDay(start, before, clock_.Now());
+        RecordStoredFirstDay(settings_, start, before, clock_.Now());
     if (MainWindowLink* main = MainWindowOf(this))
         main->RefreshCycleState();
 }

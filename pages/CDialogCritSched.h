@@ -10,6 +10,7 @@
 #include "framework/Controls.h"
 #include "model/CycleCountRule.h"
 #include "model/RegistryWatch.h"
+#include "model/Settings.h"
 #include "pages/CountBox.h"
 #include "pages/CountLabel.h"
 #include "pages/CountSettler.h"
@@ -17,7 +18,9 @@
 
 class CDialogCritSched : public CFramedPage {
 public:
-    CDialogCritSched(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts);
+    // The services outlive the page.
+    CDialogCritSched(const fw::Clock& clock, HelpOpener& help, const LanguageManager& texts,
+                     SettingsStore& settings);
 
     BOOL OnInitDialog() override;
     // Shows what is stored now: another program (or a second window) may
@@ -59,6 +62,7 @@ private:
 
     const fw::Clock& clock_;
     const LanguageManager& texts_;
+    SettingsStore& settings_;
     CSpinButtonCtrl critSpin_;  // 1038
     CSpinButtonCtrl clearSpin_; // 1039
     CEdit critEdit_;            // 1029

@@ -12,7 +12,6 @@
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/HelpRecorder.h"
@@ -92,9 +91,9 @@ protected:
     // 2004-05-20 (the pinned today) lies in the period 05-19 to 05-23.
     static void StoreSampleCycle()
     {
-        WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
-        WriteSettingDword(SettingCritDayCount, 5);
-        WriteSettingDword(SettingClearDayCount, 30);
+        TestSettings().WriteStartDate(COleDateTime(2004, 3, 10, 9, 30, 0));
+        TestSettings().WriteDword(SettingCritDayCount, 5);
+        TestSettings().WriteDword(SettingClearDayCount, 30);
     }
 
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 12, 0, 0)};
@@ -103,7 +102,8 @@ protected:
     ShellRecorder shell; // passes the icon's calls on to the real shell
     const std::wstring program = folder.File(L"velindra.exe"); // the (pretended) executable
     LanguageManager texts{program};
-    StoredCycle stored;
+    SettingsStore& store = TestSettings();
+    StoredCycle stored{store};
 };
 
 // A real MainDialog, created as the application creates it, hidden.
@@ -118,7 +118,7 @@ protected:
     void CreateMain()
     {
         main.reset();
-        main = std::make_unique<MainDialog>(clock, help, shell, texts, stored);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts, store, stored);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         PumpLikeTheProgram(); // the pages after the first, as the program's loop makes them

@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
     CreateMain();
     for (const auto& row : table) {
         SCOPED_TRACE(row.closed);
-        WriteSettingDword(SettingHideMessage, 0);
+        store.WriteDword(SettingHideMessage, 0);
         main->ShowMainWindow(MainDialog::PageMonitor);
         bool hiddenMeanwhile = false;
         char overflow[512] = {};
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
             EXPECT_EQ(script.Seen(), 1);
         }
         EXPECT_TRUE(hiddenMeanwhile && !main->IsIconic() && std::strchr(overflow, '^'));
-        EXPECT_EQ(ReadSettingDword(SettingHideMessage), row.tick ? 1u : 0u);
+        EXPECT_EQ(store.ReadDword(SettingHideMessage), row.tick ? 1u : 0u);
     }
     main->ShowMainWindow(MainDialog::PageMonitor);
     ModalScript never(IDC_QLH_HIDE_MESSAGE, {});
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, HidingShowsTheHelpWindowUntilItsBoxIsTickedAndKeysActOnly
 TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
 {
     StoreSampleCycle(); // periods of 5 days every 35: 2040-01-08 begins one
-    WriteStartDate(SettingStartDate, COleDateTime(2040, 1, 8, 9, 0, 0));
+    store.WriteStartDate(COleDateTime(2040, 1, 8, 9, 0, 0));
     clock.now = COleDateTime(2040, 1, 7, 23, 59, 59);
     CreateMain();
     ASSERT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, TheIconFollowsTheNewDayAtMidnightAndAfterSleepBeyond2036)
     EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
 
     // The last day there is, the first of a period: pink from the start.
-    WriteStartDate(SettingStartDate, COleDateTime(9999, 12, 31, 0, 0, 0));
+    store.WriteStartDate(COleDateTime(9999, 12, 31, 0, 0, 0));
     clock.now = COleDateTime(9999, 12, 31, 12, 0, 0);
     CreateMain();
     EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateAlternate);
@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, EveryNewDayMovesTheTodayRingOfTheOpenHalfYearCalendar)
 
 TEST_F(MainWindowTest, HidingShowingAndSwitchingPagesLeaveNoBitmapsOrMemoryBehind)
 {
-    WriteSettingDword(SettingHideMessage, 1); // the help window still comes and goes unseen
+    store.WriteDword(SettingHideMessage, 1); // the help window still comes and goes unseen
     CreateMain();
     auto cycle = [&](int times) {
         for (int i = 0; i < times; ++i) {
@@ -218,15 +218,15 @@ TEST_F(MainWindowTest, TheSchedulerPageShowsWhatIsStoredNow)
     CreateMain();
     HWND page = main->Scheduler().m_hWnd;
     auto shownCount = [&] { return ::GetDlgItemInt(page, IDC_SCHED_CRIT_EDIT, nullptr, FALSE); };
-    WriteSettingDword(SettingCritDayCount, 7);
+    store.WriteDword(SettingCritDayCount, 7);
     main->ShowMainWindow(MainDialog::PageMonitor);
     EXPECT_EQ(shownCount(), 7u);
-    WriteSettingDword(SettingCritDayCount, 9);
+    store.WriteDword(SettingCritDayCount, 9);
     main->ShowMainWindow(MainDialog::PageScheduler);
     EXPECT_EQ(shownCount(), 9u);
     ::SetDlgItemTextA(page, IDC_SCHED_CLEAR_EDIT, "30"); // an edit of the other count
     main->Scheduler().Settle();
-    EXPECT_EQ(ReadSettingDword(SettingCritDayCount), 9u);
+    EXPECT_EQ(store.ReadDword(SettingCritDayCount), 9u);
 }
 
 // The Monitor page: its calendar beside its buttons on today's month (also
@@ -270,7 +270,7 @@ TEST_F(MainWindowTest, TheMonitorPageAnswersFromItsGridAndFollowsTheSettings)
         monitor.ShowStatus(text);
     EXPECT_EQ(sets, 2);
 
-    WriteSettingDword(SettingCritDayCount, 2);
+    store.WriteDword(SettingCritDayCount, 2);
     EXPECT_EQ(critical(5), "19 20 21 22 23 ") << "not refreshed yet";
     ASSERT_TRUE(main->Sheet().SetActivePage(MainDialog::PageAbout) &&
                 main->Sheet().SetActivePage(MainDialog::PageMonitor));
@@ -279,7 +279,7 @@ TEST_F(MainWindowTest, TheMonitorPageAnswersFromItsGridAndFollowsTheSettings)
          {std::tuple{COleDateTime(2004, 5, 20, 10, 0, 0), 3, "15 16 17 "},
           {COleDateTime(1972, 6, 1, 10, 0, 0), 5, "19 20 21 22 23 "}}) {
         clock.now = today;
-        WriteSettingDword(SettingCritDayCount, count);
+        store.WriteDword(SettingCritDayCount, count);
         monitor.ShowToday();
         EXPECT_EQ(ShownMonth(), 5);
         EXPECT_EQ(critical(5), marked);
@@ -296,9 +296,9 @@ TEST_F(MainWindowTest, PagesAfterTheFirstComeFromTheLoopOrAtOnceInTheChosenLangu
 {
     StoreSampleCycle();
     ASSERT_TRUE(folder.Write("deutsch.lng", "[DialogID_102 - PageNo_2]\nID_1210=Sprache:\n"));
-    WriteSettingText(SettingLang, "deutsch");
+    store.WriteText(SettingLang, "deutsch");
     for (const bool fromMenu : {true, false}) {
-        main = std::make_unique<MainDialog>(clock, help, shell, texts, stored);
+        main = std::make_unique<MainDialog>(clock, help, shell, texts, store, stored);
         app.m_pMainWnd = main.get();
         ASSERT_TRUE(main->Create(IDD_MAIN));
         CWnd& options = *main->Sheet().GetPage(MainDialog::PageOptions);

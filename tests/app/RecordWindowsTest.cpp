@@ -47,8 +47,8 @@ std::string Row(int month, int day, const char* counts)
 TEST_F(RecordWindowsTest, HistoryListsTheRecordAndRemovesTheSelectedEntry)
 {
     StoreSampleCycle();
-    WriteStartDate(SettingStartDate, COleDateTime(2004, 5, 20, 8, 0, 0));
-    WriteSettingText(SettingPeriodRecord, "2004-03-20 5 30;2004-04-28 5 30;2004-05-20 5 30");
+    store.WriteStartDate(COleDateTime(2004, 5, 20, 8, 0, 0));
+    store.WriteText(SettingPeriodRecord, "2004-03-20 5 30;2004-04-28 5 30;2004-05-20 5 30");
     CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
     const COleDateTime april30(2004, 4, 30, 0, 0, 0), april26(2004, 4, 26, 0, 0, 0);
@@ -81,7 +81,7 @@ TEST_F(RecordWindowsTest, HistoryListsTheRecordAndRemovesTheSelectedEntry)
     EXPECT_EQ(before, Row(3, 20, "|5|39") + Row(4, 28, "|5|22") + Row(5, 20, "|5|"));
     EXPECT_EQ(after, Row(3, 20, "|5|61") + Row(5, 20, "|5|"));
     EXPECT_EQ(last, Row(5, 20, "|5|"));
-    EXPECT_EQ(ReadPeriodRecord().size(), 1u);
+    EXPECT_EQ(ReadPeriodRecord(store).size(), 1u);
     EXPECT_TRUE(!main->Monitor().IsCriticalDay(april30) && !main->Monitor().IsCriticalDay(april26));
 }
 
@@ -91,9 +91,9 @@ TEST_F(RecordWindowsTest, HistoryListsTheRecordAndRemovesTheSelectedEntry)
 TEST_F(RecordWindowsTest, TheSuggestionShowsWhileThereIsOneAndGoesWithUseOrDismiss)
 {
     StoreSampleCycle();
-    WriteStartDate(SettingStartDate, COleDateTime(2004, 5, 11, 8, 0, 0));
-    WriteSettingText(SettingPeriodRecord,
-                     "2004-02-08 5 30;2004-03-10 5 30;2004-04-10 5 30;2004-05-11 5 30");
+    store.WriteStartDate(COleDateTime(2004, 5, 11, 8, 0, 0));
+    store.WriteText(SettingPeriodRecord,
+                    "2004-02-08 5 30;2004-03-10 5 30;2004-04-10 5 30;2004-05-11 5 30");
     CreateMain();
     main->ShowMainWindow(MainDialog::PageMonitor);
     const HWND page = main->Monitor().m_hWnd;
@@ -109,15 +109,15 @@ TEST_F(RecordWindowsTest, TheSuggestionShowsWhileThereIsOneAndGoesWithUseOrDismi
     EXPECT_EQ(shown(), offer);
     Click(page, IDC_MON_USE);
     EXPECT_EQ(shown(), "---");
-    EXPECT_EQ(ReadSettingDword(SettingClearDayCount), 26u);
+    EXPECT_EQ(store.ReadDword(SettingClearDayCount), 26u);
 
-    WriteSettingDword(SettingClearDayCount, 30);
+    store.WriteDword(SettingClearDayCount, 30);
     main->RefreshCycleState();
     EXPECT_EQ(shown(), offer);
     Click(page, IDC_MON_DISMISS);
     main->RefreshCycleState();
     EXPECT_EQ(shown(), "---");
-    EXPECT_EQ(ReadSettingDword(SettingClearDayCount), 30u);
+    EXPECT_EQ(store.ReadDword(SettingClearDayCount), 30u);
 }
 
 } // namespace

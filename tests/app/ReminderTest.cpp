@@ -18,10 +18,10 @@ using Shown = std::vector<std::string>;
 class ReminderTest : public MainWindowEnvironment {
 protected:
     ReminderTest() { StoreSampleCycle(); }
-    static void RemindDays(DWORD days)
+    void RemindDays(DWORD days)
     {
-        WriteSettingDword(SettingRemind, 1);
-        WriteSettingDword(SettingRemindDays, days);
+        store.WriteDword(SettingRemind, 1);
+        store.WriteDword(SettingRemindDays, days);
     }
     // A start of the program on the day (at 08:00).
     void StartOn(int month, int day)
@@ -33,7 +33,7 @@ protected:
     {
         ASSERT_TRUE(folder.Write(language + ".lng",
                                  testing_support::ShippedLanguageText(language + ".lng")));
-        WriteSettingText(SettingLang, language);
+        store.WriteText(SettingLang, language);
         main->ApplyLanguage(false);
     }
     std::string Tip() const { return fw::Utf8(main->Tray().Icon().GetRecord().szTip); }
@@ -87,7 +87,7 @@ TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
     main->HoldReminder(false);
     EXPECT_EQ(shell.Reminders(), Shown{kIn2});
 
-    WriteSettingDword(SettingRemindDays, 7);
+    store.WriteDword(SettingRemindDays, 7);
     main->ShowMainWindow(MainDialog::PageScheduler);
     HWND clear = ::GetDlgItem(main->Scheduler().m_hWnd, IDC_SCHED_CLEAR_EDIT);
     for (const char* days : {"31", "40"}) { // the period two days later, then out of reach
@@ -96,7 +96,7 @@ TEST_F(ReminderTest, FollowsTheMidnightTickAndAChangeOfCycle)
     }
     EXPECT_EQ(shell.Reminders(),
               (Shown{kIn2, "-", "Critical days begin in 4 days, on Friday, May 21.", "-"}));
-    EXPECT_EQ(ReadSettingDword(SettingRemindedPeriod),
+    EXPECT_EQ(store.ReadDword(SettingRemindedPeriod),
               DWORD(COleDateTime(2004, 5, 21, 0, 0, 0).DayNumber()));
 }
 
@@ -112,10 +112,10 @@ TEST_F(ReminderTest, IsDecidedOnceTheCycleSheEntersHasSettled)
     ::SetFocus(clear);
     for (int step = 0; step < 3; ++step) // 30, 29 (May 17), 28 (May 15), 27 (May 13)
         PressKey(clear, VK_DOWN);
-    EXPECT_TRUE(shell.Reminders().empty() && ReadSettingDword(SettingClearDayCount) == 30);
+    EXPECT_TRUE(shell.Reminders().empty() && store.ReadDword(SettingClearDayCount) == 30);
     PumpLikeTheProgram(SettlingChange::kPause + 500);
     EXPECT_EQ(shell.Reminders(), Shown{"Critical days begin tomorrow, on Thursday, May 13."});
-    EXPECT_EQ(ReadSettingDword(SettingClearDayCount), 27u);
+    EXPECT_EQ(store.ReadDword(SettingClearDayCount), 27u);
 }
 
 // Without a first day nothing is known: no day is critical, the icon is the

@@ -130,9 +130,9 @@ TEST_F(RunWizardTest, FinishStoresWhatTheStepsHoldShowsItAndRefreshesCancelNothi
         EXPECT_TRUE(::IsWindowEnabled(main->m_hWnd));
         const COleDateTime start = row.start ? *row.start : kSampleStart;
         COleDateTime read;
-        EXPECT_TRUE(ReadStartDate(SettingStartDate, clock.Now(), read) && read == start);
-        EXPECT_TRUE(ReadSettingDword(SettingCritDayCount) == DWORD(row.crit) &&
-                    ReadSettingDword(SettingClearDayCount) == DWORD(row.clear));
+        EXPECT_TRUE(store.ReadStartDate(clock.Now(), read) && read == start);
+        EXPECT_TRUE(store.ReadDword(SettingCritDayCount) == DWORD(row.crit) &&
+                    store.ReadDword(SettingClearDayCount) == DWORD(row.clear));
         EXPECT_EQ(DateOf(main->Scheduler().m_hWnd, IDC_SCHED_DATE), start);
         EXPECT_EQ(shown(IDC_SCHED_CRIT_EDIT) + "/" + shown(IDC_SCHED_CLEAR_EDIT),
                   std::to_string(row.crit) + "/" + std::to_string(row.clear));

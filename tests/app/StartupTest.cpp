@@ -31,9 +31,9 @@ public:
 
 protected:
     MainDialog* NewMainDialog(const fw::Clock&, HelpOpener& help, Shell&, LanguageManager& language,
-                              StoredCycle& stored) override
+                              SettingsStore& settings, StoredCycle& stored) override
     {
-        return new CountingMainDialog(clock_, help, shell_, language, stored);
+        return new CountingMainDialog(clock_, help, shell_, language, settings, stored);
     }
 
 private:
@@ -68,15 +68,14 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
     };
     for (const auto& row : table) {
         testing_support::ResetRegistrySandbox();
-        ASSERT_TRUE(row.offers || OpenSettingsKey());
+        ASSERT_TRUE(row.offers || store.Open());
         const bool unanswered = row.answer[0] == 'a' && row.offers;
         if (row.answer[0] == 'a') // and a stored wish to start with Windows (its rule: the model's)
-            WriteSettingDword(row.offers ? SettingFirstStartAnswered : SettingAutoload,
-                              !row.offers);
+            store.WriteDword(row.offers ? SettingFirstStartAnswered : SettingAutoload, !row.offers);
         if (unanswered) { // a reminder due, held while the offer waits
             StoreSampleCycle();
-            WriteStartDate(SettingStartDate, COleDateTime(2004, 5, 22, 0, 0, 0));
-            WriteSettingDword(SettingRemind, 1);
+            store.WriteStartDate(COleDateTime(2004, 5, 22, 0, 0, 0));
+            store.WriteDword(SettingRemind, 1);
         }
         // One run up to the message loop, the offer (if it comes) answered.
         shell.calls.clear();
@@ -85,7 +84,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         std::vector<Step> steps = row.steps;
         steps.insert(steps.begin(), [&](HWND offer) {
             EXPECT_NE(::SendDlgItemMessageA(offer, IDC_FIRST_ICON, STM_GETICON, 0, 0), 0);
-            EXPECT_EQ(ReadSettingDword(SettingFirstStartAnswered), 0u) << "not under way";
+            EXPECT_EQ(store.ReadDword(SettingFirstStartAnswered), 0u) << "not under way";
         });
         {
             ModalScript script(IDC_FIRST_LAUNCH_WIZARD, steps);
@@ -99,7 +98,7 @@ TEST_F(StartupTest, TheFirstRunsOfferDecidesWhetherTheWizardRunsAndTheEndDestroy
         EXPECT_EQ(std::make_pair(app.IsFirstRun(), g_wizardRuns),
                   std::make_pair(row.offers == 1, row.wizardRuns))
             << row.answer;
-        EXPECT_FALSE(IsFirstStart()) << row.answer << ": answered";
+        EXPECT_FALSE(IsFirstStart(store)) << row.answer << ": answered";
         EXPECT_EQ(shell.Reminders().size(), unanswered ? 1u : 0u) << row.answer;
         EXPECT_EQ(StartsWithWindows(program), !row.offers) << row.answer;
         EXPECT_TRUE(::IsWindowVisible(window) && !app.Help().Library().Loaded());

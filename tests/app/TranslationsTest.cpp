@@ -157,7 +157,7 @@ TEST_P(ShippedLanguage, HoldsTheTemplatesKeysReachesEveryWindowAndFitsAndSoDoesE
                   false)),
               "");
 
-    WriteSettingText(SettingLang, language);
+    store.WriteText(SettingLang, language);
     CreateMain();
     const Shown started = Tour(shipped, language);
     EXPECT_EQ(started.Unseen(shipped) + started.sharedKeys + started.glyphs, "")

@@ -48,7 +48,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
     EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 5);
     main->RefreshCycleState();
     // A page reports a change through the link it finds above its sheet.
-    WriteSettingDword(SettingCritRed, 0);
+    store.WriteDword(SettingCritRed, 0);
     MainWindowOf(main->Sheet().GetPage(MainDialog::PageOptions))->RefreshCycleState();
     EXPECT_EQ(main->Tray().GetState(), TrayIcon::StateNormal);
     ASSERT_EQ(shell.calls.size(), 3u); // one change each: the icon, its tip, the icon
@@ -58,7 +58,7 @@ TEST_F(TrayTest, FollowsTheSettingsAndTheClockTellingTheShellOnlyOfAChange)
                     L"Velindra \u2013 critical day 1 of 5" &&
                 shell.calls[2].record.hIcon == main->Tray().GetIcon(TrayIcon::StateNormal));
 
-    WriteSettingDword(SettingCritRed, 1);
+    store.WriteDword(SettingCritRed, 1);
     clock.now = COleDateTime(2004, 6, 24, 9, 0, 0); // in the period 06-23 to 06-27
     main->SendMessage(WM_TIMECHANGE);
     EXPECT_TRUE(main->Tray().GetState() == TrayIcon::StateAlternate && ShownMonth() == 6);

@@ -66,7 +66,7 @@ std::string TourFaults(MainDialog& main, bool texts, const WindowVisit& look)
           [&] { main.SendMessage(WM_COMMAND, ID_MENU_HALFYEAR); });
     modal("history", IDC_HIST_REMOVE, IDC_HIST_CLOSE,
           [&] { main.SendMessage(WM_COMMAND, IDC_MON_HISTORY); });
-    WriteSettingDword(SettingHideMessage, 0);
+    TestSettings().WriteDword(SettingHideMessage, 0);
     modal("quickhelp", IDC_QLH_HIDE_MESSAGE, IDC_QLH_OK, [&] { main.HideToTray(); });
     modal("firstlaunch", IDC_FIRST_LAUNCH_WIZARD, IDC_FIRST_OK,
           [&] { FirstLaunchDialog(main.Language(), &main).DoModal(); });

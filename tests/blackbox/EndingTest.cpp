@@ -36,8 +36,8 @@ TEST_F(EndingTest, AskedToCloseItEndsWithAnyOfItsWindowsOpen)
     };
     ProgramFolder folder;
     for (const auto& row : table) {
-        WriteSettingDword(SettingVisibled, row.message == WM_TRAYNOTIFY ? 0 : 1);
-        WriteSettingDword(SettingHideMessage, 0);
+        TestSettings().WriteDword(SettingVisibled, row.message == WM_TRAYNOTIFY ? 0 : 1);
+        TestSettings().WriteDword(SettingHideMessage, 0);
         Program program(folder);
         HWND main = program.Main();
         ASSERT_NE(main, nullptr) << row.window;

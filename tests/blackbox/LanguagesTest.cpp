@@ -22,8 +22,8 @@ using LanguagesTest = BlackBoxTest;
 // A settings key that asks for the language and a visible window.
 void StoreLanguage(const std::wstring& name)
 {
-    ASSERT_TRUE(WriteSettingDword(SettingVisibled, 1) &&
-                WriteSettingText(SettingLang, fw::Utf8(name)));
+    ASSERT_TRUE(TestSettings().WriteDword(SettingVisibled, 1) &&
+                TestSettings().WriteText(SettingLang, fw::Utf8(name)));
 }
 
 // The Exit button's text of the shown main window; with `offered`, the
@@ -176,7 +176,7 @@ TEST_F(LanguagesTest, TheFirstStartSpeaksTheDisplayLanguage)
     ::PostMessageW(::GetDlgItem(main, IDC_MAIN_EXIT), BM_CLICK, 0, 0);
     EXPECT_TRUE(program.EndsCleanly());
     std::string stored;
-    EXPECT_FALSE(ReadSettingText(SettingLang, stored)) << stored;
+    EXPECT_FALSE(TestSettings().ReadText(SettingLang, stored)) << stored;
 }
 
 // The keyboard in the language list: the dropped list only moves through the
@@ -225,7 +225,7 @@ TEST_F(LanguagesTest, TheLanguageListTakesALanguageOnlyWhenSheHasChosenIt)
         ::PostMessageW(list, row.message, row.key, 1);
         const bool reached = WaitUntil([&] {
             std::string stored;
-            ReadSettingText(SettingLang, stored);
+            TestSettings().ReadText(SettingLang, stored);
             return ::SendMessageW(list, CB_GETCURSEL, 0, 0) == row.selected &&
                    (::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0) == row.dropped &&
                    stored == row.stored && TextOf(::GetDlgItem(main, IDC_MAIN_HIDE)) == row.hide;

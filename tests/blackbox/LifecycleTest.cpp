@@ -26,8 +26,8 @@ using LifecycleTest = BlackBoxTest;
 TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAndLogOff)
 {
     // A later run (a settings key): hidden, the help window on hiding.
-    WriteSettingDword(SettingVisibled, 0);
-    WriteSettingDword(SettingHideMessage, 0);
+    TestSettings().WriteDword(SettingVisibled, 0);
+    TestSettings().WriteDword(SettingHideMessage, 0);
     ProgramFolder folder;
     Program program(folder);
     HWND main = program.Main();
@@ -88,7 +88,7 @@ TEST_F(LifecycleTest, OneInstanceTheIconAfterAShellRestartOneWindowOfEachKindAnd
     // Log-off while hidden: the state is stored as the close box stores it
     // (the next start is hidden too) and the icon goes. (WM_CLOSE from
     // outside, as End task or an installer sends it: the installer's tests.)
-    WriteSettingDword(SettingVisibled, 1);
+    TestSettings().WriteDword(SettingVisibled, 1);
     EXPECT_NE(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
     ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_TRUE(StoredDword("Visibled") == 0 && !Notify(main));

@@ -7,7 +7,6 @@
 // and CTest runs these tests one at a time.
 #include <gtest/gtest.h>
 
-#include "model/Settings.h"
 #include "res/resource.h"
 #include "tests/support/Sandbox.h"
 

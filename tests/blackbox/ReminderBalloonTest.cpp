@@ -29,14 +29,14 @@ TEST_F(ReminderBalloonTest, TheShellShowsTheReminderOnceForAPeriod)
     ::GetLocalTime(&today);
     const COleDateTime periodStart =
         COleDateTime(today.wYear, today.wMonth, today.wDay, 0, 0, 0) + COleDateTimeSpan(2, 0, 0, 0);
-    ASSERT_TRUE(WriteStartDate(SettingStartDate, periodStart));
+    ASSERT_TRUE(TestSettings().WriteStartDate(periodStart));
     for (const auto& [setting, value] : {std::pair{SettingCritDayCount, 5},
                                          {SettingClearDayCount, 23},
                                          {SettingVisibled, 0},
                                          {SettingHideMessage, 1},
                                          {SettingRemind, 1},
                                          {SettingRemindDays, 2}})
-        WriteSettingDword(setting, static_cast<DWORD>(value));
+        TestSettings().WriteDword(setting, static_cast<DWORD>(value));
     ProgramFolder folder;
     for (const bool first : {true, false}) {
         Program program(folder);

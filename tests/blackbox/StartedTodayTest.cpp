@@ -51,10 +51,10 @@ TEST_F(StartedTodayTest, MenuAndButtonRecordTodayAndKeepTheEarlierPeriod)
     for (const bool fromMenu : {true, false}) {
         SCOPED_TRACE(fromMenu ? "the icon's menu" : "the Monitor page's button");
         TearDown();
-        ASSERT_TRUE(WriteSettingDword(SettingVisibled, 1) &&
-                    WriteStartDate(SettingStartDate, entered + COleDateTimeSpan(0, 9, 0, 0)) &&
-                    WriteSettingDword(SettingCritDayCount, 5) &&
-                    WriteSettingDword(SettingClearDayCount, 25));
+        ASSERT_TRUE(TestSettings().WriteDword(SettingVisibled, 1) &&
+                    TestSettings().WriteStartDate(entered + COleDateTimeSpan(0, 9, 0, 0)) &&
+                    TestSettings().WriteDword(SettingCritDayCount, 5) &&
+                    TestSettings().WriteDword(SettingClearDayCount, 25));
         ProgramFolder folder;
         ASSERT_TRUE(folder.ready);
         Program program(folder);
@@ -66,11 +66,11 @@ TEST_F(StartedTodayTest, MenuAndButtonRecordTodayAndKeepTheEarlierPeriod)
             ::PostMessageA(FindDescendant(main, IDC_MON_STARTED), BM_CLICK, 0, 0);
         COleDateTime stored;
         EXPECT_TRUE(WaitUntil([&] {
-            return ReadStartDate(SettingStartDate, now, stored) && DayOf(stored) == DayOf(today);
+            return TestSettings().ReadStartDate(now, stored) && DayOf(stored) == DayOf(today);
         }));
         Settle(main);
         const PeriodRecord expected{{DayOf(entered), 5, 25}, {DayOf(today), 5, 25}};
-        EXPECT_EQ(ReadPeriodRecord(), expected);
+        EXPECT_EQ(ReadPeriodRecord(TestSettings()), expected);
         HWND calendar = FindDescendant(main, IDC_MON_CALENDAR);
         {
             testing_support::Client client(calendar);

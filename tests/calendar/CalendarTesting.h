@@ -12,11 +12,11 @@
 
 #include "calendar/MonthCalendarCtrl.h"
 #include "lang/LanguageManager.h"
-#include "model/Settings.h"
 #include "model/StoredCycle.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/Sandbox.h"
 #include "tests/ui/PixelTesting.h"
 #include "ui/DialogLayout.h"
 
@@ -28,9 +28,9 @@ using testing_support::ModalScript;
 inline void StoreSampleCycle(const COleDateTime& start = COleDateTime(2004, 3, 10, 9, 30, 0),
                              DWORD critical = 5, DWORD clear = 23)
 {
-    WriteStartDate(SettingStartDate, start);
-    WriteSettingDword(SettingCritDayCount, critical);
-    WriteSettingDword(SettingClearDayCount, clear);
+    TestSettings().WriteStartDate(start);
+    TestSettings().WriteDword(SettingCritDayCount, critical);
+    TestSettings().WriteDword(SettingClearDayCount, clear);
 }
 
 // The day's place in a cycle of that many days with a period from the start
@@ -100,7 +100,7 @@ protected:
 
     testing_support::FixedClock clock{COleDateTime(2004, 3, 12, 10, 15, 0)};
     LanguageManager texts{std::wstring()}; // no language files: the built-in English
-    StoredCycle stored;
+    StoredCycle stored{TestSettings()};
     pixel_testing::Window parent{RECT{20, 20, 680, 380}};
     std::vector<Request> requests;
     std::function<void(MonthCalendarCtrl*)> onRequest; // before the marks

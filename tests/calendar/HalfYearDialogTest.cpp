@@ -20,7 +20,7 @@ protected:
     testing_support::FixedClock clock{COleDateTime(2004, 5, 20, 10, 0, 0)};
     testing_support::HelpTopicRecorder help;
     LanguageManager texts{std::wstring()}; // the built-in English
-    StoredCycle stored;
+    StoredCycle stored{TestSettings()};
 };
 
 // Every cell of every calendar is marked exactly when the cycle (from the

@@ -164,7 +164,7 @@ TEST_F(AtDpi, EveryWindowKeepsItsLayoutInEveryLanguageAndTheCalendarsCellsTheirP
         if (!language.empty()) { // the built-in English first
             ASSERT_TRUE(folder.Write(language + ".lng",
                                      testing_support::ShippedLanguageText(language + ".lng")));
-            WriteSettingText(SettingLang, language);
+            store.WriteText(SettingLang, language);
             CreateMain();
         }
         std::vector<std::string> built;

@@ -65,7 +65,7 @@ TEST_F(KeyboardTest, TabGoesFromTheListIntoThePageAndTheMonitorCalendarStepsMont
 // focus is on that page, and a key goes to it, not to the hidden list.
 TEST_F(KeyboardTest, TheWindowShownAgainHasTheFocusOnThePageItShows)
 {
-    WriteSettingDword(SettingHideMessage, 1);
+    store.WriteDword(SettingHideMessage, 1);
     ASSERT_TRUE(folder.Write("german.lng", "[Translator]\r\n")); // a language below English
     CreateMain();
     HWND list =

@@ -12,6 +12,8 @@
 
 namespace {
 
+SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
+
 TEST(MarkCriticalDays, WorkedExamples)
 {
     const char* const table[][3] = {
@@ -120,10 +122,10 @@ TEST(MarkCriticalDays, NothingIsAskedOfAGoneCalendarOrForInvalidDates)
 // The range the calendar asks for; nothing is asked for a range that is none.
 TEST(MarkDaysFromSettings, MarksTheStoredCycleInTheRangeAsked)
 {
-    ASSERT_TRUE(WriteSettingText(SettingStartDate, "2004 3 13 9 30 0") &&
-                WriteSettingDword(SettingCritDayCount, 5) &&
-                WriteSettingDword(SettingClearDayCount, 23));
-    StoredCycle stored; // one for the whole test: it reads again after each change
+    ASSERT_TRUE(store.WriteText(SettingStartDate, "2004 3 13 9 30 0") &&
+                store.WriteDword(SettingCritDayCount, 5) &&
+                store.WriteDword(SettingClearDayCount, 23));
+    StoredCycle stored{store}; // one for the whole test: it reads again after each change
     FakeCalendar grid("2004-03"), none = grid;
     MarkDaysFromSettings(stored, grid, grid.first, grid.last);
     EXPECT_EQ("2004-03-13+5", grid.Runs());

@@ -10,6 +10,8 @@
 
 namespace {
 
+SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
+
 PeriodRecord Record(const std::string& text)
 {
     PeriodRecord record;
@@ -64,9 +66,9 @@ TEST(PeriodRecord, ReadsTheStoredTextOrNoRecord)
     ASSERT_EQ(ERROR_SUCCESS,
               RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), "PeriodRecord", REG_SZ,
                               tooLong.c_str(), static_cast<DWORD>(tooLong.size() + 1)));
-    EXPECT_TRUE(ReadPeriodRecord().empty());
-    ASSERT_TRUE(WritePeriodRecord(Record(Entries(36))));
-    EXPECT_EQ(Entries(36), PeriodRecordText(ReadPeriodRecord()));
+    EXPECT_TRUE(ReadPeriodRecord(store).empty());
+    ASSERT_TRUE(WritePeriodRecord(store, Record(Entries(36))));
+    EXPECT_EQ(Entries(36), PeriodRecordText(ReadPeriodRecord(store)));
 }
 
 TEST(PeriodRecord, RecordsPastFirstDaysOnceEachAfterTheStoredOne)
@@ -191,38 +193,39 @@ TEST(CycleHistory, MarksStandingAndExportAgreeOnEveryDisplayableMonth)
 
 TEST(CycleHistory, FromTheStoreMarksNothingWithoutAStoredFirstDay)
 {
-    StoredCycle stored; // one for the whole test: it reads again after each change
+    StoredCycle stored{store}; // one for the whole test: it reads again after each change
     FakeCalendar may("2026-05");
     const COleDateTime now(2026, 6, 8, 9, 15, 0);
     const testing_support::FixedClock clock(now);
     CalendarExport input;
     for (const char* start : {"", "2026 13 13 9 30 0"}) { // none stored, an impossible one
-        ASSERT_TRUE(!*start || WriteSettingText(SettingStartDate, start));
+        ASSERT_TRUE(!*start || store.WriteText(SettingStartDate, start));
         MarkDaysFromSettings(stored, &may, may.first, may.last);
         EXPECT_TRUE(may.calls == 0 &&
                     StandingWithRecord(stored, may.first).kind == DayStanding::NoFirstDay &&
-                    !ReadCalendarExport(stored, "Period", clock, input) &&
-                    !StoredSuggestion(stored))
+                    !ReadCalendarExport(store, stored, "Period", clock, input) &&
+                    !StoredSuggestion(store, stored))
             << start;
     }
     // 7 May stored with 5 + 25 days; on 8 June her period started.
-    ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2026, 5, 7, 10, 0, 0)) &&
-                WriteSettingDword(SettingCritDayCount, 5) &&
-                WriteSettingDword(SettingClearDayCount, 25));
-    EXPECT_TRUE(StartPeriodToday(now));
-    EXPECT_EQ("2026-05-07 5 25;2026-06-08 5 25", PeriodRecordText(ReadPeriodRecord()));
+    ASSERT_TRUE(store.WriteStartDate(COleDateTime(2026, 5, 7, 10, 0, 0)) &&
+                store.WriteDword(SettingCritDayCount, 5) &&
+                store.WriteDword(SettingClearDayCount, 25));
+    EXPECT_TRUE(StartPeriodToday(store, now));
+    EXPECT_EQ("2026-05-07 5 25;2026-06-08 5 25", PeriodRecordText(ReadPeriodRecord(store)));
     MarkDaysFromSettings(stored, &may, may.first, may.last);
     EXPECT_EQ("2026-05-07+5", may.Runs());
     EXPECT_EQ(2, StandingWithRecord(stored, COleDateTime(2026, 5, 8, 12, 0, 0)).dayOfPeriod);
-    EXPECT_TRUE(ReadCalendarExport(stored, "Period", clock, input) && input.reminderDays == 0 &&
-                input.cycle.start == now && input.today == now && input.utcNow == now);
+    EXPECT_TRUE(ReadCalendarExport(store, stored, "Period", clock, input) &&
+                input.reminderDays == 0 && input.cycle.start == now && input.today == now &&
+                input.utcNow == now);
     std::string rows; // the History dialog's lines
-    for (const HistoryRow& row : HistoryRows(ReadPeriodRecord()))
+    for (const HistoryRow& row : HistoryRows(ReadPeriodRecord(store)))
         rows += std::to_string(row.firstDay.GetDay()) + " " + std::to_string(row.periodLength) +
                 " " + std::to_string(row.cycleDays) + ";";
     EXPECT_EQ("7 5 32;8 5 0;", rows);
-    EXPECT_TRUE(RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)) &&
-                !RemoveStoredFirstDay(COleDateTime(2026, 5, 7, 0, 0, 0)));
+    EXPECT_TRUE(RemoveStoredFirstDay(store, COleDateTime(2026, 5, 7, 0, 0, 0)) &&
+                !RemoveStoredFirstDay(store, COleDateTime(2026, 5, 7, 0, 0, 0)));
     FakeCalendar again("2026-05");
     MarkDaysFromSettings(stored, &again, again.first, again.last);
     EXPECT_EQ("2026-05-09+5", again.Runs()) << "as before 8 June was recorded";
@@ -263,19 +266,20 @@ TEST(CycleSuggestion, TheMedianOfTheLastSixWhenTwoDaysOff)
 
 TEST(CycleSuggestion, DismissedUntilTheRecordChanges)
 {
-    StoredCycle stored;
-    ASSERT_TRUE(WriteStartDate(SettingStartDate, COleDateTime(2025, 3, 31, 8, 0, 0)) &&
-                WritePeriodRecord(Cycles({30, 29, 30})) &&
-                WriteSettingDword(SettingCritDayCount, 5));
-    EXPECT_EQ(30, StoredSuggestion(stored).medianDays);
-    EXPECT_TRUE(DismissSuggestion() && !StoredSuggestion(stored));
+    StoredCycle stored{store};
+    ASSERT_TRUE(store.WriteStartDate(COleDateTime(2025, 3, 31, 8, 0, 0)) &&
+                WritePeriodRecord(store, Cycles({30, 29, 30})) &&
+                store.WriteDword(SettingCritDayCount, 5));
+    EXPECT_EQ(30, StoredSuggestion(store, stored).medianDays);
+    EXPECT_TRUE(DismissSuggestion(store) && !StoredSuggestion(store, stored));
     COleDateTime none;
     none.SetStatus(COleDateTime::invalid);
-    EXPECT_TRUE(RecordStoredFirstDay(COleDateTime(2025, 4, 30, 0, 0, 0), none,
+    EXPECT_TRUE(RecordStoredFirstDay(store, COleDateTime(2025, 4, 30, 0, 0, 0), none,
                                      COleDateTime(2025, 6, 1, 12, 0, 0)));
-    EXPECT_EQ(30, StoredSuggestion(stored).medianDays);
-    EXPECT_TRUE(AcceptSuggestion(StoredSuggestion(stored)) && !StoredSuggestion(stored));
-    EXPECT_EQ(25u, ReadSettingDword(SettingClearDayCount));
+    EXPECT_EQ(30, StoredSuggestion(store, stored).medianDays);
+    EXPECT_TRUE(AcceptSuggestion(store, StoredSuggestion(store, stored)) &&
+                !StoredSuggestion(store, stored));
+    EXPECT_EQ(25u, store.ReadDword(SettingClearDayCount));
 }
 
 TEST(CalendarExport, OneEventForEachPastPeriodAndOneRepeating)

@@ -9,6 +9,8 @@
 
 namespace {
 
+SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
+
 const COleDateTime kMay19(2004, 5, 19, 0, 0, 0), kMay21(2004, 5, 21, 0, 0, 0),
     kJun23(2004, 6, 23, 0, 0, 0);
 
@@ -84,25 +86,28 @@ TEST(AnnouncedPeriods, ReadsTheListWithTheLastAndKeepsTheLatest)
     EXPECT_TRUE(!many.Contains(1) && many.Contains(2) &&
                 many.Last() == AnnouncedPeriods::kKept + 1);
 
-    ASSERT_TRUE(WriteSettingDword(SettingRemind, 1) && WriteSettingDword(SettingRemindDays, 5));
-    EXPECT_TRUE(ReadReminderSettings().on && ReadReminderSettings().daysBefore == 5);
-    StoreAnnouncedPeriods(AnnouncedPeriods::FromStored("38125", 38160));
-    EXPECT_EQ(ReadSettingDword(SettingRemindedPeriod), 38160u);
-    EXPECT_EQ(ReadAnnouncedPeriods().List(), "38125 38160");
+    ASSERT_TRUE(store.WriteDword(SettingRemind, 1) && store.WriteDword(SettingRemindDays, 5));
+    EXPECT_TRUE(ReadReminderSettings(store).on && ReadReminderSettings(store).daysBefore == 5);
+    StoreAnnouncedPeriods(store, AnnouncedPeriods::FromStored("38125", 38160));
+    EXPECT_EQ(store.ReadDword(SettingRemindedPeriod), 38160u);
+    EXPECT_EQ(ReadAnnouncedPeriods(store).List(), "38125 38160");
 }
 
 // A settings key without the mark (as every program before this one left it)
 // counts as answered; the first start is one until its question is answered.
+// Each store keeps its own: another key's first, the program's untouched by it.
 TEST(FirstStart, LastsUntilItsQuestionIsAnswered)
 {
-    EXPECT_TRUE(IsFirstStart());
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, SettingsKeyPath().c_str()));
-    ASSERT_TRUE(OpenSettingsKey());
-    EXPECT_FALSE(IsFirstStart());
-    BeginFirstStart();
-    EXPECT_TRUE(IsFirstStart());
-    EndFirstStart();
-    EXPECT_FALSE(IsFirstStart());
+    SettingsStore other(HKEY_CURRENT_USER, SettingsKeyPath("Other", "Velindra"));
+    for (SettingsStore* each : {&other, &store}) {
+        EXPECT_TRUE(IsFirstStart(*each) && !each->Exists());
+        ASSERT_TRUE(each->Open());
+        EXPECT_FALSE(IsFirstStart(*each));
+        BeginFirstStart(*each);
+        EXPECT_TRUE(IsFirstStart(*each));
+        EndFirstStart(*each);
+        EXPECT_FALSE(IsFirstStart(*each));
+    }
 }
 
 } // namespace

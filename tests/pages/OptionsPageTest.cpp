@@ -48,7 +48,7 @@ protected:
     static std::string StoredLanguage()
     {
         std::string stored;
-        ReadSettingText(SettingLang, stored);
+        TestSettings().ReadText(SettingLang, stored);
         return stored;
     }
 };
@@ -67,7 +67,7 @@ TEST_F(OptionsPage, ListsTheLanguagesByTheirOwnNamesAndSelectsTheStoredLanguage)
     EXPECT_TRUE(Languages() == listed && Selected() == 2);
     for (const auto& [stored, selected] :
          {std::pair{"GERMAN", 1}, {"german-old", 2}, {"..\\german", 2}, {"french", 3}}) {
-        ASSERT_TRUE(WriteSettingText(SettingLang, stored));
+        ASSERT_TRUE(store.WriteText(SettingLang, stored));
         host.page.LoadFromSettings();
         EXPECT_TRUE(Selected() == selected && StoredLanguage() == stored) << stored;
     }
@@ -98,13 +98,13 @@ TEST_F(OptionsPage, ListsTheLanguagesByTheirOwnNamesAndSelectsTheStoredLanguage)
 // it away; the pink icon refreshes the main window.
 TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
 {
-    ASSERT_TRUE(WriteSettingText(SettingLang, "german"));
+    ASSERT_TRUE(store.WriteText(SettingLang, "german"));
     Open();
     EXPECT_TRUE(Languages() == Names{"English"} && Selected() == 0);
     EXPECT_TRUE(!Checked(IDC_OPT_AUTOLOAD) && Checked(IDC_OPT_CRITRED));
     for (DWORD on : {1u, 0u}) {
         SendMessageA(Item(IDC_OPT_AUTOLOAD), BM_CLICK, 0, 0);
-        EXPECT_EQ(ReadSettingDword(SettingAutoload), on);
+        EXPECT_EQ(store.ReadDword(SettingAutoload), on);
         EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER,
                                "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Velindra",
                                RRF_RT_REG_SZ, nullptr, nullptr, nullptr),
@@ -112,13 +112,13 @@ TEST_F(OptionsPage, TheBoxesShowTheirSettingsAndStoreThem)
     }
     for (DWORD on : {0u, 1u}) {
         SendMessageA(Item(IDC_OPT_CRITRED), BM_CLICK, 0, 0);
-        EXPECT_EQ(ReadSettingDword(SettingCritRed), on);
+        EXPECT_EQ(store.ReadDword(SettingCritRed), on);
     }
     EXPECT_TRUE(host.refreshes == 2 && host.applied == std::vector<bool>{true});
     // The box tells whether the program really starts with Windows: a wish
     // whose Run value went is not ticked, a Run value of this program is.
-    ASSERT_TRUE(WriteSettingDword(SettingAutoload, 1));
-    ASSERT_TRUE(WriteSettingDword(SettingCritRed, 0));
+    ASSERT_TRUE(store.WriteDword(SettingAutoload, 1));
+    ASSERT_TRUE(store.WriteDword(SettingCritRed, 0));
     host.page.LoadFromSettings();
     EXPECT_TRUE(!Checked(IDC_OPT_AUTOLOAD) && !Checked(IDC_OPT_CRITRED));
     SetAutoload(true, services.language.ProgramFile());
@@ -136,7 +136,7 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
     host.ShowWindow(SW_SHOW);
     EXPECT_TRUE(!Checked(IDC_OPT_REMIND) && !::IsWindowEnabled(Item(IDC_OPT_REMIND_EDIT)));
     SendMessageA(Item(IDC_OPT_REMIND), BM_CLICK, 0, 0);
-    EXPECT_TRUE(ReadSettingDword(SettingRemind) == 1 &&
+    EXPECT_TRUE(store.ReadDword(SettingRemind) == 1 &&
                 ::IsWindowEnabled(Item(IDC_OPT_REMIND_EDIT)));
     const struct {
         const char *typed, *shown;
@@ -147,23 +147,23 @@ TEST_F(OptionsPage, TheReminderRowStoresItsDaysAndSaysWhyItCorrectsThem)
         {"12", "1 day", 1, ""}, // one digit
     };
     for (const auto& row : table) {
-        const DWORD before = ReadSettingDword(SettingRemindDays);
+        const DWORD before = store.ReadDword(SettingRemindDays);
         ::SetFocus(Item(IDC_OPT_REMIND_EDIT));
         TypeOver(IDC_OPT_REMIND_EDIT, row.typed);
-        EXPECT_EQ(ReadSettingDword(SettingRemindDays), before) << row.typed;
+        EXPECT_EQ(store.ReadDword(SettingRemindDays), before) << row.typed;
         ::SetFocus(Item(IDC_OPT_REMIND));
         EXPECT_EQ(Text(IDC_OPT_REMIND_EDIT) + " " + Text(IDC_OPT_REMIND_UNIT) + " " + Balloon(),
                   std::string(row.shown) + " before critical days " + row.balloon);
-        EXPECT_EQ(ReadSettingDword(SettingRemindDays), row.stored) << row.typed;
+        EXPECT_EQ(store.ReadDword(SettingRemindDays), row.stored) << row.typed;
     }
     // In the box, a pause stores the days; leaving the page stores them at once.
     ::SetFocus(Item(IDC_OPT_REMIND_EDIT));
     TypeOver(IDC_OPT_REMIND_EDIT, "5");
     testing_support::PumpMessages(SettlingChange::kPause + 300);
-    EXPECT_EQ(ReadSettingDword(SettingRemindDays), 5u);
+    EXPECT_EQ(store.ReadDword(SettingRemindDays), 5u);
     TypeOver(IDC_OPT_REMIND_EDIT, "6");
     host.page.OnKillActive();
-    EXPECT_EQ(ReadSettingDword(SettingRemindDays), 6u);
+    EXPECT_EQ(store.ReadDword(SettingRemindDays), 6u);
 }
 
 // While the reminder is on and the program does not start with Windows, a
@@ -180,9 +180,9 @@ TEST_F(OptionsPage, TheReminderOffersToStartWithWindowsWhileItDoesNot)
     auto click = [&](int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); };
     EXPECT_FALSE(offered());
     click(IDC_OPT_REMIND);
-    EXPECT_TRUE(offered() && !Checked(IDC_OPT_AUTOLOAD) && ReadSettingDword(SettingAutoload) == 0);
+    EXPECT_TRUE(offered() && !Checked(IDC_OPT_AUTOLOAD) && store.ReadDword(SettingAutoload) == 0);
     click(IDC_OPT_AUTOLOAD_OFFER);
-    EXPECT_TRUE(!offered() && Checked(IDC_OPT_AUTOLOAD) && ReadSettingDword(SettingAutoload) == 1 &&
+    EXPECT_TRUE(!offered() && Checked(IDC_OPT_AUTOLOAD) && store.ReadDword(SettingAutoload) == 1 &&
                 StartsWithWindows(services.language.ProgramFile()));
     click(IDC_OPT_AUTOLOAD);
     EXPECT_TRUE(offered());

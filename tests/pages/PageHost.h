@@ -10,7 +10,6 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "lang/LanguageManager.h"
-#include "model/Settings.h"
 #include "pages/MainWindowLink.h"
 #include "res/resource.h"
 #include "tests/support/FixedClock.h"
@@ -32,7 +31,7 @@ struct PageServices {
 // page that takes others gives its own NewPage<Page> before this one is used.
 template <class Page> Page NewPage(PageServices& services)
 {
-    return Page(services.help, services.language);
+    return Page(services.help, services.language, TestSettings());
 }
 
 template <class Page> class PageHost : public CDialog, public MainWindowLink {
@@ -58,7 +57,7 @@ public:
     {
         applied.push_back(initial);
         CString stored;
-        ReadSettingText(SettingLang, stored);
+        TestSettings().ReadText(SettingLang, stored);
         language.SetLanguage(stored);
         CString section;
         language.TranslateDialog(initial, false, this, IDD_MAIN, 0, section);
@@ -112,6 +111,7 @@ protected:
     PageServices services;
     const COleDateTime kNow = services.clock.now;
     testing_support::TempFolder& folder = services.folder;
+    SettingsStore& store = TestSettings();
     PageHost<Page> host{services};
 
 private:

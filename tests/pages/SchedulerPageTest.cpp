@@ -13,7 +13,7 @@
 
 template <> CDialogCritSched NewPage<CDialogCritSched>(PageServices& services)
 {
-    return CDialogCritSched(services.clock, services.help, services.language);
+    return CDialogCritSched(services.clock, services.help, services.language, TestSettings());
 }
 
 namespace {
@@ -32,7 +32,7 @@ Stored Now()
                    : -1;
     };
     std::string start;
-    ReadSettingText(SettingStartDate, start);
+    TestSettings().ReadText(SettingStartDate, start);
     return {start, count("CritDayCount"), count("ClearDayCount")};
 }
 
@@ -63,9 +63,8 @@ protected:
     // The values 2004-03-10 09:30, 5 and 23 stored, and the page shows them.
     void StoreAndShow()
     {
-        ASSERT_TRUE(WriteStartDate(SettingStartDate, kStored) &&
-                    WriteSettingDword(SettingCritDayCount, 5) &&
-                    WriteSettingDword(SettingClearDayCount, 23));
+        ASSERT_TRUE(store.WriteStartDate(kStored) && store.WriteDword(SettingCritDayCount, 5) &&
+                    store.WriteDword(SettingClearDayCount, 23));
         host.page.LoadFromSettings();
     }
 
@@ -93,15 +92,14 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     Enter(IDC_SCHED_CRIT_EDIT, "4");
     ::SendMessageA(Item(IDC_SCHED_TODAY), BM_CLICK, 0, 0);
     EXPECT_EQ(refreshes, (std::vector<Stored>{{"", 4, 28}, {"2004 5 20 10 15 30", 4, 28}}));
-    EXPECT_EQ(PeriodRecordText(ReadPeriodRecord()), "2004-05-20 4 28") << "today recorded";
+    EXPECT_EQ(PeriodRecordText(ReadPeriodRecord(store)), "2004-05-20 4 28") << "today recorded";
     HWND picker = Item(IDC_SCHED_DATE);
     ::SetFocus(picker);
     ::SendMessageA(picker, WM_KEYDOWN, VK_RIGHT, 0);
     ::SendMessageA(picker, WM_KEYDOWN, VK_UP, 0);
     ::SetFocus(Item(IDC_SCHED_TODAY));
     COleDateTime stored;
-    EXPECT_TRUE(Picker() != kNow && ReadStartDate(SettingStartDate, kNow, stored) &&
-                stored == Picker());
+    EXPECT_TRUE(Picker() != kNow && store.ReadStartDate(kNow, stored) && stored == Picker());
     EXPECT_TRUE(refreshes.size() == 3 && refreshes.back() == Now());
     refreshes.clear();
     StoreAndShow();
@@ -112,7 +110,7 @@ TEST_F(SchedulerPage, ShowsWhatIsStoredOrTheDefaultsAndStoresOnlyTheUsersChanges
     EXPECT_EQ(Now(), (Stored{"2004 3 10 9 30 0", 5, 23}));
     Enter(IDC_SCHED_CRIT_EDIT, "8");
     EXPECT_EQ(Now(), (Stored{"2004 1 2 8 0 0", 8, 40}));
-    EXPECT_NE(PeriodRecordText(ReadPeriodRecord()).find("2004-01-02 8 40"), std::string::npos);
+    EXPECT_NE(PeriodRecordText(ReadPeriodRecord(store)).find("2004-01-02 8 40"), std::string::npos);
     host.page.ShowValues(chosen, 7, 40);
     host.page.LoadFromSettings();
     EXPECT_EQ(Counts(), "8/40") << "what is stored, not what was shown last";

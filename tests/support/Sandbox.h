@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Settings.h"
+
 namespace testing_support {
 
 // Empties the process's registry sandbox (both redirected roots).
@@ -101,3 +103,10 @@ void PumpMessages(DWORD milliseconds = 0);
 std::vector<COLORREF> ReadWindowPixels(HWND window, const RECT& area);
 
 } // namespace testing_support
+
+// The program's settings store, at its key in the process's sandbox.
+inline SettingsStore& TestSettings()
+{
+    static SettingsStore settings(HKEY_CURRENT_USER, SettingsKeyPath());
+    return settings;
+}

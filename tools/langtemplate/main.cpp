@@ -80,8 +80,9 @@ bool MakeTemplate(const std::wstring& target)
         HtmlHelp help(scratch.File(L"velindra.exe"));
         SystemShell shell;
         LanguageManager language(scratch.File(L"velindra.exe"));
-        StoredCycle stored;
-        MainDialog main(clock, help, shell, language, stored);
+        SettingsStore settings(HKEY_CURRENT_USER, SettingsKeyPath());
+        StoredCycle stored(settings);
+        MainDialog main(clock, help, shell, language, settings, stored);
         app.m_pMainWnd = &main;
         if (!main.Create(IDD_MAIN)) {
             std::fprintf(stderr, "the main window could not be created\n");

@@ -22,7 +22,7 @@ HWND CreateHistoryScene(const std::string&)
         return nullptr;
     }
     StoreSampleRecord();
-    dialog = std::make_unique<HistoryDialog>(TheHelp(), TheTexts());
+    dialog = std::make_unique<HistoryDialog>(TheHelp(), TheTexts(), TheSettings());
     if (!dialog->Create()) {
         std::fprintf(stderr, "the History dialog could not be created\n");
         return nullptr;

@@ -26,7 +26,7 @@ namespace {
 
 struct Owner {
     CWinApp app;
-    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts(), TheCycle()};
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts(), TheSettings(), TheCycle()};
 };
 
 std::unique_ptr<Owner> g_owner;
@@ -52,7 +52,7 @@ bool ChooseLanguage(const std::string& language)
         std::fprintf(stderr, "no shipped language %s\n", language.c_str());
         return false;
     }
-    WriteSettingText(SettingLang, language);
+    TheSettings().WriteText(SettingLang, language);
     return true;
 }
 

@@ -23,18 +23,18 @@ namespace {
 void UseScratchSettings()
 {
     std::string language; // chosen by the language scene, when it runs this one
-    ReadSettingText(SettingLang, language);
+    TheSettings().ReadText(SettingLang, language);
     HKEY scratch = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\VelindraSnapshots", 0, nullptr, 0,
                         KEY_ALL_ACCESS, nullptr, &scratch, nullptr) != ERROR_SUCCESS)
         return;
     RegOverridePredefKey(HKEY_CURRENT_USER, scratch);
     RegCloseKey(scratch);
-    WriteStartDate(SettingStartDate, COleDateTime(2004, 5, 17, 9, 30, 0));
-    WriteSettingDword(SettingCritDayCount, 5);
-    WriteSettingDword(SettingClearDayCount, 23);
-    WriteSettingDword(SettingHideMessage, 1);
-    WriteSettingText(SettingLang, language);
+    TheSettings().WriteStartDate(COleDateTime(2004, 5, 17, 9, 30, 0));
+    TheSettings().WriteDword(SettingCritDayCount, 5);
+    TheSettings().WriteDword(SettingClearDayCount, 23);
+    TheSettings().WriteDword(SettingHideMessage, 1);
+    TheSettings().WriteText(SettingLang, language);
 }
 
 HWND CreateMainWindowScene(const std::string& argument)
@@ -47,7 +47,8 @@ HWND CreateMainWindowScene(const std::string& argument)
     UseScratchSettings();
     // The window and the application object live until the viewer ends.
     static CWinApp app;
-    static MainDialog mainWindow(TheClock(), TheHelp(), TheShell(), TheTexts(), TheCycle());
+    static MainDialog mainWindow(TheClock(), TheHelp(), TheShell(), TheTexts(), TheSettings(),
+                                 TheCycle());
     app.m_pMainWnd = &mainWindow;
     if (!mainWindow.Create(IDD_MAIN))
         return nullptr;

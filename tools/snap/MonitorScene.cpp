@@ -22,7 +22,7 @@ public:
     // The main window's template names the main window's class.
     MonitorHost() : CDialog(IDD_MAIN) { RegisterDialogClass(VELINDRA_MAIN_WINDOW_CLASS); }
     CPropertySheet sheet;
-    CDialogCritMonitor monitor{TheClock(), TheHelp(), TheTexts(), TheCycle()};
+    CDialogCritMonitor monitor{TheClock(), TheHelp(), TheTexts(), TheSettings(), TheCycle()};
 
     BOOL OnInitDialog() override
     {

@@ -26,7 +26,7 @@ namespace {
 
 struct Program {
     CWinApp app;
-    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts(), TheCycle()};
+    MainDialog mainWindow{TheClock(), TheHelp(), TheShell(), TheTexts(), TheSettings(), TheCycle()};
 };
 
 std::unique_ptr<Program> g_program;
@@ -47,7 +47,7 @@ HWND CreatePageScene(const std::string& argument)
         return nullptr;
     }
     if (remind)
-        WriteSettingDword(SettingRemind, 1);
+        TheSettings().WriteDword(SettingRemind, 1);
     if (record)
         StoreSampleRecord();
     g_program = std::make_unique<Program>();

@@ -83,9 +83,15 @@ LanguageManager& TheTexts()
     return texts;
 }
 
+SettingsStore& TheSettings()
+{
+    static SettingsStore settings(HKEY_CURRENT_USER, SettingsKeyPath());
+    return settings;
+}
+
 StoredCycle& TheCycle()
 {
-    static StoredCycle stored;
+    static StoredCycle stored(TheSettings());
     return stored;
 }
 
@@ -93,15 +99,15 @@ bool UseSampleCycle()
 {
     if (!g_scratch.Start())
         return false;
-    WriteStartDate(SettingStartDate, COleDateTime(2004, 3, 10, 9, 30, 0));
-    WriteSettingDword(SettingCritDayCount, 5);
-    WriteSettingDword(SettingClearDayCount, 23);
+    TheSettings().WriteStartDate(COleDateTime(2004, 3, 10, 9, 30, 0));
+    TheSettings().WriteDword(SettingCritDayCount, 5);
+    TheSettings().WriteDword(SettingClearDayCount, 23);
     return true;
 }
 
 void StoreSampleRecord()
 {
-    WriteSettingText(
+    TheSettings().WriteText(
         SettingPeriodRecord,
         "2003-11-08 5 23;2003-12-09 5 23;2004-01-09 5 23;2004-02-08 5 23;2004-03-10 5 23");
 }

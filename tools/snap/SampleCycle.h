@@ -34,7 +34,9 @@ Shell& TheShell();
 // The program's texts for the scenes (the "lang" scene sets its language).
 LanguageManager& TheTexts();
 
-// The stored cycle, as the scenes' windows read it.
+// The program's settings store and the stored cycle, as the scenes' windows
+// read them.
+SettingsStore& TheSettings();
 StoredCycle& TheCycle();
 
 // False when the scratch key could not be set up (nothing is redirected then).

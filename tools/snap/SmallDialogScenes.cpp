@@ -38,7 +38,8 @@ HWND CreateFirstLaunchScene(const std::string&)
 
 HWND CreateQuickHelpScene(const std::string&)
 {
-    return CreateDialogOfClass<QuickLaunchHelpDialog>("small help window", TheHelp(), TheTexts());
+    return CreateDialogOfClass<QuickLaunchHelpDialog>("small help window", TheHelp(), TheTexts(),
+                                                      TheSettings());
 }
 
 SceneRegistration firstLaunchScene({"firstlaunch", "-", CreateFirstLaunchScene});
