@@ -5,7 +5,9 @@
 #include "model/AppIdentity.h"
 #include "pages/CDialogCritAbout.h"
 #include "tests/pages/PageHost.h"
+#include "tests/ui/PixelTesting.h"
 #include "ui/CLinkStatic.h"
+#include "ui/HighContrast.h"
 
 template <> CDialogCritAbout NewPage<CDialogCritAbout>(PageServices& services)
 {
@@ -32,6 +34,28 @@ TEST_F(AboutPage, TheLinksTheBannerAndTheButtonOpenTheAddresses)
         {page, velindra::kWebAddress},
         {host.m_hWnd, velindra::kWebAddress}};
     EXPECT_EQ(services.shell.opened, expected);
+}
+
+// In high contrast the banner is drawn in the window's text and background
+// colours, at 96 dpi too, where the page otherwise keeps its template's picture.
+TEST_F(AboutPage, InHighContrastTheBannerTakesTheWindowColours)
+{
+    high_contrast_testing::Answer(1);
+    const bool created = host.Create();
+    high_contrast_testing::Answer(-1);
+    ASSERT_TRUE(created);
+    const HBITMAP banner = reinterpret_cast<HBITMAP>(
+        SendMessageA(Item(IDC_ABOUT_BANNER), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP size{};
+    ASSERT_TRUE(::GetObjectA(banner, sizeof(size), &size));
+    CDC dc;
+    dc.CreateCompatibleDC(CClientDC(nullptr));
+    fw::SelectGuard select(dc, banner);
+    const RECT all{0, 0, size.bmWidth, size.bmHeight};
+    const pixel_testing::Pixels pixels(dc, all);
+    EXPECT_EQ(pixels.Count(all, ::GetSysColor(COLOR_WINDOWTEXT)) +
+                  pixels.Count(all, ::GetSysColor(COLOR_WINDOW)),
+              size.bmWidth * size.bmHeight);
 }
 
 } // namespace

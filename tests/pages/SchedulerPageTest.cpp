@@ -128,6 +128,13 @@ TEST_F(SchedulerPage, ACountIsStoredWhenTheBoxIsLeftOrItHasSettled)
     host.ApplyLanguage(true);
     host.ShowWindow(SW_SHOW);
     StoreAndShow();
+    for (auto [spin, rule] : {std::pair{IDC_SCHED_CRIT_SPIN, kCritDayRule},
+                              std::pair{IDC_SCHED_CLEAR_SPIN, kClearDayRule}}) {
+        int lowest = 0, highest = 0; // the arrows step within the count's range
+        ::SendMessageA(Item(spin), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lowest),
+                       reinterpret_cast<LPARAM>(&highest));
+        EXPECT_TRUE(lowest == rule.lowest && highest == rule.highest) << spin;
+    }
     const struct {
         int edit;
         const char *typed, *shown;
