@@ -102,8 +102,8 @@ std::string ICalendarText(const CalendarExport& input)
     const CycleHistory& cycle = input.cycle;
     if (cycle.critDayCount <= 0 || cycle.clearDayCount <= 0 ||
         cycle.start.GetStatus() != COleDateTime::valid ||
-        cycle.start.DayNumber() + cycle.critDayCount > DayAfterLast())
-        return std::string();
+        cycle.start.DayNumber() + cycle.critDayCount >= DayAfterLast())
+        return std::string(); // a period to 9999-12-31 or later: no four-digit end date
     std::string lines = std::string("BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//") +
                         velindra::kRegistryKeyName + "//" + velindra::kProductLine +
                         "//EN\nCALSCALE:GREGORIAN\n";

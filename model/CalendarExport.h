@@ -24,7 +24,8 @@ struct CalendarExport {
 };
 
 // The file's text: UTF-8, CRLF line ends, lines folded at 75 octets; empty
-// when the cycle cannot be marked.
+// when the cycle cannot be marked or its stored period ends on 9999-12-31 or
+// later (the event's end, the day after, would have a five-digit year).
 std::string ICalendarText(const CalendarExport& input);
 
 // The stored cycle, record and reminder, with today and the time stamp from

@@ -300,8 +300,8 @@ TEST(CalendarExport, OneEventForEachPastPeriodAndOneRepeating)
               ICalendarText(input));
     input.cycle.clearDayCount = 0;
     EXPECT_EQ("", ICalendarText(input));
-    input.cycle = History("9999-12-28 00:00:00 5 25 | ");
-    EXPECT_EQ("", ICalendarText(input)) << "a period beyond 9999-12-31";
+    input.cycle = History("9999-12-27 00:00:00 5 25 | ");
+    EXPECT_EQ("", ICalendarText(input)) << "a period to 9999-12-31 ends on 10000-01-01";
 }
 
 } // namespace
