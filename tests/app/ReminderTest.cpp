@@ -60,6 +60,9 @@ TEST_F(ReminderTest, ComesOnceForEachPeriod)
     EXPECT_EQ(
         shell.Reminders(),
         (Shown{kIn2, "Ihre Periode beginnt voraussichtlich in 2 Tagen, am Mittwoch, 23. Juni."}));
+    for (const auto& call : shell.calls) // each under the program's name
+        if (call.message == NIM_MODIFY && call.record.szInfo[0])
+            EXPECT_EQ(fw::Utf8(call.record.szInfoTitle), "Velindra");
 }
 
 // With the program running: the midnight tick brings it, but not while the
