@@ -7,12 +7,13 @@
 
 #include "model/CycleHistory.h"
 #include "model/Settings.h"
+#include "tests/support/Sandbox.h"
 #include "model/StoredCycle.h"
 #include "tests/model/FakeCalendar.h"
 
 namespace {
 
-SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
+SettingsStore& store = TestSettings();
 
 TEST(MarkCriticalDays, WorkedExamples)
 {

@@ -5,12 +5,13 @@
 #include "model/CalendarExport.h"
 #include "model/CycleSuggestion.h"
 #include "model/Settings.h"
+#include "tests/support/Sandbox.h"
 #include "tests/support/FixedClock.h"
 #include "tests/model/FakeCalendar.h"
 
 namespace {
 
-SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
+SettingsStore& store = TestSettings();
 
 PeriodRecord Record(const std::string& text)
 {

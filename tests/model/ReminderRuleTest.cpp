@@ -6,10 +6,11 @@
 #include "model/FirstStart.h"
 #include "model/Reminder.h"
 #include "model/Settings.h"
+#include "tests/support/Sandbox.h"
 
 namespace {
 
-SettingsStore store(HKEY_CURRENT_USER, SettingsKeyPath());
+SettingsStore& store = TestSettings();
 
 const COleDateTime kMay19(2004, 5, 19, 0, 0, 0), kMay21(2004, 5, 21, 0, 0, 0),
     kJun23(2004, 6, 23, 0, 0, 0);
